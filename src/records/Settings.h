@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace courtlog {
+
+struct LeagueOptions {
+    std::int16_t threePointArc = 1;  // 0 none, 1 college, 2 pro
+    std::int16_t foulOutAfter = 5;
+    std::int16_t foulTroubleAfter = 3;
+    std::int16_t bonusAfter = 5;
+    std::int16_t doubleBonusAfter = 10;
+    bool bonusPerQuarter = true;
+    bool doubleBonusPerQuarter = false;
+    std::int16_t fullTimeOuts = 4;
+    bool fullTimeOutsPerHalf = false;
+    std::int16_t shortTimeOuts = 2;
+    bool shortTimeOutsPerHalf = false;
+    bool halves = false;
+
+    bool operator==(const LeagueOptions&) const = default;
+};
+
+struct WindowRect {
+    std::int32_t left = 0, top = 0, right = 640, bottom = 480;
+    bool operator==(const WindowRect&) const = default;
+};
+
+// Every persisted preference, kept in crtlog.ini.
+struct Settings {
+    static constexpr const char* kFileName = "crtlog.ini";
+
+    // Colours are 0x00BBGGRR values, as stored in the file.
+    enum HtmlColor { HeaderColor, PrimaryRowColor, AlternateRowColor, FontColor, HeaderFontColor };
+    static constexpr std::array<std::uint32_t, 5> kDefaultHtmlColors{0x00D6FAF9u, 0x00FFFFFFu, 0x00EEEEEEu,
+                                                                     0u, 0u};
+
+    LeagueOptions league;
+    WindowRect windowRect;
+    std::int32_t wallpaperLayout = 0;  // 0 fit, 1 tile, 2 centre
+    std::string wallpaperFile = "logo.bmp";
+    bool soundOn = true;
+    bool promptForShot = true;
+    std::array<std::uint32_t, 5> htmlColors = kDefaultHtmlColors;
+    std::string htmlFontFace = "Fixed Width";
+    std::int32_t htmlBodyFontSize = 3;
+    std::int32_t htmlHeaderFontSize = 3;
+    std::array<std::int32_t, 8> scheduleColumnWidths{75, 60, 90, 90, 90, 90, 50, 200};
+    std::array<std::int32_t, 9> personalInfoColumnWidths{130, 75, 75, 150, 100, 75, 60, 100, 100};
+    std::array<std::int32_t, 45> statColumnWidths{130, 30, 30, 53, 65, 60, 47, 40, 60, 47, 40, 65, 49, 40, 65,
+                                                  49,  40, 55, 86, 60, 60, 67, 67, 70, 70, 71, 53, 70, 66, 66,
+                                                  90,  30, 67, 66, 66, 66, 66, 66, 66, 66, 66, 66, 66, 66, 130};
+
+    bool operator==(const Settings&) const = default;
+
+    // Every value back to its built-in default (window rectangle 0,0,640,480;
+    // the shell centres it on the desktop).
+    void setDefaults();
+
+    // Applies the lines of a settings file over the current values; lines
+    // that do not match their label leave their value alone.
+    void parse(std::string_view text);
+    // The 29-line file text, without a newline after the last line.
+    std::string format() const;
+
+    // Absent or unreadable file: nothing changes, false.
+    bool readSettings(const std::string& path);
+    // Safe-saves the file; false with a reason on failure.
+    bool writeSettings(const std::string& path, std::string* error = nullptr) const;
+};
+
+}  // namespace courtlog

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace courtlog::ui {
+
+struct FileChoice {
+    QString path;
+    int filterIndex = 1;  // 1-based index of the chosen filter
+};
+
+struct FileDialogOptions {
+    // Filters in the "Description (*.ext)|*.ext|..." form.
+    QString filters;
+    // Appended (with a '.') to a chosen name that has no '.' in its file name.
+    // When empty, the chosen filter's extension is used.
+    QString defaultExtension;
+    QString initialDirectory;
+    QString initialName;
+    QString title;
+    bool mustExist = true;  // open dialogs only
+};
+
+// Modal open / save dialogs. nullopt when cancelled.
+std::optional<FileChoice> getOpenFile(QWidget* owner, const FileDialogOptions& options);
+std::optional<FileChoice> getSaveFile(QWidget* owner, const FileDialogOptions& options);
+
+// Pieces of the filter convention, shared with tests.
+QString toQtFilter(const QString& filters);
+QString extensionOfFilter(const QString& filters, int filterIndex);
+QString withDefaultExtension(const QString& path, const QString& extension);
+
+namespace testing {
+// The next file dialog returns this without being shown (nullopt = cancel).
+// The answer's extension rule is applied as for a real choice.
+void queueFileAnswer(std::optional<FileChoice> answer);
+// Options passed to the most recent dialog, shown or answered.
+const FileDialogOptions& lastFileDialogOptions();
+}  // namespace testing
+
+}  // namespace courtlog::ui
