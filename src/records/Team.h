@@ -53,8 +53,10 @@ public:
     // Reads fileName. Fails (team unchanged) only when the file cannot be opened;
     // a short file keeps what could be read.
     bool load(std::string* error = nullptr);
-    // Reads a team file image; fileSize is set to bytes.size().
-    void readFrom(ByteReader& in);
+    // Reads a team file image; fileSize is set to the reader's size. Returns
+    // false when the image is shorter than its header and the records its
+    // count claims (what could be read stays in the team).
+    bool readFrom(ByteReader& in);
     void write(ByteWriter& out) const;
     std::vector<std::uint8_t> toBytes() const;
     // Safe-saves the team to path and remembers it as fileName.
