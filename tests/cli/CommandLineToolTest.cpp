@@ -1,0 +1,208 @@
+#include "app/cli/CommandLineTool.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+using namespace courtlog::cli;
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    args.insert(args.begin(), "courtlog");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = runCommandLine(static_cast<int>(args.size()), argv.data());
+    CliRun r{status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
+    return r;
+}
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& p, const std::string& text) {
+    std::ofstream out(p, std::ios::binary);
+    out << text;
+}
+
+class CommandLineTool : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("courtlog-cli-" + std::to_string(::getpid()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    fs::path dir;
+    const std::string samples = COURTLOG_SAMPLES;
+    const std::string data = COURTLOG_TEST_DATA;
+};
+
+}  // namespace
+
+TEST_F(CommandLineTool, RecognisesItsVerbsOnly) {
+    for (const char* verb : {"convert", "dump", "help", "--help", "--version"}) {
+        std::vector<std::string> args{"courtlog", verb};
+        std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
+        EXPECT_TRUE(isCommandLineVerb(2, argv.data())) << verb;
+    }
+    std::vector<std::string> args{"courtlog", "game.gam"};
+    std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
+    EXPECT_FALSE(isCommandLineVerb(2, argv.data()));
+    EXPECT_FALSE(isCommandLineVerb(1, argv.data()));
+
+    CliRun help = run({"help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("convert IN OUT"), std::string::npos);
+    EXPECT_NE(help.out.find(".gam"), std::string::npos);
+    EXPECT_EQ(run({"--help"}).out, help.out);
+    CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_NE(version.out.find("Brenvik Basketball Courtlog"), std::string::npos);
+}
+
+TEST_F(CommandLineTool, UsageErrorsGoToStandardError) {
+    CliRun none = run({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.out.empty());
+    EXPECT_NE(none.err.find("Usage"), std::string::npos);
+    CliRun unknown = run({"frobnicate"});
+    EXPECT_NE(unknown.status, 0);
+    EXPECT_NE(unknown.err.find("Unknown command: frobnicate"), std::string::npos);
+    CliRun missing = run({"convert", "only-one.tem"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("convert IN OUT"), std::string::npos);
+}
+
+TEST_F(CommandLineTool, DumpPrintsTheSampleTeamAsItsJsonSource) {
+    CliRun r = run({"dump", samples + "/harbor-hawks.tem"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json dumped = json::parse(r.out);
+    std::ifstream in(samples + "/source/harbor-hawks.json");
+    EXPECT_EQ(dumped, json::parse(in));
+}
+
+TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
+    const std::string source = samples + "/source/valley-miners.json";
+    ASSERT_EQ(run({"convert", source, path("miners.tem")}).status, 0);
+    EXPECT_EQ(fs::file_size(path("miners.tem")), 266u + 378u * 12);
+    ASSERT_EQ(run({"convert", path("miners.tem"), path("miners.csv")}).status, 0);
+    const std::string csv = readFile(path("miners.csv"));
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "Team,Valley Miners");
+    ASSERT_EQ(run({"convert", path("miners.csv"), path("again.tem")}).status, 0);
+    ASSERT_EQ(run({"convert", path("again.tem"), path("again.json")}).status, 0);
+    std::ifstream a(source), b(path("again.json"));
+    EXPECT_EQ(json::parse(a), json::parse(b));
+}
+
+TEST_F(CommandLineTool, PlainTextRosterImportsAndBadLinesAreErrors) {
+    writeFile(path("otters.TXT"), "River Otters\nJune Harlow\nPete Sand\nAmos Kell,Guard,Guard 1,00\nBen Tully,2,3,12\n");
+    CliRun ok = run({"dump", path("otters.TXT")});
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    const json team = json::parse(ok.out);
+    EXPECT_EQ(team["coach"], "June Harlow");
+    ASSERT_EQ(team["players"].size(), 2u);
+    EXPECT_EQ(team["players"][0]["number"], -1);
+    EXPECT_EQ(team["players"][1]["courtSlot"], 3);
+
+    writeFile(path("bad.txt"), "T\nC\nA\nAmos Kell,Guard,Guard 1,100\n");
+    CliRun bad = run({"convert", path("bad.txt"), path("bad.tem")});
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.err.find("Invalid Import Format, line number 4"), std::string::npos) << bad.err;
+    EXPECT_FALSE(fs::exists(path("bad.tem")));
+}
+
+TEST_F(CommandLineTool, GameConvertsBothWaysAndBadGamesFailToLoad) {
+    ASSERT_EQ(run({"convert", data + "/json/sample-game.json", path("final.gam")}).status, 0);
+    CliRun dumped = run({"dump", path("final.gam")});
+    ASSERT_EQ(dumped.status, 0) << dumped.err;
+    const json game = json::parse(dumped.out);
+    EXPECT_EQ(game["kind"], "game");
+    EXPECT_EQ(game["homeScore"], 6);
+    EXPECT_EQ(game["visitorEvents"].size(), 5u);
+
+    // A game file cut short is refused.
+    const std::string bytes = readFile(path("final.gam"));
+    writeFile(path("short.gam"), bytes.substr(0, bytes.size() - 10));
+    CliRun shortGame = run({"dump", path("short.gam")});
+    EXPECT_NE(shortGame.status, 0);
+    EXPECT_NE(shortGame.err.find("Can't load game !"), std::string::npos) << shortGame.err;
+    EXPECT_TRUE(shortGame.out.empty());
+
+    CliRun missing = run({"convert", path("absent.gam"), path("absent.json")});
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.err.find("Can't load game !"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("absent.json")));
+}
+
+TEST_F(CommandLineTool, SettingsFileConvertsBothWays) {
+    writeFile(path("in.json"), R"({"kind":"settings","halves":true,"wallpaperFile":"gym floor.bmp","windowRect":[5,6,700,500]})");
+    ASSERT_EQ(run({"convert", path("in.json"), path("crtlog.ini")}).status, 0);
+    const std::string ini = readFile(path("crtlog.ini"));
+    EXPECT_EQ(ini.substr(0, ini.find('\n')), "Top, Left       : 6,5");
+    EXPECT_NE(ini.find("Wallpaper BMP   : gym floor.bmp\n"), std::string::npos);
+    EXPECT_NE(ini.back(), '\n');
+    CliRun back = run({"dump", path("crtlog.ini")});
+    ASSERT_EQ(back.status, 0);
+    const json j = json::parse(back.out);
+    EXPECT_EQ(j["halves"], true);
+    EXPECT_EQ(j["windowRect"], json({5, 6, 700, 500}));
+}
+
+TEST_F(CommandLineTool, WrongInputsAreReportedAndWriteNothing) {
+    struct Case {
+        std::string in, out, contents, message;
+    };
+    const std::vector<Case> cases{
+        {"team.json", "team.gam", R"({"kind":"team","name":"X"})", "Can't write a team as a game file"},
+        {"game.json", "game.tem", R"({"kind":"game"})", "Can't write a game as a team file"},
+        {"broken.json", "broken.tem", R"({"kind":"team",)", "Not valid JSON"},
+        {"kindless.json", "kindless.tem", R"({"name":"X"})", "needs \"kind\""},
+        {"typed.json", "typed.tem", R"({"kind":"team","logoFade":"ten"})", "logoFade"},
+        {"team2.json", "team2.txt", R"({"kind":"team"})", "Unknown output file kind"},
+        {"notes.doc", "notes.json", "x", "Unknown input file kind"},
+    };
+    for (const Case& c : cases) {
+        writeFile(path(c.in), c.contents);
+        CliRun r = run({"convert", path(c.in), path(c.out)});
+        EXPECT_EQ(r.status, 1) << c.in;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.in << " gave: " << r.err;
+        EXPECT_FALSE(fs::exists(path(c.out))) << c.out;
+    }
+}
+
+TEST_F(CommandLineTool, JsonToJsonGivesTheCompleteForm) {
+    writeFile(path("min.json"), R"({"kind":"game","year":2025,"homeEvents":[{"kind":1,"shotResult":2}],"extra":1})");
+    ASSERT_EQ(run({"convert", path("min.json"), path("full.json")}).status, 0);
+    std::ifstream in(path("full.json"));
+    const json full = json::parse(in);
+    EXPECT_FALSE(full.contains("extra"));
+    EXPECT_EQ(full["court"], " ");
+    EXPECT_EQ(full["hour"], 12);
+    EXPECT_EQ(full["homeScore"], 3);
+    EXPECT_EQ(full["home"]["logoFile"], "default.bmp");
+    EXPECT_EQ(full["homeEvents"][0]["player"]["number"], -1);
+}
