@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace courtlog {
+class Team;
+}
+
+namespace courtlog::people {
+
+// Runs the players' personal-information dialog on team (a working copy
+// owned by the roster editor). True when it ended with OK and team holds
+// the edited roster.
+bool editPersonalInfo(QWidget* owner, Team& team);
+
+}  // namespace courtlog::people
