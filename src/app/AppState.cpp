@@ -1,0 +1,10 @@
+#include "app/AppState.h"
+
+namespace courtlog::app {
+
+AppState& appState() {
+    static AppState state;
+    return state;
+}
+
+}  // namespace courtlog::app

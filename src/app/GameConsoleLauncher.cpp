@@ -1,0 +1,82 @@
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppState.h"
+#include "app/CommandRoutes.h"
+#include "app/TMyWindow.h"
+#include "records/Game.h"
+#include "ui/MessageBox.h"
+#include "ui/Sound.h"
+#include "ui/TextFields.h"
+
+namespace courtlog::app {
+
+namespace {
+
+// Until the full game console is built, a small modal console shows the game
+// that is being scored and stops it.
+class StandInConsole : public QDialog {
+public:
+    StandInConsole(QWidget* parent, const Game& game) : QDialog(parent) {
+        setObjectName(QStringLiteral("gameConsole"));
+        setWindowTitle(ui::kApplicationName);
+        setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+        auto* teams =
+            new QLabel(QStringLiteral("%1 vs %2")
+                           .arg(ui::fromRecordText(game.homeName), ui::fromRecordText(game.visitorName)),
+                       this);
+        teams->setObjectName(QStringLiteral("teamsLabel"));
+        teams->setAlignment(Qt::AlignCenter);
+        auto* score = new QLabel(QStringLiteral("%1 - %2").arg(game.homeScore).arg(game.visitorScore), this);
+        score->setObjectName(QStringLiteral("scoreLabel"));
+        score->setAlignment(Qt::AlignCenter);
+        QFont big = score->font();
+        big.setPointSize(big.pointSize() * 2);
+        big.setBold(true);
+        score->setFont(big);
+        auto* stop = new QPushButton(QStringLiteral("Stop &Game"), this);
+        stop->setObjectName(QStringLiteral("stopGameButton"));
+        connect(stop, &QPushButton::clicked, this, [this] {
+            ui::playSoundEffect(ui::SoundClick);
+            done(1);
+        });
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(teams);
+        layout->addWidget(score);
+        layout->addWidget(stop, 0, Qt::AlignHCenter);
+        resize(360, 160);
+    }
+};
+
+void refreshMenu(QWidget* mainWindow) {
+    if (auto* window = qobject_cast<TMyWindow*>(mainWindow)) window->updateCommandStates();
+}
+
+}  // namespace
+
+void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) {
+    AppState& state = appState();
+    state.currentGame = &game;
+    state.gameInProgress = true;
+    // League Options shows a check mark while the game last started from a
+    // file or a schedule is played in halves; a new game leaves it alone.
+    if (fromFileOrSchedule) state.lastGameInHalves = game.halves != 0;
+    refreshMenu(mainWindow);
+
+    {
+        StandInConsole console(mainWindow, game);
+        state.console = &console;
+        console.exec();
+        state.console = nullptr;
+    }
+
+    state.gameInProgress = false;
+    // The game belongs to the command that made it and goes with it.
+    state.currentGame = nullptr;
+    refreshMenu(mainWindow);
+}
+
+}  // namespace courtlog::app

@@ -1,0 +1,48 @@
+#include "app/PickTeam.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "records/Game.h"
+#include "ui/BitmapControl.h"
+#include "ui/TextFields.h"
+
+namespace courtlog::app {
+
+PickTeam::PickTeam(QWidget* parent, const Game& game) : CourtlogDialog(parent) {
+    setObjectName(QStringLiteral("pickTeamDialog"));
+    setWindowTitle(QStringLiteral("Current Game Stats"));
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("teamFrame"));
+    home_ = new QRadioButton(ui::fromRecordText(game.homeName), frame);
+    home_->setObjectName(QStringLiteral("homeRadio"));
+    visitor_ = new QRadioButton(ui::fromRecordText(game.visitorName), frame);
+    visitor_->setObjectName(QStringLiteral("visitorRadio"));
+    home_->setChecked(true);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(home_);
+    frameLayout->addWidget(visitor_);
+
+    QPushButton* ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"),
+                                     [this] { closeWith(home_->isChecked() ? HomeTeam : VisitingTeam); });
+    ok->setDefault(true);
+    QPushButton* cancel =
+        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new ui::TMyStatic(this));
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    buttons->addWidget(new ui::TMyStatic(this));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+}
+
+}  // namespace courtlog::app
