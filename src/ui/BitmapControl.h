@@ -23,6 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void updateSizePolicy();
+
     Picture picture_;
     bool stretch_ = false;
     bool tile_ = false;

@@ -24,6 +24,10 @@ protected:
                                 std::function<void()> action);
     // Closes with an integer result.
     void closeWith(int result) { done(result); }
+
+public slots:
+    // Escape and the close box answer Cancel (2), as the Cancel button does.
+    void reject() override;
 };
 
 }  // namespace courtlog::ui

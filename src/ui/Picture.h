@@ -21,8 +21,8 @@ public:
     // Loads path; when that fails, the bare file name (after the last '/' or
     // '\\') from the current directory. A null picture when both fail.
     static Picture loadFile(const QString& path);
-    // The program's own picture by resource number (1000..1009, 1124, 1150,
-    // 1151, 1152..., "logo"), null when there is none.
+    // The program's own picture by resource number (digits 1000..1009, 1124,
+    // 1150, 1151, the courts 1152..1273), null when there is none.
     static Picture resource(int id);
 
     bool isNull() const { return image_.isNull(); }
