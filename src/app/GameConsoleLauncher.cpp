@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +17,8 @@ namespace courtlog::app {
 
 namespace {
 
-// Until the full game console is built, a small modal console shows the game
-// that is being scored and stops it.
+// Until the full game console is built, a small console shows the game that
+// is being scored and stops it.
 class StandInConsole : public QDialog {
 public:
     StandInConsole(QWidget* parent, const Game& game) : QDialog(parent) {
@@ -67,9 +68,16 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
     refreshMenu(mainWindow);
 
     {
+        // The console runs its own loop until the game is stopped, but leaves
+        // the main window's menu usable: the commands of a game in progress
+        // (Save, Auto Save, Add and Modify Player) are used beside it.
         StandInConsole console(mainWindow, game);
         state.console = &console;
-        console.exec();
+        QEventLoop loop;
+        QObject::connect(&console, &QDialog::finished, &loop, &QEventLoop::quit);
+        console.setModal(false);
+        console.show();
+        loop.exec();
         state.console = nullptr;
     }
 

@@ -223,10 +223,11 @@ void TMyWindow::changeEvent(QEvent* event) {
 }
 
 void TMyWindow::closeEvent(QCloseEvent* event) {
-    // The game console is modal, so this only happens through a programmatic
-    // close; the game being scored is never left behind.
+    // The game being scored is never left behind: the console stops it first.
     if (appState().gameInProgress) {
         event->ignore();
+        ui::showMessage(this, QStringLiteral("Stop the game in the game console before leaving the program."),
+                        {}, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
         return;
     }
     writeSettingsAtExit();

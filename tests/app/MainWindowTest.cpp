@@ -168,21 +168,28 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
     game.halves = 1;
     bool sawConsole = false;
     QTimer::singleShot(0, [&] {
-        auto* console = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QDialog* console = appState().console;
         ASSERT_NE(console, nullptr);
+        EXPECT_TRUE(console->isVisible());
         sawConsole = true;
         EXPECT_EQ(console->windowTitle(), QStringLiteral("Brenvik Basketball Courtlog"));
         EXPECT_TRUE(appState().gameInProgress);
         EXPECT_EQ(appState().currentGame, &game);
-        EXPECT_EQ(appState().console, console);
         openAndCloseMenu("rosterMenu");
         for (int command : needNoGame) EXPECT_FALSE(enabled(command)) << command;
         for (int command : needGame) EXPECT_TRUE(enabled(command)) << command;
         // Started from a file in halves: League Options carries the mark.
         EXPECT_TRUE(checked(CmLeagueOptions));
-        // Exit by its key does nothing while the game is scored.
+        // Exit by its key does nothing while the game is scored, and the
+        // close box explains why the window stays.
         window->runCommand(CmExit);
         EXPECT_TRUE(window->isVisible());
+        ui::testing::clearShownMessages();
+        window->close();
+        EXPECT_TRUE(window->isVisible());
+        ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+        EXPECT_EQ(ui::testing::shownMessages()[0].text,
+                  QStringLiteral("Stop the game in the game console before leaving the program."));
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
     startGameConsole(window.get(), game, true);
@@ -211,7 +218,7 @@ TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
     Game game;
     game.halves = 0;
     QTimer::singleShot(0, [] {
-        QWidget* console = QApplication::activeModalWidget();
+        QWidget* console = appState().console;
         ASSERT_NE(console, nullptr);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });

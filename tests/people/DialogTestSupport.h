@@ -96,6 +96,11 @@ void whenModal(std::function<void(D*)> action, const char* objectName = nullptr)
     const QString wanted = objectName ? QString::fromLatin1(objectName) : QString();
     QObject::connect(timer, &QTimer::timeout, [timer, turns, action, wanted] {
         auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        // The game console leaves the main window usable, so it is found by name.
+        if (!dialog && !wanted.isEmpty()) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->objectName() == wanted) dialog = qobject_cast<D*>(w);
+        }
         if (dialog && dialog->isVisible() && (wanted.isEmpty() || dialog->objectName() == wanted)) {
             timer->stop();
             timer->deleteLater();
