@@ -156,13 +156,7 @@ LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, 
     auto* top = new QHBoxLayout;
     top->addWidget(periodsBox);
     top->addWidget(arcBox);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new ui::TMyStatic(this));
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new ui::TMyStatic(this));
+    auto* buttons = buttonRow({ok, cancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(foulsBox);

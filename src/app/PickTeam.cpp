@@ -33,13 +33,7 @@ PickTeam::PickTeam(QWidget* parent, const Game& game) : CourtlogDialog(parent) {
     QPushButton* cancel =
         addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new ui::TMyStatic(this));
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new ui::TMyStatic(this));
+    auto* buttons = buttonRow({ok, cancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);

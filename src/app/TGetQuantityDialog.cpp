@@ -51,14 +51,7 @@ TGetQuantityDialog::TGetQuantityDialog(QWidget* parent, int& pages, bool& halves
     countLine->addWidget(label);
     countLine->addWidget(count_);
     countLine->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new ui::TMyStatic(this));
-    buttons->addStretch();
-    buttons->addWidget(print);
-    buttons->addWidget(setup);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new ui::TMyStatic(this));
+    auto* buttons = buttonRow({print, setup, cancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(countLine);
     layout->addWidget(halvesButton_);

@@ -33,13 +33,6 @@ constexpr int kShortNumberChars = 4;
 constexpr int kLongNumberChars = 9;
 constexpr int kSlotCount = 5;
 
-QPushButton* makePlainButton(QWidget* parent, const QString& caption, const QString& objectName) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 QString RosterEdit::listText(const Player& player) {
@@ -129,7 +122,7 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     auto* addButton = addClickButton(QStringLiteral("&Add Player"), QStringLiteral("addPlayerButton"),
                                      [this] { addPlayer(); });
     auto* updateButton =
-        makePlainButton(this, QStringLiteral("&Update Player"), QStringLiteral("updatePlayerButton"));
+        addPlainButton(QStringLiteral("&Update Player"), QStringLiteral("updatePlayerButton"));
     auto* deleteButton =
         addClickButton(QStringLiteral("&Delete"), QStringLiteral("deleteButton"), [this] { deletePlayer(); });
     auto* infoButton = addClickButton(QStringLiteral("Edit Player's Personal Info ..."),
@@ -162,13 +155,7 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     entry->setColumnStretch(1, 1);
     entry->setColumnStretch(3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new ui::TMyStatic(this));
-    buttons->addStretch(1);
-    for (QPushButton* button : {okButton, cancelButton_, addButton, updateButton, deleteButton})
-        buttons->addWidget(button);
-    buttons->addStretch(1);
-    buttons->addWidget(new ui::TMyStatic(this));
+    auto* buttons = buttonRow({okButton, cancelButton_, addButton, updateButton, deleteButton});
     auto* infoRow = new QHBoxLayout;
     infoRow->addStretch(1);
     infoRow->addWidget(infoButton);

@@ -24,21 +24,6 @@ namespace {
 constexpr int kTeamTextChars = 24;
 constexpr std::size_t kLogoFileChars = Team::kLogoFileWidth - 1;
 
-QLineEdit* makeTextEdit(QWidget* parent, const QString& objectName, const std::string& recordText) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(kTeamTextChars);
-    edit->setText(ui::fromRecordText(recordText));
-    return edit;
-}
-
-QPushButton* makePlainButton(QWidget* parent, const QString& caption, const QString& objectName) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), team_(team) {
@@ -47,11 +32,11 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
 
     // Widgets are made in reading order, which is also the tab order.
     auto* nameLabel = new QLabel(QStringLiteral("Team Name:"), this);
-    nameEdit_ = makeTextEdit(this, QStringLiteral("teamNameEdit"), team_.name);
+    nameEdit_ = addRecordTextEdit(QStringLiteral("teamNameEdit"), kTeamTextChars, team_.name);
     auto* coachLabel = new QLabel(QStringLiteral("Coach Name:"), this);
-    coachEdit_ = makeTextEdit(this, QStringLiteral("coachEdit"), team_.coach);
+    coachEdit_ = addRecordTextEdit(QStringLiteral("coachEdit"), kTeamTextChars, team_.coach);
     auto* assistantLabel = new QLabel(QStringLiteral("Assistant:"), this);
-    assistantEdit_ = makeTextEdit(this, QStringLiteral("assistantEdit"), team_.assistant);
+    assistantEdit_ = addRecordTextEdit(QStringLiteral("assistantEdit"), kTeamTextChars, team_.assistant);
     nameLabel->setBuddy(nameEdit_);
     coachLabel->setBuddy(coachEdit_);
     assistantLabel->setBuddy(assistantEdit_);
@@ -61,7 +46,7 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     logo_->setMinimumSize(100, 58);
     logo_->setToolTip(QStringLiteral("The team logo as the team sheets show it"));
     auto* changeButton =
-        makePlainButton(this, QStringLiteral("Change ..."), QStringLiteral("changeLogoButton"));
+        addPlainButton(QStringLiteral("Change ..."), QStringLiteral("changeLogoButton"));
     layoutList_ = new QComboBox(this);
     layoutList_->setObjectName(QStringLiteral("layoutList"));
     layoutList_->addItems(
@@ -72,8 +57,8 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     fadeLabel_->setObjectName(QStringLiteral("fadeLabel"));
     fadeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fadeLabel_->setMinimumWidth(fadeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("-100%")) + 4);
-    auto* upButton = makePlainButton(this, QStringLiteral("Up"), QStringLiteral("fadeUpButton"));
-    auto* downButton = makePlainButton(this, QStringLiteral("Down"), QStringLiteral("fadeDownButton"));
+    auto* upButton = addPlainButton(QStringLiteral("Up"), QStringLiteral("fadeUpButton"));
+    auto* downButton = addPlainButton(QStringLiteral("Down"), QStringLiteral("fadeDownButton"));
 
     auto* okButton = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
         applyTypedTexts(team_, typedTexts());
@@ -83,10 +68,10 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     cancelButton_ =
         addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
     auto* rosterButton =
-        makePlainButton(this, QStringLiteral("&Edit Roster"), QStringLiteral("editRosterButton"));
-    auto* saveAsButton = makePlainButton(this, QStringLiteral("S&ave As"), QStringLiteral("saveAsButton"));
-    auto* printButton = makePlainButton(this, QStringLiteral("&Print"), QStringLiteral("printButton"));
-    auto* setupButton = makePlainButton(this, QStringLiteral("&Setup"), QStringLiteral("setupButton"));
+        addPlainButton(QStringLiteral("&Edit Roster"), QStringLiteral("editRosterButton"));
+    auto* saveAsButton = addPlainButton(QStringLiteral("S&ave As"), QStringLiteral("saveAsButton"));
+    auto* printButton = addPlainButton(QStringLiteral("&Print"), QStringLiteral("printButton"));
+    auto* setupButton = addPlainButton(QStringLiteral("&Setup"), QStringLiteral("setupButton"));
 
     connect(changeButton, &QPushButton::clicked, this, &TeamEdit::changeLogo);
     connect(upButton, &QPushButton::clicked, this, [this] { stepFade(5); });
@@ -128,14 +113,7 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     top->addSpacing(12);
     top->addLayout(logoColumn, 2);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new ui::TMyStatic(this));
-    bottom->addStretch(1);
-    for (QPushButton* button :
-         {okButton, cancelButton_, rosterButton, saveAsButton, printButton, setupButton})
-        bottom->addWidget(button);
-    bottom->addStretch(1);
-    bottom->addWidget(new ui::TMyStatic(this));
+    auto* bottom = buttonRow({okButton, cancelButton_, rosterButton, saveAsButton, printButton, setupButton});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);

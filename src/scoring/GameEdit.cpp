@@ -70,21 +70,6 @@ QString summaryOf(const Team& team) {
              ui::fromRecordText(team.assistant));
 }
 
-QLineEdit* makeTextEdit(QWidget* parent, const QString& objectName, const std::string& recordText) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(kGameTextChars);
-    edit->setText(ui::fromRecordText(recordText));
-    return edit;
-}
-
-QPushButton* makePlainButton(QWidget* parent, const QString& caption, const QString& objectName) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 int GameEdit::seasonUp(int season) {
@@ -142,9 +127,9 @@ GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), ga
     seasonDownButton->setArrowType(Qt::DownArrow);
     seasonDownButton->setToolTip(QStringLiteral("Previous season"));
     auto* courtLabel = new QLabel(QStringLiteral("Court:"), this);
-    courtEdit_ = makeTextEdit(this, QStringLiteral("courtEdit"), game_.court);
+    courtEdit_ = addRecordTextEdit(QStringLiteral("courtEdit"), kGameTextChars, game_.court);
     auto* attendanceLabel = new QLabel(QStringLiteral("Attendance:"), this);
-    attendanceEdit_ = makeTextEdit(this, QStringLiteral("attendanceEdit"), game_.attendance);
+    attendanceEdit_ = addRecordTextEdit(QStringLiteral("attendanceEdit"), kGameTextChars, game_.attendance);
     timeLabel->setBuddy(timeEdit_);
     seasonLabel->setBuddy(seasonEdit_);
     courtLabel->setBuddy(courtEdit_);
@@ -155,7 +140,7 @@ GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), ga
     const std::string* refereeTexts[3] = {&game_.referee1, &game_.referee2, &game_.referee3};
     for (int i = 0; i < 3; ++i) {
         refereeEdits_[i] =
-            makeTextEdit(refereeGroup, QStringLiteral("referee%1Edit").arg(i + 1), *refereeTexts[i]);
+            addRecordTextEdit(QStringLiteral("referee%1Edit").arg(i + 1), kGameTextChars, *refereeTexts[i]);
         auto* label = new QLabel(QStringLiteral("%1.").arg(i + 1), refereeGroup);
         label->setBuddy(refereeEdits_[i]);
         refereeGrid->addWidget(label, i, 0);
@@ -184,11 +169,11 @@ GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), ga
             summary->fontMetrics().horizontalAdvance(QStringLiteral("Assistant: MMMMMMMMMMMMMMM")));
     }
 
-    auto* okButton = makePlainButton(this, QStringLiteral("&OK"), QStringLiteral("okButton"));
+    auto* okButton = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
     okButton->setDefault(true);
     auto* startButton =
-        makePlainButton(this, QStringLiteral("St&art Game"), QStringLiteral("startGameButton"));
-    auto* cancelButton = makePlainButton(this, QStringLiteral("&Cancel"), QStringLiteral("cancelButton"));
+        addPlainButton(QStringLiteral("St&art Game"), QStringLiteral("startGameButton"));
+    auto* cancelButton = addPlainButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"));
 
     connect(seasonUpButton, &QToolButton::clicked, this, [this] { stepSeason(true); });
     connect(seasonDownButton, &QToolButton::clicked, this, [this] { stepSeason(false); });

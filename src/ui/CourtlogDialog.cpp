@@ -1,8 +1,12 @@
 #include "ui/CourtlogDialog.h"
 
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/BitmapControl.h"
 #include "ui/Sound.h"
+#include "ui/TextFields.h"
 
 namespace courtlog::ui {
 
@@ -24,6 +28,32 @@ QPushButton* CourtlogDialog::addClickButton(const QString& caption, const QStrin
         if (action) action();
     });
     return button;
+}
+
+QPushButton* CourtlogDialog::addPlainButton(const QString& caption, const QString& objectName) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* CourtlogDialog::addRecordTextEdit(const QString& objectName, int maxChars,
+                                             const std::string& recordText) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxChars);
+    edit->setText(fromRecordText(recordText));
+    return edit;
+}
+
+QHBoxLayout* CourtlogDialog::buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new TMyStatic(this));
+    row->addStretch(1);
+    for (QWidget* button : buttons) row->addWidget(button);
+    row->addStretch(1);
+    row->addWidget(new TMyStatic(this));
+    return row;
 }
 
 }  // namespace courtlog::ui

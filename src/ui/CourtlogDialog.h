@@ -2,7 +2,11 @@
 
 #include <QDialog>
 #include <functional>
+#include <initializer_list>
+#include <string>
 
+class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace courtlog::ui {
@@ -22,6 +26,14 @@ protected:
     // A push button whose click plays sound 601 and then calls action.
     QPushButton* addClickButton(const QString& caption, const QString& objectName,
                                 std::function<void()> action);
+    // A push button that acts without the click sound, for dialogs whose
+    // buttons decide themselves when to sound; never the Enter default.
+    QPushButton* addPlainButton(const QString& caption, const QString& objectName);
+    // A one-line edit limited to maxChars characters, showing a record text.
+    QLineEdit* addRecordTextEdit(const QString& objectName, int maxChars, const std::string& recordText);
+    // The bottom row: the decorative bitmaps in the corners, the buttons
+    // centred between them.
+    QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
     // Closes with an integer result.
     void closeWith(int result) { done(result); }
 
