@@ -40,8 +40,11 @@ public:
         score->setFont(big);
         auto* stop = new QPushButton(QStringLiteral("Stop &Game"), this);
         stop->setObjectName(QStringLiteral("stopGameButton"));
-        connect(stop, &QPushButton::clicked, this, [this] {
+        connect(stop, &QPushButton::clicked, this, [this, &game] {
             ui::playSoundEffect(ui::SoundClick);
+            // Stopping saves the game, so players added or renamed beside the
+            // console are never lost.
+            if (!game.fileName.empty()) saveGameCommand(this);
             done(1);
         });
         auto* layout = new QVBoxLayout(this);
