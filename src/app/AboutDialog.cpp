@@ -52,6 +52,8 @@ TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
+    // A small fixed dialog: no resizing, no maximise button.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace courtlog::app

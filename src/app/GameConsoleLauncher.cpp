@@ -21,7 +21,7 @@ namespace {
 // is being scored and stops it.
 class StandInConsole : public QDialog {
 public:
-    StandInConsole(QWidget* parent, const Game& game) : QDialog(parent) {
+    StandInConsole(QWidget* parent, const Game& game) : QDialog(parent), game_(game) {
         setObjectName(QStringLiteral("gameConsole"));
         setWindowTitle(ui::kApplicationName);
         setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -40,12 +40,9 @@ public:
         score->setFont(big);
         auto* stop = new QPushButton(QStringLiteral("Stop &Game"), this);
         stop->setObjectName(QStringLiteral("stopGameButton"));
-        connect(stop, &QPushButton::clicked, this, [this, &game] {
+        connect(stop, &QPushButton::clicked, this, [this] {
             ui::playSoundEffect(ui::SoundClick);
-            // Stopping saves the game, so players added or renamed beside the
-            // console are never lost.
-            if (!game.fileName.empty()) saveGameCommand(this);
-            done(1);
+            stopGame();
         });
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(teams);
@@ -53,6 +50,22 @@ public:
         layout->addWidget(stop, 0, Qt::AlignHCenter);
         resize(360, 160);
     }
+
+    // Escape and the close box stop the game as the button does.
+    void reject() override { stopGame(); }
+
+private:
+    void stopGame() {
+        if (stopped_) return;
+        stopped_ = true;
+        // Stopping saves the game, so players added or renamed beside the
+        // console are never lost.
+        if (!game_.fileName.empty()) saveGameCommand(this);
+        done(1);
+    }
+
+    const Game& game_;
+    bool stopped_ = false;
 };
 
 void refreshMenu(QWidget* mainWindow) {

@@ -162,6 +162,8 @@ LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, 
     layout->addWidget(foulsBox);
     layout->addWidget(timeOutsBox);
     layout->addLayout(buttons);
+    // A small fixed dialog: no resizing, no maximise button.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void LeagueOptions::store() {

@@ -37,6 +37,8 @@ PickTeam::PickTeam(QWidget* parent, const Game& game) : CourtlogDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
+    // A small fixed dialog: no resizing, no maximise button.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace courtlog::app

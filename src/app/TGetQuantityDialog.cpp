@@ -57,6 +57,8 @@ TGetQuantityDialog::TGetQuantityDialog(QWidget* parent, int& pages, bool& halves
     layout->addWidget(halvesButton_);
     layout->addWidget(quartersButton_);
     layout->addLayout(buttons);
+    // A small fixed dialog: no resizing, no maximise button.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace courtlog::app

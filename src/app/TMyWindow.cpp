@@ -21,6 +21,7 @@
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
 #include "ui/Printing.h"
+#include "ui/ProgramResources.h"
 #include "ui/ProgramSettings.h"
 #include "ui/Sound.h"
 
@@ -175,6 +176,7 @@ void TMyWindow::loadStartupWallpaper() {
     // program was started from.
     const QDir programDir(QCoreApplication::applicationDirPath());
     if (loadWallpaper(programDir.filePath(QStringLiteral("logo.bmp")))) return;
+    ui::ensureProgramResources();
     loadWallpaper(QStringLiteral(":/pictures/logo.bmp"));
 }
 

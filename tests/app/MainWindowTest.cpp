@@ -25,6 +25,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramResources.h"
 #include "ui/ProgramSettings.h"
 #include "ui/Sound.h"
 
@@ -224,6 +225,28 @@ TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
     });
     startGameConsole(window.get(), game, false);
     EXPECT_TRUE(appState().lastGameInHalves);
+}
+
+TEST_F(MainWindowTest, EscapeOnTheConsoleStopsAndSavesTheGame) {
+    start();
+    Game game;
+    game.homeName = "Hawks";
+    game.visitorName = "Owls";
+    const QString path = QDir(otherDir.path()).filePath(QStringLiteral("escape.gam"));
+    game.fileName = QFile::encodeName(path).toStdString();
+    game.homeName = "Renamed Hawks";  // a change made while the game runs
+    QTimer::singleShot(0, [] {
+        QWidget* console = appState().console;
+        ASSERT_NE(console, nullptr);
+        QTest::keyClick(console, Qt::Key_Escape);
+    });
+    startGameConsole(window.get(), game, false);
+    EXPECT_FALSE(appState().gameInProgress);
+    // Leaving the console by Escape (or its close box) is stopping the game,
+    // which writes it to its file.
+    Game saved;
+    ASSERT_TRUE(saved.load(game.fileName));
+    EXPECT_EQ(saved.homeName, "Renamed Hawks");
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheToggles) {
@@ -512,6 +535,17 @@ TEST_F(WallpaperTest, MissingWallpaperFallsBackToLogoAtStartUp) {
     ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
     start();
     EXPECT_EQ(ui::programSettings().wallpaperFile, "logo.bmp");
+    EXPECT_FALSE(window->clientArea()->picture().isNull());
+}
+
+TEST_F(WallpaperTest, LogoIsAlsoBuiltIntoTheProgram) {
+    // The last resort at start-up when no logo.bmp lies beside the program
+    // or in the current folder.
+    ui::ensureProgramResources();
+    const QImage builtIn(QStringLiteral(":/pictures/logo.bmp"));
+    const QImage shipped(QStringLiteral(COURTLOG_RESOURCES "/pictures/logo.bmp"));
+    ASSERT_FALSE(builtIn.isNull());
+    EXPECT_EQ(builtIn, shipped);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/AboutDialog.h"
+#include "app/LeagueOptions.h"
 #include "app/PickTeam.h"
 #include "app/TGetQuantityDialog.h"
 #include "records/Game.h"
@@ -149,6 +150,25 @@ TEST(AboutBox, TextsAndWebAddress) {
 
     click(dialog, "okButton");
     EXPECT_EQ(dialog.result(), 1);
+}
+
+TEST(SmallDialogs, KeepTheirSizeAsFixedDialogs) {
+    const Game game = twoTeams();
+    int pages = 1;
+    bool halves = false;
+    PickTeam pickTeam(nullptr, game);
+    TGetQuantityDialog pageCount(nullptr, pages, halves);
+    TMyAboutDialog about;
+    courtlog::LeagueOptions options;
+    app::LeagueOptions league(nullptr, options);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&pickTeam, &pageCount, &about, &league}) {
+        dialog->show();
+        // Equal minimum and maximum sizes: the window cannot be resized or
+        // maximised, as befits a small dialog.
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();
+        EXPECT_EQ(dialog->size(), dialog->minimumSize()) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
 }
 
 }  // namespace
