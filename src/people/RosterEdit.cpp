@@ -171,11 +171,13 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     // Opening: fill the lists and show the first player, if any.
     fillLists();
     if (team_.playerCount() > 0) {
-        showEntry(0);
+        showEntry(0, true);
         showStartingLineup();
         selectRosterRow(0);
         current_ = 0;
     } else {
+        // An empty roster opens on an empty form: no position chosen yet.
+        positionList_->setCurrentIndex(-1);
         selectRosterRow(-1);
         current_ = -1;
     }
@@ -223,12 +225,15 @@ void RosterEdit::selectRosterRow(int row) {
     if (row < 0) rosterList_->clearSelection();
 }
 
-void RosterEdit::showEntry(int index) {
+void RosterEdit::showEntry(int index, bool anyNegativeAsDoubleZero) {
     const Player& player = team_.players[static_cast<std::size_t>(index)];
     nameEdit_->setText(ui::fromRecordText(player.name));
     const QSignalBlocker block(positionList_);
     positionList_->setCurrentIndex(player.position >= 0 && player.position <= 3 ? player.position : -1);
-    numberEdit_->setText(player.number == -1 ? QStringLiteral("00") : QString::number(player.number));
+    // On opening every negative number shows as "00", as in the list; once
+    // the editor runs only -1 is "00".
+    const bool doubleZero = player.number == -1 || (anyNegativeAsDoubleZero && player.number < 0);
+    numberEdit_->setText(doubleZero ? QStringLiteral("00") : QString::number(player.number));
 }
 
 void RosterEdit::showPlayer(int index) {

@@ -41,7 +41,7 @@ public:
 private:
     void fillLists();
     void showStartingLineup();
-    void showEntry(int index);
+    void showEntry(int index, bool anyNegativeAsDoubleZero = false);
     void showPlayer(int index);
     void clearEntry();
     void setSlotsFromLineupLists();

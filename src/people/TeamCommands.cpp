@@ -58,8 +58,15 @@ void editTeamCommand(QWidget* owner) {
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
 
+    // The name's extension decides before the filter does: a roster picked
+    // while the team-file filter shows is still a roster, and the other way
+    // round.
+    const QString suffix = QFileInfo(choice->path).suffix();
+    const bool commaDelimited =
+        suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ||
+        (suffix.compare(QStringLiteral("tem"), Qt::CaseInsensitive) != 0 && choice->filterIndex == 2);
     Team team;
-    if (choice->filterIndex == 2) {
+    if (commaDelimited) {
         if (!importRoster(owner, team, choice->path)) return;
     } else {
         team.fileName = choice->path.toStdString();

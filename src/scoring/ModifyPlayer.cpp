@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <string>
+#include <utility>
 
 #include "records/Game.h"
 #include "scoring/AddPlayer.h"
@@ -137,12 +139,20 @@ void ModifyPlayer::commit() {
     // unchanged player would give every namesake his number too. The roster
     // as it was before this dialog tells what changed; the old records are
     // copies, because renaming changes the roster entries themselves.
+    // Renaming goes through a stand-in name no player has, so that swapped
+    // names, or a name handed on to another player, never merge two players
+    // (and their plays) on the way.
     auto renameChanged = [this](Team& team, const std::vector<Player>& edited, bool isHome) {
         const std::vector<Player> original = team.players;
+        std::vector<std::pair<Player, Player>> pending;  // stand-in, final
         for (std::size_t i = 0; i < edited.size() && i < original.size(); ++i) {
-            if (original[i].name != edited[i].name || original[i].number != edited[i].number)
-                game_.renamePlayer(original[i], edited[i], isHome);
+            if (original[i].name == edited[i].name && original[i].number == edited[i].number) continue;
+            Player standIn = edited[i];
+            standIn.name = std::string("\x1f") + std::to_string(i);
+            game_.renamePlayer(original[i], standIn, isHome);
+            pending.emplace_back(standIn, edited[i]);
         }
+        for (const auto& [standIn, wanted] : pending) game_.renamePlayer(standIn, wanted, isHome);
     };
     renameChanged(game_.home, homeCopy_, true);
     renameChanged(game_.visitor, visitorCopy_, false);

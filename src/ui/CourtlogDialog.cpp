@@ -33,7 +33,6 @@ QPushButton* CourtlogDialog::addClickButton(const QString& caption, const QStrin
 QPushButton* CourtlogDialog::addPlainButton(const QString& caption, const QString& objectName) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(objectName);
-    button->setAutoDefault(false);
     return button;
 }
 

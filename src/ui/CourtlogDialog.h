@@ -27,7 +27,8 @@ protected:
     QPushButton* addClickButton(const QString& caption, const QString& objectName,
                                 std::function<void()> action);
     // A push button that acts without the click sound, for dialogs whose
-    // buttons decide themselves when to sound; never the Enter default.
+    // buttons decide themselves when to sound. Enter on it while it has the
+    // focus presses it; elsewhere Enter presses the dialog's default button.
     QPushButton* addPlainButton(const QString& caption, const QString& objectName);
     // A one-line edit limited to maxChars characters, showing a record text.
     QLineEdit* addRecordTextEdit(const QString& objectName, int maxChars, const std::string& recordText);

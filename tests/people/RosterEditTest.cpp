@@ -104,6 +104,7 @@ TEST(RosterEdit, AddKeepsNineteenCharactersBenchWhenNoPositionAndNoNegativeNumbe
     RosterEdit editor(team);
     editor.show();
     EXPECT_EQ(editor.current(), -1);
+    EXPECT_EQ(control<QComboBox>(&editor, "positionList")->currentIndex(), -1);
 
     addPlayer(editor, kThirtyChars, QStringLiteral("-3"), -1);
     ASSERT_EQ(team.playerCount(), 1);
@@ -247,4 +248,29 @@ TEST(RosterEdit, PersonalInfoRouteSaysItComesLater) {
     ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
     EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("personal information")));
     EXPECT_EQ(team.playerCount(), 2);
+}
+
+TEST(RosterEdit, EnterOnUpdatePlayerUpdatesAndKeepsTheEditorOpen) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 3);
+    RosterEdit editor(team);
+    editor.show();
+    typeInto(&editor, "nameEdit", QStringLiteral("Renamed"));
+    auto* update = control<QPushButton>(&editor, "updatePlayerButton");
+    update->setFocus();
+    QTest::keyClick(update, Qt::Key_Return);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(team.players[0].name, "Renamed");
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Owls - Player 1 out of 3"));
+}
+
+TEST(RosterEdit, OpeningShowsAnyNegativeNumberAsDoubleZero) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 2);
+    team.players[0].number = -3;  // kept by OK from a typed "-3"
+    RosterEdit editor(team);
+    editor.show();
+    EXPECT_EQ(control<QLineEdit>(&editor, "numberEdit")->text(), QStringLiteral("00"));
+    EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->item(0)->text(),
+              QStringLiteral("00 - Owls Player 1, G"));
 }

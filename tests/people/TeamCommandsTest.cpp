@@ -208,3 +208,32 @@ TEST(TeamCommands, SaveAsWritesATeamFileAndTellsAboutTheOtherFormats) {
     ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
     EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("not in this version")));
 }
+
+// A roster typed or picked by its full name while the team-file filter is
+// showing is still read as a roster, not as a binary team file.
+TEST(TeamCommands, EditTellsRosterFromTeamFileByItsExtension) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString csv = QDir(dir.path()).filePath(QStringLiteral("wolves.CSV"));
+    writeText(
+        csv,
+        "Team,Wolves\nCoach,Anna Berg,Assistant,Tom Lind\nTeamLogo,default.bmp\n#,Name,Pos,Starter Status\n"
+        "7,Jones,Guard,Guard 1\n");
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("hawks.tem"));
+    ASSERT_TRUE(teamWithLineup("Hawks", 5).saveTo(tem.toStdString()));
+
+    std::string shown;
+    auto readName = [&shown](TeamEdit* editor) {
+        shown = control<QLineEdit>(editor, "teamNameEdit")->text().toStdString();
+        click(editor, "cancelButton");
+    };
+    whenModal<TeamEdit>(readName);
+    ui::testing::queueFileAnswer(ui::FileChoice{csv, 1});
+    app::editTeamCommand(nullptr);
+    EXPECT_EQ(shown, "Wolves");
+
+    whenModal<TeamEdit>(readName);
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 2});
+    app::editTeamCommand(nullptr);
+    EXPECT_EQ(shown, "Hawks");
+}

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "DialogTestSupport.h"
@@ -198,4 +199,26 @@ TEST(TeamEdit, TabOrderFollowsTheLayout) {
         QStringLiteral("rosterList lineupList1 lineupList2 lineupList3 lineupList4 lineupList5 nameEdit "
                        "numberEdit positionList clearDataButton okButton cancelButton addPlayerButton "
                        "updatePlayerButton deleteButton personalInfoButton"));
+}
+
+TEST(TeamEdit, EnterOnAFocusedButtonPressesThatButtonNotOk) {
+    freshHooks();
+    Team team;
+    team.name = "Eagles";
+    TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Typed"));
+    auto* up = control<QPushButton>(&editor, "fadeUpButton");
+    up->setFocus();
+    QTest::keyClick(up, Qt::Key_Return);
+    EXPECT_EQ(team.logoFade, 5);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(team.name, "Eagles");
+
+    // Enter in a text field is still OK.
+    auto* name = control<QLineEdit>(&editor, "teamNameEdit");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(editor.result(), 1);
+    EXPECT_EQ(team.name, "Typed");
 }

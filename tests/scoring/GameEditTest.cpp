@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "../people/DialogTestSupport.h"
@@ -297,4 +298,36 @@ TEST(GameEdit, TabOrderFollowsTheLayoutAndAccessKeysPressTheirButtons) {
     QTest::keyClick(&editor, Qt::Key_D, Qt::AltModifier);
     ASSERT_TRUE(processUntil([] { return !ui::testing::shownMessages().empty(); }));
     EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("You must first select a team."));
+}
+
+TEST(GameEdit, EnterOnAFocusedButtonPressesThatButton) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString good = saveTeamFile(dir, teamWithLineup("Hawks", 7), QStringLiteral("good.tem"));
+
+    // Tabbing to Cancel and pressing Enter cancels; it does not take the
+    // typed date as OK would.
+    Game game;
+    game.isNew = 0;
+    game.year = 2005;
+    game.home = teamWithLineup("Eagles", 5);
+    game.visitor = teamWithLineup("Owls", 5);
+    GameEdit editor(game);
+    editor.show();
+    typeInto(&editor, "dateEdit", QStringLiteral("1/1/2001"));
+    auto* cancel = control<QPushButton>(&editor, "cancelButton");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(editor.result(), 2);
+    EXPECT_EQ(game.year, 2005);
+
+    // Enter on St&art Game starts the game.
+    Game second;
+    GameEdit starter(second);
+    starter.show();
+    selectTeams(starter, good, good);
+    auto* start = control<QPushButton>(&starter, "startGameButton");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(starter.result(), GameEdit::kStartGame);
 }

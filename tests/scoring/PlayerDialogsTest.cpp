@@ -147,3 +147,35 @@ TEST(ModifyPlayer, UnchangedNamesakesKeepTheirOwnNumbers) {
     EXPECT_EQ(game.home.players[1].number, 4);
     EXPECT_EQ(game.home.players[2].number, 5);
 }
+
+TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
+    freshHooks();
+    Game game = gameInPlay();
+    game.addHomeEvent(foulBy(game.home.players[0]));
+    game.addHomeEvent(foulBy(game.home.players[1]));
+    game.addHomeEvent(foulBy(game.home.players[1]));
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    auto* list = control<QListWidget>(&dialog, "rosterList");
+    // The scorekeeper entered two names the wrong way round: swap them,
+    // and move player 3 to a name player 4 gives up at the same time.
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 2"));
+    clickRow(list, 1);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 1"));
+    clickRow(list, 2);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 4"));
+    clickRow(list, 3);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 9"));
+    click(&dialog, "okButton");
+
+    EXPECT_EQ(game.home.players[0].name, "Eagles Player 2");
+    EXPECT_EQ(game.home.players[0].number, 3);
+    EXPECT_EQ(game.home.players[1].name, "Eagles Player 1");
+    EXPECT_EQ(game.home.players[1].number, 4);
+    EXPECT_EQ(game.home.players[2].name, "Eagles Player 4");
+    EXPECT_EQ(game.home.players[3].name, "Eagles Player 9");
+    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 2"), 1);
+    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 1"), 2);
+    EXPECT_EQ(game.homeEvents[0].player.number, 3);
+    EXPECT_EQ(game.homeEvents[1].player.number, 4);
+}
