@@ -9,6 +9,7 @@
 
 #include "app/LeagueOptions.h"
 #include "records/Game.h"
+#include "../ui/DialogTestSupport.h"
 
 using namespace courtlog;
 
@@ -16,18 +17,10 @@ namespace {
 
 template <typename T>
 T* child(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testsupport::control<T>(&dialog, name);
 }
 
-// Clicks a button where its caption starts, which is where a radio button
-// takes clicks however wide its layout made it.
-void click(QWidget& dialog, const char* name) {
-    QAbstractButton* button = child<QAbstractButton>(dialog, name);
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
+void click(QWidget& dialog, const char* name) { testsupport::click(&dialog, name); }
 
 TEST(LeagueOptionsDialog, ShowsTheOptions) {
     courtlog::LeagueOptions options;

@@ -13,6 +13,7 @@
 #include "app/PickTeam.h"
 #include "app/TGetQuantityDialog.h"
 #include "records/Game.h"
+#include "../ui/DialogTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::app;
@@ -21,18 +22,10 @@ namespace {
 
 template <typename T>
 T* child(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testsupport::control<T>(&dialog, name);
 }
 
-// Clicks a button where its caption starts, which is where a radio button
-// takes clicks however wide its layout made it.
-void click(QWidget& dialog, const char* name) {
-    QAbstractButton* button = child<QAbstractButton>(dialog, name);
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
+void click(QWidget& dialog, const char* name) { testsupport::click(&dialog, name); }
 
 Game twoTeams() {
     Game game;

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "people/RosterEdit.h"
 
 using namespace courtlog;

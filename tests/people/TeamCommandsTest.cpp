@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include "DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "app/AppState.h"
 #include "app/CommandRoutes.h"
 #include "people/RosterEdit.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "people/RosterEdit.h"
 #include "people/TLogoStatic.h"
 #include "people/TeamEdit.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTemporaryDir>
 
-#include "../people/DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "app/AppState.h"
 #include "app/CommandRoutes.h"
 #include "records/Game.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "../people/DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "app/CalendarDialog.h"
 #include "people/TeamEdit.h"
 #include "records/Game.h"

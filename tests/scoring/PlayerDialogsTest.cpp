@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "../people/DialogTestSupport.h"
+#include "../ui/DialogTestSupport.h"
 #include "records/Codes.h"
 #include "records/Game.h"
 #include "scoring/AddPlayer.h"
