@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "records/FuzzEntryPoints.h"
+#include "core/records/FuzzEntryPoints.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string problem = courtlog::fuzz::checkTeamFile({data, size});

@@ -1,4 +1,4 @@
-#include "app/cli/CommandLineTool.h"
+#include "cli/CommandLineTool.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,0 @@
-#include "app/cli/CommandLineTool.h"
-
-int main(int argc, char** argv) { return courtlog::cli::runCommandLine(argc, argv); }

@@ -1,0 +1,376 @@
+#include "cli/CommandLineTool.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "core/records/JsonForm.h"
+#include "core/records/SafeSave.h"
+#include "core/records/Settings.h"
+#include "core/records/Team.h"
+
+namespace courtlog::cli {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+constexpr const char* kProgramTitle = "Brenvik Basketball Courtlog";
+constexpr const char* kVersion = "2.3";
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+// Larger than any team, game or settings file this program writes.
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string baseName(const std::string& path) {
+    auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool hasExtension(const std::string& path, std::string_view ext) {
+    std::string name = lower(baseName(path));
+    return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
+}
+
+// ---- file kinds ----
+//
+// Every kind converts to and from the JSON form, so any reader can feed any
+// writer of the same record kind. Later kinds (schedules, Palm databases) add
+// a row to kFormats.
+
+using ReadFn = std::function<bool(const std::string& path, json& out, std::string& error)>;
+using WriteFn = std::function<bool(const json& doc, const std::string& path, std::string& error)>;
+
+struct FileFormat {
+    const char* extension;    // lower case, with the dot
+    const char* description;  // for help
+    const char* kind;         // record kind it holds: "team", "game", "settings"; empty: any
+    ReadFn read;              // empty: cannot be read
+    WriteFn write;            // empty: cannot be written
+};
+
+bool requireKind(const json& doc, const char* kind, const char* what, std::string& error) {
+    std::string have = jsonKind(doc);
+    if (have == kind) return true;
+    error = "Can't write " + (have.empty() ? std::string("this data") : "a " + have) + " as " + what;
+    return false;
+}
+
+bool readTeamFile(const std::string& path, json& out, std::string& error) {
+    Team team;
+    team.fileName = path;
+    std::string reason;
+    if (!team.load(&reason)) {
+        error = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    out = teamToJson(team);
+    return true;
+}
+
+bool writeTeamFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "team", "a team file", error)) return false;
+    Team team;
+    if (!teamFromJson(doc, team, &error)) return false;
+    std::string reason;
+    if (!team.saveTo(path, &reason)) {
+        error = "Can't save team ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool readGameFile(const std::string& path, json& out, std::string& error) {
+    Game game;
+    std::string reason;
+    if (!game.load(path, &reason)) {
+        error = "Can't load game ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    out = gameToJson(game);
+    return true;
+}
+
+bool writeGameFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "game", "a game file", error)) return false;
+    Game game;
+    if (!gameFromJson(doc, game, &error)) return false;
+    std::string reason;
+    if (!game.save(path, &reason)) {
+        error = "Can't save game ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool readSettingsFile(const std::string& path, json& out, std::string& error) {
+    std::string reason;
+    auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
+    if (!bytes) {
+        error = "Can't read settings ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    Settings settings;
+    settings.setDefaults();
+    settings.parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    out = settingsToJson(settings);
+    return true;
+}
+
+bool writeSettingsFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "settings", "a settings file", error)) return false;
+    Settings settings;
+    if (!settingsFromJson(doc, settings, &error)) return false;
+    std::string reason;
+    if (!settings.writeSettings(path, &reason)) {
+        error = "Can't save settings ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool readJsonFile(const std::string& path, json& out, std::string& error) {
+    std::string reason;
+    auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
+    if (!bytes) {
+        error = "Can't read " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    try {
+        out = json::parse(bytes->begin(), bytes->end());
+    } catch (const json::exception& e) {
+        error = "Not valid JSON: " + path + ": " + e.what();
+        return false;
+    }
+    std::string kind = jsonKind(out);
+    if (kind != "team" && kind != "game" && kind != "settings") {
+        error = path + ": the JSON needs \"kind\": \"team\", \"game\" or \"settings\"";
+        return false;
+    }
+    // Read it as its record now, so a bad field is reported against the input
+    // and what goes on is the complete form with every default filled in.
+    bool ok = true;
+    if (kind == "team") {
+        Team team;
+        ok = teamFromJson(out, team, &reason);
+        if (ok) out = teamToJson(team);
+    } else if (kind == "game") {
+        Game game;
+        ok = gameFromJson(out, game, &reason);
+        if (ok) out = gameToJson(game);
+    } else {
+        Settings settings;
+        ok = settingsFromJson(out, settings, &reason);
+        if (ok) out = settingsToJson(settings);
+    }
+    if (!ok) error = path + ": " + reason;
+    return ok;
+}
+
+std::string jsonText(const json& doc) { return doc.dump(2, ' ', false, json::error_handler_t::replace) + "\n"; }
+
+bool writeJsonFile(const json& doc, const std::string& path, std::string& error) {
+    std::string reason;
+    if (!safeSave(path, std::string_view(jsonText(doc)), &reason)) {
+        error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool readTeamImport(const std::string& path, json& out, std::string& error) {
+    Team team;
+    Team::ImportResult result = team.importFrom(path);
+    if (!result.ok) {
+        error = "Can't import team ! " + path + (result.error.empty() ? "" : ": " + result.error);
+        return false;
+    }
+    out = teamToJson(team);
+    return true;
+}
+
+std::string birthdayText(const BirthDate& d) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", int(d.month), int(d.day), int(d.year));
+    return buf;
+}
+
+// The comma-delimited roster with personal information, as the team editor
+// saves it and the comma-delimited import reads it back.
+std::string commaDelimitedRoster(const Team& team) {
+    std::string out = "Team," + team.name + "\n";
+    out += "Coach," + team.coach + ",Assistant," + team.assistant + "\n";
+    out += "TeamLogo," + team.logoFile + "\n";
+    out += "#,Name,Pos,Starter Status,Phone,Address,City,State,Zip,Birthday,E-mail,Note\n";
+    for (std::size_t i = 0; i < team.players.size(); ++i) {
+        const Player& p = team.players[i];
+        const PersonalInfo info = i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank();
+        std::string number = p.number < 0 ? "00" : std::to_string(p.number);
+        for (const std::string& field :
+             {number, p.name, std::string(positionText(p.position)), std::string(courtSlotText(p.courtSlot)),
+              info.phone, info.address, info.city, info.state, info.zip, birthdayText(info.birthday), info.email}) {
+            out += field;
+            out += ',';
+        }
+        out += info.note + "\n";
+    }
+    return out;
+}
+
+bool writeTeamExport(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "team", "a comma-delimited roster", error)) return false;
+    Team team;
+    if (!teamFromJson(doc, team, &error)) return false;
+    std::string reason;
+    if (!safeSave(path, std::string_view(commaDelimitedRoster(team)), &reason)) {
+        error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+const std::vector<FileFormat>& formats() {
+    static const std::vector<FileFormat> table{
+        {".tem", "team file", "team", readTeamFile, writeTeamFile},
+        {".gam", "game file", "game", readGameFile, writeGameFile},
+        {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
+        {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
+        {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
+    };
+    return table;
+}
+
+const FileFormat* formatOf(const std::string& path) {
+    for (const FileFormat& f : formats())
+        if (hasExtension(path, f.extension)) return &f;
+    return nullptr;
+}
+
+bool readAny(const std::string& path, json& out, std::string& error) {
+    const FileFormat* f = formatOf(path);
+    if (!f || !f->read) {
+        error = "Unknown input file kind: " + path;
+        return false;
+    }
+    return f->read(path, out, error);
+}
+
+// ---- verbs ----
+
+struct Verb {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int argumentCount;  // after the verb
+    std::function<int(const std::vector<std::string>& args)> run;
+};
+
+const std::vector<Verb>& verbs();
+
+void printUsage(std::ostream& out) {
+    out << kProgramTitle << " " << kVersion << "\n\nUsage:\n";
+    for (const Verb& v : verbs()) {
+        std::string line = std::string("  courtlog ") + v.name + (*v.arguments ? " " : "") + v.arguments;
+        out << line << std::string(line.size() < 32 ? 32 - line.size() : 1, ' ') << v.summary << "\n";
+    }
+    out << "\nFile kinds, by extension:\n";
+    for (const FileFormat& f : formats()) out << "  " << f.extension << std::string(8 - std::strlen(f.extension), ' ')
+                                              << f.description << "\n";
+}
+
+int fail(const std::string& message) {
+    std::cerr << message << "\n";
+    return kFailed;
+}
+
+int runConvert(const std::vector<std::string>& args) {
+    const std::string& in = args[0];
+    const std::string& out = args[1];
+    const FileFormat* target = formatOf(out);
+    if (!target || !target->write) return fail("Unknown output file kind: " + out);
+    json doc;
+    std::string error;
+    if (!readAny(in, doc, error)) return fail(error);
+    if (!target->write(doc, out, error)) return fail(error);
+    return 0;
+}
+
+int runDump(const std::vector<std::string>& args) {
+    json doc;
+    std::string error;
+    if (!readAny(args[0], doc, error)) return fail(error);
+    std::cout << jsonText(doc) << std::flush;
+    return 0;
+}
+
+int runHelp(const std::vector<std::string>&) {
+    printUsage(std::cout);
+    std::cout << std::flush;
+    return 0;
+}
+
+int runVersion(const std::vector<std::string>&) {
+    std::cout << kProgramTitle << " " << kVersion << "\n" << std::flush;
+    return 0;
+}
+
+const std::vector<Verb>& verbs() {
+    static const std::vector<Verb> table{
+        {"convert", "IN OUT", "convert a file to another kind", 2, runConvert},
+        {"dump", "FILE", "print a file in its JSON form", 1, runDump},
+        {"help", "", "show this help", 0, runHelp},
+        {"--help", "", "show this help", 0, runHelp},
+        {"--version", "", "show the program version", 0, runVersion},
+    };
+    return table;
+}
+
+const Verb* findVerb(int argc, char** argv) {
+    if (argc < 2 || !argv || !argv[1]) return nullptr;
+    for (const Verb& v : verbs())
+        if (std::string_view(argv[1]) == v.name) return &v;
+    return nullptr;
+}
+
+}  // namespace
+
+bool isCommandLineVerb(int argc, char** argv) { return findVerb(argc, argv) != nullptr; }
+
+int runCommandLine(int argc, char** argv) {
+    const Verb* verb = findVerb(argc, argv);
+    if (!verb) {
+        if (argc >= 2 && argv && argv[1]) std::cerr << "Unknown command: " << argv[1] << "\n\n";
+        printUsage(std::cerr);
+        return kUsageError;
+    }
+    std::vector<std::string> args;
+    for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
+    if (static_cast<int>(args.size()) != verb->argumentCount) {
+        std::cerr << "Usage: courtlog " << verb->name << (*verb->arguments ? " " : "") << verb->arguments << "\n";
+        return kUsageError;
+    }
+    try {
+        return verb->run(args);
+    } catch (const std::exception& e) {
+        return fail(std::string("Unexpected error: ") + e.what());
+    }
+}
+
+}  // namespace courtlog::cli

@@ -1,0 +1,103 @@
+#include "core/records/ByteIo.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace courtlog {
+
+bool ByteReader::take(void* out, std::size_t n) {
+    if (failed_ || n > remaining()) {
+        failed_ = true;
+        pos_ = data_.size();
+        std::memset(out, 0, n);
+        return false;
+    }
+    std::memcpy(out, data_.data() + pos_, n);
+    pos_ += n;
+    return true;
+}
+
+bool ByteReader::skip(std::size_t n) {
+    if (failed_ || n > remaining()) {
+        failed_ = true;
+        pos_ = data_.size();
+        return false;
+    }
+    pos_ += n;
+    return true;
+}
+
+bool ByteReader::seek(std::size_t offset) {
+    if (offset > data_.size()) {
+        failed_ = true;
+        pos_ = data_.size();
+        return false;
+    }
+    pos_ = offset;
+    return true;
+}
+
+std::int8_t ByteReader::i8() {
+    std::uint8_t b[1];
+    take(b, 1);
+    return static_cast<std::int8_t>(b[0]);
+}
+
+std::int16_t ByteReader::i16() {
+    std::uint8_t b[2];
+    take(b, 2);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+}
+
+std::uint32_t ByteReader::u32() {
+    std::uint8_t b[4];
+    take(b, 4);
+    return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+           (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+}
+
+std::int32_t ByteReader::i32() { return static_cast<std::int32_t>(u32()); }
+
+std::string ByteReader::text(std::size_t width) {
+    if (failed_ || width > remaining()) {
+        // Keep what the short field holds, then mark the reader failed.
+        std::size_t n = failed_ ? 0 : remaining();
+        const char* p = reinterpret_cast<const char*>(data_.data() + pos_);
+        std::string s(p, strnlen(p, n));
+        failed_ = true;
+        pos_ = data_.size();
+        return s;
+    }
+    const char* p = reinterpret_cast<const char*>(data_.data() + pos_);
+    std::string s(p, strnlen(p, width));
+    pos_ += width;
+    return s;
+}
+
+void ByteWriter::i8(std::int8_t v) { data_.push_back(static_cast<std::uint8_t>(v)); }
+
+void ByteWriter::i16(std::int16_t v) {
+    auto u = static_cast<std::uint16_t>(v);
+    data_.push_back(static_cast<std::uint8_t>(u & 0xff));
+    data_.push_back(static_cast<std::uint8_t>(u >> 8));
+}
+
+void ByteWriter::u32(std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) data_.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xff));
+}
+
+void ByteWriter::i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
+
+void ByteWriter::text(std::string_view s, std::size_t width) {
+    std::size_t n = std::min(s.size(), width);
+    data_.insert(data_.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
+    data_.insert(data_.end(), width - n, 0);
+}
+
+void ByteWriter::bytes(std::span<const std::uint8_t> b) { data_.insert(data_.end(), b.begin(), b.end()); }
+
+std::string cut(std::string_view s, std::size_t maxBytes) {
+    return std::string(s.substr(0, std::min(s.size(), maxBytes)));
+}
+
+}  // namespace courtlog

@@ -1,0 +1,253 @@
+#include "core/records/Game.h"
+
+#include <climits>
+#include <ctime>
+
+#include "core/records/Codes.h"
+#include "core/records/SafeSave.h"
+
+namespace courtlog {
+
+namespace {
+
+// A game of a few thousand plays is well under a megabyte; anything beyond
+// this is not a game file.
+constexpr std::size_t kMaxGameFileSize = 64u * 1024u * 1024u;
+
+int pointsOf(const std::vector<PlayEvent>& events) {
+    int sum = 0;
+    for (const PlayEvent& e : events) sum += shotPoints(e.shotResult);
+    return sum;
+}
+
+int pointsOf(const std::vector<PlayEvent>& events, int period) {
+    int sum = 0;
+    for (const PlayEvent& e : events) {
+        if (e.period == period) sum += shotPoints(e.shotResult);
+    }
+    return sum;
+}
+
+bool appendEvent(std::vector<PlayEvent>& events, const PlayEvent& event) {
+    // The count is stored in 16 bits.
+    if (events.size() >= static_cast<std::size_t>(INT16_MAX)) return false;
+    events.push_back(event);
+    return true;
+}
+
+bool purge(std::vector<PlayEvent>& events) {
+    const auto deleted = std::erase_if(events, [](const PlayEvent& e) { return e.kind == NoEvent; });
+    return deleted > 0;
+}
+
+void rename(Team& team, std::vector<PlayEvent>& events, const Player& oldPlayer, const Player& newPlayer) {
+    // Copy the old name first: oldPlayer may be one of the entries we change.
+    const std::string oldName = oldPlayer.name;
+    const std::string newName = newPlayer.name;
+    const std::int16_t newNumber = newPlayer.number;
+    for (Player& p : team.players) {
+        if (p.name == oldName) {
+            p.name = newName;
+            p.number = newNumber;
+        }
+    }
+    for (PlayEvent& e : events) {
+        if (e.player.name == oldName) {
+            e.player.name = newName;
+            e.player.number = newNumber;
+        }
+    }
+}
+
+void writeTeamBlock(ByteWriter& out, const Team& team) {
+    // Teams inside a game never carry personal information, even when a
+    // stand-alone team was copied in whole.
+    if (team.noPersonalInfo) {
+        team.write(out);
+    } else {
+        Team copy = team;
+        copy.noPersonalInfo = true;
+        copy.write(out);
+    }
+}
+
+bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t count) {
+    events.clear();
+    events.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) events.push_back(readEvent(in));
+    return !in.failed();
+}
+
+}  // namespace
+
+void writeEvent(ByteWriter& out, const PlayEvent& e) {
+    writePlayer(out, e.player);
+    out.i16(e.kind);
+    out.i16(e.shotResult);
+    out.i16(e.shotX);
+    out.i16(e.shotY);
+    out.i16(e.foulKind);
+    out.i16(e.reserved1);
+    out.i16(e.technicalKind);
+    out.i16(e.reserved2);
+    out.i16(e.reboundKind);
+    out.i16(e.goalTendKind);
+    out.i16(e.turnoverKind);
+    out.i16(e.period);
+}
+
+PlayEvent readEvent(ByteReader& in) {
+    PlayEvent e;
+    e.player = readPlayer(in);
+    e.kind = in.i16();
+    e.shotResult = in.i16();
+    e.shotX = in.i16();
+    e.shotY = in.i16();
+    e.foulKind = in.i16();
+    e.reserved1 = in.i16();
+    e.technicalKind = in.i16();
+    e.reserved2 = in.i16();
+    e.reboundKind = in.i16();
+    e.goalTendKind = in.i16();
+    e.turnoverKind = in.i16();
+    e.period = in.i16();
+    return e;
+}
+
+Game::Game(bool playedInHalves) : halves(playedInHalves ? 1 : 0) {
+    setToday();
+    home.noPersonalInfo = true;
+    visitor.noPersonalInfo = true;
+}
+
+void Game::setToday() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    year = static_cast<std::int16_t>(local.tm_year + 1900);
+    day = static_cast<std::int8_t>(local.tm_mday);
+    month = static_cast<std::int8_t>(local.tm_mon + 1);
+    season = year;
+}
+
+bool Game::save(const std::string& path, std::string* error) {
+    fileName = path;
+    return safeSave(path, toBytes(), error);
+}
+
+bool Game::load(const std::string& path, std::string* error) {
+    fileName = path;
+    auto bytes = readWholeFile(path, kMaxGameFileSize, error);
+    if (!bytes) return false;
+    ByteReader in(*bytes);
+    if (!readFrom(in)) {
+        if (error) *error = "The game file is damaged or incomplete: " + path;
+        return false;
+    }
+    return true;
+}
+
+bool Game::readFrom(ByteReader& in) {
+    if (in.remaining() < kInfoBlockSize + 4) {
+        in.skip(in.remaining() + 1);
+        return false;
+    }
+    court = in.text(kTextWidth);
+    attendance = in.text(kTextWidth);
+    referee1 = in.text(kTextWidth);
+    referee2 = in.text(kTextWidth);
+    referee3 = in.text(kTextWidth);
+    homeName = in.text(kTextWidth);
+    visitorName = in.text(kTextWidth);
+    reserved1 = in.i16();
+    reserved2 = in.i16();
+    year = in.i16();
+    day = in.i8();
+    month = in.i8();
+    minute = in.i16();
+    hour = in.i16();
+    reserved3 = in.i16();
+    reserved4 = in.i16();
+    season = in.i16();
+    halves = in.i16();
+    currentPeriod = in.i16();
+
+    home.noPersonalInfo = true;
+    visitor.noPersonalInfo = true;
+    const bool homeComplete = home.readFrom(in);
+    home.fileSize = 0;
+    if (!homeComplete) return false;
+    const bool visitorComplete = visitor.readFrom(in);
+    visitor.fileSize = 0;
+    if (!visitorComplete) return false;
+
+    const std::int16_t visitorCount = in.i16();
+    const std::int16_t homeCount = in.i16();
+    if (in.failed() || visitorCount < 0 || homeCount < 0) return false;
+    // Refuse counts the data cannot hold before allocating anything.
+    const std::size_t needed =
+        (static_cast<std::size_t>(visitorCount) + static_cast<std::size_t>(homeCount)) *
+        PlayEvent::kRecordSize;
+    if (needed > in.remaining()) return false;
+    if (!readEvents(in, visitorEvents, static_cast<std::size_t>(visitorCount))) return false;
+    if (!readEvents(in, homeEvents, static_cast<std::size_t>(homeCount))) return false;
+    isNew = 0;
+    return true;
+}
+
+std::vector<std::uint8_t> Game::toBytes() const {
+    ByteWriter out;
+    out.text(court, kTextWidth);
+    out.text(attendance, kTextWidth);
+    out.text(referee1, kTextWidth);
+    out.text(referee2, kTextWidth);
+    out.text(referee3, kTextWidth);
+    out.text(homeName, kTextWidth);
+    out.text(visitorName, kTextWidth);
+    out.i16(reserved1);
+    out.i16(reserved2);
+    out.i16(year);
+    out.i8(day);
+    out.i8(month);
+    out.i16(minute);
+    out.i16(hour);
+    out.i16(reserved3);
+    out.i16(reserved4);
+    out.i16(season);
+    out.i16(halves);
+    out.i16(currentPeriod);
+    writeTeamBlock(out, home);
+    writeTeamBlock(out, visitor);
+    // Counts and events go visitor first; the lists never exceed the 16-bit
+    // count (appending refuses beyond it), but cut defensively all the same.
+    const std::size_t visitorCount = std::min<std::size_t>(visitorEvents.size(), INT16_MAX);
+    const std::size_t homeCount = std::min<std::size_t>(homeEvents.size(), INT16_MAX);
+    out.i16(static_cast<std::int16_t>(visitorCount));
+    out.i16(static_cast<std::int16_t>(homeCount));
+    for (std::size_t i = 0; i < visitorCount; ++i) writeEvent(out, visitorEvents[i]);
+    for (std::size_t i = 0; i < homeCount; ++i) writeEvent(out, homeEvents[i]);
+    return out.take();
+}
+
+bool Game::addHomeEvent(const PlayEvent& event) { return appendEvent(homeEvents, event); }
+bool Game::addVisitorEvent(const PlayEvent& event) { return appendEvent(visitorEvents, event); }
+bool Game::purgeHomeEvents() { return purge(homeEvents); }
+bool Game::purgeVisitorEvents() { return purge(visitorEvents); }
+
+void Game::recomputeScores() {
+    homeScore = static_cast<std::int16_t>(pointsOf(homeEvents));
+    visitorScore = static_cast<std::int16_t>(pointsOf(visitorEvents));
+}
+
+int Game::homePointsInPeriod(int period) const { return pointsOf(homeEvents, period); }
+int Game::visitorPointsInPeriod(int period) const { return pointsOf(visitorEvents, period); }
+
+void Game::renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome) {
+    if (isHome) {
+        rename(home, homeEvents, oldPlayer, newPlayer);
+    } else {
+        rename(visitor, visitorEvents, oldPlayer, newPlayer);
+    }
+}
+
+}  // namespace courtlog

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/records/ByteIo.h"
+#include "core/records/Player.h"
+#include "core/records/Team.h"
+
+namespace courtlog {
+
+// One recorded play (71 bytes in a game file).
+struct PlayEvent {
+    static constexpr std::size_t kRecordSize = 71;
+
+    Player player;  // copy of the acting player's roster entry
+    std::int16_t kind = 0;  // EventKind; 0 marks a deleted event
+    std::int16_t shotResult = 0;
+    std::int16_t shotX = 0;
+    std::int16_t shotY = 0;
+    std::int16_t foulKind = 0;
+    std::int16_t reserved1 = 0;
+    std::int16_t technicalKind = 0;
+    std::int16_t reserved2 = 0;
+    std::int16_t reboundKind = 0;
+    std::int16_t goalTendKind = 0;
+    std::int16_t turnoverKind = 0;
+    std::int16_t period = 0;
+
+    bool operator==(const PlayEvent&) const = default;
+};
+
+void writePlayer(ByteWriter& out, const Player& p);
+Player readPlayer(ByteReader& in);
+void writeEvent(ByteWriter& out, const PlayEvent& e);
+PlayEvent readEvent(ByteReader& in);
+
+class Game {
+public:
+    static constexpr std::size_t kTextWidth = 25;
+    static constexpr std::size_t kInfoBlockSize = 193;
+    static constexpr std::size_t kEmptyFileSize = 733;
+
+    // Game information block, in file order.
+    std::string court = " ";
+    std::string attendance = " ";
+    std::string referee1 = " ";
+    std::string referee2 = " ";
+    std::string referee3 = " ";
+    std::string homeName;
+    std::string visitorName;
+    std::int16_t reserved1 = 0;
+    std::int16_t reserved2 = 0;
+    std::int16_t year = 0;
+    std::int8_t day = 0;
+    std::int8_t month = 0;
+    std::int16_t minute = 0;
+    std::int16_t hour = 12;
+    std::int16_t reserved3 = 0;
+    std::int16_t reserved4 = 0;
+    std::int16_t season = 0;
+
+    Team home;
+    Team visitor;
+    std::string fileName;
+    std::int16_t isNew = 1;
+    std::vector<PlayEvent> homeEvents;
+    std::vector<PlayEvent> visitorEvents;
+    std::int16_t homeScore = 0;
+    std::int16_t visitorScore = 0;
+    std::int16_t halves = 0;
+    std::int16_t currentPeriod = 0;
+
+    // A new game: today's date, this year's season, 12:00, empty teams held
+    // without personal information, halves as the league option says.
+    explicit Game(bool playedInHalves = false);
+
+    // Sets date and season to today.
+    void setToday();
+
+    int homeEventCount() const { return static_cast<int>(homeEvents.size()); }
+    int visitorEventCount() const { return static_cast<int>(visitorEvents.size()); }
+
+    // Safe-saves the whole game to path and remembers it as fileName.
+    bool save(const std::string& path, std::string* error = nullptr);
+    // Loads path into this (freshly made) game. Fails when the file cannot be
+    // opened or does not hold the records its counts claim.
+    bool load(const std::string& path, std::string* error = nullptr);
+    // Reads a game file image; false when it is truncated or its counts are
+    // impossible. What was read before the fault stays in the game.
+    bool readFrom(ByteReader& in);
+    std::vector<std::uint8_t> toBytes() const;
+
+    bool addHomeEvent(const PlayEvent& event);
+    bool addVisitorEvent(const PlayEvent& event);
+    bool purgeHomeEvents();
+    bool purgeVisitorEvents();
+    void recomputeScores();
+    int homePointsInPeriod(int period) const;
+    int visitorPointsInPeriod(int period) const;
+    void renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome);
+};
+
+}  // namespace courtlog

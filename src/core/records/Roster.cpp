@@ -1,0 +1,131 @@
+#include <algorithm>
+
+#include "core/records/Game.h"
+#include "core/records/Team.h"
+
+namespace courtlog {
+
+namespace {
+
+void writePersonalInfo(ByteWriter& out, const PersonalInfo& info) {
+    out.text(info.phone, PersonalInfo::kPhoneWidth);
+    out.text(info.address, PersonalInfo::kAddressWidth);
+    out.text(info.city, PersonalInfo::kCityWidth);
+    out.text(info.state, PersonalInfo::kStateWidth);
+    out.text(info.zip, PersonalInfo::kZipWidth);
+    out.i32(info.birthday.year);
+    out.i8(info.birthday.day);
+    out.i8(info.birthday.month);
+    out.text(info.email, PersonalInfo::kEmailWidth);
+    out.text(info.note, PersonalInfo::kNoteWidth);
+}
+
+PersonalInfo readPersonalInfo(ByteReader& in) {
+    PersonalInfo info;
+    info.phone = in.text(PersonalInfo::kPhoneWidth);
+    info.address = in.text(PersonalInfo::kAddressWidth);
+    info.city = in.text(PersonalInfo::kCityWidth);
+    info.state = in.text(PersonalInfo::kStateWidth);
+    info.zip = in.text(PersonalInfo::kZipWidth);
+    info.birthday.year = in.i32();
+    info.birthday.day = in.i8();
+    info.birthday.month = in.i8();
+    info.email = in.text(PersonalInfo::kEmailWidth);
+    info.note = in.text(PersonalInfo::kNoteWidth);
+    return info;
+}
+
+}  // namespace
+
+void Roster::clear() {
+    players.clear();
+    personalInfo.clear();
+}
+
+void Roster::addPlayer(const Player& player, const PersonalInfo& info) {
+    players.push_back(player);
+    personalInfo.push_back(info);
+}
+
+bool Roster::removePlayer(int index) {
+    if (index < 0 || index > playerCount() - 1) return false;
+    players.erase(players.begin() + index);
+    // The two lists always have the same length; guard anyway so a caller that
+    // broke the pairing cannot make us erase past the end.
+    if (static_cast<std::size_t>(index) < personalInfo.size())
+        personalInfo.erase(personalInfo.begin() + index);
+    return true;
+}
+
+void Roster::assignFrom(const Roster& other) {
+    if (&other == this) return;
+    const int n = playerCount();
+    const int m = other.playerCount();
+    for (int i = 0; i < std::min(n, m); ++i) {
+        players[static_cast<std::size_t>(i)] = other.players[static_cast<std::size_t>(i)];
+        personalInfo[static_cast<std::size_t>(i)] = other.personalInfo[static_cast<std::size_t>(i)];
+    }
+    for (int i = n - 1; i >= m; --i) removePlayer(i);
+    for (int i = n; i < m; ++i)
+        addPlayer(other.players[static_cast<std::size_t>(i)],
+                  other.personalInfo[static_cast<std::size_t>(i)]);
+}
+
+void Roster::appendTo(Roster& other) const {
+    if (&other == this) {
+        Roster copy = *this;
+        copy.appendTo(other);
+        return;
+    }
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        other.addPlayer(players[i], i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
+    }
+}
+
+bool Roster::samePlayer(const Player& a, const Player& b) { return a.name == b.name && a.number == b.number; }
+
+void Roster::writeRoster(ByteWriter& out) const {
+    // Only the low 16 bits of the count go to the file.
+    const auto count = static_cast<std::uint16_t>(players.size());
+    out.i16(static_cast<std::int16_t>(count));
+    for (std::size_t i = 0; i < count; ++i) writePlayer(out, players[i]);
+    if (!noPersonalInfo) {
+        for (std::size_t i = 0; i < count; ++i)
+            writePersonalInfo(out, i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
+    }
+}
+
+bool Roster::readRoster(ByteReader& in) {
+    clear();
+    // The count is stored in 16 bits and read back unsigned (0..65535).
+    const std::size_t claimed = static_cast<std::uint16_t>(in.i16());
+    if (in.failed()) return false;
+
+    // Never trust the count beyond what the data can hold.
+    const std::size_t available = std::min(claimed, in.remaining() / Player::kRecordSize);
+    players.reserve(available);
+    for (std::size_t i = 0; i < available; ++i) players.push_back(readPlayer(in));
+    personalInfo.assign(available, PersonalInfo{});
+
+    if (available < claimed) {
+        // Short of the claimed records: step over the end so the reader
+        // reports the truncation to whoever reads on.
+        in.skip(Player::kRecordSize);
+        return false;
+    }
+
+    if (!noPersonalInfo && claimed > 0) {
+        // The personal-information block is there only when the file size says
+        // so exactly; older files without it load with blank information.
+        const long long expected =
+            static_cast<long long>(Team::kHeaderSize) + static_cast<long long>(claimed) * Player::kRecordSize;
+        const long long blockSize = static_cast<long long>(claimed) * PersonalInfo::kRecordSize;
+        if (static_cast<long long>(fileSize) - expected == blockSize &&
+            in.remaining() >= static_cast<std::size_t>(blockSize)) {
+            for (std::size_t i = 0; i < claimed; ++i) personalInfo[i] = readPersonalInfo(in);
+        }
+    }
+    return true;
+}
+
+}  // namespace courtlog

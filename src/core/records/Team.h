@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/records/ByteIo.h"
+#include "core/records/Player.h"
+
+namespace courtlog {
+
+// The player list with its parallel personal-information list.
+class Roster {
+public:
+    std::vector<Player> players;
+    std::vector<PersonalInfo> personalInfo;  // always the same length as players
+    bool noPersonalInfo = false;  // set for the two teams held inside a game
+    std::int32_t fileSize = 0;    // size of the team file when it was opened for reading
+
+    int playerCount() const { return static_cast<int>(players.size()); }
+
+    void clear();
+    void addPlayer(const Player& player, const PersonalInfo& info);
+    bool removePlayer(int index);
+    void assignFrom(const Roster& other);
+    void appendTo(Roster& other) const;
+    static bool samePlayer(const Player& a, const Player& b);
+
+    // Count (int16), players, and the personal information unless noPersonalInfo.
+    void writeRoster(ByteWriter& out) const;
+    // Reads the complete records the data holds, never more than the count.
+    // Personal information is taken only when the size rule of the team file
+    // says the block is there (fileSize - (266 + 47n) == 331n).
+    bool readRoster(ByteReader& in);
+};
+
+class Team : public Roster {
+public:
+    static constexpr std::size_t kFileNameWidth = 260, kNameWidth = 25, kLogoFileWidth = 80;
+    static constexpr std::size_t kHeaderSize = 266;  // up to and including the player count
+
+    std::string fileName;
+    std::string name;
+    std::string coach;
+    std::string assistant;
+    std::string spareText;
+    std::string logoFile = "default.bmp";
+    std::int16_t logoLayout = 0;  // 0 fit, 1 tile, 2 centre
+    std::int16_t logoFade = 0;    // percent, steps of 5
+
+    // Length of fileName's file into fileSize; unchanged when it cannot be opened.
+    bool measureFile();
+    // Reads fileName. Fails (team unchanged) only when the file cannot be opened;
+    // a short file keeps what could be read.
+    bool load(std::string* error = nullptr);
+    // Reads a team file image; fileSize is set to the reader's size. Returns
+    // false when the image is shorter than its header and the records its
+    // count claims (what could be read stays in the team).
+    bool readFrom(ByteReader& in);
+    void write(ByteWriter& out) const;
+    std::vector<std::uint8_t> toBytes() const;
+    // Safe-saves the team to path and remembers it as fileName.
+    bool saveTo(const std::string& path, std::string* error = nullptr);
+
+    // Comma-delimited or (".txt", any case) plain-text roster import.
+    struct ImportResult {
+        bool ok = false;
+        int badLine = 0;     // 1-based line of an invalid plain-text line, 0 otherwise
+        std::string error;   // the message to show
+    };
+    ImportResult importFrom(const std::string& path);
+    ImportResult importCommaDelimited(std::string_view text);
+    ImportResult importPlainText(std::string_view text);
+};
+
+}  // namespace courtlog

@@ -1,0 +1,248 @@
+// Reading a team from the two text formats: the comma-delimited roster our
+// roster export writes, and a plain list with one player per line.
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include "core/records/Codes.h"
+#include "core/records/SafeSave.h"
+#include "core/records/Team.h"
+
+namespace courtlog {
+
+namespace {
+
+constexpr std::size_t kMaxImportFileSize = 16u * 1024u * 1024u;
+
+// Line limits of the two formats, counted like a C buffer: a limit of 100
+// keeps at most 99 characters of a line.
+constexpr std::size_t kHeaderLineLimit = 100;
+constexpr std::size_t kPlayerLineLimit = 500;
+constexpr std::size_t kTextHeaderLineLimit = 25;
+constexpr std::size_t kWideField = 60;
+
+// Splits text into lines at '\n', dropping a '\r' before it (files written on
+// Windows). An over-long line is cut to its limit by the caller; its rest is
+// dropped rather than read as a line of its own.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        if (last) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view limitLine(std::string_view line, std::size_t limit) {
+    return line.substr(0, std::min(line.size(), limit - 1));
+}
+
+std::string_view stripLeading(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    return s;
+}
+
+bool isBlank(std::string_view s) { return stripLeading(s).empty(); }
+
+// A field holds at most width - 1 characters so it stays NUL-terminated in
+// its record field; a NUL byte in the file ends the text there, as it would
+// in the record.
+std::string fieldText(std::string_view s, std::size_t width) {
+    const std::size_t nul = s.find('\0');
+    if (nul != std::string_view::npos) s = s.substr(0, nul);
+    return cut(s, width - 1);
+}
+
+// Walks the comma-separated fields of one line.
+class FieldCursor {
+public:
+    explicit FieldCursor(std::string_view line) : rest_(line) {}
+
+    // The text up to the next comma (or the end of the line); the rest of an
+    // over-long field is dropped.
+    std::string next(std::size_t width) {
+        const std::size_t comma = rest_.find(',');
+        std::string_view field = rest_.substr(0, comma);
+        rest_ = comma == std::string_view::npos ? std::string_view{} : rest_.substr(comma + 1);
+        return fieldText(field, width);
+    }
+    std::string nextStripped(std::size_t width) {
+        const std::size_t comma = rest_.find(',');
+        std::string_view field = stripLeading(rest_.substr(0, comma));
+        rest_ = comma == std::string_view::npos ? std::string_view{} : rest_.substr(comma + 1);
+        return fieldText(field, width);
+    }
+    // Everything after the first comma of the line.
+    bool skipToFirstComma() {
+        const std::size_t comma = rest_.find(',');
+        if (comma == std::string_view::npos) return false;
+        rest_ = rest_.substr(comma + 1);
+        return true;
+    }
+    std::string_view rest() const { return rest_; }
+
+private:
+    std::string_view rest_;
+};
+
+// Decimal value as atoi reads it (leading blanks, sign, digits, anything
+// after ignored), held within int range instead of overflowing.
+long parseNumber(std::string_view s) {
+    s = stripLeading(s);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    long value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') break;
+        value = std::min<long>(value * 10 + (c - '0'), static_cast<long>(INT_MAX) + 1);
+    }
+    return negative ? -value : std::min<long>(value, INT_MAX);
+}
+
+std::int16_t toInt16(long v) { return static_cast<std::int16_t>(std::clamp<long>(v, INT16_MIN, INT16_MAX)); }
+
+long uniformNumber(const std::string& text) {
+    if (text == "00" || text == "-1") return -1;
+    return parseNumber(text);
+}
+
+// Birthday written as month/day/year ("%02d/%02d/%04d"); the date stays as it
+// was unless all three parts are there.
+void readBirthday(const std::string& text, BirthDate& birthday) {
+    int month = 0, day = 0, year = 0;
+    if (std::sscanf(text.c_str(), "%2d/%2d/%4d", &month, &day, &year) == 3) {
+        birthday.month = static_cast<std::int8_t>(month);
+        birthday.day = static_cast<std::int8_t>(day);
+        birthday.year = year;
+    }
+}
+
+}  // namespace
+
+Team::ImportResult Team::importFrom(const std::string& path) {
+    fileName = path;
+    std::string error;
+    auto bytes = readWholeFile(path, kMaxImportFileSize, &error);
+    if (!bytes) {
+        ImportResult result;
+        result.error = error;
+        return result;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    bool plainText = false;
+    if (path.size() >= 3) {
+        std::string ext = path.substr(path.size() - 3);
+        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        plainText = ext == "txt";
+    }
+    return plainText ? importPlainText(text) : importCommaDelimited(text);
+}
+
+Team::ImportResult Team::importCommaDelimited(std::string_view text) {
+    const std::vector<std::string_view> lines = splitLines(text);
+
+    // Lines 1 to 3: team, coaches, logo. A line without a comma carries no
+    // value and leaves its fields as they were.
+    if (lines.size() > 0) {
+        FieldCursor line(limitLine(lines[0], kHeaderLineLimit));
+        if (line.skipToFirstComma()) name = fieldText(stripLeading(line.rest()), kNameWidth);
+    }
+    if (lines.size() > 1) {
+        FieldCursor line(limitLine(lines[1], kHeaderLineLimit));
+        if (line.skipToFirstComma()) {
+            coach = line.nextStripped(kNameWidth);
+            line.next(kWideField);
+            assistant = line.nextStripped(kNameWidth);
+        }
+    }
+    if (lines.size() > 2) {
+        FieldCursor line(limitLine(lines[2], kHeaderLineLimit));
+        if (line.skipToFirstComma()) logoFile = fieldText(stripLeading(line.rest()), kLogoFileWidth);
+    }
+    // Line 4 holds the column headings.
+
+    for (std::size_t i = 4; i < lines.size(); ++i) {
+        const std::string_view raw = limitLine(lines[i], kPlayerLineLimit);
+        if (isBlank(raw)) continue;  // e.g. an empty last line
+        FieldCursor line(raw);
+        Player player;
+        player.number = toInt16(uniformNumber(line.nextStripped(kWideField)));
+        player.name = line.next(Player::kNameWidth);
+        player.position = static_cast<std::int16_t>(positionFromName(line.nextStripped(kWideField)));
+        player.courtSlot = static_cast<std::int16_t>(courtSlotFromName(line.nextStripped(kWideField)));
+
+        PersonalInfo info = PersonalInfo::blank();
+        if (!line.rest().empty()) {
+            info.phone = line.next(PersonalInfo::kPhoneWidth);
+            info.address = line.next(PersonalInfo::kAddressWidth);
+            info.city = line.next(PersonalInfo::kCityWidth);
+            info.state = line.next(PersonalInfo::kStateWidth);
+            info.zip = line.next(PersonalInfo::kZipWidth);
+            readBirthday(line.nextStripped(kWideField), info.birthday);
+            info.email = line.next(PersonalInfo::kEmailWidth);
+            info.note = line.next(PersonalInfo::kNoteWidth);
+        }
+        addPlayer(player, info);
+    }
+
+    ImportResult result;
+    result.ok = true;
+    return result;
+}
+
+Team::ImportResult Team::importPlainText(std::string_view text) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    if (lines.size() > 0) name = fieldText(limitLine(lines[0], kTextHeaderLineLimit), kNameWidth);
+    if (lines.size() > 1) coach = fieldText(limitLine(lines[1], kTextHeaderLineLimit), kNameWidth);
+    if (lines.size() > 2) assistant = fieldText(limitLine(lines[2], kTextHeaderLineLimit), kNameWidth);
+
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        const std::string_view raw = limitLine(lines[i], kPlayerLineLimit);
+        if (isBlank(raw)) continue;
+        FieldCursor line(raw);
+        const std::string playerName = line.next(Player::kNameWidth);
+
+        const std::string positionField = line.nextStripped(Player::kNameWidth);
+        const long position = (!positionField.empty() && positionField[0] >= '0' && positionField[0] <= '3')
+                                  ? parseNumber(positionField)
+                                  : positionFromName(positionField);
+        const std::string slotField = line.nextStripped(Player::kNameWidth);
+        const long slot = (!slotField.empty() && slotField[0] >= '0' && slotField[0] <= '5')
+                              ? parseNumber(slotField)
+                              : courtSlotFromName(slotField);
+        const std::string numberField = line.nextStripped(Player::kNameWidth);
+        const long number = numberField == "00" ? -1 : parseNumber(numberField);
+
+        if (position < 0 || position > 3 || slot < 0 || slot > 5 || number < -1 || number > 99) {
+            ImportResult result;
+            result.badLine = static_cast<int>(i + 1);
+            char message[64];
+            std::snprintf(message, sizeof message, "Invalid Import Format, line number %d", result.badLine);
+            result.error = message;
+            return result;
+        }
+        Player player;
+        player.name = playerName;
+        player.position = static_cast<std::int16_t>(position);
+        player.courtSlot = static_cast<std::int16_t>(slot);
+        player.number = static_cast<std::int16_t>(number);
+        addPlayer(player, PersonalInfo::blank());
+    }
+
+    ImportResult result;
+    result.ok = true;
+    return result;
+}
+
+}  // namespace courtlog

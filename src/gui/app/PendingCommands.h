@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The menu commands whose features come in later versions. Each is a
+// function of its own so that the feature, when it arrives, replaces exactly
+// one body here and the main window does not change. Until then each tells
+// the user plainly that the feature is not there yet.
+namespace courtlog::app::pending {
+
+// File > Schedule
+void scheduleNewCommand(QWidget* owner);
+void scheduleEditCommand(QWidget* owner);
+
+// File > Print
+void printGameCommand(QWidget* owner);
+// Prints pages blank score sheets, laid out for halves or quarters. The
+// page-count dialog has already asked for both values.
+void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
+
+// Statistics
+void statisticsCommand(QWidget* owner);
+void boxScoreCommand(QWidget* owner);
+void shotAnalysisCommand(QWidget* owner);
+
+// Options > HTML Options
+void htmlOptionsCommand(QWidget* owner);
+
+// PDA Utilities
+void palmInstallCompanionCommand(QWidget* owner);
+void palmInstallOtherCommand(QWidget* owner);
+void gameToPalmCommand(QWidget* owner);
+void teamToPalmCommand(QWidget* owner);
+void gameFromPalmCommand(QWidget* owner);
+void teamFromPalmCommand(QWidget* owner);
+void gameToPocketPcCommand(QWidget* owner);
+void teamToPocketPcCommand(QWidget* owner);
+void gameFromPocketPcCommand(QWidget* owner);
+void teamFromPocketPcCommand(QWidget* owner);
+
+}  // namespace courtlog::app::pending

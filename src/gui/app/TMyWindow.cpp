@@ -1,0 +1,254 @@
+#include "gui/app/TMyWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QWindowStateChangeEvent>
+#include <map>
+
+#include "gui/app/AboutDialog.h"
+#include "gui/app/LeagueOptions.h"
+#include "gui/app/PendingCommands.h"
+#include "gui/app/WallpaperArea.h"
+#include "gui/people/TeamCommands.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/GameConsoleLink.h"
+#include "gui/ui/TGetQuantityDialog.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/Help.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/Printing.h"
+#include "gui/ui/ProgramResources.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/Sound.h"
+
+namespace courtlog::app {
+
+namespace {
+
+QString fromSettingsPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string toSettingsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+using ui::appState;
+using ui::AppState;
+
+}  // namespace
+
+TMyWindow::TMyWindow(QWidget* parent) : QMainWindow(parent), menu_(menuBar()) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Basketball Courtlog"));
+    area_ = new WallpaperArea(this);
+    setCentralWidget(area_);
+
+    for (int command : menu_.commands())
+        connect(menu_.action(command), &QAction::triggered, this, [this, command] { runCommand(command); });
+    // F1 opens the manual without showing a shortcut beside "&Contents".
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setObjectName(QStringLiteral("helpShortcut"));
+    connect(helpKey, &QShortcut::activated, this, [this] { runCommand(CmHelpContents); });
+
+    appState().gameStateChanged = [this] { updateCommandStates(); };
+    updateCommandStates();
+}
+
+TMyWindow::~TMyWindow() {
+    appState().gameStateChanged = nullptr;
+}
+
+void TMyWindow::updateCommandStates() { menu_.update(); }
+
+void TMyWindow::runCommand(int command) {
+    // A disabled item can still reach here through its shortcut when the
+    // menu was last evaluated in another state.
+    updateCommandStates();
+    if (QAction* action = menu_.action(command); action && !action->isEnabled()) return;
+
+    // Commands served elsewhere, by one function each.
+    using Route = void (*)(QWidget*);
+    static const std::map<int, Route> routes{
+        {CmScheduleNew, pending::scheduleNewCommand},
+        {CmScheduleEdit, pending::scheduleEditCommand},
+        {CmTeamNew, people::newTeamCommand},
+        {CmTeamEdit, people::editTeamCommand},
+        {CmTeamImport, people::importTeamCommand},
+        {CmGameNew, scoring::newGameCommand},
+        {CmGameEdit, scoring::editGameCommand},
+        {CmGameSave, scoring::saveGameCommand},
+        {CmGameSaveAs, scoring::saveGameAsCommand},
+        {CmPrintGame, pending::printGameCommand},
+        {CmPrinterSetup, ui::printerSetup},
+        {CmStatistics, pending::statisticsCommand},
+        {CmBoxScore, pending::boxScoreCommand},
+        {CmShotAnalysis, pending::shotAnalysisCommand},
+        {CmHtmlOptions, pending::htmlOptionsCommand},
+        {CmPalmInstallCompanion, pending::palmInstallCompanionCommand},
+        {CmPalmInstallOther, pending::palmInstallOtherCommand},
+        {CmGameToPalm, pending::gameToPalmCommand},
+        {CmTeamToPalm, pending::teamToPalmCommand},
+        {CmGameFromPalm, pending::gameFromPalmCommand},
+        {CmTeamFromPalm, pending::teamFromPalmCommand},
+        {CmGameToPocketPc, pending::gameToPocketPcCommand},
+        {CmTeamToPocketPc, pending::teamToPocketPcCommand},
+        {CmGameFromPocketPc, pending::gameFromPocketPcCommand},
+        {CmTeamFromPocketPc, pending::teamFromPocketPcCommand},
+        {CmHelpContents, ui::openHelpContents},
+    };
+    if (auto route = routes.find(command); route != routes.end()) {
+        route->second(this);
+    } else if (command == CmAutoSave) {
+        appState().autoSave = !appState().autoSave;
+    } else if (command == CmPrintBlankSheets) {
+        printBlankScoreSheets();
+    } else if (command == CmExit) {
+        close();
+    } else if (command == CmAddPlayer || command == CmModifyPlayer) {
+        if (command == CmAddPlayer ? scoring::addPlayerCommand(this) : scoring::modifyPlayerCommand(this)) rosterChanged();
+    } else if (command == CmSoundEffects) {
+        toggleSoundEffects();
+    } else if (command == CmPromptForShot) {
+        togglePromptForShot();
+    } else if (command == CmLeagueOptions) {
+        runLeagueOptions();
+    } else if (command == CmWallpaperChange) {
+        changeWallpaper();
+    } else if (command >= CmWallpaperFit && command <= CmWallpaperCenter) {
+        setWallpaperLayout(command - CmWallpaperFit);
+    } else if (command == CmAbout) {
+        TMyAboutDialog(this).run();
+    }
+    // Qt toggles a checkable item by itself; the state decides what it shows.
+    updateCommandStates();
+}
+
+void TMyWindow::toggleSoundEffects() {
+    Settings& settings = ui::programSettings();
+    settings.soundOn = !settings.soundOn;
+    if (settings.soundOn) ui::playSoundEffect(ui::SoundClick);
+}
+
+void TMyWindow::togglePromptForShot() {
+    Settings& settings = ui::programSettings();
+    settings.promptForShot = !settings.promptForShot;
+}
+
+void TMyWindow::runLeagueOptions() {
+    AppState& state = appState();
+    LeagueOptions dialog(this, ui::programSettings().league,
+                         state.gameInProgress ? state.currentGame : nullptr);
+    dialog.run();
+    if (state.gameInProgress && state.console) state.console->applyLeagueOptions();
+}
+
+void TMyWindow::printBlankScoreSheets() {
+    int pages = 1;
+    bool halves = ui::programSettings().league.halves;
+    ui::TGetQuantityDialog dialog(this, pages, halves);
+    if (dialog.run() == QDialog::Accepted) pending::printBlankScoreSheets(this, pages, halves);
+}
+
+void TMyWindow::rosterChanged() {
+    if (ui::GameConsoleLink* console = appState().console) console->refreshPlayerLists();
+}
+
+bool TMyWindow::loadWallpaper(const QString& path) {
+    const ui::Picture picture = ui::Picture::loadFile(path);
+    if (picture.isNull()) return false;
+    area_->setPicture(picture.image());
+    return true;
+}
+
+void TMyWindow::loadStartupWallpaper() {
+    Settings& settings = ui::programSettings();
+    applyWallpaperLayout();
+    if (loadWallpaper(fromSettingsPath(settings.wallpaperFile))) return;
+    settings.wallpaperFile = "logo.bmp";
+    if (loadWallpaper(QStringLiteral("logo.bmp"))) return;
+    // The logo ships beside the program and inside it, whatever folder the
+    // program was started from.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    if (loadWallpaper(programDir.filePath(QStringLiteral("logo.bmp")))) return;
+    ui::ensureProgramResources();
+    loadWallpaper(QStringLiteral(":/pictures/logo.bmp"));
+}
+
+void TMyWindow::applyWallpaperLayout() {
+    const int layout = ui::programSettings().wallpaperLayout;
+    area_->setLayoutMode(layout == 1   ? ui::PictureLayout::Tile
+                         : layout == 2 ? ui::PictureLayout::Center
+                                       : ui::PictureLayout::Fit);
+}
+
+void TMyWindow::setWallpaperLayout(int layout) {
+    ui::programSettings().wallpaperLayout = layout;
+    applyWallpaperLayout();
+}
+
+void TMyWindow::changeWallpaper() {
+    ui::FileDialogOptions options;
+    options.filters = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
+    options.defaultExtension = QStringLiteral("bmp");
+    options.mustExist = true;
+    const auto choice = ui::getOpenFile(this, options);
+    if (!choice) return;
+    // A file that is no bitmap keeps the picture that is shown, and the
+    // setting stays with it so the next start shows the same.
+    if (!loadWallpaper(choice->path)) {
+        ui::showMessage(
+            this, QStringLiteral("Can't load the picture %1 !").arg(QDir::toNativeSeparators(choice->path)),
+            QStringLiteral("Wallpaper"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
+        return;
+    }
+    ui::programSettings().wallpaperFile = toSettingsPath(choice->path);
+    area_->update();
+}
+
+void TMyWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool nowMaximized = windowState().testFlag(Qt::WindowMaximized);
+        // The rectangle kept for the settings file is the last normal one.
+        // Some window systems resize before they report the new state, so a
+        // "normal" rectangle that equals the maximised one is not taken.
+        const QRect normal = normalGeometry();
+        if (nowMaximized && !maximized_ && normal.isValid() && normal != geometry()) keptRect_ = normal;
+        maximized_ = nowMaximized;
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TMyWindow::closeEvent(QCloseEvent* event) {
+    // The game being scored is never left behind: the console stops it first.
+    if (appState().gameInProgress) {
+        event->ignore();
+        ui::showMessage(this, QStringLiteral("Stop the game in the game console before leaving the program."),
+                        {}, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
+        return;
+    }
+    writeSettingsAtExit();
+    QMainWindow::closeEvent(event);
+}
+
+void TMyWindow::writeSettingsAtExit() {
+    if (settingsWritten_) return;
+    settingsWritten_ = true;
+    // The file dialogs may have left another folder current; the settings
+    // always go back where the program started.
+    const QString startDirectory = appState().startDirectory;
+    QDir::setCurrent(startDirectory);
+    if (!maximized_) keptRect_ = geometry();
+    Settings& settings = ui::programSettings();
+    settings.windowRect = {keptRect_.left(), keptRect_.top(), keptRect_.left() + keptRect_.width(),
+                           keptRect_.top() + keptRect_.height()};
+    // A file that cannot be written loses this session's changes, silently:
+    // the program is closing and there is nobody left to tell.
+    settings.writeSettings(
+        toSettingsPath(QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName))));
+}
+
+}  // namespace courtlog::app

@@ -1,0 +1,368 @@
+#include "gui/people/RosterEdit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "gui/people/PersonalInfoRoute.h"
+#include "core/records/Codes.h"
+#include "core/records/Team.h"
+#include "gui/ui/BitmapControl.h"
+#include "gui/ui/Help.h"
+#include "gui/ui/Sound.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::people {
+
+namespace {
+
+// Names are kept to 19 characters when a player is added or the editor ends
+// with OK, and to 24 (the whole record field) by "Update Player".
+constexpr std::size_t kShortNameChars = 19;
+constexpr std::size_t kLongNameChars = 24;
+constexpr int kShortNumberChars = 4;
+constexpr int kLongNumberChars = 9;
+constexpr int kSlotCount = 5;
+
+}  // namespace
+
+QString RosterEdit::listText(const Player& player) {
+    const QString number =
+        player.number < 0 ? QStringLiteral("00") : QString::asprintf("%02d", int(player.number));
+    return QStringLiteral("%1 - %2, %3")
+        .arg(number, ui::fromRecordText(player.name), QString::fromLatin1(positionLetter(player.position)));
+}
+
+int RosterEdit::readNumber(const QString& text, int maxChars) {
+    const QString part = text.left(maxChars);
+    qsizetype i = 0;
+    while (i < part.size() && part[i].isSpace()) ++i;
+    bool negative = false;
+    if (i < part.size() && (part[i] == QLatin1Char('-') || part[i] == QLatin1Char('+'))) {
+        negative = part[i] == QLatin1Char('-');
+        ++i;
+    }
+    long long value = 0;
+    for (; i < part.size() && part[i] >= QLatin1Char('0') && part[i] <= QLatin1Char('9'); ++i)
+        value = value * 10 + (part[i].unicode() - '0');
+    if (negative) value = -value;
+    // The record holds 16 bits; a longer typed number is held at the nearest
+    // value it can store instead of wrapping round to an unrelated one.
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<std::int16_t>::min(),
+                                                  std::numeric_limits<std::int16_t>::max()));
+}
+
+int RosterEdit::readUniform(const QString& text, int maxChars) {
+    // The field shows "00" for the uniform 00; reading it back as 0 would
+    // renumber such a player whenever the list is merely moved through.
+    if (text.left(maxChars).trimmed() == QStringLiteral("00")) return -1;
+    return readNumber(text, maxChars);
+}
+
+RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(parent), team_(working) {
+    setObjectName(QStringLiteral("rosterEdit"));
+    setWindowTitle(QStringLiteral("Edit Roster"));
+
+    // Made in reading order, which is also the tab order.
+    auto* rosterGroup = new QGroupBox(QStringLiteral("Current Roster"), this);
+    rosterList_ = new QListWidget(rosterGroup);
+    rosterList_->setObjectName(QStringLiteral("rosterList"));
+    rosterList_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto* lineupGroup = new QGroupBox(QStringLiteral("Starting Lineup"), this);
+    auto* lineupGrid = new QGridLayout(lineupGroup);
+    const std::array<const char*, kSlotCount> slotLetters{"G", "G", "C", "F", "F"};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        auto* list = new QComboBox(lineupGroup);
+        list->setObjectName(QStringLiteral("lineupList%1").arg(slot + 1));
+        list->setMinimumContentsLength(16);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lineupLists_[slot] = list;
+        lineupGrid->addWidget(new QLabel(QString::fromLatin1(slotLetters[slot]), lineupGroup), slot, 0);
+        lineupGrid->addWidget(list, slot, 1);
+    }
+    lineupGrid->setColumnStretch(1, 1);
+
+    auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setMaxLength(49);
+    auto* numberLabel = new QLabel(QStringLiteral("Number:"), this);
+    numberEdit_ = new QLineEdit(this);
+    numberEdit_->setObjectName(QStringLiteral("numberEdit"));
+    numberEdit_->setMaxLength(kLongNumberChars);
+    numberEdit_->setMaximumWidth(numberEdit_->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                                 16);
+    auto* positionLabel = new QLabel(QStringLiteral("Position:"), this);
+    positionList_ = new QComboBox(this);
+    positionList_->setObjectName(QStringLiteral("positionList"));
+    for (int code = 0; code <= 3; ++code) positionList_->addItem(QString::fromLatin1(positionText(code)));
+    nameLabel->setBuddy(nameEdit_);
+    numberLabel->setBuddy(numberEdit_);
+    positionLabel->setBuddy(positionList_);
+    auto* clearButton = addClickButton(QStringLiteral("C&lear Data"), QStringLiteral("clearDataButton"),
+                                       [this] { clearEntry(); });
+
+    auto* okButton = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
+        commitOnOk();
+        closeWith(1);
+    });
+    okButton->setDefault(true);
+    cancelButton_ =
+        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+    auto* addButton = addClickButton(QStringLiteral("&Add Player"), QStringLiteral("addPlayerButton"),
+                                     [this] { addPlayer(); });
+    auto* updateButton =
+        addPlainButton(QStringLiteral("&Update Player"), QStringLiteral("updatePlayerButton"));
+    auto* deleteButton =
+        addClickButton(QStringLiteral("&Delete"), QStringLiteral("deleteButton"), [this] { deletePlayer(); });
+    auto* infoButton = addClickButton(QStringLiteral("Edit Player's Personal Info ..."),
+                                      QStringLiteral("personalInfoButton"), [this] { editPersonalInfo(); });
+    // Teams held in a game carry no personal information.
+    infoButton->setEnabled(!team_.noPersonalInfo);
+
+    connect(updateButton, &QPushButton::clicked, this, &RosterEdit::selectPlayer);
+    connect(rosterList_, &QListWidget::currentRowChanged, this, &RosterEdit::selectPlayer);
+    connect(rosterList_, &QListWidget::itemDoubleClicked, this, &RosterEdit::selectPlayer);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ui::openHelpContents(this); });
+
+    // Layout: roster and lineup side by side, the entry fields below them,
+    // the buttons along the bottom.
+    auto* rosterBox = new QVBoxLayout(rosterGroup);
+    rosterBox->addWidget(rosterList_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(rosterGroup, 1);
+    top->addWidget(lineupGroup, 1);
+
+    auto* entry = new QGridLayout;
+    entry->addWidget(nameLabel, 0, 0);
+    entry->addWidget(nameEdit_, 0, 1, 1, 4);
+    entry->addWidget(numberLabel, 1, 0);
+    entry->addWidget(numberEdit_, 1, 1);
+    entry->addWidget(positionLabel, 1, 2, Qt::AlignRight);
+    entry->addWidget(positionList_, 1, 3);
+    entry->addWidget(clearButton, 1, 4);
+    entry->setColumnStretch(1, 1);
+    entry->setColumnStretch(3, 1);
+
+    auto* buttons = buttonRow({okButton, cancelButton_, addButton, updateButton, deleteButton});
+    auto* infoRow = new QHBoxLayout;
+    infoRow->addStretch(1);
+    infoRow->addWidget(infoButton);
+    infoRow->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(entry);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->addLayout(infoRow);
+
+    // Opening: fill the lists and show the first player, if any.
+    fillLists();
+    if (team_.playerCount() > 0) {
+        showEntry(0, true);
+        showStartingLineup();
+        selectRosterRow(0);
+        current_ = 0;
+    } else {
+        // An empty roster opens on an empty form: no position chosen yet.
+        positionList_->setCurrentIndex(-1);
+        selectRosterRow(-1);
+        current_ = -1;
+    }
+    nameEdit_->setFocus();
+}
+
+void RosterEdit::reject() { cancelButton_->click(); }
+
+void RosterEdit::fillLists() {
+    const QSignalBlocker blockRoster(rosterList_);
+    rosterList_->clear();
+    for (QComboBox* list : lineupLists_) {
+        const QSignalBlocker block(list);
+        list->clear();
+    }
+    for (const Player& player : team_.players) {
+        const QString text = listText(player);
+        rosterList_->addItem(text);
+        for (QComboBox* list : lineupLists_) {
+            const QSignalBlocker block(list);
+            list->addItem(text);
+        }
+    }
+    for (QComboBox* list : lineupLists_) {
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(-1);
+    }
+}
+
+void RosterEdit::showStartingLineup() {
+    // Items of a lineup list are in roster order, so the player's index is
+    // his item: players whose texts look alike are never confused.
+    for (int i = 0; i < team_.playerCount(); ++i) {
+        const int slot = team_.players[static_cast<std::size_t>(i)].courtSlot;
+        if (slot >= 1 && slot <= kSlotCount) {
+            const QSignalBlocker block(lineupLists_[static_cast<std::size_t>(slot - 1)]);
+            lineupLists_[static_cast<std::size_t>(slot - 1)]->setCurrentIndex(i);
+        }
+    }
+}
+
+void RosterEdit::selectRosterRow(int row) {
+    const QSignalBlocker block(rosterList_);
+    rosterList_->setCurrentRow(row);
+    if (row < 0) rosterList_->clearSelection();
+}
+
+void RosterEdit::showEntry(int index, bool anyNegativeAsDoubleZero) {
+    const Player& player = team_.players[static_cast<std::size_t>(index)];
+    nameEdit_->setText(ui::fromRecordText(player.name));
+    const QSignalBlocker block(positionList_);
+    positionList_->setCurrentIndex(player.position >= 0 && player.position <= 3 ? player.position : -1);
+    // On opening every negative number shows as "00", as in the list; once
+    // the editor runs only -1 is "00".
+    const bool doubleZero = player.number == -1 || (anyNegativeAsDoubleZero && player.number < 0);
+    numberEdit_->setText(doubleZero ? QStringLiteral("00") : QString::number(player.number));
+}
+
+void RosterEdit::showPlayer(int index) {
+    if (index < 0 || index >= team_.playerCount()) return;
+    setWindowTitle(QStringLiteral("%1 - Player %2 out of %3")
+                       .arg(ui::fromRecordText(team_.name))
+                       .arg(index + 1)
+                       .arg(team_.playerCount()));
+    showEntry(index);
+}
+
+void RosterEdit::clearEntry() {
+    nameEdit_->clear();
+    numberEdit_->clear();
+    {
+        const QSignalBlocker block(positionList_);
+        positionList_->setCurrentIndex(-1);
+    }
+    selectRosterRow(-1);
+    current_ = -1;
+    setWindowTitle(QStringLiteral("No Player Selected"));
+}
+
+void RosterEdit::setSlotsFromLineupLists() {
+    for (Player& player : team_.players) player.courtSlot = 0;
+    // In slot order, so a player chosen in two lists ends with the higher slot.
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const int chosen = lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex();
+        if (chosen >= 0 && chosen < team_.playerCount())
+            team_.players[static_cast<std::size_t>(chosen)].courtSlot = static_cast<std::int16_t>(slot);
+    }
+}
+
+void RosterEdit::commitOnOk() {
+    if (team_.playerCount() > 0 && current_ >= 0 && current_ < team_.playerCount()) {
+        Player& player = team_.players[static_cast<std::size_t>(current_)];
+        player.name = ui::toRecordText(nameEdit_->text(), kShortNameChars);
+        player.position = static_cast<std::int16_t>(positionList_->currentIndex());
+        player.number = static_cast<std::int16_t>(readUniform(numberEdit_->text(), kShortNumberChars));
+    }
+    setSlotsFromLineupLists();
+}
+
+void RosterEdit::addPlayer() {
+    Player player;
+    player.name = ui::toRecordText(nameEdit_->text(), kShortNameChars);
+    player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
+    const int number = readUniform(numberEdit_->text(), kShortNumberChars);
+    player.number = static_cast<std::int16_t>(number == -1 ? -1 : std::max(number, 0));
+    player.courtSlot = 0;
+    {
+        const QSignalBlocker block(positionList_);
+        positionList_->setCurrentIndex(player.position);
+    }
+
+    team_.addPlayer(player, PersonalInfo::blank());
+    nameEdit_->clear();
+    ++current_;
+    if (current_ >= team_.playerCount()) current_ = 0;
+
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const int chosen = lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex();
+        if (chosen >= 0 && chosen < team_.playerCount())
+            team_.players[static_cast<std::size_t>(chosen)].courtSlot = static_cast<std::int16_t>(slot);
+    }
+
+    fillLists();
+    showStartingLineup();
+    selectRosterRow(team_.playerCount() - 1);
+    clearEntry();
+    nameEdit_->setFocus();
+}
+
+void RosterEdit::selectPlayer() {
+    const int chosen = rosterList_->currentRow();
+    if (team_.playerCount() == 0) return;
+
+    if (current_ >= 0 && current_ < team_.playerCount()) {
+        // Save the player on display before showing the next one.
+        Player updated;
+        updated.name = ui::toRecordText(nameEdit_->text(), kLongNameChars);
+        updated.position = static_cast<std::int16_t>(positionList_->currentIndex());
+        updated.number = static_cast<std::int16_t>(readUniform(numberEdit_->text(), kLongNumberChars));
+        setSlotsFromLineupLists();
+        updated.courtSlot = 0;
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            if (lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex() == current_) {
+                updated.courtSlot = static_cast<std::int16_t>(slot);
+                break;
+            }
+        }
+        team_.players[static_cast<std::size_t>(current_)] = updated;
+        fillLists();
+        showStartingLineup();
+    }
+
+    current_ = chosen;
+    selectRosterRow(chosen);
+    showPlayer(chosen);
+}
+
+void RosterEdit::deletePlayer() {
+    selectPlayer();
+    if (team_.playerCount() == 0 || current_ < 0) return;
+    team_.removePlayer(current_);
+    clearEntry();
+    fillLists();
+    showStartingLineup();
+}
+
+void RosterEdit::editPersonalInfo() {
+    Team second = team_;
+    if (!people::editPersonalInfo(this, second)) return;
+    team_.assignFrom(second);
+    nameEdit_->clear();
+    numberEdit_->clear();
+    {
+        const QSignalBlocker block(positionList_);
+        positionList_->setCurrentIndex(-1);
+    }
+    fillLists();
+    showStartingLineup();
+    if (team_.playerCount() > 0) {
+        selectRosterRow(0);
+        current_ = 0;
+        showPlayer(0);
+    } else {
+        current_ = -1;
+    }
+}
+
+}  // namespace courtlog::people

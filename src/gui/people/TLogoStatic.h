@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "gui/ui/Picture.h"
+
+namespace courtlog::people {
+
+// The team editor's logo preview: the team's picture with its fade, always
+// stretched over the whole control (the layout only matters on the team
+// sheets, which draw the logo as a background).
+class TLogoStatic : public QWidget {
+    Q_OBJECT
+public:
+    explicit TLogoStatic(QWidget* parent = nullptr);
+
+    // Loads the picture at path (or its bare file name from the current
+    // directory) and applies the fade to its colour table. A missing picture
+    // leaves the control empty.
+    void loadLogo(const QString& path, int fadePercent);
+    // Re-reads the current picture with another fade, so the fade always
+    // starts from the colours in the file.
+    void setFade(int fadePercent);
+
+    const QString& logoPath() const { return logoPath_; }
+    int fadePercent() const { return fadePercent_; }
+    bool hasPicture() const { return !shown_.isNull(); }
+    const QImage& shownImage() const { return shown_.image(); }
+    int pictureWidth() const { return shown_.width(); }
+    int pictureHeight() const { return shown_.height(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString logoPath_;
+    int fadePercent_ = 0;
+    ui::Picture shown_;
+};
+
+}  // namespace courtlog::people

@@ -1,0 +1,98 @@
+// File > Team: New, Edit and Import.
+
+#include <QFileInfo>
+
+#include "gui/people/TeamCommands.h"
+#include "gui/people/TeamEdit.h"
+#include "gui/people/TeamSave.h"
+#include "core/records/Team.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/MessageBox.h"
+
+namespace courtlog::people {
+
+namespace {
+
+// Reads a comma-delimited or plain-text roster into team; shows why not.
+bool importRoster(QWidget* owner, Team& team, const QString& path) {
+    const Team::ImportResult result = team.importFrom(path.toStdString());
+    if (result.ok) return true;
+    QString text;
+    if (result.badLine > 0)
+        text = QStringLiteral("Invalid Import Format, line number %1").arg(result.badLine);
+    else if (!result.error.empty())
+        text = QString::fromStdString(result.error);
+    else
+        text = QStringLiteral("Can't read %1").arg(path);
+    ui::showMessage(owner, text, QStringLiteral("Error"), ui::MessageButtons::Ok,
+                    ui::MessageIcon::Exclamation);
+    return false;
+}
+
+void editAndSave(QWidget* owner, Team& team) {
+    TeamEdit editor(team, owner);
+    if (editor.run() == 1) saveTeam(owner, team);
+}
+
+}  // namespace
+
+void newTeamCommand(QWidget* owner) {
+    Team team;
+    TeamEdit editor(team, owner);
+    if (editor.run() != 1) return;
+    ui::FileDialogOptions options;
+    options.filters = QStringLiteral("Team Files (*.tem)|*.tem|");
+    options.defaultExtension = QStringLiteral("tem");
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return;
+    writeTeamFile(owner, team, choice->path);
+}
+
+void editTeamCommand(QWidget* owner) {
+    ui::FileDialogOptions options;
+    options.filters = QStringLiteral("Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv");
+    // No fixed extension: a name without one takes the chosen filter's.
+    options.initialDirectory = ui::appState().homeDirectory;
+    options.mustExist = true;
+    const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return;
+
+    // The name's extension decides before the filter does: a roster picked
+    // while the team-file filter shows is still a roster, and the other way
+    // round.
+    const QString suffix = QFileInfo(choice->path).suffix();
+    const bool commaDelimited =
+        suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ||
+        (suffix.compare(QStringLiteral("tem"), Qt::CaseInsensitive) != 0 && choice->filterIndex == 2);
+    Team team;
+    if (commaDelimited) {
+        if (!importRoster(owner, team, choice->path)) return;
+    } else {
+        team.fileName = choice->path.toStdString();
+        if (!team.load()) {
+            ui::showMessage(owner, QStringLiteral("Can't load team !"),
+                            QStringLiteral("File corrupt or missing ?"), ui::MessageButtons::Ok,
+                            ui::MessageIcon::Exclamation);
+            return;
+        }
+    }
+    editAndSave(owner, team);
+}
+
+void importTeamCommand(QWidget* owner) {
+    ui::FileDialogOptions options;
+    options.title = QStringLiteral("Import Team");
+    options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|");
+    options.initialDirectory = ui::appState().homeDirectory;
+    options.mustExist = true;
+    const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return;
+
+    Team team;
+    if (!importRoster(owner, team, choice->path)) return;
+    // On OK the team is saved as a team file beside the roster it came from.
+    editAndSave(owner, team);
+}
+
+}  // namespace courtlog::people

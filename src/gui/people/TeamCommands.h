@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// File > Team: the commands the main window routes here.
+namespace courtlog::people {
+
+void newTeamCommand(QWidget* owner);
+void editTeamCommand(QWidget* owner);
+void importTeamCommand(QWidget* owner);
+
+}  // namespace courtlog::people

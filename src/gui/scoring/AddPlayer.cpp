@@ -1,0 +1,98 @@
+#include "gui/scoring/AddPlayer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+// A player added during a game keeps the first 19 characters of his name.
+constexpr int kAddedNameChars = 19;
+}  // namespace
+
+QStringList uniformNumberEntries() {
+    QStringList entries{QStringLiteral("00")};
+    for (int n = 0; n <= 99; ++n) entries << QString::number(n);
+    return entries;
+}
+
+QString teamButtonText(const std::string& recordName, const QString& fallback) {
+    QString name = ui::fromRecordText(recordName);
+    if (name.trimmed().isEmpty()) name = fallback;
+    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), game_(game) {
+    setObjectName(QStringLiteral("addPlayer"));
+    setWindowTitle(QStringLiteral("Add Player"));
+
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    // What the box can hold is what is kept.
+    nameEdit_->setMaxLength(kAddedNameChars);
+    positionList_ = new QComboBox(this);
+    positionList_->setObjectName(QStringLiteral("positionList"));
+    for (int code = 0; code <= 3; ++code) positionList_->addItem(QString::fromLatin1(positionText(code)));
+    positionList_->setCurrentIndex(0);
+    numberList_ = new QComboBox(this);
+    numberList_->setObjectName(QStringLiteral("numberList"));
+    numberList_->addItems(uniformNumberEntries());
+    numberList_->setCurrentIndex(0);
+
+    auto* teamGroup = new QGroupBox(QStringLiteral("Add Player To:"), this);
+    homeButton_ = new QRadioButton(teamButtonText(game_.homeName, QStringLiteral("Home Team")), teamGroup);
+    homeButton_->setObjectName(QStringLiteral("homeButton"));
+    visitorButton_ =
+        new QRadioButton(teamButtonText(game_.visitorName, QStringLiteral("Visiting Team")), teamGroup);
+    visitorButton_->setObjectName(QStringLiteral("visitorButton"));
+    homeButton_->setChecked(true);
+
+    auto* addButton = addClickButton(QStringLiteral("&Add Player"), QStringLiteral("addPlayerButton"),
+                                     [this] { addToTeam(); });
+    addButton->setDefault(true);
+    cancelButton_ =
+        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Name:"), nameEdit_);
+    fields->addRow(QStringLiteral("Position:"), positionList_);
+    fields->addRow(QStringLiteral("Uniform #:"), numberList_);
+    auto* teamBox = new QVBoxLayout(teamGroup);
+    teamBox->addWidget(homeButton_);
+    teamBox->addWidget(visitorButton_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(addButton);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(teamGroup);
+    layout->addLayout(buttons);
+    nameEdit_->setFocus();
+}
+
+void AddPlayer::reject() { cancelButton_->click(); }
+
+void AddPlayer::addToTeam() {
+    Player player;
+    player.name = ui::toRecordText(nameEdit_->text(), kAddedNameChars);
+    player.number = static_cast<std::int16_t>(numberList_->currentIndex() - 1);
+    player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
+    player.courtSlot = 0;
+    Team& team = visitorButton_->isChecked() ? game_.visitor : game_.home;
+    team.addPlayer(player, PersonalInfo::blank());
+    closeWith(1);
+}
+
+}  // namespace courtlog::scoring

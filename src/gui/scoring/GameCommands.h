@@ -1,0 +1,27 @@
+#pragma once
+
+class QWidget;
+
+namespace courtlog {
+class Game;
+}
+
+// File > Game and Roster: the commands the main window routes here.
+namespace courtlog::scoring {
+
+void newGameCommand(QWidget* owner);
+void editGameCommand(QWidget* owner);
+void saveGameCommand(QWidget* owner);
+void saveGameAsCommand(QWidget* owner);
+
+// Roster; true when the dialog ended with OK.
+bool addPlayerCommand(QWidget* owner);
+bool modifyPlayerCommand(QWidget* owner);
+
+// Hands a described game to the live console: sets the program-wide game
+// state, runs the console until the game is stopped, and clears it again.
+// fromFileOrSchedule sets the League Options check mark from the game's
+// halves flag.
+void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule);
+
+}  // namespace courtlog::scoring

@@ -1,0 +1,162 @@
+#include "gui/scoring/ModifyPlayer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <string>
+#include <utility>
+
+#include "core/records/Game.h"
+#include "gui/scoring/AddPlayer.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+constexpr int kNameChars = 24;
+}  // namespace
+
+ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
+    : ui::CourtlogDialog(parent),
+      game_(game),
+      homeCopy_(game.home.players),
+      visitorCopy_(game.visitor.players) {
+    setObjectName(QStringLiteral("modifyPlayer"));
+    setWindowTitle(QStringLiteral("Edit Player"));
+
+    auto* rosterGroup = new QGroupBox(QStringLiteral("Current Roster"), this);
+    rosterList_ = new QListWidget(rosterGroup);
+    rosterList_->setObjectName(QStringLiteral("rosterList"));
+    rosterList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setMaxLength(kNameChars);
+    numberList_ = new QComboBox(this);
+    numberList_->setObjectName(QStringLiteral("numberList"));
+    numberList_->addItems(uniformNumberEntries());
+    homeButton_ = new QRadioButton(teamButtonText(game_.homeName, QStringLiteral("Home Team")), this);
+    homeButton_->setObjectName(QStringLiteral("homeButton"));
+    visitorButton_ =
+        new QRadioButton(teamButtonText(game_.visitorName, QStringLiteral("Visiting Team")), this);
+    visitorButton_->setObjectName(QStringLiteral("visitorButton"));
+    homeButton_->setChecked(true);
+
+    auto* okButton = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] { commit(); });
+    okButton->setDefault(true);
+    cancelButton_ =
+        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+
+    connect(rosterList_, &QListWidget::currentRowChanged, this, &ModifyPlayer::chooseFromList);
+    connect(homeButton_, &QRadioButton::toggled, this, [this](bool) { switchTeam(); });
+
+    auto* rosterBox = new QVBoxLayout(rosterGroup);
+    rosterBox->addWidget(rosterList_);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Name:"), nameEdit_);
+    fields->addRow(QStringLiteral("Uniform #:"), numberList_);
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addWidget(homeButton_);
+    right->addWidget(visitorButton_);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(rosterGroup, 1);
+    top->addLayout(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    fillList();
+    showPlayer(shownRoster().empty() ? -1 : 0);
+}
+
+void ModifyPlayer::reject() { cancelButton_->click(); }
+
+void ModifyPlayer::fillList() {
+    const QSignalBlocker block(rosterList_);
+    rosterList_->clear();
+    for (const Player& player : shownRoster()) rosterList_->addItem(ui::fromRecordText(player.name));
+}
+
+void ModifyPlayer::showPlayer(int index) {
+    shown_ = index;
+    const QSignalBlocker block(rosterList_);
+    rosterList_->setCurrentRow(index);
+    if (index < 0) {
+        nameEdit_->clear();
+        numberList_->setCurrentIndex(-1);
+        return;
+    }
+    const Player& player = shownRoster()[static_cast<std::size_t>(index)];
+    nameEdit_->setText(ui::fromRecordText(player.name));
+    // Entry 0 is "00" (-1), entry n + 1 is n; other numbers show no entry.
+    const int entry = player.number + 1;
+    numberList_->setCurrentIndex(entry >= 0 && entry < numberList_->count() ? entry : -1);
+}
+
+void ModifyPlayer::applyEdits() {
+    std::vector<Player>& roster = shownRoster();
+    if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return;
+    Player& player = roster[static_cast<std::size_t>(shown_)];
+    const std::string name = ui::toRecordText(nameEdit_->text(), kNameChars);
+    // With no entry chosen the number stays as it was.
+    const int number = numberList_->currentIndex() >= 0 ? numberList_->currentIndex() - 1 : player.number;
+    if (name == player.name && number == player.number) return;
+    player.name = name;
+    player.number = static_cast<std::int16_t>(number);
+    fillList();
+}
+
+void ModifyPlayer::chooseFromList(int row) {
+    applyEdits();
+    showPlayer(row);
+}
+
+void ModifyPlayer::switchTeam() {
+    const bool home = homeButton_->isChecked();
+    if (home == showingHome_) return;
+    applyEdits();
+    showingHome_ = home;
+    fillList();
+    showPlayer(shownRoster().empty() ? -1 : 0);
+}
+
+void ModifyPlayer::commit() {
+    applyEdits();
+    // Only players whose name or number changed are renamed: renaming an
+    // unchanged player would give every namesake his number too. The roster
+    // as it was before this dialog tells what changed; the old records are
+    // copies, because renaming changes the roster entries themselves.
+    // Renaming goes through a stand-in name no player has, so that swapped
+    // names, or a name handed on to another player, never merge two players
+    // (and their plays) on the way.
+    auto renameChanged = [this](Team& team, const std::vector<Player>& edited, bool isHome) {
+        const std::vector<Player> original = team.players;
+        std::vector<std::pair<Player, Player>> pending;  // stand-in, final
+        for (std::size_t i = 0; i < edited.size() && i < original.size(); ++i) {
+            if (original[i].name == edited[i].name && original[i].number == edited[i].number) continue;
+            Player standIn = edited[i];
+            standIn.name = std::string("\x1f") + std::to_string(i);
+            game_.renamePlayer(original[i], standIn, isHome);
+            pending.emplace_back(standIn, edited[i]);
+        }
+        for (const auto& [standIn, wanted] : pending) game_.renamePlayer(standIn, wanted, isHome);
+    };
+    renameChanged(game_.home, homeCopy_, true);
+    renameChanged(game_.visitor, visitorCopy_, false);
+    closeWith(1);
+}
+
+}  // namespace courtlog::scoring

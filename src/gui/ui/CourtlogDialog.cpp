@@ -1,0 +1,58 @@
+#include "gui/ui/CourtlogDialog.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/ui/BitmapControl.h"
+#include "gui/ui/Sound.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::ui {
+
+CourtlogDialog::CourtlogDialog(QWidget* parent) : QDialog(parent) {
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int CourtlogDialog::run() { return exec(); }
+
+void CourtlogDialog::reject() { done(2); }
+
+QPushButton* CourtlogDialog::addClickButton(const QString& caption, const QString& objectName,
+                                            std::function<void()> action) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] {
+        playSoundEffect(SoundClick);
+        if (action) action();
+    });
+    return button;
+}
+
+QPushButton* CourtlogDialog::addPlainButton(const QString& caption, const QString& objectName) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QLineEdit* CourtlogDialog::addRecordTextEdit(const QString& objectName, int maxChars,
+                                             const std::string& recordText) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxChars);
+    edit->setText(fromRecordText(recordText));
+    return edit;
+}
+
+QHBoxLayout* CourtlogDialog::buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new TMyStatic(this));
+    row->addStretch(1);
+    for (QWidget* button : buttons) row->addWidget(button);
+    row->addStretch(1);
+    row->addWidget(new TMyStatic(this));
+    return row;
+}
+
+}  // namespace courtlog::ui

@@ -1,0 +1,134 @@
+#include "gui/ui/MessageBox.h"
+
+#include <QMessageBox>
+#include <deque>
+
+#include "gui/ui/Sound.h"
+
+namespace courtlog::ui {
+
+namespace {
+
+struct MessageHooks {
+    std::deque<int> answers;
+    bool autoAnswer = false;
+    std::vector<testing::ShownMessage> shown;
+};
+
+MessageHooks& hooks() {
+    static MessageHooks instance;
+    return instance;
+}
+
+int firstButtonOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+        case MessageButtons::OkCancel:
+            return ResultOk;
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel:
+            return ResultYes;
+    }
+    return ResultOk;
+}
+
+QMessageBox::Icon qtIconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return QMessageBox::Ok;
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// The box's own answer in our numbering. Closing with Escape or the close
+// box counts as Cancel where there is one, otherwise as the only way out
+// (OK, or No for a plain Yes/No question).
+int resultOf(int qtButton, MessageButtons buttons) {
+    switch (qtButton) {
+        case QMessageBox::Ok:
+            return ResultOk;
+        case QMessageBox::Cancel:
+            return ResultCancel;
+        case QMessageBox::Yes:
+            return ResultYes;
+        case QMessageBox::No:
+            return ResultNo;
+        default:
+            break;
+    }
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return ResultOk;
+        case MessageButtons::YesNo:
+            return ResultNo;
+        default:
+            return ResultCancel;
+    }
+}
+
+}  // namespace
+
+int showMessage(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
+                MessageIcon icon, bool warningSound) {
+    if (warningSound) playSoundEffect(SoundWarning);
+    const QString title = caption.isEmpty() ? kApplicationName : caption;
+    MessageHooks& h = hooks();
+    h.shown.push_back({text, title, icon, buttons});
+
+    if (!h.answers.empty()) {
+        const int answer = h.answers.front();
+        h.answers.pop_front();
+        return answer;
+    }
+    if (h.autoAnswer) return firstButtonOf(buttons);
+
+    QMessageBox box(qtIconOf(icon), title, text, qtButtonsOf(buttons), owner);
+    box.setObjectName(QStringLiteral("messageBox"));
+    if (buttons == MessageButtons::OkCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons == MessageButtons::YesNoCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons == MessageButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return resultOf(box.exec(), buttons);
+}
+
+void showWarning(QWidget* owner, const QString& text, const QString& caption) {
+    showMessage(owner, text, caption, MessageButtons::Ok, MessageIcon::Exclamation, true);
+}
+
+namespace testing {
+
+void queueMessageAnswer(int result) { hooks().answers.push_back(result); }
+
+void setAutoAnswer(bool on) { hooks().autoAnswer = on; }
+
+const std::vector<ShownMessage>& shownMessages() { return hooks().shown; }
+
+void clearShownMessages() { hooks().shown.clear(); }
+
+}  // namespace testing
+
+}  // namespace courtlog::ui

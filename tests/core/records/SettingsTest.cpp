@@ -1,0 +1,192 @@
+#include "core/records/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+using namespace courtlog;
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) out += lines[i] + "\n";
+    return out;
+}
+
+Settings changedSettings() {
+    Settings s;
+    s.windowRect = {12, 34, 700, 560};
+    s.wallpaperLayout = 2;
+    s.wallpaperFile = "C:\\My Pictures\\gym floor.bmp";
+    s.league.threePointArc = 2;
+    s.league.foulOutAfter = 6;
+    s.league.foulTroubleAfter = 4;
+    s.league.bonusAfter = 7;
+    s.league.doubleBonusAfter = 12;
+    s.league.bonusPerQuarter = false;
+    s.league.doubleBonusPerQuarter = true;
+    s.league.fullTimeOuts = 5;
+    s.league.fullTimeOutsPerHalf = true;
+    s.league.shortTimeOuts = 1;
+    s.league.shortTimeOutsPerHalf = true;
+    s.league.halves = true;
+    s.soundOn = false;
+    s.promptForShot = false;
+    s.htmlColors = {1u, 0xFFFFFFFFu, 3u, 4u, 0x00123456u};
+    s.htmlFontFace = "Courier New";
+    s.htmlBodyFontSize = 2;
+    s.htmlHeaderFontSize = 5;
+    s.scheduleColumnWidths[7] = 250;
+    s.personalInfoColumnWidths[0] = 1;
+    s.statColumnWidths[44] = 499;
+    return s;
+}
+
+}  // namespace
+
+TEST(Settings, DefaultsWriteTheExactFileAndReadBack) {
+    Settings s;
+    s.setDefaults();
+    const std::string text = s.format();
+    const auto lines = linesOf(text);
+    ASSERT_EQ(lines.size(), 29u);
+    EXPECT_EQ(lines[0], "Top, Left       : 0,0");
+    EXPECT_EQ(lines[1], "Bottom, Right   : 480,640");
+    EXPECT_EQ(lines[3], "Wallpaper BMP   : logo.bmp");
+    EXPECT_EQ(lines[8], "Dbl Bonus After : 10");
+    EXPECT_EQ(lines[17], "20-Sec Per Half : 0");
+    EXPECT_EQ(lines[18], "HTML Header Color:                14088953");
+    EXPECT_EQ(lines[23], "HTML Font Face Name:              Fixed Width");
+    EXPECT_EQ(lines[26], "Schedule Col Widths:              75,60,90,90,90,90,50,200");
+    EXPECT_EQ(lines[27], "Personal Info Col Widths:         130,75,75,150,100,75,60,100,100");
+    EXPECT_EQ(lines[28].substr(0, 42), "Stat Col Widths:                  130,30,3");
+    // The last line carries no newline; the file ends on the last width.
+    EXPECT_EQ(text.substr(text.size() - 4), ",130");
+
+    Settings back;
+    back.scheduleColumnWidths.fill(1);
+    back.league.halves = true;
+    back.parse(text);
+    EXPECT_EQ(back, s);
+}
+
+TEST(Settings, EveryValueSurvivesTheFileIncludingCrLfLineEnds) {
+    const Settings s = changedSettings();
+    Settings back;
+    back.parse(s.format());
+    EXPECT_EQ(back, s);
+    EXPECT_EQ(back.wallpaperFile, "C:\\My Pictures\\gym floor.bmp");
+
+    std::string crlf;
+    for (const auto& line : linesOf(s.format())) crlf += line + "\r\n";
+    Settings fromCrLf;
+    fromCrLf.parse(crlf);
+    EXPECT_EQ(fromCrLf, s);
+}
+
+TEST(Settings, EighteenLineFileSetsLeagueOptionsOnly) {
+    const Settings changed = changedSettings();
+    Settings s;
+    s.parse(joinLines(linesOf(changed.format()), 18));
+    EXPECT_EQ(s.league, changed.league);
+    EXPECT_EQ(s.windowRect, changed.windowRect);
+    EXPECT_EQ(s.wallpaperFile, changed.wallpaperFile);
+    EXPECT_FALSE(s.soundOn);
+    const Settings defaults;
+    EXPECT_EQ(s.htmlColors, defaults.htmlColors);
+    EXPECT_EQ(s.htmlFontFace, defaults.htmlFontFace);
+    EXPECT_EQ(s.htmlHeaderFontSize, defaults.htmlHeaderFontSize);
+    EXPECT_EQ(s.scheduleColumnWidths, defaults.scheduleColumnWidths);
+    EXPECT_EQ(s.statColumnWidths, defaults.statColumnWidths);
+}
+
+TEST(Settings, StatWidthAbove500ReadsAs100ButScheduleWidthIsKept) {
+    auto lines = linesOf(Settings{}.format());
+    lines[26] = "Schedule Col Widths:              600,60,90,90,90,90,50,200";
+    lines[28] = "Stat Col Widths:                  600,501,500";
+    std::string text = joinLines(lines, 29);
+    Settings s;
+    s.parse(text);
+    EXPECT_EQ(s.scheduleColumnWidths[0], 600);
+    EXPECT_EQ(s.statColumnWidths[0], 100);
+    EXPECT_EQ(s.statColumnWidths[1], 100);
+    EXPECT_EQ(s.statColumnWidths[2], 500);
+    // Widths not on the line keep their value.
+    EXPECT_EQ(s.statColumnWidths[3], Settings{}.statColumnWidths[3]);
+}
+
+TEST(Settings, WidthsStopAtAnEmptyFieldAndBeyond199Characters) {
+    auto lines = linesOf(Settings{}.format());
+    lines[26] = "Schedule Col Widths:              1,2,,4,5";
+    std::string longLine = "Personal Info Col Widths:         7";
+    for (int i = 0; i < 6; ++i) longLine += ",8";
+    longLine += ",8" + std::string(160, ' ') + ",9";  // the last width lies beyond the 199th character
+    lines[27] = longLine;
+    Settings s;
+    s.parse(joinLines(lines, 29));
+    EXPECT_EQ(s.scheduleColumnWidths[0], 1);
+    EXPECT_EQ(s.scheduleColumnWidths[1], 2);
+    EXPECT_EQ(s.scheduleColumnWidths[2], 90);
+    EXPECT_EQ(s.scheduleColumnWidths[3], 90);
+    EXPECT_EQ(s.personalInfoColumnWidths[0], 7);
+    EXPECT_EQ(s.personalInfoColumnWidths[7], 8);
+    EXPECT_EQ(s.personalInfoColumnWidths[8], 100);  // never reached, default stays
+}
+
+TEST(Settings, NonMatchingLabelKeepsTheValueAndFlagsBecomeOne) {
+    auto lines = linesOf(Settings{}.format());
+    lines[5] = "Fouls Out After : 9";  // label mismatch: value kept
+    lines[6] = "Foul Trouble    : 4";
+    lines[13] = "Uses Halves     : 7";  // any nonzero value is 1
+    lines[18] = "HTML Header Colour:               5";
+    lines[24] = "HTML Body Font Size:              x";
+    Settings s;
+    s.parse(joinLines(lines, 29));
+    EXPECT_EQ(s.league.foulOutAfter, 5);
+    EXPECT_EQ(s.league.foulTroubleAfter, 4);
+    EXPECT_TRUE(s.league.halves);
+    EXPECT_EQ(s.htmlColors[0], Settings::kDefaultHtmlColors[0]);
+    EXPECT_EQ(s.htmlBodyFontSize, 3);
+}
+
+TEST(Settings, FontFaceIsTheTextAfterTheLabelWhateverTheLabel) {
+    auto lines = linesOf(Settings{}.format());
+    lines[23] = "Anything at all, 34 characters ...Arial Black";
+    Settings s;
+    s.parse(joinLines(lines, 29));
+    EXPECT_EQ(s.htmlFontFace, "Arial Black");
+}
+
+TEST(Settings, FileIsWrittenAndReadThroughThePath) {
+    auto dir = std::filesystem::temp_directory_path() / ("courtlog-settings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / Settings::kFileName).string();
+    const Settings s = changedSettings();
+    std::string error;
+    ASSERT_TRUE(s.writeSettings(path, &error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    std::string onDisk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(onDisk, s.format());
+    Settings back;
+    EXPECT_TRUE(back.readSettings(path));
+    EXPECT_EQ(back, s);
+
+    Settings untouched;
+    EXPECT_FALSE(untouched.readSettings((dir / "missing.ini").string()));
+    EXPECT_EQ(untouched, Settings{});
+    std::filesystem::remove_all(dir);
+}

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "RecordTestFiles.h"
+#include "core/records/Team.h"
+
+namespace courtlog {
+namespace {
+
+using testing::recordData;
+using testing::ScratchFolder;
+using testing::writeText;
+
+TEST(TeamImportTest, CommaDelimitedReferenceFile) {
+    Team t;
+    const auto result = t.importFrom(recordData("eagles.csv"));
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(t.fileName, recordData("eagles.csv"));
+    EXPECT_EQ(t.name, "Brenvik Eagles");
+    EXPECT_EQ(t.coach, "Hanna Lund");
+    EXPECT_EQ(t.assistant, "Per Moe");
+    EXPECT_EQ(t.logoFile, "eagles.bmp");
+    ASSERT_EQ(t.playerCount(), 4);  // the empty last line adds nobody
+    ASSERT_EQ(t.personalInfo.size(), 4u);
+
+    EXPECT_EQ(t.players[0].number, -1);  // "00"
+    EXPECT_EQ(t.players[0].name, "Ann Berg");
+    EXPECT_EQ(t.players[0].position, 3);   // "forward"
+    EXPECT_EQ(t.players[0].courtSlot, 4);  // "Forward 1"
+    EXPECT_EQ(t.personalInfo[0].phone, "555-0101");
+    EXPECT_EQ(t.personalInfo[0].address, "1 Harbour Road");
+    EXPECT_EQ(t.personalInfo[0].city, "Brenvik");
+    EXPECT_EQ(t.personalInfo[0].state, "Nordland");
+    EXPECT_EQ(t.personalInfo[0].zip, "8001");
+    EXPECT_EQ(t.personalInfo[0].birthday, (BirthDate{2008, 14, 3}));  // month/day/year
+    EXPECT_EQ(t.personalInfo[0].email, "ann@example.org");
+    EXPECT_EQ(t.personalInfo[0].note, "captain");  // no '\r' from the CRLF line end
+
+    EXPECT_EQ(t.players[1].number, 12);
+    EXPECT_EQ(t.players[1].position, 3);   // " 3"
+    EXPECT_EQ(t.players[1].courtSlot, 0);  // "4" is not a slot name here
+    EXPECT_EQ(t.personalInfo[1], PersonalInfo::blank());
+
+    EXPECT_EQ(t.players[2].number, -1);  // "-1"
+    EXPECT_EQ(t.players[2].position, 1);
+    EXPECT_EQ(t.players[2].courtSlot, 2);
+
+    EXPECT_EQ(t.players[3].position, 2);
+    EXPECT_EQ(t.players[3].courtSlot, 3);
+    EXPECT_EQ(t.personalInfo[3].phone, "");
+    EXPECT_EQ(t.personalInfo[3].birthday, BirthDate::today());  // empty birthday keeps the default
+}
+
+TEST(TeamImportTest, CommaDelimitedFieldsAreCutToTheirWidth) {
+    Team t;
+    const std::string longName(40, 'N');
+    const std::string longPhone(30, '5');
+    const auto result = t.importCommaDelimited("Team," + std::string(60, 'T') +
+                                               "\nCoach,C,Skipped,A\nTeamLogo,logo.bmp\nheadings\n"
+                                               "7," +
+                                               longName + ",Guard,Guard 1," + longPhone +
+                                               ",addr,city,st,zip,1/2/1999,mail,note\n"
+                                               "8,Next,Bench,Nope\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(t.name, std::string(24, 'T'));
+    EXPECT_EQ(t.coach, "C");
+    EXPECT_EQ(t.assistant, "A");
+    ASSERT_EQ(t.playerCount(), 2);
+    EXPECT_EQ(t.players[0].name, std::string(24, 'N'));
+    EXPECT_EQ(t.personalInfo[0].phone, std::string(24, '5'));
+    EXPECT_EQ(t.personalInfo[0].address, "addr");  // the rest of a long field is dropped
+    EXPECT_EQ(t.personalInfo[0].birthday, (BirthDate{1999, 2, 1}));
+    EXPECT_EQ(t.players[1].name, "Next");
+    EXPECT_EQ(t.players[1].courtSlot, 0);
+}
+
+TEST(TeamImportTest, CommaDelimitedHeaderLinesWithoutACommaLeaveTheirFields) {
+    Team t;
+    t.logoFile = "default.bmp";
+    const auto result = t.importCommaDelimited("Eagles\nno comma\nnone\nheadings\n5,Ann,Guard,Center\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(t.name, "");
+    EXPECT_EQ(t.coach, "");
+    EXPECT_EQ(t.logoFile, "default.bmp");
+    ASSERT_EQ(t.playerCount(), 1);
+    EXPECT_EQ(t.players[0].courtSlot, 3);
+}
+
+TEST(TeamImportTest, PlainTextReferenceFileStopsAtTheBadLine) {
+    ScratchFolder dir;
+    // The extension is recognised in any letter case.
+    const std::string path = dir.file("ROSTER.TXT");
+    std::filesystem::copy_file(recordData("roster.txt"), path);
+    Team t;
+    const auto result = t.importFrom(path);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.badLine, 7);
+    EXPECT_EQ(result.error, "Invalid Import Format, line number 7");
+    EXPECT_EQ(t.fileName, path);
+    EXPECT_EQ(t.name, "Brenvik Eagles");
+    EXPECT_EQ(t.coach, "Hanna Lund");
+    EXPECT_EQ(t.assistant, "Per Moe");
+
+    // Players before the bad line stay.
+    ASSERT_EQ(t.playerCount(), 3);
+    EXPECT_EQ(t.players[0].name, "Ann Berg");
+    EXPECT_EQ(t.players[0].position, 3);   // "forward"
+    EXPECT_EQ(t.players[0].courtSlot, 4);  // "4" is a slot number in this format
+    EXPECT_EQ(t.players[0].number, -1);    // "00"
+    EXPECT_EQ(t.players[1].position, 3);   // "3"
+    EXPECT_EQ(t.players[1].courtSlot, 1);  // "Guard 1"
+    EXPECT_EQ(t.players[1].number, 12);
+    EXPECT_EQ(t.players[2].position, 2);
+    EXPECT_EQ(t.players[2].courtSlot, 0);
+    EXPECT_EQ(t.players[2].number, -1);
+    EXPECT_EQ(t.personalInfo[2], PersonalInfo::blank());
+}
+
+TEST(TeamImportTest, PlainTextLineChecks) {
+    const struct {
+        const char* line;
+        bool valid;
+    } cases[] = {
+        {"A,0,0,0", true},   {"A,3,5,99", true},          {"A,Bench,Forward 2,-1", true},
+        {"A,4,0,1", true},  // '4' is not a digit position, so it is a name: Bench
+        {"A,0,6,1", true},  // likewise '6' is a slot name: Not a Starter
+        {"A,0,12,1", false}, {"A,35,0,0", false},         {"A,0,0,100", false},
+        {"A,0,0,-2", false}, {"A,0,0,70000", false},      {"A,3x,1,1", true},
+        {"A,-1,0,0", true},  {"A,guard,guard 1,5", true},
+    };
+    for (const auto& c : cases) {
+        Team t;
+        const auto result = t.importPlainText(std::string("T\nC\nA\n") + c.line + "\n");
+        EXPECT_EQ(result.ok, c.valid) << c.line;
+        EXPECT_EQ(t.playerCount(), c.valid ? 1 : 0) << c.line;
+        if (!c.valid) {
+            EXPECT_EQ(result.error, "Invalid Import Format, line number 4") << c.line;
+        }
+    }
+}
+
+TEST(TeamImportTest, PlainTextHeaderLinesAndLineEnds) {
+    Team t;
+    const auto result =
+        t.importPlainText("A very long team name that goes on\r\nCoach\r\nAssistant\r\nAnn,1,1,1\r\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(t.name, "A very long team name th");  // 24 characters; the rest is not a new line
+    EXPECT_EQ(t.coach, "Coach");
+    EXPECT_EQ(t.assistant, "Assistant");
+    ASSERT_EQ(t.playerCount(), 1);
+    EXPECT_EQ(t.players[0].number, 1);
+}
+
+TEST(TeamImportTest, MissingFileFails) {
+    Team t;
+    const auto result = t.importFrom("/nonexistent/roster.csv");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.badLine, 0);
+    EXPECT_FALSE(result.error.empty());
+}
+
+TEST(TeamImportTest, ImportedTeamSavesAndLoadsWithItsPersonalInformation) {
+    ScratchFolder dir;
+    Team t;
+    ASSERT_TRUE(t.importFrom(recordData("eagles.csv")).ok);
+    ASSERT_TRUE(t.saveTo(dir.file("eagles.tem")));
+    Team back;
+    back.fileName = dir.file("eagles.tem");
+    ASSERT_TRUE(back.load());
+    EXPECT_EQ(back.players, t.players);
+    EXPECT_EQ(back.personalInfo, t.personalInfo);
+    EXPECT_EQ(back.logoFile, "eagles.bmp");
+}
+
+}  // namespace
+}  // namespace courtlog
+
+namespace courtlog {
+namespace {
+
+TEST(TeamImportTest, NulBytesEndAText) {
+    Team t;
+    using namespace std::string_literals;
+    ASSERT_TRUE(t.importPlainText("Ea\0gles\nC\nA\nAn\0n,1,1,1\n"s).ok);
+    EXPECT_EQ(t.name, "Ea");
+    ASSERT_EQ(t.playerCount(), 1);
+    EXPECT_EQ(t.players[0].name, "An");
+
+    Team c;
+    ASSERT_TRUE(c.importCommaDelimited("Team,X\0Y\nCoach,a,b,c\nTeamLogo,l\nh\n5,B\0o,Guard,Center\n"s).ok);
+    EXPECT_EQ(c.name, "X");
+    ASSERT_EQ(c.playerCount(), 1);
+    EXPECT_EQ(c.players[0].name, "B");
+    EXPECT_EQ(c.players[0].courtSlot, 3);
+}
+
+}  // namespace
+}  // namespace courtlog

@@ -1,0 +1,554 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/ui/AppState.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/ui/GameConsoleLink.h"
+#include "gui/ui/NotYetAvailable.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/PendingCommands.h"
+#include "gui/app/TMyApp.h"
+#include "gui/app/TMyWindow.h"
+#include "gui/app/WallpaperArea.h"
+#include "core/records/Game.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/Help.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramResources.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/Sound.h"
+
+using namespace courtlog;
+using namespace courtlog::app;
+using namespace courtlog::ui;
+
+namespace {
+
+const QRect kDesktop(0, 0, 1280, 1024);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(startDir.isValid());
+        ASSERT_TRUE(otherDir.isValid());
+        previousDir = QDir::currentPath();
+        ui::testing::clearShownMessages();
+        ui::testing::clearPlayedSounds();
+    }
+    void TearDown() override {
+        if (window) window->close();
+        window.reset();
+        QDir::setCurrent(previousDir);
+        // Other tests expect the program's defaults.
+        ui::programSettings().setDefaults();
+        appState() = AppState{};
+    }
+
+    QString settingsPath() const { return QDir(startDir.path()).filePath(QStringLiteral("crtlog.ini")); }
+
+    void writeSettingsFile(const WindowRect& rect) {
+        Settings settings;
+        settings.setDefaults();
+        settings.windowRect = rect;
+        ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
+    }
+
+    Settings readWrittenSettings() {
+        Settings settings;
+        settings.setDefaults();
+        settings.windowRect = {-1, -1, -1, -1};
+        EXPECT_TRUE(settings.readSettings(QFile::encodeName(settingsPath()).toStdString()));
+        return settings;
+    }
+
+    void start() {
+        window = TMyApp::initMainWindow({startDir.path(), kDesktop});
+        ASSERT_TRUE(window);
+    }
+
+    QMenu* menu(const char* name) const {
+        return window->menuBar()->findChild<QMenu*>(QString::fromLatin1(name));
+    }
+
+    // Opens a menu as the user does, which evaluates the enabling rules.
+    void openAndCloseMenu(const char* name) {
+        QMenu* m = menu(name);
+        ASSERT_NE(m, nullptr);
+        m->popup(QPoint(10, 10));
+        QCoreApplication::processEvents();
+        m->hide();
+    }
+
+    bool enabled(int command) const { return window->commandAction(command)->isEnabled(); }
+    bool checked(int command) const { return window->commandAction(command)->isChecked(); }
+
+    QTemporaryDir startDir;
+    QTemporaryDir otherDir;
+    QString previousDir;
+    std::unique_ptr<TMyWindow> window;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
+    ASSERT_FALSE(QFile::exists(settingsPath()));
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Basketball Courtlog"));
+    // 640 x 480 centred on a 1280 x 1024 desktop.
+    EXPECT_EQ(window->geometry(), QRect(320, 272, 640, 480));
+    EXPECT_TRUE(checked(CmSoundEffects));
+    EXPECT_TRUE(checked(CmPromptForShot));
+    EXPECT_TRUE(checked(CmWallpaperFit));
+    EXPECT_FALSE(checked(CmWallpaperTile));
+    EXPECT_FALSE(checked(CmWallpaperCenter));
+    EXPECT_TRUE(checked(CmAutoSave));
+    EXPECT_FALSE(checked(CmLeagueOptions));
+    ASSERT_FALSE(ui::testing::playedSounds().empty());
+    EXPECT_EQ(ui::testing::playedSounds().front(), ui::SoundStartup);
+    EXPECT_EQ(QDir(appState().startDirectory), QDir(startDir.path()));
+
+    // Closing writes the file with the centred rectangle.
+    window->show();
+    window->close();
+    const Settings written = readWrittenSettings();
+    EXPECT_EQ(written.windowRect, (WindowRect{320, 272, 960, 752}));
+}
+
+TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
+    start();
+    QList<QString> topLevel;
+    for (QAction* action : window->menuBar()->actions()) topLevel << action->text();
+    EXPECT_EQ(topLevel,
+              (QList<QString>{"&File", "&Roster", "&Statistics", "&Options", "&PDA Utilities", "&Help"}));
+
+    QAction* exit = window->commandAction(CmExit);
+    EXPECT_EQ(exit->text(), QStringLiteral("E&xit\tAlt X"));
+    EXPECT_EQ(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_EQ(window->commandAction(CmWallpaperCenter)->text(), QStringLiteral("C&enter in Window"));
+    EXPECT_EQ(window->commandAction(CmTeamFromPocketPc)->text(), QStringLiteral("Team from Pocket PC ..."));
+    EXPECT_EQ(window->commandAction(CmPrintBlankSheets)->text(), QStringLiteral("&Blank ScoreSheets ..."));
+
+    // Separator positions: after Edit in Team and Game, before Print, after
+    // Change in Wallpaper, between Palm and Pocket PC.
+    auto shape = [](QMenu* m) {
+        QString s;
+        for (QAction* a : m->actions()) s += a->isSeparator() ? QStringLiteral("|") : QStringLiteral("x");
+        return s;
+    };
+    EXPECT_EQ(shape(menu("teamMenu")), QStringLiteral("xx|x"));
+    EXPECT_EQ(shape(menu("gameMenu")), QStringLiteral("xx|xxx"));
+    EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
+    EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
+    EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
+    EXPECT_EQ(window->mainMenu().commands().size(), 39u);
+}
+
+TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
+    start();
+    window->show();
+    const std::vector<int> needNoGame{CmExit,         CmGameNew,      CmGameEdit,        CmScheduleNew,
+                                      CmScheduleEdit, CmGameFromPalm, CmGameFromPocketPc};
+    const std::vector<int> needGame{CmGameSave, CmGameSaveAs, CmAutoSave, CmAddPlayer, CmModifyPlayer};
+
+    openAndCloseMenu("fileMenu");
+    for (int command : needNoGame) EXPECT_TRUE(enabled(command)) << command;
+    for (int command : needGame) EXPECT_FALSE(enabled(command)) << command;
+
+    // A game runs in the console; while it is open the menu follows.
+    Game game;
+    game.homeName = "Hawks";
+    game.visitorName = "Owls";
+    game.halves = 1;
+    bool sawConsole = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* console = appState().console->consoleWidget();
+        ASSERT_NE(console, nullptr);
+        EXPECT_TRUE(console->isVisible());
+        sawConsole = true;
+        EXPECT_EQ(console->windowTitle(), QStringLiteral("Brenvik Basketball Courtlog"));
+        EXPECT_TRUE(appState().gameInProgress);
+        EXPECT_EQ(appState().currentGame, &game);
+        openAndCloseMenu("rosterMenu");
+        for (int command : needNoGame) EXPECT_FALSE(enabled(command)) << command;
+        for (int command : needGame) EXPECT_TRUE(enabled(command)) << command;
+        // Started from a file in halves: League Options carries the mark.
+        EXPECT_TRUE(checked(CmLeagueOptions));
+        // Exit by its key does nothing while the game is scored, and the
+        // close box explains why the window stays.
+        window->runCommand(CmExit);
+        EXPECT_TRUE(window->isVisible());
+        ui::testing::clearShownMessages();
+        window->close();
+        EXPECT_TRUE(window->isVisible());
+        ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+        EXPECT_EQ(ui::testing::shownMessages()[0].text,
+                  QStringLiteral("Stop the game in the game console before leaving the program."));
+        QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+    });
+    scoring::startGameConsole(window.get(), game, true);
+    EXPECT_TRUE(sawConsole);
+    EXPECT_FALSE(appState().gameInProgress);
+    EXPECT_EQ(appState().console, nullptr);
+    openAndCloseMenu("optionsMenu");
+    EXPECT_TRUE(enabled(CmExit));
+    EXPECT_FALSE(enabled(CmAddPlayer));
+    EXPECT_TRUE(checked(CmLeagueOptions));  // the mark stays until the next game
+
+    // The viewer flags grey their own command only.
+    appState().statsViewerOpen = true;
+    openAndCloseMenu("statisticsMenu");
+    EXPECT_FALSE(enabled(CmStatistics));
+    EXPECT_TRUE(enabled(CmBoxScore));
+    EXPECT_TRUE(enabled(CmShotAnalysis));
+    appState().statsViewerOpen = false;
+    openAndCloseMenu("statisticsMenu");
+    EXPECT_TRUE(enabled(CmStatistics));
+}
+
+TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
+    start();
+    appState().lastGameInHalves = true;
+    Game game;
+    game.halves = 0;
+    QTimer::singleShot(0, [] {
+        QWidget* console = appState().console->consoleWidget();
+        ASSERT_NE(console, nullptr);
+        QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+    });
+    scoring::startGameConsole(window.get(), game, false);
+    EXPECT_TRUE(appState().lastGameInHalves);
+}
+
+TEST_F(MainWindowTest, EscapeOnTheConsoleStopsAndSavesTheGame) {
+    start();
+    Game game;
+    game.homeName = "Hawks";
+    game.visitorName = "Owls";
+    const QString path = QDir(otherDir.path()).filePath(QStringLiteral("escape.gam"));
+    game.fileName = QFile::encodeName(path).toStdString();
+    game.homeName = "Renamed Hawks";  // a change made while the game runs
+    QTimer::singleShot(0, [] {
+        QWidget* console = appState().console->consoleWidget();
+        ASSERT_NE(console, nullptr);
+        QTest::keyClick(console, Qt::Key_Escape);
+    });
+    scoring::startGameConsole(window.get(), game, false);
+    EXPECT_FALSE(appState().gameInProgress);
+    // Leaving the console by Escape (or its close box) is stopping the game,
+    // which writes it to its file.
+    Game saved;
+    ASSERT_TRUE(saved.load(game.fileName));
+    EXPECT_EQ(saved.homeName, "Renamed Hawks");
+}
+
+TEST_F(MainWindowTest, CheckMarksFollowTheToggles) {
+    start();
+    ui::testing::clearPlayedSounds();
+
+    window->commandAction(CmSoundEffects)->trigger();
+    EXPECT_FALSE(ui::programSettings().soundOn);
+    EXPECT_FALSE(checked(CmSoundEffects));
+    window->commandAction(CmPromptForShot)->trigger();
+    EXPECT_FALSE(ui::programSettings().promptForShot);
+    EXPECT_FALSE(checked(CmPromptForShot));
+    // Nothing sounds while sound effects are off, not even switching off.
+    EXPECT_TRUE(ui::testing::playedSounds().empty());
+    window->commandAction(CmSoundEffects)->trigger();
+    EXPECT_TRUE(checked(CmSoundEffects));
+    EXPECT_EQ(ui::testing::playedSounds(), std::vector<int>{ui::SoundClick});
+
+    window->commandAction(CmWallpaperTile)->trigger();
+    EXPECT_EQ(ui::programSettings().wallpaperLayout, 1);
+    EXPECT_TRUE(checked(CmWallpaperTile));
+    EXPECT_FALSE(checked(CmWallpaperFit));
+    window->commandAction(CmWallpaperCenter)->trigger();
+    EXPECT_EQ(ui::programSettings().wallpaperLayout, 2);
+    EXPECT_TRUE(checked(CmWallpaperCenter));
+    EXPECT_FALSE(checked(CmWallpaperTile));
+
+    // Auto Save is a program state, toggled while a game runs.
+    appState().gameInProgress = true;
+    window->updateCommandStates();
+    window->commandAction(CmAutoSave)->trigger();
+    EXPECT_FALSE(appState().autoSave);
+    EXPECT_FALSE(checked(CmAutoSave));
+    appState().gameInProgress = false;
+
+    // Choosing League Options does not tick it by itself.
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                              Qt::LeftButton);
+    });
+    window->commandAction(CmLeagueOptions)->trigger();
+    EXPECT_FALSE(checked(CmLeagueOptions));
+
+    // The toggles reach the settings file at exit.
+    window->close();
+    const Settings written = readWrittenSettings();
+    EXPECT_TRUE(written.soundOn);
+    EXPECT_FALSE(written.promptForShot);
+    EXPECT_EQ(written.wallpaperLayout, 2);
+}
+
+TEST_F(MainWindowTest, SettingsRectangleInsideTheDesktopIsUsed) {
+    writeSettingsFile({100, 50, 900, 650});
+    start();
+    EXPECT_EQ(window->geometry(), QRect(100, 50, 800, 600));
+}
+
+TEST_F(MainWindowTest, RectangleOnePixelOffTheDesktopGetsDefaultPlacement) {
+    writeSettingsFile({641, 100, 1281, 580});
+    start();
+    window->show();
+    QCoreApplication::processEvents();
+    const QRect actual = window->geometry();
+    EXPECT_NE(actual, QRect(641, 100, 640, 480));
+    window->close();
+    // At exit the window's actual rectangle is written.
+    const Settings written = readWrittenSettings();
+    EXPECT_EQ(written.windowRect, (WindowRect{actual.left(), actual.top(), actual.left() + actual.width(),
+                                              actual.top() + actual.height()}));
+}
+
+TEST_F(MainWindowTest, MaximisedAtExitWritesTheNormalRectangle) {
+    writeSettingsFile({100, 100, 740, 580});
+    start();
+    window->show();
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isMaximizedForSettings());
+    EXPECT_NE(window->geometry(), QRect(100, 100, 640, 480));
+    window->close();
+    EXPECT_EQ(readWrittenSettings().windowRect, (WindowRect{100, 100, 740, 580}));
+}
+
+TEST_F(MainWindowTest, MaximisedThenRestoredWritesTheRestoredRectangle) {
+    writeSettingsFile({100, 100, 740, 580});
+    start();
+    window->show();
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isMaximizedForSettings());
+    window->setGeometry(QRect(200, 150, 700, 500));
+    QCoreApplication::processEvents();
+    window->close();
+    EXPECT_EQ(readWrittenSettings().windowRect, (WindowRect{200, 150, 900, 650}));
+}
+
+TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
+    start();
+    window->show();
+    // A file dialog left another folder current.
+    ASSERT_TRUE(QDir::setCurrent(otherDir.path()));
+    window->runCommand(CmExit);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+    EXPECT_FALSE(QFile::exists(QDir(otherDir.path()).filePath(QStringLiteral("crtlog.ini"))));
+}
+
+TEST_F(MainWindowTest, PendingCommandsSayTheyAreNotThereYet) {
+    start();
+    ui::testing::clearShownMessages();
+    window->commandAction(CmScheduleNew)->trigger();
+    window->commandAction(CmGameToPalm)->trigger();
+    const auto& shown = ui::testing::shownMessages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, ui::notYetAvailableText(QStringLiteral("The schedule")));
+    EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
+    EXPECT_EQ(shown[1].text, ui::notYetAvailableText(QStringLiteral("Palm export")));
+}
+
+TEST_F(MainWindowTest, KeysForExitAndHelp) {
+    start();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    ui::testing::recordHelpInstead(true);
+    ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ui::testing::recordHelpInstead(false);
+    ui::testing::setHelpFolders({});
+    EXPECT_TRUE(ui::testing::lastHelpUrl().toLocalFile().endsWith(QStringLiteral("help/crhelp.html")))
+        << ui::testing::lastHelpUrl().toString().toStdString();
+
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
+TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
+    start();
+    ui::programSettings().league.halves = true;
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        sawDialog = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Game"));
+        // One page, laid out as the league plays.
+        auto* field = dialog->findChild<QSpinBox*>(QStringLiteral("pageCountField"));
+        EXPECT_EQ(field->value(), 1);
+        EXPECT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("halvesRadio"))->isChecked());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton);
+    });
+    ui::testing::clearShownMessages();
+    window->commandAction(CmPrintBlankSheets)->trigger();
+    EXPECT_TRUE(sawDialog);
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text,
+              ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
+
+    // Cancel prints nothing.
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    });
+    ui::testing::clearShownMessages();
+    window->commandAction(CmPrintBlankSheets)->trigger();
+    EXPECT_TRUE(ui::testing::shownMessages().empty());
+}
+
+// Wallpaper painting, checked on what the window shows.
+class WallpaperTest : public MainWindowTest {
+protected:
+    static constexpr QRgb kMarker = 0xffff0000;
+    static constexpr QRgb kBody = 0xff0000ff;
+
+    // A 100 x 50 picture with a red top-left pixel on blue.
+    QString makePicture() {
+        QImage picture(100, 50, QImage::Format_RGB32);
+        picture.fill(kBody);
+        picture.setPixel(0, 0, kMarker);
+        const QString path = QDir(otherDir.path()).filePath(QStringLiteral("wall.bmp"));
+        EXPECT_TRUE(picture.save(path, "BMP"));
+        return path;
+    }
+
+    QImage clientImage() {
+        QCoreApplication::processEvents();
+        return window->clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    void startWithPicture() {
+        start();
+        window->show();
+        const QString path = makePicture();
+        ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
+        window->commandAction(CmWallpaperChange)->trigger();
+        EXPECT_EQ(ui::testing::lastFileDialogOptions().filters,
+                  QStringLiteral("Bitmap Files (*.bmp)|*.bmp|"));
+        EXPECT_EQ(ui::programSettings().wallpaperFile, QFile::encodeName(path).toStdString());
+        // A 640 x 480 client area under the menu bar.
+        window->resize(640, 480 + window->menuBar()->sizeHint().height());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window->clientArea()->size(), QSize(640, 480));
+    }
+};
+
+TEST_F(WallpaperTest, FitStretchesOverTheWholeArea) {
+    startWithPicture();
+    window->commandAction(CmWallpaperFit)->trigger();
+    const QImage image = clientImage();
+    ASSERT_EQ(image.size(), QSize(640, 480));
+    // The marker pixel becomes a 6.4 x 9.6 block at the top left.
+    EXPECT_EQ(image.pixel(0, 0), kMarker);
+    EXPECT_EQ(image.pixel(5, 8), kMarker);
+    EXPECT_EQ(image.pixel(7, 10), kBody);
+    EXPECT_EQ(image.pixel(639, 479), kBody);
+}
+
+TEST_F(WallpaperTest, CentreDrawsAt270And215) {
+    startWithPicture();
+    window->commandAction(CmWallpaperTile)->trigger();
+    window->commandAction(CmWallpaperCenter)->trigger();
+    const QImage image = clientImage();
+    EXPECT_EQ(image.pixel(270, 215), kMarker);
+    EXPECT_EQ(image.pixel(369, 264), kBody);
+    // The old tiles around the centred picture are gone.
+    for (QPoint outside : {QPoint(269, 215), QPoint(370, 215), QPoint(270, 214), QPoint(270, 265),
+                           QPoint(0, 0), QPoint(639, 479)}) {
+        EXPECT_NE(image.pixel(outside), kMarker) << outside.x() << "," << outside.y();
+        EXPECT_NE(image.pixel(outside), kBody) << outside.x() << "," << outside.y();
+    }
+}
+
+TEST_F(WallpaperTest, TileDrawsSevenColumnsAndTenRows) {
+    startWithPicture();
+    window->commandAction(CmWallpaperTile)->trigger();
+    const QImage image = clientImage();
+    int markers = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == kMarker) {
+                ++markers;
+                EXPECT_EQ(x % 100, 0);
+                EXPECT_EQ(y % 50, 0);
+            }
+    EXPECT_EQ(markers, 7 * 10);
+    EXPECT_EQ(image.pixel(600, 450), kMarker);
+    EXPECT_EQ(image.pixel(639, 479), kBody);  // the last tiles are clipped
+}
+
+TEST_F(WallpaperTest, ResizingRepaintsForTheNewSize) {
+    startWithPicture();
+    window->commandAction(CmWallpaperCenter)->trigger();
+    window->resize(440, 280 + window->menuBar()->sizeHint().height());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->clientArea()->size(), QSize(440, 280));
+    const QImage image = clientImage();
+    EXPECT_EQ(image.pixel(170, 115), kMarker);
+}
+
+TEST_F(WallpaperTest, UnreadablePictureKeepsTheOldOne) {
+    startWithPicture();
+    const std::string before = ui::programSettings().wallpaperFile;
+    const QString broken = QDir(otherDir.path()).filePath(QStringLiteral("broken.bmp"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a bitmap");
+    file.close();
+    ui::testing::clearShownMessages();
+    ui::testing::queueFileAnswer(ui::FileChoice{broken, 1});
+    window->commandAction(CmWallpaperChange)->trigger();
+    EXPECT_EQ(ui::programSettings().wallpaperFile, before);
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(clientImage().pixel(639, 479), kBody);
+}
+
+TEST_F(WallpaperTest, MissingWallpaperFallsBackToLogoAtStartUp) {
+    Settings settings;
+    settings.setDefaults();
+    settings.wallpaperFile = "/no/such/folder/nothing.bmp";
+    ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
+    start();
+    EXPECT_EQ(ui::programSettings().wallpaperFile, "logo.bmp");
+    EXPECT_FALSE(window->clientArea()->picture().isNull());
+}
+
+TEST_F(WallpaperTest, LogoIsAlsoBuiltIntoTheProgram) {
+    // The last resort at start-up when no logo.bmp lies beside the program
+    // or in the current folder.
+    ui::ensureProgramResources();
+    const QImage builtIn(QStringLiteral(":/pictures/logo.bmp"));
+    const QImage shipped(QStringLiteral(COURTLOG_RESOURCES "/pictures/logo.bmp"));
+    ASSERT_FALSE(builtIn.isNull());
+    EXPECT_EQ(builtIn, shipped);
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "gui/app/AboutDialog.h"
+#include "gui/app/LeagueOptions.h"
+#include "gui/ui/PickTeam.h"
+#include "gui/ui/TGetQuantityDialog.h"
+#include "core/records/Game.h"
+#include "../ui/DialogTestSupport.h"
+
+using namespace courtlog;
+using namespace courtlog::app;
+using namespace courtlog::ui;
+
+namespace {
+
+template <typename T>
+T* child(QWidget& dialog, const char* name) {
+    return testsupport::control<T>(&dialog, name);
+}
+
+void click(QWidget& dialog, const char* name) { testsupport::click(&dialog, name); }
+
+Game twoTeams() {
+    Game game;
+    game.homeName = "Brenvik Hawks";
+    game.visitorName = "Harbour Owls";
+    return game;
+}
+
+TEST(PickTeamDialog, HomeIsPreselected) {
+    const Game game = twoTeams();
+    PickTeam dialog(nullptr, game);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Current Game Stats"));
+    EXPECT_EQ(child<QRadioButton>(dialog, "homeRadio")->text(), QStringLiteral("Brenvik Hawks"));
+    EXPECT_EQ(child<QRadioButton>(dialog, "visitorRadio")->text(), QStringLiteral("Harbour Owls"));
+    click(dialog, "okButton");
+    EXPECT_EQ(dialog.result(), PickTeam::HomeTeam);
+    EXPECT_EQ(dialog.result(), 1002);
+}
+
+TEST(PickTeamDialog, VisitorAndCancel) {
+    const Game game = twoTeams();
+    PickTeam visitor(nullptr, game);
+    visitor.show();
+    click(visitor, "visitorRadio");
+    click(visitor, "okButton");
+    EXPECT_EQ(visitor.result(), 1003);
+
+    PickTeam cancelled(nullptr, game);
+    cancelled.show();
+    click(cancelled, "visitorRadio");
+    click(cancelled, "cancelButton");
+    EXPECT_EQ(cancelled.result(), 2);
+
+    PickTeam escaped(nullptr, game);
+    escaped.show();
+    QTest::keyClick(&escaped, Qt::Key_Escape);
+    EXPECT_EQ(escaped.result(), 2);
+}
+
+TEST(PageCountDialog, LimitsOneToNine) {
+    int pages = 8;
+    bool halves = false;
+    TGetQuantityDialog dialog(nullptr, pages, halves);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Print Game"));
+    auto* field = child<QSpinBox>(dialog, "pageCountField");
+    EXPECT_EQ(field->value(), 8);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "quartersRadio")->isChecked());
+    for (int i = 0; i < 5; ++i) QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(field->value(), 9);
+    for (int i = 0; i < 12; ++i) QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(field->value(), 1);
+    // A number outside 1..9 cannot be typed.
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_GE(field->value(), 1);
+    EXPECT_LE(field->value(), 9);
+
+    field->setValue(1);
+    QTest::keyClick(field, Qt::Key_Up);
+    QTest::keyClick(field, Qt::Key_Up);
+    click(dialog, "halvesRadio");
+    click(dialog, "printButton");
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(pages, 3);
+    EXPECT_TRUE(halves);
+}
+
+TEST(PageCountDialog, CancelLeavesTheValues) {
+    int pages = 4;
+    bool halves = true;
+    TGetQuantityDialog dialog(nullptr, pages, halves);
+    dialog.show();
+    EXPECT_TRUE(child<QRadioButton>(dialog, "halvesRadio")->isChecked());
+    EXPECT_EQ(child<QRadioButton>(dialog, "halvesRadio")->text(),
+              QStringLiteral("Game is Played with &Halves"));
+    EXPECT_EQ(child<QRadioButton>(dialog, "quartersRadio")->text(),
+              QStringLiteral("Game is Played with &Quarters"));
+    QTest::keyClick(child<QSpinBox>(dialog, "pageCountField"), Qt::Key_Up);
+    click(dialog, "quartersRadio");
+    click(dialog, "cancelButton");
+    EXPECT_EQ(dialog.result(), 2);
+    EXPECT_EQ(pages, 4);
+    EXPECT_TRUE(halves);
+}
+
+// Receives the addresses the About box opens instead of a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+TEST(AboutBox, TextsAndWebAddress) {
+    TMyAboutDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtlog 2.3"));
+    EXPECT_EQ(child<QGroupBox>(dialog, "aboutFrame")->title(), QStringLiteral("Basketball Courtlog"));
+    EXPECT_TRUE(child<QLabel>(dialog, "versionText")->text().startsWith(QStringLiteral("Version 2.3")));
+    EXPECT_EQ(child<QLabel>(dialog, "supportText")->text(),
+              QStringLiteral("Additional information and customer support available via the WWW at:"));
+    EXPECT_EQ(dialog.findChildren<QWidget*>(QStringLiteral("decorativeBitmap")).size(), 2);
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    click(dialog, "webAddressButton");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened.front(), QUrl(QStringLiteral("https://courtlog.example.org/")));
+    EXPECT_EQ(child<QPushButton>(dialog, "webAddressButton")->text(), catcher.opened.front().toString());
+
+    click(dialog, "okButton");
+    EXPECT_EQ(dialog.result(), 1);
+}
+
+TEST(SmallDialogs, KeepTheirSizeAsFixedDialogs) {
+    const Game game = twoTeams();
+    int pages = 1;
+    bool halves = false;
+    PickTeam pickTeam(nullptr, game);
+    TGetQuantityDialog pageCount(nullptr, pages, halves);
+    TMyAboutDialog about;
+    courtlog::LeagueOptions options;
+    app::LeagueOptions league(nullptr, options);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&pickTeam, &pageCount, &about, &league}) {
+        dialog->show();
+        // Equal minimum and maximum sizes: the window cannot be resized or
+        // maximised, as befits a small dialog.
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();
+        EXPECT_EQ(dialog->size(), dialog->minimumSize()) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+}
+
+}  // namespace
+
+#include "SmallDialogsTest.moc"

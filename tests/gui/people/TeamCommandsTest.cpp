@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "../ui/DialogTestSupport.h"
+#include "gui/ui/AppState.h"
+#include "gui/people/TeamCommands.h"
+#include "gui/people/RosterEdit.h"
+#include "gui/people/TeamEdit.h"
+#include "gui/ui/FileDialogs.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::people::RosterEdit;
+using courtlog::people::TeamEdit;
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+Team loadTeam(const QString& path) {
+    Team team;
+    team.fileName = path.toStdString();
+    EXPECT_TRUE(team.load());
+    return team;
+}
+
+void enterPlayer(RosterEdit* roster, const QString& name, int number, int position) {
+    typeInto(roster, "nameEdit", name);
+    typeInto(roster, "numberEdit", QString::number(number));
+    control<QComboBox>(roster, "positionList")->setCurrentIndex(position);
+    click(roster, "addPlayerButton");
+}
+
+}  // namespace
+
+// A user's whole path: a new team of twelve with a starting five, saved;
+// opened again, players edited and deleted, saved again.
+TEST(TeamCommands, NewTeamWithTwelvePlayersIsSavedReopenedAndEdited) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString base = QDir(dir.path()).filePath(QStringLiteral("eagles"));
+
+    whenModal<TeamEdit>([](TeamEdit* editor) {
+        typeInto(editor, "teamNameEdit", QStringLiteral("Eagles"));
+        typeInto(editor, "coachEdit", QStringLiteral("Anna Berg"));
+        typeInto(editor, "assistantEdit", QStringLiteral("Tom Lind"));
+        whenModal<RosterEdit>([](RosterEdit* roster) {
+            for (int i = 1; i <= 12; ++i)
+                enterPlayer(roster, QStringLiteral("Player %1").arg(i), 10 + i, i % 4);
+            for (int slot = 1; slot <= 5; ++slot)
+                control<QComboBox>(roster, QStringLiteral("lineupList%1").arg(slot).toLatin1().constData())
+                    ->setCurrentIndex(slot + 1);
+            click(roster, "okButton");
+        });
+        click(editor, "editRosterButton");
+        click(editor, "okButton");
+    });
+    ui::testing::queueFileAnswer(ui::FileChoice{base, 1});
+    people::newTeamCommand(nullptr);
+
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
+    const QString saved = base + QStringLiteral(".tem");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    EXPECT_EQ(QFileInfo(saved).size(), 266 + 378 * 12);
+    Team team = loadTeam(saved);
+    EXPECT_EQ(team.name, "Eagles");
+    EXPECT_EQ(team.coach, "Anna Berg");
+    ASSERT_EQ(team.playerCount(), 12);
+    EXPECT_EQ(team.players[0].name, "Player 1");
+    EXPECT_EQ(team.players[11].number, 22);
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(team.players[static_cast<std::size_t>(slot + 1)].courtSlot, slot);
+
+    // Open it again: rename player 4, delete player 10.
+    QString captionWhileEditing;
+    whenModal<TeamEdit>([&captionWhileEditing](TeamEdit* editor) {
+        whenModal<RosterEdit>([&captionWhileEditing](RosterEdit* roster) {
+            auto* list = control<QListWidget>(roster, "rosterList");
+            clickRow(list, 3);
+            captionWhileEditing = roster->windowTitle();
+            typeInto(roster, "nameEdit", QStringLiteral("Renamed Four"));
+            clickRow(list, 9);
+            click(roster, "deleteButton");
+            click(roster, "okButton");
+        });
+        click(editor, "editRosterButton");
+        click(editor, "okButton");
+    });
+    ui::testing::queueFileAnswer(ui::FileChoice{saved, 1});
+    people::editTeamCommand(nullptr);
+
+    EXPECT_EQ(captionWhileEditing, QStringLiteral("Eagles - Player 4 out of 12"));
+    team = loadTeam(saved);
+    ASSERT_EQ(team.playerCount(), 11);
+    EXPECT_EQ(team.players[3].name, "Renamed Four");
+    EXPECT_EQ(team.players[3].courtSlot, 2);
+    EXPECT_EQ(team.players[9].name, "Player 11");
+}
+
+TEST(TeamCommands, EditOpensACommaDelimitedRosterAndSavesItAsATeamFileBesideIt) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString csv = QDir(dir.path()).filePath(QStringLiteral("wolves.csv"));
+    writeText(
+        csv,
+        "Team,Wolves\nCoach,Anna Berg,Assistant,Tom Lind\nTeamLogo,default.bmp\n#,Name,Pos,Starter Status\n"
+        "7,Jones,Guard,Guard 1\n00,Smith,Forward,Not a Starter\n");
+    ui::appState().homeDirectory = dir.path();
+
+    whenModal<TeamEdit>([](TeamEdit* editor) { click(editor, "okButton"); });
+    ui::testing::queueFileAnswer(ui::FileChoice{csv, 2});
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("wolves.tem"));
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
+    people::editTeamCommand(nullptr);
+
+    // The save dialog proposed the team file beside the roster.
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+    ASSERT_TRUE(QFileInfo::exists(tem));
+    Team team = loadTeam(tem);
+    EXPECT_EQ(team.name, "Wolves");
+    ASSERT_EQ(team.playerCount(), 2);
+    EXPECT_EQ(team.players[1].number, -1);
+}
+
+TEST(TeamCommands, ImportOfABadTextRosterShowsTheLineAndOpensNothing) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString txt = QDir(dir.path()).filePath(QStringLiteral("bad.txt"));
+    writeText(txt, "Wolves\nAnna Berg\nTom Lind\nJones,1,1,7\nSmith,1,1,150\n");
+    ui::testing::queueFileAnswer(ui::FileChoice{txt, 2});
+    people::importTeamCommand(nullptr);
+
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters,
+              QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|"));
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Invalid Import Format, line number 5"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(TeamCommands, ImportedTextRosterIsSavedAsTeamFileNeverOverTheText) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString txt = QDir(dir.path()).filePath(QStringLiteral("Hawks.TXT"));
+    const QByteArray text = "Hawks\nJo Coach\nAl Helper\nJones,Guard,1,7\nSmith,3,2,00\n";
+    writeText(txt, text);
+
+    std::string nameInEditor;
+    whenModal<TeamEdit>([&nameInEditor](TeamEdit* editor) {
+        nameInEditor = control<QLineEdit>(editor, "teamNameEdit")->text().toStdString();
+        click(editor, "okButton");
+    });
+    ui::testing::queueFileAnswer(ui::FileChoice{txt, 2});
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("Hawks.tem"));
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
+    people::importTeamCommand(nullptr);
+
+    EXPECT_EQ(nameInEditor, "Hawks");
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+    Team team = loadTeam(tem);
+    ASSERT_EQ(team.playerCount(), 2);
+    EXPECT_EQ(team.players[0].courtSlot, 1);
+    EXPECT_EQ(team.players[1].position, 3);
+    QFile original(txt);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), text);
+}
+
+TEST(TeamCommands, SaveAsWritesATeamFileAndTellsAboutTheOtherFormats) {
+    freshHooks();
+    QTemporaryDir dir;
+    Team team = teamWithLineup("Owls", 3);
+    TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Night Owls"));
+
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("owls"));
+    ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
+    click(&editor, "saveAsButton");
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().title, QStringLiteral("Select file name to save as"));
+    Team saved = loadTeam(path + QStringLiteral(".tem"));
+    EXPECT_EQ(saved.name, "Night Owls");  // as typed, before the editor's OK
+    EXPECT_EQ(saved.playerCount(), 3);
+
+    // Saving over it asks first; No keeps the file as it was.
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Changed"));
+    ui::testing::queueFileAnswer(ui::FileChoice{path + QStringLiteral(".tem"), 1});
+    ui::testing::queueMessageAnswer(ui::ResultNo);
+    click(&editor, "saveAsButton");
+    EXPECT_TRUE(messageShown(QStringLiteral("Overwrite Existing File?")));
+    EXPECT_EQ(loadTeam(path + QStringLiteral(".tem")).name, "Night Owls");
+
+    ui::testing::clearShownMessages();
+    ui::testing::queueFileAnswer(ui::FileChoice{path, 2});
+    click(&editor, "saveAsButton");
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".csv")));
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("not in this version")));
+}
+
+// A roster typed or picked by its full name while the team-file filter is
+// showing is still read as a roster, not as a binary team file.
+TEST(TeamCommands, EditTellsRosterFromTeamFileByItsExtension) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString csv = QDir(dir.path()).filePath(QStringLiteral("wolves.CSV"));
+    writeText(
+        csv,
+        "Team,Wolves\nCoach,Anna Berg,Assistant,Tom Lind\nTeamLogo,default.bmp\n#,Name,Pos,Starter Status\n"
+        "7,Jones,Guard,Guard 1\n");
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("hawks.tem"));
+    ASSERT_TRUE(teamWithLineup("Hawks", 5).saveTo(tem.toStdString()));
+
+    std::string shown;
+    auto readName = [&shown](TeamEdit* editor) {
+        shown = control<QLineEdit>(editor, "teamNameEdit")->text().toStdString();
+        click(editor, "cancelButton");
+    };
+    whenModal<TeamEdit>(readName);
+    ui::testing::queueFileAnswer(ui::FileChoice{csv, 1});
+    people::editTeamCommand(nullptr);
+    EXPECT_EQ(shown, "Wolves");
+
+    whenModal<TeamEdit>(readName);
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 2});
+    people::editTeamCommand(nullptr);
+    EXPECT_EQ(shown, "Hawks");
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTemporaryDir>
+
+#include "../ui/DialogTestSupport.h"
+#include "gui/ui/AppState.h"
+#include "gui/scoring/GameCommands.h"
+#include "core/records/Game.h"
+#include "gui/scoring/AddPlayer.h"
+#include "gui/scoring/GameEdit.h"
+#include "gui/ui/FileDialogs.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::scoring::GameEdit;
+
+namespace {
+
+struct TeamFiles {
+    QTemporaryDir dir;
+    QString home;
+    QString visitor;
+    TeamFiles() {
+        home = QDir(dir.path()).filePath(QStringLiteral("eagles.tem"));
+        visitor = QDir(dir.path()).filePath(QStringLiteral("owls.tem"));
+        EXPECT_TRUE(teamWithLineup("Eagles", 6).saveTo(home.toStdString()));
+        EXPECT_TRUE(teamWithLineup("Owls", 6).saveTo(visitor.toStdString()));
+    }
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
+};
+
+// Describes a game between the two teams and leaves the dialog with button;
+// the game file dialog that follows answers saveAs (nullopt: cancelled).
+void describeGame(const TeamFiles& files, const char* button, std::optional<ui::FileChoice> saveAs) {
+    const QString home = files.home, visitor = files.visitor;
+    const std::string which = button;
+    whenModal<GameEdit>([home, visitor, which, saveAs](GameEdit* editor) {
+        ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+        click(editor, "homeSelectButton");
+        ui::testing::queueFileAnswer(ui::FileChoice{visitor, 1});
+        click(editor, "visitorSelectButton");
+        typeInto(editor, "courtEdit", QStringLiteral("North Gym"));
+        ui::testing::queueFileAnswer(saveAs);
+        click(editor, which.c_str());
+    });
+}
+
+}  // namespace
+
+TEST(GameCommands, NewGameIsSavedStartedAndTakesAPlayerDuringPlay) {
+    freshHooks();
+    TeamFiles files;
+    describeGame(files, "startGameButton", ui::FileChoice{files.path("final"), 1});
+
+    bool addedDuringGame = false;
+    bool inProgressDuringGame = false;
+    whenModal<QDialog>(
+        [&](QDialog* console) {
+            inProgressDuringGame = ui::appState().gameInProgress;
+            whenModal<scoring::AddPlayer>([](scoring::AddPlayer* dialog) {
+                typeInto(dialog, "nameEdit", QStringLiteral("Late Arrival"));
+                click(dialog, "addPlayerButton");
+            });
+            addedDuringGame = scoring::addPlayerCommand(console);
+            // Stopping the game saves it with the player added beside the console.
+            QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")),
+                              Qt::LeftButton);
+        },
+        "gameConsole");
+    scoring::newGameCommand(nullptr);
+
+    EXPECT_TRUE(inProgressDuringGame);
+    EXPECT_TRUE(addedDuringGame);
+    EXPECT_FALSE(ui::appState().gameInProgress);
+    EXPECT_EQ(ui::appState().currentGame, nullptr);
+    const QString saved = files.path("final.gam");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    Game game;
+    ASSERT_TRUE(game.load(saved.toStdString()));
+    EXPECT_EQ(game.homeName, "Eagles");
+    EXPECT_EQ(game.visitorName, "Owls");
+    EXPECT_EQ(game.court, "North Gym");
+    ASSERT_EQ(game.home.playerCount(), 7);
+    EXPECT_EQ(game.home.players[6].name, "Late Arrival");
+}
+
+TEST(GameCommands, CancellingTheSaveDialogStartsNoGameAndWritesNothing) {
+    freshHooks();
+    TeamFiles files;
+    describeGame(files, "startGameButton", std::nullopt);
+    scoring::newGameCommand(nullptr);
+    EXPECT_EQ(QDir(files.dir.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(ui::appState().currentGame, nullptr);
+    EXPECT_FALSE(ui::appState().gameInProgress);
+}
+
+TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
+    freshHooks();
+    TeamFiles files;
+    const QString path = files.path("league.gam");
+    describeGame(files, "okButton", ui::FileChoice{path, 1});
+    scoring::newGameCommand(nullptr);
+    ASSERT_TRUE(QFileInfo::exists(path));
+
+    // Cut the file short: the message comes first, then the dialog on what was read.
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.resize(file.size() - 10));
+    }
+    ui::testing::clearShownMessages();
+    QString courtShown;
+    whenModal<GameEdit>([&courtShown](GameEdit* editor) {
+        courtShown = control<QLineEdit>(editor, "courtEdit")->text();
+        typeInto(editor, "courtEdit", QStringLiteral("South Gym"));
+        click(editor, "okButton");
+        if (editor->isVisible()) editor->done(2);
+    });
+    ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
+    scoring::editGameCommand(nullptr);
+
+    ASSERT_FALSE(ui::testing::shownMessages().empty());
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
+    EXPECT_EQ(courtShown, QStringLiteral("North Gym"));
+    Game game;
+    game.load(path.toStdString());
+    EXPECT_EQ(game.court, "South Gym");
+}
+
+TEST(GameCommands, RosterCommandsNeedAGameInProgress) {
+    freshHooks();
+    EXPECT_FALSE(scoring::addPlayerCommand(nullptr));
+    EXPECT_FALSE(scoring::modifyPlayerCommand(nullptr));
+}

@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "../ui/DialogTestSupport.h"
+#include "gui/ui/CalendarDialog.h"
+#include "gui/people/TeamEdit.h"
+#include "core/records/Game.h"
+#include "gui/scoring/GameEdit.h"
+#include "gui/ui/FileDialogs.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::scoring::GameEdit;
+
+namespace {
+
+QString saveTeamFile(const QTemporaryDir& dir, Team team, const QString& name) {
+    const QString path = QDir(dir.path()).filePath(name);
+    EXPECT_TRUE(team.saveTo(path.toStdString()));
+    return path;
+}
+
+QString text(GameEdit& editor, const char* editName) { return control<QLineEdit>(&editor, editName)->text(); }
+
+// Selects both teams through their buttons, answering the file dialogs.
+void selectTeams(GameEdit& editor, const QString& homeFile, const QString& visitorFile) {
+    ui::testing::queueFileAnswer(ui::FileChoice{homeFile, 1});
+    click(&editor, "homeSelectButton");
+    ui::testing::queueFileAnswer(ui::FileChoice{visitorFile, 1});
+    click(&editor, "visitorSelectButton");
+}
+
+}  // namespace
+
+TEST(GameEdit, NewGameOpensWithTodayNoonAndNoTeams) {
+    freshHooks();
+    Game game;
+    game.court = "Main Hall";
+    GameEdit editor(game);
+    editor.show();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit Game Information"));
+    EXPECT_EQ(text(editor, "dateEdit"),
+              QStringLiteral("%1/%2/%3").arg(today.month()).arg(today.day()).arg(today.year()));
+    EXPECT_EQ(text(editor, "timeEdit"), QStringLiteral("12:00"));
+    EXPECT_EQ(text(editor, "seasonEdit"), QString::number(today.year()));
+    EXPECT_EQ(text(editor, "courtEdit"), QStringLiteral("Main Hall"));
+    EXPECT_TRUE(control<QLabel>(&editor, "homeSummary")->text().isEmpty());
+
+    click(&editor, "okButton");
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Teams Not Selected."));
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Cannot Save"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_TRUE(editor.isVisible());
+
+    click(&editor, "startGameButton");
+    click(&editor, "visitorEditButton");
+    ASSERT_EQ(ui::testing::shownMessages().size(), 3u);
+    EXPECT_EQ(ui::testing::shownMessages()[1].text, QStringLiteral("You must first select teams."));
+    EXPECT_EQ(ui::testing::shownMessages()[2].text, QStringLiteral("You must first select a team."));
+    EXPECT_EQ(ui::testing::shownMessages()[2].caption, QStringLiteral("Team Not Selected"));
+    EXPECT_TRUE(editor.isVisible());
+}
+
+TEST(GameEdit, FieldsAreReadBackWithinTheirRanges) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString home = saveTeamFile(dir, teamWithLineup("Eagles", 5), QStringLiteral("home.tem"));
+    const QString visitor = saveTeamFile(dir, teamWithLineup("Owls", 5), QStringLiteral("visitor.tem"));
+    const int thisYear = QDate::currentDate().year();
+
+    struct Case {
+        const char* date;
+        const char* season;
+        int month, day, year, storedSeason;
+    };
+    const Case cases[] = {
+        {"13/40/2004", "2004", 1, 1, 2004, 2004},
+        {"2/29/-5", "-3", 2, 29, thisYear, thisYear},
+        {"0/0/10000", "10000", 1, 1, thisYear, thisYear},
+        {"12/31/0", "  1999", 12, 31, 0, 1999},
+    };
+    for (const Case& c : cases) {
+        Game game;
+        GameEdit editor(game);
+        editor.show();
+        selectTeams(editor, home, visitor);
+        typeInto(&editor, "dateEdit", QString::fromLatin1(c.date));
+        typeInto(&editor, "seasonEdit", QString::fromLatin1(c.season));
+        typeInto(&editor, "timeEdit", QStringLiteral("7:5"));
+        typeInto(&editor, "referee2Edit", QStringLiteral("Ref Ærø with a very long name"));
+        click(&editor, "okButton");
+        ASSERT_EQ(editor.result(), 1) << c.date;
+        EXPECT_EQ(game.month, c.month) << c.date;
+        EXPECT_EQ(game.day, c.day) << c.date;
+        EXPECT_EQ(game.year, c.year) << c.date;
+        EXPECT_EQ(game.season, c.storedSeason) << c.season;
+        EXPECT_EQ(game.hour, 7);
+        EXPECT_EQ(game.minute, 5);
+        EXPECT_EQ(game.referee2, std::string("Ref \xC6r\xF8 with a very long"));
+        EXPECT_EQ(game.homeName, "Eagles");
+        EXPECT_EQ(game.visitorName, "Owls");
+        EXPECT_EQ(game.isNew, 1);
+    }
+}
+
+TEST(GameEdit, SeasonButtonsWrapBetweenZeroAndNineNineNineNine) {
+    struct Case {
+        int from;
+        int up;
+        int down;
+    };
+    const Case cases[] = {{9999, 0, 9998},  {0, 1, 9999}, {-4, 0, 9999},
+                          {12000, 0, 9999}, {1, 2, 0},    {2004, 2005, 2003}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(GameEdit::seasonUp(c.from), c.up) << c.from;
+        EXPECT_EQ(GameEdit::seasonDown(c.from), c.down) << c.from;
+    }
+
+    freshHooks();
+    Game game;
+    GameEdit editor(game);
+    typeInto(&editor, "seasonEdit", QStringLiteral("9999"));
+    click(&editor, "seasonUpButton");
+    EXPECT_EQ(text(editor, "seasonEdit"), QStringLiteral("     0"));
+    click(&editor, "seasonDownButton");
+    EXPECT_EQ(text(editor, "seasonEdit"), QStringLiteral("  9999"));
+    EXPECT_EQ(ui::testing::playedSounds(), (std::vector<int>{ui::SoundClick, ui::SoundClick}));
+}
+
+TEST(GameEdit, SelectedTeamsAreSummarisedAndAnUnreadableFileChangesNothing) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString home = saveTeamFile(dir, teamWithLineup("Eagles", 6), QStringLiteral("home.tem"));
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+    click(&editor, "homeSelectButton");
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
+    EXPECT_EQ(control<QLabel>(&editor, "homeSummary")->text(),
+              QStringLiteral("Name: Eagles\nCoach: Coach Eagles\nAssistant: Assistant Eagles\n"));
+    EXPECT_EQ(game.home.playerCount(), 6);
+    EXPECT_EQ(game.home.players[4].courtSlot, 5);
+    EXPECT_TRUE(game.home.noPersonalInfo);
+
+    ui::testing::queueFileAnswer(ui::FileChoice{QDir(dir.path()).filePath(QStringLiteral("gone.tem")), 1});
+    click(&editor, "homeSelectButton");
+    EXPECT_EQ(game.home.playerCount(), 6);
+    EXPECT_TRUE(control<QLabel>(&editor, "visitorSummary")->text().isEmpty());
+}
+
+TEST(GameEdit, LineupCheckReportsTheVisitorsFirstAndTheFirstFaultySlot) {
+    freshHooks();
+    QTemporaryDir dir;
+    Team duplicates = teamWithLineup("Eagles", 7);
+    duplicates.players[3].courtSlot = 3;  // two in slot 3, nobody in slot 4
+    Team incomplete = teamWithLineup("Owls", 7);
+    incomplete.players[1].courtSlot = 0;
+    const QString good = saveTeamFile(dir, teamWithLineup("Hawks", 7), QStringLiteral("good.tem"));
+    const QString dup = saveTeamFile(dir, duplicates, QStringLiteral("dup.tem"));
+    const QString inc = saveTeamFile(dir, incomplete, QStringLiteral("inc.tem"));
+
+    struct Case {
+        QString home, visitor, message;
+    };
+    const Case cases[] = {
+        {dup, good, QStringLiteral("Duplicates in Home Team Starting Lineup")},
+        {inc, inc, QStringLiteral("Incomplete Visiting Team Starting Lineup!")},
+        {good, inc, QStringLiteral("Incomplete Visiting Team Starting Lineup!")},
+        {inc, good, QStringLiteral("Incomplete Home Team Starting Lineup!")},
+        {good, dup, QStringLiteral("Duplicates in Visiting Team Starting Lineup")},
+    };
+    for (const Case& c : cases) {
+        Game game;
+        GameEdit editor(game);
+        editor.show();
+        selectTeams(editor, c.home, c.visitor);
+        ui::testing::clearShownMessages();
+        click(&editor, "startGameButton");
+        ASSERT_EQ(ui::testing::shownMessages().size(), 1u) << c.message.toStdString();
+        EXPECT_EQ(ui::testing::shownMessages()[0].text, c.message);
+        EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Lineup Error"));
+        EXPECT_TRUE(editor.isVisible());
+    }
+
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    selectTeams(editor, good, good);
+    ui::testing::clearPlayedSounds();
+    click(&editor, "startGameButton");
+    EXPECT_EQ(editor.result(), GameEdit::kStartGame);
+    EXPECT_EQ(ui::testing::playedSounds(), std::vector<int>{ui::SoundGameStart});
+}
+
+TEST(GameEdit, LoadedGameShowsItsOwnInformationAndCancelKeepsIt) {
+    freshHooks();
+    Game game;
+    game.isNew = 0;
+    game.month = 3;
+    game.day = 9;
+    game.year = 2005;
+    game.hour = 19;
+    game.minute = 5;
+    game.season = 2004;
+    game.homeName = "Eagles";
+    game.visitorName = "Owls";
+    game.home = teamWithLineup("Eagles", 5);
+    game.visitor = teamWithLineup("Owls", 5);
+    GameEdit editor(game);
+    editor.show();
+    EXPECT_EQ(text(editor, "dateEdit"), QStringLiteral("3/9/2005"));
+    EXPECT_EQ(text(editor, "timeEdit"), QStringLiteral("19:05"));
+    EXPECT_EQ(text(editor, "seasonEdit"), QStringLiteral("2004"));
+    EXPECT_TRUE(
+        control<QLabel>(&editor, "visitorSummary")->text().startsWith(QStringLiteral("Name: Owls\n")));
+    typeInto(&editor, "dateEdit", QStringLiteral("1/1/2001"));
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_EQ(editor.result(), 2);
+    EXPECT_EQ(game.year, 2005);
+    EXPECT_EQ(game.isNew, 0);
+}
+
+TEST(GameEdit, EditTeamReplacesTheGamesTeamOnlyOnOk) {
+    freshHooks();
+    Game game;
+    game.isNew = 0;
+    game.home = teamWithLineup("Eagles", 5);
+    game.visitor = teamWithLineup("Owls", 5);
+    game.homeName = "Eagles";
+    game.visitorName = "Owls";
+    GameEdit editor(game);
+    editor.show();
+
+    whenModal<people::TeamEdit>([](people::TeamEdit* team) {
+        typeInto(team, "coachEdit", QStringLiteral("Dropped"));
+        click(team, "cancelButton");
+    });
+    click(&editor, "homeEditButton");
+    EXPECT_EQ(game.home.coach, "Coach Eagles");
+
+    whenModal<people::TeamEdit>([](people::TeamEdit* team) {
+        typeInto(team, "teamNameEdit", QStringLiteral("Grey Owls"));
+        typeInto(team, "coachEdit", QStringLiteral("New Coach"));
+        click(team, "okButton");
+    });
+    click(&editor, "visitorEditButton");
+    EXPECT_EQ(game.visitor.coach, "New Coach");
+    EXPECT_TRUE(
+        control<QLabel>(&editor, "visitorSummary")->text().contains(QStringLiteral("Coach: New Coach")));
+    click(&editor, "okButton");
+    EXPECT_EQ(game.visitorName, "Grey Owls");
+}
+
+TEST(GameEdit, DateButtonOpensThePickerOnTodayWhenTheTextIsNoDate) {
+    freshHooks();
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    typeInto(&editor, "dateEdit", QStringLiteral("13/40/2004"));
+    int pickerYear = 0, pickerMonth = 0, pickerDay = 0;
+    whenModal<ui::CalendarDialog>([&](ui::CalendarDialog* picker) {
+        pickerYear = picker->year();
+        pickerMonth = picker->month();
+        pickerDay = picker->day();
+        picker->done(1);
+    });
+    click(&editor, "dateButton");
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(pickerYear, today.year());
+    EXPECT_EQ(pickerMonth, today.month());
+    EXPECT_EQ(pickerDay, today.day());
+    EXPECT_EQ(text(editor, "dateEdit"),
+              QStringLiteral("%1/%2/%3").arg(today.month()).arg(today.day()).arg(today.year()));
+}
+
+TEST(GameEdit, TabOrderFollowsTheLayoutAndAccessKeysPressTheirButtons) {
+    freshHooks();
+    Game game;
+    GameEdit editor(game);
+    EXPECT_EQ(tabOrder(&editor).join(QLatin1Char(' ')),
+              QStringLiteral(
+                  "dateButton dateEdit timeEdit seasonEdit seasonUpButton seasonDownButton courtEdit "
+                  "attendanceEdit referee1Edit referee2Edit referee3Edit homeSelectButton homeEditButton "
+                  "visitorSelectButton visitorEditButton okButton startGameButton cancelButton"));
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    // Alt+D is the visiting team's Edit Team: without a team it says so.
+    QTest::keyClick(&editor, Qt::Key_D, Qt::AltModifier);
+    ASSERT_TRUE(processUntil([] { return !ui::testing::shownMessages().empty(); }));
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("You must first select a team."));
+}
+
+TEST(GameEdit, EnterOnAFocusedButtonPressesThatButton) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString good = saveTeamFile(dir, teamWithLineup("Hawks", 7), QStringLiteral("good.tem"));
+
+    // Tabbing to Cancel and pressing Enter cancels; it does not take the
+    // typed date as OK would.
+    Game game;
+    game.isNew = 0;
+    game.year = 2005;
+    game.home = teamWithLineup("Eagles", 5);
+    game.visitor = teamWithLineup("Owls", 5);
+    GameEdit editor(game);
+    editor.show();
+    typeInto(&editor, "dateEdit", QStringLiteral("1/1/2001"));
+    auto* cancel = control<QPushButton>(&editor, "cancelButton");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(editor.result(), 2);
+    EXPECT_EQ(game.year, 2005);
+
+    // Enter on St&art Game starts the game.
+    Game second;
+    GameEdit starter(second);
+    starter.show();
+    selectTeams(starter, good, good);
+    auto* start = control<QPushButton>(&starter, "startGameButton");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(starter.result(), GameEdit::kStartGame);
+}

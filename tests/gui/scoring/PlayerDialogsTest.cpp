@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "../ui/DialogTestSupport.h"
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "gui/scoring/AddPlayer.h"
+#include "gui/scoring/ModifyPlayer.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+
+namespace {
+
+Game gameInPlay() {
+    Game game;
+    game.isNew = 0;
+    game.homeName = "Eagles";
+    game.visitorName = "Owls & Co";
+    game.home = teamWithLineup("Eagles", 6);
+    game.visitor = teamWithLineup("Owls", 6);
+    game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
+    return game;
+}
+
+PlayEvent foulBy(const Player& p) {
+    PlayEvent event;
+    event.player = p;
+    event.kind = Foul;
+    event.foulKind = DefensiveFoul;
+    return event;
+}
+
+int foulsOf(const std::vector<PlayEvent>& events, const std::string& name) {
+    int count = 0;
+    for (const PlayEvent& e : events) count += e.kind == Foul && e.player.name == name;
+    return count;
+}
+
+}  // namespace
+
+TEST(AddPlayer, AddsABenchPlayerToTheCheckedTeam) {
+    freshHooks();
+    Game game = gameInPlay();
+    scoring::AddPlayer dialog(game);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Add Player"));
+    EXPECT_EQ(control<QRadioButton>(&dialog, "homeButton")->text(), QStringLiteral("Eagles"));
+    EXPECT_EQ(control<QRadioButton>(&dialog, "visitorButton")->text(), QStringLiteral("Owls && Co"));
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "homeButton")->isChecked());
+    auto* numbers = control<QComboBox>(&dialog, "numberList");
+    EXPECT_EQ(numbers->count(), 101);
+    EXPECT_EQ(numbers->currentText(), QStringLiteral("00"));
+    EXPECT_EQ(control<QComboBox>(&dialog, "positionList")->currentText(), QStringLiteral("Bench"));
+
+    typeInto(&dialog, "nameEdit", QStringLiteral("Abcdefghijklmnopqrstuvwxyz1234"));
+    numbers->setCurrentIndex(8);  // "7"
+    control<QComboBox>(&dialog, "positionList")->setCurrentIndex(2);
+    click(&dialog, "visitorButton");
+    click(&dialog, "addPlayerButton");
+    EXPECT_EQ(dialog.result(), 1);
+    ASSERT_EQ(game.visitor.playerCount(), 7);
+    EXPECT_EQ(game.home.playerCount(), 6);
+    const Player& added = game.visitor.players[6];
+    EXPECT_EQ(added.name, "Abcdefghijklmnopqrs");
+    EXPECT_EQ(added.number, 7);
+    EXPECT_EQ(added.position, 2);
+    EXPECT_EQ(added.courtSlot, 0);
+
+    scoring::AddPlayer second(game);
+    second.show();
+    typeInto(&second, "nameEdit", QStringLiteral("Double Oh"));
+    click(&second, "addPlayerButton");
+    ASSERT_EQ(game.home.playerCount(), 7);
+    EXPECT_EQ(game.home.players[6].number, -1);
+    EXPECT_EQ(game.home.players[6].position, 0);
+}
+
+TEST(ModifyPlayer, RenamingAPlayerWithFoulsKeepsHisFoulCountInHisTeamOnly) {
+    freshHooks();
+    Game game = gameInPlay();
+    game.visitor.players[1].name = "Eagles Player 2";  // a namesake in the other team
+    const Player fouler = game.home.players[1];
+    game.addHomeEvent(foulBy(fouler));
+    game.addHomeEvent(foulBy(fouler));
+    game.addHomeEvent(foulBy(game.home.players[0]));
+    game.addVisitorEvent(foulBy(game.visitor.players[1]));
+
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Player"));
+    auto* list = control<QListWidget>(&dialog, "rosterList");
+    ASSERT_EQ(list->count(), 6);
+    EXPECT_EQ(control<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Eagles Player 1"));
+    clickRow(list, 1);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Renamed Fouler"));
+    control<QComboBox>(&dialog, "numberList")->setCurrentIndex(0);  // "00"
+    click(&dialog, "okButton");
+
+    EXPECT_EQ(game.home.players[1].name, "Renamed Fouler");
+    EXPECT_EQ(game.home.players[1].number, -1);
+    EXPECT_EQ(foulsOf(game.homeEvents, "Renamed Fouler"), 2);
+    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 2"), 0);
+    EXPECT_EQ(game.homeEvents[0].player.number, -1);
+    EXPECT_EQ(game.visitor.players[1].name, "Eagles Player 2");
+    EXPECT_EQ(foulsOf(game.visitorEvents, "Eagles Player 2"), 1);
+}
+
+TEST(ModifyPlayer, SwitchingTeamsKeepsEditsAndCancelDropsThem) {
+    freshHooks();
+    Game game = gameInPlay();
+    {
+        scoring::ModifyPlayer dialog(game);
+        dialog.show();
+        typeInto(&dialog, "nameEdit", QStringLiteral("Home One"));
+        click(&dialog, "visitorButton");
+        EXPECT_EQ(control<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Owls Player 1"));
+        typeInto(&dialog, "nameEdit", QStringLiteral("Away One"));
+        click(&dialog, "cancelButton");
+        EXPECT_EQ(game.home.players[0].name, "Eagles Player 1");
+        EXPECT_EQ(game.visitor.players[0].name, "Owls Player 1");
+    }
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    typeInto(&dialog, "nameEdit", QStringLiteral("Home One"));
+    click(&dialog, "visitorButton");
+    typeInto(&dialog, "nameEdit", QStringLiteral("Away One"));
+    click(&dialog, "homeButton");
+    EXPECT_EQ(control<QListWidget>(&dialog, "rosterList")->item(0)->text(), QStringLiteral("Home One"));
+    click(&dialog, "okButton");
+    EXPECT_EQ(game.home.players[0].name, "Home One");
+    EXPECT_EQ(game.visitor.players[0].name, "Away One");
+    EXPECT_EQ(game.home.players[0].number, 3);
+}
+
+TEST(ModifyPlayer, UnchangedNamesakesKeepTheirOwnNumbers) {
+    freshHooks();
+    Game game = gameInPlay();
+    game.home.players[2].name = game.home.players[1].name;  // two players called the same
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    click(&dialog, "okButton");
+    EXPECT_EQ(game.home.players[1].number, 4);
+    EXPECT_EQ(game.home.players[2].number, 5);
+}
+
+TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
+    freshHooks();
+    Game game = gameInPlay();
+    game.addHomeEvent(foulBy(game.home.players[0]));
+    game.addHomeEvent(foulBy(game.home.players[1]));
+    game.addHomeEvent(foulBy(game.home.players[1]));
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    auto* list = control<QListWidget>(&dialog, "rosterList");
+    // The scorekeeper entered two names the wrong way round: swap them,
+    // and move player 3 to a name player 4 gives up at the same time.
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 2"));
+    clickRow(list, 1);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 1"));
+    clickRow(list, 2);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 4"));
+    clickRow(list, 3);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 9"));
+    click(&dialog, "okButton");
+
+    EXPECT_EQ(game.home.players[0].name, "Eagles Player 2");
+    EXPECT_EQ(game.home.players[0].number, 3);
+    EXPECT_EQ(game.home.players[1].name, "Eagles Player 1");
+    EXPECT_EQ(game.home.players[1].number, 4);
+    EXPECT_EQ(game.home.players[2].name, "Eagles Player 4");
+    EXPECT_EQ(game.home.players[3].name, "Eagles Player 9");
+    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 2"), 1);
+    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 1"), 2);
+    EXPECT_EQ(game.homeEvents[0].player.number, 3);
+    EXPECT_EQ(game.homeEvents[1].player.number, 4);
+}

@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "gui/ui/MessageBox.h"
+
+// Widget tests run on the offscreen platform; message boxes are answered by
+// the test hooks instead of waiting for a person.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    courtlog::ui::testing::setAutoAnswer(true);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

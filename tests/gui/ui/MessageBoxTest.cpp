@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/Sound.h"
+
+using namespace courtlog::ui;
+namespace hooks = courtlog::ui::testing;
+
+TEST(MessageBoxHooks, QueuedAnswersAreReturnedInOrderAndMessagesRecorded) {
+    hooks::clearShownMessages();
+    hooks::queueMessageAnswer(ResultNo);
+    hooks::queueMessageAnswer(ResultCancel);
+    EXPECT_EQ(showMessage(nullptr, "Save changes?", "Team", MessageButtons::YesNo, MessageIcon::Question),
+              ResultNo);
+    EXPECT_EQ(showMessage(nullptr, "Overwrite?", {}, MessageButtons::YesNoCancel), ResultCancel);
+
+    const auto& shown = hooks::shownMessages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "Save changes?");
+    EXPECT_EQ(shown[0].caption, "Team");
+    EXPECT_EQ(shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(shown[0].buttons, MessageButtons::YesNo);
+    // No caption of its own: the application's name.
+    EXPECT_EQ(shown[1].caption, "Brenvik Basketball Courtlog");
+}
+
+TEST(MessageBoxHooks, AutoAnswerTakesTheFirstButton) {
+    hooks::clearShownMessages();
+    EXPECT_EQ(showMessage(nullptr, "Done"), ResultOk);
+    EXPECT_EQ(showMessage(nullptr, "Go on?", {}, MessageButtons::OkCancel), ResultOk);
+    EXPECT_EQ(showMessage(nullptr, "Append?", {}, MessageButtons::YesNoCancel), ResultYes);
+    EXPECT_EQ(hooks::shownMessages().size(), 3u);
+}
+
+TEST(MessageBoxHooks, WarningPlaysSound606First) {
+    programSettings().soundOn = true;
+    hooks::clearPlayedSounds();
+    hooks::clearShownMessages();
+    showWarning(nullptr, "No Team Selected", "Error");
+    EXPECT_EQ(hooks::playedSounds(), std::vector<int>{SoundWarning});
+    ASSERT_EQ(hooks::shownMessages().size(), 1u);
+    EXPECT_EQ(hooks::shownMessages()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(hooks::shownMessages()[0].caption, "Error");
+
+    // A plain message makes no sound.
+    hooks::clearPlayedSounds();
+    showMessage(nullptr, "Saved");
+    EXPECT_TRUE(hooks::playedSounds().empty());
+}
