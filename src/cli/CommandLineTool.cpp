@@ -18,6 +18,7 @@
 #include "core/records/SafeSave.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
+#include "cli/Verbs.h"
 
 namespace courtlog::cli {
 
@@ -278,7 +279,7 @@ struct Verb {
     const char* name;
     const char* arguments;
     const char* summary;
-    int argumentCount;  // after the verb
+    int argumentCount;  // after the verb; -1: the verb checks its own arguments
     std::function<int(const std::vector<std::string>& args)> run;
 };
 
@@ -335,6 +336,10 @@ const std::vector<Verb>& verbs() {
     static const std::vector<Verb> table{
         {"convert", "IN OUT", "convert a file to another kind", 2, runConvert},
         {"dump", "FILE", "print a file in its JSON form", 1, runDump},
+        {"summary", "GAME [--settings FILE]", "print what the console shows for a saved game", -1,
+         runSummaryVerb},
+        {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
+         runStatsVerb},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},
         {"--version", "", "show the program version", 0, runVersion},
@@ -351,7 +356,12 @@ const Verb* findVerb(int argc, char** argv) {
 
 }  // namespace
 
-bool isCommandLineVerb(int argc, char** argv) { return findVerb(argc, argv) != nullptr; }
+bool isCommandLineVerb(int argc, char** argv) {
+    if (findVerb(argc, argv) != nullptr) return true;
+    // Anything else that is not an option for the window system is a
+    // mistyped verb: it gets the usage, never a window that waits.
+    return argc >= 2 && argv && argv[1] && argv[1][0] != '-';
+}
 
 int runCommandLine(int argc, char** argv) {
     const Verb* verb = findVerb(argc, argv);
@@ -362,7 +372,7 @@ int runCommandLine(int argc, char** argv) {
     }
     std::vector<std::string> args;
     for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
-    if (static_cast<int>(args.size()) != verb->argumentCount) {
+    if (verb->argumentCount >= 0 && static_cast<int>(args.size()) != verb->argumentCount) {
         std::cerr << "Usage: courtlog " << verb->name << (*verb->arguments ? " " : "") << verb->arguments << "\n";
         return kUsageError;
     }

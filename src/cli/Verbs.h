@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Verbs of the command-line tool that live in files of their own. Each gets
+// the arguments after the verb, writes its result to standard output and its
+// messages to standard error, and returns the exit status: 0 done, 1 failed,
+// 2 wrong usage.
+namespace courtlog::cli {
+
+// summary GAME [--settings FILE]: what the console and the team sheets show.
+int runSummaryVerb(const std::vector<std::string>& args);
+
+// stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
+int runStatsVerb(const std::vector<std::string>& args);
+
+}  // namespace courtlog::cli

@@ -1,0 +1,74 @@
+#include "core/scoring/SheetFigures.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "core/records/Codes.h"
+
+namespace courtlog::scoring {
+
+ShootingFigures shootingFigures(const std::vector<PlayEvent>& plays, const std::string& name, int period) {
+    ShootingFigures f;
+    int freeThrowsMissed = 0;
+    for (const PlayEvent& play : plays) {
+        if (play.player.name != name) continue;
+        if (period >= 0 && play.period != period) continue;
+        // The figures look at the shot result alone, whatever the kind says.
+        switch (play.shotResult) {
+            case TwoPointMade: ++f.twoMade; break;
+            case ThreePointMade: ++f.threeMade; break;
+            case FreeThrowMade: ++f.freeThrowsMade; break;
+            case FreeThrowMissed: ++freeThrowsMissed; break;
+            default: break;
+        }
+    }
+    f.freeThrowsAttempted = f.freeThrowsMade + freeThrowsMissed;
+    f.points = 2 * f.twoMade + 3 * f.threeMade + f.freeThrowsMade;
+    return f;
+}
+
+std::string sheetPeriodTitle(int currentPeriod, bool halves) {
+    static constexpr std::array<const char*, 5> quarters{"1st Quarter", "2nd Quarter", "3rd Quarter",
+                                                         "4th Quarter", "Overtime"};
+    static constexpr std::array<const char*, 3> halfTitles{"1st Half", "2nd Half", "Overtime"};
+    const int clamped = std::clamp(currentPeriod, 0, 4);
+    return halves ? halfTitles[static_cast<std::size_t>(clamped / 2)] : quarters[static_cast<std::size_t>(clamped)];
+}
+
+TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
+    const Team& team = home ? game.home : game.visitor;
+    const std::vector<PlayEvent>& plays = home ? game.homeEvents : game.visitorEvents;
+
+    TeamSheetFigures sheet;
+    sheet.teamName = team.name;
+    sheet.coach = team.coach;
+    char date[48];
+    std::snprintf(date, sizeof date, "%d/%d/%d", static_cast<int>(game.month), static_cast<int>(game.day),
+                  static_cast<int>(game.year));
+    sheet.dateText = date;
+    sheet.periodTitle = sheetPeriodTitle(game.currentPeriod, game.halves != 0);
+
+    for (const Player& player : team.players) {
+        SheetRow row;
+        row.name = player.name;
+        row.number = player.number;
+        row.position = player.position;
+        row.thisPeriod = shootingFigures(plays, player.name, game.currentPeriod);
+        row.game = shootingFigures(plays, player.name);
+        for (const PlayEvent& play : plays) {
+            if (play.player.name != player.name) continue;
+            if (play.kind == Foul) {
+                ++row.personalFouls;
+                if (row.personalFoulPeriods.size() < 6) row.personalFoulPeriods.push_back(play.period);
+            } else if (play.kind == TechnicalFoul && play.technicalKind == PlayerTechnical) {
+                ++row.playerTechnicals;
+                if (row.technicalPeriods.size() < 2) row.technicalPeriods.push_back(play.period);
+            }
+        }
+        sheet.rows.push_back(std::move(row));
+    }
+    return sheet;
+}
+
+}  // namespace courtlog::scoring
