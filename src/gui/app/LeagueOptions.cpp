@@ -12,6 +12,7 @@
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
+#include "core/scoring/GameSetupRules.h"
 #include "gui/ui/BitmapControl.h"
 
 namespace courtlog::app {
@@ -181,14 +182,9 @@ void LeagueOptions::store() {
     options_.shortTimeOuts = static_cast<std::int16_t>(countOf(shortTimeOuts_));
     options_.shortTimeOutsPerHalf = shortTimeOutsPer_->checkedId() == 1;
 
-    // A game being scored in quarters continues in halves: the 2nd quarter
-    // belongs to the 1st half, the 4th to the 2nd.
-    if (options_.halves && game_) {
-        if (game_->currentPeriod == 1)
-            game_->currentPeriod = 0;
-        else if (game_->currentPeriod == 3)
-            game_->currentPeriod = 2;
-    }
+    // A game being scored in quarters continues in halves.
+    if (options_.halves && game_)
+        game_->currentPeriod = static_cast<std::int16_t>(scoring::periodAfterSwitchToHalves(game_->currentPeriod));
 }
 
 }  // namespace courtlog::app

@@ -15,6 +15,7 @@
 #include "gui/ui/CalendarDialog.h"
 #include "gui/people/TeamEdit.h"
 #include "core/records/Game.h"
+#include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Sound.h"
@@ -314,19 +315,15 @@ void GameEdit::pressOk() {
 }
 
 bool GameEdit::checkStartingLineup(QWidget* owner, const Team& team, bool isHome) {
-    for (int slot = 1; slot <= 5; ++slot) {
-        const auto holders = std::count_if(team.players.begin(), team.players.end(),
-                                           [slot](const Player& player) { return player.courtSlot == slot; });
-        if (holders == 1) continue;
-        const QString text = holders == 0
-                                 ? (isHome ? QStringLiteral("Incomplete Home Team Starting Lineup!")
-                                           : QStringLiteral("Incomplete Visiting Team Starting Lineup!"))
-                                 : (isHome ? QStringLiteral("Duplicates in Home Team Starting Lineup")
-                                           : QStringLiteral("Duplicates in Visiting Team Starting Lineup"));
-        ui::showWarning(owner, text, QStringLiteral("Lineup Error"));
-        return false;
-    }
-    return true;
+    const LineupProblem problem = scoring::checkStartingLineup(team);
+    if (problem == LineupProblem::None) return true;
+    const QString text = problem == LineupProblem::Incomplete
+                             ? (isHome ? QStringLiteral("Incomplete Home Team Starting Lineup!")
+                                       : QStringLiteral("Incomplete Visiting Team Starting Lineup!"))
+                             : (isHome ? QStringLiteral("Duplicates in Home Team Starting Lineup")
+                                       : QStringLiteral("Duplicates in Visiting Team Starting Lineup"));
+    ui::showWarning(owner, text, QStringLiteral("Lineup Error"));
+    return false;
 }
 
 void GameEdit::startGame() {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/records/Game.h"
+#include "core/scoring/GameSetupRules.h"
 #include "gui/scoring/AddPlayer.h"
 #include "gui/ui/TextFields.h"
 
@@ -135,27 +136,8 @@ void ModifyPlayer::switchTeam() {
 
 void ModifyPlayer::commit() {
     applyEdits();
-    // Only players whose name or number changed are renamed: renaming an
-    // unchanged player would give every namesake his number too. The roster
-    // as it was before this dialog tells what changed; the old records are
-    // copies, because renaming changes the roster entries themselves.
-    // Renaming goes through a stand-in name no player has, so that swapped
-    // names, or a name handed on to another player, never merge two players
-    // (and their plays) on the way.
-    auto renameChanged = [this](Team& team, const std::vector<Player>& edited, bool isHome) {
-        const std::vector<Player> original = team.players;
-        std::vector<std::pair<Player, Player>> pending;  // stand-in, final
-        for (std::size_t i = 0; i < edited.size() && i < original.size(); ++i) {
-            if (original[i].name == edited[i].name && original[i].number == edited[i].number) continue;
-            Player standIn = edited[i];
-            standIn.name = std::string("\x1f") + std::to_string(i);
-            game_.renamePlayer(original[i], standIn, isHome);
-            pending.emplace_back(standIn, edited[i]);
-        }
-        for (const auto& [standIn, wanted] : pending) game_.renamePlayer(standIn, wanted, isHome);
-    };
-    renameChanged(game_.home, homeCopy_, true);
-    renameChanged(game_.visitor, visitorCopy_, false);
+    renameEditedPlayers(game_, true, homeCopy_);
+    renameEditedPlayers(game_, false, visitorCopy_);
     closeWith(1);
 }
 

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <cmath>
+
+#include "core/records/Calendar.h"
 
 namespace courtlog::ui {
 
@@ -19,46 +20,6 @@ const char* const kMonths[] = {"January", "February", "March",     "April",   "M
                                "July",    "August",   "September", "October", "November", "December"};
 
 }  // namespace
-
-int CalendarDialog::daysInMonth(int month, int year) {
-    switch (month) {
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            return 30;
-        case 2:
-            return year % 4 == 0 ? 29 : 28;
-        default:
-            return 31;
-    }
-}
-
-double CalendarDialog::julianDay(int year, int month, int day) {
-    // January and February count as months 13 and 14 of the year before.
-    int y = year;
-    int m = month;
-    if (m < 3) {
-        y -= 1;
-        m += 12;
-    }
-    // The Gregorian calendar drops the century leap days from 15 October 1582.
-    double correction = 0.0;
-    const bool gregorian = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day >= 15)));
-    if (gregorian) {
-        const int century = y / 100;
-        correction = 2 - century + century / 4;
-    }
-    const double yearDays = y < 0 ? std::floor(365.25 * y - 0.75) : std::floor(365.25 * y);
-    const double monthDays = std::floor(30.6001 * (m + 1));
-    return correction + yearDays + monthDays + day + 1720994.5;
-}
-
-int CalendarDialog::weekdayOf(int year, int month, int day) {
-    const double weeks = (julianDay(year, month, day) + 1.5) / 7.0;
-    const double fraction = weeks - std::floor(weeks);
-    return static_cast<int>(fraction * 7.0 + 0.5) % 7;
-}
 
 QString CalendarDialog::weekdayName(int weekday) {
     return weekday >= 0 && weekday < 7 ? QString::fromLatin1(kWeekdays[weekday]) : QString();
@@ -157,15 +118,15 @@ CalendarDialog::CalendarDialog(QWidget* parent, int year, int day, int month, in
 
 QString CalendarDialog::captionText() const {
     return QStringLiteral("%1, %2 %3, %4")
-        .arg(weekdayName(weekdayOf(year_, month_, day_)), monthName(month_))
+        .arg(weekdayName(calendar::weekdayOf(year_, month_, day_)), monthName(month_))
         .arg(day_)
         .arg(year_);
 }
 
 void CalendarDialog::refresh() {
-    const int days = daysInMonth(month_, year_);
+    const int days = calendar::daysInMonth(month_, year_);
     day_ = std::clamp(day_, 1, days);
-    firstCell_ = weekdayOf(year_, month_, 1);
+    firstCell_ = calendar::weekdayOf(year_, month_, 1);
     for (int index = 0; index < 42; ++index) {
         QPushButton* cell = dayCell(index);
         const int dayNumber = index - firstCell_ + 1;
@@ -179,7 +140,7 @@ void CalendarDialog::refresh() {
 
 void CalendarDialog::selectCell(int index) {
     const int dayNumber = index - firstCell_ + 1;
-    if (dayNumber >= 1 && dayNumber <= daysInMonth(month_, year_)) day_ = dayNumber;
+    if (dayNumber >= 1 && dayNumber <= calendar::daysInMonth(month_, year_)) day_ = dayNumber;
     refresh();
 }
 

@@ -22,14 +22,6 @@ public:
     int month() const { return month_; }  // 1..12
     int day() const { return day_; }
 
-    // Days in month of year. Every year divisible by 4 has a 29 February,
-    // centuries included (the calendar's own rule).
-    static int daysInMonth(int month, int year);
-    // The astronomical Julian day at midnight beginning the date: Gregorian
-    // from 15 October 1582 on, Julian before.
-    static double julianDay(int year, int month, int day);
-    // 0 Sunday .. 6 Saturday.
-    static int weekdayOf(int year, int month, int day);
     // "Sunday" .. "Saturday", "January" .. "December".
     static QString weekdayName(int weekday);
     static QString monthName(int month);

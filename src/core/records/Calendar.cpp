@@ -1,0 +1,47 @@
+#include "core/records/Calendar.h"
+
+#include <cmath>
+
+namespace courtlog::calendar {
+
+int daysInMonth(int month, int year) {
+    switch (month) {
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
+        case 2:
+            return year % 4 == 0 ? 29 : 28;
+        default:
+            return 31;
+    }
+}
+
+double julianDay(int year, int month, int day) {
+    // January and February count as months 13 and 14 of the year before.
+    int y = year;
+    int m = month;
+    if (m < 3) {
+        y -= 1;
+        m += 12;
+    }
+    // The Gregorian calendar drops the century leap days from 15 October 1582.
+    double correction = 0.0;
+    const bool gregorian = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day >= 15)));
+    if (gregorian) {
+        const int century = y / 100;
+        correction = 2 - century + century / 4;
+    }
+    const double yearDays = y < 0 ? std::floor(365.25 * y - 0.75) : std::floor(365.25 * y);
+    const double monthDays = std::floor(30.6001 * (m + 1));
+    return correction + yearDays + monthDays + day + 1720994.5;
+}
+
+int weekdayOf(int year, int month, int day) {
+    const double weeks = (julianDay(year, month, day) + 1.5) / 7.0;
+    const double fraction = weeks - std::floor(weeks);
+    return static_cast<int>(fraction * 7.0 + 0.5) % 7;
+}
+
+}  // namespace courtlog::calendar
