@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "core/records/Codes.h"
+#include "core/scoring/EventEditing.h"
+
+namespace courtlog::scoring {
+namespace {
+
+Player named(const std::string& name, int number) {
+    Player p;
+    p.name = name;
+    p.number = static_cast<std::int16_t>(number);
+    p.position = 1;
+    p.courtSlot = 2;
+    return p;
+}
+
+PlayEvent play(int kind, const Player& who, int period = 0) {
+    PlayEvent e;
+    e.player = who;
+    e.kind = static_cast<std::int16_t>(kind);
+    e.period = static_cast<std::int16_t>(period);
+    return e;
+}
+
+Roster roster() {
+    Roster r;
+    r.addPlayer(named("Ann Lee", 4), PersonalInfo::blank());
+    r.addPlayer(named("Bo Dahl", -1), PersonalInfo::blank());
+    r.addPlayer(named("Cy Moe", 15), PersonalInfo::blank());
+    return r;
+}
+
+TEST(EventEditing, EventLines) {
+    PlayEvent shot = play(Shot, named("Ann Lee", 4), 1);
+    shot.shotResult = ThreePointMade;
+    EXPECT_EQ(eventLine(shot, false), "2nd  4 - Ann Lee, Shot, Three Point Made");
+    EXPECT_EQ(eventLine(shot, true), "1st  4 - Ann Lee, Shot, Three Point Made");
+
+    PlayEvent foul = play(Foul, named("Bo Dahl", -1), 5);
+    foul.foulKind = LooseBallFoul;
+    EXPECT_EQ(eventLine(foul, false), "OT2 00 - Bo Dahl, Foul, Loose Ball Foul");
+
+    EXPECT_EQ(eventLine(play(Steal, named("Cy Moe", 15), 2), false), "3rd 15 - Cy Moe, Steal");
+    EXPECT_EQ(eventLine(play(Assist, named("Bo Dahl", -1), 3), true), "2nd 00 - Bo Dahl, Assist");
+    EXPECT_EQ(eventLine(play(BlockedShot, named("Ann Lee", 4), 13), false), "OT  4 - Ann Lee, Blocked Shot");
+    // Kinds without sub-kinds other than these end with an empty part.
+    EXPECT_EQ(eventLine(play(JumpBall, named("Ann Lee", 4)), false), "1st  4 - Ann Lee, Jump Ball, ");
+    EXPECT_EQ(eventLine(play(TimeOut, Player{}, 4), false), "OT1 - Time Out");
+    EXPECT_EQ(eventLine(play(ShortTimeOut, named("Ann Lee", 4), 0), false), "1st - 20-Sec Time Out");
+    PlayEvent turnover = play(Turnover, named("Cy Moe", 15), 12);
+    turnover.turnoverKind = OtherTurnover;
+    EXPECT_EQ(eventLine(turnover, false), "OT9 15 - Cy Moe, Turnover, Other Turnover");
+}
+
+TEST(EventEditing, ListsOfTheEditor) {
+    const auto kinds = eventKindNames();
+    ASSERT_EQ(kinds.size(), 13u);
+    EXPECT_EQ(kinds.front(), "No Event");
+    EXPECT_EQ(kinds.back(), "20-Sec Time Out");
+    EXPECT_EQ(subKindNames(Shot).size(), 7u);
+    EXPECT_EQ(subKindNames(Foul).back(), "Loose Ball Foul");
+    EXPECT_EQ(subKindNames(Turnover).size(), 12u);
+    EXPECT_EQ(subKindNames(TechnicalFoul)[2], "Player Technical");
+    EXPECT_TRUE(subKindNames(Steal).empty());
+    EXPECT_TRUE(subKindNames(TimeOut).empty());
+    EXPECT_EQ(periodNames(false),
+              (std::vector<std::string>{"1st", "2nd", "3rd", "4th", "OT1", "OT2", "OT3", "OT4", "OT5", "OT6",
+                                        "OT7", "OT8", "OT9", "OT"}));
+    const auto halves = periodNames(true);
+    EXPECT_EQ(std::vector<std::string>(halves.begin(), halves.begin() + 5),
+              (std::vector<std::string>{"1st", "1st", "2nd", "2nd", "OT1"}));
+    EXPECT_EQ(rosterLine(named("Ann Lee", 4)), "4 - Ann Lee");
+    EXPECT_EQ(rosterLine(named("Bo Dahl", -1)), "00 - Bo Dahl");
+}
+
+TEST(EventEditing, ShowingAnEvent) {
+    const Roster r = roster();
+    PlayEvent rebound = play(Rebound, named("Cy Moe", 15), 6);
+    rebound.reboundKind = DefensiveRebound;
+    EXPECT_EQ(choiceShowing(rebound, r, 0), (EventChoice{2, Rebound, DefensiveRebound, 6}));
+    // Time outs and unknown names leave the player list as it was.
+    EXPECT_EQ(choiceShowing(play(TimeOut, Player{}, 1), r, 1), (EventChoice{1, TimeOut, -1, 1}));
+    EXPECT_EQ(choiceShowing(play(Steal, named("Nobody", 3)), r, -1), (EventChoice{-1, Steal, -1, 0}));
+    // Codes outside their tables (a damaged file) show as nothing chosen.
+    PlayEvent odd = play(Foul, named("Ann Lee", 4), 14);
+    odd.foulKind = 9;
+    EXPECT_EQ(choiceShowing(odd, r, -1), (EventChoice{0, Foul, -1, -1}));
+    EXPECT_EQ(choiceShowing(play(40, named("Ann Lee", 4)), r, -1), (EventChoice{0, -1, -1, 0}));
+}
+
+TEST(EventEditing, UpdateStoresTheChoice) {
+    const Roster r = roster();
+    PlayEvent e = play(Shot, named("Ann Lee", 4), 0);
+    e.shotResult = TwoPointMade;
+    e.shotX = 40;
+    e.shotY = 60;
+    UpdateResult result = updateEvent(e, {2, Foul, DefensiveFoul, 3}, r);
+    EXPECT_TRUE(result.updated);
+    EXPECT_FALSE(result.askShotPoint);
+    EXPECT_EQ(e.player, r.players[2]);
+    EXPECT_EQ(e.kind, Foul);
+    EXPECT_EQ(e.foulKind, DefensiveFoul);
+    EXPECT_EQ(e.shotResult, 0);
+    EXPECT_EQ(e.period, 3);
+    EXPECT_EQ(e.shotX, 40);  // the spot is never touched by an update
+    EXPECT_EQ(e.shotY, 60);
+
+    result = updateEvent(e, {2, Shot, TwoPointMissed, 3}, r);
+    EXPECT_TRUE(result.askShotPoint);
+    EXPECT_EQ(e.foulKind, 0);
+    EXPECT_EQ(e.shotResult, TwoPointMissed);
+
+    // A free throw asks for no spot; a kind without sub-kinds zeroes them all.
+    EXPECT_FALSE(updateEvent(e, {2, Shot, FreeThrowMade, 3}, r).askShotPoint);
+    EXPECT_TRUE(updateEvent(e, {1, Steal, -1, 1}, r).updated);
+    EXPECT_EQ(e.shotResult, 0);
+    EXPECT_EQ(e.player.name, "Bo Dahl");
+}
+
+TEST(EventEditing, TimeOutsLoseTheirPlayerAndNeedOneBack) {
+    const Roster r = roster();
+    PlayEvent e = play(Foul, named("Ann Lee", 4), 1);
+    e.foulKind = OffensiveFoul;
+    e.player.playedInPeriod[1] = 1;
+    ASSERT_TRUE(updateEvent(e, {0, TimeOut, -1, 1}, r).updated);
+    EXPECT_EQ(e.player.name, "");
+    EXPECT_EQ(e.player.number, 0);
+    EXPECT_EQ(e.player.position, 0);
+    EXPECT_EQ(e.player.courtSlot, 0);
+    EXPECT_EQ(e.player.playedInPeriod[1], 1);
+    EXPECT_EQ(e.foulKind, 0);
+
+    // Back into a foul: without a player it stays a time out.
+    PlayEvent before = e;
+    UpdateResult result = updateEvent(e, {-1, Foul, DefensiveFoul, 1}, r);
+    EXPECT_FALSE(result.updated);
+    EXPECT_EQ(result.message, "Select a Player to update this event.");
+    EXPECT_EQ(e, before);
+    ASSERT_TRUE(updateEvent(e, {1, Foul, DefensiveFoul, 1}, r).updated);
+    EXPECT_EQ(e.player.name, "Bo Dahl");
+}
+
+TEST(EventEditing, NothingChosenLeavesTheEventAndSaysWhatToChoose) {
+    const Roster r = roster();
+    PlayEvent e = play(Rebound, named("Cy Moe", 15), 2);
+    e.reboundKind = OffensiveRebound;
+    const PlayEvent before = e;
+    struct Case {
+        EventChoice choice;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{2, -1, -1, 2}, "Select an Event Type to update this event."},
+        {{2, Turnover, -1, 2}, "Select a Sub Type to update this event."},
+        {{2, Turnover, 12, 2}, "Select a Sub Type to update this event."},
+        {{2, Steal, -1, -1}, "Select a Quarter to update this event."},
+        {{2, Steal, -1, 14}, "Select a Quarter to update this event."},
+        {{2, Shot, -1, -1}, "Select a Sub Type and a Quarter to update this event."},
+        {{2, 13, -1, -1}, "Select an Event Type and a Quarter to update this event."},
+    };
+    for (const Case& c : cases) {
+        const UpdateResult result = updateEvent(e, c.choice, r);
+        EXPECT_FALSE(result.updated);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(e, before);
+    }
+    // No player chosen keeps the event's own player.
+    ASSERT_TRUE(updateEvent(e, {-1, Rebound, DefensiveRebound, 2}, r).updated);
+    EXPECT_EQ(e.player.name, "Cy Moe");
+    // "No Event" needs no player and marks the play for removal.
+    ASSERT_TRUE(updateEvent(e, {-1, NoEvent, -1, 2}, r).updated);
+    EXPECT_EQ(e.kind, NoEvent);
+    EXPECT_EQ(e.reboundKind, 0);
+}
+
+}  // namespace
+}  // namespace courtlog::scoring
