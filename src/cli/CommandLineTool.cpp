@@ -15,6 +15,7 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/JsonForm.h"
+#include "core/records/RosterExport.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
@@ -206,40 +207,19 @@ bool readTeamImport(const std::string& path, json& out, std::string& error) {
     return true;
 }
 
-std::string birthdayText(const BirthDate& d) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", int(d.month), int(d.day), int(d.year));
-    return buf;
-}
-
-// The comma-delimited roster with personal information, as the team editor
-// saves it and the comma-delimited import reads it back.
-std::string commaDelimitedRoster(const Team& team) {
-    std::string out = "Team," + team.name + "\n";
-    out += "Coach," + team.coach + ",Assistant," + team.assistant + "\n";
-    out += "TeamLogo," + team.logoFile + "\n";
-    out += "#,Name,Pos,Starter Status,Phone,Address,City,State,Zip,Birthday,E-mail,Note\n";
-    for (std::size_t i = 0; i < team.players.size(); ++i) {
-        const Player& p = team.players[i];
-        const PersonalInfo info = i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank();
-        std::string number = p.number < 0 ? "00" : std::to_string(p.number);
-        for (const std::string& field :
-             {number, p.name, std::string(positionText(p.position)), std::string(courtSlotText(p.courtSlot)),
-              info.phone, info.address, info.city, info.state, info.zip, birthdayText(info.birthday), info.email}) {
-            out += field;
-            out += ',';
-        }
-        out += info.note + "\n";
-    }
-    return out;
-}
-
 bool writeTeamExport(const json& doc, const std::string& path, std::string& error) {
     if (!requireKind(doc, "team", "a comma-delimited roster", error)) return false;
     Team team;
     if (!teamFromJson(doc, team, &error)) return false;
+    std::string text;
+    std::string problem;
+    // Refused before anything is written: the old file stays as it was.
+    if (!commaDelimitedRoster(team, text, problem)) {
+        error = "Can't save " + path + ": " + problem;
+        return false;
+    }
     std::string reason;
-    if (!safeSave(path, std::string_view(commaDelimitedRoster(team)), &reason)) {
+    if (!safeSave(path, std::string_view(text), &reason)) {
         error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }

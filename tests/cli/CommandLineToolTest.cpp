@@ -64,15 +64,33 @@ protected:
 }  // namespace
 
 TEST_F(CommandLineTool, RecognisesItsVerbsOnly) {
-    for (const char* verb : {"convert", "dump", "help", "--help", "--version"}) {
+    for (const char* verb : {"convert", "dump", "summary", "stats", "help", "--help", "--version"}) {
         std::vector<std::string> args{"courtlog", verb};
         std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
         EXPECT_TRUE(isCommandLineVerb(2, argv.data())) << verb;
     }
-    std::vector<std::string> args{"courtlog", "game.gam"};
+    // Options of the window system start the window; no argument does too.
+    for (const char* option : {"-platform", "-style", "--reverse"}) {
+        std::vector<std::string> args{"courtlog", option};
+        std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
+        EXPECT_FALSE(isCommandLineVerb(2, argv.data())) << option;
+    }
+    std::vector<std::string> args{"courtlog", "summary"};
     std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
-    EXPECT_FALSE(isCommandLineVerb(2, argv.data()));
     EXPECT_FALSE(isCommandLineVerb(1, argv.data()));
+
+    // Anything else is a mistyped verb: the usage on standard error and
+    // status 2, never a window that waits.
+    for (const char* word : {"summry", "game.gam"}) {
+        std::vector<std::string> wrong{"courtlog", word, "x.gam"};
+        std::vector<char*> wrongArgv{wrong[0].data(), wrong[1].data(), wrong[2].data(), nullptr};
+        EXPECT_TRUE(isCommandLineVerb(3, wrongArgv.data())) << word;
+        CliRun r = run({word, "x.gam"});
+        EXPECT_EQ(r.status, 2) << word;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(std::string("Unknown command: ") + word), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+    }
 
     CliRun help = run({"help"});
     EXPECT_EQ(help.status, 0);
@@ -116,6 +134,37 @@ TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
     ASSERT_EQ(run({"convert", path("again.tem"), path("again.json")}).status, 0);
     std::ifstream a(source), b(path("again.json"));
     EXPECT_EQ(json::parse(a), json::parse(b));
+}
+
+TEST_F(CommandLineTool, RosterTextThatWouldReadBackWrongIsRefused) {
+    const std::string source = samples + "/source/valley-miners.json";
+    std::ifstream in(source);
+    const json team = json::parse(in);
+    writeFile(path("old.csv"), "keep me\n");
+
+    struct Case {
+        const char* pointer;  // field to spoil
+        const char* text;
+        const char* expectedInMessage;
+    } cases[] = {
+        {"/players/1/name", "Reyes, Jr.", "Player Reyes, Jr.: the name holds a comma"},
+        {"/personalInfo/0/address", "12 Pit Road\nUnit 4", "the address holds a line break"},
+        {"/coach", "Dale, Sr.", "Team: the coach holds a comma"},
+    };
+    for (const Case& c : cases) {
+        json spoiled = team;
+        const json::json_pointer where(c.pointer);
+        if (!spoiled.contains(where)) {
+            ADD_FAILURE() << "no field " << c.pointer << " in the sample team";
+            continue;
+        }
+        spoiled[where] = c.text;
+        writeFile(path("spoiled.json"), spoiled.dump());
+        CliRun r = run({"convert", path("spoiled.json"), path("old.csv")});
+        EXPECT_EQ(r.status, 1) << c.pointer;
+        EXPECT_NE(r.err.find(c.expectedInMessage), std::string::npos) << r.err;
+        EXPECT_EQ(readFile(path("old.csv")), "keep me\n") << c.pointer;
+    }
 }
 
 TEST_F(CommandLineTool, PlainTextRosterImportsAndBadLinesAreErrors) {

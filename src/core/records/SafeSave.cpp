@@ -21,6 +21,11 @@ constexpr std::time_t kStaleTempAge = 60;  // seconds
 constexpr std::size_t kMaxBaseInTempName = 200;
 
 std::atomic<unsigned> tempCounter{0};
+std::atomic<testing::SaveStepObserver> saveStepObserver{nullptr};
+
+void reportStep(SaveStep step, const std::string& path) {
+    if (const testing::SaveStepObserver observer = saveStepObserver.load()) observer(step, path);
+}
 
 void setError(std::string* error, const std::string& what, int err) {
     if (error) *error = what + ": " + std::strerror(err);
@@ -173,7 +178,9 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
         }
     }
     if (!writeAll(fd, data.data(), data.size())) return fail("Can't write " + path, errno);
+    reportStep(SaveStep::WroteTemporary, temp);
     if (fdatasync(fd) != 0) return fail("Can't flush " + path + " to disk", errno);
+    reportStep(SaveStep::FlushedTemporary, temp);
     const int closed = ::close(fd);
     if (closed != 0) {
         const int err = errno;
@@ -187,18 +194,23 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
         setError(error, "Can't replace " + path, err);
         return false;
     }
+    reportStep(SaveStep::Renamed, target);
 
     // Make the rename itself durable. The new file is in place by now, so a
     // folder that cannot be flushed (some file systems refuse) is not a
     // failure of the save.
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
-        fsync(dirFd);
+        if (fsync(dirFd) == 0) reportStep(SaveStep::FlushedFolder, folder);
         ::close(dirFd);
     }
     if (error) error->clear();
     return true;
 }
+
+namespace testing {
+void setSaveStepObserver(SaveStepObserver observer) { saveStepObserver.store(observer); }
+}  // namespace testing
 
 bool safeSave(const std::string& path, std::string_view text, std::string* error) {
     return safeSave(

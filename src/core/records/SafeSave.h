@@ -27,4 +27,14 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, 
 // Size of a file, or -1 when it cannot be opened.
 long long fileSizeOf(const std::string& path);
 
+// The steps of a save that make it durable, in the order they must happen.
+enum class SaveStep { WroteTemporary, FlushedTemporary, Renamed, FlushedFolder };
+
+namespace testing {
+// Tests watch the durable steps of every save through this; nullptr (the
+// default) records nothing.
+using SaveStepObserver = void (*)(SaveStep step, const std::string& path);
+void setSaveStepObserver(SaveStepObserver observer);
+}  // namespace testing
+
 }  // namespace courtlog

@@ -12,6 +12,7 @@ namespace {
 struct MessageHooks {
     std::deque<int> answers;
     bool autoAnswer = false;
+    bool recording = false;  // only while a test watches
     std::vector<testing::ShownMessage> shown;
 };
 
@@ -95,7 +96,7 @@ int showMessage(QWidget* owner, const QString& text, const QString& caption, Mes
     if (warningSound) playSoundEffect(SoundWarning);
     const QString title = caption.isEmpty() ? kApplicationName : caption;
     MessageHooks& h = hooks();
-    h.shown.push_back({text, title, icon, buttons});
+    if (h.recording) h.shown.push_back({text, title, icon, buttons});
 
     if (!h.answers.empty()) {
         const int answer = h.answers.front();
@@ -106,6 +107,12 @@ int showMessage(QWidget* owner, const QString& text, const QString& caption, Mes
 
     QMessageBox box(qtIconOf(icon), title, text, qtButtonsOf(buttons), owner);
     box.setObjectName(QStringLiteral("messageBox"));
+    // Qt wraps every text wider than about 500 pixels, which leaves the last
+    // word of a one-sentence message alone on a second line; such a sentence
+    // keeps to one line when it fits in 640.
+    const int textWidth = box.fontMetrics().horizontalAdvance(text);
+    if (!text.contains(QLatin1Char('\n')) && textWidth <= 640)
+        box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(textWidth + 8));
     if (buttons == MessageButtons::OkCancel)
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons == MessageButtons::YesNoCancel)
@@ -124,6 +131,8 @@ namespace testing {
 void queueMessageAnswer(int result) { hooks().answers.push_back(result); }
 
 void setAutoAnswer(bool on) { hooks().autoAnswer = on; }
+
+void setMessageRecording(bool on) { hooks().recording = on; }
 
 const std::vector<ShownMessage>& shownMessages() { return hooks().shown; }
 

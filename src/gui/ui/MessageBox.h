@@ -37,6 +37,9 @@ struct ShownMessage {
 // with their first button without being shown (the default under tests).
 void queueMessageAnswer(int result);
 void setAutoAnswer(bool on);
+// Messages are kept for shownMessages() only while recording is on (off in
+// the program, so a long game does not pile them up).
+void setMessageRecording(bool on);
 const std::vector<ShownMessage>& shownMessages();
 void clearShownMessages();
 }  // namespace testing

@@ -20,7 +20,9 @@ enum SoundEffect {
 void playSoundEffect(int id);
 
 namespace testing {
-// Ids of every sound that played (sound effects on), in order.
+// Ids of every sound that played (sound effects on), in order, while
+// recording is on (off in the program, so a long game does not pile them up).
+void setSoundRecording(bool on);
 const std::vector<int>& playedSounds();
 void clearPlayedSounds();
 }  // namespace testing

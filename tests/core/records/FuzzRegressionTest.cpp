@@ -52,7 +52,13 @@ TEST(FuzzRegression, EverySeedPassesItsReaderChecks) {
 }
 
 TEST(FuzzRegression, EverySavedFindingNowPasses) {
-    replayFolder(fs::path(COURTLOG_TEST_DATA) / "fuzz-regressions");
+    const fs::path root = fs::path(COURTLOG_TEST_DATA) / "fuzz-regressions";
+    ASSERT_TRUE(fs::is_directory(root)) << root << " is missing";
+    int replayed = 0;
+    for (const auto& [target, count] : replayFolder(root)) replayed += count;
+    // Findings are never deleted, so a replay of nothing means the folder
+    // went astray, not that all is well.
+    EXPECT_GT(replayed, 0) << "no saved finding replayed from " << root;
 }
 
 TEST(FuzzRegression, SampleTeamsPassTheTeamAndImportChecks) {

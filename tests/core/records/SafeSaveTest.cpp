@@ -106,6 +106,30 @@ TEST(SafeSaveTest, WritesANewFileAndReplacesAnOldOne) {
     EXPECT_EQ(dir.names().size(), 1u);
 }
 
+std::vector<std::pair<SaveStep, std::string>> recordedSteps;
+void recordStep(SaveStep step, const std::string& path) { recordedSteps.emplace_back(step, path); }
+
+TEST(SafeSaveTest, FlushesTheDataBeforeTheRenameAndTheFolderAfterIt) {
+    ScratchFolder dir;
+    const std::string path = dir.file("game.gam");
+    recordedSteps.clear();
+    testing::setSaveStepObserver(recordStep);
+    const bool saved = safeSave(path, std::string_view("plays"));
+    testing::setSaveStepObserver(nullptr);
+    ASSERT_TRUE(saved);
+
+    // Without the flush of the data a crash after the rename can leave an
+    // empty game; without the folder's, the rename itself can be lost.
+    ASSERT_EQ(recordedSteps.size(), 4u);
+    EXPECT_EQ(recordedSteps[0].first, SaveStep::WroteTemporary);
+    EXPECT_EQ(recordedSteps[1].first, SaveStep::FlushedTemporary);
+    EXPECT_EQ(recordedSteps[1].second, recordedSteps[0].second);
+    EXPECT_NE(recordedSteps[1].second, path);
+    EXPECT_EQ(recordedSteps[2], std::make_pair(SaveStep::Renamed, path));
+    EXPECT_EQ(recordedSteps[3].first, SaveStep::FlushedFolder);
+    EXPECT_EQ(recordedSteps[3].second, dir.path());
+}
+
 TEST(SafeSaveTest, KeepsTheModeOfAnExistingFile) {
     ScratchFolder dir;
     const std::string path = dir.file("team.tem");

@@ -315,6 +315,10 @@ TEST_F(MainWindowTest, RectangleOnePixelOffTheDesktopGetsDefaultPlacement) {
     QCoreApplication::processEvents();
     const QRect actual = window->geometry();
     EXPECT_NE(actual, QRect(641, 100, 640, 480));
+    // The window system places a window of the default size, wholly on the
+    // desktop.
+    EXPECT_EQ(actual.size(), QSize(640, 480));
+    EXPECT_TRUE(kDesktop.contains(actual)) << actual.x() << "," << actual.y();
     window->close();
     // At exit the window's actual rectangle is written.
     const Settings written = readWrittenSettings();

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/Sound.h"
 
 // Widget tests run on the offscreen platform; message boxes are answered by
 // the test hooks instead of waiting for a person.
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     courtlog::ui::testing::setAutoAnswer(true);
+    courtlog::ui::testing::setMessageRecording(true);
+    courtlog::ui::testing::setSoundRecording(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -48,3 +48,25 @@ TEST(MessageBoxHooks, WarningPlaysSound606First) {
     showMessage(nullptr, "Saved");
     EXPECT_TRUE(hooks::playedSounds().empty());
 }
+
+TEST(MessageBoxHooks, NothingIsKeptUnlessATestRecords) {
+    // The program itself never turns recording on: a whole game of
+    // messages and sounds must not pile up in memory.
+    programSettings().soundOn = true;
+    hooks::clearPlayedSounds();
+    hooks::clearShownMessages();
+    hooks::setMessageRecording(false);
+    hooks::setSoundRecording(false);
+    showWarning(nullptr, "Not kept", "Error");
+    playSoundEffect(SoundClick);
+    const std::size_t messagesKept = hooks::shownMessages().size();
+    const std::size_t soundsKept = hooks::playedSounds().size();
+    hooks::setMessageRecording(true);
+    hooks::setSoundRecording(true);
+    EXPECT_EQ(messagesKept, 0u);
+    EXPECT_EQ(soundsKept, 0u);
+
+    showWarning(nullptr, "Kept", "Error");
+    EXPECT_EQ(hooks::shownMessages().size(), 1u);
+    EXPECT_EQ(hooks::playedSounds(), std::vector<int>{SoundWarning});
+}
