@@ -37,27 +37,6 @@ bool ByteReader::seek(std::size_t offset) {
     return true;
 }
 
-std::int8_t ByteReader::i8() {
-    std::uint8_t b[1];
-    take(b, 1);
-    return static_cast<std::int8_t>(b[0]);
-}
-
-std::int16_t ByteReader::i16() {
-    std::uint8_t b[2];
-    take(b, 2);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
-}
-
-std::uint32_t ByteReader::u32() {
-    std::uint8_t b[4];
-    take(b, 4);
-    return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-           (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-std::int32_t ByteReader::i32() { return static_cast<std::int32_t>(u32()); }
-
 std::string ByteReader::text(std::size_t width) {
     if (failed_ || width > remaining()) {
         // Keep what the short field holds, then mark the reader failed.

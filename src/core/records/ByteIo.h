@@ -24,10 +24,47 @@ public:
 
     bool skip(std::size_t n);
     bool seek(std::size_t offset);
-    std::int8_t i8();
-    std::int16_t i16();
-    std::int32_t i32();
-    std::uint32_t u32();
+    // The fixed-width reads are inline: a game file is tens of thousands of
+    // them, and statistics read whole seasons of game files.
+    std::int8_t i8() {
+        if (!failed_ && remaining() >= 1) return static_cast<std::int8_t>(data_[pos_++]);
+        std::uint8_t b[1];
+        take(b, 1);
+        return 0;
+    }
+    std::int16_t i16() {
+        if (!failed_ && remaining() >= 2) {
+            const auto v = static_cast<std::uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
+            pos_ += 2;
+            return static_cast<std::int16_t>(v);
+        }
+        std::uint8_t b[2];
+        take(b, 2);
+        return 0;
+    }
+    std::uint32_t u32() {
+        if (!failed_ && remaining() >= 4) {
+            const std::uint32_t v = static_cast<std::uint32_t>(data_[pos_]) |
+                                    (static_cast<std::uint32_t>(data_[pos_ + 1]) << 8) |
+                                    (static_cast<std::uint32_t>(data_[pos_ + 2]) << 16) |
+                                    (static_cast<std::uint32_t>(data_[pos_ + 3]) << 24);
+            pos_ += 4;
+            return v;
+        }
+        std::uint8_t b[4];
+        take(b, 4);
+        return 0;
+    }
+    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    // The next n bytes, stepped over, for decoding a whole record at once;
+    // null when the reader has failed or fewer than n remain, and then the
+    // reader is left as it was.
+    const std::uint8_t* takeBlock(std::size_t n) {
+        if (failed_ || remaining() < n) return nullptr;
+        const std::uint8_t* block = data_.data() + pos_;
+        pos_ += n;
+        return block;
+    }
     // Fixed-width text field: the bytes up to the first NUL, or the whole
     // width when it holds none.
     std::string text(std::size_t width);
@@ -56,6 +93,11 @@ public:
 private:
     std::vector<std::uint8_t> data_;
 };
+
+// A little-endian 16-bit value inside a block from takeBlock.
+inline std::int16_t le16At(const std::uint8_t* p) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+}
 
 // Cuts a raw text to at most maxBytes bytes.
 std::string cut(std::string_view s, std::size_t maxBytes);

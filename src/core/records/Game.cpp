@@ -97,8 +97,22 @@ void writeEvent(ByteWriter& out, const PlayEvent& e) {
 }
 
 PlayEvent readEvent(ByteReader& in) {
-    PlayEvent e;
-    e.player = readPlayer(in);
+    PlayEvent e{readPlayer(in)};
+    if (const std::uint8_t* b = in.takeBlock(PlayEvent::kRecordSize - Player::kRecordSize)) {
+        e.kind = le16At(b);
+        e.shotResult = le16At(b + 2);
+        e.shotX = le16At(b + 4);
+        e.shotY = le16At(b + 6);
+        e.foulKind = le16At(b + 8);
+        e.reserved1 = le16At(b + 10);
+        e.technicalKind = le16At(b + 12);
+        e.reserved2 = le16At(b + 14);
+        e.reboundKind = le16At(b + 16);
+        e.goalTendKind = le16At(b + 18);
+        e.turnoverKind = le16At(b + 20);
+        e.period = le16At(b + 22);
+        return e;
+    }
     e.kind = in.i16();
     e.shotResult = in.i16();
     e.shotX = in.i16();

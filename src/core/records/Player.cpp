@@ -1,5 +1,6 @@
 #include "core/records/Player.h"
 
+#include <cstring>
 #include <ctime>
 
 #include "core/records/Game.h"
@@ -39,6 +40,17 @@ void writePlayer(ByteWriter& out, const Player& p) {
 
 Player readPlayer(ByteReader& in) {
     Player p;
+    // Whole records decode straight from the block; only a short last
+    // record goes field by field.
+    if (const std::uint8_t* b = in.takeBlock(Player::kRecordSize)) {
+        const char* name = reinterpret_cast<const char*>(b);
+        p.name.assign(name, strnlen(name, Player::kNameWidth));
+        p.number = le16At(b + 25);
+        for (std::size_t i = 0; i < p.playedInPeriod.size(); ++i) p.playedInPeriod[i] = le16At(b + 27 + 2 * i);
+        p.position = le16At(b + 43);
+        p.courtSlot = le16At(b + 45);
+        return p;
+    }
     p.name = in.text(Player::kNameWidth);
     p.number = in.i16();
     for (std::int16_t& played : p.playedInPeriod) played = in.i16();

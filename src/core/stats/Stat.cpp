@@ -1,0 +1,220 @@
+#include "core/stats/Stat.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "core/records/Game.h"
+#include "core/records/Team.h"
+
+namespace courtlog {
+
+std::size_t Stat::LineKeyHash::operator()(const LineKeyView& k) const {
+    const std::size_t h = std::hash<std::string_view>{}(k.player);
+    return h ^ (std::hash<std::string_view>{}(k.team) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2));
+}
+
+void Stat::AddFile(const std::string& path) { files_.push_back(path); }
+
+void Stat::clearLines() {
+    lines_.clear();
+    index_.clear();
+}
+
+void Stat::rebuildIndex() {
+    index_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        index_.try_emplace(LineKey{lines_[i].playerName, lines_[i].teamName}, i);
+}
+
+std::size_t Stat::appendLine(StatLine line) {
+    const std::size_t i = lines_.size();
+    // The first line made for a name pair is the one look-ups find.
+    index_.try_emplace(LineKey{line.playerName, line.teamName}, i);
+    lines_.push_back(std::move(line));
+    return i;
+}
+
+std::size_t Stat::lineFor(std::string_view playerName, std::string_view teamName, std::int16_t number) {
+    const auto found = index_.find(LineKeyView{playerName, teamName});
+    if (found != index_.end()) return found->second;
+    StatLine line;
+    line.playerName = std::string(playerName);
+    line.teamName = std::string(teamName);
+    line.number = number;
+    return appendLine(std::move(line));
+}
+
+std::size_t Stat::sideLine(const std::string& playerName, const std::string& teamName, std::int16_t number) {
+    // A side names the same dozen players over and over: a short list of the
+    // names met in this side answers most plays without hashing.
+    for (const auto& [seenName, seenLine] : sideLines_) {
+        // Most names of a side differ in length or first letter already.
+        if (seenName.size() == playerName.size() && seenName.front() == playerName.front() &&
+            seenName == playerName)
+            return seenLine;
+    }
+    const std::size_t line = lineFor(playerName, teamName, number);
+    sideLines_.emplace_back(playerName, line);
+    return line;
+}
+
+long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team) {
+    int highest = 0;
+    sideLines_.clear();
+    for (const PlayEvent& play : plays) {
+        highest = std::max<int>(highest, play.period);
+        const std::string& name = play.player.name;
+        if (name.empty()) continue;  // a play without a player credits no line
+        lines_[sideLine(name, team, play.player.number)].credit(play);
+    }
+    for (const Player& player : roster.players) {
+        if (player.name.empty()) continue;
+        StatLine& line = lines_[sideLine(player.name, team, player.number)];
+        const auto periods = std::count_if(player.playedInPeriod.begin(), player.playedInPeriod.end(),
+                                           [](std::int16_t played) { return played != 0; });
+        addCapped(line.pp, periods);
+        if (periods >= 1) addCapped(line.gp, 1);
+    }
+    sideLines_.clear();
+    return static_cast<long long>(highest) + 1;
+}
+
+bool Stat::readGame(const Game& game, bool opponents, long long& periodSum) {
+    std::string_view team = teamName_;
+    if (opponents) {
+        if (team == game.homeName) {
+            team = game.visitorName;
+        } else if (team == game.visitorName) {
+            team = game.homeName;
+        } else {
+            return false;
+        }
+    }
+    // A game between two teams of one name reads the visiting side.
+    if (team == game.visitorName) {
+        periodSum += readSide(game.visitorEvents, game.visitor, game.visitorName);
+    } else if (team == game.homeName) {
+        periodSum += readSide(game.homeEvents, game.home, game.homeName);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Stat::Compute(bool opponents) {
+    clearLines();
+    loadProblems_.clear();
+    long long gamesRead = 0;
+    long long gamesSkipped = 0;
+    long long periodSum = 0;
+    for (const std::string& path : files_) {
+        // One game in memory at a time, each read into a fresh record.
+        Game game;
+        std::string reason;
+        if (!game.load(path, &reason)) {
+            // What a damaged file held before the fault is not trusted: the
+            // game stays as a new one, with blank team names.
+            game = Game();
+            loadProblems_.push_back({path, reason});
+        }
+        ++gamesRead;
+        if (allTeams_ && !opponents) {
+            // Both sides by position, home first, so two teams of one name
+            // each count their own plays; the periods count once, from the
+            // visiting side.
+            readSide(game.homeEvents, game.home, game.homeName);
+            periodSum += readSide(game.visitorEvents, game.visitor, game.visitorName);
+        } else if (!readGame(game, opponents, periodSum)) {
+            ++gamesSkipped;
+        }
+    }
+    Finish(gamesRead - gamesSkipped, periodSum);
+}
+
+void Stat::Compute(const Game& gameInProgress, bool opponents) {
+    clearLines();
+    loadProblems_.clear();
+    long long periodSum = 0;
+    readGame(gameInProgress, opponents, periodSum);
+    Finish(1, periodSum);
+}
+
+void Stat::Finish(long long games, long long periods) {
+    auto totals = std::find_if(lines_.begin(), lines_.end(), [](const StatLine& l) {
+        return l.playerName == kTotalsName && l.teamName.empty();
+    });
+    if (totals == lines_.end()) {
+        StatLine line;
+        line.playerName = std::string(kTotalsName);
+        line.number = -1;
+        appendLine(std::move(line));
+    } else if (totals != lines_.end() - 1) {
+        // Keep the totals line last even when lines were appended after it.
+        std::rotate(totals, totals + 1, lines_.end());
+        rebuildIndex();
+    }
+    StatLine& total = lines_.back();
+    // Start the sums afresh so finishing twice does not count lines twice.
+    const std::string name = total.playerName;
+    const std::string team = total.teamName;
+    const std::int16_t number = total.number;
+    total = StatLine{};
+    total.playerName = name;
+    total.teamName = team;
+    total.number = number;
+    addCapped(total.gp, games);
+    addCapped(total.pp, periods);
+    for (std::size_t i = 0; i + 1 < lines_.size(); ++i) total.addCountsOf(lines_[i]);
+    for (StatLine& line : lines_) line.computeDerived();
+}
+
+void Stat::AppendLines(const Stat& other, bool skipTotals) {
+    if (&other == this) {
+        const Stat copy = other;
+        AppendLines(copy, skipTotals);
+        return;
+    }
+    lines_.reserve(lines_.size() + other.lines_.size());
+    for (const StatLine& line : other.lines_) {
+        if (skipTotals && line.playerName == kTotalsName) continue;
+        appendLine(line);
+    }
+}
+
+void Stat::Clear() {
+    clearLines();
+    files_.clear();
+    loadProblems_.clear();
+}
+
+bool Stat::HasLine(std::string_view playerName, std::string_view teamName) const {
+    return playerName.empty() || FindLine(playerName, teamName) != nullptr;
+}
+
+const StatLine* Stat::FindLine(std::string_view playerName, std::string_view teamName) const {
+    const auto found = index_.find(LineKeyView{playerName, teamName});
+    return found == index_.end() ? nullptr : &lines_[found->second];
+}
+
+StatLine* Stat::FindLine(std::string_view playerName, std::string_view teamName) {
+    const auto found = index_.find(LineKeyView{playerName, teamName});
+    return found == index_.end() ? nullptr : &lines_[found->second];
+}
+
+Stat Stat::combined(const Stat& team, const Stat& opponents) {
+    Stat both;
+    both.teamName_ = team.teamName_;
+    both.allTeams_ = team.allTeams_;
+    both.AppendLines(opponents, true);
+    both.AppendLines(team, true);
+    long long games = 0;
+    long long periods = 0;
+    if (const StatLine* totals = team.FindLine(kTotalsName, "")) {
+        games = totals->gp;
+        periods = totals->pp;
+    }
+    both.Finish(games, periods);
+    return both;
+}
+
+}  // namespace courtlog

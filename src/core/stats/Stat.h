@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/stats/StatLine.h"
+
+namespace courtlog {
+
+class Game;
+class Team;
+struct PlayEvent;
+
+// Per-player statistics over saved games (or the game in progress) for one
+// team, its opponents, or every team. Lines are kept in creation order, with
+// the "TEAM TOTALS" line last once Finish has run; a hash index beside the
+// list finds a line by player and team name without scanning.
+class Stat {
+public:
+    static constexpr std::string_view kTotalsName = "TEAM TOTALS";
+    static constexpr std::string_view kAllTeamsName = "All Teams";
+
+    // A game file that did not load, and why.
+    struct LoadProblem {
+        std::string path;
+        std::string reason;
+    };
+
+    // Appends a game file to read; any number of files may be added.
+    void AddFile(const std::string& path);
+
+    // Discards all lines, reads every added file one at a time and ends with
+    // Finish. With opponents set the players facing the named team are
+    // counted instead of its own. In all-teams mode each game counts its home
+    // side, then its visiting side.
+    void Compute(bool opponents);
+    // The same over just the game being scored, which is not changed.
+    void Compute(const Game& gameInProgress, bool opponents);
+
+    // Adds the totals line if there is none, moves it last, sets its GP and PP
+    // to the given figures, sums the other lines into it and computes the
+    // derived values of every line. Running it again gives the same result.
+    void Finish(long long games, long long periods);
+
+    // Appends a copy of every line of other, leaving out its totals line when
+    // skipTotals is set.
+    void AppendLines(const Stat& other, bool skipTotals);
+
+    // Discards all lines and all file names.
+    void Clear();
+
+    // Exact, case-sensitive look-up by player and team name. HasLine treats an
+    // empty player name as present, so nameless plays and roster entries never
+    // get a line. FindLine gives the first line made for the pair, or null.
+    bool HasLine(std::string_view playerName, std::string_view teamName) const;
+    StatLine* FindLine(std::string_view playerName, std::string_view teamName);
+    const StatLine* FindLine(std::string_view playerName, std::string_view teamName) const;
+
+    // The team's own and its opponents' lines together, opponents first,
+    // finished with the GP and PP of the team's totals line.
+    static Stat combined(const Stat& team, const Stat& opponents);
+
+    void setTeamName(std::string name) { teamName_ = std::move(name); }
+    const std::string& teamName() const { return teamName_; }
+    void setAllTeams(bool allTeams) { allTeams_ = allTeams; }
+    bool allTeams() const { return allTeams_; }
+
+    const std::vector<std::string>& files() const { return files_; }
+    const std::vector<StatLine>& lines() const { return lines_; }
+    std::size_t fileCount() const { return files_.size(); }
+    std::size_t lineCount() const { return lines_.size(); }
+    // The files the last Compute could not load, in reading order.
+    const std::vector<LoadProblem>& loadProblems() const { return loadProblems_; }
+
+private:
+    struct LineKey {
+        std::string player;
+        std::string team;
+    };
+    struct LineKeyView {
+        std::string_view player;
+        std::string_view team;
+    };
+    struct LineKeyHash {
+        using is_transparent = void;
+        std::size_t operator()(const LineKeyView& k) const;
+        std::size_t operator()(const LineKey& k) const { return (*this)(LineKeyView{k.player, k.team}); }
+    };
+    struct LineKeyEqual {
+        using is_transparent = void;
+        template <class A, class B>
+        bool operator()(const A& a, const B& b) const {
+            return std::string_view(a.player) == std::string_view(b.player) &&
+                   std::string_view(a.team) == std::string_view(b.team);
+        }
+    };
+
+    void clearLines();
+    void rebuildIndex();
+    std::size_t appendLine(StatLine line);
+    std::size_t lineFor(std::string_view playerName, std::string_view teamName, std::int16_t number);
+    // lineFor within one side of a game; playerName must outlive the side.
+    std::size_t sideLine(const std::string& playerName, const std::string& teamName, std::int16_t number);
+    // Credits the plays and roster of one side to team name team; returns the
+    // periods the side adds (highest period + 1).
+    long long readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team);
+    // Reads one game for the named team (or its opponents); false when the
+    // team does not play in it. Adds the periods to periodSum.
+    bool readGame(const Game& game, bool opponents, long long& periodSum);
+
+    std::vector<std::string> files_;
+    std::string teamName_;
+    bool allTeams_ = false;
+    std::vector<StatLine> lines_;
+    std::unordered_map<LineKey, std::size_t, LineKeyHash, LineKeyEqual> index_;
+    std::vector<LoadProblem> loadProblems_;
+    // Lines met while reading one side, so repeated names skip the hashing.
+    std::vector<std::pair<std::string_view, std::size_t>> sideLines_;
+};
+
+}  // namespace courtlog

@@ -1,0 +1,149 @@
+#include "core/stats/StatLine.h"
+
+#include <climits>
+
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+
+namespace courtlog {
+
+namespace {
+
+constexpr std::size_t kCountColumns = 31;
+
+// A per-game or percentage value; zero when there is nothing to divide.
+float ratio(std::int32_t numerator, std::int32_t denominator, double scale = 1.0) {
+    if (numerator < 1 || denominator < 1) return 0.0f;
+    return static_cast<float>(static_cast<double>(numerator) / static_cast<double>(denominator) * scale);
+}
+
+}  // namespace
+
+void addCapped(std::int32_t& counter, long long by) {
+    const long long sum = static_cast<long long>(counter) + by;
+    counter = static_cast<std::int32_t>(sum > INT32_MAX ? INT32_MAX : (sum < INT32_MIN ? INT32_MIN : sum));
+}
+
+void StatLine::credit(const PlayEvent& play) {
+    switch (play.kind) {
+    case Shot:
+        switch (play.shotResult) {
+        case TwoPointMade:
+            addCapped(twoA, 1);
+            addCapped(twoM, 1);
+            addCapped(tp, 2);
+            break;
+        case ThreePointMade:
+            addCapped(threeA, 1);
+            addCapped(threeM, 1);
+            addCapped(tp, 3);
+            break;
+        case FreeThrowMade:
+            addCapped(fta, 1);
+            addCapped(ftm, 1);
+            addCapped(tp, 1);
+            break;
+        case TwoPointMissed: addCapped(twoA, 1); break;
+        case ThreePointMissed: addCapped(threeA, 1); break;
+        case FreeThrowMissed: addCapped(fta, 1); break;
+        default: break;
+        }
+        break;
+    case Assist: addCapped(as, 1); break;
+    case Foul: addCapped(play.foulKind == OffensiveFoul ? of : df, 1); break;
+    case TechnicalFoul:
+        if (play.technicalKind == PlayerTechnical) addCapped(tf, 1);
+        break;
+    case Steal: addCapped(st, 1); break;
+    case Rebound: addCapped(play.reboundKind == OffensiveRebound ? oreb : dreb, 1); break;
+    case Turnover:
+        addCapped(to, 1);
+        if (play.turnoverKind >= Travel && play.turnoverKind <= OtherTurnover)
+            addCapped(turnovers[static_cast<std::size_t>(play.turnoverKind - 1)], 1);
+        break;
+    case BlockedShot: addCapped(bs, 1); break;
+    default: break;  // no event, jump ball, goal tend, time outs
+    }
+}
+
+void StatLine::addCountsOf(const StatLine& o) {
+    addCapped(tp, o.tp);
+    addCapped(twoM, o.twoM);
+    addCapped(threeM, o.threeM);
+    addCapped(ftm, o.ftm);
+    addCapped(twoA, o.twoA);
+    addCapped(threeA, o.threeA);
+    addCapped(fta, o.fta);
+    addCapped(as, o.as);
+    addCapped(of, o.of);
+    addCapped(df, o.df);
+    addCapped(tf, o.tf);
+    addCapped(st, o.st);
+    addCapped(oreb, o.oreb);
+    addCapped(dreb, o.dreb);
+    addCapped(bs, o.bs);
+    addCapped(to, o.to);
+    for (std::size_t i = 0; i < kTurnoverKinds; ++i) addCapped(turnovers[i], o.turnovers[i]);
+}
+
+void StatLine::computeDerived() {
+    ppg = ratio(tp, gp);
+    twoPct = ratio(twoM, twoA, 100.0);
+    threePct = ratio(threeM, threeA, 100.0);
+    ftPct = ratio(ftm, fta, 100.0);
+    fgm = 0;
+    addCapped(fgm, static_cast<long long>(twoM) + threeM);
+    fga = 0;
+    addCapped(fga, static_cast<long long>(twoA) + threeA);
+    fgPct = ratio(fgm, fga, 100.0);
+    apg = ratio(as, gp);
+    std::int32_t fouls = 0;
+    addCapped(fouls, static_cast<long long>(of) + df);
+    fpg = ratio(fouls, gp);
+    std::int32_t rebounds = 0;
+    addCapped(rebounds, static_cast<long long>(oreb) + dreb);
+    rpg = ratio(rebounds, gp);
+    spg = ratio(st, gp);
+    bpg = ratio(bs, gp);
+    tpg = ratio(to, gp);
+}
+
+const std::array<StatColumn, kStatColumnCount>& statColumns() {
+    static const std::array<StatColumn, kStatColumnCount> columns{{
+        {"GP", false},     {"PP", false},     {"TP", false},        {"2A", false},    {"2M", false},
+        {"3A", false},     {"3M", false},     {"FGA", false},       {"FGM", false},   {"FTA", false},
+        {"FTM", false},    {"AS", false},     {"OF", false},        {"DF", false},    {"TF", false},
+        {"OR", false},     {"DR", false},     {"ST", false},        {"BS", false},    {"TO", false},
+        {"TRV", false},    {"DD", false},     {"BP", false},        {"3S", false},    {"CLKEXP", false},
+        {"PC", false},     {"BKCT", false},   {"LB", false},        {"IBV", false},   {"OUTOFBNDS", false},
+        {"OTHER", false},  {"PPG", true},     {"2%", true},         {"3%", true},     {"FG%", true},
+        {"FT%", true},     {"APG", true},     {"FPG", true},        {"RPG", true},    {"SPG", true},
+        {"BPG", true},     {"TPG", true},
+    }};
+    return columns;
+}
+
+std::int32_t statCount(const StatLine& l, std::size_t column) {
+    const std::int32_t counts[kCountColumns] = {
+        l.gp,  l.pp, l.tp, l.twoA, l.twoM, l.threeA, l.threeM, l.fga, l.fgm, l.fta, l.ftm,
+        l.as,  l.of, l.df, l.tf,   l.oreb, l.dreb,   l.st,     l.bs,  l.to,
+        l.turnovers[0], l.turnovers[1], l.turnovers[2], l.turnovers[3], l.turnovers[4], l.turnovers[5],
+        l.turnovers[6], l.turnovers[7], l.turnovers[8], l.turnovers[9], l.turnovers[10],
+    };
+    return column < kCountColumns ? counts[column] : 0;
+}
+
+float statFloat(const StatLine& l, std::size_t column) {
+    const float values[kStatColumnCount - kCountColumns] = {
+        l.ppg, l.twoPct, l.threePct, l.fgPct, l.ftPct, l.apg, l.fpg, l.rpg, l.spg, l.bpg, l.tpg,
+    };
+    if (column < kCountColumns || column >= kStatColumnCount) return 0.0f;
+    return values[column - kCountColumns];
+}
+
+double statValue(const StatLine& line, std::size_t column) {
+    return column < kCountColumns ? static_cast<double>(statCount(line, column))
+                                  : static_cast<double>(statFloat(line, column));
+}
+
+}  // namespace courtlog
