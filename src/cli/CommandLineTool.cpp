@@ -19,6 +19,7 @@
 #include "core/records/SafeSave.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
+#include "cli/PalmFiles.h"
 #include "cli/Verbs.h"
 
 namespace courtlog::cli {
@@ -234,6 +235,9 @@ const std::vector<FileFormat>& formats() {
         {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
         {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
         {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
+        {".pdb", "Palm database of a team or game", "",
+         [](const std::string& path, json& out, std::string& error) { return readPalmFile(path, "", out, error); },
+         writePalmFile},
     };
     return table;
 }
@@ -288,7 +292,9 @@ int runConvert(const std::vector<std::string>& args) {
     if (!target || !target->write) return fail("Unknown output file kind: " + out);
     json doc;
     std::string error;
-    if (!readAny(in, doc, error)) return fail(error);
+    // A Palm database is read as the kind the output wants (any kind for .json or .pdb).
+    const bool palmInput = hasExtension(in, ".pdb");
+    if (!(palmInput ? readPalmFile(in, target->kind, doc, error) : readAny(in, doc, error))) return fail(error);
     if (!target->write(doc, out, error)) return fail(error);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "core/records/FuzzEntryPoints.h"
+#include "core/handheld/PalmFuzzEntryPoint.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@ std::map<std::string, int> replayFolder(const fs::path& root) {
         if (!folder.is_directory()) continue;
         const std::string name = folder.path().filename().string();
         const FuzzTarget* target = findFuzzTarget(name);
+        if (!target && name == palmDatabaseFuzzTarget().name) target = &palmDatabaseFuzzTarget();
         EXPECT_NE(target, nullptr) << "no fuzz target named " << name << " for " << folder.path();
         if (!target) continue;
         for (const auto& file : fs::recursive_directory_iterator(folder.path())) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+// Handheld databases (.pdb) as a file kind of the command-line tool.
+namespace courtlog::cli {
+
+// Reads the database at path as the JSON form of a team or a game.
+// wantedKind "team" or "game" reads that kind, so a database of the other
+// kind gives "Not a Palm Team" or "Not a Palm Game"; any other wantedKind
+// reads whichever kind the database holds.
+bool readPalmFile(const std::string& path, const std::string& wantedKind, nlohmann::ordered_json& out,
+                  std::string& error);
+
+// Writes a team or game document as a handheld database; the document's
+// kind says which.
+bool writePalmFile(const nlohmann::ordered_json& doc, const std::string& path, std::string& error);
+
+}  // namespace courtlog::cli

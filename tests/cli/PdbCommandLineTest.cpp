@@ -1,0 +1,145 @@
+#include "cli/CommandLineTool.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+using namespace courtlog::cli;
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    args.insert(args.begin(), "courtlog");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = runCommandLine(static_cast<int>(args.size()), argv.data());
+    return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
+}
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// The events as the handheld gives them back: each number of the event as a signed byte.
+json asSignedBytes(json events) {
+    for (json& e : events)
+        for (auto& [key, value] : e.items())
+            if (value.is_number_integer() && value.get<int>() > 127) value = value.get<int>() - 256;
+    return events;
+}
+
+class PdbCommandLine : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("courtlog-pdb-cli-" + std::to_string(::getpid()) + "-" +
+                                           testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+        ASSERT_EQ(run({"convert", samples + "/harbor-hawks.tem", path("Hawks.pdb")}).status, 0);
+        ASSERT_EQ(run({"convert", data + "/json/sample-game.json", path("Final.pdb")}).status, 0);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    // A failed run: status 1, a message on standard error, nothing on standard output.
+    void expectFailure(const std::vector<std::string>& args, const std::string& message) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+
+    fs::path dir;
+    const std::string samples = COURTLOG_SAMPLES;
+    const std::string data = COURTLOG_TEST_DATA;
+};
+
+}  // namespace
+
+TEST_F(PdbCommandLine, TeamTravelsThroughAPalmDatabase) {
+    const json source = json::parse(readFile(samples + "/source/harbor-hawks.json"));
+    const CliRun dump = run({"dump", path("Hawks.pdb")});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    const json team = json::parse(dump.out);
+    EXPECT_EQ(team["kind"], "team");
+    EXPECT_EQ(team["name"], source["name"]);
+    EXPECT_EQ(team["coach"], source["coach"]);
+    EXPECT_EQ(team["players"], source["players"]);
+
+    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Hawks.tem")}).status, 0);
+    EXPECT_EQ(json::parse(run({"dump", path("Hawks.tem")}).out)["players"], source["players"]);
+    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Hawks.csv")}).status, 0);
+    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Again.pdb")}).status, 0);
+    // Same payload; only the name and times in the header differ.
+    EXPECT_EQ(readFile(path("Again.pdb")).substr(78), readFile(path("Hawks.pdb")).substr(78));
+}
+
+TEST_F(PdbCommandLine, GameTravelsThroughAPalmDatabase) {
+    const json source = json::parse(readFile(data + "/json/sample-game.json"));
+    const CliRun dump = run({"dump", path("Final.pdb")});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    const json game = json::parse(dump.out);
+    EXPECT_EQ(game["kind"], "game");
+    EXPECT_EQ(game["court"], source["court"]);
+    EXPECT_EQ(game["season"], source["season"]);
+    // Event fields travel as signed bytes: the shot spot (30, 200) comes back as (30, -56).
+    EXPECT_EQ(game["homeEvents"][2]["shotY"], -56);
+    EXPECT_EQ(game["homeEvents"], asSignedBytes(source["homeEvents"]));
+    EXPECT_EQ(game["visitorEvents"], asSignedBytes(source["visitorEvents"]));
+    EXPECT_EQ(game["home"]["players"], source["home"]["players"]);
+
+    ASSERT_EQ(run({"convert", path("Final.pdb"), path("Final.gam")}).status, 0);
+    ASSERT_EQ(run({"convert", path("Final.pdb"), path("Final.json")}).status, 0);
+    EXPECT_EQ(json::parse(readFile(path("Final.json")))["visitorEvents"], asSignedBytes(source["visitorEvents"]));
+}
+
+TEST_F(PdbCommandLine, TheOutputKindDecidesAndTheOtherKindIsRefused) {
+    expectFailure({"convert", path("Final.pdb"), path("x.tem")}, "Not a Palm Team");
+    expectFailure({"convert", path("Final.pdb"), path("x.csv")}, "Not a Palm Team");
+    expectFailure({"convert", path("Hawks.pdb"), path("x.gam")}, "Not a Palm Game");
+    EXPECT_FALSE(fs::exists(path("x.tem")));
+    EXPECT_FALSE(fs::exists(path("x.gam")));
+
+    writeFile(path("settings.json"), R"({"kind": "settings"})");
+    expectFailure({"convert", path("settings.json"), path("s.pdb")}, "Can't write a settings as a Palm database");
+}
+
+TEST_F(PdbCommandLine, WrongVersionsAndDamagedFilesAreRefused) {
+    std::string team = readFile(path("Hawks.pdb"));
+    team[96 + 4] = 1;  // payload version 257
+    writeFile(path("v257.pdb"), team);
+    expectFailure({"convert", path("v257.pdb"), path("x.tem")}, "Palm Team Version Number is Incorrect");
+    expectFailure({"dump", path("v257.pdb")}, "Palm Team Version Number is Incorrect");
+
+    std::string game = readFile(path("Final.pdb"));
+    game[96 + 3] = 2;  // payload version 512
+    writeFile(path("v512.pdb"), game);
+    expectFailure({"convert", path("v512.pdb"), path("x.gam")}, "Palm Game Version Number is Incorrect");
+
+    writeFile(path("cut.pdb"), readFile(path("Final.pdb")).substr(0, 500));
+    expectFailure({"dump", path("cut.pdb")}, "The Palm database is damaged: a block runs past the end of the file");
+    expectFailure({"dump", path("missing.pdb")}, "Could not Open Input File");
+}
