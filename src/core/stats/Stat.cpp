@@ -1,6 +1,7 @@
 #include "core/stats/Stat.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "core/records/Game.h"
@@ -45,22 +46,29 @@ std::size_t Stat::lineFor(std::string_view playerName, std::string_view teamName
 }
 
 std::size_t Stat::sideLine(const std::string& playerName, const std::string& teamName, std::int16_t number) {
-    // A side names the same dozen players over and over: a short list of the
-    // names met in this side answers most plays without hashing.
-    for (const auto& [seenName, seenLine] : sideLines_) {
-        // Most names of a side differ in length or first letter already.
-        if (seenName.size() == playerName.size() && seenName.front() == playerName.front() &&
-            seenName == playerName)
-            return seenLine;
-    }
+    const std::size_t size = playerName.size();
+    const std::size_t part = std::min<std::size_t>(size, 8);
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    std::memcpy(&head, playerName.data(), part);
+    std::memcpy(&tail, playerName.data() + size - part, part);
+    const std::size_t at = static_cast<std::size_t>(((head ^ (tail << 1) ^ size) * 0x9e3779b97f4a7c15ull) >> 56);
+    SideSlot& slot = sideSlots_[at % kSideSlots];
+    if (slot.side == side_ && slot.head == head && slot.size == size &&
+        (size <= 8 || std::memcmp(slot.name + 8, playerName.data() + 8, size - 8) == 0))
+        return slot.line;
     const std::size_t line = lineFor(playerName, teamName, number);
-    sideLines_.emplace_back(playerName, line);
+    slot = SideSlot{head, size, playerName.data(), line, side_};
     return line;
 }
 
 long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team) {
     int highest = 0;
-    sideLines_.clear();
+    if (++side_ == 0) {
+        // After four billion sides the numbers come round: forget every slot.
+        sideSlots_.fill(SideSlot{});
+        side_ = 1;
+    }
     for (const PlayEvent& play : plays) {
         highest = std::max<int>(highest, play.period);
         const std::string& name = play.player.name;
@@ -75,7 +83,6 @@ long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster
         addCapped(line.pp, periods);
         if (periods >= 1) addCapped(line.gp, 1);
     }
-    sideLines_.clear();
     return static_cast<long long>(highest) + 1;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "core/stats/StatLine.h"
@@ -118,8 +119,21 @@ private:
     std::vector<StatLine> lines_;
     std::unordered_map<LineKey, std::size_t, LineKeyHash, LineKeyEqual> index_;
     std::vector<LoadProblem> loadProblems_;
-    // Lines met while reading one side, so repeated names skip the hashing.
-    std::vector<std::pair<std::string_view, std::size_t>> sideLines_;
+
+    // Lines met while reading one side of a game, so that the plays, which
+    // name the same dozen players over and over, mostly skip the hashing: a
+    // small table addressed by the name's first and last bytes and length.
+    // A slot belongs to the side whose number it carries.
+    struct SideSlot {
+        std::uint64_t head = 0;  // the name's first (up to) eight bytes
+        std::size_t size = 0;
+        const char* name = nullptr;  // into the game being read
+        std::size_t line = 0;
+        std::uint32_t side = 0;
+    };
+    static constexpr std::size_t kSideSlots = 256;
+    std::array<SideSlot, kSideSlots> sideSlots_{};
+    std::uint32_t side_ = 0;
 };
 
 }  // namespace courtlog

@@ -1,7 +1,5 @@
 #include "core/stats/StatLine.h"
 
-#include <climits>
-
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 
@@ -18,11 +16,6 @@ float ratio(std::int32_t numerator, std::int32_t denominator, double scale = 1.0
 }
 
 }  // namespace
-
-void addCapped(std::int32_t& counter, long long by) {
-    const long long sum = static_cast<long long>(counter) + by;
-    counter = static_cast<std::int32_t>(sum > INT32_MAX ? INT32_MAX : (sum < INT32_MIN ? INT32_MIN : sum));
-}
 
 void StatLine::credit(const PlayEvent& play) {
     switch (play.kind) {

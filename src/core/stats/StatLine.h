@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,8 +71,11 @@ struct StatLine {
     bool operator==(const StatLine&) const = default;
 };
 
-// Adds by to counter, stopping at the largest 32-bit value.
-void addCapped(std::int32_t& counter, long long by);
+// Adds by to counter, stopping at the largest (or smallest) 32-bit value.
+inline void addCapped(std::int32_t& counter, long long by) {
+    const long long sum = static_cast<long long>(counter) + by;
+    counter = static_cast<std::int32_t>(sum > INT32_MAX ? INT32_MAX : (sum < INT32_MIN ? INT32_MIN : sum));
+}
 
 // The short keys of a statistics line in line order, "GP" through "TPG", as
 // the command line, the viewer's columns and the exports name them.
