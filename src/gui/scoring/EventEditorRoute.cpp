@@ -1,12 +1,15 @@
 #include "gui/scoring/EventEditorRoute.h"
 
-#include "gui/ui/NotYetAvailable.h"
+#include "core/records/Game.h"
+#include "gui/scoring/EditEvent.h"
 
 namespace courtlog::scoring {
 
-bool editEvents(QWidget* parent, Game&, bool) {
-    ui::showNotYetAvailable(parent, QStringLiteral("Editing recorded plays"));
-    return false;
+bool editEvents(QWidget* parent, Game& game, bool home) {
+    EditEvent editor(parent, game, home);
+    editor.run();
+    if (editor.changedPlays()) game.recomputeScores();
+    return editor.changedPlays();
 }
 
 }  // namespace courtlog::scoring

@@ -1,0 +1,189 @@
+#include "gui/scoring/EditEvent.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/records/Game.h"
+#include "core/scoring/EventEditing.h"
+#include "gui/scoring/TShotFromDialog.h"
+#include "core/records/Codes.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/Sound.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+
+QComboBox* dropDown(QWidget* parent, const char* objectName) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+void fill(QComboBox* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines) list->addItem(ui::fromRecordText(line));
+    list->setCurrentIndex(-1);
+}
+
+}  // namespace
+
+EditEvent::EditEvent(QWidget* parent, Game& game, bool home) : CourtlogDialog(parent), game_(game), home_(home) {
+    setObjectName(QStringLiteral("editEvent"));
+    setWindowTitle(QStringLiteral("Select an Event to Edit or Delete"));
+
+    eventList_ = dropDown(this, "eventList");
+    eventList_->setMinimumContentsLength(34);
+    eventList_->setMaxVisibleItems(20);
+    playerList_ = dropDown(this, "playerList");
+    playerList_->setMinimumContentsLength(22);
+    kindList_ = dropDown(this, "eventTypeList");
+    subKindList_ = dropDown(this, "subTypeList");
+    subKindList_->setMinimumContentsLength(18);
+    periodList_ = dropDown(this, "quarterList");
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Event:"), eventList_);
+    form->addRow(QStringLiteral("Player:"), playerList_);
+    form->addRow(QStringLiteral("Event Type:"), kindList_);
+    form->addRow(QStringLiteral("Sub Type:"), subKindList_);
+    form->addRow(QStringLiteral("Quarter:"), periodList_);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+
+    auto* ok = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { pressOk(); });
+    auto* cancel = addPlainButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"));
+    connect(cancel, &QPushButton::clicked, this, [this] { pressCancel(); });
+    auto* remove = addClickButton(QStringLiteral("&Delete Event"), QStringLiteral("deleteEventButton"),
+                                  [this] { deleteSelectedEvent(); });
+    auto* update = addClickButton(QStringLiteral("&Update Event"), QStringLiteral("updateEventButton"),
+                                  [this] { updateSelectedEvent(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(6);
+    layout->addLayout(buttonRow({ok, cancel, remove, update}));
+
+    fill(kindList_, eventKindNames());
+    fill(periodList_, periodNames(game_.halves != 0));
+    std::vector<std::string> players;
+    for (const Player& player : team().players) players.push_back(rosterLine(player));
+    fill(playerList_, players);
+    fillEventList();
+
+    connect(eventList_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filling_) showSelectedEvent();
+    });
+    connect(kindList_, &QComboBox::currentIndexChanged, this, [this](int kind) {
+        if (!filling_) fillSubTypes(kind);
+    });
+
+    // The most recent play is the one most often corrected.
+    if (eventList_->count() > 0) {
+        eventList_->setCurrentIndex(eventList_->count() - 1);
+        showSelectedEvent();
+    }
+}
+
+std::vector<PlayEvent>& EditEvent::events() { return home_ ? game_.homeEvents : game_.visitorEvents; }
+
+Team& EditEvent::team() { return home_ ? game_.home : game_.visitor; }
+
+void EditEvent::fillEventList() {
+    filling_ = true;
+    std::vector<std::string> lines;
+    for (const PlayEvent& event : events()) lines.push_back(eventLine(event, game_.halves != 0));
+    fill(eventList_, lines);
+    filling_ = false;
+}
+
+void EditEvent::fillSubTypes(int kind) {
+    const bool wasFilling = filling_;
+    filling_ = true;
+    fill(subKindList_, subKindNames(kind));
+    subKindList_->setEnabled(subKindList_->count() > 0);
+    filling_ = wasFilling;
+}
+
+void EditEvent::clearSelections() {
+    filling_ = true;
+    for (QComboBox* list : {eventList_, playerList_, kindList_, subKindList_, periodList_})
+        list->setCurrentIndex(-1);
+    fillSubTypes(-1);
+    filling_ = false;
+}
+
+void EditEvent::showSelectedEvent() {
+    const int row = eventList_->currentIndex();
+    if (row < 0 || row >= static_cast<int>(events().size())) return;
+    const PlayEvent& event = events()[static_cast<std::size_t>(row)];
+    const EventChoice choice = choiceShowing(event, team(), playerList_->currentIndex());
+    filling_ = true;
+    playerList_->setCurrentIndex(choice.player);
+    kindList_->setCurrentIndex(choice.kind);
+    fillSubTypes(choice.kind);
+    subKindList_->setCurrentIndex(choice.subKind);
+    periodList_->setCurrentIndex(choice.period);
+    filling_ = false;
+}
+
+bool EditEvent::updateSelectedEvent() {
+    const int row = eventList_->currentIndex();
+    if (row < 0 || row >= static_cast<int>(events().size())) return true;
+    PlayEvent& event = events()[static_cast<std::size_t>(row)];
+    const EventChoice choice{playerList_->currentIndex(), kindList_->currentIndex(), subKindList_->currentIndex(),
+                             periodList_->currentIndex()};
+    const UpdateResult result = updateEvent(event, choice, team());
+    if (!result.updated) {
+        ui::showWarning(this, QString::fromStdString(result.message), QStringLiteral("Update Event"));
+        return false;
+    }
+    changed_ = true;
+    if (result.askShotPoint &&
+        ui::showMessage(this, QStringLiteral("Do you want to update the shot point?"),
+                        QStringLiteral("Update Shot Point?"), ui::MessageButtons::YesNo,
+                        ui::MessageIcon::Question) == ui::ResultYes)
+        TShotFromDialog::askShotSpot(this, event.shotX, event.shotY, home_);
+    fillEventList();
+    clearSelections();
+    return true;
+}
+
+void EditEvent::deleteSelectedEvent() {
+    const int row = eventList_->currentIndex();
+    if (row < 0 || row >= static_cast<int>(events().size())) return;
+    events()[static_cast<std::size_t>(row)].kind = NoEvent;
+    if (home_)
+        game_.purgeHomeEvents();
+    else
+        game_.purgeVisitorEvents();
+    changed_ = true;
+    fillEventList();
+    clearSelections();
+    game_.recomputeScores();
+}
+
+void EditEvent::pressOk() {
+    // A choice that cannot be stored keeps the dialog open to be completed.
+    if (updateSelectedEvent()) closeWith(1);
+}
+
+void EditEvent::pressCancel() {
+    ui::playSoundEffect(ui::SoundClick);
+    closeWith(2);
+}
+
+void EditEvent::done(int result) {
+    // Plays marked "No Event" leave both lists whichever way the dialog closes.
+    if (game_.purgeHomeEvents()) changed_ = true;
+    if (game_.purgeVisitorEvents()) changed_ = true;
+    CourtlogDialog::done(result);
+}
+
+}  // namespace courtlog::scoring
