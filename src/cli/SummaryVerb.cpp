@@ -1,12 +1,58 @@
 #include <iostream>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Verbs.h"
+#include "core/records/Game.h"
+#include "core/records/Settings.h"
+#include "core/scoring/ConsoleSummary.h"
 
 namespace courtlog::cli {
 
-int runSummaryVerb(const std::vector<std::string>&) {
-    std::cerr << "The summary command is being built.\n";
-    return 1;
+namespace {
+
+int usage() {
+    std::cerr << "Usage: courtlog summary GAME [--settings FILE]\n";
+    return 2;
+}
+
+}  // namespace
+
+int runSummaryVerb(const std::vector<std::string>& args) {
+    std::string gamePath;
+    // The program reads its settings from the folder it was started in.
+    std::string settingsPath = Settings::kFileName;
+    bool settingsGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--settings") {
+            if (i + 1 >= args.size() || settingsGiven) return usage();
+            settingsPath = args[++i];
+            settingsGiven = true;
+        } else if (gamePath.empty() && !args[i].empty()) {
+            gamePath = args[i];
+        } else {
+            return usage();
+        }
+    }
+    if (gamePath.empty()) return usage();
+
+    Settings settings;
+    settings.setDefaults();
+    if (!settings.readSettings(settingsPath) && settingsGiven) {
+        std::cerr << "Can't read settings ! " << settingsPath << "\n";
+        return 1;
+    }
+    Game game;
+    std::string reason;
+    if (!game.load(gamePath, &reason)) {
+        std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
+        return 1;
+    }
+    std::cout << scoring::consoleSummary(game, settings.league)
+                     .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+              << "\n"
+              << std::flush;
+    return 0;
 }
 
 }  // namespace courtlog::cli

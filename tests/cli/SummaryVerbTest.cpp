@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include "cli/CommandLineTool.h"
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "core/records/Settings.h"
+
+using namespace courtlog;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SummaryRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+SummaryRun summary(std::vector<std::string> args) {
+    args.insert(args.begin(), {"courtlog", "summary"});
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = cli::runCommandLine(static_cast<int>(argv.size()), argv.data());
+    return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
+}
+
+struct SummaryVerb : testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("courtlog-summary-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) const { return (dir / name).string(); }
+};
+
+}  // namespace
+
+TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
+    Game game;
+    game.halves = 1;
+    game.currentPeriod = 2;
+    game.home.name = "Hawks";
+    Player alpha;
+    alpha.name = "Alpha";
+    alpha.number = 4;
+    alpha.courtSlot = 3;
+    game.home.addPlayer(alpha, PersonalInfo::blank());
+    PlayEvent foul;
+    foul.player = alpha;
+    foul.kind = Foul;
+    foul.period = 2;
+    game.homeEvents.assign(3, foul);
+    ASSERT_TRUE(game.save(path("g.gam")));
+
+    Settings settings;
+    settings.setDefaults();
+    settings.league.foulTroubleAfter = 3;
+    settings.league.bonusAfter = 3;
+    ASSERT_TRUE(settings.writeSettings(path("league.ini")));
+
+    const SummaryRun run = summary({path("g.gam"), "--settings", path("league.ini")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto doc = nlohmann::json::parse(run.out);
+    EXPECT_EQ(doc["currentPeriod"], 2);
+    EXPECT_EQ(doc["periodGroup"]["caption"], "Half");
+    EXPECT_EQ(doc["periodGroup"]["labels"], nlohmann::json({"1", " ", "2", " "}));
+    EXPECT_EQ(doc["periodGroup"]["checked"], 3);
+    EXPECT_EQ(doc["sheetPeriodTitle"], "2nd Half");
+    EXPECT_EQ(doc["home"]["onCourt"][0]["slot"], 3);
+    EXPECT_EQ(doc["home"]["onCourt"][0]["color"], "red");
+    EXPECT_EQ(doc["visitor"]["bonus"], "BONUS");
+    EXPECT_EQ(doc["home"]["players"][0]["personalFouls"], 3);
+}
+
+TEST_F(SummaryVerb, AGameThatDoesNotLoadFailsWithTheLoadMessage) {
+    std::ofstream(path("bad.gam")) << "short";
+    SummaryRun run = summary({path("bad.gam")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Can't load game !"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+    run = summary({path("missing.gam")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(summary({}).status, 2);
+    EXPECT_EQ(summary({path("bad.gam"), "--settings"}).status, 2);
+}
