@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -122,7 +123,12 @@ TEST(EditEvent, OpensWithTheListsAndTheLastPlayShown) {
     EXPECT_EQ(chosen(editor, "playerList"), 1);
     EXPECT_EQ(chosen(editor, "eventTypeList"), TimeOut);
     EXPECT_EQ(control<QComboBox>(&editor, "subTypeList")->count(), 0);
-    if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) editor.grab().save(QStringLiteral("/tmp/edit-event.png"));
+    if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) {
+        editor.grab().save(QStringLiteral("/tmp/edit-event.png"));
+        QTest::qWait(300);
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("/tmp/edit-event-screen.png")});
+    }
 }
 
 TEST(EditEvent, EditEachKindOfEvent) {
