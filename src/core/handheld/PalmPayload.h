@@ -21,6 +21,10 @@ struct PalmPayload {
     static constexpr std::size_t kPlayerSize = 36;
     static constexpr std::size_t kEventSize = 48;
     static constexpr std::size_t kTeamHeaderSize = 3 + 2 + 3 * kTextWidth + 1;  // up to the player count
+    // Where the two-digit season sits in a game payload: after the tag, the
+    // version, five texts, two reserved bytes, the year word and four date
+    // and time bytes.
+    static constexpr std::size_t kGameSeasonOffset = 3 + 2 + 5 * kTextWidth + 2 + 2 + 4;
     // The player count is a signed byte: a larger roster cannot be read back.
     static constexpr int kMaxPlayers = 127;
 

@@ -13,8 +13,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-// Offsets in the game payload.
-constexpr std::size_t kSeasonAt = 3 + 2 + 125 + 2 + 2 + 4;  // after texts, reserved, year, date, time
 constexpr std::size_t kTeamPlayersAt = PalmPayload::kTeamHeaderSize;
 
 Team readTeam(const Bytes& payload) {
@@ -117,9 +115,13 @@ TEST(PalmPayload, SeasonTravelsAsTwoDigits) {
         Game game = courtlog::testing::palmTestGame(0, 0);
         game.season = static_cast<std::int16_t>(c.season);
         const Bytes payload = PalmPayload::game(game);
-        EXPECT_EQ(payload.at(kSeasonAt), c.stored & 0xff) << c.season;
+        EXPECT_EQ(payload.at(PalmPayload::kGameSeasonOffset), c.stored & 0xff) << c.season;
         EXPECT_EQ(readGame(payload).season, c.readBack) << c.season;
     }
+    // A stored 124 (no season this program writes) reads as 2024.
+    Bytes foreign = PalmPayload::game(courtlog::testing::palmTestGame(0, 0));
+    foreign.at(PalmPayload::kGameSeasonOffset) = 124;
+    EXPECT_EQ(readGame(foreign).season, 2024);
 }
 
 TEST(PalmPayload, GameRoundTripFillsAFreshGame) {
