@@ -1,0 +1,201 @@
+#include "gui/scoring/TeamSheetPair.h"
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+#include <optional>
+
+#include "core/records/Game.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+
+// Where the scorekeeper last put the console (position and size); kept
+// while the program runs.
+std::optional<QRect>& keptConsolePlace() {
+    static std::optional<QRect> place;
+    return place;
+}
+
+// Console sizes tried when the full size would hide figures: from the
+// console's size down to its minimum in even steps.
+constexpr int kShrinkSteps = 8;
+
+// How much covering a sheet hurts. A row is lost as soon as its name or its
+// figures are hidden (figures without a name are no use), and every lost row
+// outweighs any amount of covered form; among places that lose as many rows,
+// the one covering less of the forms wins.
+constexpr long long kFormWeight = 1;
+constexpr long long kRowWeight = 100'000'000;
+// The main window's title and menu bar stay usable beside the console (Save,
+// Auto Save and the roster commands are used during the game); hiding them
+// counts like losing four rows.
+constexpr long long kMenuWeight = 4 * kRowWeight;
+
+QPoint clampedTo(const QRect& screen, const QSize& frame, QPoint place) {
+    const int maxX = std::max(screen.left(), screen.left() + screen.width() - frame.width());
+    const int maxY = std::max(screen.top(), screen.top() + screen.height() - frame.height());
+    return {std::clamp(place.x(), screen.left(), maxX), std::clamp(place.y(), screen.top(), maxY)};
+}
+
+}  // namespace
+
+TeamSheetPair::TeamSheetPair(QWidget* area, const Game& game) : area_(area) {
+    if (!area) return;
+    const auto title = [](const std::string& name, const char* side) {
+        return name.empty() ? QString::fromLatin1(side) : ui::fromRecordText(name);
+    };
+    home_ = new TeamWindow(area, title(game.home.name, "Home"), true);
+    visitor_ = new TeamWindow(area, title(game.visitor.name, "Visitor"), false);
+    home_->setGame(&game);
+    visitor_->setGame(&game);
+    layoutSheets();
+    home_->show();
+    visitor_->show();
+    area->installEventFilter(this);
+    makeRoomForForms();
+}
+
+TeamSheetPair::~TeamSheetPair() {
+    if (area_) area_->removeEventFilter(this);
+    if (maximisedMainWindow_ && area_ && area_->window()->isMaximized()) area_->window()->showNormal();
+    // The home sheet goes first, then the visitor's.
+    delete home_.data();
+    delete visitor_.data();
+}
+
+QWidget* TeamSheetPair::clientAreaOf(QWidget* mainWindow) {
+    auto* frame = qobject_cast<QMainWindow*>(mainWindow);
+    return frame ? frame->centralWidget() : nullptr;
+}
+
+void TeamSheetPair::refresh() {
+    if (home_) home_->viewport()->update();
+    if (visitor_) visitor_->viewport()->update();
+}
+
+std::function<void()> TeamSheetPair::refreshCallback() {
+    return [pair = QPointer<TeamSheetPair>(this)] {
+        if (pair) pair->refresh();
+    };
+}
+
+void TeamSheetPair::layoutSheets() {
+    if (!area_ || !home_ || !visitor_) return;
+    const int width = area_->width();
+    const int height = area_->height();
+    home_->setGeometry(0, 0, width / 2, height);
+    visitor_->setGeometry(width / 2, 0, width - width / 2, height);
+}
+
+void TeamSheetPair::makeRoomForForms() {
+    QWidget* mainWindow = area_->window();
+    if (!mainWindow->isVisible() || mainWindow->isMaximized() || mainWindow->isFullScreen()) return;
+    const int rows = static_cast<int>(std::max(home_->figures().rows.size(), visitor_->figures().rows.size()));
+    const QSize form = sheet::size(rows);
+    const int scrollBar = home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_);
+    // Both forms side by side, each with room for its scroll bar.
+    if (area_->width() >= 2 * (form.width() + scrollBar) && area_->height() >= form.height()) return;
+    mainWindow->showMaximized();
+    maximisedMainWindow_ = true;
+}
+
+bool TeamSheetPair::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_ && event->type() == QEvent::Resize) layoutSheets();
+    return QObject::eventFilter(watched, event);
+}
+
+std::vector<CoveredArea> TeamSheetPair::coveredAreas() const {
+    std::vector<CoveredArea> areas;
+    int group = 0;
+    if (area_) {
+        const QRect frame = area_->window()->frameGeometry();
+        const int areaTop = area_->mapToGlobal(QPoint(0, 0)).y();
+        if (areaTop > frame.top()) areas.push_back({QRect(frame.left(), frame.top(), frame.width(), areaTop - frame.top()),
+                                                    kMenuWeight, group++});
+    }
+    for (const TeamWindow* window : {home_.data(), visitor_.data()}) {
+        if (!window || !window->isVisible()) continue;
+        const QPoint viewOrigin = window->viewport()->mapToGlobal(QPoint(0, 0));
+        const QRect view(viewOrigin, window->viewport()->size());
+        const QPoint origin = viewOrigin - QPoint(window->horizontalScrollBar()->value(),
+                                                  window->verticalScrollBar()->value());
+        const int rows = static_cast<int>(window->figures().rows.size());
+        areas.push_back({QRect(origin, sheet::size(rows)).intersected(view), kFormWeight});
+        for (int row = 0; row < rows; ++row) {
+            const QRect name(origin + QPoint(0, sheet::rowTop(row)), QSize(sheet::kFoulLeft, sheet::kRowHeight));
+            const QRect figures(origin + QPoint(sheet::kPeriodBlockLeft, sheet::rowTop(row)),
+                                QSize(sheet::kWidth - sheet::kPeriodBlockLeft, sheet::kRowHeight));
+            // Rows scrolled out of view are not the console's doing.
+            if (!view.intersects(name) && !view.intersects(figures)) continue;
+            areas.push_back({name.intersected(view), kRowWeight, group});
+            areas.push_back({figures.intersected(view), kRowWeight, group});
+            ++group;
+        }
+    }
+    return areas;
+}
+
+void TeamSheetPair::placeConsole(QWidget* console) {
+    if (!console) return;
+    QWidget* mainWindow = area_ ? area_->window() : console->parentWidget();
+    QScreen* screen = mainWindow ? mainWindow->screen() : console->screen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+
+    // Not yet shown, the console has no frame; the window manager will give
+    // it one like the main window's.
+    QSize decoration = console->frameGeometry().size() - console->size();
+    if (!console->isVisible() && mainWindow && mainWindow->isVisible())
+        decoration = mainWindow->frameGeometry().size() - mainWindow->size();
+
+    if (keptConsolePlace()) {
+        const QSize size = keptConsolePlace()->size().expandedTo(console->minimumSizeHint());
+        console->resize(size);
+        console->move(clampedTo(available, size + decoration, keptConsolePlace()->topLeft()));
+    } else {
+        const std::vector<CoveredArea> areas = coveredAreas();
+        const QRect around = mainWindow ? mainWindow->frameGeometry() : available;
+        const QSize full = console->size();
+        QSize smallest = console->minimumSizeHint();
+        if (!smallest.isValid()) smallest = full;
+        smallest = smallest.expandedTo(console->minimumSize()).boundedTo(full);
+
+        // The console keeps its size unless a smaller one loses fewer rows.
+        QSize chosenSize = full;
+        QPoint chosenPlace;
+        long long chosenRowsLost = -1;
+        for (int step = 0; step <= kShrinkSteps; ++step) {
+            const QSize size = full - (full - smallest) * step / kShrinkSteps;
+            const QSize frame = size + decoration;
+            const QPoint centred = around.center() - QPoint(frame.width() / 2, frame.height() / 2);
+            const QPoint place = leastCoveringPlace(available, frame, areas, clampedTo(available, frame, centred));
+            const long long rowsLost = coveredWeight(QRect(place, frame), areas) / kRowWeight;
+            if (chosenRowsLost < 0 || rowsLost < chosenRowsLost) {
+                chosenSize = size;
+                chosenPlace = place;
+                chosenRowsLost = rowsLost;
+            }
+            if (rowsLost == 0) break;
+        }
+        console->resize(chosenSize);
+        console->move(chosenPlace);
+    }
+    placedAt_ = QRect(console->pos(), console->size());
+    placed_ = true;
+}
+
+void TeamSheetPair::rememberConsolePlace(const QWidget* console) {
+    if (!console || !placed_) return;
+    const QRect now(console->pos(), console->size());
+    if (now != placedAt_) keptConsolePlace() = now;
+}
+
+void TeamSheetPair::forgetConsolePlace() { keptConsolePlace().reset(); }
+
+}  // namespace courtlog::scoring

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+#include "gui/scoring/ConsolePlacement.h"
+#include "gui/scoring/TeamWindow.h"
+
+namespace courtlog {
+class Game;
+}
+
+namespace courtlog::scoring {
+
+// The two team sheets of a game in progress: home over the left half of the
+// main window's client area, visitor over the right half, following the
+// area's size. They live as long as this object (the game being scored).
+// A main window too small to show both forms is maximised for the game and
+// restored afterwards.
+class TeamSheetPair : public QObject {
+    Q_OBJECT
+public:
+    // area may be null (no main window): then there are no sheets.
+    TeamSheetPair(QWidget* area, const Game& game);
+    ~TeamSheetPair() override;
+
+    TeamSheetPair(const TeamSheetPair&) = delete;
+    TeamSheetPair& operator=(const TeamSheetPair&) = delete;
+
+    // The client area of a main window (its central widget), or null.
+    static QWidget* clientAreaOf(QWidget* mainWindow);
+
+    TeamWindow* homeSheet() const { return home_; }
+    TeamWindow* visitorSheet() const { return visitor_; }
+
+    // Repaints both sheets from the game's plays.
+    void refresh();
+    // refresh() as a callback for the console.
+    std::function<void()> refreshCallback();
+
+    // Moves the console where it hides the fewest sheet rows (a row whose
+    // name or figures are hidden is lost) and then the least of the forms,
+    // keeping the main window's menu free; or where the scorekeeper last put
+    // it during this run of the program. When every place loses rows, the
+    // console is made smaller, down to its minimum size, if that loses fewer.
+    // Call before the console is shown.
+    void placeConsole(QWidget* console);
+    // Keeps the console's place and size for the next game when the
+    // scorekeeper has moved or resized it. Call when the game stops, before
+    // the console goes.
+    void rememberConsolePlace(const QWidget* console);
+
+    // What the console should not cover, in global coordinates: the menu
+    // bar, each visible row's name and figures, the forms.
+    std::vector<CoveredArea> coveredAreas() const;
+
+    // Forgets the kept console place (tests start from a fresh run).
+    static void forgetConsolePlace();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutSheets();
+    void makeRoomForForms();
+
+    QPointer<QWidget> area_;
+    QPointer<TeamWindow> home_;
+    QPointer<TeamWindow> visitor_;
+    QRect placedAt_;
+    bool placed_ = false;
+    bool maximisedMainWindow_ = false;
+};
+
+}  // namespace courtlog::scoring

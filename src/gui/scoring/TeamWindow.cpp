@@ -1,0 +1,134 @@
+#include "gui/scoring/TeamWindow.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/records/Game.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+
+ui::PictureLayout pictureLayout(int logoLayout) {
+    switch (logoLayout) {
+        case 0: return ui::PictureLayout::Fit;
+        case 2: return ui::PictureLayout::Center;
+        default: return ui::PictureLayout::Tile;
+    }
+}
+
+// Pictures with a colour table fade through the table; true-colour ones get
+// the same brightening pixel by pixel, so a logo never sits at full strength
+// behind the figures just because of how its file was saved.
+QImage fadedLogo(const ui::Picture& picture, int percent) {
+    if (picture.isNull() || picture.hasColorTable()) return picture.faded(percent).image();
+    const int amount = ui::fadeAmount(percent);
+    if (amount == 0) return picture.image();
+    QImage image = picture.image().convertToFormat(QImage::Format_ARGB32);
+    auto brighten = [amount](int value) { return std::clamp(value + amount, 0, 255); };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgba(brighten(qRed(line[x])), brighten(qGreen(line[x])), brighten(qBlue(line[x])),
+                            qAlpha(line[x]));
+    }
+    return image;
+}
+
+}  // namespace
+
+TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbstractScrollArea(parent), home_(home) {
+    setObjectName(home ? QStringLiteral("homeSheet") : QStringLiteral("visitorSheet"));
+    setWindowTitle(title);
+    setFrameShape(QFrame::NoFrame);
+    // The sheet is a paper form: white under the logo and the rules.
+    viewport()->setAutoFillBackground(true);
+    QPalette paper = viewport()->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(paper);
+    horizontalScrollBar()->setSingleStep(kScrollStep);
+    verticalScrollBar()->setSingleStep(kScrollStep);
+    horizontalScrollBar()->setObjectName(QStringLiteral("sheetHorizontalScroll"));
+    verticalScrollBar()->setObjectName(QStringLiteral("sheetVerticalScroll"));
+}
+
+void TeamWindow::setGame(const Game* game) {
+    game_ = game;
+    logoLoaded_ = false;
+    viewport()->update();
+}
+
+const Game* TeamWindow::game() const { return game_ ? game_ : ui::appState().currentGame; }
+
+TeamSheetFigures TeamWindow::figures() const {
+    const Game* shown = game();
+    return shown ? teamSheetFigures(*shown, home_) : TeamSheetFigures{};
+}
+
+void TeamWindow::loadLogo() {
+    logo_ = {};
+    logoLoaded_ = true;
+    const Game* shown = game();
+    if (!shown) return;
+    const Team& team = home_ ? shown->home : shown->visitor;
+    logoFile_ = ui::fromRecordText(team.logoFile);
+    logoFade_ = team.logoFade;
+    logoLayout_ = team.logoLayout;
+    logo_.layout = pictureLayout(logoLayout_);
+    logo_.image = fadedLogo(ui::Picture::loadFile(logoFile_), logoFade_);
+}
+
+bool TeamWindow::logoIsStale() const {
+    if (!logoLoaded_) return true;
+    const Game* shown = game();
+    if (!shown) return !logoFile_.isEmpty();
+    const Team& team = home_ ? shown->home : shown->visitor;
+    return ui::fromRecordText(team.logoFile) != logoFile_ || team.logoFade != logoFade_ ||
+           team.logoLayout != logoLayout_;
+}
+
+QPoint TeamWindow::formOrigin() const {
+    return viewport()->geometry().topLeft() - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void TeamWindow::updateScrollRange(int rowCount) {
+    const QSize form = sheet::size(rowCount);
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, form.width() - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, form.height() - view.height()));
+    horizontalScrollBar()->setPageStep(std::max(kScrollStep, view.width()));
+    verticalScrollBar()->setPageStep(std::max(kScrollStep, view.height()));
+}
+
+void TeamWindow::paintEvent(QPaintEvent*) {
+    if (logoIsStale()) loadLogo();
+    const TeamSheetFigures shown = figures();
+    // A player added during the game lengthens the form.
+    updateScrollRange(static_cast<int>(shown.rows.size()));
+    if (!game()) return;
+    QPainter painter(viewport());
+    paintTeamSheet(painter, viewport()->rect(), shown, logo_,
+                   QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+bool TeamWindow::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        // Scroll bars coming or going resize the view too, so the range is
+        // taken from the view, not the window. A fitted or centred logo
+        // depends on the whole view's size.
+        updateScrollRange(static_cast<int>(figures().rows.size()));
+        viewport()->update();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TeamWindow::scrollContentsBy(int, int) {
+    // The logo stays put while the form moves, so the whole view is redrawn.
+    viewport()->update();
+}
+
+}  // namespace courtlog::scoring

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include "core/scoring/SheetFigures.h"
+#include "gui/scoring/TeamSheetPainter.h"
+
+namespace courtlog {
+class Game;
+}
+
+namespace courtlog::scoring {
+
+// One team's live score sheet beside the game console. It keeps no figures:
+// every paint recounts the side's plays from the game, so recorded, edited,
+// deleted and undone plays show at the next repaint. The team's logo, faded
+// and laid out as the team asks, lies behind the form; the form scrolls in
+// steps of 12 pixels when the window is smaller than the roster.
+class TeamWindow : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int kScrollStep = 12;
+
+    TeamWindow(QWidget* parent, const QString& title, bool home);
+
+    // The game shown; without one the sheet follows the program's current
+    // game. Read again at every paint, so a reloaded game is picked up.
+    void setGame(const Game* game);
+    const Game* game() const;
+    bool isHome() const { return home_; }
+
+    // The figures as the next paint draws them.
+    TeamSheetFigures figures() const;
+
+    // The faded logo behind the form; null when the team's picture could not
+    // be read by its path or its bare name.
+    const SheetLogo& logo() const { return logo_; }
+    // Reads the team's logo again (done by the first paint, and whenever the
+    // team names another picture, fade or layout).
+    void loadLogo();
+
+    // Where the form's top-left corner lies in the window (negative when
+    // scrolled), for keeping the console off its figures.
+    QPoint formOrigin() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollRange(int rowCount);
+    bool logoIsStale() const;
+
+    bool home_;
+    const Game* game_ = nullptr;
+    QString logoFile_;
+    int logoFade_ = 0;
+    int logoLayout_ = 0;
+    bool logoLoaded_ = false;
+    SheetLogo logo_;
+};
+
+}  // namespace courtlog::scoring
