@@ -99,7 +99,7 @@ void TeamWindow::updateScrollRange(int rowCount) {
     const QSize form = sheet::size(rowCount);
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, form.width() - view.width()));
-    verticalScrollBar()->setRange(0, std::max(0, form.height() - view.height()));
+    verticalScrollBar()->setRange(0, std::max(kMinimumScrollDown, form.height() - view.height()));
     horizontalScrollBar()->setPageStep(std::max(kScrollStep, view.width()));
     verticalScrollBar()->setPageStep(std::max(kScrollStep, view.height()));
 }

@@ -16,11 +16,14 @@ namespace courtlog::scoring {
 // every paint recounts the side's plays from the game, so recorded, edited,
 // deleted and undone plays show at the next repaint. The team's logo, faded
 // and laid out as the team asks, lies behind the form; the form scrolls in
-// steps of 12 pixels when the window is smaller than the roster.
+// steps of 12 pixels.
 class TeamWindow : public QAbstractScrollArea {
     Q_OBJECT
 public:
     static constexpr int kScrollStep = 12;
+    // The form can always be lifted by 50 steps, so rows hidden by the
+    // console at the bottom of the screen can be brought up above it.
+    static constexpr int kMinimumScrollDown = 50 * kScrollStep;
 
     TeamWindow(QWidget* parent, const QString& title, bool home);
 
