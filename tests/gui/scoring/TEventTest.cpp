@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+#include "../ui/DialogTestSupport.h"
+#include "core/scoring/PlayChoice.h"
+#include "gui/scoring/TEvent.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::scoring::TEvent;
+
+TEST(TEvent, TwentyNineChoicesWithUniqueAccessKeys) {
+    TEvent dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Event"));
+    QSet<QString> keys;
+    for (int i = 0; i < scoring::kPlayChoiceCount; ++i) {
+        auto* button = control<QRadioButton>(&dialog, TEvent::choiceObjectName(i).toLatin1().constData());
+        ASSERT_NE(button, nullptr);
+        const QString caption = button->text();
+        EXPECT_EQ(caption.toStdString(), std::string(scoring::playChoices()[static_cast<std::size_t>(i)].caption));
+        const int amp = caption.indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << caption.toStdString();
+        keys.insert(caption.mid(amp + 1, 1).toLower());
+    }
+    EXPECT_EQ(keys.size(), scoring::kPlayChoiceCount);
+    EXPECT_EQ(TEvent::choiceObjectName(0), QStringLiteral("shotMade2PointerButton"));
+}
+
+TEST(TEvent, AClickOrAKeyChoosesAtOnceAndCancelChoosesNothing) {
+    {
+        TEvent dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] { click(&dialog, "turnoverBackCourtButton"); });
+        const auto chosen = dialog.choose();
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(scoring::playChoices()[static_cast<std::size_t>(*chosen)].caption, "Back Cou&rt");
+    }
+    {
+        TEvent dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_X); });
+        const auto chosen = dialog.choose();
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(scoring::playChoices()[static_cast<std::size_t>(*chosen)].caption, "Lost Ball - &x");
+    }
+    {
+        TEvent dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Slash); });
+        const auto chosen = dialog.choose();
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(scoring::playChoices()[static_cast<std::size_t>(*chosen)].caption, "Palm&/Carry");
+    }
+    {
+        TEvent dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] { click(&dialog, "cancelButton"); });
+        EXPECT_FALSE(dialog.choose().has_value());
+    }
+    {
+        TEvent dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        EXPECT_FALSE(dialog.choose().has_value());
+    }
+}
