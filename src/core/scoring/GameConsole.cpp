@@ -138,7 +138,7 @@ bool GameConsole::answerPrompt(bool home, int slot, PlayerClick prompt) {
     return appendPlay(home, play, true);
 }
 
-bool GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, PlaySpot spot) {
+bool GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot) {
     const Player* player = playerInSlot(home, slot);
     if (!player) return false;
     PlayEvent play = playFor(*player);

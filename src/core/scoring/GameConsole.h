@@ -6,6 +6,7 @@
 #include "core/records/Settings.h"
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/PlayChoice.h"
+#include "core/scoring/ShotSpot.h"
 
 namespace courtlog::scoring {
 
@@ -67,9 +68,9 @@ public:
 
     // Records the play chosen in the event dialog for the player in slot:
     // the one place where a play of the dialog enters the game. spot is the
-    // shot spot of a field-goal attempt (ignored for other plays). False
+    // upright shot spot of a field-goal attempt (ignored for other plays). False
     // when the slot is empty or the play could not be stored.
-    bool recordPlay(bool home, int slot, const PlayChoice& choice, PlaySpot spot);
+    bool recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot);
 
     // A full (or 20-second) time out; false when none remains.
     bool takeTimeOut(bool home, bool shortTimeOut);

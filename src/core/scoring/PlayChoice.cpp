@@ -65,9 +65,4 @@ void applyChoice(const PlayChoice& choice, PlayEvent& play) {
     }
 }
 
-PlaySpot startingSpot(int shotResult) {
-    const bool two = shotResult == TwoPointMade || shotResult == TwoPointMissed;
-    return {57, two ? 47 : 77};
-}
-
 }  // namespace courtlog::scoring

@@ -33,14 +33,5 @@ const std::array<PlayChoice, kPlayChoiceCount>& playChoices();
 // sub-kind field becomes 0.
 void applyChoice(const PlayChoice& choice, PlayEvent& play);
 
-// Where on the upright court picture a field-goal attempt was taken.
-struct PlaySpot {
-    int x = 0;
-    int y = 0;
-    bool operator==(const PlaySpot&) const = default;
-};
-// The spot stored unless the scorekeeper places it: (57, 47) for a two,
-// (57, 77) for a three.
-PlaySpot startingSpot(int shotResult);
 
 }  // namespace courtlog::scoring

@@ -46,7 +46,7 @@ struct Console : ::testing::Test {
     }
     void recordChoice(bool home, int slot, std::string_view caption) {
         const PlayChoice& c = choice(caption);
-        ASSERT_TRUE(console.recordPlay(home, slot, c, startingSpot(c.subKind)));
+        ASSERT_TRUE(console.recordPlay(home, slot, c, defaultShotSpot(c.subKind)));
     }
 };
 
@@ -67,8 +67,6 @@ TEST(PlayChoices, TwentyNineChoicesWithTheirCodesAndSounds) {
     EXPECT_EQ(e.kind, Rebound);
     EXPECT_EQ(e.reboundKind, DefensiveRebound);
     EXPECT_EQ(e.shotResult, 0);
-    EXPECT_EQ(startingSpot(TwoPointMissed), (PlaySpot{57, 47}));
-    EXPECT_EQ(startingSpot(ThreePointMade), (PlaySpot{57, 77}));
 }
 
 TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {

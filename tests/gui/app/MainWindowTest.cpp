@@ -194,6 +194,8 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
         ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
         EXPECT_EQ(ui::testing::shownMessages()[0].text,
                   QStringLiteral("Stop the game in the game console before leaving the program."));
+        // The game has no file: stop without saving.
+        ui::testing::queueMessageAnswer(ui::ResultNo);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
     scoring::startGameConsole(window.get(), game, true);
@@ -224,13 +226,14 @@ TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
     QTimer::singleShot(0, [] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
+        ui::testing::queueMessageAnswer(ui::ResultNo);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
     scoring::startGameConsole(window.get(), game, false);
     EXPECT_TRUE(appState().lastGameInHalves);
 }
 
-TEST_F(MainWindowTest, EscapeOnTheConsoleStopsAndSavesTheGame) {
+TEST_F(MainWindowTest, EscapeCancelsAndTheCloseBoxAsksToSaveTheGame) {
     start();
     Game game;
     game.homeName = "Hawks";
@@ -238,15 +241,24 @@ TEST_F(MainWindowTest, EscapeOnTheConsoleStopsAndSavesTheGame) {
     const QString path = QDir(otherDir.path()).filePath(QStringLiteral("escape.gam"));
     game.fileName = QFile::encodeName(path).toStdString();
     game.homeName = "Renamed Hawks";  // a change made while the game runs
-    QTimer::singleShot(0, [] {
+    bool stayedOnEscape = false;
+    QTimer::singleShot(0, [&stayedOnEscape] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
+        // Escape cancels the pending action and leaves the console open.
         QTest::keyClick(console, Qt::Key_Escape);
+        stayedOnEscape = console->isVisible();
+        ui::testing::clearShownMessages();
+        ui::testing::queueMessageAnswer(ui::ResultYes);
+        console->close();
     });
     scoring::startGameConsole(window.get(), game, false);
+    EXPECT_TRUE(stayedOnEscape);
     EXPECT_FALSE(appState().gameInProgress);
-    // Leaving the console by Escape (or its close box) is stopping the game,
-    // which writes it to its file.
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Save Game ?"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
     Game saved;
     ASSERT_TRUE(saved.load(game.fileName));
     EXPECT_EQ(saved.homeName, "Renamed Hawks");

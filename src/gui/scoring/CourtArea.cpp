@@ -1,0 +1,45 @@
+#include "gui/scoring/CourtArea.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/scoring/GameConsole.h"
+#include "gui/scoring/CourtDrawing.h"
+
+namespace courtlog::scoring {
+
+CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
+    setObjectName(QStringLiteral("courtArea"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(600, 440);
+}
+
+void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
+    buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)] = button;
+    button->setFixedSize(kPlayerButtonWidth, kPlayerButtonHeight);
+}
+
+void CourtArea::placeButtons() {
+    for (const bool home : {true, false}) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            QPushButton* button = buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)];
+            if (!button) continue;
+            const QPoint anchor = slotAnchorIn(rect(), home, slot, console_.sidesSwapped());
+            button->move(anchor.x() - button->width() / 2, anchor.y());
+        }
+    }
+}
+
+QSize CourtArea::sizeHint() const { return {760, 440}; }
+
+void CourtArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawCourt(painter, rect(), courtScene(console_));
+}
+
+void CourtArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeButtons();
+}
+
+}  // namespace courtlog::scoring

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace courtlog::scoring {
+
+class GameConsole;
+
+// The middle of the console: the court drawing with the ten court buttons
+// standing at their anchors.
+class CourtArea : public QWidget {
+    Q_OBJECT
+public:
+    CourtArea(const GameConsole& console, QWidget* parent = nullptr);
+
+    // The button of slot 1..5 of one team; the area places it.
+    void setPlayerButton(bool home, int slot, QPushButton* button);
+    // Puts every button on its anchor for the current sides.
+    void placeButtons();
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const GameConsole& console_;
+    std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
+};
+
+}  // namespace courtlog::scoring

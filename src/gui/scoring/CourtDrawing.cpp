@@ -1,0 +1,139 @@
+#include "gui/scoring/CourtDrawing.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "gui/ui/Picture.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::scoring {
+
+namespace {
+
+// Home column and visitor column of the anchors, slots 1..5.
+constexpr QPointF kHomeAnchors[5] = {{0.393, 0.22}, {0.393, 0.487}, {0.275, 0.36}, {0.145, 0.22}, {0.145, 0.487}};
+constexpr QPointF kVisitorAnchors[5] = {{0.585, 0.22}, {0.585, 0.487}, {0.71, 0.36}, {0.835, 0.22}, {0.835, 0.487}};
+
+// Text columns of the team on the left and on the right.
+constexpr double kLeftNameX = 0.251, kRightNameX = 0.72, kNameY = 0.14;
+constexpr double kLeftCountX = 0.275, kRightCountX = 0.71;
+constexpr double kTeamFoulsY = 0.315, kTimeOutsY = 0.58, kPromptY = 0.44, kBonusY = 0.19;
+
+const QImage& courtPicture() {
+    static const QImage picture = ui::Picture::resource(1151).image();
+    return picture;
+}
+
+QFont arial(int pixels, int weight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+QPoint at(const QRect& area, double x, double y) {
+    return {area.left() + static_cast<int>(x * area.width()), area.top() + static_cast<int>(y * area.height())};
+}
+
+// Text centred on x whose top is at y.
+void centredText(QPainter& painter, QPoint topMiddle, const QString& text) {
+    const QFontMetrics metrics(painter.font());
+    const int width = metrics.horizontalAdvance(text);
+    painter.drawText(QPoint(topMiddle.x() - width / 2, topMiddle.y() + metrics.ascent()), text);
+}
+
+QString text(const std::string& recordText) { return ui::fromRecordText(recordText); }
+
+}  // namespace
+
+CourtScene courtScene(const GameConsole& console) {
+    return {console.teamFigures(true), console.teamFigures(false), console.pending(), console.sidesSwapped()};
+}
+
+QPointF slotAnchor(bool home, int slot, bool sidesSwapped) {
+    if (slot < 1 || slot > 5) return {};
+    const bool homeColumn = home != sidesSwapped;
+    return (homeColumn ? kHomeAnchors : kVisitorAnchors)[slot - 1];
+}
+
+QPoint slotAnchorIn(const QRect& area, bool home, int slot, bool sidesSwapped) {
+    const QPointF anchor = slotAnchor(home, slot, sidesSwapped);
+    return at(area, anchor.x(), anchor.y());
+}
+
+void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (!courtPicture().isNull()) painter.drawImage(area, courtPicture());
+
+    const bool homeLeft = !scene.sidesSwapped;
+    auto countX = [homeLeft](bool home) { return home == homeLeft ? kLeftCountX : kRightCountX; };
+
+    // Team names.
+    painter.setFont(arial(18, 600));
+    painter.setPen(Qt::black);
+    centredText(painter, at(area, homeLeft ? kLeftNameX : kRightNameX, kNameY), text(scene.home.name));
+    centredText(painter, at(area, homeLeft ? kRightNameX : kLeftNameX, kNameY), text(scene.visitor.name));
+
+    // Team fouls and time outs left.
+    painter.setFont(arial(13, 400));
+    painter.setPen(Qt::blue);
+    for (const bool home : {true, false}) {
+        const TeamConsoleFigures& team = home ? scene.home : scene.visitor;
+        centredText(painter, at(area, countX(home), kTeamFoulsY), QStringLiteral("Team Fouls: %1").arg(team.teamFouls));
+        centredText(painter, at(area, countX(home), kTimeOutsY),
+                    QStringLiteral("Remaining Full: %1, 20-Sec: %2")
+                        .arg(team.fullTimeOutsLeft)
+                        .arg(team.shortTimeOutsLeft));
+    }
+
+    // Prompts, or else the bonus indicators. A prompt stays clear of the
+    // label under the center's button, however small the court is drawn.
+    painter.setFont(arial(18, 600));
+    painter.setPen(Qt::red);
+    const PendingPrompts& pending = scene.pending;
+    const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + 16;
+    const int promptTop = std::max(at(area, 0, kPromptY).y(), centerLabelBottom + 2);
+    bool prompted = false;
+    auto prompt = [&](bool home, const QString& words) {
+        centredText(painter, QPoint(at(area, countX(home), 0).x(), promptTop), words);
+        prompted = true;
+    };
+    if (pending.homeSubstitution) prompt(true, QStringLiteral("Sub Who?"));
+    if (pending.visitorSubstitution) prompt(false, QStringLiteral("Sub Who?"));
+    if (pending.assist) prompt(pending.lastPlayByHome, QStringLiteral("Assist To"));
+    if (pending.steal) prompt(!pending.stealByHome, QStringLiteral("Stolen From"));
+    if (pending.rebound) {
+        // Across the whole court, just above the middle row of buttons.
+        centredText(painter, QPoint(area.center().x(), promptTop), QStringLiteral("Rebounded By"));
+        prompted = true;
+    }
+    if (!prompted) {
+        // Between the team name and the first row of buttons.
+        const QFontMetrics metrics(painter.font());
+        const int nameBottom = at(area, 0, kNameY).y() + metrics.height();
+        const int rowTop = at(area, 0, kHomeAnchors[0].y()).y();
+        const int bonusTop = std::max(nameBottom, std::min(at(area, 0, kBonusY).y(), rowTop - metrics.height()));
+        for (const bool home : {true, false}) {
+            const std::string& bonus = home ? scene.home.bonus : scene.visitor.bonus;
+            if (bonus.empty()) continue;
+            const double halfMiddle = home == homeLeft ? 0.25 : 0.75;
+            centredText(painter, QPoint(at(area, halfMiddle, 0).x(), bonusTop), QString::fromStdString(bonus));
+        }
+    }
+
+    // Labels under the court buttons.
+    painter.setFont(arial(13, 400));
+    for (const bool home : {true, false}) {
+        for (const CourtLabel& label : (home ? scene.home : scene.visitor).onCourt) {
+            const QPoint anchor = slotAnchorIn(area, home, label.slot, scene.sidesSwapped);
+            painter.setPen(label.red ? Qt::red : Qt::black);
+            centredText(painter, QPoint(anchor.x(), anchor.y() + kPlayerButtonHeight + 1), text(label.text));
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace courtlog::scoring

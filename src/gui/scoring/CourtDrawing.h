@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+
+#include "core/scoring/ConsoleFigures.h"
+#include "core/scoring/GameConsole.h"
+
+class QPainter;
+
+namespace courtlog::scoring {
+
+// Everything the court area of the console shows: the figures of both
+// teams, the pending prompts and which side each team plays on.
+struct CourtScene {
+    TeamConsoleFigures home;
+    TeamConsoleFigures visitor;
+    PendingPrompts pending;
+    bool sidesSwapped = false;
+};
+
+CourtScene courtScene(const GameConsole& console);
+
+// Anchor of a team's court button for slot 1..5, as fractions of the court
+// picture measured from its top left: the middle of the button's top edge.
+// Swapped sides put each team on the other team's anchors.
+QPointF slotAnchor(bool home, int slot, bool sidesSwapped);
+// The anchor in pixels of a court area.
+QPoint slotAnchorIn(const QRect& area, bool home, int slot, bool sidesSwapped);
+
+// Court buttons: size, and the gap between a button and its label below.
+inline constexpr int kPlayerButtonWidth = 96;
+inline constexpr int kPlayerButtonHeight = 24;
+
+// Draws the court picture stretched over area, the team names, team fouls,
+// time outs left, the prompts or bonus indicators and the labels under the
+// court buttons.
+void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene);
+
+}  // namespace courtlog::scoring
