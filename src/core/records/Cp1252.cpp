@@ -121,4 +121,40 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool cp1252Holds(char32_t codePoint) {
+    return codePoint == 0 || toCp1252(codePoint) != '?' || codePoint == U'?';
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        char32_t cp = 0;
+        bool ok = true;
+        i += decode(bytes, i, cp, ok);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+StrictCp1252 utf8ToCp1252Strict(std::string_view utf8) {
+    StrictCp1252 result;
+    result.text.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        bool ok = true;
+        const std::size_t used = decode(utf8, i, cp, ok);
+        if (!ok || !cp1252Holds(cp)) {
+            result.badOffset = i;
+            result.badCharacter = ok ? cp : 0xFFFD;
+            result.text.clear();
+            return result;
+        }
+        result.text += toCp1252(cp);
+        i += used;
+    }
+    result.ok = true;
+    return result;
+}
+
 }  // namespace courtlog

@@ -43,10 +43,13 @@ bool Team::measureFile() {
 bool Team::load(std::string* error) {
     auto bytes = readWholeFile(fileName, kMaxTeamFileSize, error);
     if (!bytes) return false;
+    if (bytes->size() < kHeaderSize) {
+        if (error) *error = "The file is shorter than a team file's header.";
+        return false;
+    }
     ByteReader in(*bytes);
-    // A short file keeps what could be read; the load itself succeeds because
-    // the file was there.
-    readFrom(in);
+    // A file cut short in its roster keeps what could be read, marked damaged.
+    if (!readFrom(in)) damaged = true;
     return true;
 }
 
@@ -62,11 +65,44 @@ bool Team::readFrom(ByteReader& in) {
     readTextField(in, logoFile, kLogoFileWidth);
     readShortField(in, logoLayout);
     readShortField(in, logoFade);
+    damaged = false;
     if (in.failed()) {
         clear();
+        damaged = true;
         return false;
     }
-    return readRoster(in) && !in.failed();
+    const bool whole = readRoster(in) && !in.failed();
+    if (!whole) damaged = true;
+    // A stand-alone team file is exactly its header and n records, with or
+    // without the personal information; any other size means the count or
+    // the data is not what was written, and the players may be other bytes.
+    if (!noPersonalInfo) {
+        const long long n = playerCount();
+        const long long size = fileSize;
+        const auto header = static_cast<long long>(kHeaderSize);
+        const auto player = static_cast<long long>(Player::kRecordSize);
+        const auto info = static_cast<long long>(PersonalInfo::kRecordSize);
+        if (size != header + n * player && size != header + n * (player + info))
+            damaged = true;
+    }
+    if (bringIntoRange()) damaged = true;
+    return whole;
+}
+
+bool Team::bringIntoRange() {
+    bool changed = false;
+    auto clampField = [&changed](std::int16_t& field, int low, int high) {
+        const auto held = static_cast<std::int16_t>(std::clamp<int>(field, low, high));
+        if (held != field) changed = true;
+        field = held;
+    };
+    clampField(logoLayout, 0, 2);
+    clampField(logoFade, 0, 100);
+    for (Player& player : players) {
+        clampField(player.position, 0, 3);
+        clampField(player.courtSlot, 0, 5);
+    }
+    return changed;
 }
 
 void Team::write(ByteWriter& out) const {

@@ -48,15 +48,26 @@ public:
     std::int16_t logoLayout = 0;  // 0 fit, 1 tile, 2 centre
     std::int16_t logoFade = 0;    // percent, steps of 5
 
+    // Set when the file read last did not hold a whole team as this program
+    // writes it: a size that fits no team of its player count, records cut
+    // short, or values out of their ranges (brought into range). Not stored;
+    // a damaged team is not written back over its file without asking.
+    bool damaged = false;
+
     // Length of fileName's file into fileSize; unchanged when it cannot be opened.
     bool measureFile();
-    // Reads fileName. Fails (team unchanged) only when the file cannot be opened;
-    // a short file keeps what could be read.
+    // Reads fileName. Fails, leaving the team unchanged, when the file cannot
+    // be opened or is shorter than a team's header; a file with a header
+    // loads what it holds, in range, and sets damaged when it was not whole.
     bool load(std::string* error = nullptr);
     // Reads a team file image; fileSize is set to the reader's size. Returns
     // false when the image is shorter than its header and the records its
-    // count claims (what could be read stays in the team).
+    // count claims (what could be read stays in the team). Brings layout,
+    // fade, positions and slots into their ranges and sets damaged.
     bool readFrom(ByteReader& in);
+    // Layout 0..2, fade 0..100, positions 0..3, slots 0..5; true when any
+    // value had to be moved.
+    bool bringIntoRange();
     void write(ByteWriter& out) const;
     std::vector<std::uint8_t> toBytes() const;
     // Safe-saves the team to path and remembers it as fileName.

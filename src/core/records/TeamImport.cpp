@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <string>
 #include <cstdio>
 #include <vector>
 
 #include "core/records/Codes.h"
+#include "core/records/Cp1252.h"
+#include "core/records/FieldText.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Team.h"
 
@@ -93,28 +96,42 @@ private:
     std::string_view rest_;
 };
 
-// Decimal value as atoi reads it (leading blanks, sign, digits, anything
-// after ignored), held within int range instead of overflowing.
 long parseNumber(std::string_view s) {
-    s = stripLeading(s);
-    bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    long value = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') break;
-        value = std::min<long>(value * 10 + (c - '0'), static_cast<long>(INT_MAX) + 1);
-    }
-    return negative ? -value : std::min<long>(value, INT_MAX);
+    return static_cast<long>(std::clamp<long long>(leadingNumber(s), INT_MIN, INT_MAX));
 }
-
-std::int16_t toInt16(long v) { return static_cast<std::int16_t>(std::clamp<long>(v, INT16_MIN, INT16_MAX)); }
 
 long uniformNumber(const std::string& text) {
     if (text == "00" || text == "-1") return -1;
     return parseNumber(text);
+}
+
+// Rosters come in Windows-1252, as this program writes them, or in UTF-8,
+// as current spreadsheets save them (often behind a byte-order mark). A file
+// that is valid UTF-8 and holds non-ASCII text is read as UTF-8 and
+// converted; anything else is taken as Windows-1252. On a character that
+// Windows-1252 cannot hold, result says which and on what line, and false
+// comes back.
+bool toWindows1252(std::string_view& text, std::string& converted, Team::ImportResult& result) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii || !isValidUtf8(text)) return true;
+    StrictCp1252 strict = utf8ToCp1252Strict(text);
+    if (!strict.ok) {
+        const std::string_view before = text.substr(0, strict.badOffset);
+        result.badLine = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+        std::size_t length = 1;
+        while (strict.badOffset + length < text.size() &&
+               (static_cast<unsigned char>(text[strict.badOffset + length]) & 0xC0) == 0x80)
+            ++length;
+        result.error = "Line " + std::to_string(result.badLine) + " holds \u201C" +
+                       std::string(text.substr(strict.badOffset, length)) +
+                       "\u201D, a character a team file cannot hold (team files keep Western European "
+                       "characters only). Change it in the roster and import again.";
+        return false;
+    }
+    converted = std::move(strict.text);
+    text = converted;
+    return true;
 }
 
 // Birthday written as month/day/year ("%02d/%02d/%04d"); the date stays as it
@@ -150,6 +167,8 @@ Team::ImportResult Team::importFrom(const std::string& path) {
 }
 
 Team::ImportResult Team::importCommaDelimited(std::string_view text) {
+    std::string converted;
+    if (ImportResult refused; !toWindows1252(text, converted, refused)) return refused;
     const std::vector<std::string_view> lines = splitLines(text);
 
     // Lines 1 to 3: team, coaches, logo. A line without a comma carries no
@@ -202,6 +221,8 @@ Team::ImportResult Team::importCommaDelimited(std::string_view text) {
 }
 
 Team::ImportResult Team::importPlainText(std::string_view text) {
+    std::string converted;
+    if (ImportResult refused; !toWindows1252(text, converted, refused)) return refused;
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.size() > 0) name = fieldText(limitLine(lines[0], kTextHeaderLineLimit), kNameWidth);
     if (lines.size() > 1) coach = fieldText(limitLine(lines[1], kTextHeaderLineLimit), kNameWidth);

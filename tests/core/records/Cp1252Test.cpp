@@ -87,5 +87,21 @@ TEST(Cp1252Test, InvalidUtf8BecomesQuestionMarks) {
     EXPECT_EQ(surrogate.find_first_not_of('?', 1), surrogate.size() - 1);
 }
 
+TEST(Cp1252Test, StrictConversionStopsAtTheFirstCharacterItCannotHold) {
+    const StrictCp1252 accented = utf8ToCp1252Strict("Jos\xC3\xA9 \xE2\x82\xAC");
+    ASSERT_TRUE(accented.ok);
+    EXPECT_EQ(accented.text, "Jos\xE9 \x80");
+    const StrictCp1252 chinese = utf8ToCp1252Strict("Zhang \xE5\xBC\xA0");
+    EXPECT_FALSE(chinese.ok);
+    EXPECT_EQ(chinese.badOffset, 6u);
+    EXPECT_EQ(chinese.badCharacter, U'\u5F20');
+    EXPECT_TRUE(cp1252Holds(U'\u00DF'));
+    EXPECT_TRUE(cp1252Holds(U'?'));
+    EXPECT_FALSE(cp1252Holds(U'\u5F20'));
+    EXPECT_TRUE(isValidUtf8("Jos\xC3\xA9"));
+    EXPECT_FALSE(isValidUtf8("Jos\xE9"));         // Windows-1252 é
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));        // overlong
+}
+
 }  // namespace
 }  // namespace courtlog

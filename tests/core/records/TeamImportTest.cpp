@@ -150,6 +150,41 @@ TEST(TeamImportTest, PlainTextHeaderLinesAndLineEnds) {
     EXPECT_EQ(t.players[0].number, 1);
 }
 
+// Rosters saved as UTF-8 by a spreadsheet (with or without a byte-order
+// mark) come in as the same letters; Windows-1252 files as before; a
+// character no team file can hold is refused with its line.
+TEST(TeamImportTest, Utf8RostersAreConvertedAndWindows1252RostersKept) {
+    const std::string utf8Roster =
+        "Team,Caf\xC3\xA9 Stars\nCoach,Ren\xC3\xA9" "e,x,J\xC3\xBCrgen\nTeamLogo,default.bmp\nheadings\n"
+        "7,Jos\xC3\xA9 P\xC3\xA9rez,Guard,Guard 1\n";
+    for (const std::string& prefix : {std::string(), std::string("\xEF\xBB\xBF")}) {
+        Team t;
+        ASSERT_TRUE(t.importCommaDelimited(prefix + utf8Roster).ok);
+        EXPECT_EQ(t.name, "Caf\xE9 Stars");
+        EXPECT_EQ(t.coach, "Ren\xE9" "e");
+        EXPECT_EQ(t.assistant, "J\xFCrgen");
+        ASSERT_EQ(t.playerCount(), 1);
+        EXPECT_EQ(t.players[0].name, "Jos\xE9 P\xE9rez");
+    }
+    Team legacy;  // Windows-1252, as the roster export writes it
+    ASSERT_TRUE(legacy.importCommaDelimited("Team,Caf\xE9\nCoach,a,x,b\nTeamLogo,x\nh\n7,Jos\xE9,Guard,\n").ok);
+    EXPECT_EQ(legacy.players.at(0).name, "Jos\xE9");
+
+    Team chinese;
+    const auto refused =
+        chinese.importCommaDelimited("Team,Stars\nCoach,a,x,b\nTeamLogo,x\nh\n7,Ann,Guard,\n8,Zhang \xE5\xBC\xA0,Guard,\n");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.badLine, 6);
+    EXPECT_NE(refused.error.find("Line 6"), std::string::npos) << refused.error;
+    EXPECT_NE(refused.error.find("\xE5\xBC\xA0"), std::string::npos);
+    EXPECT_EQ(chinese.playerCount(), 0);
+
+    Team text;  // the plain-text format too
+    ASSERT_TRUE(text.importPlainText("\xEF\xBB\xBF" "Caf\xC3\xA9\nCoach\nHelp\nJos\xC3\xA9,1,1,7\n").ok);
+    EXPECT_EQ(text.name, "Caf\xE9");
+    EXPECT_EQ(text.players.at(0).name, "Jos\xE9");
+}
+
 TEST(TeamImportTest, MissingFileFails) {
     Team t;
     const auto result = t.importFrom("/nonexistent/roster.csv");

@@ -231,14 +231,67 @@ TEST(TeamTest, ShortFileKeepsWhatWasRead) {
     ScratchFolder dir;
     testing::writeBytes(dir.file("header.tem"),
                         std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 140));
+    // Shorter than the header: no team at all. The load fails and the team
+    // keeps what it had.
     Team partial;
+    partial.name = "Before";
     partial.fileName = dir.file("header.tem");
-    ASSERT_TRUE(partial.load());
-    EXPECT_EQ(partial.name, "Brenvik Eagles");
-    EXPECT_EQ(partial.coach, "Hanna Lund");
-    EXPECT_EQ(partial.assistant, "");
-    EXPECT_EQ(partial.logoFile, "default.bmp");
-    EXPECT_EQ(partial.playerCount(), 0);
+    std::string error;
+    EXPECT_FALSE(partial.load(&error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(partial.name, "Before");
+    EXPECT_TRUE(t.damaged);
+}
+
+// Damaged files are marked and their values brought into range; whole files
+// are not marked.
+TEST(TeamTest, DamagedFilesAreMarkedAndValuesBroughtIntoRange) {
+    ScratchFolder dir;
+    Team written;
+    written.name = "Odd";
+    for (int i = 0; i < 3; ++i) {
+        Player p;
+        p.name = "P" + std::to_string(i);
+        p.position = static_cast<std::int16_t>(i == 0 ? 9 : 1);
+        p.courtSlot = static_cast<std::int16_t>(i == 1 ? -2 : 0);
+        written.addPlayer(p, PersonalInfo{});
+    }
+    written.logoFade = 1225;
+    written.logoLayout = 7;
+    ASSERT_TRUE(written.saveTo(dir.file("odd.tem")));
+    Team odd;
+    odd.fileName = dir.file("odd.tem");
+    ASSERT_TRUE(odd.load());
+    EXPECT_TRUE(odd.damaged);
+    EXPECT_EQ(odd.logoFade, 100);
+    EXPECT_EQ(odd.logoLayout, 2);
+    EXPECT_EQ(odd.players[0].position, 3);
+    EXPECT_EQ(odd.players[1].courtSlot, 0);
+
+    // A count that claims more players than were written: the personal
+    // information would be read as players.
+    written.logoFade = 10;
+    written.logoLayout = 1;
+    written.players[0].position = 1;
+    written.players[1].courtSlot = 1;
+    std::vector<std::uint8_t> bytes = written.toBytes();
+    bytes[264] = 5;
+    testing::writeBytes(dir.file("count.tem"), bytes);
+    Team count;
+    count.fileName = dir.file("count.tem");
+    ASSERT_TRUE(count.load());
+    EXPECT_TRUE(count.damaged);
+
+    ASSERT_TRUE(written.saveTo(dir.file("whole.tem")));
+    Team whole;
+    whole.fileName = dir.file("whole.tem");
+    ASSERT_TRUE(whole.load());
+    EXPECT_FALSE(whole.damaged);
+    EXPECT_EQ(whole.logoFade, 10);
+    Team old;  // written before personal information existed
+    old.fileName = recordData("eagles_no_info.tem");
+    ASSERT_TRUE(old.load());
+    EXPECT_FALSE(old.damaged);
 }
 
 TEST(TeamTest, CountBeyondTheDataIsNotTrusted) {

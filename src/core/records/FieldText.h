@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace courtlog {
+
+// Reading numbers typed into fields or found in text files, the one way the
+// whole program does it.
+
+// The decimal number at the start of text, as the C library's atoi reads it
+// (leading blanks, an optional sign, the digits; anything after is ignored),
+// 0 when there is none. Never overflows: a long run of digits is held at the
+// range of long long.
+long long leadingNumber(std::string_view text);
+
+// A value brought into the range of a 16-bit record field instead of
+// wrapping round to an unrelated one.
+std::int16_t toInt16(long long value);
+
+// Reads up to count numbers separated by separator, the way "%d/%d/%d" does:
+// blanks may precede a number, the separator must follow it directly.
+// values[i] is only written for numbers that were read; returns how many.
+int scanNumbers(std::string_view text, char separator, int* values, int count);
+
+// A typed uniform number: "00" is the uniform 00 (-1), otherwise only the
+// whole numbers 0 to 99 (blanks around them allowed). Anything else
+// (empty, letters, "-3", "100", "7b") is not a uniform number.
+std::optional<int> parseUniform(std::string_view text);
+
+// The message that tells why a typed uniform number was refused.
+inline constexpr const char* kUniformRule = "The uniform number must be 00 or a number from 0 to 99.";
+
+}  // namespace courtlog
