@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "gui/ui/BitmapControl.h"
+#include "gui/ui/Help.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -13,6 +15,10 @@ namespace courtlog::ui {
 CourtlogDialog::CourtlogDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // F1 opens the manual at this dialog's page.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setObjectName(QStringLiteral("helpShortcut"));
+    connect(help, &QShortcut::activated, this, [this] { openHelpTopic(this, helpTopic_); });
 }
 
 int CourtlogDialog::run() { return exec(); }
@@ -42,6 +48,9 @@ QLineEdit* CourtlogDialog::addRecordTextEdit(const QString& objectName, int maxC
     edit->setObjectName(objectName);
     edit->setMaxLength(maxChars);
     edit->setText(fromRecordText(recordText));
+    // A text longer than the box opens at its start, not scrolled to its end.
+    edit->setCursorPosition(0);
+    acceptRecordTextOnly(edit);
     return edit;
 }
 

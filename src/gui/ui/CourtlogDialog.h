@@ -22,6 +22,11 @@ public:
     // Runs the dialog modally and returns its integer result.
     int run();
 
+    // The page of the manual F1 opens ("roster-editor.html", with an
+    // optional "#anchor"); the contents when none is set.
+    void setHelpTopic(const QString& topic) { helpTopic_ = topic; }
+    const QString& helpTopic() const { return helpTopic_; }
+
 protected:
     // A push button whose click plays sound 601 and then calls action.
     QPushButton* addClickButton(const QString& caption, const QString& objectName,
@@ -41,6 +46,9 @@ protected:
 public slots:
     // Escape and the close box answer Cancel (2), as the Cancel button does.
     void reject() override;
+
+private:
+    QString helpTopic_;
 };
 
 }  // namespace courtlog::ui

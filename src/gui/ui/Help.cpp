@@ -1,11 +1,13 @@
 #include "gui/ui/Help.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include "gui/ui/HelpWindow.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramResources.h"
 
 namespace courtlog::ui {
 
@@ -15,6 +17,7 @@ constexpr auto kHelpFileName = "crhelp.html";
 
 struct HelpHooks {
     bool recordInstead = false;
+    bool ignoreBuiltIn = false;
     QUrl lastUrl;
     QStringList folders;
 };
@@ -41,21 +44,31 @@ QStringList helpFileCandidates() {
     return candidates;
 }
 
-void openHelpContents(QWidget* owner) {
-    HelpHooks& h = hooks();
-    h.lastUrl.clear();
+QUrl manualFolder() {
     for (const QString& candidate : helpFileCandidates()) {
         const QFileInfo file(candidate);
-        if (!file.isFile()) continue;
-        h.lastUrl = QUrl::fromLocalFile(file.absoluteFilePath());
-        if (!h.recordInstead && !QDesktopServices::openUrl(h.lastUrl))
-            showMessage(owner, QStringLiteral("The help file crhelp.html cannot be opened."),
-                        QStringLiteral("Help"), MessageButtons::Ok, MessageIcon::Exclamation);
+        if (file.isFile()) return QUrl::fromLocalFile(file.absolutePath() + QLatin1Char('/'));
+    }
+    ensureProgramResources();
+    if (!hooks().ignoreBuiltIn && QFile::exists(QStringLiteral(":/help/") + QLatin1String(kHelpFileName)))
+        return QUrl(QStringLiteral("qrc:/help/"));
+    return {};
+}
+
+void openHelpTopic(QWidget* owner, const QString& topic) {
+    HelpHooks& h = hooks();
+    h.lastUrl.clear();
+    const QUrl folder = manualFolder();
+    if (folder.isEmpty()) {
+        showMessage(owner, QStringLiteral("The help file crhelp.html cannot be found."), QStringLiteral("Help"),
+                    MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    showMessage(owner, QStringLiteral("The help file crhelp.html cannot be found."), QStringLiteral("Help"),
-                MessageButtons::Ok, MessageIcon::Exclamation);
+    h.lastUrl = folder.resolved(QUrl(topic.isEmpty() ? QLatin1String(kHelpFileName) : topic));
+    if (!h.recordInstead) HelpWindow::showFor(owner, folder, h.lastUrl);
 }
+
+void openHelpContents(QWidget* owner) { openHelpTopic(owner, QLatin1String(kHelpFileName)); }
 
 namespace testing {
 
@@ -64,6 +77,8 @@ void recordHelpInstead(bool on) { hooks().recordInstead = on; }
 QUrl lastHelpUrl() { return hooks().lastUrl; }
 
 void setHelpFolders(const QStringList& folders) { hooks().folders = folders; }
+
+void ignoreBuiltInManual(bool on) { hooks().ignoreBuiltIn = on; }
 
 }  // namespace testing
 

@@ -28,6 +28,8 @@ TGetQuantityDialog::TGetQuantityDialog(QWidget* parent, int& pages, bool& halves
     count_ = new TIntEdit(this, 1, 9);
     count_->setObjectName(QStringLiteral("pageCountField"));
     count_->setValue(pages);
+    // Room for the digit beside the arrows.
+    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 40);
     label->setBuddy(count_);
 
     halvesButton_ = new QRadioButton(QStringLiteral("Game is Played with &Halves"), this);

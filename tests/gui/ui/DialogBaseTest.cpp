@@ -91,15 +91,23 @@ TEST(HelpFile, OpensTheManualFromTheHelpFolder) {
     hooks::setHelpFolders({});
 }
 
-TEST(HelpFile, MissingManualGivesAMessage) {
+TEST(HelpFile, WithoutAManualOnDiskTheBuiltInCopyOpens) {
     QTemporaryDir dir;
     hooks::setHelpFolders({dir.path()});
     hooks::recordHelpInstead(true);
     hooks::clearShownMessages();
+    openHelpTopic(nullptr, QStringLiteral("roster-editor.html#keys"));
+    EXPECT_EQ(hooks::lastHelpUrl(), QUrl(QStringLiteral("qrc:/help/roster-editor.html#keys")));
+    EXPECT_TRUE(hooks::shownMessages().empty());
+
+    // A program without even the built-in copy says so.
+    hooks::ignoreBuiltInManual(true);
     openHelpContents(nullptr);
+    hooks::ignoreBuiltInManual(false);
     EXPECT_TRUE(hooks::lastHelpUrl().isEmpty());
     ASSERT_EQ(hooks::shownMessages().size(), 1u);
     EXPECT_EQ(hooks::shownMessages()[0].text, "The help file crhelp.html cannot be found.");
     EXPECT_EQ(hooks::shownMessages()[0].caption, "Help");
     hooks::setHelpFolders({});
+    hooks::recordHelpInstead(false);
 }

@@ -30,3 +30,9 @@ TEST(TextFields, CutToTheFieldWidthInBytes) {
 TEST(TextFields, RecordTextEndsAtItsFirstNul) {
     EXPECT_EQ(fromRecordText(std::string("Lions\0junk", 10)), QStringLiteral("Lions"));
 }
+
+TEST(TextFields, FirstUnstorableCharacterIsFoundWholeEvenBeyondTheBasicPlane) {
+    EXPECT_EQ(firstUnstorableCharacter(QStringLiteral("José € ß")), QString());
+    EXPECT_EQ(firstUnstorableCharacter(QStringLiteral("Zhang 张伟")), QStringLiteral("张"));
+    EXPECT_EQ(firstUnstorableCharacter(QStringLiteral("ok 😀")), QStringLiteral("😀"));
+}

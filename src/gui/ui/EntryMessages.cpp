@@ -1,0 +1,23 @@
+#include "gui/ui/EntryMessages.h"
+
+#include "core/records/FieldText.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::ui {
+
+QString playerNameProblemText(PlayerNameProblem problem, const std::string& name, const std::string& team) {
+    if (problem == PlayerNameProblem::Empty) return QStringLiteral("Type the player's name first.");
+    QString teamName = fromRecordText(team);
+    if (teamName.trimmed().isEmpty()) teamName = QStringLiteral("This team");
+    return QStringLiteral("%1 already has a player named %2.\nTwo players of one name would share their "
+                          "plays: give this one another name.")
+        .arg(teamName, fromRecordText(name));
+}
+
+QString uniformNumberProblemText(const QString& typed) {
+    const QString rule = QString::fromLatin1(kUniformRule);
+    if (typed.trimmed().isEmpty()) return QStringLiteral("Type the player's uniform number. ") + rule;
+    return QStringLiteral("\u201C%1\u201D is not a uniform number. ").arg(typed) + rule;
+}
+
+}  // namespace courtlog::ui

@@ -1,0 +1,17 @@
+#include "gui/ui/SaveFailure.h"
+
+#include "gui/ui/MessageBox.h"
+
+namespace courtlog::ui {
+
+QString saveFailureText(const QString& what, const QString& path, const std::string& reason) {
+    QString text = QStringLiteral("Can't save %1 !\n%2").arg(what, path);
+    if (!reason.empty()) text += QStringLiteral("\n") + QString::fromStdString(reason);
+    return text;
+}
+
+void showSaveFailure(QWidget* owner, const QString& what, const QString& path, const std::string& reason) {
+    showWarning(owner, saveFailureText(what, path, reason), QStringLiteral("Error"));
+}
+
+}  // namespace courtlog::ui

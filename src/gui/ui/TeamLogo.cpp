@@ -1,0 +1,39 @@
+#include "gui/ui/TeamLogo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "gui/ui/ProgramResources.h"
+
+namespace courtlog::ui {
+
+Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
+    if (logoFile.isEmpty()) return {};
+    // The path as stored, then its bare name in the current folder.
+    Picture picture = Picture::loadFile(logoFile);
+    if (!picture.isNull()) return picture;
+
+    const qsizetype slash =
+        std::max(logoFile.lastIndexOf(QLatin1Char('/')), logoFile.lastIndexOf(QLatin1Char('\\')));
+    const QString bareName = logoFile.mid(slash + 1);
+    if (bareName.isEmpty()) return {};
+    QStringList folders;
+    // A team folder copied to another computer keeps its logos beside it.
+    if (!teamFile.isEmpty()) folders << QFileInfo(teamFile).absolutePath();
+    if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
+    for (const QString& folder : folders) {
+        QImage image(QDir(folder).filePath(bareName));
+        if (!image.isNull()) return Picture(std::move(image));
+    }
+    // Only the pictures the program ships; its other built-in pictures are
+    // not logos.
+    if (bareName.compare(QStringLiteral("default.bmp"), Qt::CaseInsensitive) != 0 &&
+        bareName.compare(QStringLiteral("logo.bmp"), Qt::CaseInsensitive) != 0)
+        return {};
+    ensureProgramResources();
+    return Picture(QImage(QStringLiteral(":/pictures/") + bareName.toLower()));
+}
+
+}  // namespace courtlog::ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "gui/ui/Picture.h"
+
+namespace courtlog::ui {
+
+// Loads a team's logo picture, looking in turn at: the stored path; its bare
+// file name in the current folder; beside the team file (teamFile may be
+// empty for a team not saved yet); beside the program; and, for the pictures
+// the program ships ("default.bmp"), the copy built into it. Null when none
+// of them loads.
+Picture loadTeamLogo(const QString& logoFile, const QString& teamFile);
+
+}  // namespace courtlog::ui
