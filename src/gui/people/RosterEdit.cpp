@@ -4,20 +4,26 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
+#include <QRegularExpressionValidator>
+#include <QToolTip>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <limits>
+#include <algorithm>
 
 #include "gui/people/PersonalInfoRoute.h"
 #include "core/records/Codes.h"
+#include "core/records/FieldText.h"
+#include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
 #include "gui/ui/BitmapControl.h"
+#include "gui/ui/EntryMessages.h"
 #include "gui/ui/Help.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -29,54 +35,32 @@ namespace {
 // with OK, and to 24 (the whole record field) by "Update Player".
 constexpr std::size_t kShortNameChars = 19;
 constexpr std::size_t kLongNameChars = 24;
-constexpr int kShortNumberChars = 4;
 constexpr int kLongNumberChars = 9;
 constexpr int kSlotCount = 5;
 
 }  // namespace
 
 QString RosterEdit::listText(const Player& player) {
-    const QString number =
-        player.number < 0 ? QStringLiteral("00") : QString::asprintf("%02d", int(player.number));
+    // Negative numbers of any kind show as the uniform 00.
+    const QString number = player.number < 0 ? QString::fromStdString(uniformText(-1))
+                                             : QString::asprintf("%02d", int(player.number));
     return QStringLiteral("%1 - %2, %3")
         .arg(number, ui::fromRecordText(player.name), QString::fromLatin1(positionLetter(player.position)));
-}
-
-int RosterEdit::readNumber(const QString& text, int maxChars) {
-    const QString part = text.left(maxChars);
-    qsizetype i = 0;
-    while (i < part.size() && part[i].isSpace()) ++i;
-    bool negative = false;
-    if (i < part.size() && (part[i] == QLatin1Char('-') || part[i] == QLatin1Char('+'))) {
-        negative = part[i] == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0;
-    for (; i < part.size() && part[i] >= QLatin1Char('0') && part[i] <= QLatin1Char('9'); ++i)
-        value = value * 10 + (part[i].unicode() - '0');
-    if (negative) value = -value;
-    // The record holds 16 bits; a longer typed number is held at the nearest
-    // value it can store instead of wrapping round to an unrelated one.
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<std::int16_t>::min(),
-                                                  std::numeric_limits<std::int16_t>::max()));
-}
-
-int RosterEdit::readUniform(const QString& text, int maxChars) {
-    // The field shows "00" for the uniform 00; reading it back as 0 would
-    // renumber such a player whenever the list is merely moved through.
-    if (text.left(maxChars).trimmed() == QStringLiteral("00")) return -1;
-    return readNumber(text, maxChars);
 }
 
 RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(parent), team_(working) {
     setObjectName(QStringLiteral("rosterEdit"));
     setWindowTitle(QStringLiteral("Edit Roster"));
+    setHelpTopic(QStringLiteral("roster-editor.html"));
 
     // Made in reading order, which is also the tab order.
     auto* rosterGroup = new QGroupBox(QStringLiteral("Current Roster"), this);
     rosterList_ = new QListWidget(rosterGroup);
     rosterList_->setObjectName(QStringLiteral("rosterList"));
     rosterList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for "07 - " and a 24-character name with its letter.
+    rosterList_->setMinimumWidth(
+        rosterList_->fontMetrics().horizontalAdvance(QStringLiteral("07 - Christopher Montgomery-X, C")) + 32);
 
     auto* lineupGroup = new QGroupBox(QStringLiteral("Starting Lineup"), this);
     auto* lineupGrid = new QGridLayout(lineupGroup);
@@ -84,7 +68,8 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     for (int slot = 0; slot < kSlotCount; ++slot) {
         auto* list = new QComboBox(lineupGroup);
         list->setObjectName(QStringLiteral("lineupList%1").arg(slot + 1));
-        list->setMinimumContentsLength(16);
+        // Room for "07 - " and a whole 24-character name with its letter.
+        list->setMinimumContentsLength(32);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         lineupLists_[slot] = list;
         lineupGrid->addWidget(new QLabel(QString::fromLatin1(slotLetters[slot]), lineupGroup), slot, 0);
@@ -96,10 +81,19 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setMaxLength(49);
+    ui::acceptRecordTextOnly(nameEdit_);
     auto* numberLabel = new QLabel(QStringLiteral("Number:"), this);
     numberEdit_ = new QLineEdit(this);
     numberEdit_->setObjectName(QStringLiteral("numberEdit"));
     numberEdit_->setMaxLength(kLongNumberChars);
+    // Uniforms are 00 and 0 to 99: anything else is refused as it is typed,
+    // and the tooltip says why.
+    numberEdit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *[0-9]{0,2} *")), numberEdit_));
+    connect(numberEdit_, &QLineEdit::inputRejected, this, [this] {
+        QToolTip::showText(numberEdit_->mapToGlobal(QPoint(0, numberEdit_->height())),
+                           QString::fromLatin1(kUniformRule), numberEdit_);
+    });
     numberEdit_->setMaximumWidth(numberEdit_->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
                                  16);
     auto* positionLabel = new QLabel(QStringLiteral("Position:"), this);
@@ -113,8 +107,7 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
                                        [this] { clearEntry(); });
 
     auto* okButton = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
-        commitOnOk();
-        closeWith(1);
+        if (commitOnOk()) closeWith(1);
     });
     okButton->setDefault(true);
     cancelButton_ =
@@ -123,6 +116,8 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
                                      [this] { addPlayer(); });
     auto* updateButton =
         addPlainButton(QStringLiteral("&Update Player"), QStringLiteral("updatePlayerButton"));
+    addButton_ = addButton;
+    updateButton_ = updateButton;
     auto* deleteButton =
         addClickButton(QStringLiteral("&Delete"), QStringLiteral("deleteButton"), [this] { deletePlayer(); });
     auto* infoButton = addClickButton(QStringLiteral("Edit Player's Personal Info ..."),
@@ -133,8 +128,6 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     connect(updateButton, &QPushButton::clicked, this, &RosterEdit::selectPlayer);
     connect(rosterList_, &QListWidget::currentRowChanged, this, &RosterEdit::selectPlayer);
     connect(rosterList_, &QListWidget::itemDoubleClicked, this, &RosterEdit::selectPlayer);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ui::openHelpContents(this); });
 
     // Layout: roster and lineup side by side, the entry fields below them,
     // the buttons along the bottom.
@@ -186,6 +179,37 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
 
 void RosterEdit::reject() { cancelButton_->click(); }
 
+bool RosterEdit::entryPending() const {
+    if (current_ < 0 || current_ >= team_.playerCount())
+        return !nameEdit_->text().trimmed().isEmpty() || !numberEdit_->text().trimmed().isEmpty();
+    const Player& player = team_.players[static_cast<std::size_t>(current_)];
+    const QString number = numberEdit_->text();
+    const bool sameNumber =
+        number == QString::number(player.number) || (player.number < 0 && number == QStringLiteral("00"));
+    const int shownPosition = player.position >= 0 && player.position <= 3 ? player.position : -1;
+    return nameEdit_->text() != ui::fromRecordText(player.name) || !sameNumber ||
+           positionList_->currentIndex() != shownPosition;
+}
+
+void RosterEdit::keyPressEvent(QKeyEvent* event) {
+    const bool enter =
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    // A focused button is pressed by Enter as usual; from the fields, Enter
+    // means "take this player": fast entry is name, Tab, number, Enter.
+    QWidget* focus = focusWidget();
+    const bool onButton = focus && focus->inherits("QAbstractButton");
+    if (enter && !onButton && entryPending()) {
+        event->accept();
+        const bool adding = current_ < 0;
+        (adding ? addButton_ : updateButton_)->click();
+        nameEdit_->setFocus();
+        if (!adding) nameEdit_->selectAll();
+        return;
+    }
+    ui::CourtlogDialog::keyPressEvent(event);
+}
+
 void RosterEdit::fillLists() {
     const QSignalBlocker blockRoster(rosterList_);
     rosterList_->clear();
@@ -228,6 +252,7 @@ void RosterEdit::selectRosterRow(int row) {
 void RosterEdit::showEntry(int index, bool anyNegativeAsDoubleZero) {
     const Player& player = team_.players[static_cast<std::size_t>(index)];
     nameEdit_->setText(ui::fromRecordText(player.name));
+    nameEdit_->setCursorPosition(0);
     const QSignalBlocker block(positionList_);
     positionList_->setCurrentIndex(player.position >= 0 && player.position <= 3 ? player.position : -1);
     // On opening every negative number shows as "00", as in the list; once
@@ -267,22 +292,50 @@ void RosterEdit::setSlotsFromLineupLists() {
     }
 }
 
-void RosterEdit::commitOnOk() {
+std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_t nameChars) {
+    Entry entry;
+    entry.name = ui::toRecordText(nameEdit_->text(), nameChars);
+    const PlayerNameProblem nameProblem = checkPlayerName(team_.players, entry.name, except);
+    if (nameProblem != PlayerNameProblem::None) {
+        ui::showWarning(this, ui::playerNameProblemText(nameProblem, entry.name, team_.name),
+                        QStringLiteral("Edit Roster"));
+        nameEdit_->setFocus();
+        nameEdit_->selectAll();
+        return std::nullopt;
+    }
+    const std::optional<int> number = parseUniform(numberEdit_->text().toStdString());
+    if (!number) {
+        ui::showWarning(this, ui::uniformNumberProblemText(numberEdit_->text()), QStringLiteral("Edit Roster"));
+        numberEdit_->setFocus();
+        numberEdit_->selectAll();
+        return std::nullopt;
+    }
+    entry.number = static_cast<std::int16_t>(*number);
+    return entry;
+}
+
+bool RosterEdit::commitOnOk() {
     if (team_.playerCount() > 0 && current_ >= 0 && current_ < team_.playerCount()) {
+        const std::optional<Entry> entry = checkedEntry(current_, kShortNameChars);
+        if (!entry) return false;
         Player& player = team_.players[static_cast<std::size_t>(current_)];
-        player.name = ui::toRecordText(nameEdit_->text(), kShortNameChars);
+        player.name = entry->name;
         player.position = static_cast<std::int16_t>(positionList_->currentIndex());
-        player.number = static_cast<std::int16_t>(readUniform(numberEdit_->text(), kShortNumberChars));
+        player.number = entry->number;
     }
     setSlotsFromLineupLists();
+    return true;
 }
 
 void RosterEdit::addPlayer() {
+    // Nothing is added that would be invisible, merge with another player
+    // or carry a number no uniform has.
+    const std::optional<Entry> entry = checkedEntry(-1, kShortNameChars);
+    if (!entry) return;
     Player player;
-    player.name = ui::toRecordText(nameEdit_->text(), kShortNameChars);
+    player.name = entry->name;
     player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
-    const int number = readUniform(numberEdit_->text(), kShortNumberChars);
-    player.number = static_cast<std::int16_t>(number == -1 ? -1 : std::max(number, 0));
+    player.number = entry->number;
     player.courtSlot = 0;
     {
         const QSignalBlocker block(positionList_);
@@ -307,16 +360,22 @@ void RosterEdit::addPlayer() {
     nameEdit_->setFocus();
 }
 
-void RosterEdit::selectPlayer() {
+bool RosterEdit::selectPlayer() {
     const int chosen = rosterList_->currentRow();
-    if (team_.playerCount() == 0) return;
+    if (team_.playerCount() == 0) return false;
 
     if (current_ >= 0 && current_ < team_.playerCount()) {
-        // Save the player on display before showing the next one.
+        // Save the player on display before showing the next one; a refused
+        // entry stays on display, and so does its row.
+        const std::optional<Entry> entry = checkedEntry(current_, kLongNameChars);
+        if (!entry) {
+            selectRosterRow(current_);
+            return false;
+        }
         Player updated;
-        updated.name = ui::toRecordText(nameEdit_->text(), kLongNameChars);
+        updated.name = entry->name;
         updated.position = static_cast<std::int16_t>(positionList_->currentIndex());
-        updated.number = static_cast<std::int16_t>(readUniform(numberEdit_->text(), kLongNumberChars));
+        updated.number = entry->number;
         setSlotsFromLineupLists();
         updated.courtSlot = 0;
         for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -333,10 +392,17 @@ void RosterEdit::selectPlayer() {
     current_ = chosen;
     selectRosterRow(chosen);
     showPlayer(chosen);
+    return true;
 }
 
 void RosterEdit::deletePlayer() {
-    selectPlayer();
+    // The player on display is the one going: his entry needs no commit
+    // (nor checking), only the lineup lists are taken.
+    const int chosen = rosterList_->currentRow();
+    if (chosen >= 0 && chosen == current_)
+        setSlotsFromLineupLists();
+    else if (!selectPlayer())
+        return;
     if (team_.playerCount() == 0 || current_ < 0) return;
     team_.removePlayer(current_);
     clearEntry();

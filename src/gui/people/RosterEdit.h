@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "gui/ui/CourtlogDialog.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -29,14 +33,17 @@ public:
 
     // "07 - Jones, G"; "00 - ..." for negative numbers.
     static QString listText(const Player& player);
-    // The number at the start of the first maxChars characters of text, as
-    // the C library reads it; 0 when there is none.
-    static int readNumber(const QString& text, int maxChars);
-    // The uniform number in the number field: "00" is the uniform 00 (-1),
-    // as the list shows it; anything else is read by readNumber.
-    static int readUniform(const QString& text, int maxChars);
 
     void reject() override;
+
+    // True while the entry fields hold a player that is not in the roster
+    // yet (no player selected) or differs from the selected one.
+    bool entryPending() const;
+
+protected:
+    // Enter in the entry fields adds or updates the player typed there and
+    // keeps the editor open; with nothing pending it presses OK.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fillLists();
@@ -47,9 +54,19 @@ private:
     void setSlotsFromLineupLists();
     void selectRosterRow(int row);
 
-    void commitOnOk();
+    // The name and number in the entry fields, checked: a name given and
+    // not on another player (except is the player being changed, -1 for a
+    // new one), cut to nameChars; a uniform 00 or 0..99. A refusal is told
+    // in a message and gives nothing.
+    struct Entry {
+        std::string name;
+        std::int16_t number = 0;
+    };
+    std::optional<Entry> checkedEntry(int except, std::size_t nameChars);
+
+    bool commitOnOk();
     void addPlayer();
-    void selectPlayer();
+    bool selectPlayer();
     void deletePlayer();
     void editPersonalInfo();
 
@@ -61,6 +78,8 @@ private:
     QLineEdit* numberEdit_ = nullptr;
     QComboBox* positionList_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* updateButton_ = nullptr;
 };
 
 }  // namespace courtlog::people

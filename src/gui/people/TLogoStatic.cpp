@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/TeamLogo.h"
 
 namespace courtlog::people {
 
@@ -16,7 +17,7 @@ void TLogoStatic::loadLogo(const QString& path, int fadePercent) {
     fadePercent_ = fadePercent;
     shown_ = ui::Picture();
 
-    const ui::Picture picture = ui::Picture::loadFile(logoPath_);
+    const ui::Picture picture = ui::loadTeamLogo(logoPath_, teamFile_);
     if (!picture.isNull()) {
         if (picture.hasColorTable()) {
             shown_ = picture.faded(fadePercent_);

@@ -16,9 +16,13 @@ public:
     explicit TLogoStatic(QWidget* parent = nullptr);
 
     // Loads the picture at path (or its bare file name from the current
-    // directory) and applies the fade to its colour table. A missing picture
+    // directory, beside the team file, beside the program or built in, see
+    // ui::loadTeamLogo) and applies the fade to its colour table. A missing picture
     // leaves the control empty.
     void loadLogo(const QString& path, int fadePercent);
+    // The team file the logo belongs to: a logo not found under its path is
+    // also looked for beside it.
+    void setTeamFile(const QString& teamFile) { teamFile_ = teamFile; }
     // Re-reads the current picture with another fade, so the fade always
     // starts from the colours in the file.
     void setFade(int fadePercent);
@@ -37,6 +41,7 @@ protected:
 
 private:
     QString logoPath_;
+    QString teamFile_;
     int fadePercent_ = 0;
     ui::Picture shown_;
 };

@@ -19,10 +19,12 @@ bool importRoster(QWidget* owner, Team& team, const QString& path) {
     const Team::ImportResult result = team.importFrom(path.toStdString());
     if (result.ok) return true;
     QString text;
-    if (result.badLine > 0)
-        text = QStringLiteral("Invalid Import Format, line number %1").arg(result.badLine);
-    else if (!result.error.empty())
+    // The reader's own words first: an invalid line, or a character a team
+    // file cannot hold.
+    if (!result.error.empty())
         text = QString::fromStdString(result.error);
+    else if (result.badLine > 0)
+        text = QStringLiteral("Invalid Import Format, line number %1").arg(result.badLine);
     else
         text = QStringLiteral("Can't read %1").arg(path);
     ui::showMessage(owner, text, QStringLiteral("Error"), ui::MessageButtons::Ok,
@@ -40,13 +42,8 @@ void editAndSave(QWidget* owner, Team& team) {
 void newTeamCommand(QWidget* owner) {
     Team team;
     TeamEdit editor(team, owner);
-    if (editor.run() != 1) return;
-    ui::FileDialogOptions options;
-    options.filters = QStringLiteral("Team Files (*.tem)|*.tem|");
-    options.defaultExtension = QStringLiteral("tem");
-    const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
-    if (!choice || choice->path.isEmpty()) return;
-    writeTeamFile(owner, team, choice->path);
+    // A new team has no file name yet: saving asks for one.
+    if (editor.run() == 1) saveTeam(owner, team);
 }
 
 void editTeamCommand(QWidget* owner) {

@@ -1,6 +1,7 @@
 #include "gui/people/TeamEdit.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +11,11 @@
 
 #include "gui/people/RosterEdit.h"
 #include "gui/people/TLogoStatic.h"
+#include "core/records/LogoPath.h"
 #include "core/records/Team.h"
 #include "gui/ui/BitmapControl.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
@@ -22,13 +25,13 @@ namespace courtlog::people {
 namespace {
 
 constexpr int kTeamTextChars = 24;
-constexpr std::size_t kLogoFileChars = Team::kLogoFileWidth - 1;
 
 }  // namespace
 
 TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), team_(team) {
     setObjectName(QStringLiteral("teamEdit"));
     setWindowTitle(QStringLiteral("Edit Team"));
+    setHelpTopic(QStringLiteral("team-editor.html"));
 
     // Widgets are made in reading order, which is also the tab order.
     auto* nameLabel = new QLabel(QStringLiteral("Team Name:"), this);
@@ -120,6 +123,7 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     layout->addSpacing(6);
     layout->addLayout(bottom);
 
+    logo_->setTeamFile(QString::fromStdString(team_.fileName));
     logo_->loadLogo(ui::fromRecordText(team_.logoFile), team_.logoFade);
     showFade();
     nameEdit_->setFocus();
@@ -143,7 +147,21 @@ void TeamEdit::changeLogo() {
     options.defaultExtension = QStringLiteral("bmp");
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
-    team_.logoFile = ui::toRecordText(choice->path, kLogoFileChars);
+    // The team file keeps 79 Windows-1252 characters of the path; a path it
+    // cannot hold would be cut or mangled and the logo lost at once.
+    const std::optional<std::string> field = logoFieldFor(choice->path.toStdString(), team_.fileName);
+    if (!field) {
+        ui::showWarning(this,
+                        QStringLiteral("The team file cannot hold the path of this picture:\n%1\n\n"
+                                       "Paths of at most 79 characters of the Western European "
+                                       "character set can be stored. Put the picture beside the team "
+                                       "file or in a folder with a shorter name. The team keeps its "
+                                       "previous logo.")
+                            .arg(QDir::toNativeSeparators(choice->path)),
+                        QStringLiteral("Team Logo"));
+        return;
+    }
+    team_.logoFile = *field;
     logo_->loadLogo(ui::fromRecordText(team_.logoFile), team_.logoFade);
 }
 

@@ -1,10 +1,12 @@
 #include "gui/people/TeamSave.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "core/records/Team.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::people {
 
@@ -32,9 +34,7 @@ std::optional<QString> askTeamFileName(QWidget* owner, const QString& proposal) 
 bool writeTeamFile(QWidget* owner, Team& team, const QString& path) {
     std::string error;
     if (team.saveTo(path.toStdString(), &error)) return true;
-    QString text = QStringLiteral("Can't save team !\n%1").arg(path);
-    if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
-    ui::showWarning(owner, text, QStringLiteral("Error"));
+    ui::showSaveFailure(owner, QStringLiteral("team"), path, error);
     return false;
 }
 
@@ -52,8 +52,35 @@ bool saveTeam(QWidget* owner, Team& team) {
         if (!chosen) return false;
         path = *chosen;
     }
-    team.fileName = path.toStdString();
-    return writeTeamFile(owner, team, path);
+    // A team read from a damaged file is shown as it could be read; writing
+    // it back over that file is the user's choice, not a side effect of OK.
+    if (path == current && team.damaged) {
+        const int answer = ui::showMessage(
+            owner,
+            QStringLiteral("%1 was damaged when it was opened: the team shows what could be read "
+                           "from it, with values out of range brought into range.\n\n"
+                           "Overwrite the file with the team as it is now?\n"
+                           "(No lets you save it under another name.)")
+                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Save Team"), ui::MessageButtons::YesNo, ui::MessageIcon::Question);
+        if (answer != ui::ResultYes) {
+            const std::optional<QString> chosen = askTeamFileName(owner, path);
+            if (!chosen) return false;
+            path = *chosen;
+        }
+    }
+    // A team that could not be written is not thrown away: the user is asked
+    // for another file until one is written or the dialog is cancelled.
+    for (;;) {
+        team.fileName = path.toStdString();
+        if (writeTeamFile(owner, team, path)) {
+            team.damaged = false;
+            return true;
+        }
+        const std::optional<QString> chosen = askTeamFileName(owner, path);
+        if (!chosen) return false;
+        path = *chosen;
+    }
 }
 
 }  // namespace courtlog::people

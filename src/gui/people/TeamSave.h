@@ -15,7 +15,8 @@ namespace courtlog::people {
 //   file name, proposing the same name with ".tem" beside it, so the text
 //   file is never overwritten with a binary team;
 // - otherwise the team is written to its own file.
-// A failed write is reported to the user. False when cancelled or failed.
+// A failed write is reported to the user, who is then offered the save
+// dialog again. False only when the user cancels a dialog.
 bool saveTeam(QWidget* owner, Team& team);
 
 // Writes team to path and reports a failure to the user.

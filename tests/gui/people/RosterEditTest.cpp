@@ -45,19 +45,64 @@ TEST(RosterEdit, ListTextsFollowNumberNameAndPositionLetter) {
     EXPECT_EQ(RosterEdit::listText(player("Ren\xE9", 5, 2)), QStringLiteral("05 - René, C"));
 }
 
-TEST(RosterEdit, NumbersAreReadFromTheStartOfTheText) {
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("12"), 4), 12);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("00"), 4), 0);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("-3"), 4), -3);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("x7"), 4), 0);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("  8b"), 4), 8);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("123456"), 4), 1234);
-    EXPECT_EQ(RosterEdit::readNumber(QStringLiteral("123456"), 9), 32767);  // held, not wrapped
-    EXPECT_EQ(RosterEdit::readUniform(QStringLiteral("00"), 4), -1);
-    EXPECT_EQ(RosterEdit::readUniform(QStringLiteral(" 00 "), 4), -1);
-    EXPECT_EQ(RosterEdit::readUniform(QStringLiteral("000"), 4), 0);
-    EXPECT_EQ(RosterEdit::readUniform(QStringLiteral("0"), 4), 0);
-    EXPECT_EQ(RosterEdit::readUniform(QStringLiteral("07"), 4), 7);
+// Uniform numbers are refused where typed: letters and a third digit never
+// get into the field, and an empty or other number is refused with a message
+// when the player is added, updated or the editor is left with OK.
+TEST(RosterEdit, NumbersOtherThanDoubleZeroAndZeroToNinetyNineAreRefused) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 2);
+    RosterEdit editor(team);
+    editor.show();
+    auto* number = control<QLineEdit>(&editor, "numberEdit");
+    typeInto(&editor, "numberEdit", QStringLiteral("99999999"));
+    EXPECT_EQ(number->text(), QStringLiteral("99"));
+    typeInto(&editor, "numberEdit", QStringLiteral("abc"));
+    EXPECT_EQ(number->text(), QString());
+    typeInto(&editor, "numberEdit", QStringLiteral("-3"));
+    EXPECT_EQ(number->text(), QStringLiteral("3"));
+
+    // An empty number: the player on display is not updated, the editor
+    // stays on him.
+    typeInto(&editor, "numberEdit", QString());
+    clickRow(control<QListWidget>(&editor, "rosterList"), 1);
+    EXPECT_EQ(editor.current(), 0);
+    EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), 0);
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Edit Roster"));
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("00 or a number from 0 to 99")));
+    click(&editor, "okButton");
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(team.players[0].number, 3);
+
+    // A number read from a file that no uniform has is refused on the way out.
+    team.players[1].number = 150;
+    RosterEdit second(team);
+    second.show();
+    clickRow(control<QListWidget>(&second, "rosterList"), 1);
+    EXPECT_EQ(control<QLineEdit>(&second, "numberEdit")->text(), QStringLiteral("150"));
+    click(&second, "okButton");
+    EXPECT_TRUE(second.isVisible());
+    typeInto(&second, "numberEdit", QStringLiteral("15"));
+    click(&second, "okButton");
+    EXPECT_FALSE(second.isVisible());
+    EXPECT_EQ(team.players[1].number, 15);
+}
+
+TEST(RosterEdit, EmptyAndRepeatedNamesAreNotAdded) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 1);
+    RosterEdit editor(team);
+    editor.show();
+    click(&editor, "clearDataButton");
+    addPlayer(editor, QString(), QStringLiteral("5"), 1);
+    addPlayer(editor, QStringLiteral("Owls Player 1"), QStringLiteral("6"), 1);
+    EXPECT_EQ(team.playerCount(), 1);
+    ASSERT_EQ(ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Type the player's name first."));
+    EXPECT_TRUE(ui::testing::shownMessages()[1].text.startsWith(
+        QStringLiteral("Owls already has a player named Owls Player 1.")));
+    // What was typed stays, ready to be corrected.
+    EXPECT_EQ(control<QLineEdit>(&editor, "nameEdit")->text(), QStringLiteral("Owls Player 1"));
 }
 
 TEST(RosterEdit, LookingAtAPlayerWhoWearsDoubleZeroKeepsHisNumber) {
@@ -98,7 +143,7 @@ TEST(RosterEdit, OpensOnTheFirstPlayerWithTheLineupShown) {
     EXPECT_FALSE(control<QPushButton>(&gameEditor, "personalInfoButton")->isEnabled());
 }
 
-TEST(RosterEdit, AddKeepsNineteenCharactersBenchWhenNoPositionAndNoNegativeNumbers) {
+TEST(RosterEdit, AddKeepsNineteenCharactersAndBenchWhenNoPosition) {
     freshHooks();
     Team team;
     RosterEdit editor(team);
@@ -106,7 +151,8 @@ TEST(RosterEdit, AddKeepsNineteenCharactersBenchWhenNoPositionAndNoNegativeNumbe
     EXPECT_EQ(editor.current(), -1);
     EXPECT_EQ(control<QComboBox>(&editor, "positionList")->currentIndex(), -1);
 
-    addPlayer(editor, kThirtyChars, QStringLiteral("-3"), -1);
+    // A minus sign cannot be typed into the number.
+    addPlayer(editor, kThirtyChars, QStringLiteral("-0"), -1);
     ASSERT_EQ(team.playerCount(), 1);
     EXPECT_EQ(team.players[0].name, kThirtyChars.left(19).toStdString());
     EXPECT_EQ(team.players[0].position, 0);
@@ -118,6 +164,7 @@ TEST(RosterEdit, AddKeepsNineteenCharactersBenchWhenNoPositionAndNoNegativeNumbe
     EXPECT_TRUE(control<QLineEdit>(&editor, "nameEdit")->text().isEmpty());
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), -1);
     EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("00 - Abcdefghijklmnopqrs, B")});
+    EXPECT_TRUE(ui::testing::shownMessages().empty());
 }
 
 TEST(RosterEdit, UpdateKeepsTwentyFourCharactersAndOkNineteen) {
@@ -128,20 +175,20 @@ TEST(RosterEdit, UpdateKeepsTwentyFourCharactersAndOkNineteen) {
     editor.show();
 
     typeInto(&editor, "nameEdit", kThirtyChars);
-    typeInto(&editor, "numberEdit", QStringLiteral("123456789"));
+    typeInto(&editor, "numberEdit", QStringLiteral("123456789"));  // two digits get in
     click(&editor, "updatePlayerButton");
     EXPECT_EQ(team.players[0].name, kThirtyChars.left(24).toStdString());
-    EXPECT_EQ(team.players[0].number, 32767);
+    EXPECT_EQ(team.players[0].number, 12);
     EXPECT_EQ(team.players[0].playedInPeriod[2], 0);  // updating clears the periods played
     EXPECT_EQ(team.players[0].courtSlot, 1);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Owls - Player 1 out of 2"));
 
     typeInto(&editor, "nameEdit", kThirtyChars);
-    typeInto(&editor, "numberEdit", QStringLiteral("123456789"));
+    typeInto(&editor, "numberEdit", QStringLiteral("98"));
     click(&editor, "okButton");
     EXPECT_EQ(editor.result(), 1);
     EXPECT_EQ(team.players[0].name, kThirtyChars.left(19).toStdString());
-    EXPECT_EQ(team.players[0].number, 1234);
+    EXPECT_EQ(team.players[0].number, 98);
 }
 
 TEST(RosterEdit, MovingThroughTheListSavesThePlayerOnDisplay) {
@@ -227,6 +274,7 @@ TEST(RosterEdit, KeyboardAddsWithAltACancelsWithEscapeAndOksWithEnter) {
     auto* name = control<QLineEdit>(&editor, "nameEdit");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("Keyboard"));
+    QTest::keyClicks(control<QLineEdit>(&editor, "numberEdit"), QStringLiteral("5"));
     QTest::keyClick(&editor, Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(processUntil([&team] { return team.playerCount() == 1; }));
     EXPECT_EQ(team.players[0].name, "Keyboard");
@@ -267,10 +315,72 @@ TEST(RosterEdit, EnterOnUpdatePlayerUpdatesAndKeepsTheEditorOpen) {
 TEST(RosterEdit, OpeningShowsAnyNegativeNumberAsDoubleZero) {
     freshHooks();
     Team team = teamWithLineup("Owls", 2);
-    team.players[0].number = -3;  // kept by OK from a typed "-3"
+    team.players[0].number = -3;  // e.g. from an old file
     RosterEdit editor(team);
     editor.show();
     EXPECT_EQ(control<QLineEdit>(&editor, "numberEdit")->text(), QStringLiteral("00"));
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->item(0)->text(),
               QStringLiteral("00 - Owls Player 1, G"));
+}
+
+namespace {
+
+void pressEnter(RosterEdit& editor) {
+    QWidget* focus = editor.focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Return);
+}
+
+void typeHere(RosterEdit& editor, const QString& text) {
+    for (const QChar ch : text) QTest::keyClick(editor.focusWidget(), ch.toLatin1());
+}
+
+}  // namespace
+
+TEST(RosterEdit, EnterInTheFieldsAddsThePlayerTypedAndKeepsTheEditorOpen) {
+    freshHooks();
+    Team team;
+    team.name = "Owls";
+    RosterEdit editor(team);
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    // Name, Tab, number, Enter, as fast as a scorekeeper types a roster.
+    for (const auto& [name, number] : {std::pair{"Ann Lee", "4"}, std::pair{"Bo Kim", "00"}}) {
+        ASSERT_EQ(editor.focusWidget(), control<QLineEdit>(&editor, "nameEdit"));
+        typeHere(editor, QString::fromLatin1(name));
+        QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(editor.focusWidget(), control<QLineEdit>(&editor, "numberEdit"));
+        typeHere(editor, QString::fromLatin1(number));
+        pressEnter(editor);
+        EXPECT_TRUE(editor.isVisible());
+    }
+    EXPECT_EQ(rosterTexts(editor), (QStringList{QStringLiteral("04 - Ann Lee, B"), QStringLiteral("00 - Bo Kim, B")}));
+    ASSERT_EQ(team.playerCount(), 2);
+
+    // Changing the selected player and pressing Enter updates him, still open.
+    clickRow(control<QListWidget>(&editor, "rosterList"), 0);
+    typeInto(&editor, "numberEdit", QStringLiteral("12"));
+    pressEnter(editor);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(team.players[0].number, 12);
+    EXPECT_EQ(rosterTexts(editor).at(0), QStringLiteral("12 - Ann Lee, B"));
+
+    // With nothing pending, Enter is OK.
+    pressEnter(editor);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(editor.result(), 1);
+}
+
+TEST(RosterEdit, EnterOnAFocusedButtonStillPressesThatButton) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 2);
+    RosterEdit editor(team);
+    editor.show();
+    typeInto(&editor, "nameEdit", QStringLiteral("Changed"));
+    auto* cancel = control<QPushButton>(&editor, "cancelButton");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(editor.result(), 2);
+    EXPECT_EQ(team.players[0].name, "Owls Player 1");
 }

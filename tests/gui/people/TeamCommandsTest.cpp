@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -236,4 +237,81 @@ TEST(TeamCommands, EditTellsRosterFromTeamFileByItsExtension) {
     ui::testing::queueFileAnswer(ui::FileChoice{tem, 2});
     people::editTeamCommand(nullptr);
     EXPECT_EQ(shown, "Hawks");
+}
+
+// A team whose save fails is not lost: the save dialog comes again, and the
+// second folder gets the file.
+TEST(TeamCommands, AFailedSaveOffersTheSaveDialogAgain) {
+    freshHooks();
+    QTemporaryDir dir;
+    whenModal<TeamEdit>([](TeamEdit* editor) {
+        typeInto(editor, "teamNameEdit", QStringLiteral("Eagles"));
+        click(editor, "okButton");
+    });
+    const QString unwritable = QDir(dir.path()).filePath(QStringLiteral("no-such-folder/eagles.tem"));
+    const QString good = QDir(dir.path()).filePath(QStringLiteral("eagles.tem"));
+    ui::testing::queueFileAnswer(ui::FileChoice{unwritable, 1});
+    ui::testing::queueFileAnswer(ui::FileChoice{good, 1});
+    people::newTeamCommand(nullptr);
+
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !\n") + unwritable));
+    // The second dialog proposes the name that failed, so only the folder
+    // needs changing.
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, unwritable);
+    EXPECT_EQ(loadTeam(good).name, "Eagles");
+}
+
+TEST(TeamCommands, CancellingTheSaveDialogAfterAFailureGivesUp) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("owls.tem"));
+    Team team = teamWithLineup("Owls", 2);
+    ASSERT_TRUE(team.saveTo(tem.toStdString()));
+    // The team's own folder goes away while it is open in the editor.
+    whenModal<TeamEdit>([&dir](TeamEdit* editor) {
+        typeInto(editor, "teamNameEdit", QStringLiteral("Night Owls"));
+        QDir(dir.path()).removeRecursively();
+        click(editor, "okButton");
+    });
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});  // the team to edit
+    ui::testing::queueFileAnswer(std::nullopt);            // gives up
+    people::editTeamCommand(nullptr);
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !")));
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+}
+
+// OK on a team read from a damaged file asks before overwriting it; No
+// saves it elsewhere and leaves the damaged file as it was.
+TEST(TeamCommands, ADamagedTeamFileIsNotOverwrittenWithoutAsking) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("odd.tem"));
+    Team team = teamWithLineup("Odd", 2);
+    team.logoFade = 1225;
+    ASSERT_TRUE(team.saveTo(tem.toStdString()));
+    QFile original(tem);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+
+    whenModal<TeamEdit>([](TeamEdit* editor) {
+        EXPECT_EQ(control<QLabel>(editor, "fadeLabel")->text(), QStringLiteral("100%"));
+        click(editor, "okButton");
+    });
+    const QString other = QDir(dir.path()).filePath(QStringLiteral("mended.tem"));
+    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
+    ui::testing::queueMessageAnswer(ui::ResultNo);
+    ui::testing::queueFileAnswer(ui::FileChoice{other, 1});
+    people::editTeamCommand(nullptr);
+
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Save Team"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), bytes);
+    const Team mended = loadTeam(other);
+    EXPECT_EQ(mended.logoFade, 100);
+    EXPECT_FALSE(mended.damaged);
 }

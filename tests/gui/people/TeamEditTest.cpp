@@ -13,6 +13,7 @@
 #include "gui/people/TLogoStatic.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/TextFields.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
@@ -83,12 +84,12 @@ TEST(TeamEdit, OkKeepsTheTypedNamesCutToTheRecord) {
     TeamEdit editor(team);
     editor.show();
     // The field itself stops at 24 characters; characters Windows-1252
-    // cannot hold are stored as '?'.
+    // cannot hold are refused as they are typed.
     typeInto(&editor, "teamNameEdit", QStringLiteral("Ørsted Ω Basketball Club of the North"));
     typeInto(&editor, "assistantEdit", QStringLiteral("Zoë"));
     click(&editor, "okButton");
     EXPECT_EQ(editor.result(), 1);
-    EXPECT_EQ(team.name, std::string("\xD8rsted ? Basketball Club"));
+    EXPECT_EQ(team.name, std::string("\xD8rsted  Basketball Club "));
     EXPECT_EQ(team.assistant, std::string("Zo\xEB"));
     EXPECT_EQ(ui::testing::playedSounds().front(), ui::SoundClick);
 }
@@ -163,6 +164,7 @@ TEST(TeamEdit, RosterEditorWorksOnACopyNamedAsTyped) {
     whenModal<people::RosterEdit>([](people::RosterEdit* roster) {
         click(roster, "clearDataButton");
         typeInto(roster, "nameEdit", QStringLiteral("Newcomer"));
+        typeInto(roster, "numberEdit", QStringLiteral("9"));
         click(roster, "addPlayerButton");
         click(roster, "cancelButton");
     });
@@ -176,6 +178,7 @@ TEST(TeamEdit, RosterEditorWorksOnACopyNamedAsTyped) {
         caption = roster->windowTitle();
         click(roster, "clearDataButton");
         typeInto(roster, "nameEdit", QStringLiteral("Newcomer"));
+        typeInto(roster, "numberEdit", QStringLiteral("9"));
         click(roster, "addPlayerButton");
         click(roster, "okButton");
     });
@@ -221,4 +224,79 @@ TEST(TeamEdit, EnterOnAFocusedButtonPressesThatButtonNotOk) {
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(editor.result(), 1);
     EXPECT_EQ(team.name, "Typed");
+}
+
+// Typing a character the team file cannot hold: the edit refuses it and a
+// tooltip says why; accented Latin letters go in and reach the record.
+TEST(TeamEdit, CharactersATeamFileCannotHoldAreRefusedAsTheyAreTyped) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 1);
+    courtlog::people::TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "coachEdit", QStringLiteral("Zhang 张伟"));
+    auto* coach = control<QLineEdit>(&editor, "coachEdit");
+    EXPECT_EQ(coach->text(), QStringLiteral("Zhang "));
+    // The last character refused is the one the tip names.
+    EXPECT_TRUE(coach->property(ui::kRefusalProperty).toString().startsWith(QStringLiteral("“伟” cannot be stored")));
+    typeInto(&editor, "assistantEdit", QStringLiteral("José Müller-Groß"));
+    EXPECT_EQ(control<QLineEdit>(&editor, "assistantEdit")->text(), QStringLiteral("José Müller-Groß"));
+    click(&editor, "okButton");
+    EXPECT_EQ(team.coach, "Zhang ");
+    EXPECT_EQ(team.assistant, "Jos\xE9 M\xFCller-Gro\xDF");
+}
+
+// A picture whose path the team file cannot hold is refused with a message
+// and the previous logo stays; one lying beside the team file is stored by
+// its bare name and found there even from another current folder.
+TEST(TeamEdit, LogoPathsTheTeamFileCannotHoldAreRefusedOrKeptBesideTheTeam) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QDir base(dir.path());
+    const QString oldLogo = writeIndexedBmp(base, QStringLiteral("old.bmp"));
+    const QString longName = QString(70, QLatin1Char('f'));
+    ASSERT_TRUE(base.mkpath(longName));
+    const QDir deep(base.filePath(longName));
+    const QString farLogo = writeIndexedBmp(deep, QStringLiteral("crest.bmp"));
+
+    Team team = teamWithLineup("Owls", 1);
+    team.fileName = base.filePath(QStringLiteral("owls.tem")).toStdString();
+    team.logoFile = oldLogo.toStdString();
+    TeamEdit editor(team);
+    editor.show();
+    ui::testing::queueFileAnswer(ui::FileChoice{farLogo, 1});
+    click(&editor, "changeLogoButton");
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(
+        QStringLiteral("The team file cannot hold the path of this picture:")));
+    EXPECT_EQ(team.logoFile, oldLogo.toStdString());
+    EXPECT_TRUE(editor.findChild<people::TLogoStatic*>()->hasPicture());
+
+    // The same long folder holding the team file: the bare name is stored.
+    Team deepTeam = teamWithLineup("Deep", 1);
+    deepTeam.fileName = deep.filePath(QStringLiteral("deep.tem")).toStdString();
+    TeamEdit deepEditor(deepTeam);
+    deepEditor.show();
+    ui::testing::queueFileAnswer(ui::FileChoice{farLogo, 1});
+    click(&deepEditor, "changeLogoButton");
+    EXPECT_EQ(deepTeam.logoFile, "crest.bmp");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    TeamEdit reopened(deepTeam);
+    EXPECT_TRUE(reopened.findChild<people::TLogoStatic*>()->hasPicture());
+    QDir::setCurrent(before);
+}
+
+// A new team's "default.bmp" shows whatever the current folder is: it is
+// also found beside the program and built in.
+TEST(TeamEdit, TheDefaultLogoIsFoundFromAnyFolder) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Team team;
+    TeamEdit editor(team);
+    const bool shown = editor.findChild<people::TLogoStatic*>()->hasPicture();
+    QDir::setCurrent(before);
+    EXPECT_EQ(team.logoFile, "default.bmp");
+    EXPECT_TRUE(shown);
 }
