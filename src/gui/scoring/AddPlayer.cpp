@@ -11,6 +11,9 @@
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
+#include "core/records/PlayerEntry.h"
+#include "gui/ui/EntryMessages.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::scoring {
@@ -35,11 +38,13 @@ QString teamButtonText(const std::string& recordName, const QString& fallback) {
 AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), game_(game) {
     setObjectName(QStringLiteral("addPlayer"));
     setWindowTitle(QStringLiteral("Add Player"));
+    setHelpTopic(QStringLiteral("players-during-game.html#add"));
 
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     // What the box can hold is what is kept.
     nameEdit_->setMaxLength(kAddedNameChars);
+    ui::acceptRecordTextOnly(nameEdit_);
     positionList_ = new QComboBox(this);
     positionList_->setObjectName(QStringLiteral("positionList"));
     for (int code = 0; code <= 3; ++code) positionList_->addItem(QString::fromLatin1(positionText(code)));
@@ -90,7 +95,18 @@ void AddPlayer::addToTeam() {
     player.number = static_cast<std::int16_t>(numberList_->currentIndex() - 1);
     player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
     player.courtSlot = 0;
-    Team& team = visitorButton_->isChecked() ? game_.visitor : game_.home;
+    const bool visitor = visitorButton_->isChecked();
+    Team& team = visitor ? game_.visitor : game_.home;
+    // An empty name makes an entry nobody can see; a name already on the
+    // team would merge the two players' plays. Neither is added.
+    const PlayerNameProblem problem = checkPlayerName(team.players, player.name);
+    if (problem != PlayerNameProblem::None) {
+        ui::showWarning(this, ui::playerNameProblemText(problem, player.name, visitor ? game_.visitorName : game_.homeName),
+                        QStringLiteral("Add Player"));
+        nameEdit_->setFocus();
+        nameEdit_->selectAll();
+        return;
+    }
     team.addPlayer(player, PersonalInfo::blank());
     closeWith(1);
 }

@@ -11,6 +11,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::scoring {
 
@@ -27,10 +28,26 @@ ui::FileDialogOptions gameFileOptions() {
 bool saveGameTo(QWidget* owner, Game& game, const QString& path) {
     std::string error;
     if (game.save(path.toStdString(), &error)) return true;
-    QString text = QStringLiteral("Can't save game !\n%1").arg(path);
-    if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
-    ui::showWarning(owner, text, QStringLiteral("Error"));
+    ui::showSaveFailure(owner, QStringLiteral("game"), path, error);
     return false;
+}
+
+// Saves game to path (when given); after a failure, and when there is
+// no path, asks for a file until the game is written or the user cancels.
+// Nothing typed into a new game is lost to one unwritable folder.
+bool saveGameAsking(QWidget* owner, Game& game, QString path) {
+    for (;;) {
+        if (path.isEmpty()) {
+            ui::FileDialogOptions options = gameFileOptions();
+            options.initialName = QString::fromStdString(game.fileName);
+            const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
+            if (!choice || choice->path.isEmpty()) return false;
+            path = choice->path;
+        }
+        if (saveGameTo(owner, game, path)) return true;
+        game.fileName = path.toStdString();
+        path.clear();
+    }
 }
 
 // The command's own game is about to go; nobody may keep pointing at it.
@@ -50,11 +67,9 @@ void newGameCommand(QWidget* owner) {
     const int result = editor.run();
     if (result != 1 && result != GameEdit::kStartGame) return;
     ui::appState().currentGame = &game;
-    const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, gameFileOptions());
-    if (!choice || choice->path.isEmpty()) return;
     // A game that could not be written is not started: the console saves as
     // it goes and every play would be lost.
-    if (!saveGameTo(owner, game, choice->path)) return;
+    if (!saveGameAsking(owner, game, QString())) return;
     if (result == GameEdit::kStartGame) startGameConsole(owner, game, false);
 }
 
@@ -79,7 +94,7 @@ void editGameCommand(QWidget* owner) {
         ui::appState().currentGame = &game;
         startGameConsole(owner, game, true);
     } else if (result == 1) {
-        saveGameTo(owner, game, QString::fromStdString(game.fileName));
+        saveGameAsking(owner, game, QString::fromStdString(game.fileName));
     }
 }
 

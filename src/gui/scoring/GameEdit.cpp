@@ -14,6 +14,7 @@
 
 #include "gui/ui/CalendarDialog.h"
 #include "gui/people/TeamEdit.h"
+#include "core/records/FieldText.h"
 #include "core/records/Game.h"
 #include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
@@ -27,36 +28,9 @@ namespace {
 
 constexpr int kGameTextChars = 24;
 
-// Reads up to count whole numbers separated by separator, the way the C
-// library's "%d/%d/%d" does: blanks may precede a number, the separator must
-// follow it directly. Values that cannot be read keep what they held.
+// The "%d/%d/%d"-style reading of the date, time and season fields.
 int scanNumbers(const QString& text, QChar separator, int* values, int count) {
-    qsizetype i = 0;
-    int read = 0;
-    while (read < count) {
-        if (read > 0) {
-            if (i >= text.size() || text[i] != separator) break;
-            ++i;
-        }
-        while (i < text.size() && text[i].isSpace()) ++i;
-        bool negative = false;
-        if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-            negative = text[i] == QLatin1Char('-');
-            ++i;
-        }
-        if (i >= text.size() || !text[i].isDigit() || text[i].unicode() > '9') break;
-        long long value = 0;
-        for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
-            value =
-                std::min<long long>(value * 10 + (text[i].unicode() - '0'), std::numeric_limits<int>::max());
-        values[read++] = static_cast<int>(negative ? -value : value);
-    }
-    return read;
-}
-
-std::int16_t toInt16(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, int(std::numeric_limits<std::int16_t>::min()),
-                                                int(std::numeric_limits<std::int16_t>::max())));
+    return courtlog::scanNumbers(text.toStdString(), static_cast<char>(separator.unicode()), values, count);
 }
 
 QString dateText(int month, int day, int year) {
@@ -87,6 +61,7 @@ int GameEdit::seasonDown(int season) {
 GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), game_(game) {
     setObjectName(QStringLiteral("gameEdit"));
     setWindowTitle(QStringLiteral("Edit Game Information"));
+    setHelpTopic(QStringLiteral("game-setup.html"));
 
     // A game still being described opens with today's date and no teams; a
     // game read from its file shows its own information and both teams.
@@ -281,7 +256,10 @@ void GameEdit::selectTeam(bool home) {
     chosen.coach.clear();
     chosen.assistant.clear();
     chosen.fileName = choice->path.toStdString();
-    if (!chosen.load()) return;
+    if (!chosen.load()) {
+        ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
+        return;
+    }
     target = std::move(chosen);
     (home ? homeName_ : visitorName_) = ui::fromRecordText(target.name);
     (home ? homeSelected_ : visitorSelected_) = true;

@@ -16,6 +16,9 @@
 #include "core/records/Game.h"
 #include "core/scoring/GameSetupRules.h"
 #include "gui/scoring/AddPlayer.h"
+#include "core/records/PlayerEntry.h"
+#include "gui/ui/EntryMessages.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::scoring {
@@ -31,6 +34,7 @@ ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
       visitorCopy_(game.visitor.players) {
     setObjectName(QStringLiteral("modifyPlayer"));
     setWindowTitle(QStringLiteral("Edit Player"));
+    setHelpTopic(QStringLiteral("players-during-game.html#modify"));
 
     auto* rosterGroup = new QGroupBox(QStringLiteral("Current Roster"), this);
     rosterList_ = new QListWidget(rosterGroup);
@@ -39,6 +43,7 @@ ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setMaxLength(kNameChars);
+    ui::acceptRecordTextOnly(nameEdit_);
     numberList_ = new QComboBox(this);
     numberList_->setObjectName(QStringLiteral("numberList"));
     numberList_->addItems(uniformNumberEntries());
@@ -107,35 +112,72 @@ void ModifyPlayer::showPlayer(int index) {
     numberList_->setCurrentIndex(entry >= 0 && entry < numberList_->count() ? entry : -1);
 }
 
-void ModifyPlayer::applyEdits() {
+bool ModifyPlayer::applyEdits() {
     std::vector<Player>& roster = shownRoster();
-    if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return;
+    if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return true;
     Player& player = roster[static_cast<std::size_t>(shown_)];
     const std::string name = ui::toRecordText(nameEdit_->text(), kNameChars);
     // With no entry chosen the number stays as it was.
     const int number = numberList_->currentIndex() >= 0 ? numberList_->currentIndex() - 1 : player.number;
-    if (name == player.name && number == player.number) return;
+    if (name == player.name && number == player.number) return true;
+    // An empty name would hide the player. A name another player has is
+    // allowed for now (two names may be swapped in steps) and checked on OK.
+    const PlayerNameProblem problem = checkPlayerName(roster, name, shown_);
+    if (problem == PlayerNameProblem::Empty) {
+        ui::showWarning(this,
+                        ui::playerNameProblemText(problem, name, showingHome_ ? game_.homeName : game_.visitorName),
+                        QStringLiteral("Edit Player"));
+        nameEdit_->setFocus();
+        nameEdit_->selectAll();
+        return false;
+    }
     player.name = name;
     player.number = static_cast<std::int16_t>(number);
     fillList();
+    return true;
 }
 
 void ModifyPlayer::chooseFromList(int row) {
-    applyEdits();
+    if (!applyEdits()) {
+        // The refused entry stays on display, and so does its row.
+        const QSignalBlocker block(rosterList_);
+        rosterList_->setCurrentRow(shown_);
+        return;
+    }
     showPlayer(row);
 }
 
 void ModifyPlayer::switchTeam() {
     const bool home = homeButton_->isChecked();
     if (home == showingHome_) return;
-    applyEdits();
+    if (!applyEdits()) {
+        const QSignalBlocker blockHome(homeButton_);
+        const QSignalBlocker blockVisitor(visitorButton_);
+        (showingHome_ ? homeButton_ : visitorButton_)->setChecked(true);
+        return;
+    }
     showingHome_ = home;
     fillList();
     showPlayer(shownRoster().empty() ? -1 : 0);
 }
 
 void ModifyPlayer::commit() {
-    applyEdits();
+    if (!applyEdits()) return;
+    // Plays follow names: a renamed player whose new name another player of
+    // his team has would merge the two players' plays.
+    for (const bool home : {true, false}) {
+        const std::vector<Player>& copy = home ? homeCopy_ : visitorCopy_;
+        const std::vector<Player>& before = home ? game_.home.players : game_.visitor.players;
+        for (std::size_t i = 0; i < copy.size() && i < before.size(); ++i) {
+            if (copy[i].name == before[i].name) continue;
+            if (checkPlayerName(copy, copy[i].name, static_cast<int>(i)) != PlayerNameProblem::Taken) continue;
+            ui::showWarning(this,
+                            ui::playerNameProblemText(PlayerNameProblem::Taken, copy[i].name,
+                                                      home ? game_.homeName : game_.visitorName),
+                            QStringLiteral("Edit Player"));
+            return;
+        }
+    }
     renameEditedPlayers(game_, true, homeCopy_);
     renameEditedPlayers(game_, false, visitorCopy_);
     closeWith(1);

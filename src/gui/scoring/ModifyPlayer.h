@@ -30,7 +30,9 @@ private:
     std::vector<Player>& shownRoster() { return showingHome_ ? homeCopy_ : visitorCopy_; }
     void fillList();
     void showPlayer(int index);
-    void applyEdits();
+    // Takes the name and number on display into the copy; false (with a
+    // message) for an empty name or one another player of the team has.
+    bool applyEdits();
     void chooseFromList(int row);
     void switchTeam();
     void commit();

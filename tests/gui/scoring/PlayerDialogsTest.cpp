@@ -179,3 +179,43 @@ TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
     EXPECT_EQ(game.homeEvents[0].player.number, 3);
     EXPECT_EQ(game.homeEvents[1].player.number, 4);
 }
+
+// Add Player refuses an empty name and one the team already has, in the
+// dialog's own words, and stays open with what was typed.
+TEST(AddPlayer, EmptyAndRepeatedNamesAreRefused) {
+    freshHooks();
+    Game game = gameInPlay();
+    scoring::AddPlayer dialog(game);
+    dialog.show();
+    click(&dialog, "addPlayerButton");
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 2"));
+    click(&dialog, "addPlayerButton");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(game.home.playerCount(), 6);
+    const std::vector<QString> texts = messageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], QStringLiteral("Type the player's name first."));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Eagles already has a player named Eagles Player 2.")));
+    EXPECT_EQ(ui::testing::shownMessages()[1].caption, QStringLiteral("Add Player"));
+    // The same name on the other team is another player.
+    click(&dialog, "visitorButton");
+    click(&dialog, "addPlayerButton");
+    EXPECT_EQ(game.visitor.playerCount(), 7);
+}
+
+TEST(ModifyPlayer, ARenameOntoAnotherPlayersNameOrToNothingIsRefused) {
+    freshHooks();
+    Game game = gameInPlay();
+    scoring::ModifyPlayer dialog(game);
+    dialog.show();
+    typeInto(&dialog, "nameEdit", QString());
+    clickRow(control<QListWidget>(&dialog, "rosterList"), 1);
+    EXPECT_EQ(control<QListWidget>(&dialog, "rosterList")->currentRow(), 0);
+    typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 3"));
+    click(&dialog, "okButton");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(game.home.players[0].name, "Eagles Player 1");
+    ASSERT_EQ(messageTexts().size(), 2u);
+    EXPECT_EQ(messageTexts()[0], QStringLiteral("Type the player's name first."));
+    EXPECT_TRUE(messageTexts()[1].startsWith(QStringLiteral("Eagles already has a player named Eagles Player 3.")));
+}

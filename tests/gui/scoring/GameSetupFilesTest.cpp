@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "../ui/DialogTestSupport.h"
+#include "core/records/Game.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/scoring/GameEdit.h"
+#include "gui/ui/FileDialogs.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::scoring::GameEdit;
+
+// A new game whose first save fails is offered the save dialog again; the
+// game is written to the second choice with everything typed into it.
+TEST(GameSave, ANewGameWhoseSaveFailsIsOfferedTheDialogAgain) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString home = QStringLiteral(COURTLOG_SAMPLES "/harbor-hawks.tem");
+    const QString visitor = QStringLiteral(COURTLOG_SAMPLES "/valley-miners.tem");
+    const QString unwritable = QDir(dir.path()).filePath(QStringLiteral("gone/game.gam"));
+    const QString good = QDir(dir.path()).filePath(QStringLiteral("game.gam"));
+    whenModal<GameEdit>([&](GameEdit* editor) {
+        ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+        click(editor, "homeSelectButton");
+        ui::testing::queueFileAnswer(ui::FileChoice{visitor, 1});
+        click(editor, "visitorSelectButton");
+        typeInto(editor, "courtEdit", QStringLiteral("North Hall"));
+        // The two answers of the save dialog: a folder that is gone, then
+        // a good one.
+        ui::testing::queueFileAnswer(ui::FileChoice{unwritable, 1});
+        ui::testing::queueFileAnswer(ui::FileChoice{good, 1});
+        click(editor, "okButton");
+    });
+    scoring::newGameCommand(nullptr);
+
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save game !\n") + unwritable));
+    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, unwritable);
+    Game saved;
+    ASSERT_TRUE(saved.load(good.toStdString()));
+    EXPECT_EQ(saved.court, "North Hall");
+    EXPECT_EQ(saved.home.name, "Harbor Hawks");
+}
+
+// A team file that does not load is reported, and the team stays unselected.
+TEST(GameSave, SelectingATeamFileThatDoesNotLoadSaysSo) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString broken = QDir(dir.path()).filePath(QStringLiteral("broken.tem"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("only forty bytes of something else.....");
+    file.close();
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    ui::testing::queueFileAnswer(ui::FileChoice{broken, 1});
+    click(&editor, "homeSelectButton");
+    EXPECT_FALSE(editor.homeSelected());
+    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Can't load team !"));
+    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt or missing ?"));
+}
