@@ -1,6 +1,5 @@
 #include "gui/app/AboutDialog.h"
 
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,14 +7,14 @@
 #include <QVBoxLayout>
 
 #include "gui/ui/BitmapControl.h"
+#include "gui/ui/Help.h"
 
 namespace courtlog::app {
-
-QUrl TMyAboutDialog::webAddress() { return QUrl(QStringLiteral("https://courtlog.example.org/")); }
 
 TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("Courtlog 2.3"));
+    setHelpTopic(QStringLiteral("about.html"));
 
     auto* frame = new QGroupBox(QStringLiteral("Basketball Courtlog"), this);
     frame->setObjectName(QStringLiteral("aboutFrame"));
@@ -24,13 +23,17 @@ TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
         frame);
     version->setObjectName(QStringLiteral("versionText"));
     version->setAlignment(Qt::AlignCenter);
+    // The manual ships inside the program, so the way to more information
+    // works on every machine, with or without a web browser.
     auto* support = new QLabel(
-        QStringLiteral("Additional information and customer support available via the WWW at:"), frame);
+        QStringLiteral("The user's manual is part of the program: press F1 in any window, or choose "
+                       "Help > Contents."),
+        frame);
     support->setObjectName(QStringLiteral("supportText"));
     support->setAlignment(Qt::AlignCenter);
     support->setWordWrap(true);
-    QPushButton* web = addClickButton(webAddress().toString(), QStringLiteral("webAddressButton"),
-                                      [] { QDesktopServices::openUrl(webAddress()); });
+    QPushButton* web = addClickButton(QStringLiteral("Open the &Manual"), QStringLiteral("manualButton"),
+                                      [this] { ui::openHelpContents(this); });
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(version);
     frameLayout->addSpacing(8);

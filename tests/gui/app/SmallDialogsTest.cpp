@@ -10,6 +10,7 @@
 
 #include "gui/app/AboutDialog.h"
 #include "gui/app/LeagueOptions.h"
+#include "gui/ui/Help.h"
 #include "gui/ui/PickTeam.h"
 #include "gui/ui/TGetQuantityDialog.h"
 #include "core/records/Game.h"
@@ -124,23 +125,25 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-TEST(AboutBox, TextsAndWebAddress) {
+TEST(AboutBox, TextsAndTheWayToTheManual) {
     TMyAboutDialog dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtlog 2.3"));
     EXPECT_EQ(child<QGroupBox>(dialog, "aboutFrame")->title(), QStringLiteral("Basketball Courtlog"));
     EXPECT_TRUE(child<QLabel>(dialog, "versionText")->text().startsWith(QStringLiteral("Version 2.3")));
-    EXPECT_EQ(child<QLabel>(dialog, "supportText")->text(),
-              QStringLiteral("Additional information and customer support available via the WWW at:"));
+    EXPECT_TRUE(child<QLabel>(dialog, "supportText")->text().contains(QStringLiteral("Help > Contents")));
     EXPECT_EQ(dialog.findChildren<QWidget*>(QStringLiteral("decorativeBitmap")).size(), 2);
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    click(dialog, "webAddressButton");
+    ui::testing::recordHelpInstead(true);
+    click(dialog, "manualButton");
+    ui::testing::recordHelpInstead(false);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened.front(), QUrl(QStringLiteral("https://courtlog.example.org/")));
-    EXPECT_EQ(child<QPushButton>(dialog, "webAddressButton")->text(), catcher.opened.front().toString());
+    // No web address: the manual opens inside the program.
+    EXPECT_TRUE(catcher.opened.isEmpty());
+    EXPECT_TRUE(ui::testing::lastHelpUrl().toString().endsWith(QStringLiteral("crhelp.html")));
+    EXPECT_TRUE(dialog.findChildren<QPushButton*>(QStringLiteral("webAddressButton")).isEmpty());
 
     click(dialog, "okButton");
     EXPECT_EQ(dialog.result(), 1);
