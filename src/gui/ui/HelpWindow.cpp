@@ -154,7 +154,8 @@ void HelpWindow::fillContents() {
     // whenever a page is added to the manual.
     const QString html = pageText(QLatin1String(kContentsPage));
     static const QRegularExpression piece(
-        QStringLiteral("<h2[^>]*>(.*?)</h2>|<li([^>]*)>(.*?)</li>"),
+        // "<li" followed by a blank or ">", so the head's "<link" is no item.
+        QStringLiteral("<h2(?:\\s[^>]*)?>(.*?)</h2>|<li(\\s[^>]*)?>(.*?)</li>"),
         QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression link(QStringLiteral("<a href=\"([^\"]*)\">(.*?)</a>"),
                                          QRegularExpression::DotMatchesEverythingOption);

@@ -300,3 +300,26 @@ TEST(TeamEdit, TheDefaultLogoIsFoundFromAnyFolder) {
     EXPECT_EQ(team.logoFile, "default.bmp");
     EXPECT_TRUE(shown);
 }
+
+// Long texts open at their first letter, and the lineup lists of the roster
+// editor show a whole 24-character name.
+TEST(TeamEdit, LongNamesAreShownFromTheirStartAndWhole) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 2);
+    team.coach = "Maximilian Oberhausenbe";
+    team.players[0].name = "Christopher Montgomery-X";
+    TeamEdit editor(team);
+    editor.resize(editor.minimumSizeHint());
+    editor.show();
+    auto* coach = control<QLineEdit>(&editor, "coachEdit");
+    EXPECT_EQ(coach->cursorPosition(), 0);
+
+    courtlog::people::RosterEdit roster(team);
+    roster.resize(roster.minimumSizeHint());
+    roster.show();
+    auto* lineup = control<QComboBox>(&roster, "lineupList1");
+    const QString text = lineup->itemText(0);
+    ASSERT_EQ(text, QStringLiteral("03 - Christopher Montgomery-X, G"));
+    // The text area of the box (its width less the arrow) holds the text.
+    EXPECT_GE(lineup->width() - lineup->height(), lineup->fontMetrics().horizontalAdvance(text));
+}

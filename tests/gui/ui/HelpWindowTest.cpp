@@ -51,6 +51,12 @@ TEST(HelpWindow, F1InTheRosterEditorOpensItsPageWithContentsAndSearch) {
     for (QTreeWidgetItemIterator it(contents); *it; ++it)
         if ((*it)->data(0, Qt::UserRole).toString() == QStringLiteral("game-setup.html")) gameSetup = *it;
     ASSERT_NE(gameSetup, nullptr);
+    EXPECT_EQ(gameSetup->parent()->text(0), QStringLiteral("Scoring a game"));
+    // Sections in the order of the contents page, the first one whole.
+    ASSERT_GE(contents->topLevelItemCount(), 2);
+    EXPECT_EQ(contents->topLevelItem(1)->text(0), QStringLiteral("The program"));
+    EXPECT_EQ(contents->topLevelItem(1)->child(0)->data(0, Qt::UserRole).toString(),
+              QStringLiteral("main-window.html"));
     contents->scrollToItem(gameSetup);
     QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(gameSetup).center());
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("game-setup.html"));
