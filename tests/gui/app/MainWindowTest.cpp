@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
@@ -38,6 +40,26 @@ using namespace courtlog::ui;
 namespace {
 
 const QRect kDesktop(0, 0, 1280, 1024);
+
+// Runs action once the game console is open: starting a game may run the
+// event loop (the team sheets settle) before the console exists.
+void whenConsoleOpen(std::function<void()> action) {
+    auto* timer = new QTimer;
+    auto turns = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
+        ui::GameConsoleLink* console = appState().console;
+        const bool open = console && console->consoleWidget()->isVisible();
+        if (!open && ++*turns < 400) return;
+        timer->stop();
+        timer->deleteLater();
+        if (!open) {
+            ADD_FAILURE() << "the game console did not open";
+            return;
+        }
+        action();
+    });
+    timer->start(5);
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -171,7 +193,7 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
     game.visitorName = "Owls";
     game.halves = 1;
     bool sawConsole = false;
-    QTimer::singleShot(0, [&] {
+    whenConsoleOpen([&] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
         EXPECT_TRUE(console->isVisible());
@@ -223,7 +245,7 @@ TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
     appState().lastGameInHalves = true;
     Game game;
     game.halves = 0;
-    QTimer::singleShot(0, [] {
+    whenConsoleOpen([] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
         ui::testing::queueMessageAnswer(ui::ResultNo);
@@ -242,7 +264,7 @@ TEST_F(MainWindowTest, EscapeCancelsAndTheCloseBoxAsksToSaveTheGame) {
     game.fileName = QFile::encodeName(path).toStdString();
     game.homeName = "Renamed Hawks";  // a change made while the game runs
     bool stayedOnEscape = false;
-    QTimer::singleShot(0, [&stayedOnEscape] {
+    whenConsoleOpen([&stayedOnEscape] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
         // Escape cancels the pending action and leaves the console open.
