@@ -4,6 +4,7 @@
 #include "core/records/Game.h"
 #include "gui/scoring/Court.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/TeamSheetPair.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -19,7 +20,12 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
     ui::notifyGameStateChanged();
 
     {
+        // The team sheets cover the main window while the game is scored;
+        // they go after the console (home, then visitor).
+        TeamSheetPair sheets(TeamSheetPair::clientAreaOf(mainWindow), game);
         Court console(mainWindow, game, ui::programSettings().league);
+        console.setFiguresChangedCallback(sheets.refreshCallback());
+        sheets.placeConsole(&console);
         state.console = &console;
         // The console runs its own loop until the game is stopped, but leaves
         // the main window's menu usable: the commands of a game in progress
@@ -30,6 +36,7 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         console.setModal(false);
         console.show();
         loop.exec();
+        sheets.rememberConsolePlace(&console);
         state.console = nullptr;
     }
 

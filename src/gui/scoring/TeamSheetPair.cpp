@@ -101,12 +101,22 @@ void TeamSheetPair::makeRoomForForms() {
     const int scrollBar = home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_);
     // Both forms side by side, each with room for its scroll bar.
     if (area_->width() >= 2 * (form.width() + scrollBar) && area_->height() >= form.height()) return;
+    const QSize before = area_->size();
     mainWindow->showMaximized();
     maximisedMainWindow_ = true;
+    // The window manager answers a moment later; the console placed before
+    // then is placed again by the sheets' new places.
+    awaitingMaximise_ = area_->size() == before;
 }
 
 bool TeamSheetPair::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_ && event->type() == QEvent::Resize) layoutSheets();
+    if (watched == area_ && event->type() == QEvent::Resize) {
+        layoutSheets();
+        if (awaitingMaximise_) {
+            awaitingMaximise_ = false;
+            if (console_ && placed_ && !keptConsolePlace()) placeConsole(console_);
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -161,7 +171,10 @@ void TeamSheetPair::placeConsole(QWidget* console) {
     } else {
         const std::vector<CoveredArea> areas = coveredAreas();
         const QRect around = mainWindow ? mainWindow->frameGeometry() : available;
-        const QSize full = console->size();
+        // Placed again (after the main window grew), it starts from the size
+        // it came with, not from one it was shrunk to.
+        const QSize full = placed_ && console == console_ ? consoleFullSize_ : console->size();
+        consoleFullSize_ = full;
         QSize smallest = console->minimumSizeHint();
         if (!smallest.isValid()) smallest = full;
         smallest = smallest.expandedTo(console->minimumSize()).boundedTo(full);
@@ -186,6 +199,7 @@ void TeamSheetPair::placeConsole(QWidget* console) {
         console->resize(chosenSize);
         console->move(chosenPlace);
     }
+    console_ = console;
     placedAt_ = QRect(console->pos(), console->size());
     placed_ = true;
 }

@@ -70,9 +70,12 @@ private:
     QPointer<QWidget> area_;
     QPointer<TeamWindow> home_;
     QPointer<TeamWindow> visitor_;
+    QPointer<QWidget> console_;
     QRect placedAt_;
+    QSize consoleFullSize_;
     bool placed_ = false;
     bool maximisedMainWindow_ = false;
+    bool awaitingMaximise_ = false;
 };
 
 }  // namespace courtlog::scoring

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "../ui/DialogTestSupport.h"
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "gui/app/TMyApp.h"
+#include "gui/app/TMyWindow.h"
+#include "gui/app/WallpaperArea.h"
+#include "gui/scoring/ConsolePlacement.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/scoring/TeamSheetPainter.h"
+#include "gui/scoring/TeamWindow.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/GameConsoleLink.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
+
+using namespace courtlog;
+using namespace courtlog::scoring;
+
+namespace {
+
+Team namedTeam(const std::string& name, const std::vector<std::string>& players) {
+    Team team;
+    team.name = name;
+    team.coach = "Coach of " + name;
+    team.logoFile = "no such folder/none.bmp";
+    int number = 3;
+    for (const std::string& player : players) {
+        Player p = testsupport::player(player, number, 1 + number % 3, number - 2 <= 5 ? number - 2 : 0);
+        number += 2;
+        team.addPlayer(p, PersonalInfo::blank());
+    }
+    return team;
+}
+
+// A game in its third quarter with twelve players a side.
+Game thirdQuarter() {
+    Game game;
+    game.home = namedTeam("Harbor Hawks", {"Anders Lindqvist", "Bo Karlsson", "Christopher Washington", "Dag Ek",
+                                           "Erik Sandberg", "Filip Nyman", "Gustav Holm", "Hugo Berg",
+                                           "Isak Falk", "Johan Strand", "Karl Moberg", "Leo Wiik"});
+    game.visitor = namedTeam("Valley Miners", {"Mats Olsson", "Nils Dahl", "Oskar Lund", "Per Hedlund",
+                                               "Rasmus Viklund", "Sven Aberg", "Tor Engstrom", "Ulf Norberg",
+                                               "Viktor Sjoberg", "Wilhelm Kraft", "Axel Ronn", "Bjorn Tell"});
+    game.homeName = game.home.name;
+    game.visitorName = game.visitor.name;
+    game.currentPeriod = 2;
+    auto add = [](std::vector<PlayEvent>& plays, const Team& team, int player, int kind, int result, int period) {
+        PlayEvent e;
+        e.player = team.players[static_cast<std::size_t>(player)];
+        e.kind = static_cast<std::int16_t>(kind);
+        e.shotResult = static_cast<std::int16_t>(result);
+        e.period = static_cast<std::int16_t>(period);
+        plays.push_back(e);
+    };
+    for (int period = 0; period <= 2; ++period)
+        for (int player = 0; player < 12; ++player) {
+            add(game.homeEvents, game.home, player, Shot, player % 2 ? TwoPointMade : ThreePointMade, period);
+            add(game.visitorEvents, game.visitor, player, Shot, player % 3 ? FreeThrowMade : TwoPointMade, period);
+            if ((player + period) % 4 == 0) add(game.homeEvents, game.home, player, Foul, NoShot, period);
+            if ((player + period) % 5 == 0) add(game.visitorEvents, game.visitor, player, Foul, NoShot, period);
+        }
+    game.recomputeScores();
+    return game;
+}
+
+}  // namespace
+
+// What a scorekeeper sees on a laptop: the main window with both sheets and
+// the console. Run under a 1366 x 768 virtual display with
+// COURTLOG_SCREENSHOT=<file.png> to keep a picture of it; on smaller
+// screens (the offscreen platform) only the lifetime checks apply.
+TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
+    QTemporaryDir startDir;
+    ui::appState() = ui::AppState{};
+    auto window = app::TMyApp::initMainWindow({startDir.path(), QRect()});
+    ASSERT_TRUE(window);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    Game game = thirdQuarter();
+    ui::programSettings().promptForShot = false;
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* console = ui::appState().console ? ui::appState().console->consoleWidget() : nullptr;
+        ASSERT_NE(console, nullptr);
+        QTest::qWait(300);
+        auto* home = window->findChild<TeamWindow*>(QStringLiteral("homeSheet"));
+        auto* visitor = window->findChild<TeamWindow*>(QStringLiteral("visitorSheet"));
+        ASSERT_TRUE(home && visitor);
+        const QRect screen = window->screen()->availableGeometry();
+        if (screen.width() >= 1366 && screen.height() >= 738) {
+            // The main window grew to show both forms whole, side by side.
+            EXPECT_GE(home->viewport()->width(), sheet::kWidth + 1);
+            EXPECT_GE(visitor->viewport()->width(), sheet::kWidth + 1);
+            // The console is on the screen, leaves the menu bar free, and
+            // hides the rows of one sheet at most: a whole sheet stays in view.
+            const QRect consoleFrame = console->frameGeometry();
+            // The frame of a console not yet shown is estimated from the main
+            // window's; its borders may differ by a few pixels.
+            EXPECT_TRUE(screen.adjusted(-8, -8, 8, 8).contains(consoleFrame)) << consoleFrame.x() << ","
+                                                                              << consoleFrame.y();
+            const QRect client(window->clientArea()->mapToGlobal(QPoint(0, 0)), window->clientArea()->size());
+            EXPECT_GE(consoleFrame.top(), client.top());
+            int wholeSheets = 0;
+            for (TeamWindow* sheetWindow : {home, visitor}) {
+                const QPoint origin = sheetWindow->viewport()->mapToGlobal(QPoint(0, 0));
+                // The text of the rows; a window border over the form's outer
+                // rule hides nothing.
+                const QRect rows = QRect(origin + QPoint(0, sheet::rowTop(0)),
+                                         QSize(sheet::kWidth, sheet::rowTop(12) - sheet::rowTop(0)))
+                                       .adjusted(2, 0, -2, 0);
+                if (!consoleFrame.intersects(rows)) ++wholeSheets;
+            }
+            EXPECT_GE(wholeSheets, 1);
+        }
+        if (const QByteArray path = qgetenv("COURTLOG_SCREENSHOT"); !path.isEmpty())
+            window->screen()->grabWindow(0).save(QString::fromLocal8Bit(path));
+        checked = true;
+        ui::testing::queueMessageAnswer(ui::ResultNo);
+        QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+    });
+    startGameConsole(window.get(), game, false);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(window->findChild<TeamWindow*>(), nullptr);
+    window->close();
+    window.reset();
+    ui::programSettings().setDefaults();
+    ui::appState() = ui::AppState{};
+}
