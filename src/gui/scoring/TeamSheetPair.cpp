@@ -22,7 +22,7 @@ std::optional<QRect>& keptConsolePlace() {
     return place;
 }
 
-// Console sizes tried when the full size would hide figures: from the
+// Console sizes tried when the full size loses rows: from the
 // console's size down to its minimum in even steps.
 constexpr int kShrinkSteps = 8;
 
