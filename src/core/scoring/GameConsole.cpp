@@ -110,7 +110,9 @@ void GameConsole::markPlayed(bool home) {
 
 bool GameConsole::appendPlay(bool home, const PlayEvent& play, bool markPlayers) {
     if (markPlayers) markPlayed(home);
-    return home ? game_.addHomeEvent(play) : game_.addVisitorEvent(play);
+    const bool stored = home ? game_.addHomeEvent(play) : game_.addVisitorEvent(play);
+    if (stored) undo_.recorded(game_, home);
+    return stored;
 }
 
 bool GameConsole::answerPrompt(bool home, int slot, PlayerClick prompt) {
@@ -198,6 +200,16 @@ void GameConsole::cancelAction() {
     pending_ = PendingPrompts{};
     pending_.lastPlayByHome = lastByHome;
     title_ = kIdleTitle;
+}
+
+bool GameConsole::undoPlay() {
+    cancelAction();
+    return undo_.undo(game_).done;
+}
+
+bool GameConsole::redoPlay() {
+    cancelAction();
+    return undo_.redo(game_).done;
 }
 
 void GameConsole::rosterChanged() {

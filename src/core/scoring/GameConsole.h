@@ -5,6 +5,7 @@
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 #include "core/scoring/ConsoleFigures.h"
+#include "core/scoring/ConsoleUndo.h"
 #include "core/scoring/PlayChoice.h"
 #include "core/scoring/ShotSpot.h"
 
@@ -80,6 +81,11 @@ public:
     void swapSides();
     // Clears every substitution and prompt; nothing is recorded.
     void cancelAction();
+    // Ctrl+Z: takes back the most recent play recorded here, on either team;
+    // redoPlay puts the plays back in order until a new one is recorded.
+    // Both clear the pending prompts. False when there was nothing to do.
+    bool undoPlay();
+    bool redoPlay();
     // A player was added or renamed beside the console: the bench choices
     // point into a roster that changed.
     void rosterChanged();
@@ -100,6 +106,7 @@ private:
     PendingPrompts pending_;
     std::string title_ = kIdleTitle;
     bool sidesSwapped_ = false;
+    ConsoleUndo undo_{game_};
 };
 
 }  // namespace courtlog::scoring

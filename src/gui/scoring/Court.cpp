@@ -18,10 +18,12 @@
 #include "gui/scoring/EventEditorRoute.h"
 #include "gui/scoring/ScoreDisplay.h"
 #include "gui/scoring/TEvent.h"
+#include "gui/scoring/TShotFromDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Picture.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -195,6 +197,9 @@ void Court::buildRows() {
     });
     auto* cancel =
         button(QStringLiteral("Ca&ncel Action"), QStringLiteral("cancelActionButton"), [this] { cancelAction(); });
+    cancel->setToolTip(QStringLiteral("Drops the question or substitution waiting (also Esc or a right click).\n"
+                                      "Ctrl+Z takes back the last play recorded here, on either team;\n"
+                                      "Ctrl+Shift+Z or Ctrl+Y puts it back."));
     bottomRow_ = new QGridLayout;
     bottomRow_->addWidget(stop, 0, 1);
     bottomRow_->addWidget(help, 0, 2);
@@ -259,7 +264,15 @@ bool Court::recordThroughDialog(bool home, int slot) {
     return true;
 }
 
-CourtPoint Court::shotSpotFor(bool /*home*/, const PlayChoice& choice) { return defaultShotSpot(choice.subKind); }
+CourtPoint Court::shotSpotFor(bool home, const PlayChoice& choice) {
+    const CourtPoint start = defaultShotSpot(choice.subKind);
+    if (!ui::programSettings().promptForShot) return start;
+    // Closing the question without a click keeps the starting spot.
+    auto x = static_cast<std::int16_t>(start.x);
+    auto y = static_cast<std::int16_t>(start.y);
+    TShotFromDialog::askShotSpot(this, x, y, home);
+    return {x, y};
+}
 
 void Court::chooseBench(bool home, int entry) {
     QComboBox* bench = benches_[side(home)];
@@ -304,6 +317,14 @@ void Court::cancelAction() {
     model_.cancelAction();
     for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
     changed(false, false);
+}
+
+void Court::undoPlay(bool redo) {
+    ui::playSoundEffect(ui::SoundClick);
+    const bool plays = redo ? model_.redoPlay() : model_.undoPlay();
+    for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
+    // The prompts are gone either way; figures and file only when a play went or came back.
+    changed(plays, plays);
 }
 
 void Court::editEvents(bool home) {
@@ -391,6 +412,16 @@ void Court::reject() { cancelAction(); }
 void Court::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cancelAction();
+        return;
+    }
+    const QKeyCombination keys = event->keyCombination();
+    if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)) {
+        undoPlay(false);
+        return;
+    }
+    if (keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
+        keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        undoPlay(true);
         return;
     }
     if (clickButtonForKey(this, event)) return;

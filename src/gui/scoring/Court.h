@@ -71,6 +71,8 @@ private:
     void changePeriod(bool up);
     void swapSides();
     void cancelAction();
+    // Ctrl+Z takes back the last play recorded here; redo puts it back.
+    void undoPlay(bool redo);
     void editEvents(bool home);
     void stopGame();
 

@@ -40,6 +40,7 @@ struct ConsoleFixture : ::testing::Test {
     void SetUp() override {
         freshHooks();
         ui::programSettings().setDefaults();
+        ui::programSettings().promptForShot = false;  // the shot spot is answered in its own tests
         ui::appState().autoSave = true;
         game.home = teamWithLineup("Hawks", 7);
         game.visitor = teamWithLineup("Owls", 7);

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../ui/DialogTestSupport.h"
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "core/scoring/SheetFigures.h"
+#include "gui/scoring/Court.h"
+#include "gui/scoring/EditEvent.h"
+#include "gui/scoring/TEvent.h"
+#include "gui/scoring/TShotFromDialog.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/ProgramSettings.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::scoring::Court;
+using courtlog::scoring::EditEvent;
+using courtlog::scoring::TEvent;
+using courtlog::scoring::TShotFromDialog;
+
+namespace {
+
+const QString kIdle = QStringLiteral("Brenvik Basketball Courtlog");
+
+// Hawks against Owls, five on court each, saved to a file of its own.
+struct ShotAndUndo : ::testing::Test {
+    QTemporaryDir dir;
+    Game game;
+    std::string path;
+    std::unique_ptr<Court> court;
+
+    void SetUp() override {
+        freshHooks();
+        ui::programSettings().setDefaults();
+        ui::appState().autoSave = true;
+        TShotFromDialog::teamOrientation(true) = 0;
+        TShotFromDialog::teamOrientation(false) = 0;
+        game.home = teamWithLineup("Hawks", 7);
+        game.visitor = teamWithLineup("Owls", 7);
+        game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
+        game.homeName = "Hawks";
+        game.visitorName = "Owls";
+        path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("game.gam"))).toStdString();
+        ASSERT_TRUE(game.save(path));
+    }
+    void TearDown() override {
+        ui::programSettings().setDefaults();
+        TShotFromDialog::teamOrientation(true) = 0;
+        TShotFromDialog::teamOrientation(false) = 0;
+    }
+
+    void open() {
+        court = std::make_unique<Court>(nullptr, game, ui::programSettings().league);
+        court->show();
+    }
+    QPushButton* player(bool home, int slot) {
+        const std::string name = std::string(home ? "home" : "visitor") + "Slot" + std::to_string(slot) + "Button";
+        return control<QPushButton>(court.get(), name.c_str());
+    }
+    void play(bool home, int slot, const char* choiceButton) {
+        const std::string choice = choiceButton;
+        whenModal<TEvent>([choice](TEvent* dialog) { click(dialog, choice.c_str()); });
+        QTest::mouseClick(player(home, slot), Qt::LeftButton);
+    }
+    void undo() { QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier); }
+    void redo() { QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
+    void redoY() { QTest::keyClick(court.get(), Qt::Key_Y, Qt::ControlModifier); }
+
+    Game saved() const {
+        Game onDisk;
+        EXPECT_TRUE(onDisk.load(path));
+        onDisk.recomputeScores();
+        return onDisk;
+    }
+    // Personal fouls of a roster player, counted by the core from the file.
+    int savedFouls(bool home, int index) const {
+        return scoring::teamSheetFigures(saved(), home).rows[static_cast<std::size_t>(index)].personalFouls;
+    }
+};
+
+struct OrientationCase {
+    int orientation;
+    QPoint click;  // where upright (30, 120) shows on the picture
+};
+
+}  // namespace
+
+TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
+    ASSERT_TRUE(ui::programSettings().promptForShot);
+    open();
+    const OrientationCase cases[] = {{0, {30, 120}}, {90, {79, 30}}, {180, {88, 79}}, {270, {120, 88}}};
+    int shots = 0;
+    for (const OrientationCase& c : cases) {
+        SCOPED_TRACE(c.orientation);
+        TShotFromDialog::teamOrientation(true) = c.orientation;
+        int shownOrientation = -1;
+        whenModal<TShotFromDialog>([&](TShotFromDialog* dialog) {
+            shownOrientation = dialog->orientation();
+            QTest::mouseClick(dialog, Qt::LeftButton, {}, c.click + QPoint(0, TShotFromDialog::kButtonRowHeight));
+        });
+        play(true, 1, "shotMissed2MissedButton");
+        ASSERT_TRUE(processUntil([&] { return game.homeEventCount() == shots + 1; }));
+        ++shots;
+        EXPECT_EQ(shownOrientation, c.orientation);
+        const PlayEvent stored = saved().homeEvents.back();
+        EXPECT_EQ(stored.shotResult, TwoPointMissed);
+        EXPECT_EQ(stored.shotX, 30);
+        EXPECT_EQ(stored.shotY, 120);
+        EXPECT_EQ(court->windowTitle(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
+        QTest::keyClick(court.get(), Qt::Key_Escape);
+    }
+
+    // The visitors keep their own (upright) court; closing without a click
+    // keeps the starting spot of a three.
+    int visitorOrientation = -1;
+    whenModal<TShotFromDialog>([&](TShotFromDialog* dialog) {
+        visitorOrientation = dialog->orientation();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    play(false, 2, "shotMade3PointerButton");
+    ASSERT_TRUE(processUntil([&] { return game.visitorEventCount() == 1; }));
+    EXPECT_EQ(visitorOrientation, 0);
+    EXPECT_EQ(saved().visitorEvents[0].shotX, 57);
+    EXPECT_EQ(saved().visitorEvents[0].shotY, 77);
+    EXPECT_EQ(saved().visitorScore, 3);
+
+    // A free throw asks nothing; with the prompt off a two keeps (57, 47).
+    QTest::keyClick(court.get(), Qt::Key_Escape);
+    play(true, 2, "shotMadeFreeThrowButton");
+    ui::programSettings().promptForShot = false;
+    play(true, 3, "shotMade2PointerButton");
+    ASSERT_EQ(saved().homeEventCount(), 6);
+    EXPECT_EQ(saved().homeEvents[5].shotX, 57);
+    EXPECT_EQ(saved().homeEvents[5].shotY, 47);
+    EXPECT_EQ(saved().homeScore, 3);
+}
+
+TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
+    ui::programSettings().promptForShot = false;
+    open();
+    play(true, 1, "shotMade3PointerButton");                 // home three, assist pending
+    QTest::mouseClick(player(true, 2), Qt::LeftButton);      // the assist
+    click(court.get(), "visitorTimeOutButton");              // a visitor time out
+    play(false, 3, "foulDefensiveButton");                   // a visitor foul
+    ASSERT_EQ(saved().homeEventCount(), 2);
+    ASSERT_EQ(saved().visitorEventCount(), 2);
+    EXPECT_EQ(court->model().teamFigures(false).teamFouls, 1);
+
+    undo();  // the foul
+    EXPECT_EQ(saved().visitorEventCount(), 1);
+    EXPECT_EQ(savedFouls(false, 2), 0);
+    EXPECT_EQ(court->model().teamFigures(false).teamFouls, 0);
+    undo();  // the time out
+    EXPECT_EQ(saved().visitorEventCount(), 0);
+    EXPECT_EQ(court->model().teamFigures(false).fullTimeOutsLeft, 4);
+    undo();  // the assist
+    ASSERT_EQ(saved().homeEventCount(), 1);
+    EXPECT_EQ(saved().homeEvents[0].kind, Shot);
+    undo();  // the three
+    EXPECT_EQ(saved().homeEventCount(), 0);
+    EXPECT_EQ(saved().homeScore, 0);
+    EXPECT_EQ(court->model().game().homeScore, 0);
+    undo();  // nothing older than the console
+    EXPECT_EQ(saved().homeEventCount(), 0);
+
+    redo();  // the three again
+    EXPECT_EQ(saved().homeScore, 3);
+    EXPECT_EQ(court->model().teamFigures(true).score, 3);
+    redoY();  // the assist
+    ASSERT_EQ(saved().homeEventCount(), 2);
+    EXPECT_EQ(saved().homeEvents[1].kind, Assist);
+    EXPECT_EQ(saved().homeEvents[1].player.name, "Hawks Player 2");
+    redo();  // the time out
+    ASSERT_EQ(saved().visitorEventCount(), 1);
+    EXPECT_EQ(saved().visitorEvents[0].kind, TimeOut);
+
+    // A new play ends the way back.
+    play(false, 1, "otherJumpBallButton");
+    redo();
+    ASSERT_EQ(saved().visitorEventCount(), 2);
+    EXPECT_EQ(saved().visitorEvents[1].kind, JumpBall);
+    EXPECT_EQ(savedFouls(false, 2), 0);
+}
+
+TEST_F(ShotAndUndo, UndoClearsPromptsAndPassesOverEditedPlays) {
+    ui::programSettings().promptForShot = false;
+    open();
+    play(true, 4, "foulOffensiveButton");
+    play(true, 1, "shotMissed2MissedButton");
+    EXPECT_EQ(court->windowTitle(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
+    undo();
+    EXPECT_EQ(court->windowTitle(), kIdle);
+    EXPECT_FALSE(court->model().pending().rebound);
+    // A click now opens the event dialog instead of answering a rebound.
+    play(false, 2, "otherStealButton");
+    EXPECT_EQ(saved().visitorEvents.back().kind, Steal);
+    QTest::keyClick(court.get(), Qt::Key_Escape);
+
+    // The steal is changed into a blocked shot in the event editor: Ctrl+Z
+    // leaves it (the editor is its correction) and takes the foul before it.
+    whenModal<EditEvent>([](EditEvent* editor) {
+        auto* kinds = control<QComboBox>(editor, "eventTypeList");
+        kinds->setFocus();
+        QTest::keyClick(kinds, Qt::Key_Home);
+        for (int i = 0; i < BlockedShot; ++i) QTest::keyClick(kinds, Qt::Key_Down);
+        click(editor, "okButton");
+    });
+    click(court.get(), "editVisitorEventsButton");
+    ASSERT_EQ(saved().visitorEvents.back().kind, BlockedShot);
+    undo();
+    EXPECT_EQ(saved().visitorEventCount(), 1);
+    EXPECT_EQ(saved().homeEventCount(), 0);
+    EXPECT_EQ(savedFouls(true, 3), 0);
+
+    // The Cancel Action button names both keys.
+    const QString tip = control<QPushButton>(court.get(), "cancelActionButton")->toolTip();
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Shift+Z")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Y")));
+}
