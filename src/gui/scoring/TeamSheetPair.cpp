@@ -89,8 +89,20 @@ void TeamSheetPair::layoutSheets() {
     if (!area_ || !home_ || !visitor_) return;
     const int width = area_->width();
     const int height = area_->height();
-    home_->setGeometry(0, 0, width / 2, height);
-    visitor_->setGeometry(width / 2, 0, width - width / 2, height);
+    int sheetWidth = width / 2;
+    if (reservedMiddle_ > 0) {
+        const int scrollBar = home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_);
+        const int besideConsole = (width - reservedMiddle_) / 2;
+        // Smaller than this the figures no longer read well; then the sheets
+        // keep their halves and the console covers one of them instead.
+        const int narrowest = sheet::kWidth * 3 / 5 + scrollBar;
+        if (besideConsole < sheetWidth && besideConsole >= narrowest) sheetWidth = besideConsole;
+    }
+    const bool besideConsole = sheetWidth < width / 2;
+    home_->setFitToWidth(besideConsole);
+    visitor_->setFitToWidth(besideConsole);
+    home_->setGeometry(0, 0, sheetWidth, height);
+    visitor_->setGeometry(width - sheetWidth, 0, sheetWidth, height);
 }
 
 void TeamSheetPair::makeRoomForForms() {
@@ -133,14 +145,14 @@ std::vector<CoveredArea> TeamSheetPair::coveredAreas() const {
         if (!window || !window->isVisible()) continue;
         const QPoint viewOrigin = window->viewport()->mapToGlobal(QPoint(0, 0));
         const QRect view(viewOrigin, window->viewport()->size());
-        const QPoint origin = viewOrigin - QPoint(window->horizontalScrollBar()->value(),
-                                                  window->verticalScrollBar()->value());
+        // Form coordinates, as drawn (scrolled, and smaller on a narrow sheet).
+        const auto onScreen = [&](const QRect& formRect) { return window->toView(formRect).translated(viewOrigin); };
         const int rows = static_cast<int>(window->figures().rows.size());
-        areas.push_back({QRect(origin, sheet::size(rows)).intersected(view), kFormWeight});
+        areas.push_back({onScreen(QRect(QPoint(0, 0), sheet::size(rows))).intersected(view), kFormWeight});
         for (int row = 0; row < rows; ++row) {
-            const QRect name(origin + QPoint(0, sheet::rowTop(row)), QSize(sheet::kFoulLeft, sheet::kRowHeight));
-            const QRect figures(origin + QPoint(sheet::kPeriodBlockLeft, sheet::rowTop(row)),
-                                QSize(sheet::kWidth - sheet::kPeriodBlockLeft, sheet::kRowHeight));
+            const QRect name = onScreen(QRect(0, sheet::rowTop(row), sheet::kFoulLeft, sheet::kRowHeight));
+            const QRect figures = onScreen(QRect(sheet::kPeriodBlockLeft, sheet::rowTop(row),
+                                                 sheet::kWidth - sheet::kPeriodBlockLeft, sheet::kRowHeight));
             // Rows scrolled out of view are not the console's doing.
             if (!view.intersects(name) && !view.intersects(figures)) continue;
             areas.push_back({name.intersected(view), kRowWeight, group});
@@ -169,7 +181,6 @@ void TeamSheetPair::placeConsole(QWidget* console) {
         console->resize(size);
         console->move(clampedTo(available, size + decoration, keptConsolePlace()->topLeft()));
     } else {
-        const std::vector<CoveredArea> areas = coveredAreas();
         const QRect around = mainWindow ? mainWindow->frameGeometry() : available;
         // Placed again (after the main window grew), it starts from the size
         // it came with, not from one it was shrunk to.
@@ -178,6 +189,11 @@ void TeamSheetPair::placeConsole(QWidget* console) {
         QSize smallest = console->minimumSizeHint();
         if (!smallest.isValid()) smallest = full;
         smallest = smallest.expandedTo(console->minimumSize()).boundedTo(full);
+        // Room between the sheets for the console at its smallest, so both
+        // forms can stay in view beside it.
+        reservedMiddle_ = smallest.width() + decoration.width();
+        layoutSheets();
+        const std::vector<CoveredArea> areas = coveredAreas();
 
         // The console keeps its size unless a smaller one loses fewer rows.
         QSize chosenSize = full;

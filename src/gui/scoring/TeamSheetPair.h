@@ -17,7 +17,9 @@ namespace courtlog::scoring {
 
 // The two team sheets of a game in progress: home over the left half of the
 // main window's client area, visitor over the right half, following the
-// area's size. They live as long as this object (the game being scored).
+// area's size. Where the halves leave no room for the console beside both
+// forms (a laptop screen), the sheets keep to the left and right edges with
+// their forms drawn smaller, and the console sits between them. They live as long as this object (the game being scored).
 // A main window too small to show both forms is maximised for the game and
 // restored afterwards.
 class TeamSheetPair : public QObject {
@@ -66,6 +68,9 @@ protected:
 private:
     void layoutSheets();
     void makeRoomForForms();
+    // Width kept free between the sheets for the console; 0 lays the sheets
+    // over the two halves.
+    int reservedMiddle_ = 0;
 
     QPointer<QWidget> area_;
     QPointer<TeamWindow> home_;

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "core/records/Game.h"
 #include "gui/ui/AppState.h"
@@ -92,13 +93,40 @@ bool TeamWindow::logoIsStale() const {
 }
 
 QPoint TeamWindow::formOrigin() const {
-    return viewport()->geometry().topLeft() - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const double scale = formScale();
+    return viewport()->geometry().topLeft() -
+           QPoint(qRound(horizontalScrollBar()->value() * scale), qRound(verticalScrollBar()->value() * scale));
+}
+
+void TeamWindow::setFitToWidth(bool on) {
+    if (fitToWidth_ == on) return;
+    fitToWidth_ = on;
+    updateScrollRange(static_cast<int>(figures().rows.size()));
+    viewport()->update();
+}
+
+double TeamWindow::formScale() const {
+    if (!fitToWidth_) return 1.0;
+    const int width = viewport()->width();
+    const int formWidth = sheet::size(0).width();
+    return width > 0 && width < formWidth ? static_cast<double>(width) / formWidth : 1.0;
+}
+
+QRect TeamWindow::toView(const QRect& formRect) const {
+    const double scale = formScale();
+    const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPointF topLeft = (QPointF(formRect.topLeft()) - scroll) * scale;
+    return QRectF(topLeft, QSizeF(formRect.size()) * scale).toAlignedRect();
 }
 
 void TeamWindow::updateScrollRange(int rowCount) {
     const QSize form = sheet::size(rowCount);
-    const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, form.width() - view.width()));
+    // Ranges and steps are in form units, which a scaled form fits more of.
+    const double scale = formScale();
+    const QSize view(static_cast<int>(std::ceil(viewport()->width() / scale)),
+                     static_cast<int>(std::ceil(viewport()->height() / scale)));
+    // A form drawn smaller fits its width exactly.
+    horizontalScrollBar()->setRange(0, scale < 1.0 ? 0 : std::max(0, form.width() - view.width()));
     verticalScrollBar()->setRange(0, std::max(kMinimumScrollDown, form.height() - view.height()));
     horizontalScrollBar()->setPageStep(std::max(kScrollStep, view.width()));
     verticalScrollBar()->setPageStep(std::max(kScrollStep, view.height()));
@@ -111,7 +139,16 @@ void TeamWindow::paintEvent(QPaintEvent*) {
     updateScrollRange(static_cast<int>(shown.rows.size()));
     if (!game()) return;
     QPainter painter(viewport());
-    paintTeamSheet(painter, viewport()->rect(), shown, logo_,
+    const double scale = formScale();
+    QRect target = viewport()->rect();
+    if (scale < 1.0) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(scale, scale);
+        target = QRect(0, 0, static_cast<int>(target.width() / scale) + 1,
+                       static_cast<int>(target.height() / scale) + 1);
+    }
+    paintTeamSheet(painter, target, shown, logo_,
                    QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
 }
 

@@ -47,6 +47,15 @@ public:
     // scrolled), for keeping the console off its figures.
     QPoint formOrigin() const;
 
+    // With fit to width on, a sheet narrower than the form draws the form
+    // smaller so that every column shows (beside the console on a laptop
+    // screen); off, a narrow sheet scrolls across. formScale() is 1 at full
+    // size.
+    void setFitToWidth(bool on);
+    double formScale() const;
+    // Form coordinates (as the painter lays them out) on the viewport.
+    QRect toView(const QRect& formRect) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -62,6 +71,7 @@ private:
     int logoFade_ = 0;
     int logoLayout_ = 0;
     bool logoLoaded_ = false;
+    bool fitToWidth_ = false;
     SheetLogo logo_;
 };
 

@@ -99,11 +99,16 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
         ASSERT_TRUE(home && visitor);
         const QRect screen = window->screen()->availableGeometry();
         if (screen.width() >= 1366 && screen.height() >= 738) {
-            // The main window grew to show both forms whole, side by side.
-            EXPECT_GE(home->viewport()->width(), sheet::kWidth + 1);
-            EXPECT_GE(visitor->viewport()->width(), sheet::kWidth + 1);
+            // Both forms show every column, drawn no smaller than three
+            // fifths, and stay wholly left and right of the console.
+            for (TeamWindow* sheetWindow : {home, visitor}) {
+                EXPECT_GE(sheetWindow->formScale(), 0.6);
+                EXPECT_LE(sheetWindow->toView(QRect(0, 0, sheet::kWidth, 10)).width(),
+                          sheetWindow->viewport()->width());
+                EXPECT_EQ(sheetWindow->horizontalScrollBar()->maximum(), 0);
+            }
             // The console is on the screen, leaves the menu bar free, and
-            // hides the rows of one sheet at most: a whole sheet stays in view.
+            // hides no row of either sheet.
             const QRect consoleFrame = console->frameGeometry();
             // The frame of a console not yet shown is estimated from the main
             // window's; its borders may differ by a few pixels.
@@ -116,12 +121,13 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
                 const QPoint origin = sheetWindow->viewport()->mapToGlobal(QPoint(0, 0));
                 // The text of the rows; a window border over the form's outer
                 // rule hides nothing.
-                const QRect rows = QRect(origin + QPoint(0, sheet::rowTop(0)),
-                                         QSize(sheet::kWidth, sheet::rowTop(12) - sheet::rowTop(0)))
-                                       .adjusted(2, 0, -2, 0);
+                const QRect rows =
+                    sheetWindow->toView(QRect(0, sheet::rowTop(0), sheet::kWidth, sheet::rowTop(12) - sheet::rowTop(0)))
+                        .translated(origin)
+                        .adjusted(2, 0, -2, 0);
                 if (!consoleFrame.intersects(rows)) ++wholeSheets;
             }
-            EXPECT_GE(wholeSheets, 1);
+            EXPECT_EQ(wholeSheets, 2);
         }
         if (const QByteArray path = qgetenv("COURTLOG_SCREENSHOT"); !path.isEmpty())
             window->screen()->grabWindow(0).save(QString::fromLocal8Bit(path));

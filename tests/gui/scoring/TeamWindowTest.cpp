@@ -185,6 +185,36 @@ TEST(TeamWindow, MissingLogoLeavesTheSheetComplete) {
     EXPECT_TRUE(cellShows(image, sheet::figureCell(1, true, 4), QStringLiteral("3")));
 }
 
+TEST(TeamWindow, BesideTheConsoleANarrowSheetDrawsTheWholeFormSmaller) {
+    Game game = gameOf(12, 2);
+    TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
+    window.setGame(&game);
+    window.resize(380, 500);
+    window.setFitToWidth(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const double scale = window.formScale();
+    EXPECT_NEAR(scale, window.viewport()->width() / double(sheet::size(0).width()), 1e-9);
+    EXPECT_LT(scale, 1.0);
+    // Every column is in view: nothing to scroll across.
+    EXPECT_EQ(window.horizontalScrollBar()->maximum(), 0);
+    const QRect lastColumn = window.toView(sheet::figureCell(0, true, 4));
+    EXPECT_LE(lastColumn.right(), window.viewport()->width());
+
+    // The form's right-hand rule is drawn where the smaller form ends.
+    const QImage image = viewImage(window);
+    const QRect rowRule = window.toView(QRect(0, sheet::rowTop(1), sheet::kWidth, 1));
+    int dark = 0;
+    for (int x = rowRule.left() + 2; x < rowRule.right() - 2; ++x)
+        if (image.pixelColor(x, rowRule.top()).lightness() < 160) ++dark;
+    EXPECT_GT(dark, rowRule.width() / 2);
+
+    // Off again, the same window scrolls across at full size.
+    window.setFitToWidth(false);
+    EXPECT_EQ(window.formScale(), 1.0);
+    EXPECT_GT(window.horizontalScrollBar()->maximum(), 0);
+}
+
 TEST(TeamWindow, LongRosterScrollsInStepsOfTwelve) {
     Game game = gameOf(30, 2);
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
@@ -382,8 +412,12 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
         ASSERT_NE(console, nullptr);
         auto* home = main.area->findChild<TeamWindow*>(QStringLiteral("homeSheet"));
         auto* visitor = main.area->findChild<TeamWindow*>(QStringLiteral("visitorSheet"));
+        // Home at the left edge, visitor at the right, equally wide: the
+        // halves, or narrower with the console between them.
         sheetsDuringGame = home && visitor && home->isVisible() && visitor->isVisible() &&
-                           home->geometry().width() == main.area->width() / 2;
+                           home->geometry().left() == 0 &&
+                           visitor->geometry().right() == main.area->width() - 1 &&
+                           home->width() == visitor->width() && home->width() <= main.area->width() / 2;
         ASSERT_TRUE(sheetsDuringGame);
 
         // The home player in slot 1 (the first on the roster) makes a free throw.
