@@ -1,5 +1,7 @@
 #include "cli/CommandLineTool.h"
 
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,28 +13,16 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
+using namespace courtlog;
 using namespace courtlog::cli;
 using nlohmann::json;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using clitest::CliRun;
 
-CliRun run(std::vector<std::string> args) {
-    args.insert(args.begin(), "courtlog");
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = runCommandLine(static_cast<int>(args.size()), argv.data());
-    return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
-}
+CliRun run(std::vector<std::string> args) { return clitest::runCli(std::move(args)); }
 
 std::string readFile(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CliTestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -16,22 +18,11 @@ using stattest::Folder;
 using stattest::GameBuilder;
 using stattest::play;
 
-struct StatsRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using StatsRun = clitest::CliRun;
 
 StatsRun stats(std::vector<std::string> args) {
-    args.insert(args.begin(), {"courtlog", "stats"});
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = cli::runCommandLine(static_cast<int>(args.size()), argv.data());
-    StatsRun r{status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
-    return r;
+    args.insert(args.begin(), "stats");
+    return clitest::runCli(std::move(args));
 }
 
 // A small season: Hawks-Owls, Owls-Lynx, Lynx-Hawks, and one damaged file.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CliTestSupport.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,20 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct SummaryRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using SummaryRun = clitest::CliRun;
 
 SummaryRun summary(std::vector<std::string> args) {
-    args.insert(args.begin(), {"courtlog", "summary"});
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = cli::runCommandLine(static_cast<int>(argv.size()), argv.data());
-    return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
+    args.insert(args.begin(), "summary");
+    return clitest::runCli(std::move(args));
 }
 
 struct SummaryVerb : testing::Test {
