@@ -193,7 +193,7 @@ void Court::buildRows() {
     auto* stop = button(QStringLiteral("Stop &Game"), QStringLiteral("stopGameButton"), [this] { stopGame(); });
     auto* help = button(QStringLiteral("&Help"), QStringLiteral("helpButton"), [this] {
         ui::playSoundEffect(ui::SoundClick);
-        ui::openHelpContents(this);
+        ui::openHelpTopic(this, QStringLiteral("game-console.html"));
     });
     auto* cancel =
         button(QStringLiteral("Ca&ncel Action"), QStringLiteral("cancelActionButton"), [this] { cancelAction(); });

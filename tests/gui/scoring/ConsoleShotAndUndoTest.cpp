@@ -16,6 +16,7 @@
 #include "gui/scoring/TEvent.h"
 #include "gui/scoring/TShotFromDialog.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/Help.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
@@ -224,4 +225,20 @@ TEST_F(ShotAndUndo, UndoClearsPromptsAndPassesOverEditedPlays) {
     EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z")));
     EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Shift+Z")));
     EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Y")));
+}
+
+TEST_F(ShotAndUndo, HelpOpensTheConsolePageThatNamesTheUndoKeys) {
+    open();
+    ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
+    ui::testing::recordHelpInstead(true);
+    click(court.get(), "helpButton");
+    const QUrl shown = ui::testing::lastHelpUrl();
+    ui::testing::recordHelpInstead(false);
+    ui::testing::setHelpFolders({});
+    EXPECT_EQ(shown.fileName(), QStringLiteral("game-console.html"));
+
+    QFile page(QStringLiteral(COURTLOG_RESOURCES "/help/game-console.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    for (const char* key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Y"}) EXPECT_TRUE(text.contains(QLatin1String(key))) << key;
 }
