@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,17 @@ inline CliRun runCli(std::vector<std::string> args) {
     const int status = cli::runCommandLine(static_cast<int>(args.size()), argv.data());
     CliRun r{status, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
     return r;
+}
+
+// A whole file's bytes, or "" when it cannot be read.
+inline std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFile(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
 }
 
 }  // namespace courtlog::clitest

@@ -24,15 +24,8 @@ using clitest::CliRun;
 
 CliRun run(std::vector<std::string> args) { return clitest::runCli(std::move(args)); }
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-}
+using clitest::readFile;
+using clitest::writeFile;
 
 class CommandLineTool : public testing::Test {
 protected:

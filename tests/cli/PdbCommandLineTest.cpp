@@ -24,15 +24,8 @@ using clitest::CliRun;
 
 CliRun run(std::vector<std::string> args) { return clitest::runCli(std::move(args)); }
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using clitest::readFile;
+using clitest::writeFile;
 
 // The events as the handheld gives them back: each number of the event as a signed byte.
 json asSignedBytes(json events) {

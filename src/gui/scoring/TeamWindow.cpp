@@ -8,6 +8,7 @@
 
 #include "core/records/Game.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::scoring {
@@ -20,24 +21,6 @@ ui::PictureLayout pictureLayout(int logoLayout) {
         case 2: return ui::PictureLayout::Center;
         default: return ui::PictureLayout::Tile;
     }
-}
-
-// Pictures with a colour table fade through the table; true-colour ones get
-// the same brightening pixel by pixel, so a logo never sits at full strength
-// behind the figures just because of how its file was saved.
-QImage fadedLogo(const ui::Picture& picture, int percent) {
-    if (picture.isNull() || picture.hasColorTable()) return picture.faded(percent).image();
-    const int amount = ui::fadeAmount(percent);
-    if (amount == 0) return picture.image();
-    QImage image = picture.image().convertToFormat(QImage::Format_ARGB32);
-    auto brighten = [amount](int value) { return std::clamp(value + amount, 0, 255); };
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgba(brighten(qRed(line[x])), brighten(qGreen(line[x])), brighten(qBlue(line[x])),
-                            qAlpha(line[x]));
-    }
-    return image;
 }
 
 }  // namespace
@@ -80,7 +63,9 @@ void TeamWindow::loadLogo() {
     logoFade_ = team.logoFade;
     logoLayout_ = team.logoLayout;
     logo_.layout = pictureLayout(logoLayout_);
-    logo_.image = fadedLogo(ui::Picture::loadFile(logoFile_), logoFade_);
+    // Found as the team editor finds it (beside the team file, the shipped
+    // default built in) and faded the same way.
+    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordText(team.fileName)).faded(logoFade_).image();
 }
 
 bool TeamWindow::logoIsStale() const {
