@@ -9,7 +9,7 @@
 
 #include "gui/app/LeagueOptions.h"
 #include "core/records/Game.h"
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 
 using namespace courtlog;
 

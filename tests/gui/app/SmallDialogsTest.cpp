@@ -14,7 +14,7 @@
 #include "gui/ui/PickTeam.h"
 #include "gui/ui/TGetQuantityDialog.h"
 #include "core/records/Game.h"
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::app;

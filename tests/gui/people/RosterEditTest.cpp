@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/people/RosterEdit.h"
 
 using namespace courtlog;

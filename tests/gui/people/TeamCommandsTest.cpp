@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/people/RosterEdit.h"

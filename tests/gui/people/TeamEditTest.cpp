@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/people/RosterEdit.h"
 #include "gui/people/TLogoStatic.h"
 #include "gui/people/TeamEdit.h"

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/SheetFigures.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/EventEditing.h"

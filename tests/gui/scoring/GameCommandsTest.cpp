@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "core/records/Game.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/ui/CalendarDialog.h"
 #include "gui/people/TeamEdit.h"
 #include "core/records/Game.h"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/records/Game.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/GameEdit.h"

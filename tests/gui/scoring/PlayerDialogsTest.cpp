@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "gui/scoring/AddPlayer.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/scoring/PlayChoice.h"
 #include "gui/scoring/TEvent.h"
 

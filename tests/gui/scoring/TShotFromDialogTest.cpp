@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/scoring/ShotSpot.h"
 #include "gui/scoring/TShotFromDialog.h"
 

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../ui/DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "gui/scoring/GameCommands.h"

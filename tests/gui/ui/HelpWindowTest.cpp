@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "gui/people/RosterEdit.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/HelpWindow.h"

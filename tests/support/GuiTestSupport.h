@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "RecordBuilders.h"
 #include "core/records/Team.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
@@ -115,26 +116,9 @@ void whenModal(std::function<void(D*)> action, const char* objectName = nullptr)
     timer->start(5);
 }
 
-inline Player player(const std::string& name, int number, int position = 1, int slot = 0) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.position = static_cast<std::int16_t>(position);
-    p.courtSlot = static_cast<std::int16_t>(slot);
-    return p;
-}
-
-// A team of n players whose first five hold the slots 1..5.
-inline Team teamWithLineup(const std::string& name, int n) {
-    Team team;
-    team.name = name;
-    team.coach = "Coach " + name;
-    team.assistant = "Assistant " + name;
-    for (int i = 0; i < n; ++i)
-        team.addPlayer(player(name + " Player " + std::to_string(i + 1), i + 3, 1 + i % 3, i < 5 ? i + 1 : 0),
-                       PersonalInfo::blank());
-    return team;
-}
+// The shared record builders, under the names these tests have always used.
+using courtlog::testing::player;
+inline Team teamWithLineup(const std::string& name, int n) { return courtlog::testing::team(name, n); }
 
 inline std::vector<QString> messageTexts() {
     std::vector<QString> texts;

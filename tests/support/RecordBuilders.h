@@ -1,0 +1,186 @@
+#pragma once
+
+// The one set of record builders for every test, core and GUI alike:
+// players, plays, teams and games in a line each, plus a scratch folder and
+// whole-file reads and writes. Standard C++ and GoogleTest only.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "core/records/Team.h"
+
+namespace courtlog::testing {
+
+// A roster entry. slot 1..5 puts him in the starting lineup.
+inline Player player(const std::string& name, int number = 4, int position = 1, int slot = 0) {
+    Player p;
+    p.name = name;
+    p.number = static_cast<std::int16_t>(number);
+    p.position = static_cast<std::int16_t>(position);
+    p.courtSlot = static_cast<std::int16_t>(slot);
+    return p;
+}
+
+// A play by the named player; detail goes to the sub-kind field its kind
+// uses (shot result, foul kind, technical kind, rebound, goal tend, turnover).
+inline PlayEvent play(const std::string& who, int kind, int detail = 0, int period = 0, int number = 4) {
+    PlayEvent e;
+    e.player.name = who;
+    e.player.number = static_cast<std::int16_t>(number);
+    e.kind = static_cast<std::int16_t>(kind);
+    const auto d = static_cast<std::int16_t>(detail);
+    switch (kind) {
+        case Shot: e.shotResult = d; break;
+        case Foul: e.foulKind = d; break;
+        case TechnicalFoul: e.technicalKind = d; break;
+        case Rebound: e.reboundKind = d; break;
+        case GoalTend: e.goalTendKind = d; break;
+        case Turnover: e.turnoverKind = d; break;
+        default: break;
+    }
+    e.period = static_cast<std::int16_t>(period);
+    return e;
+}
+
+// A shot with its spot on the upright court.
+inline PlayEvent shot(const std::string& who, int result, int x, int y, int period = 0, int number = 4) {
+    PlayEvent e = play(who, Shot, result, period, number);
+    e.shotX = static_cast<std::int16_t>(x);
+    e.shotY = static_cast<std::int16_t>(y);
+    return e;
+}
+
+// A time out (full, or 20 seconds with shortTimeOut) in period.
+inline PlayEvent timeOut(int period = 0, bool shortTimeOut = false) {
+    PlayEvent e;
+    e.player.number = 0;
+    e.kind = static_cast<std::int16_t>(shortTimeOut ? ShortTimeOut : TimeOut);
+    e.period = static_cast<std::int16_t>(period);
+    return e;
+}
+
+// A team of n players "<name> Player 1".. whose first five hold slots 1..5,
+// numbers 3, 4, ... and positions cycling Guard, Center, Forward.
+inline Team team(const std::string& name, int n = 5) {
+    Team t;
+    t.name = name;
+    t.coach = "Coach " + name;
+    t.assistant = "Assistant " + name;
+    for (int i = 0; i < n; ++i)
+        t.addPlayer(player(name + " Player " + std::to_string(i + 1), i + 3, 1 + i % 3, i < 5 ? i + 1 : 0),
+                    PersonalInfo::blank());
+    return t;
+}
+
+// A team holding exactly the players given, with blank personal information.
+inline Team team(const std::string& name, std::initializer_list<Player> players) {
+    Team t;
+    t.name = name;
+    for (const Player& p : players) t.addPlayer(p, PersonalInfo::blank());
+    return t;
+}
+
+// A game between two teams as they sit inside a game (no personal
+// information), names copied into the information block, dated 3/14/2024.
+inline Game game(const Team& home, const Team& visitor, bool halves = false) {
+    Game g(halves);
+    g.home.assignFrom(home);
+    g.home.name = home.name;
+    g.home.coach = home.coach;
+    g.home.assistant = home.assistant;
+    g.home.logoFile = home.logoFile;
+    g.visitor.assignFrom(visitor);
+    g.visitor.name = visitor.name;
+    g.visitor.coach = visitor.coach;
+    g.visitor.assistant = visitor.assistant;
+    g.visitor.logoFile = visitor.logoFile;
+    g.homeName = home.name;
+    g.visitorName = visitor.name;
+    g.year = 2024;
+    g.month = 3;
+    g.day = 14;
+    g.season = 2024;
+    g.isNew = 0;
+    return g;
+}
+
+// Two teams of five made by team(), with the plays given for each side.
+inline Game game(const std::string& home, const std::string& visitor, std::initializer_list<PlayEvent> homePlays = {},
+                 std::initializer_list<PlayEvent> visitorPlays = {}, bool halves = false) {
+    Game g = game(team(home), team(visitor), halves);
+    for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
+    for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
+    g.recomputeScores();
+    return g;
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A fresh folder, removed with everything in it when the test ends.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "courtlog-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+    // Names in the folder, hidden ones included.
+    std::vector<std::string> names() const {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            result.push_back(entry.path().filename().string());
+        return result;
+    }
+
+    // Writes the game's bytes straight to name (no safe save: fast for
+    // tests that make many games) and gives its path.
+    std::string saveGame(const Game& g, const std::string& name) const {
+        const std::string path = file(name);
+        writeBytes(path, g.toBytes());
+        return path;
+    }
+    std::string saveTeam(const Team& t, const std::string& name) const {
+        const std::string path = file(name);
+        writeBytes(path, t.toBytes());
+        return path;
+    }
+
+private:
+    std::string path_;
+};
+
+}  // namespace courtlog::testing
