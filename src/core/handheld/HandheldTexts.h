@@ -17,7 +17,7 @@ enum class PalmUserPurpose { Install, TeamImport, GameImport };
 enum class DesktopFileKind { Team, Game };
 
 // Where the Palm desktop folder is set, named in every message about it.
-inline constexpr const char* kHandheldFoldersPlace = "Options > Handheld Folders...";
+inline constexpr const char* kHandheldFoldersPlace = "Options > Handheld Folders";
 
 // No usable Palm desktop folder: none set and no ~/Palm, or the one set is
 // gone (configured names it).

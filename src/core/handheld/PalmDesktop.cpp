@@ -33,9 +33,13 @@ std::optional<PalmDesktop> PalmDesktop::find(const std::string& configured, cons
         return std::nullopt;
     }
     if (home.empty()) return std::nullopt;
-    const std::string fallback = (fs::path(home) / kDefaultFolderName).string();
+    const std::string fallback = defaultFolder(home);
     if (isDirectory(fallback)) return PalmDesktop(fallback);
     return std::nullopt;
+}
+
+std::string PalmDesktop::defaultFolder(const std::string& home) {
+    return (fs::path(home) / kDefaultFolderName).string();
 }
 
 std::vector<std::string> PalmDesktop::users() const {
@@ -103,7 +107,7 @@ HandheldOutcome PalmDesktop::addUser(const std::string& name) const {
         return HandheldOutcome::failure({problem, "Add Palm User", MessageIcon::Exclamation});
     ReversibleWrites writes;
     std::string reason;
-    if (writes.makeFolder(userFolder(name), &reason) && writes.makeFolder(installFolder(name), &reason) &&
+    if (writes.makeFolder(folder_, &reason) && writes.makeFolder(userFolder(name), &reason) && writes.makeFolder(installFolder(name), &reason) &&
         writes.makeFolder(backupFolder(name), &reason)) {
         writes.commit();
         return HandheldOutcome::success();

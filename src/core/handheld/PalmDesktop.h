@@ -25,6 +25,8 @@ public:
     // is set, home/Palm when it exists. nullopt when there is none (the one
     // set is gone, or none is set and home/Palm does not exist).
     static std::optional<PalmDesktop> find(const std::string& configured, const std::string& home);
+    // home/Palm.
+    static std::string defaultFolder(const std::string& home);
 
     explicit PalmDesktop(std::string folder) : folder_(std::move(folder)) {}
     const std::string& folder() const { return folder_; }
@@ -50,8 +52,10 @@ public:
 
     // Why name cannot be a new Palm user here, or an empty text.
     std::string newUserProblem(const std::string& name) const;
-    // Makes the user's folder with Install/ and Backup/ in it; on failure
-    // nothing of it is left and the message says why.
+    // Makes the user's folder with Install/ and Backup/ in it, and the Palm
+    // desktop folder itself when it is not there yet (a first user in the
+    // default folder); on failure nothing of it is left and the message
+    // says why.
     HandheldOutcome addUser(const std::string& name) const;
 
 private:

@@ -108,7 +108,7 @@ TEST(PalmUserChoice, WithoutAPalmFolderSaysWhereToSetIt) {
     ScratchFolder scratch;
     const PalmUserChoice none = PalmUserChoice::start("", scratch.path(), PalmUserPurpose::Install);
     EXPECT_EQ(none.step, Step::NoDesktop);
-    EXPECT_NE(none.message.text.find("Options > Handheld Folders..."), std::string::npos) << none.message.text;
+    EXPECT_NE(none.message.text.find("Options > Handheld Folders"), std::string::npos) << none.message.text;
     EXPECT_EQ(none.message.icon, MessageIcon::Information);
 
     const PalmUserChoice gone = PalmUserChoice::start(scratch.file("gone"), scratch.path(), PalmUserPurpose::Install);
@@ -155,6 +155,13 @@ INSTANTIATE_TEST_SUITE_P(
                       NewUserCase{"line break", "an\nn", "A Palm user's name can't hold"},
                       NewUserCase{"too long", std::string(255, 'x'), "A Palm user's name can have at most 254"}),
     courtlog::testing::CaseNamer{});
+
+TEST(PalmDesktop, AFirstUserMakesTheDefaultFolder) {
+    ScratchFolder scratch;
+    const PalmDesktop desktop(PalmDesktop::defaultFolder(scratch.path()));
+    ASSERT_TRUE(desktop.addUser("Ann"));
+    EXPECT_EQ(PalmDesktop::find("", scratch.path())->users(), std::vector<std::string>{"Ann"});
+}
 
 TEST(PalmDesktop, ImportsStartInTheUsersBackupFolder) {
     ScratchFolder scratch;
