@@ -83,6 +83,7 @@ private:
 
 TEST_F(HandheldCommands, OneUserGetsTheFileInstalledWithoutBeingAsked) {
     addUsers({"Ann"});
+    fs::remove(palm + "/Ann/Install");  // made for the file
     courtlog::testing::writeFile(scratch.file("start/Extra.pdb"), "database bytes");
     answerFile(scratch.file("start/Extra.pdb"));
     NoUserListExpected noList;
