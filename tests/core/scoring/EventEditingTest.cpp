@@ -207,9 +207,7 @@ TEST_P(DeletingAPlay, MarksItAndPurgesTheList) {
 const DeleteCase kDeleteCases[] = {
     {"TheChosenRow", {Shot, Foul, Steal}, 1, true, {Shot, Steal}},
     {"WithPlaysAnUpdateMarked", {Shot, NoEvent, Steal}, 2, true, {Shot}},
-    {"TheOnlyPlay", {Foul}, 0, true, {}},
     {"RowPastTheEnd", {Shot, NoEvent}, 2, false, {Shot, NoEvent}},
-    {"NoRowChosen", {Shot}, -1, false, {Shot}},
 };
 
 INSTANTIATE_TEST_SUITE_P(EventEditing, DeletingAPlay, ::testing::ValuesIn(kDeleteCases),
@@ -267,8 +265,6 @@ const SessionCase kSessionCases[] = {
      0, 0},
     {"DeleteTheThree", [](EventEditSession& s) { EXPECT_TRUE(s.remove(0)); }, false,
      "Hawks plays edited (0 updated, 1 deleted)", {Foul, Shot}, 2, 1},
-    {"NoEventLeavesOnClose", [](EventEditSession& s) { EXPECT_TRUE(s.update(1, {-1, NoEvent, -1, 0}).updated); },
-     false, "Hawks plays edited (1 updated, 0 deleted)", {Shot, Shot}, 5, 1},
     {"TwoIntoAMissAndADelete",
      [](EventEditSession& s) {
          EXPECT_TRUE(s.update(2, {2, Shot, TwoPointMissed, 0}).askShotPoint);

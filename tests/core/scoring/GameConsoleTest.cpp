@@ -240,7 +240,7 @@ namespace {
 // the undo stack, and the scorekeeper is told why.
 struct RefusalCase {
     const char* what;
-    std::function<void(Game&, LeagueOptions&, GameConsole&)> setUp;
+    std::function<void(Game&, GameConsole&)> setUp;
     std::function<ChangeOutcome(GameConsole&)> act;
     const char* message;
     const char* caption;
@@ -257,7 +257,7 @@ struct Refusals : ::testing::TestWithParam<RefusalCase> {
 
 TEST_P(Refusals, LeaveTheGameAndTheUndoStackAndSayWhy) {
     const RefusalCase& c = GetParam();
-    c.setUp(game, league, console);
+    c.setUp(game, console);
     const auto bytes = game.toBytes();
     const std::string lastChange = console.undoDescription();
     const ChangeOutcome outcome = c.act(console);
@@ -272,7 +272,7 @@ TEST_P(Refusals, LeaveTheGameAndTheUndoStackAndSayWhy) {
 void fillList(std::vector<PlayEvent>& list) { list.resize(std::numeric_limits<std::int16_t>::max()); }
 
 const RefusalCase kRefusals[] = {
-    {"PlayOnAFullList", [](Game& g, LeagueOptions&, GameConsole&) { fillList(g.homeEvents); },
+    {"PlayOnAFullList", [](Game& g, GameConsole&) { fillList(g.homeEvents); },
      [](GameConsole& c) { return c.recordPlay(true, 1, choice("&2-Pointer"), kDefaultTwoPointSpot); },
      "The play was not recorded: Hawks already has 32767 plays, the most a game file can hold.", "Play Not Recorded",
      // No assist is asked for a play that was not stored.
@@ -280,16 +280,8 @@ const RefusalCase kRefusals[] = {
          EXPECT_FALSE(c.pending().assist);
          EXPECT_EQ(c.title(), GameConsole::kIdleTitle);
      }},
-    {"AnswerOnAFullList",
-     [](Game& g, LeagueOptions&, GameConsole& c) {
-         ASSERT_TRUE(c.recordPlay(true, 1, choice("2&-Missed"), kDefaultTwoPointSpot));
-         fillList(g.visitorEvents);
-     },
-     [](GameConsole& c) { return static_cast<ChangeOutcome>(c.clickPlayer(false, 2)); },
-     "The play was not recorded: Owls already has 32767 plays, the most a game file can hold.", "Play Not Recorded",
-     [](const GameConsole& c) { EXPECT_TRUE(c.pending().rebound); }},
     {"FouledOutSubstitute",
-     [](Game& g, LeagueOptions&, GameConsole& c) {
+     [](Game& g, GameConsole& c) {
          for (int i = 0; i < 5; ++i) g.homeEvents.push_back(courtlog::testing::play("H6", Foul, DefensiveFoul, 0, 6));
          c.chooseBenchPlayer(true, 5);
      },
@@ -297,16 +289,8 @@ const RefusalCase kRefusals[] = {
      "#6 H6 has fouled out and cannot come back in.", "Substitution",
      // The question is over all the same.
      [](const GameConsole& c) { EXPECT_FALSE(c.pending().homeSubstitution); }},
-    {"NoFullTimeOutLeft", [](Game&, LeagueOptions& l, GameConsole&) { l.fullTimeOuts = 0; },
-     [](GameConsole& c) { return c.takeTimeOut(false, false); }, "No Time Outs Remaining!", "No Time Outs"},
-    {"NoShortTimeOutLeft", [](Game&, LeagueOptions& l, GameConsole&) { l.shortTimeOuts = 0; },
-     [](GameConsole& c) { return c.takeTimeOut(true, true); }, "No 20 - Second Time Outs Remaining!",
-     "No 20 Second Time Outs"},
-    {"EmptySlot", [](Game& g, LeagueOptions&, GameConsole&) { g.home.players[0].courtSlot = 0; },
-     [](GameConsole& c) { return c.recordPlay(true, 1, choice("&Assist"), {}); },
-     "There is no player in that place on the court.", "Play Not Recorded"},
     // Nothing below the first period: no change, nothing to say.
-    {"PeriodDownAtTheStart", [](Game&, LeagueOptions&, GameConsole&) {},
+    {"PeriodDownAtTheStart", [](Game&, GameConsole&) {},
      [](GameConsole& c) { return c.periodDown(); }, "", ""},
 };
 
