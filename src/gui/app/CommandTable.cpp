@@ -8,6 +8,7 @@
 #include "gui/handheld/PocketPcCommands.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Printing.h"
@@ -92,7 +93,7 @@ const std::vector<MenuItem>& commandTable() {
 
             // Each analysis viewer exists at most once.
             menu("&Statistics", "statisticsMenu"),
-            command(CmStatistics, "&Player and Team Statistics...", route<unbuilt::statisticsCommand>,
+            command(CmStatistics, "&Player and Team Statistics...", route<stats::statisticsCommand>,
                     [] { return !ui::appState().statsViewerOpen; }),
             command(CmBoxScore, "&Box Score...", route<unbuilt::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),

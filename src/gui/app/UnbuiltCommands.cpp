@@ -23,9 +23,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
     tellNotYetAvailable(owner, QStringLiteral("Printing blank score sheets"));
 }
 
-void statisticsCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
-}
 void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 

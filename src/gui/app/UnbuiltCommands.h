@@ -21,7 +21,6 @@ void printGameCommand(QWidget* owner);
 void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
-void statisticsCommand(QWidget* owner);
 void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
