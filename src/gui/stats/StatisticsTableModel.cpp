@@ -43,8 +43,10 @@ QVariant StatisticsTableModel::headerData(int section, Qt::Orientation orientati
     const auto column = static_cast<std::size_t>(section);
     if (role == Qt::DisplayRole) return QString::fromLatin1(viewerColumns()[column].heading);
     if (role == Qt::TextAlignmentRole) {
+        // A heading longer than its column takes a second line.
         const bool left = viewerColumns()[column].alignment == CellAlignment::Left;
-        return QVariant::fromValue(Qt::Alignment((left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter));
+        return static_cast<int>((left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter) |
+               static_cast<int>(Qt::TextWordWrap);
     }
     return {};
 }

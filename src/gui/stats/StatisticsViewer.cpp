@@ -70,14 +70,21 @@ StatisticsViewer::StatisticsViewer(QWidget* parent, courtlog::stats::StatisticsS
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
+    // The widths are those of a small dialog font: the list uses one, and
+    // headings longer than their column wrap onto a second line.
+    QFont listFont = table_->font();
+    listFont.setPointSizeF(std::min<qreal>(listFont.pointSizeF(), 8.0));
+    table_->setFont(listFont);
     table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 6);
     // Sorting is the core's: a click reorders the set, the model shows it.
     table_->setSortingEnabled(false);
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setMinimumSectionSize(8);
+    header->setFont(listFont);
+    header->setMinimumHeight(2 * QFontMetrics(listFont).lineSpacing() + 6);
     const auto& widths = ui::programSettings().statColumnWidths;
     for (std::size_t column = 0; column < kViewerColumnCount; ++column)
         header->resizeSection(static_cast<int>(column), std::max(widths[column], 8));
