@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "CaseNames.h"
 #include "StatTestGames.h"
 #include "core/stats/Stat.h"
 
@@ -35,7 +36,7 @@ const StatLine& totalsOf(const Stat& stat) {
 //   c.gam  Ravens (home) vs Miners, the Hawks do not play
 //   bad.gam  not a game file
 // Both the Miners and the Ravens have a player called "Sam".
-class StatOverFiles : public testing::Test {
+class StatOverFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         GameBuilder a("Hawks", "Miners");
@@ -92,7 +93,9 @@ struct ModeCase {
     std::int32_t totalsGp, totalsPp, totalsTp;
 };
 
-class StatModes : public StatOverFiles, public testing::WithParamInterface<ModeCase> {};
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.what; }
+
+class StatModes : public StatOverFiles, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(StatModes, ReadTheMatchingSidesOnly) {
     const ModeCase& c = GetParam();
@@ -108,7 +111,7 @@ TEST_P(StatModes, ReadTheMatchingSidesOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StatModes,
-    testing::Values(
+    ::testing::Values(
         // Hawks play in a and b; c and the damaged file are skipped. Periods:
         // a's last home play is in period 3 (4), b's in period 5 (6).
         ModeCase{"team",
@@ -149,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                  3 + 6 + 4 + 1,
                  (2 + 3 + 1) + (3 + 2) + (2 + 3)},
         ModeCase{"a team that never plays", "Pilots", false, false, {{"TEAM TOTALS", ""}}, 0, 0, 0},
-        ModeCase{"opponents of a team that never plays", "Pilots", false, true, {{"TEAM TOTALS", ""}}, 0, 0, 0}));
+        ModeCase{"opponents of a team that never plays", "Pilots", false, true, {{"TEAM TOTALS", ""}}, 0, 0, 0}),
+    courtlog::testing::NameFromWhat());
 
 TEST_F(StatOverFiles, TeamModeCountsPlaysRosterPeriodsAndGames) {
     const Stat stat = computed("Hawks", false, false);
