@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 
 #include <filesystem>
 #include <fstream>
@@ -20,19 +20,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using SummaryRun = clitest::CliRun;
+using courtlog::testing::CliRun;
 
-SummaryRun summary(std::vector<std::string> args) {
+CliRun summary(std::vector<std::string> args) {
     args.insert(args.begin(), "summary");
-    return clitest::runCli(std::move(args));
+    return courtlog::testing::runCli(std::move(args));
 }
 
-struct SummaryVerb : testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("courtlog-summary-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const char* name) const { return (dir / name).string(); }
-};
+using SummaryVerb = courtlog::testing::CommandLineTest;
 
 }  // namespace
 
@@ -59,7 +54,7 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
     settings.league.bonusAfter = 3;
     ASSERT_TRUE(settings.writeSettings(path("league.ini")));
 
-    const SummaryRun run = summary({path("g.gam"), "--settings", path("league.ini")});
+    const CliRun run = summary({path("g.gam"), "--settings", path("league.ini")});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto doc = nlohmann::json::parse(run.out);
     EXPECT_EQ(doc["currentPeriod"], 2);
@@ -75,7 +70,7 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
 
 TEST_F(SummaryVerb, AGameThatDoesNotLoadFailsWithTheLoadMessage) {
     std::ofstream(path("bad.gam")) << "short";
-    SummaryRun run = summary({path("bad.gam")});
+    CliRun run = summary({path("bad.gam")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Can't load game !"), std::string::npos);
     EXPECT_TRUE(run.out.empty());

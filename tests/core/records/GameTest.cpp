@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/ByteIo.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/ByteIo.h"
 #include "core/records/Team.h"
 

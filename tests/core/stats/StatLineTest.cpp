@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "CaseNames.h"
-#include "StatTestGames.h"
+#include "RecordBuilders.h"
 #include "core/stats/StatLine.h"
 
 namespace courtlog {
 namespace {
 
-using stattest::play;
+using testing::play;
 
 // Every counter of a line by its short key.
 std::map<std::string, std::int32_t> countsOf(const StatLine& line) {
