@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/scoring/ConsoleUndo.h"
 #include "core/scoring/SheetFigures.h"
@@ -7,13 +8,8 @@
 namespace courtlog::scoring {
 namespace {
 
-Player onCourt(const std::string& name, int slot) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(slot + 10);
-    p.courtSlot = static_cast<std::int16_t>(slot);
-    return p;
-}
+// In court slot `slot`, wearing slot + 10.
+Player onCourt(const std::string& name, int slot) { return courtlog::testing::player(name, slot + 10, 0, slot); }
 
 Game twoTeams() {
     Game game;

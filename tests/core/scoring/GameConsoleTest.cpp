@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/scoring/GameConsole.h"
 
@@ -12,11 +13,7 @@ namespace {
 Game twoTeams() {
     Game game;
     for (int i = 1; i <= 7; ++i) {
-        Player h;
-        h.name = "H" + std::to_string(i);
-        h.number = static_cast<std::int16_t>(i);
-        h.position = static_cast<std::int16_t>(1 + i % 3);
-        h.courtSlot = static_cast<std::int16_t>(i <= 5 ? i : 0);
+        Player h = courtlog::testing::player("H" + std::to_string(i), i, 1 + i % 3, i <= 5 ? i : 0);
         Player v = h;
         v.name = "V" + std::to_string(i);
         game.home.addPlayer(h, PersonalInfo::blank());
