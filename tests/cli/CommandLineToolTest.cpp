@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 using namespace courtlog;
 using namespace courtlog::cli;

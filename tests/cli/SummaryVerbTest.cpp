@@ -2,13 +2,11 @@
 
 #include "CliRun.h"
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include "cli/CommandLineTool.h"
 #include "core/records/Codes.h"
@@ -16,7 +14,6 @@
 #include "core/records/Settings.h"
 
 using namespace courtlog;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,16 +33,9 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
     game.halves = 1;
     game.currentPeriod = 2;
     game.home.name = "Hawks";
-    Player alpha;
-    alpha.name = "Alpha";
-    alpha.number = 4;
-    alpha.courtSlot = 3;
+    const Player alpha = courtlog::testing::player("Alpha", 4, 0, 3);
     game.home.addPlayer(alpha, PersonalInfo::blank());
-    PlayEvent foul;
-    foul.player = alpha;
-    foul.kind = Foul;
-    foul.period = 2;
-    game.homeEvents.assign(3, foul);
+    game.homeEvents.assign(3, courtlog::testing::playBy(alpha, Foul, 0, 2));
     ASSERT_TRUE(game.save(path("g.gam")));
 
     Settings settings;

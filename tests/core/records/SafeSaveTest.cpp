@@ -292,19 +292,13 @@ Game bigGame(int variant) {
     Game g;
     g.court = variant == 0 ? "North Hall" : "South Hall";
     for (int i = 0; i < 12; ++i) {
-        Player p;
-        p.name = "Player " + std::to_string(i);
-        p.number = static_cast<std::int16_t>(i);
+        const Player p = testing::player("Player " + std::to_string(i), i, 0);
         g.home.addPlayer(p, {});
         g.visitor.addPlayer(p, {});
     }
     for (int i = 0; i < 1500; ++i) {
-        PlayEvent e;
-        e.player = g.home.players[static_cast<std::size_t>(i % 12)];
-        e.kind = 1;
-        e.shotResult = static_cast<std::int16_t>(1 + (i + variant) % 6);
+        PlayEvent e = testing::playBy(g.home.players[static_cast<std::size_t>(i % 12)], Shot, 1 + (i + variant) % 6, i % 4);
         e.shotX = static_cast<std::int16_t>(i);
-        e.period = static_cast<std::int16_t>(i % 4);
         g.addHomeEvent(e);
         g.addVisitorEvent(e);
     }

@@ -163,10 +163,7 @@ TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
 }
 
 TEST_F(Console, AFouledOutPlayerCannotComeIn) {
-    PlayEvent foul;
-    foul.player = game.home.players[5];
-    foul.kind = Foul;
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(foul);
+    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(courtlog::testing::playBy(game.home.players[5], Foul));
     console.chooseBenchPlayer(true, 5);
     EXPECT_EQ(console.clickPlayer(true, 1), PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[5].courtSlot, 0);
