@@ -8,8 +8,8 @@ using namespace courtlog;
 
 TEST(PlayerEntry, NamesMustBeGivenAndUniqueOnTheTeam) {
     Team team;
-    team.addPlayer(courtlog::testing::player("Jones", 0, 0), PersonalInfo{});
-    team.addPlayer(courtlog::testing::player("Smith", 0, 0), PersonalInfo{});
+    team.addPlayer(courtlog::testing::player("Jones", -1, 0), PersonalInfo{});
+    team.addPlayer(courtlog::testing::player("Smith", -1, 0), PersonalInfo{});
     const struct {
         const char* name;
         int except;
