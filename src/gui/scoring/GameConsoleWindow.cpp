@@ -22,6 +22,7 @@
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/scoring/ShotSpotDialog.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/GameViewer.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Picture.h"
@@ -362,6 +363,7 @@ void GameConsoleWindow::applyLeagueOptions() { changed(true, false); }
 void GameConsoleWindow::changed(bool figures, bool save) {
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
+    if (figures) ui::refreshGameViewers();
     if (save && ui::appState().autoSave) saveGame();
 }
 
