@@ -3,6 +3,7 @@
 #include "gui/app/AboutDialog.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/UnbuiltCommands.h"
+#include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/AppState.h"
@@ -110,7 +111,7 @@ const std::vector<MenuItem>& commandTable() {
             command(
                 CmLeagueOptions, "&League Options", [](MainWindow& w) { w.runLeagueOptions(); }, nullptr,
                 [] { return ui::appState().lastGameInHalves; }),
-            command(CmHtmlOptions, "&HTML Options", route<unbuilt::htmlOptionsCommand>),
+            command(CmHtmlOptions, "&HTML Options", route<output::htmlOptionsCommand>),
             menu("&Wallpaper", "wallpaperMenu"),
             command(CmWallpaperChange, "&Change ...", [](MainWindow& w) { w.changeWallpaper(); }),
             separator(),

@@ -29,8 +29,6 @@ void statisticsCommand(QWidget* owner) {
 void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
-void htmlOptionsCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The HTML options")); }
-
 void palmInstallCompanionCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Palm install"));
 }

@@ -25,9 +25,6 @@ void statisticsCommand(QWidget* owner);
 void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
-// Options > HTML Options
-void htmlOptionsCommand(QWidget* owner);
-
 // PDA Utilities
 void palmInstallCompanionCommand(QWidget* owner);
 void palmInstallOtherCommand(QWidget* owner);

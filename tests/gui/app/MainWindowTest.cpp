@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
@@ -408,6 +409,17 @@ TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The schedule")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
     EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Palm export")));
+}
+
+TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
+    start();
+    QString title;
+    testsupport::whenModal<QDialog>([&title](QDialog* dialog) {
+        title = dialog->windowTitle();
+        testsupport::click(dialog, "cancelButton");
+    }, "htmlOptionsDialog");
+    window->commandAction(CmHtmlOptions)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
