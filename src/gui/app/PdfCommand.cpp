@@ -92,6 +92,12 @@ int runPdfCommandLine(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries this command's own messages; Qt's notes about
+    // the session it runs in (no runtime folder, no sound) are no concern of
+    // a script.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+    });
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(ui::kApplicationName);

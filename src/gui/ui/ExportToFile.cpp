@@ -5,23 +5,23 @@
 
 namespace courtlog::gui::ui {
 
-output::ExportMode askExportMode(QWidget* owner, const QString& path) {
+courtlog::output::ExportMode askExportMode(QWidget* owner, const QString& path) {
     auto ask = [owner, path](const QString& question) {
         return showMessage(owner, question, path, MessageButtons::YesNo, MessageIcon::Question) == ResultYes;
     };
-    output::ExportQuestions questions;
+    courtlog::output::ExportQuestions questions;
     questions.appendToIt = [&] {
         return ask(QStringLiteral("This file already exists.  Would you like to append to it?"));
     };
     questions.overwriteIt = [&] { return ask(QStringLiteral("Overwrite Existing File?")); };
-    return output::chooseExportMode(output::exportFileExists(path.toStdString()), questions);
+    return courtlog::output::chooseExportMode(courtlog::output::exportFileExists(path.toStdString()), questions);
 }
 
-bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(output::ExportMode)>& text) {
-    const output::ExportMode mode = askExportMode(owner, path);
-    if (mode == output::ExportMode::Cancelled) return false;
+bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(courtlog::output::ExportMode)>& text) {
+    const courtlog::output::ExportMode mode = askExportMode(owner, path);
+    if (mode == courtlog::output::ExportMode::Cancelled) return false;
     std::string reason;
-    if (!output::writeExportFile(path.toStdString(), mode, text(mode), &reason)) {
+    if (!courtlog::output::writeExportFile(path.toStdString(), mode, text(mode), &reason)) {
         showFileSaveFailure(owner, path, reason);
         return false;
     }

@@ -29,7 +29,7 @@ int pageTitleLineHeight(QPainter& painter, const QRect& page) {
 }
 
 int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, const QString& title,
-                      const output::ClockReading& today) {
+                      const courtlog::output::ClockReading& today) {
     painter.save();
     const QFont font = titleFont(page);
     painter.setFont(font);
@@ -38,10 +38,10 @@ int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, cons
     const int characterWidth = metrics.averageCharWidth();
     const QRect line(page.left() + 3 * characterWidth, page.top(), page.width() - 6 * characterWidth,
                      metrics.height());
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, fromStd(output::pageNumberText(pageNumber)));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, fromStd(courtlog::output::pageNumberText(pageNumber)));
     painter.drawText(QRect(page.left(), page.top(), page.width(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
                      title);
-    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, fromStd(output::pageDateText(today)));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, fromStd(courtlog::output::pageDateText(today)));
     painter.restore();
     return metrics.height();
 }
@@ -53,7 +53,7 @@ void drawPageFooter(QPainter& painter, const QRect& page, const QString& footLin
     painter.setPen(Qt::black);
     const int height = QFontMetrics(font, painter.device()).height();
     const QRect line(page.left(), page.bottom() + 1 - 2 * height, page.width(), height);
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, fromStd(output::pageFooterText(footLink.toStdString())));
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, fromStd(courtlog::output::pageFooterText(footLink.toStdString())));
     painter.restore();
 }
 

@@ -20,7 +20,7 @@ namespace courtlog::gui::ui {
 // from the right; Arial of one fiftieth of the page's width. Returns the
 // height of its text, so a page can place what follows.
 int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, const QString& title,
-                      const output::ClockReading& today);
+                      const courtlog::output::ClockReading& today);
 
 // The footer: "This page was created using Basketball Courtlog", with ", "
 // and the page foot link when one is set (Options > HTML Options), in

@@ -22,7 +22,7 @@ void TextListingPrintout::fitTo(QPainter& painter, const QRect& page) {
             longest = line.size();
             longestLine = line;
         }
-    const int columns = output::listingColumns(static_cast<std::size_t>(longest), content_.minimumLength,
+    const int columns = courtlog::output::listingColumns(static_cast<std::size_t>(longest), content_.minimumLength,
                                                content_.maximumLength);
     const int characterWidth = std::max(1, page.width() / columns);
     // A font twice as high as the character width, squeezed to exactly that
@@ -36,7 +36,7 @@ void TextListingPrintout::fitTo(QPainter& painter, const QRect& page) {
     // eight characters fit the width.
     auto fits = [&] {
         const QFontMetrics metrics(font_, painter.device());
-        const int margin = 2 * output::kListingIndent * metrics.horizontalAdvance(QLatin1Char('M'));
+        const int margin = 2 * courtlog::output::kListingIndent * metrics.horizontalAdvance(QLatin1Char('M'));
         return metrics.horizontalAdvance(longestLine) + margin <= page.width();
     };
     while (height > 1 && !fits()) font_.setPixelSize(--height);
@@ -73,7 +73,7 @@ void TextListingPrintout::drawPage(QPainter& painter, const QRect& page, int pag
     painter.setFont(font_);
     painter.setPen(Qt::black);
     const QFontMetrics metrics(font_, painter.device());
-    const int left = page.left() + output::kListingIndent * metrics.horizontalAdvance(QLatin1Char('M'));
+    const int left = page.left() + courtlog::output::kListingIndent * metrics.horizontalAdvance(QLatin1Char('M'));
     int top = firstLineTop(painter, page);
     const std::size_t first = paging_->firstLineOf(pageNumber);
     const std::size_t count = paging_->lineCountOn(pageNumber);

@@ -32,7 +32,7 @@ public:
         QImage homeLogo;        // null: none
         QImage visitorLogo;
         QString footLink;       // from the HTML options
-        output::ClockReading today = output::localTimeNow();
+        courtlog::output::ClockReading today = courtlog::output::localTimeNow();
     };
 
     explicit TextListingPrintout(Content content);
@@ -51,7 +51,7 @@ private:
     Content content_;
     QFont font_;
     QRect fittedPage_;
-    std::optional<output::ListingPagination> paging_;
+    std::optional<courtlog::output::ListingPagination> paging_;
 };
 
 }  // namespace courtlog::gui::ui
