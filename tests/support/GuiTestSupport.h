@@ -85,7 +85,10 @@ inline QStringList tabOrder(QWidget* dialog) {
 
 // Lets the event loop run until done() holds (an access key presses its
 // button a moment later, as the button shows itself pressed first). False
-// when it never does.
+// when it never does. This is the way to wait in these tests: QTRY_VERIFY,
+// QTRY_COMPARE and QVERIFY report to QtTest, not to GoogleTest, so a failed
+// one only returns from the function it is in and the test still passes.
+// Wait with EXPECT_TRUE(processUntil(...)) or ASSERT_TRUE(processUntil(...)).
 inline bool processUntil(const std::function<bool()>& done) {
     for (int turn = 0; turn < 400 && !done(); ++turn) QTest::qWait(5);
     return done();
