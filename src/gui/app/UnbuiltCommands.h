@@ -24,7 +24,4 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
-// Options > HTML Options
-void htmlOptionsCommand(QWidget* owner);
-
 }  // namespace courtlog::gui::app::unbuilt
