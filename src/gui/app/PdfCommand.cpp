@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/records/Settings.h"
+#include "gui/app/StatisticsPdf.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -43,7 +44,10 @@ void printUsage(const std::vector<PdfKind>& kinds) {
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
-    static const std::vector<PdfKind> kinds{};
+    static const std::vector<PdfKind> kinds{
+        {"stats", "(--team NAME [--opponents|--combined] | --all) [--fit] GAME...", "the statistics printout",
+         prepareStatisticsPdf},
+    };
     return kinds;
 }
 
