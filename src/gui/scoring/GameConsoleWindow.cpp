@@ -26,6 +26,8 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Picture.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -401,9 +403,10 @@ void GameConsoleWindow::fillBenches() {
 bool GameConsoleWindow::saveGame() {
     Game& game = model_.game();
     std::string error;
-    if (!game.fileName.empty() && game.save(game.fileName, &error)) return true;
-    ui::showMessage(this, QStringLiteral("Can't save game !"), QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok,
-                    ui::MessageIcon::Exclamation);
+    if (game.save(game.fileName, &error)) return true;
+    // Why the file could not be written, as every other save says it.
+    ui::showMessage(this, ui::saveFailureText(QStringLiteral("game"), ui::fromRecordPath(game.fileName), error),
+                    QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
     return false;
 }
 

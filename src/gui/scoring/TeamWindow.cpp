@@ -10,6 +10,7 @@
 
 #include "core/records/Game.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
@@ -67,7 +68,7 @@ void TeamWindow::loadLogo() {
     logo_.layout = pictureLayout(logoLayout_);
     // Found as the team editor finds it (beside the team file, the shipped
     // default built in) and faded the same way.
-    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordText(team.fileName)).faded(logoFade_).image();
+    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordPath(team.fileName)).faded(logoFade_).image();
 }
 
 bool TeamWindow::logoIsStale() const {
