@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/records/Codes.h"
+#include "core/records/FileNames.h"
 #include "core/records/Game.h"
 #include "core/records/JsonForm.h"
 #include "core/records/RosterExport.h"
@@ -41,13 +42,8 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-std::string baseName(const std::string& path) {
-    auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool hasExtension(const std::string& path, std::string_view ext) {
-    std::string name = lower(baseName(path));
+    std::string name = lower(bareFileName(path));
     return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
 }
 

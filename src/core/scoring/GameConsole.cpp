@@ -156,10 +156,7 @@ bool GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, Cour
             break;
         case FollowUp::None: break;
     }
-    if (choice.isFieldGoalAttempt()) {
-        play.shotX = static_cast<std::int16_t>(spot.x);
-        play.shotY = static_cast<std::int16_t>(spot.y);
-    }
+    if (choice.isFieldGoalAttempt()) storeShotSpot(play, spot);
     const bool stored = appendPlay(home, play, true);
     pending_.lastPlayByHome = home;
     if (pending_.steal) {

@@ -269,13 +269,10 @@ bool GameConsoleWindow::recordThroughDialog(bool home, int slot) {
 }
 
 CourtPoint GameConsoleWindow::shotSpotFor(bool home, const PlayChoice& choice) {
-    const CourtPoint start = defaultShotSpot(choice.subKind);
-    if (!ui::programSettings().promptForShot) return start;
+    CourtPoint spot = defaultShotSpot(choice.subKind);
     // Closing the question without a click keeps the starting spot.
-    auto x = static_cast<std::int16_t>(start.x);
-    auto y = static_cast<std::int16_t>(start.y);
-    ShotSpotDialog::askShotSpot(this, x, y, home);
-    return {x, y};
+    if (ui::programSettings().promptForShot) ShotSpotDialog::askShotSpot(this, spot, home);
+    return spot;
 }
 
 void GameConsoleWindow::chooseBench(bool home, int entry) {

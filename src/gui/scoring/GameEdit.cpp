@@ -21,6 +21,7 @@
 #include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -257,7 +258,7 @@ void GameEdit::selectTeam(bool home) {
     chosen.name.clear();
     chosen.coach.clear();
     chosen.assistant.clear();
-    chosen.fileName = choice->path.toStdString();
+    chosen.fileName = ui::toRecordPath(choice->path);
     if (!chosen.load()) {
         ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
         return;

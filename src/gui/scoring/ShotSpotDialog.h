@@ -30,7 +30,10 @@ public:
     ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation);
 
     // Asks for a spot for the home or the visiting team, starting from
-    // (x, y). True when a spot was clicked; otherwise (x, y) are unchanged.
+    // spot. True when a spot was clicked; otherwise spot is unchanged.
+    static bool askShotSpot(QWidget* parent, CourtPoint& spot, bool home);
+    // The same for a spot kept in a play's two 16-bit fields, read and
+    // stored as the core converts them.
     static bool askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home);
 
     // Each team's orientation, kept for the whole run of the program.
