@@ -33,7 +33,7 @@ using json = nlohmann::ordered_json;
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// Larger than any team, game or settings file this program writes.
+// Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
 
 std::string lower(std::string_view s) {
@@ -119,15 +119,9 @@ bool writeGameFile(const json& doc, const std::string& path, std::string& error)
 }
 
 bool readSettingsFile(const std::string& path, json& out, std::string& error) {
-    std::string reason;
-    auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
-    if (!bytes) {
-        error = "Can't read settings ! " + path + (reason.empty() ? "" : ": " + reason);
-        return false;
-    }
     Settings settings;
     settings.setDefaults();
-    settings.parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!settings.readSettings(path, &error)) return false;
     out = settingsToJson(settings);
     return true;
 }

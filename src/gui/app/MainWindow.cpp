@@ -123,9 +123,7 @@ void MainWindow::loadStartupWallpaper() {
 
 void MainWindow::applyWallpaperLayout() {
     const int layout = ui::programSettings().wallpaperLayout;
-    area_->setLayoutMode(layout == 1   ? ui::PictureLayout::Tile
-                         : layout == 2 ? ui::PictureLayout::Center
-                                       : ui::PictureLayout::Fit);
+    area_->setLayoutMode(pictureLayoutOf(layout));
 }
 
 void MainWindow::setWallpaperLayout(int layout) {
