@@ -34,18 +34,6 @@ bool ShotSpotDialog::askShotSpot(QWidget* parent, CourtPoint& spot, bool home) {
     return true;
 }
 
-bool ShotSpotDialog::askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home) {
-    PlayEvent play;
-    play.shotX = x;
-    play.shotY = y;
-    CourtPoint spot = shotSpotOf(play);
-    if (!askShotSpot(parent, spot, home)) return false;
-    storeShotSpot(play, spot);
-    x = play.shotX;
-    y = play.shotY;
-    return true;
-}
-
 ShotSpotDialog::ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation)
     : CourtlogDialog(parent), point_(point), orientation_(orientation) {
     setObjectName(QStringLiteral("shotFromDialog"));

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPoint>
-#include <cstdint>
 #include <optional>
 
 #include "core/scoring/ShotSpot.h"
@@ -32,9 +31,6 @@ public:
     // Asks for a spot for the home or the visiting team, starting from
     // spot. True when a spot was clicked; otherwise spot is unchanged.
     static bool askShotSpot(QWidget* parent, CourtPoint& spot, bool home);
-    // The same for a spot kept in a play's two 16-bit fields, read and
-    // stored as the core converts them.
-    static bool askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home);
 
     // Each team's orientation, kept for the whole run of the program.
     static int& teamOrientation(bool home);
