@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/records/Schedule.h"
+
+namespace courtlog::output {
+
+// The printed schedule's line for one entry:
+// "%10s %5s %s - %s %s %s %s" from the date ("%02d/%02d/%04d", month first),
+// the time ("%02d:%02d"), the kind text, the home name, "vs" when both team
+// names are there, the visitor name and "at <court>" when there is a court;
+// then " - Note:" and the note when there is one.
+std::string schedulePrintLine(const ScheduleEntry& entry);
+
+// Every entry's line, in list order.
+std::vector<std::string> schedulePrintLines(const Schedule& schedule);
+
+// The length of the longest line (0 for none): the printout sizes its font
+// so that this many characters and six more fit across the page.
+std::size_t longestLineLength(const std::vector<std::string>& lines);
+
+}  // namespace courtlog::output
