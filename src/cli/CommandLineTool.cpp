@@ -1,5 +1,7 @@
 #include "cli/CommandLineTool.h"
 
+#include "core/ProgramInfo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -29,8 +31,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr const char* kProgramTitle = "Brenvik Basketball Courtlog";
-constexpr const char* kVersion = "2.3";
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 // Larger than any team, game or settings file this program writes.
@@ -299,7 +299,7 @@ struct Verb {
 const std::vector<Verb>& verbs();
 
 void printUsage(std::ostream& out) {
-    out << kProgramTitle << " " << kVersion << "\n\nUsage:\n";
+    out << kProgramTitle << " " << kProgramVersion << "\n\nUsage:\n";
     for (const Verb& v : verbs()) {
         std::string line = std::string("  courtlog ") + v.name + (*v.arguments ? " " : "") + v.arguments;
         out << line << std::string(line.size() < 32 ? 32 - line.size() : 1, ' ') << v.summary << "\n";
@@ -343,7 +343,7 @@ int runHelp(const std::vector<std::string>&) {
 }
 
 int runVersion(const std::vector<std::string>&) {
-    std::cout << kProgramTitle << " " << kVersion << "\n" << std::flush;
+    std::cout << kProgramTitle << " " << kProgramVersion << "\n" << std::flush;
     return 0;
 }
 

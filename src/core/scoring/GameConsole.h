@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ProgramInfo.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 #include "core/scoring/ConsoleFigures.h"
@@ -40,7 +41,7 @@ struct PendingPrompts {
 // only shows figures() and forwards clicks here.
 class GameConsole {
 public:
-    static constexpr const char* kIdleTitle = "Brenvik Basketball Courtlog";
+    static constexpr const char* kIdleTitle = kProgramTitle;
 
     // Recomputes the scores; nothing pending, sides as in the table.
     GameConsole(Game& game, const LeagueOptions& league);

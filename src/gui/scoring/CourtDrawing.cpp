@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtDrawing.h"
 
 #include <QFont>
@@ -8,7 +10,7 @@
 #include "gui/ui/Picture.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -136,4 +138,4 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     painter.restore();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

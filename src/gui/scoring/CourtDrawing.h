@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QPointF>
 #include <QRect>
 
@@ -8,7 +10,7 @@
 
 class QPainter;
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // Everything the court area of the console shows: the figures of both
 // teams, the pending prompts and which side each team plays on.
@@ -37,4 +39,4 @@ inline constexpr int kPlayerButtonHeight = 24;
 // court buttons.
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/EditEvent.h"
 
 #include <QComboBox>
@@ -8,13 +10,13 @@
 
 #include "core/records/Game.h"
 #include "core/scoring/EventEditing.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 #include "core/records/Codes.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -149,7 +151,7 @@ bool EditEvent::updateSelectedEvent() {
         ui::showMessage(this, QStringLiteral("Do you want to update the shot point?"),
                         QStringLiteral("Update Shot Point?"), ui::MessageButtons::YesNo,
                         ui::MessageIcon::Question) == ui::ResultYes)
-        TShotFromDialog::askShotSpot(this, event.shotX, event.shotY, home_);
+        ShotSpotDialog::askShotSpot(this, event.shotX, event.shotY, home_);
     fillEventList();
     clearSelections();
     return true;
@@ -186,4 +188,4 @@ void EditEvent::done(int result) {
     CourtlogDialog::done(result);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include "gui/ui/CourtlogDialog.h"
 
 class QComboBox;
@@ -10,7 +12,7 @@ class Team;
 struct PlayEvent;
 }  // namespace courtlog
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Edit Events": corrects one team's recorded plays in place: player, kind,
 // sub-kind and period of a play, its shot spot, or deletes it. Every change
@@ -50,4 +52,4 @@ private:
     QComboBox* periodList_ = nullptr;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

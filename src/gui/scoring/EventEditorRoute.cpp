@@ -1,9 +1,11 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/EventEditorRoute.h"
 
 #include "core/records/Game.h"
 #include "gui/scoring/EditEvent.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 bool editEvents(QWidget* parent, Game& game, bool home) {
     EditEvent editor(parent, game, home);
@@ -12,4 +14,4 @@ bool editEvents(QWidget* parent, Game& game, bool home) {
     return editor.changedPlays();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -7,7 +7,7 @@
 #include <deque>
 #include <functional>
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -166,4 +166,4 @@ const FileDialogOptions& lastFileDialogOptions() { return hooks().lastOptions; }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 struct FileChoice {
     QString path;
@@ -41,4 +41,4 @@ void queueFileAnswer(std::optional<FileChoice> answer);
 const FileDialogOptions& lastFileDialogOptions();
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -8,7 +8,7 @@
 #include "gui/ui/Picture.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::gui::scoring;
 
 namespace {
 
@@ -73,7 +73,7 @@ TEST(ScoreDisplay, DrawsThreeDigitPicturesWithLeadingZeros) {
         painter.end();
         const int digits[3] = {value / 100, value / 10 % 10, value % 10};
         for (int i = 0; i < 3; ++i) {
-            const QImage digit = ui::Picture::resource(1000 + digits[i]).image().convertToFormat(QImage::Format_RGB32);
+            const QImage digit = gui::ui::Picture::resource(1000 + digits[i]).image().convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(digit.isNull());
             EXPECT_EQ(image.copy(i * 20, 0, 20, 36), digit) << value << " digit " << i;
         }

@@ -12,12 +12,12 @@
 #include "core/scoring/SheetFigures.h"
 #include "gui/scoring/EditEvent.h"
 #include "gui/scoring/EventEditorRoute.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::EditEvent;
-using courtlog::scoring::TShotFromDialog;
+using courtlog::gui::scoring::EditEvent;
+using courtlog::gui::scoring::ShotSpotDialog;
 
 namespace {
 
@@ -187,7 +187,7 @@ TEST(EditEvent, DeletingAThreeLowersTheScoreAtOnce) {
     click(&editor, "deleteEventButton");
     click(&editor, "updateEventButton");
     EXPECT_EQ(game.homeEventCount(), 4);
-    EXPECT_TRUE(ui::testing::shownMessages().empty());
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
     click(&editor, "cancelButton");
     Game loaded = savedAndLoaded(game, dir);
     EXPECT_EQ(loaded.homeScore, 2);
@@ -206,9 +206,9 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     choose(editor, "eventTypeList", Foul);
     choose(editor, "subTypeList", OffensiveFoul);
     click(&editor, "updateEventButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Select a Player to update this event."));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Update Event"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Select a Player to update this event."));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Event"));
     EXPECT_EQ(game.homeEvents[5].kind, ShortTimeOut);
     choose(editor, "playerList", 4);
     click(&editor, "updateEventButton");
@@ -231,10 +231,10 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
     choose(editor, "eventTypeList", Turnover);
     click(&editor, "okButton");
     EXPECT_TRUE(editor.isVisible());
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text,
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
               QStringLiteral("Select a Sub Type and a Quarter to update this event."));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Exclamation);
     EXPECT_EQ(game.homeEvents[3], before);
     choose(editor, "subTypeList", LostBall);
     choose(editor, "quarterList", 2);
@@ -246,33 +246,33 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
 
 TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
     freshHooks();
-    TShotFromDialog::teamOrientation(false) = 180;
-    TShotFromDialog::teamOrientation(true) = 0;
+    ShotSpotDialog::teamOrientation(false) = 180;
+    ShotSpotDialog::teamOrientation(true) = 0;
     Game game = gameWithPlays();
     EditEvent editor(nullptr, game, false);
     editor.show();
     choose(editor, "subTypeList", TwoPointMissed);
-    ui::testing::queueMessageAnswer(ui::ResultYes);
-    whenModal<TShotFromDialog>([](TShotFromDialog* dialog) {
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    whenModal<ShotSpotDialog>([](ShotSpotDialog* dialog) {
         EXPECT_EQ(dialog->orientation(), 180);  // the visitors' court
         // Upright (57, 47) starts at (61, 152) on the court turned round.
         // (the platform may nudge the pointer by a pixel or two as it moves it).
-        EXPECT_LE((dialog->lastMousePosition() - QPoint(61, 152 + TShotFromDialog::kButtonRowHeight)).manhattanLength(),
+        EXPECT_LE((dialog->lastMousePosition() - QPoint(61, 152 + ShotSpotDialog::kButtonRowHeight)).manhattanLength(),
                   4);
-        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(100, 180 + TShotFromDialog::kButtonRowHeight));
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(100, 180 + ShotSpotDialog::kButtonRowHeight));
     });
     click(&editor, "updateEventButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Do you want to update the shot point?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Update Shot Point?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Question);
-    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Do you want to update the shot point?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Shot Point?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Question);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
     const PlayEvent& e = game.visitorEvents[0];
     EXPECT_EQ(e.shotResult, TwoPointMissed);
     EXPECT_EQ(e.shotX, 18);
     EXPECT_EQ(e.shotY, 19);
     click(&editor, "okButton");
-    TShotFromDialog::teamOrientation(false) = 0;
+    ShotSpotDialog::teamOrientation(false) = 0;
 }
 
 TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
@@ -286,7 +286,7 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
         EXPECT_EQ(control<QComboBox>(editor, "eventList")->itemText(2), QStringLiteral("1st - Time Out"));
         choose(*editor, "eventList", 0);
         choose(*editor, "quarterList", 1);  // the second "1st"
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         click(editor, "updateEventButton");
         choose(*editor, "eventList", 1);
         choose(*editor, "eventTypeList", NoEvent);
@@ -295,7 +295,7 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
                   QStringLiteral("1st  4 - Eagles Player 2, No Event, "));
         click(editor, "cancelButton");
     });
-    result = scoring::editEvents(nullptr, game, true) ? 1 : 0;
+    result = gui::scoring::editEvents(nullptr, game, true) ? 1 : 0;
     EXPECT_EQ(result, 1);
     EXPECT_EQ(game.homeEvents[0].period, 1);
     ASSERT_EQ(game.homeEventCount(), 4);

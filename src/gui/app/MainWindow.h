@@ -5,7 +5,7 @@
 
 #include "gui/app/MainMenu.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 class WallpaperArea;
 
@@ -13,11 +13,11 @@ class WallpaperArea;
 // and the routing of every menu command. While a game is in progress the
 // team sheets are children of its client area.
 
-class TMyWindow : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMyWindow(QWidget* parent = nullptr);
-    ~TMyWindow() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const MainMenu& mainMenu() const { return menu_; }
     QAction* commandAction(int command) const { return menu_.action(command); }
@@ -44,17 +44,20 @@ public:
     void setKeptRect(const QRect& rect) { keptRect_ = rect; }
     bool isMaximizedForSettings() const { return maximized_; }
 
+    // Commands of the command table that belong to the main window itself.
+    void changeWallpaper();
+    void setWallpaperLayout(int layout);
+    void toggleSoundEffects();
+    void runLeagueOptions();
+    void printBlankScoreSheets();
+    void addPlayer();
+    void modifyPlayer();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void changeWallpaper();
-    void setWallpaperLayout(int layout);
-    void toggleSoundEffects();
-    void togglePromptForShot();
-    void runLeagueOptions();
-    void printBlankScoreSheets();
     void rosterChanged();
     void writeSettingsAtExit();
 
@@ -65,4 +68,4 @@ private:
     bool settingsWritten_ = false;
 };
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

@@ -6,12 +6,12 @@
 
 #include "GuiTestSupport.h"
 #include "core/scoring/ShotSpot.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
 using courtlog::scoring::CourtPoint;
-using courtlog::scoring::TShotFromDialog;
+using courtlog::gui::scoring::ShotSpotDialog;
 
 namespace {
 
@@ -22,23 +22,23 @@ struct ShotAnswer {
 };
 
 // Asks for a spot for one side; while the dialog is up, action plays the user.
-ShotAnswer askWith(bool home, std::function<void(TShotFromDialog*)> action, CourtPoint start = {57, 47}) {
+ShotAnswer askWith(bool home, std::function<void(ShotSpotDialog*)> action, CourtPoint start = {57, 47}) {
     ShotAnswer answer;
     answer.x = static_cast<std::int16_t>(start.x);
     answer.y = static_cast<std::int16_t>(start.y);
-    whenModal<TShotFromDialog>(std::move(action));
-    answer.clicked = TShotFromDialog::askShotSpot(nullptr, answer.x, answer.y, home);
+    whenModal<ShotSpotDialog>(std::move(action));
+    answer.clicked = ShotSpotDialog::askShotSpot(nullptr, answer.x, answer.y, home);
     return answer;
 }
 
-void turn(TShotFromDialog* dialog, int times) {
+void turn(ShotSpotDialog* dialog, int times) {
     for (int i = 0; i < times; ++i) click(dialog, "rotateButton");
 }
 
 void resetOrientations() {
-    TShotFromDialog::teamOrientation(true) = 0;
-    TShotFromDialog::teamOrientation(false) = 0;
-    ui::programSettings().league.threePointArc = 1;
+    ShotSpotDialog::teamOrientation(true) = 0;
+    ShotSpotDialog::teamOrientation(false) = 0;
+    gui::ui::programSettings().league.threePointArc = 1;
 }
 
 struct TurnCase {
@@ -50,9 +50,9 @@ struct TurnCase {
 
 }  // namespace
 
-TEST(TShotFromDialog, ClickInEachOrientationStoresTheUprightSpot) {
+TEST(ShotSpotDialog, ClickInEachOrientationStoresTheUprightSpot) {
     freshHooks();
-    const int row = TShotFromDialog::kButtonRowHeight;
+    const int row = ShotSpotDialog::kButtonRowHeight;
     const TurnCase cases[] = {
         {0, {118, 199 + row}, {59, 3 + row}, {59, 150 + row}},
         {1, {199, 118 + row}, {196, 59 + row}, {49, 59 + row}},
@@ -64,7 +64,7 @@ TEST(TShotFromDialog, ClickInEachOrientationStoresTheUprightSpot) {
         resetOrientations();
         for (const QPoint& target : {c.endLine, c.farCourt}) {
             const bool first = target == c.endLine;
-            ShotAnswer answer = askWith(true, [&](TShotFromDialog* dialog) {
+            ShotAnswer answer = askWith(true, [&](ShotSpotDialog* dialog) {
                 EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Shot From ?"));
                 if (first) turn(dialog, c.turns);
                 EXPECT_EQ(dialog->size(), c.client);
@@ -84,20 +84,20 @@ TEST(TShotFromDialog, ClickInEachOrientationStoresTheUprightSpot) {
             }
         }
         // The home team keeps its turn; the visitors still see it upright.
-        EXPECT_EQ(TShotFromDialog::teamOrientation(true), 90 * c.turns);
-        EXPECT_EQ(TShotFromDialog::teamOrientation(false), 0);
+        EXPECT_EQ(ShotSpotDialog::teamOrientation(true), 90 * c.turns);
+        EXPECT_EQ(ShotSpotDialog::teamOrientation(false), 0);
     }
     resetOrientations();
 }
 
-TEST(TShotFromDialog, PointerStartsOnTheSpotAndTheGuideLineIsRed) {
+TEST(ShotSpotDialog, PointerStartsOnTheSpotAndTheGuideLineIsRed) {
     freshHooks();
     resetOrientations();
-    TShotFromDialog::teamOrientation(false) = 270;
-    const int row = TShotFromDialog::kButtonRowHeight;
+    ShotSpotDialog::teamOrientation(false) = 270;
+    const int row = ShotSpotDialog::kButtonRowHeight;
     ShotAnswer answer = askWith(
         false,
-        [&](TShotFromDialog* dialog) {
+        [&](ShotSpotDialog* dialog) {
             // Upright (57, 77) on the court lying with its attacked basket left.
             // (the platform may nudge the pointer by a pixel or two as it moves it).
             EXPECT_LE((dialog->lastMousePosition() - QPoint(77, 118 - 57 + row)).manhattanLength(), 4);
@@ -122,11 +122,11 @@ TEST(TShotFromDialog, PointerStartsOnTheSpotAndTheGuideLineIsRed) {
     resetOrientations();
 }
 
-TEST(TShotFromDialog, OpensWhereItLastClosedAndIgnoresTheButtonRow) {
+TEST(ShotSpotDialog, OpensWhereItLastClosedAndIgnoresTheButtonRow) {
     freshHooks();
     resetOrientations();
     QPoint placed;
-    askWith(true, [&](TShotFromDialog* dialog) {
+    askWith(true, [&](ShotSpotDialog* dialog) {
         dialog->move(140, 90);
         placed = dialog->pos();
         // A click beside the rotate button is not on the court.
@@ -134,35 +134,35 @@ TEST(TShotFromDialog, OpensWhereItLastClosedAndIgnoresTheButtonRow) {
         EXPECT_TRUE(dialog->isVisible());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    ASSERT_TRUE(TShotFromDialog::lastPosition().has_value());
-    EXPECT_EQ(*TShotFromDialog::lastPosition(), placed);
-    askWith(false, [&](TShotFromDialog* dialog) {
+    ASSERT_TRUE(ShotSpotDialog::lastPosition().has_value());
+    EXPECT_EQ(*ShotSpotDialog::lastPosition(), placed);
+    askWith(false, [&](ShotSpotDialog* dialog) {
         EXPECT_EQ(dialog->pos(), placed);
         dialog->reject();
     });
 }
 
-TEST(TShotFromDialog, CourtFollowsTheThreePointArc) {
+TEST(ShotSpotDialog, CourtFollowsTheThreePointArc) {
     freshHooks();
     resetOrientations();
     // The pro corner three runs 22 ft out from the basket: column 59 - 22 * 2.3.
     QImage pro, none;
-    ui::programSettings().league.threePointArc = 2;
-    askWith(true, [&](TShotFromDialog* dialog) {
+    gui::ui::programSettings().league.threePointArc = 2;
+    askWith(true, [&](ShotSpotDialog* dialog) {
         pro = dialog->grab().toImage();
         dialog->reject();
     });
-    ui::programSettings().league.threePointArc = 0;
-    askWith(true, [&](TShotFromDialog* dialog) {
+    gui::ui::programSettings().league.threePointArc = 0;
+    askWith(true, [&](ShotSpotDialog* dialog) {
         none = dialog->grab().toImage();
         dialog->reject();
     });
-    const QPoint corner(8, TShotFromDialog::kButtonRowHeight + 10);
+    const QPoint corner(8, ShotSpotDialog::kButtonRowHeight + 10);
     EXPECT_NE(pro.pixelColor(corner), none.pixelColor(corner));
     if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) {
-        ui::programSettings().league.threePointArc = 1;
+        gui::ui::programSettings().league.threePointArc = 1;
         for (int turns = 0; turns < 2; ++turns)
-            askWith(true, [turns](TShotFromDialog* dialog) {
+            askWith(true, [turns](ShotSpotDialog* dialog) {
                 turn(dialog, turns);
                 dialog->grab().save(QStringLiteral("/tmp/shot-from-%1.png").arg(turns));
                 // Under a real X server, the window as a person sees it.

@@ -1,18 +1,18 @@
-#include "gui/people/TLogoStatic.h"
+#include "gui/people/LogoPreview.h"
 
 #include <QPainter>
 
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TeamLogo.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
-TLogoStatic::TLogoStatic(QWidget* parent) : QWidget(parent) {
+LogoPreview::LogoPreview(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("logoPicture"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void TLogoStatic::loadLogo(const QString& path, int fadePercent) {
+void LogoPreview::loadLogo(const QString& path, int fadePercent) {
     logoPath_ = path.left(260);
     fadePercent_ = fadePercent;
     shown_ = ui::Picture();
@@ -31,11 +31,11 @@ void TLogoStatic::loadLogo(const QString& path, int fadePercent) {
     update();
 }
 
-void TLogoStatic::setFade(int fadePercent) { loadLogo(logoPath_, fadePercent); }
+void LogoPreview::setFade(int fadePercent) { loadLogo(logoPath_, fadePercent); }
 
-QSize TLogoStatic::sizeHint() const { return {134, 62}; }
+QSize LogoPreview::sizeHint() const { return {134, 62}; }
 
-void TLogoStatic::paintEvent(QPaintEvent*) {
+void LogoPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     if (shown_.isNull()) return;
@@ -44,4 +44,4 @@ void TLogoStatic::paintEvent(QPaintEvent*) {
     painter.drawImage(rect(), shown_.image());
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

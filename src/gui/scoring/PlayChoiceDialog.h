@@ -1,18 +1,20 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <optional>
 
 #include "gui/ui/CourtlogDialog.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Event": which play the clicked player made. Each of the 29 choices closes
 // the dialog at once with that choice; Cancel, Escape or the close box
 // return none.
-class TEvent : public ui::CourtlogDialog {
+class PlayChoiceDialog : public ui::CourtlogDialog {
     Q_OBJECT
 public:
-    explicit TEvent(QWidget* parent = nullptr);
+    explicit PlayChoiceDialog(QWidget* parent = nullptr);
 
     // Shows the dialog; the index into playChoices() of the choice made.
     std::optional<int> choose();
@@ -27,4 +29,4 @@ private:
     static constexpr int kChoiceResultBase = 100;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

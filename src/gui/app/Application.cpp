@@ -1,17 +1,18 @@
-#include "gui/app/TMyApp.h"
+#include "gui/app/Application.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 
+#include "core/ProgramInfo.h"
 #include "gui/ui/AppState.h"
-#include "gui/app/TMyWindow.h"
+#include "gui/app/MainWindow.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 namespace {
 
@@ -46,25 +47,25 @@ void resetProgramState(const QString& startDirectory) {
 
 }  // namespace
 
-TMyApp::TMyApp(int& argc, char** argv) : application_(std::make_unique<QApplication>(argc, argv)) {
+Application::Application(int& argc, char** argv) : application_(std::make_unique<QApplication>(argc, argv)) {
     QApplication::setApplicationName(ui::kApplicationName);
-    QApplication::setApplicationVersion(QStringLiteral("2.3"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
 }
 
-TMyApp::~TMyApp() = default;
+Application::~Application() = default;
 
-int TMyApp::run() {
-    std::unique_ptr<TMyWindow> window = initMainWindow();
+int Application::run() {
+    std::unique_ptr<MainWindow> window = initMainWindow();
     window->show();
     return application_->exec();
 }
 
-QRect TMyApp::defaultRect(const QRect& desktop) {
+QRect Application::defaultRect(const QRect& desktop) {
     return QRect(desktop.left() + (desktop.width() - kDefaultWidth) / 2,
                  desktop.top() + (desktop.height() - kDefaultHeight) / 2, kDefaultWidth, kDefaultHeight);
 }
 
-bool TMyApp::liesWithin(const QRect& rect, const QRect& desktop) {
+bool Application::liesWithin(const QRect& rect, const QRect& desktop) {
     // Right and bottom are compared as the first column and row past each
     // rectangle, as they are kept in the settings file.
     return rect.width() > 0 && rect.height() > 0 && rect.left() >= desktop.left() &&
@@ -72,8 +73,8 @@ bool TMyApp::liesWithin(const QRect& rect, const QRect& desktop) {
            rect.top() + rect.height() <= desktop.top() + desktop.height();
 }
 
-std::unique_ptr<TMyWindow> TMyApp::initMainWindow(const StartupOptions& options) {
-    auto window = std::make_unique<TMyWindow>();
+std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& options) {
+    auto window = std::make_unique<MainWindow>();
 
     const QString startDirectory =
         options.startDirectory.isEmpty() ? QDir::currentPath() : QDir(options.startDirectory).absolutePath();
@@ -106,4 +107,4 @@ std::unique_ptr<TMyWindow> TMyApp::initMainWindow(const StartupOptions& options)
     return window;
 }
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

@@ -5,15 +5,15 @@
 
 #include "gui/ui/Picture.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 // The team editor's logo preview: the team's picture with its fade, always
 // stretched over the whole control (the layout only matters on the team
 // sheets, which draw the logo as a background).
-class TLogoStatic : public QWidget {
+class LogoPreview : public QWidget {
     Q_OBJECT
 public:
-    explicit TLogoStatic(QWidget* parent = nullptr);
+    explicit LogoPreview(QWidget* parent = nullptr);
 
     // Loads the picture at path (or its bare file name from the current
     // directory, beside the team file, beside the program or built in, see
@@ -46,4 +46,4 @@ private:
     ui::Picture shown_;
 };
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

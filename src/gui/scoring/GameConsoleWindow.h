@@ -6,6 +6,7 @@
 
 #include "core/scoring/GameConsole.h"
 #include "gui/ui/GameConsoleLink.h"
+#include "gui/scoring/ScoringCoreNames.h"
 
 class QComboBox;
 class QGridLayout;
@@ -19,7 +20,7 @@ class Game;
 struct LeagueOptions;
 }  // namespace courtlog
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 class CourtArea;
 class ScoreDisplay;
@@ -28,10 +29,10 @@ class ScoreDisplay;
 // the period, both benches and the time outs. Every click becomes a change
 // of the game through the console model; the window shows the model and
 // saves the game after each change while Auto Save is on.
-class Court : public QDialog, public ui::GameConsoleLink {
+class GameConsoleWindow : public QDialog, public ui::GameConsoleLink {
     Q_OBJECT
 public:
-    Court(QWidget* parent, Game& game, const LeagueOptions& league);
+    GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league);
 
     GameConsole& model() { return model_; }
 
@@ -105,4 +106,4 @@ private:
     std::function<void()> figuresChanged_;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

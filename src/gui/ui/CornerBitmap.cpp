@@ -1,12 +1,12 @@
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 
 #include <QPainter>
 
 #include "gui/ui/MessageBox.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
-TMyStatic::TMyStatic(QWidget* parent, int resourceId) : QWidget(parent) {
+CornerBitmap::CornerBitmap(QWidget* parent, int resourceId) : QWidget(parent) {
     setObjectName(QStringLiteral("decorativeBitmap"));
     // Drawn unscaled, the control keeps the picture's size in layouts.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -21,36 +21,36 @@ TMyStatic::TMyStatic(QWidget* parent, int resourceId) : QWidget(parent) {
     setPicture(picture);
 }
 
-void TMyStatic::setPicture(const Picture& picture) {
+void CornerBitmap::setPicture(const Picture& picture) {
     picture_ = picture;
     updateGeometry();
     update();
 }
 
-void TMyStatic::setStretch(bool on) {
+void CornerBitmap::setStretch(bool on) {
     stretch_ = on;
     updateSizePolicy();
     update();
 }
 
-void TMyStatic::setTile(bool on) {
+void CornerBitmap::setTile(bool on) {
     tile_ = on;
     updateSizePolicy();
     update();
 }
 
-void TMyStatic::updateSizePolicy() {
+void CornerBitmap::updateSizePolicy() {
     // Stretched or tiled pictures fill whatever room the layout gives.
     const auto policy = stretch_ || tile_ ? QSizePolicy::Expanding : QSizePolicy::Fixed;
     setSizePolicy(policy, policy);
 }
 
-QSize TMyStatic::sizeHint() const {
+QSize CornerBitmap::sizeHint() const {
     if (picture_.isNull()) return {32, 32};
     return {picture_.width(), picture_.height()};
 }
 
-void TMyStatic::paintEvent(QPaintEvent*) {
+void CornerBitmap::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
     if (tile_)
@@ -61,4 +61,4 @@ void TMyStatic::paintEvent(QPaintEvent*) {
         painter.drawImage(QPoint(0, 0), picture_.image());
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -1,4 +1,6 @@
-#include "gui/scoring/Court.h"
+
+#include "gui/scoring/ScoringCoreNames.h"
+#include "gui/scoring/GameConsoleWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,9 +19,10 @@
 #include "gui/scoring/CourtArea.h"
 #include "gui/scoring/EventEditorRoute.h"
 #include "gui/scoring/ScoreDisplay.h"
-#include "gui/scoring/TEvent.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/GameViewer.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Picture.h"
@@ -27,7 +30,7 @@
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -60,7 +63,7 @@ QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
 
 }  // namespace
 
-Court::Court(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league) {
+GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league) {
     setObjectName(QStringLiteral("gameConsole"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -95,7 +98,7 @@ Court::Court(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-void Court::buildTopBand(QGridLayout* grid) {
+void GameConsoleWindow::buildTopBand(QGridLayout* grid) {
     const Game& game = model_.game();
     logos_[kHome] = logoLabel(this, game.home, QStringLiteral("homeLogo"));
     logos_[kVisitor] = logoLabel(this, game.visitor, QStringLiteral("visitorLogo"));
@@ -149,7 +152,7 @@ void Court::buildTopBand(QGridLayout* grid) {
     grid->setColumnStretch(4, 1);
 }
 
-void Court::buildRows() {
+void GameConsoleWindow::buildRows() {
     auto button = [this](const QString& caption, const QString& name, auto action) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
@@ -206,7 +209,7 @@ void Court::buildRows() {
     bottomRow_->addWidget(cancel, 0, 3);
 }
 
-void Court::arrangeSides() {
+void GameConsoleWindow::arrangeSides() {
     const bool swapped = model_.sidesSwapped();
     const int left = swapped ? kVisitor : kHome;
     const int right = swapped ? kHome : kVisitor;
@@ -231,7 +234,7 @@ void Court::arrangeSides() {
 
 // ---- actions ----
 
-void Court::clickPlayer(bool home, int slot) {
+void GameConsoleWindow::clickPlayer(bool home, int slot) {
     switch (model_.clickAction(home, slot)) {
         case PlayerClick::Nothing: return;
         case PlayerClick::Substitution:
@@ -252,9 +255,9 @@ void Court::clickPlayer(bool home, int slot) {
     changed(true, true);
 }
 
-bool Court::recordThroughDialog(bool home, int slot) {
+bool GameConsoleWindow::recordThroughDialog(bool home, int slot) {
     ui::playSoundEffect(ui::SoundClick);
-    TEvent dialog(this);
+    PlayChoiceDialog dialog(this);
     const std::optional<int> chosen = dialog.choose();
     if (!chosen) return false;
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
@@ -264,17 +267,17 @@ bool Court::recordThroughDialog(bool home, int slot) {
     return true;
 }
 
-CourtPoint Court::shotSpotFor(bool home, const PlayChoice& choice) {
+CourtPoint GameConsoleWindow::shotSpotFor(bool home, const PlayChoice& choice) {
     const CourtPoint start = defaultShotSpot(choice.subKind);
     if (!ui::programSettings().promptForShot) return start;
     // Closing the question without a click keeps the starting spot.
     auto x = static_cast<std::int16_t>(start.x);
     auto y = static_cast<std::int16_t>(start.y);
-    TShotFromDialog::askShotSpot(this, x, y, home);
+    ShotSpotDialog::askShotSpot(this, x, y, home);
     return {x, y};
 }
 
-void Court::chooseBench(bool home, int entry) {
+void GameConsoleWindow::chooseBench(bool home, int entry) {
     QComboBox* bench = benches_[side(home)];
     if (entry < 0 || entry >= bench->count()) return;
     ui::playSoundEffect(ui::SoundSubstitution);
@@ -282,7 +285,7 @@ void Court::chooseBench(bool home, int entry) {
     changed(false, false);
 }
 
-void Court::timeOut(bool home, bool shortTimeOut) {
+void GameConsoleWindow::timeOut(bool home, bool shortTimeOut) {
     if (!model_.takeTimeOut(home, shortTimeOut)) {
         if (shortTimeOut)
             ui::showMessage(this, QStringLiteral("No 20 - Second Time Outs Remaining!"),
@@ -296,7 +299,7 @@ void Court::timeOut(bool home, bool shortTimeOut) {
     changed(true, true);
 }
 
-void Court::changePeriod(bool up) {
+void GameConsoleWindow::changePeriod(bool up) {
     ui::playSoundEffect(ui::SoundClick);
     if (up)
         model_.periodUp();
@@ -305,21 +308,21 @@ void Court::changePeriod(bool up) {
     changed(true, true);
 }
 
-void Court::swapSides() {
+void GameConsoleWindow::swapSides() {
     ui::playSoundEffect(ui::SoundClick);
     model_.swapSides();
     arrangeSides();
     changed(false, true);
 }
 
-void Court::cancelAction() {
+void GameConsoleWindow::cancelAction() {
     ui::playSoundEffect(ui::SoundClick);
     model_.cancelAction();
     for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
     changed(false, false);
 }
 
-void Court::undoPlay(bool redo) {
+void GameConsoleWindow::undoPlay(bool redo) {
     ui::playSoundEffect(ui::SoundClick);
     const bool plays = redo ? model_.redoPlay() : model_.undoPlay();
     for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
@@ -327,7 +330,7 @@ void Court::undoPlay(bool redo) {
     changed(plays, plays);
 }
 
-void Court::editEvents(bool home) {
+void GameConsoleWindow::editEvents(bool home) {
     ui::playSoundEffect(ui::SoundClick);
     if (!scoring::editEvents(this, model_.game(), home)) return;
     model_.game().recomputeScores();
@@ -335,7 +338,7 @@ void Court::editEvents(bool home) {
     changed(true, true);
 }
 
-void Court::stopGame() {
+void GameConsoleWindow::stopGame() {
     ui::playSoundEffect(ui::SoundClick);
     const int answer = ui::showMessage(this, QStringLiteral("Save changes to game ?"), QStringLiteral("Save Game ?"),
                                        ui::MessageButtons::YesNoCancel, ui::MessageIcon::Question);
@@ -347,23 +350,24 @@ void Court::stopGame() {
 
 // ---- the shell's calls ----
 
-void Court::refreshPlayerLists() {
+void GameConsoleWindow::refreshPlayerLists() {
     model_.rosterChanged();
     fillBenches();
     changed(true, false);
 }
 
-void Court::applyLeagueOptions() { changed(true, false); }
+void GameConsoleWindow::applyLeagueOptions() { changed(true, false); }
 
 // ---- showing the model ----
 
-void Court::changed(bool figures, bool save) {
+void GameConsoleWindow::changed(bool figures, bool save) {
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
+    if (figures) ui::refreshGameViewers();
     if (save && ui::appState().autoSave) saveGame();
 }
 
-void Court::refresh() {
+void GameConsoleWindow::refresh() {
     setWindowTitle(QString::fromLatin1(model_.title().c_str()));
     const Game& game = model_.game();
     scores_[kHome]->setValue(game.homeScore);
@@ -379,7 +383,7 @@ void Court::refresh() {
     area_->update();
 }
 
-void Court::fillBenches() {
+void GameConsoleWindow::fillBenches() {
     for (const bool home : {true, false}) {
         QComboBox* bench = benches_[side(home)];
         const PendingPrompts& pending = model_.pending();
@@ -396,7 +400,7 @@ void Court::fillBenches() {
     }
 }
 
-bool Court::saveGame() {
+bool GameConsoleWindow::saveGame() {
     Game& game = model_.game();
     std::string error;
     if (!game.fileName.empty() && game.save(game.fileName, &error)) return true;
@@ -407,9 +411,9 @@ bool Court::saveGame() {
 
 // ---- keys, mouse, closing ----
 
-void Court::reject() { cancelAction(); }
+void GameConsoleWindow::reject() { cancelAction(); }
 
-void Court::keyPressEvent(QKeyEvent* event) {
+void GameConsoleWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cancelAction();
         return;
@@ -428,7 +432,7 @@ void Court::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void Court::mousePressEvent(QMouseEvent* event) {
+void GameConsoleWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         cancelAction();
         return;
@@ -436,7 +440,7 @@ void Court::mousePressEvent(QMouseEvent* event) {
     QDialog::mousePressEvent(event);
 }
 
-bool Court::eventFilter(QObject* watched, QEvent* event) {
+bool GameConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         cancelAction();
         return true;
@@ -444,7 +448,7 @@ bool Court::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Court::closeEvent(QCloseEvent* event) {
+void GameConsoleWindow::closeEvent(QCloseEvent* event) {
     if (!closeConfirmed_) {
         const int answer = ui::showMessage(this, QStringLiteral("Save changes to game ?"),
                                            QStringLiteral("Save Game ?"), ui::MessageButtons::YesNo,
@@ -460,4 +464,4 @@ void Court::closeEvent(QCloseEvent* event) {
     done(1);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

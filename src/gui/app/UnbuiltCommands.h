@@ -8,7 +8,7 @@ class QWidget;
 // function of its own so that the feature, when it arrives, replaces exactly
 // one body here and the main window does not change. Until then each tells
 // the user plainly that the feature is not there yet.
-namespace courtlog::app::pending {
+namespace courtlog::gui::app::unbuilt {
 
 // File > Schedule
 void scheduleNewCommand(QWidget* owner);
@@ -40,4 +40,4 @@ void teamToPocketPcCommand(QWidget* owner);
 void gameFromPocketPcCommand(QWidget* owner);
 void teamFromPocketPcCommand(QWidget* owner);
 
-}  // namespace courtlog::app::pending
+}  // namespace courtlog::gui::app::unbuilt

@@ -1,4 +1,6 @@
-#include "gui/scoring/TShotFromDialog.h"
+
+#include "gui/scoring/ScoringCoreNames.h"
+#include "gui/scoring/ShotSpotDialog.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -8,7 +10,7 @@
 #include "gui/ui/Picture.h"
 #include "gui/ui/ProgramSettings.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -20,20 +22,20 @@ QPoint toQPoint(CourtPoint p) { return {p.x, p.y}; }
 
 }  // namespace
 
-int& TShotFromDialog::teamOrientation(bool home) { return home ? homeOrientation : visitorOrientation; }
+int& ShotSpotDialog::teamOrientation(bool home) { return home ? homeOrientation : visitorOrientation; }
 
-std::optional<QPoint>& TShotFromDialog::lastPosition() { return lastDialogPosition; }
+std::optional<QPoint>& ShotSpotDialog::lastPosition() { return lastDialogPosition; }
 
-bool TShotFromDialog::askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home) {
+bool ShotSpotDialog::askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home) {
     CourtPoint point{x, y};
-    TShotFromDialog dialog(parent, point, teamOrientation(home));
+    ShotSpotDialog dialog(parent, point, teamOrientation(home));
     if (dialog.run() != 1) return false;
     x = static_cast<std::int16_t>(point.x);
     y = static_cast<std::int16_t>(point.y);
     return true;
 }
 
-TShotFromDialog::TShotFromDialog(QWidget* parent, CourtPoint& point, int& orientation)
+ShotSpotDialog::ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation)
     : CourtlogDialog(parent), point_(point), orientation_(orientation) {
     setObjectName(QStringLiteral("shotFromDialog"));
     setWindowTitle(QStringLiteral("Shot From ?"));
@@ -54,7 +56,7 @@ TShotFromDialog::TShotFromDialog(QWidget* parent, CourtPoint& point, int& orient
     if (lastDialogPosition) move(*lastDialogPosition);
 }
 
-void TShotFromDialog::loadCourt() {
+void ShotSpotDialog::loadCourt() {
     orientation_ = normalOrientation(orientation_);
     picture_ = ui::Picture::resource(courtPictureId(ui::programSettings().league.threePointArc, orientation_)).image();
     // The conversions need the shown size even if a picture were missing.
@@ -64,18 +66,18 @@ void TShotFromDialog::loadCourt() {
     update();
 }
 
-void TShotFromDialog::rotate() {
+void ShotSpotDialog::rotate() {
     orientation_ = nextOrientation(orientation_);
     const QPoint topLeft = pos();
     loadCourt();
     move(topLeft);
 }
 
-QPoint TShotFromDialog::clientPointFor(CourtPoint upright) const {
+QPoint ShotSpotDialog::clientPointFor(CourtPoint upright) const {
     return toQPoint(toShown(upright, orientation_, shownSize_)) + QPoint(0, kButtonRowHeight);
 }
 
-void TShotFromDialog::showEvent(QShowEvent* event) {
+void ShotSpotDialog::showEvent(QShowEvent* event) {
     CourtlogDialog::showEvent(event);
     // The pointer starts on the spot the play already has.
     lastMouse_ = clientPointFor(point_);
@@ -83,14 +85,14 @@ void TShotFromDialog::showEvent(QShowEvent* event) {
     update();
 }
 
-void TShotFromDialog::paintEvent(QPaintEvent*) {
+void ShotSpotDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(QRect(0, 0, width(), kButtonRowHeight), palette().window());
     drawShotCourt(painter, QRect(0, kButtonRowHeight, shownSize_.width, shownSize_.height), picture_,
                   lastMouse_, endLine_);
 }
 
-void TShotFromDialog::mouseMoveEvent(QMouseEvent* event) {
+void ShotSpotDialog::mouseMoveEvent(QMouseEvent* event) {
     const QPoint now = event->position().toPoint();
     if (now == lastMouse_) return;
     // Only the band the line sweeps needs painting again.
@@ -98,7 +100,7 @@ void TShotFromDialog::mouseMoveEvent(QMouseEvent* event) {
     lastMouse_ = now;
 }
 
-void TShotFromDialog::mousePressEvent(QMouseEvent* event) {
+void ShotSpotDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint at = event->position().toPoint();
     // The row beside the rotate button is not part of the court.
@@ -107,7 +109,7 @@ void TShotFromDialog::mousePressEvent(QMouseEvent* event) {
     done(1);
 }
 
-void TShotFromDialog::done(int result) {
+void ShotSpotDialog::done(int result) {
     lastDialogPosition = pos();
     CourtlogDialog::done(result);
 }
@@ -124,4 +126,4 @@ void drawShotCourt(QPainter& painter, const QRect& area, const QImage& court, co
     painter.restore();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -6,9 +6,9 @@
 
 class QApplication;
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
-class TMyWindow;
+class MainWindow;
 
 // What start-up takes from its surroundings; empty values mean the real ones.
 struct StartupOptions {
@@ -17,10 +17,10 @@ struct StartupOptions {
 };
 
 // The application object: creates the main window and runs the program.
-class TMyApp {
+class Application {
 public:
-    TMyApp(int& argc, char** argv);
-    ~TMyApp();
+    Application(int& argc, char** argv);
+    ~Application();
 
     // Shows the main window and runs until it closes; the exit code.
     int run();
@@ -28,7 +28,7 @@ public:
     // The main-window step of start-up: program defaults, the settings file
     // of the start directory, placement, the start-up sound, the menu and the
     // wallpaper. Needs a running QApplication.
-    static std::unique_ptr<TMyWindow> initMainWindow(const StartupOptions& options = {});
+    static std::unique_ptr<MainWindow> initMainWindow(const StartupOptions& options = {});
 
     // The 640 x 480 rectangle centred on desktop.
     static QRect defaultRect(const QRect& desktop);
@@ -39,4 +39,4 @@ private:
     std::unique_ptr<QApplication> application_;
 };
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

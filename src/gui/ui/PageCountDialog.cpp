@@ -1,31 +1,30 @@
-#include "gui/ui/TGetQuantityDialog.h"
+#include "gui/ui/PageCountDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/Printing.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
-TIntEdit::TIntEdit(QWidget* parent, int minimum, int maximum) : QSpinBox(parent) {
-    setRange(minimum, maximum);
-    // A number cut short by leaving the field goes back to the last whole
-    // number it held rather than to the minimum.
-    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    setAlignment(Qt::AlignRight);
-}
-
-TGetQuantityDialog::TGetQuantityDialog(QWidget* parent, int& pages, bool& halves)
+PageCountDialog::PageCountDialog(QWidget* parent, int& pages, bool& halves)
     : CourtlogDialog(parent), pages_(pages), halves_(halves) {
     setObjectName(QStringLiteral("pageCountDialog"));
     setWindowTitle(QStringLiteral("Print Game"));
 
     auto* label = new QLabel(QStringLiteral("How many pages ? "), this);
-    count_ = new TIntEdit(this, 1, 9);
+    // The arrows keep the count within 1..9 and nothing else can be typed; a
+    // number cut short by leaving the field goes back to the last whole
+    // number it held rather than to the minimum.
+    count_ = new QSpinBox(this);
+    count_->setRange(1, 9);
+    count_->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    count_->setAlignment(Qt::AlignRight);
     count_->setObjectName(QStringLiteral("pageCountField"));
     count_->setValue(pages);
     // Room for the digit beside the arrows.
@@ -63,4 +62,4 @@ TGetQuantityDialog::TGetQuantityDialog(QWidget* parent, int& pages, bool& halves
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QImage>
 #include <QPoint>
 #include <cstdint>
@@ -12,12 +14,12 @@ class QPainter;
 class QPushButton;
 class QRect;
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Shot From ?": the court picture in the shooting team's orientation with
 // a guide line from the pointer to the middle of the attacked end line. A
 // left click stores the spot, converted to the upright frame, and closes.
-class TShotFromDialog : public ui::CourtlogDialog {
+class ShotSpotDialog : public ui::CourtlogDialog {
     Q_OBJECT
 public:
     // Height of the row holding the rotate button; the court is drawn below it.
@@ -25,7 +27,7 @@ public:
 
     // point (upright frame) is the starting spot and receives the click;
     // orientation is the team's and keeps any turn made here.
-    TShotFromDialog(QWidget* parent, CourtPoint& point, int& orientation);
+    ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation);
 
     // Asks for a spot for the home or the visiting team, starting from
     // (x, y). True when a spot was clicked; otherwise (x, y) are unchanged.
@@ -68,4 +70,4 @@ private:
 void drawShotCourt(QPainter& painter, const QRect& area, const QImage& court, const QPoint& pointer,
                    const QPoint& endLine);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,4 +1,6 @@
-#include "gui/scoring/TEvent.h"
+
+#include "gui/scoring/ScoringCoreNames.h"
+#include "gui/scoring/PlayChoiceDialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +13,7 @@
 #include "core/scoring/PlayChoice.h"
 #include "gui/scoring/AccessKeys.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -35,12 +37,12 @@ QString latin(std::string_view text) { return QString::fromLatin1(text.data(), s
 
 }  // namespace
 
-QString TEvent::choiceObjectName(int index) {
+QString PlayChoiceDialog::choiceObjectName(int index) {
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(index)];
     return camelName(latin(choice.group) + QLatin1Char(' ') + latin(choice.caption)) + QStringLiteral("Button");
 }
 
-TEvent::TEvent(QWidget* parent) : CourtlogDialog(parent) {
+PlayChoiceDialog::PlayChoiceDialog(QWidget* parent) : CourtlogDialog(parent) {
     setObjectName(QStringLiteral("eventDialog"));
     setWindowTitle(QStringLiteral("Event"));
 
@@ -77,15 +79,15 @@ TEvent::TEvent(QWidget* parent) : CourtlogDialog(parent) {
     layout->addLayout(buttonRow({cancel}));
 }
 
-std::optional<int> TEvent::choose() {
+std::optional<int> PlayChoiceDialog::choose() {
     const int result = run();
     if (result >= kChoiceResultBase && result < kChoiceResultBase + kPlayChoiceCount) return result - kChoiceResultBase;
     return std::nullopt;
 }
 
-void TEvent::keyPressEvent(QKeyEvent* event) {
+void PlayChoiceDialog::keyPressEvent(QKeyEvent* event) {
     if (clickButtonForKey(this, event)) return;
     CourtlogDialog::keyPressEvent(event);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -4,14 +4,14 @@
 
 #include "gui/ui/Picture.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Small picture control: the decorative bitmap in dialog corners (resource
 // 1150 by default), drawn unscaled, stretched or tiled.
-class TMyStatic : public QWidget {
+class CornerBitmap : public QWidget {
     Q_OBJECT
 public:
-    explicit TMyStatic(QWidget* parent = nullptr, int resourceId = 1150);
+    explicit CornerBitmap(QWidget* parent = nullptr, int resourceId = 1150);
 
     void setPicture(const Picture& picture);
     void setStretch(bool on);
@@ -30,4 +30,4 @@ private:
     bool tile_ = false;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

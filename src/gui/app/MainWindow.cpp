@@ -1,4 +1,4 @@
-#include "gui/app/TMyWindow.h"
+#include "gui/app/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,26 +8,23 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QWindowStateChangeEvent>
-#include <map>
 
-#include "gui/app/AboutDialog.h"
+#include "core/ProgramInfo.h"
 #include "gui/app/LeagueOptions.h"
-#include "gui/app/PendingCommands.h"
+#include "gui/app/UnbuiltCommands.h"
 #include "gui/app/WallpaperArea.h"
-#include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
-#include "gui/ui/TGetQuantityDialog.h"
+#include "gui/ui/PageCountDialog.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
-#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 namespace {
 
@@ -41,9 +38,9 @@ using ui::AppState;
 
 }  // namespace
 
-TMyWindow::TMyWindow(QWidget* parent) : QMainWindow(parent), menu_(menuBar()) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), menu_(menuBar()) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Basketball Courtlog"));
+    setWindowTitle(QString::fromLatin1(kShortTitle));
     area_ = new WallpaperArea(this);
     setCentralWidget(area_);
 
@@ -58,87 +55,30 @@ TMyWindow::TMyWindow(QWidget* parent) : QMainWindow(parent), menu_(menuBar()) {
     updateCommandStates();
 }
 
-TMyWindow::~TMyWindow() {
+MainWindow::~MainWindow() {
     appState().gameStateChanged = nullptr;
 }
 
-void TMyWindow::updateCommandStates() { menu_.update(); }
+void MainWindow::updateCommandStates() { menu_.update(); }
 
-void TMyWindow::runCommand(int command) {
+void MainWindow::runCommand(int command) {
     // A disabled item can still reach here through its shortcut when the
     // menu was last evaluated in another state.
     updateCommandStates();
     if (QAction* action = menu_.action(command); action && !action->isEnabled()) return;
 
-    // Commands served elsewhere, by one function each.
-    using Route = void (*)(QWidget*);
-    static const std::map<int, Route> routes{
-        {CmScheduleNew, pending::scheduleNewCommand},
-        {CmScheduleEdit, pending::scheduleEditCommand},
-        {CmTeamNew, people::newTeamCommand},
-        {CmTeamEdit, people::editTeamCommand},
-        {CmTeamImport, people::importTeamCommand},
-        {CmGameNew, scoring::newGameCommand},
-        {CmGameEdit, scoring::editGameCommand},
-        {CmGameSave, scoring::saveGameCommand},
-        {CmGameSaveAs, scoring::saveGameAsCommand},
-        {CmPrintGame, pending::printGameCommand},
-        {CmPrinterSetup, ui::printerSetup},
-        {CmStatistics, pending::statisticsCommand},
-        {CmBoxScore, pending::boxScoreCommand},
-        {CmShotAnalysis, pending::shotAnalysisCommand},
-        {CmHtmlOptions, pending::htmlOptionsCommand},
-        {CmPalmInstallCompanion, pending::palmInstallCompanionCommand},
-        {CmPalmInstallOther, pending::palmInstallOtherCommand},
-        {CmGameToPalm, pending::gameToPalmCommand},
-        {CmTeamToPalm, pending::teamToPalmCommand},
-        {CmGameFromPalm, pending::gameFromPalmCommand},
-        {CmTeamFromPalm, pending::teamFromPalmCommand},
-        {CmGameToPocketPc, pending::gameToPocketPcCommand},
-        {CmTeamToPocketPc, pending::teamToPocketPcCommand},
-        {CmGameFromPocketPc, pending::gameFromPocketPcCommand},
-        {CmTeamFromPocketPc, pending::teamFromPocketPcCommand},
-        {CmHelpContents, ui::openHelpContents},
-    };
-    if (auto route = routes.find(command); route != routes.end()) {
-        route->second(this);
-    } else if (command == CmAutoSave) {
-        appState().autoSave = !appState().autoSave;
-    } else if (command == CmPrintBlankSheets) {
-        printBlankScoreSheets();
-    } else if (command == CmExit) {
-        close();
-    } else if (command == CmAddPlayer || command == CmModifyPlayer) {
-        if (command == CmAddPlayer ? scoring::addPlayerCommand(this) : scoring::modifyPlayerCommand(this)) rosterChanged();
-    } else if (command == CmSoundEffects) {
-        toggleSoundEffects();
-    } else if (command == CmPromptForShot) {
-        togglePromptForShot();
-    } else if (command == CmLeagueOptions) {
-        runLeagueOptions();
-    } else if (command == CmWallpaperChange) {
-        changeWallpaper();
-    } else if (command >= CmWallpaperFit && command <= CmWallpaperCenter) {
-        setWallpaperLayout(command - CmWallpaperFit);
-    } else if (command == CmAbout) {
-        TMyAboutDialog(this).run();
-    }
+    if (const MenuItem* item = menu_.item(command); item && item->run) item->run(*this);
     // Qt toggles a checkable item by itself; the state decides what it shows.
     updateCommandStates();
 }
 
-void TMyWindow::toggleSoundEffects() {
+void MainWindow::toggleSoundEffects() {
     Settings& settings = ui::programSettings();
     settings.soundOn = !settings.soundOn;
     if (settings.soundOn) ui::playSoundEffect(ui::SoundClick);
 }
 
-void TMyWindow::togglePromptForShot() {
-    Settings& settings = ui::programSettings();
-    settings.promptForShot = !settings.promptForShot;
-}
-
-void TMyWindow::runLeagueOptions() {
+void MainWindow::runLeagueOptions() {
     AppState& state = appState();
     LeagueOptions dialog(this, ui::programSettings().league,
                          state.gameInProgress ? state.currentGame : nullptr);
@@ -146,25 +86,33 @@ void TMyWindow::runLeagueOptions() {
     if (state.gameInProgress && state.console) state.console->applyLeagueOptions();
 }
 
-void TMyWindow::printBlankScoreSheets() {
+void MainWindow::printBlankScoreSheets() {
     int pages = 1;
     bool halves = ui::programSettings().league.halves;
-    ui::TGetQuantityDialog dialog(this, pages, halves);
-    if (dialog.run() == QDialog::Accepted) pending::printBlankScoreSheets(this, pages, halves);
+    ui::PageCountDialog dialog(this, pages, halves);
+    if (dialog.run() == QDialog::Accepted) unbuilt::printBlankScoreSheets(this, pages, halves);
 }
 
-void TMyWindow::rosterChanged() {
+void MainWindow::addPlayer() {
+    if (scoring::addPlayerCommand(this)) rosterChanged();
+}
+
+void MainWindow::modifyPlayer() {
+    if (scoring::modifyPlayerCommand(this)) rosterChanged();
+}
+
+void MainWindow::rosterChanged() {
     if (ui::GameConsoleLink* console = appState().console) console->refreshPlayerLists();
 }
 
-bool TMyWindow::loadWallpaper(const QString& path) {
+bool MainWindow::loadWallpaper(const QString& path) {
     const ui::Picture picture = ui::Picture::loadFile(path);
     if (picture.isNull()) return false;
     area_->setPicture(picture.image());
     return true;
 }
 
-void TMyWindow::loadStartupWallpaper() {
+void MainWindow::loadStartupWallpaper() {
     Settings& settings = ui::programSettings();
     applyWallpaperLayout();
     if (loadWallpaper(fromSettingsPath(settings.wallpaperFile))) return;
@@ -178,19 +126,19 @@ void TMyWindow::loadStartupWallpaper() {
     loadWallpaper(QStringLiteral(":/pictures/logo.bmp"));
 }
 
-void TMyWindow::applyWallpaperLayout() {
+void MainWindow::applyWallpaperLayout() {
     const int layout = ui::programSettings().wallpaperLayout;
     area_->setLayoutMode(layout == 1   ? ui::PictureLayout::Tile
                          : layout == 2 ? ui::PictureLayout::Center
                                        : ui::PictureLayout::Fit);
 }
 
-void TMyWindow::setWallpaperLayout(int layout) {
+void MainWindow::setWallpaperLayout(int layout) {
     ui::programSettings().wallpaperLayout = layout;
     applyWallpaperLayout();
 }
 
-void TMyWindow::changeWallpaper() {
+void MainWindow::changeWallpaper() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
     options.defaultExtension = QStringLiteral("bmp");
@@ -209,7 +157,7 @@ void TMyWindow::changeWallpaper() {
     area_->update();
 }
 
-void TMyWindow::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool nowMaximized = windowState().testFlag(Qt::WindowMaximized);
         // The rectangle kept for the settings file is the last normal one.
@@ -222,7 +170,7 @@ void TMyWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void TMyWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The game being scored is never left behind: the console stops it first.
     if (appState().gameInProgress) {
         event->ignore();
@@ -234,7 +182,7 @@ void TMyWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void TMyWindow::writeSettingsAtExit() {
+void MainWindow::writeSettingsAtExit() {
     if (settingsWritten_) return;
     settingsWritten_ = true;
     // The file dialogs may have left another folder current; the settings
@@ -251,4 +199,4 @@ void TMyWindow::writeSettingsAtExit() {
         toSettingsPath(QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName))));
 }
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

@@ -1,8 +1,8 @@
-#include "gui/app/PendingCommands.h"
+#include "gui/app/UnbuiltCommands.h"
 
 #include "gui/ui/NotYetAvailable.h"
 
-namespace courtlog::app::pending {
+namespace courtlog::gui::app::unbuilt {
 
 namespace {
 
@@ -48,4 +48,4 @@ void teamFromPocketPcCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Pocket PC import"));
 }
 
-}  // namespace courtlog::app::pending
+}  // namespace courtlog::gui::app::unbuilt

@@ -14,17 +14,17 @@
 #include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
-#include "gui/scoring/Court.h"
+#include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/ScoreDisplay.h"
-#include "gui/scoring/TEvent.h"
+#include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::Court;
-using courtlog::scoring::TEvent;
+using courtlog::gui::scoring::GameConsoleWindow;
+using courtlog::gui::scoring::PlayChoiceDialog;
 
 namespace {
 
@@ -34,14 +34,14 @@ struct ConsoleFixture : ::testing::Test {
     QTemporaryDir dir;
     Game game;
     std::string path;
-    std::unique_ptr<Court> court;
+    std::unique_ptr<GameConsoleWindow> court;
     int figureChanges = 0;
 
     void SetUp() override {
         freshHooks();
-        ui::programSettings().setDefaults();
-        ui::programSettings().promptForShot = false;  // the shot spot is answered in its own tests
-        ui::appState().autoSave = true;
+        gui::ui::programSettings().setDefaults();
+        gui::ui::programSettings().promptForShot = false;  // the shot spot is answered in its own tests
+        gui::ui::appState().autoSave = true;
         game.home = teamWithLineup("Hawks", 7);
         game.visitor = teamWithLineup("Owls", 7);
         game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
@@ -50,10 +50,10 @@ struct ConsoleFixture : ::testing::Test {
         path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("game.gam"))).toStdString();
         ASSERT_TRUE(game.save(path));
     }
-    void TearDown() override { ui::programSettings().setDefaults(); }
+    void TearDown() override { gui::ui::programSettings().setDefaults(); }
 
     void open() {
-        court = std::make_unique<Court>(nullptr, game, ui::programSettings().league);
+        court = std::make_unique<GameConsoleWindow>(nullptr, game, gui::ui::programSettings().league);
         court->setFiguresChangedCallback([this] { ++figureChanges; });
         court->show();
     }
@@ -68,7 +68,7 @@ struct ConsoleFixture : ::testing::Test {
     // Clicks a court button and answers the event dialog with a choice.
     void play(QPushButton* who, const char* choiceButton) {
         const std::string choice = choiceButton;
-        whenModal<TEvent>([choice](TEvent* dialog) { click(dialog, choice.c_str()); });
+        whenModal<PlayChoiceDialog>([choice](PlayChoiceDialog* dialog) { click(dialog, choice.c_str()); });
         QTest::mouseClick(who, Qt::LeftButton);
     }
 
@@ -101,7 +101,7 @@ TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
     EXPECT_EQ(button("homeTimeOutButton")->text(), QStringLiteral("&Time Out"));
     EXPECT_EQ(button("visitorShortTimeOutButton")->text(), QStringLiteral("2&0 Sec"));
     EXPECT_EQ(button("cancelActionButton")->text(), QStringLiteral("Ca&ncel Action"));
-    EXPECT_EQ(control<scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 3);
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 3);
     EXPECT_EQ(control<QGroupBox>(court.get(), "periodGroup")->title(), QStringLiteral("Quarter"));
     EXPECT_TRUE(control<QRadioButton>(court.get(), "periodRadio1")->isChecked());
     ASSERT_EQ(bench(true)->count(), 2);
@@ -113,22 +113,22 @@ TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
 }
 
 TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
-    ui::programSettings().league.fullTimeOuts = 2;
-    ui::programSettings().league.shortTimeOuts = 1;
+    gui::ui::programSettings().league.fullTimeOuts = 2;
+    gui::ui::programSettings().league.shortTimeOuts = 1;
     open();
 
     // 1. A made two by access key, in the dialog by access key too.
-    whenModal<TEvent>([](TEvent* dialog) { QTest::keyClick(dialog, Qt::Key_2); });
+    whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { QTest::keyClick(dialog, Qt::Key_2); });
     QTest::keyClick(court.get(), Qt::Key_2);
     ASSERT_TRUE(processUntil([&] { return game.homeEvents.size() == 1; }));
     EXPECT_EQ(game.homeEvents[0].shotResult, TwoPointMade);
     EXPECT_EQ(game.homeEvents[0].player.name, "Hawks Player 1");
     EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
     EXPECT_EQ(saved().homeEvents.size(), 1u);
-    EXPECT_EQ(control<scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 2);
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 2);
 
     // 2. A click on the other team opens the dialog; leaving it records nothing.
-    whenModal<TEvent>([](TEvent* dialog) { click(dialog, "cancelButton"); });
+    whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { click(dialog, "cancelButton"); });
     QTest::mouseClick(player(false, 2), Qt::LeftButton);
     EXPECT_TRUE(game.visitorEvents.empty());
     EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
@@ -167,7 +167,7 @@ TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
     play(player(false, 5), "shotMade3PointerButton");
     QTest::keyClick(court.get(), Qt::Key_Escape);
     EXPECT_EQ(title(), kIdle);
-    EXPECT_EQ(control<scoring::ScoreDisplay>(court.get(), "visitorScore")->value(), 3);
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "visitorScore")->value(), 3);
 
     // 8. Substitution: the home bench's second line comes in for the center.
     bench(true)->setCurrentIndex(1);
@@ -183,18 +183,18 @@ TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
     EXPECT_EQ(bench(true)->currentIndex(), -1);
 
     // 9. Time outs until none remain.
-    ui::testing::clearShownMessages();
+    gui::ui::testing::clearShownMessages();
     click(court.get(), "homeTimeOutButton");
     click(court.get(), "homeTimeOutButton");
     click(court.get(), "homeTimeOutButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("No Time Outs Remaining!"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("No Time Outs"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Stop);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("No Time Outs Remaining!"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("No Time Outs"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Stop);
     click(court.get(), "visitorShortTimeOutButton");
     click(court.get(), "visitorShortTimeOutButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 2u);
-    EXPECT_EQ(ui::testing::shownMessages()[1].text, QStringLiteral("No 20 - Second Time Outs Remaining!"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("No 20 - Second Time Outs Remaining!"));
     EXPECT_EQ(saved().homeEvents.size(), 7u);
     EXPECT_EQ(saved().homeEvents.back().kind, TimeOut);
     EXPECT_EQ(saved().visitorEvents.back().kind, ShortTimeOut);
@@ -254,25 +254,25 @@ TEST_F(ConsoleFixture, PeriodsInHalves) {
 TEST_F(ConsoleFixture, StopGameWithEachAnswer) {
     open();
     play(player(true, 1), "shotMadeFreeThrowButton");
-    ui::appState().autoSave = false;
+    gui::ui::appState().autoSave = false;
     play(player(true, 1), "shotMadeFreeThrowButton");
     EXPECT_EQ(saved().homeEvents.size(), 1u);  // Auto Save off: the file lags
 
-    ui::testing::clearShownMessages();
-    ui::testing::queueMessageAnswer(ui::ResultCancel);
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultCancel);
     click(court.get(), "stopGameButton");
     EXPECT_TRUE(court->isVisible());
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNoCancel);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNoCancel);
 
-    ui::testing::queueMessageAnswer(ui::ResultNo);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     click(court.get(), "stopGameButton");
     EXPECT_FALSE(court->isVisible());
     EXPECT_EQ(saved().homeEvents.size(), 1u);  // not saved
 
     open();
-    ui::testing::queueMessageAnswer(ui::ResultYes);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
     click(court.get(), "stopGameButton");
     EXPECT_FALSE(court->isVisible());
     EXPECT_EQ(saved().homeEvents.size(), 2u);
@@ -281,24 +281,24 @@ TEST_F(ConsoleFixture, StopGameWithEachAnswer) {
 TEST_F(ConsoleFixture, AFailedSaveKeepsTheConsoleOpen) {
     open();
     game.fileName = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("no/such/folder/x.gam"))).toStdString();
-    ui::testing::clearShownMessages();
-    ui::testing::queueMessageAnswer(ui::ResultYes);
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
     court->close();
     EXPECT_TRUE(court->isVisible());
-    ASSERT_EQ(ui::testing::shownMessages().size(), 2u);
-    EXPECT_EQ(ui::testing::shownMessages()[1].text, QStringLiteral("Can't save game !"));
-    EXPECT_EQ(ui::testing::shownMessages()[1].caption, QStringLiteral("Disk Full ?"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("Can't save game !"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].caption, QStringLiteral("Disk Full ?"));
     // Stop Game with Yes stays too; No leaves.
-    ui::testing::queueMessageAnswer(ui::ResultYes);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
     click(court.get(), "stopGameButton");
     EXPECT_TRUE(court->isVisible());
-    ui::testing::queueMessageAnswer(ui::ResultNo);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     court->close();
     EXPECT_FALSE(court->isVisible());
 }
 
 TEST_F(ConsoleFixture, FoulsShowOnLabelsAndTheBench) {
-    ui::programSettings().league.foulOutAfter = 5;
+    gui::ui::programSettings().league.foulOutAfter = 5;
     open();
     for (int i = 0; i < 4; ++i) play(player(true, 2), "foulOffensiveButton");
     play(player(true, 2), "technicalOnPlayerButton");
