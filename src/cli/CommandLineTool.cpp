@@ -357,6 +357,7 @@ const std::vector<Verb>& verbs() {
          runSummaryVerb},
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
+        {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},

@@ -79,5 +79,29 @@ TEST_F(ScheduleCommandLine, DamagedSchedulesAndBadFieldsAreRefusedAndWriteNothin
     EXPECT_FALSE(fs::exists(path("season.tem")));
 }
 
+TEST_F(ScheduleCommandLine, ScheduleVerbWritesTheCommaDelimitedAndHtmlExports) {
+    makeSeason();
+    ASSERT_EQ(runCli({"schedule", path("season.sch"), "--csv", path("season.csv")}).status, 0);
+    EXPECT_EQ(testing::readFile(path("season.csv")),
+              "Date,Time,Event,Home,Visitor,Field,Note\n3/14/2024,19:30,Game,Caf\xE9 Hawks,Miners,Main Gym,"
+              "\"Bring, the book\"\n1/5/2024,17:00,Practice,Hawks,,,");
+
+    testing::writeFile(path("crtlog.ini"), "");
+    const clitest::CliRun html =
+        runCli({"schedule", path("season.sch"), "--html", path("season.htm"), "--settings", path("crtlog.ini")});
+    ASSERT_EQ(html.status, 0) << html.err;
+    const std::string page = testing::readFile(path("season.htm"));
+    EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>Basketball Courtlog Schedule</TITLE>", 0), 0u);
+    EXPECT_NE(page.find("&nbsp;Bring, the book&nbsp;"), std::string::npos);
+    EXPECT_NE(page.find("</BODY></HTML>"), std::string::npos);
+
+    EXPECT_EQ(runCli({"schedule", path("season.sch")}).status, 2);
+    EXPECT_EQ(runCli({"schedule", path("season.sch"), "--csv", "a.csv", "--html", "b.htm"}).status, 2);
+    const clitest::CliRun missing = runCli({"schedule", path("none.sch"), "--csv", path("none.csv")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Can't load schedule !"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("none.csv")));
+}
+
 }  // namespace
 }  // namespace courtlog

@@ -35,4 +35,18 @@ std::size_t longestLineLength(const std::vector<std::string>& lines) {
     return longest;
 }
 
+int scheduleLinesPerPage(int firstLineTop, int lineHeight, int pageBottom) {
+    if (lineHeight <= 0) return 1;
+    // The line at top t is followed on the same page while the next top
+    // leaves two line heights above the bottom.
+    int lines = 1;
+    for (int next = firstLineTop + lineHeight; pageBottom - next >= 2 * lineHeight; next += lineHeight) ++lines;
+    return lines;
+}
+
+int schedulePageCount(std::size_t lineCount, int linesPerPage) {
+    const std::size_t per = static_cast<std::size_t>(std::max(1, linesPerPage));
+    return std::max(1, static_cast<int>((lineCount + per - 1) / per));
+}
+
 }  // namespace courtlog::output

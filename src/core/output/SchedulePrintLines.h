@@ -22,4 +22,12 @@ std::vector<std::string> schedulePrintLines(const Schedule& schedule);
 // so that this many characters and six more fit across the page.
 std::size_t longestLineLength(const std::vector<std::string>& lines);
 
+// How many lines a printed schedule page holds: lines follow one another a
+// line height apart from firstLineTop, and after each line the page ends
+// when fewer than two line heights are left above pageBottom. Every page
+// holds at least one line.
+int scheduleLinesPerPage(int firstLineTop, int lineHeight, int pageBottom);
+// Pages for lineCount lines; one page also for none (it shows the header).
+int schedulePageCount(std::size_t lineCount, int linesPerPage);
+
 }  // namespace courtlog::output
