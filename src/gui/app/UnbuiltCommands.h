@@ -24,16 +24,4 @@ void shotAnalysisCommand(QWidget* owner);
 // Options > HTML Options
 void htmlOptionsCommand(QWidget* owner);
 
-// PDA Utilities
-void palmInstallCompanionCommand(QWidget* owner);
-void palmInstallOtherCommand(QWidget* owner);
-void gameToPalmCommand(QWidget* owner);
-void teamToPalmCommand(QWidget* owner);
-void gameFromPalmCommand(QWidget* owner);
-void teamFromPalmCommand(QWidget* owner);
-void gameToPocketPcCommand(QWidget* owner);
-void teamToPocketPcCommand(QWidget* owner);
-void gameFromPocketPcCommand(QWidget* owner);
-void teamFromPocketPcCommand(QWidget* owner);
-
 }  // namespace courtlog::gui::app::unbuilt

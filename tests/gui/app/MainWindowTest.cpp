@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -25,6 +26,8 @@
 #include "gui/app/Application.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
+#include "gui/handheld/HandheldFoldersDialog.h"
+#include "GuiTestSupport.h"
 #include "core/records/Game.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
@@ -173,7 +176,7 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 39u);
+    EXPECT_EQ(window->mainMenu().commands().size(), 40u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
@@ -402,12 +405,28 @@ TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
     window->commandAction(CmBoxScore)->trigger();
-    window->commandAction(CmGameToPalm)->trigger();
+    window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The box score")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
-    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Palm export")));
+    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
+}
+
+TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
+    courtlog::handheld::HandheldFolders kept;
+    kept.partners = {{"Office", startDir.path().toStdString()}};
+    ASSERT_TRUE(kept.write(QDir(startDir.path()).filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
+    start();
+    EXPECT_EQ(window->commandAction(CmHandheldFolders)->text(), QStringLiteral("Handheld &Folders..."));
+    QStringList devices;
+    courtlog::testsupport::whenModal<gui::handheld::HandheldFoldersDialog>([&](auto* dialog) {
+        auto* list = courtlog::testsupport::control<QTreeWidget>(dialog, "partnerList");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) devices << list->topLevelItem(i)->text(0);
+        courtlog::testsupport::click(dialog, "cancelButton");
+    });
+    window->commandAction(CmHandheldFolders)->trigger();
+    EXPECT_EQ(devices, QStringList{QStringLiteral("Office")});
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
