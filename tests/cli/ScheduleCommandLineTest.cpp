@@ -5,21 +5,17 @@
 
 #include <nlohmann/json.hpp>
 
-#include "CliTestSupport.h"
-#include "RecordBuilders.h"
+#include "CliRun.h"
 
 namespace courtlog {
 namespace {
 
-using clitest::runCli;
+using testing::runCli;
 using json = nlohmann::ordered_json;
 namespace fs = std::filesystem;
 
-class ScheduleCommandLine : public ::testing::Test {
+class ScheduleCommandLine : public testing::CommandLineTest {
 protected:
-    testing::ScratchFolder folder;
-    std::string path(const std::string& name) const { return folder.file(name); }
-
     // Two events written through the JSON form, as a user would make them.
     void makeSeason() {
         testing::writeFile(path("season.json"), R"({"kind":"schedule","entries":[
@@ -37,7 +33,7 @@ TEST_F(ScheduleCommandLine, ConvertAndDumpCarryEveryFieldBothWays) {
     // Stored in the single-byte form, terminated.
     EXPECT_EQ(bytes.substr(12 + 29, 11), std::string("Caf\xE9 Hawks\0", 11));
 
-    const clitest::CliRun dumped = runCli({"dump", path("season.sch")});
+    const testing::CliRun dumped = runCli({"dump", path("season.sch")});
     ASSERT_EQ(dumped.status, 0) << dumped.err;
     const json doc = json::parse(dumped.out);
     EXPECT_EQ(doc["kind"], "schedule");
@@ -59,7 +55,7 @@ TEST_F(ScheduleCommandLine, DamagedSchedulesAndBadFieldsAreRefusedAndWriteNothin
     std::string bytes = testing::readFile(path("season.sch"));
     bytes[8] = 3;  // three entries claimed, two there
     testing::writeFile(path("damaged.sch"), bytes);
-    clitest::CliRun damaged = runCli({"convert", path("damaged.sch"), path("damaged.json")});
+    testing::CliRun damaged = runCli({"convert", path("damaged.sch"), path("damaged.json")});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.err.find("Can't load schedule ! The schedule file names more entries than it holds"),
               std::string::npos)
@@ -68,13 +64,13 @@ TEST_F(ScheduleCommandLine, DamagedSchedulesAndBadFieldsAreRefusedAndWriteNothin
 
     testing::writeFile(path("long.json"),
                        R"({"kind":"schedule","entries":[{"note":")" + std::string(131, 'n') + R"("}]})");
-    clitest::CliRun tooLong = runCli({"convert", path("long.json"), path("long.sch")});
+    testing::CliRun tooLong = runCli({"convert", path("long.json"), path("long.sch")});
     EXPECT_EQ(tooLong.status, 1);
     EXPECT_NE(tooLong.err.find("entries[0].note: text longer than 130 characters"), std::string::npos)
         << tooLong.err;
     EXPECT_FALSE(fs::exists(path("long.sch")));
 
-    clitest::CliRun asTeam = runCli({"convert", path("season.sch"), path("season.tem")});
+    testing::CliRun asTeam = runCli({"convert", path("season.sch"), path("season.tem")});
     EXPECT_NE(asTeam.err.find("Can't write a schedule as a team file"), std::string::npos) << asTeam.err;
     EXPECT_FALSE(fs::exists(path("season.tem")));
 }
@@ -87,7 +83,7 @@ TEST_F(ScheduleCommandLine, ScheduleVerbWritesTheCommaDelimitedAndHtmlExports) {
               "\"Bring, the book\"\n1/5/2024,17:00,Practice,Hawks,,,");
 
     testing::writeFile(path("crtlog.ini"), "");
-    const clitest::CliRun html =
+    const testing::CliRun html =
         runCli({"schedule", path("season.sch"), "--html", path("season.htm"), "--settings", path("crtlog.ini")});
     ASSERT_EQ(html.status, 0) << html.err;
     const std::string page = testing::readFile(path("season.htm"));
@@ -97,7 +93,7 @@ TEST_F(ScheduleCommandLine, ScheduleVerbWritesTheCommaDelimitedAndHtmlExports) {
 
     EXPECT_EQ(runCli({"schedule", path("season.sch")}).status, 2);
     EXPECT_EQ(runCli({"schedule", path("season.sch"), "--csv", "a.csv", "--html", "b.htm"}).status, 2);
-    const clitest::CliRun missing = runCli({"schedule", path("none.sch"), "--csv", path("none.csv")});
+    const testing::CliRun missing = runCli({"schedule", path("none.sch"), "--csv", path("none.csv")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Can't load schedule !"), std::string::npos);
     EXPECT_FALSE(fs::exists(path("none.csv")));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/output/SchedulePrintLines.h"
 
@@ -11,12 +12,12 @@ namespace {
 using courtlog::testing::scheduled;
 
 struct LineCase {
-    const char* name;
+    const char* what;
     ScheduleEntry entry;
     const char* line;
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.what; }
 
 class SchedulePrintLine : public ::testing::TestWithParam<LineCase> {};
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "12/24/2024 18:30 Party -    at Club"},
         LineCase{"UnknownKindReadsNoEvent", scheduled(42, 1, 2, 2025, 9, 9, "", "Ravens"),
                  "01/02/2025 09:09 No Event -   Ravens "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 TEST(SchedulePrintLines, OneLinePerEntryInListOrderAndTheLongestSizesTheFont) {
     Schedule s;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/records/ScheduleForm.h"
 #include "core/records/ScheduleListing.h"
@@ -18,7 +19,7 @@ using testing::scheduled;
 constexpr EventDate kToday{2025, 6, 7};
 
 struct FormCase {
-    const char* name;
+    const char* what;
     const char* date;
     const char* time;
     EventDate expectedDate;
@@ -26,7 +27,7 @@ struct FormCase {
     int minute;
 };
 
-void PrintTo(const FormCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FormCase& c, std::ostream* os) { *os << c.what; }
 
 class ScheduleFormDateAndTime : public ::testing::TestWithParam<FormCase> {};
 
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"LateTimeBecomesNoon", "5/6/2024", "25:70", {2024, 6, 5}, 12, 0},
                       FormCase{"NegativeTimeBecomesNoon", "5/6/2024", "-1:-5", {2024, 6, 5}, 12, 0},
                       FormCase{"EmptyFieldsMeanTodayAtNoon", "", "", kToday, 12, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 TEST(ScheduleForm, TextsAreCutToTheirFieldsAndFilesComeFromTheLoadedEntry) {
     ScheduleEntry loaded = scheduled(GameEvent, 1, 1, 2020);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/records/ByteIo.h"
 #include "core/records/Schedule.h"
@@ -109,12 +110,12 @@ TEST(ScheduleFile, TextsKeepTheirTerminatorAndTheNoteHoldsOneHundredThirty) {
 }
 
 struct DamagedCase {
-    const char* name;
+    const char* what;
     std::vector<std::uint8_t> bytes;
     const char* reason;
 };
 
-void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.what; }
 
 std::vector<std::uint8_t> image(std::int32_t count, std::size_t recordBytes) {
     ByteWriter out;
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "The schedule file names more entries than it holds"},
                       DamagedCase{"HugeCount", image(0x7fffffff, 1024),
                                   "The schedule file names more entries than it holds"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 TEST(ScheduleFile, MissingFileIsUnopenableAndLeavesTheScheduleEmpty) {
     ScratchFolder folder;

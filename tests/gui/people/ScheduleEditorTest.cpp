@@ -174,13 +174,13 @@ TEST(ScheduleEditor, OpensWithEveryColumnInViewAndNeverShrinksBelowThat) {
     const QSize opened = editor.size();
     EXPECT_EQ(editor.minimumSize(), opened);
     editor.resize(opened.width() + 200, opened.height() + 100);
-    QTRY_COMPARE(editor.size(), QSize(opened.width() + 200, opened.height() + 100));
+    EXPECT_TRUE(processUntil([&] { return editor.size() == QSize(opened.width() + 200, opened.height() + 100); }));
     // The grown list shows every column whole.
     QTableWidget* list = listOf(&editor);
     EXPECT_GE(list->viewport()->width(), list->horizontalHeader()->length());
     if (const QByteArray path = qgetenv("COURTLOG_SCREENSHOT"); !path.isEmpty()) {
         editor.resize(opened);
-        QTest::qWait(200);
+        processUntil([&] { return editor.size() == opened; });
         editor.screen()->grabWindow(0).save(QString::fromLocal8Bit(path));
     }
 }
