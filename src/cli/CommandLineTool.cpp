@@ -326,6 +326,7 @@ const std::vector<Verb>& verbs() {
          runSummaryVerb},
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
+        {"boxscore", "GAME [--settings FILE]", "print the box score of a saved game", -1, runBoxScoreVerb},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},
         {"--version", "", "show the program version", 0, runVersion},

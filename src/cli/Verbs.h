@@ -15,4 +15,7 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
 int runStatsVerb(const std::vector<std::string>& args);
 
+// boxscore GAME [--settings FILE]: the box score text, one line per line.
+int runBoxScoreVerb(const std::vector<std::string>& args);
+
 }  // namespace courtlog::cli
