@@ -4,6 +4,10 @@
 
 #include "cli/Verbs.h"
 #include "core/output/BoxScore.h"
+#include "core/output/BoxScoreHtml.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 
@@ -11,7 +15,7 @@ namespace courtlog::cli {
 
 namespace {
 
-constexpr const char* kUsage = "Usage: courtlog boxscore GAME [--settings FILE]";
+constexpr const char* kUsage = "Usage: courtlog boxscore GAME [--html OUT] [--settings FILE]";
 
 int usage() {
     std::cerr << kUsage << "\n";
@@ -20,6 +24,7 @@ int usage() {
 
 struct BoxScoreRequest {
     std::string game;
+    std::string html;  // empty: the text on standard output
     // The program reads its settings from the folder it was started in.
     std::string settings = Settings::kFileName;
     bool settingsGiven = false;
@@ -31,6 +36,9 @@ bool parseArguments(const std::vector<std::string>& args, BoxScoreRequest& reque
             if (i + 1 >= args.size() || request.settingsGiven) return false;
             request.settings = args[++i];
             request.settingsGiven = true;
+        } else if (args[i] == "--html") {
+            if (i + 1 >= args.size() || !request.html.empty() || args[i + 1].empty()) return false;
+            request.html = args[++i];
         } else if (request.game.empty() && !args[i].empty()) {
             request.game = args[i];
         } else {
@@ -61,8 +69,18 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
     // Scores are not stored in the file; the box score shows them recounted.
     game.recomputeScores();
     const output::BoxScore boxScore(game);
-    for (const std::string& line : boxScore.textLines()) std::cout << line << "\n";
-    std::cout << std::flush;
+    if (request.html.empty()) {
+        for (const std::string& line : boxScore.textLines()) std::cout << line << "\n";
+        std::cout << std::flush;
+        return 0;
+    }
+    // On the command line an existing page is replaced without asking.
+    const std::string page = output::boxScoreHtml(boxScore, output::HtmlStyle::fromSettings(settings), true,
+                                                  output::localTimeNow());
+    if (!output::writeExportFile(request.html, output::ExportMode::Overwrite, page, &reason)) {
+        std::cerr << "Can't save " << request.html << " !" << (reason.empty() ? "" : " " + reason) << "\n";
+        return 1;
+    }
     return 0;
 }
 

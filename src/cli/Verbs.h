@@ -15,7 +15,8 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
 int runStatsVerb(const std::vector<std::string>& args);
 
-// boxscore GAME [--settings FILE]: the box score text, one line per line.
+// boxscore GAME [--html OUT] [--settings FILE]: the box score text, one list
+// line per output line, or its HTML page written to OUT in the settings' style.
 int runBoxScoreVerb(const std::vector<std::string>& args);
 
 }  // namespace courtlog::cli

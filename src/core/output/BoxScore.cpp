@@ -17,13 +17,19 @@ namespace {
 constexpr int kQuarterPeriods[] = {0, 1, 2, 3, 4, 5};
 constexpr int kHalfPeriods[] = {0, 2, 4, 5};
 
+std::string utf8(const std::string& recordText) { return cp1252ToUtf8(recordText); }
+
+std::string refereeText(const Game& game, int which) {
+    return utf8(which == 1 ? game.referee1 : which == 2 ? game.referee2 : game.referee3);
+}
+
 std::string ruleLine() { return std::string(BoxScore::kRuleWidth, '-'); }
 
 // One row of a team's table: name, PP, TP, 2M, 2A, 2%, 3M, 3A, 3%, FGM, FGA,
 // FG%, FTM, FTA, FT%, AS, OF, DF, TotF, OR, DR, TotR, ST, BS, TO, spaced to
 // stand under the column heading.
 std::string tableRow(const StatLine& line, bool totals) {
-    std::string row = leftAligned(BoxScore::rowName(line, totals), 29);
+    std::string row = leftAligned(utf8(BoxScore::rowName(line, totals)), 29);
     const auto count = [&row](const char* gap, long long value) {
         row += gap;
         row += rightAligned(value, 2);
@@ -59,8 +65,6 @@ std::string tableRow(const StatLine& line, bool totals) {
     return row;
 }
 
-std::string utf8(const std::string& recordText) { return cp1252ToUtf8(recordText); }
-
 bool isDate(int year, int month, int day) {
     return month >= 1 && month <= 12 && day >= 1 && day <= calendar::daysInMonth(month, year);
 }
@@ -76,7 +80,7 @@ void BoxScore::recompute() {
 
 std::string BoxScore::rowName(const StatLine& line, bool totals) {
     if (totals) return std::string(Stat::kTotalsName);
-    return utf8(line.playerName) + " #" + uniformText(line.number);
+    return line.playerName + " #" + uniformText(line.number);
 }
 
 std::string BoxScore::fileBaseName() const {
@@ -101,34 +105,18 @@ std::string BoxScore::monthName() const {
 int BoxScore::homePoints(int period) const { return game_->homePointsInPeriod(period); }
 int BoxScore::visitorPoints(int period) const { return game_->visitorPointsInPeriod(period); }
 
-std::string BoxScore::homeTeamName() const { return utf8(game_->home.name); }
-std::string BoxScore::visitorTeamName() const { return utf8(game_->visitor.name); }
-std::string BoxScore::court() const { return utf8(game_->court); }
-std::string BoxScore::attendance() const { return utf8(game_->attendance); }
-
-std::string BoxScore::referee(int which) const {
-    switch (which) {
-        case 1:
-            return utf8(game_->referee1);
-        case 2:
-            return utf8(game_->referee2);
-        case 3:
-            return utf8(game_->referee3);
-        default:
-            return {};
-    }
-}
-
 std::string BoxScore::playedOnLine() const {
-    return visitorTeamName() + " VS " + homeTeamName() + " played on " + std::to_string(game_->month) + "/" +
-           std::to_string(game_->day) + "/" + std::to_string(game_->year) + " at " + court();
+    return utf8(game_->visitor.name) + " VS " + utf8(game_->home.name) + " played on " +
+           std::to_string(game_->month) + "/" + std::to_string(game_->day) + "/" +
+           std::to_string(game_->year) + " at " + utf8(game_->court);
 }
 
 void BoxScore::appendTeamTable(std::vector<std::string>& lines, bool home) const {
-    const std::string self = home ? homeTeamName() : visitorTeamName();
-    const std::string other = home ? visitorTeamName() : homeTeamName();
+    const std::string self = home ? utf8(game_->home.name) : utf8(game_->visitor.name);
+    const std::string other = home ? utf8(game_->visitor.name) : utf8(game_->home.name);
     lines.push_back(ruleLine());
-    lines.push_back((home ? "Home" : "Visitor") + std::string(" Game Stats for ") + self + " [vs " + other + "]");
+    lines.push_back((home ? "Home" : "Visitor") + std::string(" Game Stats for ") + self + " [vs " + other +
+                    "]");
     lines.push_back(ruleLine());
     lines.push_back(kColumnHeading);
     lines.push_back(ruleLine());
@@ -144,14 +132,15 @@ void BoxScore::appendTeamTable(std::vector<std::string>& lines, bool home) const
 
 void BoxScore::appendPeriodTable(std::vector<std::string>& lines) const {
     const bool halves = game_->halves != 0;
-    lines.push_back(halves ? "                                   Half1  Half2  OT1  OT2  Game Total"
-                           : "                                   Qtr1  Qtr2  Qtr3  Qtr4  OT1  OT2  Game Total");
+    lines.push_back(halves
+                        ? "                                   Half1  Half2  OT1  OT2  Game Total"
+                        : "                                   Qtr1  Qtr2  Qtr3  Qtr4  OT1  OT2  Game Total");
     lines.push_back(ruleLine());
     const auto sideRow = [&](const char* label, const Stat& stat, bool home) {
         std::string row = label + leftAligned(utf8(stat.teamName()), 25);
         const auto points = [&](int period) { return home ? homePoints(period) : visitorPoints(period); };
-        const std::span<const int> periods = halves ? std::span<const int>(kHalfPeriods)
-                                                    : std::span<const int>(kQuarterPeriods);
+        const std::span<const int> periods =
+            halves ? std::span<const int>(kHalfPeriods) : std::span<const int>(kQuarterPeriods);
         for (const int period : periods)
             row += (period == 0 ? " " : period == 5 ? "  " : "   ") + rightAligned(points(period), 3);
         row += "     " + rightAligned(home ? game_->homeScore : game_->visitorScore, 3);
@@ -166,15 +155,16 @@ std::vector<std::string> BoxScore::textLines() const {
     std::vector<std::string> lines;
     lines.reserve(home_.lineCount() + visitor_.lineCount() + 32);
     lines.push_back(centred(fileBaseName(), kCentreWidth));
-    lines.push_back(centred(homeTeamName() + " vs " + visitorTeamName(), kCentreWidth));
+    lines.push_back(centred(utf8(game_->home.name) + " vs " + utf8(game_->visitor.name), kCentreWidth));
     lines.push_back(centred(weekdayName() + " " + monthName() + " " + std::to_string(game_->day) + ", " +
-                                std::to_string(game_->year) + "      " + court(),
+                                std::to_string(game_->year) + "      " + utf8(game_->court),
                             kCentreWidth));
     appendTeamTable(lines, true);
     lines.emplace_back();
     appendPeriodTable(lines);
-    lines.push_back("Attendance:  " + attendance() + "   Officials:    " + leftAligned(referee(1), 25) + " " +
-                    leftAligned(referee(2), 25) + " " + leftAligned(referee(3), 25));
+    lines.push_back("Attendance:  " + utf8(game_->attendance) +
+                    "   Officials:    " + leftAligned(refereeText(*game_, 1), 25) + " " +
+                    leftAligned(refereeText(*game_, 2), 25) + " " + leftAligned(refereeText(*game_, 3), 25));
     lines.emplace_back();
     appendTeamTable(lines, false);
     return lines;

@@ -48,20 +48,13 @@ public:
     // date that is no date.
     std::string weekdayName() const;
     std::string monthName() const;
-    // The name a table row shows: "TEAM TOTALS" for the totals line, else the
+    // The name a table row shows, in record text (single-byte, as the game
+    // file holds names): "TEAM TOTALS" for the totals line, else the
     // player's name and "#" with his number ("#00" for -1).
     static std::string rowName(const StatLine& line, bool totals);
     // Points of one side in one period (0-based), from the plays.
     int homePoints(int period) const;
     int visitorPoints(int period) const;
-
-    // Record texts of the game as UTF-8: the teams' names, court, attendance
-    // and the three referees.
-    std::string homeTeamName() const;
-    std::string visitorTeamName() const;
-    std::string court() const;
-    std::string attendance() const;
-    std::string referee(int which) const;  // 1..3
 
     // The line a printout ends with: "%s VS %s played on %d/%d/%d at %s"
     // (visiting team, home team, month, day, year, court).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordBuilders.h"
+#include "core/output/HtmlStyle.h"
 
 namespace courtlog::testing {
 
@@ -33,5 +34,18 @@ inline Game boxScoreTestGame() {
 
 // Its box score text, as tests/data/output/boxscore-quarters.txt holds it.
 inline std::string boxScoreTestText() { return readFile(COURTLOG_TEST_DATA "/output/boxscore-quarters.txt"); }
+
+// The style of the golden page: header cells in red at size 4, body cells
+// at size 2, so the page shows which tag each cell takes.
+inline output::HtmlStyle boxScoreTestStyle() {
+    output::HtmlStyle style;
+    style.colours[output::HtmlStyle::HeaderFont] = 0x000000FFu;
+    style.headerFontSize = 4;
+    style.bodyFontSize = 2;
+    return style;
+}
+
+// Its HTML page in that style, stamped 3/05/2024 at 9:07:30.
+inline std::string boxScoreTestPage() { return readFile(COURTLOG_TEST_DATA "/output/boxscore-quarters.htm"); }
 
 }  // namespace courtlog::testing
