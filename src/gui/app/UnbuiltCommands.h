@@ -22,7 +22,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void statisticsCommand(QWidget* owner);
-void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
 // Options > HTML Options
