@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/records/Game.h"
+#include "gui/stats/LineListDelegate.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/CornerBitmap.h"
 #include "gui/ui/Printing.h"
@@ -40,6 +41,8 @@ BoxScoreDialog::BoxScoreDialog(QWidget* parent, const Game& game) : CourtlogDial
     font.setFixedPitch(true);
     list_->setFont(font);
     list_->setUniformItemSizes(true);
+    delegate_ = new LineListDelegate(list_);
+    list_->setItemDelegate(delegate_);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     QPushButton* ok =
@@ -106,10 +109,10 @@ void BoxScoreDialog::refreshFromGame() {
 }
 
 void BoxScoreDialog::fillList() {
-    // Rows are changed in place, so the list keeps where the user scrolled.
+    // Rows are changed in place, so the list keeps where the user scrolled
+    // and only the rows whose text changed are drawn again.
     const std::vector<std::string> text = boxScore_.textLines();
     const int count = static_cast<int>(text.size());
-    list_->setUpdatesEnabled(false);
     for (int row = 0; row < count; ++row) {
         const QString line = QString::fromStdString(text[static_cast<std::size_t>(row)]);
         if (QListWidgetItem* item = list_->item(row)) {
@@ -119,7 +122,7 @@ void BoxScoreDialog::fillList() {
         }
     }
     while (list_->count() > count) delete list_->takeItem(list_->count() - 1);
-    list_->setUpdatesEnabled(true);
+    delegate_->keepRows(count);
 }
 
 QStringList BoxScoreDialog::lines() const {

@@ -43,6 +43,7 @@ private:
 
     output::BoxScore boxScore_;
     QListWidget* list_;
+    class LineListDelegate* delegate_;
 };
 
 }  // namespace courtlog::gui::stats

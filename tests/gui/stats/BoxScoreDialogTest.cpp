@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "../../core/output/BoxScoreTestGame.h"
@@ -100,9 +101,17 @@ TEST_F(BoxScoreDialogTest, WithoutAGameItShowsAGameFileModallyInCourierNew) {
     QStringList shown;
     QString family;
     bool viewerFlag = false;
+    int reach = 0;
+    int ruleWidth = 0;
     whenModal<BoxScoreDialog>([&](BoxScoreDialog* dialog) {
         shown = dialog->lines();
-        family = QFontInfo(control<QListWidget>(dialog, "boxScoreList")->font()).family();
+        auto* list = control<QListWidget>(dialog, "boxScoreList");
+        family = QFontInfo(list->font()).family();
+        // Made narrow, the widest line can still be scrolled into view.
+        dialog->resize(400, 300);
+        QApplication::processEvents();
+        reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+        ruleWidth = QFontMetrics(list->font()).horizontalAdvance(QString(114, QLatin1Char('-')));
         viewerFlag = gui::ui::appState().boxScoreViewerOpen;
         click(dialog, "okButton");
     });
@@ -110,6 +119,7 @@ TEST_F(BoxScoreDialogTest, WithoutAGameItShowsAGameFileModallyInCourierNew) {
     EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters, QStringLiteral("Game Files (*.gam)|*.gam|"));
     EXPECT_EQ(shown.join('\n') + '\n', QString::fromStdString(courtlog::testing::boxScoreTestText()));
     EXPECT_EQ(family, QStringLiteral("Liberation Mono"));
+    EXPECT_GE(reach, ruleWidth);
     EXPECT_TRUE(viewerFlag);
     EXPECT_FALSE(gui::ui::appState().boxScoreViewerOpen);
 }
