@@ -8,6 +8,7 @@
 #include "core/ProgramInfo.h"
 #include "gui/ui/AppState.h"
 #include "gui/app/MainWindow.h"
+#include "gui/handheld/HandheldSetup.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
@@ -90,6 +91,8 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     // The file is trusted, but a wallpaper mode it does not know would leave
     // the window without a picture and the menu without a check mark.
     if (settings.wallpaperLayout < 0 || settings.wallpaperLayout > 2) settings.wallpaperLayout = 0;
+    // The handheld folders live in a file of their own beside the settings.
+    handheld::loadHandheldFolders();
 
     // A rectangle from another, larger desktop would put the window out of
     // reach; the window system places it instead.

@@ -3,6 +3,10 @@
 #include "gui/app/AboutDialog.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/UnbuiltCommands.h"
+#include "gui/handheld/HandheldFoldersDialog.h"
+#include "gui/handheld/PalmCommands.h"
+#include "gui/handheld/PocketPcCommands.h"
+#include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/stats/BoxScoreCommand.h"
@@ -111,7 +115,8 @@ const std::vector<MenuItem>& commandTable() {
             command(
                 CmLeagueOptions, "&League Options", [](MainWindow& w) { w.runLeagueOptions(); }, nullptr,
                 [] { return ui::appState().lastGameInHalves; }),
-            command(CmHtmlOptions, "&HTML Options", route<unbuilt::htmlOptionsCommand>),
+            command(CmHtmlOptions, "&HTML Options", route<output::htmlOptionsCommand>),
+            command(CmHandheldFolders, "Handheld &Folders...", route<handheld::handheldFoldersCommand>),
             menu("&Wallpaper", "wallpaperMenu"),
             command(CmWallpaperChange, "&Change ...", [](MainWindow& w) { w.changeWallpaper(); }),
             separator(),
@@ -130,26 +135,26 @@ const std::vector<MenuItem>& commandTable() {
             menu("&PDA Utilities", "pdaMenu"),
             menu("Palm &Install", "palmInstallMenu"),
             command(CmPalmInstallCompanion, "Courtlog &Companion",
-                    route<unbuilt::palmInstallCompanionCommand>),
-            command(CmPalmInstallOther, "&Other ...", route<unbuilt::palmInstallOtherCommand>),
+                    route<handheld::palmInstallCompanionCommand>),
+            command(CmPalmInstallOther, "&Other ...", route<handheld::palmInstallOtherCommand>),
             endMenu(),
             menu("Palm &Export", "palmExportMenu"),
-            command(CmGameToPalm, "&Game to Palm ...", route<unbuilt::gameToPalmCommand>),
-            command(CmTeamToPalm, "&Team to Palm ...", route<unbuilt::teamToPalmCommand>),
+            command(CmGameToPalm, "&Game to Palm ...", route<handheld::gameToPalmCommand>),
+            command(CmTeamToPalm, "&Team to Palm ...", route<handheld::teamToPalmCommand>),
             endMenu(),
             menu("Palm &Import", "palmImportMenu"),
-            command(CmGameFromPalm, "&Game from Palm ...", route<unbuilt::gameFromPalmCommand>, noGame),
-            command(CmTeamFromPalm, "&Team from Palm ...", route<unbuilt::teamFromPalmCommand>),
+            command(CmGameFromPalm, "&Game from Palm ...", route<handheld::gameFromPalmCommand>, noGame),
+            command(CmTeamFromPalm, "&Team from Palm ...", route<handheld::teamFromPalmCommand>),
             endMenu(),
             separator(),
             menu("Pocket PC Export", "pocketPcExportMenu"),
-            command(CmGameToPocketPc, "Game to Pocket PC ...", route<unbuilt::gameToPocketPcCommand>),
-            command(CmTeamToPocketPc, "Team to Pocket PC ...", route<unbuilt::teamToPocketPcCommand>),
+            command(CmGameToPocketPc, "Game to Pocket PC ...", route<handheld::gameToPocketPcCommand>),
+            command(CmTeamToPocketPc, "Team to Pocket PC ...", route<handheld::teamToPocketPcCommand>),
             endMenu(),
             menu("Pocket PC Import", "pocketPcImportMenu"),
-            command(CmGameFromPocketPc, "Game from Pocket PC...", route<unbuilt::gameFromPocketPcCommand>,
+            command(CmGameFromPocketPc, "Game from Pocket PC...", route<handheld::gameFromPocketPcCommand>,
                     noGame),
-            command(CmTeamFromPocketPc, "Team from Pocket PC ...", route<unbuilt::teamFromPocketPcCommand>),
+            command(CmTeamFromPocketPc, "Team from Pocket PC ...", route<handheld::teamFromPocketPcCommand>),
             endMenu(),
             endMenu(),
 

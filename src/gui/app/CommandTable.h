@@ -33,6 +33,7 @@ enum Command : int {
     CmPromptForShot = 131,
     CmLeagueOptions = 132,
     CmHtmlOptions = 133,
+    CmHandheldFolders = 134,
     CmWallpaperChange = 117,
     CmWallpaperFit = 114,
     CmWallpaperTile = 115,

@@ -28,23 +28,4 @@ void statisticsCommand(QWidget* owner) {
 }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
-void htmlOptionsCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The HTML options")); }
-
-void palmInstallCompanionCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Palm install"));
-}
-void palmInstallOtherCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Palm install")); }
-void gameToPalmCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Palm export")); }
-void teamToPalmCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Palm export")); }
-void gameFromPalmCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Palm import")); }
-void teamFromPalmCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Palm import")); }
-void gameToPocketPcCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Pocket PC export")); }
-void teamToPocketPcCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("Pocket PC export")); }
-void gameFromPocketPcCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Pocket PC import"));
-}
-void teamFromPocketPcCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Pocket PC import"));
-}
-
 }  // namespace courtlog::gui::app::unbuilt

@@ -24,19 +24,4 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 void statisticsCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
-// Options > HTML Options
-void htmlOptionsCommand(QWidget* owner);
-
-// PDA Utilities
-void palmInstallCompanionCommand(QWidget* owner);
-void palmInstallOtherCommand(QWidget* owner);
-void gameToPalmCommand(QWidget* owner);
-void teamToPalmCommand(QWidget* owner);
-void gameFromPalmCommand(QWidget* owner);
-void teamFromPalmCommand(QWidget* owner);
-void gameToPocketPcCommand(QWidget* owner);
-void teamToPocketPcCommand(QWidget* owner);
-void gameFromPocketPcCommand(QWidget* owner);
-void teamFromPocketPcCommand(QWidget* owner);
-
 }  // namespace courtlog::gui::app::unbuilt

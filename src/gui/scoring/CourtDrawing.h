@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <vector>
 
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/GameConsole.h"
@@ -13,11 +14,12 @@ class QPainter;
 namespace courtlog::gui::scoring {
 
 // Everything the court area of the console shows: the figures of both
-// teams, the pending prompts and which side each team plays on.
+// teams, the questions waiting (as the console model places them) and which
+// side each team plays on.
 struct CourtScene {
     TeamConsoleFigures home;
     TeamConsoleFigures visitor;
-    PendingPrompts pending;
+    std::vector<CourtPrompt> prompts;
     bool sidesSwapped = false;
 };
 

@@ -200,13 +200,24 @@ void GameConsoleWindow::buildRows() {
     });
     auto* cancel =
         button(QStringLiteral("Ca&ncel Action"), QStringLiteral("cancelActionButton"), [this] { cancelAction(); });
-    cancel->setToolTip(QStringLiteral("Drops the question or substitution waiting (also Esc or a right click).\n"
-                                      "Ctrl+Z takes back the last play recorded here, on either team;\n"
-                                      "Ctrl+Shift+Z or Ctrl+Y puts it back."));
+    cancelButton_ = cancel;
     bottomRow_ = new QGridLayout;
     bottomRow_->addWidget(stop, 0, 1);
     bottomRow_->addWidget(help, 0, 2);
     bottomRow_->addWidget(cancel, 0, 3);
+}
+
+QString GameConsoleWindow::cancelActionTip() const {
+    QString tip = QStringLiteral(
+        "Drops the question or substitution waiting (also Esc or a right click).\n"
+        "Ctrl+Z takes back the last change made here: a play, an answer, a time out, a substitution,\n"
+        "a period change, Swap Sides or a closed Edit Home/Visitor Events; the questions waiting\n"
+        "before it come back. Ctrl+Shift+Z or Ctrl+Y makes it again.");
+    const std::string undo = model_.undoDescription();
+    const std::string redo = model_.redoDescription();
+    if (!undo.empty()) tip += QStringLiteral("\nCtrl+Z now takes back: ") + ui::fromRecordText(undo);
+    if (!redo.empty()) tip += QStringLiteral("\nCtrl+Y now makes again: ") + ui::fromRecordText(redo);
+    return tip;
 }
 
 void GameConsoleWindow::arrangeSides() {
@@ -237,34 +248,25 @@ void GameConsoleWindow::arrangeSides() {
 void GameConsoleWindow::clickPlayer(bool home, int slot) {
     switch (model_.clickAction(home, slot)) {
         case PlayerClick::Nothing: return;
-        case PlayerClick::Substitution:
-            model_.clickPlayer(home, slot);
-            fillBenches();
-            break;
+        case PlayerClick::EventDialog: recordThroughDialog(home, slot); return;
         case PlayerClick::StolenFrom:
         case PlayerClick::Assist:
-        case PlayerClick::Rebound:
-            ui::playSoundEffect(ui::SoundClick);
-            model_.clickPlayer(home, slot);
-            break;
-        case PlayerClick::EventDialog:
-            // Without a choice nothing changed: nothing to show or save.
-            if (!recordThroughDialog(home, slot)) return;
-            break;
+        case PlayerClick::Rebound: ui::playSoundEffect(ui::SoundClick); break;
+        case PlayerClick::Substitution: break;
     }
-    changed(true, true);
+    showOutcome(model_.clickPlayer(home, slot));
 }
 
-bool GameConsoleWindow::recordThroughDialog(bool home, int slot) {
+void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
     ui::playSoundEffect(ui::SoundClick);
     PlayChoiceDialog dialog(this);
     const std::optional<int> chosen = dialog.choose();
-    if (!chosen) return false;
+    // Without a choice nothing changed: nothing to show or save.
+    if (!chosen) return;
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
     ui::playSoundEffect(choice.sound);
     const CourtPoint spot = choice.isFieldGoalAttempt() ? shotSpotFor(home, choice) : CourtPoint{};
-    model_.recordPlay(home, slot, choice, spot);
-    return true;
+    showOutcome(model_.recordPlay(home, slot, choice, spot));
 }
 
 CourtPoint GameConsoleWindow::shotSpotFor(bool home, const PlayChoice& choice) {
@@ -286,33 +288,21 @@ void GameConsoleWindow::chooseBench(bool home, int entry) {
 }
 
 void GameConsoleWindow::timeOut(bool home, bool shortTimeOut) {
-    if (!model_.takeTimeOut(home, shortTimeOut)) {
-        if (shortTimeOut)
-            ui::showMessage(this, QStringLiteral("No 20 - Second Time Outs Remaining!"),
-                            QStringLiteral("No 20 Second Time Outs"), ui::MessageButtons::Ok, ui::MessageIcon::Stop);
-        else
-            ui::showMessage(this, QStringLiteral("No Time Outs Remaining!"), QStringLiteral("No Time Outs"),
-                            ui::MessageButtons::Ok, ui::MessageIcon::Stop);
-        return;
-    }
-    ui::playSoundEffect(ui::SoundSubstitution);
-    changed(true, true);
+    const ChangeOutcome outcome = model_.takeTimeOut(home, shortTimeOut);
+    if (outcome) ui::playSoundEffect(ui::SoundSubstitution);
+    showOutcome(outcome);
 }
 
 void GameConsoleWindow::changePeriod(bool up) {
     ui::playSoundEffect(ui::SoundClick);
-    if (up)
-        model_.periodUp();
-    else
-        model_.periodDown();
-    changed(true, true);
+    showOutcome(up ? model_.periodUp() : model_.periodDown());
 }
 
 void GameConsoleWindow::swapSides() {
     ui::playSoundEffect(ui::SoundClick);
-    model_.swapSides();
+    const ChangeOutcome outcome = model_.swapSides();
     arrangeSides();
-    changed(false, true);
+    showOutcome(outcome);
 }
 
 void GameConsoleWindow::cancelAction() {
@@ -322,19 +312,18 @@ void GameConsoleWindow::cancelAction() {
     changed(false, false);
 }
 
-void GameConsoleWindow::undoPlay(bool redo) {
+void GameConsoleWindow::undoOrRedo(bool redo) {
     ui::playSoundEffect(ui::SoundClick);
-    const bool plays = redo ? model_.redoPlay() : model_.undoPlay();
-    for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
-    // The prompts are gone either way; figures and file only when a play went or came back.
-    changed(plays, plays);
+    if (!(redo ? model_.redo() : model_.undo())) return;
+    // The step may have swapped the sides back; prompts and bench choices
+    // return as they stood.
+    arrangeSides();
+    changed(true, true);
 }
 
 void GameConsoleWindow::editEvents(bool home) {
     ui::playSoundEffect(ui::SoundClick);
-    if (!scoring::editEvents(this, model_.game(), home)) return;
-    model_.game().recomputeScores();
-    fillBenches();
+    if (!scoring::editEvents(this, model_, home)) return;
     changed(true, true);
 }
 
@@ -356,9 +345,24 @@ void GameConsoleWindow::refreshPlayerLists() {
     changed(true, false);
 }
 
-void GameConsoleWindow::applyLeagueOptions() { changed(true, false); }
+void GameConsoleWindow::applyLeagueOptions() {
+    model_.leagueOptionsChanged();
+    changed(true, false);
+}
 
 // ---- showing the model ----
+
+void GameConsoleWindow::showOutcome(const ChangeOutcome& outcome) {
+    if (outcome) {
+        changed(true, true);
+        return;
+    }
+    // Nothing to save; a question may have ended all the same.
+    refresh();
+    if (!outcome.message.empty())
+        ui::showMessage(this, ui::fromRecordText(outcome.message), QString::fromStdString(outcome.caption),
+                        ui::MessageButtons::Ok, ui::MessageIcon::Stop);
+}
 
 void GameConsoleWindow::changed(bool figures, bool save) {
     refresh();
@@ -380,6 +384,7 @@ void GameConsoleWindow::refresh() {
     }
     // A fouled-out player's bench line changes with the fouls.
     fillBenches();
+    cancelButton_->setToolTip(cancelActionTip());
     area_->update();
 }
 
@@ -420,12 +425,12 @@ void GameConsoleWindow::keyPressEvent(QKeyEvent* event) {
     }
     const QKeyCombination keys = event->keyCombination();
     if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)) {
-        undoPlay(false);
+        undoOrRedo(false);
         return;
     }
     if (keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
         keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
-        undoPlay(true);
+        undoOrRedo(true);
         return;
     }
     if (clickButtonForKey(this, event)) return;

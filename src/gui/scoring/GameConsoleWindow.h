@@ -61,9 +61,8 @@ private:
     void arrangeSides();
 
     void clickPlayer(bool home, int slot);
-    // Asks for the play of the player in slot and records it; false when
-    // the dialog was left without a choice.
-    bool recordThroughDialog(bool home, int slot);
+    // Asks for the play of the player in slot and records it.
+    void recordThroughDialog(bool home, int slot);
     // The spot of a field-goal attempt, on the upright court: where a two or
     // a three starts from. The one place a play's spot is decided.
     CourtPoint shotSpotFor(bool home, const PlayChoice& choice);
@@ -72,14 +71,20 @@ private:
     void changePeriod(bool up);
     void swapSides();
     void cancelAction();
-    // Ctrl+Z takes back the last play recorded here; redo puts it back.
-    void undoPlay(bool redo);
+    // Ctrl+Z takes back the last change made here; redo makes it again.
+    void undoOrRedo(bool redo);
     void editEvents(bool home);
     void stopGame();
 
+    // A change that happened is shown, given to the sheets and saved; one
+    // that was refused says why.
+    void showOutcome(const ChangeOutcome& outcome);
     // Shows the model again; figures says the sheets must follow, save that
     // the game is saved when Auto Save is on.
     void changed(bool figures, bool save);
+    // Cancel Action's tooltip: the ways out of a question, and what Ctrl+Z
+    // and Ctrl+Y would act on now.
+    QString cancelActionTip() const;
     void refresh();
     void fillBenches();
     bool saveGame();
@@ -95,6 +100,7 @@ private:
     std::array<QLabel*, 2> benchLabels_{};  // left and right
     std::array<QComboBox*, 2> benches_{};
     std::array<QPushButton*, 2> editButtons_{};
+    QPushButton* cancelButton_ = nullptr;
     QGroupBox* periodBox_ = nullptr;
     std::array<QRadioButton*, 4> periodRadios_{};
     std::array<QLabel*, 4> periodLabels_{};

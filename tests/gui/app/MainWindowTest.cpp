@@ -12,10 +12,12 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
@@ -25,6 +27,8 @@
 #include "gui/app/Application.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
+#include "gui/handheld/HandheldFoldersDialog.h"
+#include "GuiTestSupport.h"
 #include "core/records/Game.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
@@ -32,6 +36,7 @@
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
+#include "GuiTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::app;
@@ -41,25 +46,7 @@ namespace {
 
 const QRect kDesktop(0, 0, 1280, 1024);
 
-// Runs action once the game console is open: starting a game may run the
-// event loop (the team sheets settle) before the console exists.
-void whenConsoleOpen(std::function<void()> action) {
-    auto* timer = new QTimer;
-    auto turns = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
-        gui::ui::GameConsoleLink* console = appState().console;
-        const bool open = console && console->consoleWidget()->isVisible();
-        if (!open && ++*turns < 400) return;
-        timer->stop();
-        timer->deleteLater();
-        if (!open) {
-            ADD_FAILURE() << "the game console did not open";
-            return;
-        }
-        action();
-    });
-    timer->start(5);
-}
+using courtlog::testsupport::whenConsoleOpen;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -173,7 +160,7 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 39u);
+    EXPECT_EQ(window->mainMenu().commands().size(), 40u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
@@ -402,12 +389,39 @@ TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
     window->commandAction(CmScheduleNew)->trigger();
-    window->commandAction(CmGameToPalm)->trigger();
+    window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The schedule")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
-    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Palm export")));
+    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
+}
+
+TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
+    courtlog::handheld::HandheldFolders kept;
+    kept.partners = {{"Office", startDir.path().toStdString()}};
+    ASSERT_TRUE(kept.write(QDir(startDir.path()).filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
+    start();
+    EXPECT_EQ(window->commandAction(CmHandheldFolders)->text(), QStringLiteral("Handheld &Folders..."));
+    QStringList devices;
+    courtlog::testsupport::whenModal<gui::handheld::HandheldFoldersDialog>([&](auto* dialog) {
+        auto* list = courtlog::testsupport::control<QTreeWidget>(dialog, "partnerList");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) devices << list->topLevelItem(i)->text(0);
+        courtlog::testsupport::click(dialog, "cancelButton");
+    });
+    window->commandAction(CmHandheldFolders)->trigger();
+    EXPECT_EQ(devices, QStringList{QStringLiteral("Office")});
+}
+
+TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
+    start();
+    QString title;
+    testsupport::whenModal<QDialog>([&title](QDialog* dialog) {
+        title = dialog->windowTitle();
+        testsupport::click(dialog, "cancelButton");
+    }, "htmlOptionsDialog");
+    window->commandAction(CmHtmlOptions)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
@@ -433,9 +447,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
     start();
     gui::ui::programSettings().league.halves = true;
     bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([&](QDialog* dialog) {
         sawDialog = true;
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Game"));
         // One page, laid out as the league plays.
@@ -452,9 +464,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
               gui::ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
 
     // Cancel prints nothing.
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     gui::ui::testing::clearShownMessages();

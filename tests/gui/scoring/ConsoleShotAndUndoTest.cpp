@@ -190,41 +190,53 @@ TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
     EXPECT_EQ(savedFouls(false, 2), 0);
 }
 
-TEST_F(ShotAndUndo, UndoClearsPromptsAndPassesOverEditedPlays) {
+// Chooses an entry of a closed drop-down with the keyboard, as a user does.
+void choose(QWidget* dialog, const char* listName, int row) {
+    auto* list = control<QComboBox>(dialog, listName);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < row; ++i) QTest::keyClick(list, Qt::Key_Down);
+}
+
+TEST_F(ShotAndUndo, UndoBringsBackTheQuestionAndTakesBackAnEditorSessionAsOneStep) {
     gui::ui::programSettings().promptForShot = false;
     open();
+    const QString rebounded = QStringLiteral("Rebounded By? (or Select Right Click/Cancel)");
     play(true, 4, "foulOffensiveButton");
     play(true, 1, "shotMissed2MissedButton");
-    EXPECT_EQ(court->windowTitle(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
-    undo();
+    EXPECT_EQ(court->windowTitle(), rebounded);
+    QTest::mouseClick(player(false, 2), Qt::LeftButton);  // the wrong rebounder
     EXPECT_EQ(court->windowTitle(), kIdle);
-    EXPECT_FALSE(court->model().pending().rebound);
-    // A click now opens the event dialog instead of answering a rebound.
-    play(false, 2, "otherStealButton");
-    EXPECT_EQ(saved().visitorEvents.back().kind, Steal);
-    QTest::keyClick(court.get(), Qt::Key_Escape);
+    undo();  // the rebound goes and its question returns
+    EXPECT_EQ(court->windowTitle(), rebounded);
+    EXPECT_EQ(saved().visitorEventCount(), 0);
+    QTest::mouseClick(player(true, 3), Qt::LeftButton);
+    EXPECT_EQ(saved().homeEvents.back().reboundKind, OffensiveRebound);
 
-    // The steal is changed into a blocked shot in the event editor: Ctrl+Z
-    // leaves it (the editor is its correction) and takes the foul before it.
+    // One session of the editor: the foul becomes a blocked shot, the miss goes.
     whenModal<EditEvent>([](EditEvent* editor) {
-        auto* kinds = control<QComboBox>(editor, "eventTypeList");
-        kinds->setFocus();
-        QTest::keyClick(kinds, Qt::Key_Home);
-        for (int i = 0; i < BlockedShot; ++i) QTest::keyClick(kinds, Qt::Key_Down);
+        choose(editor, "eventList", 0);
+        choose(editor, "eventTypeList", BlockedShot);
+        click(editor, "updateEventButton");
+        choose(editor, "eventList", 1);
+        click(editor, "deleteEventButton");
         click(editor, "okButton");
     });
-    click(court.get(), "editVisitorEventsButton");
-    ASSERT_EQ(saved().visitorEvents.back().kind, BlockedShot);
-    undo();
-    EXPECT_EQ(saved().visitorEventCount(), 1);
-    EXPECT_EQ(saved().homeEventCount(), 0);
-    EXPECT_EQ(savedFouls(true, 3), 0);
-
-    // The Cancel Action button names both keys.
+    click(court.get(), "editHomeEventsButton");
+    ASSERT_EQ(saved().homeEventCount(), 2);
+    EXPECT_EQ(saved().homeEvents[0].kind, BlockedShot);
     const QString tip = control<QPushButton>(court.get(), "cancelActionButton")->toolTip();
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z")));
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Shift+Z")));
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Y")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z now takes back: Hawks plays edited (1 updated, 1 deleted)")))
+        << tip.toStdString();
+
+    undo();  // the whole session at once
+    ASSERT_EQ(saved().homeEventCount(), 3);
+    EXPECT_EQ(saved().homeEvents[0].kind, Foul);
+    EXPECT_EQ(saved().homeEvents[1].shotResult, TwoPointMissed);
+    EXPECT_EQ(savedFouls(true, 3), 1);
+    redoY();
+    EXPECT_EQ(saved().homeEventCount(), 2);
+    EXPECT_EQ(savedFouls(true, 3), 0);
 }
 
 TEST_F(ShotAndUndo, HelpOpensTheConsolePageThatNamesTheUndoKeys) {

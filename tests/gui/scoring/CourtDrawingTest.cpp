@@ -45,7 +45,7 @@ TEST(CourtDrawing, TheBonusShowsOnTheHalfOfTheTeamInItAndFollowsTheSwap) {
     EXPECT_EQ(redPixels(image, left), 0);
     EXPECT_GT(redPixels(image, right), 20);
     // A pending prompt replaces the indicators.
-    scene.pending.rebound = true;
+    scene.prompts = {{CourtPrompt::Place::WholeCourt, "Rebounded By"}};
     image = render(scene);
     EXPECT_EQ(redPixels(image, right), 0);
     EXPECT_GT(redPixels(image, QRect(300, 190, 200, 40)), 20);

@@ -9,6 +9,7 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/EventEditing.h"
+#include "core/scoring/GameConsole.h"
 #include "core/scoring/SheetFigures.h"
 #include "gui/scoring/EditEvent.h"
 #include "gui/scoring/EventEditorRoute.h"
@@ -22,19 +23,7 @@ using courtlog::gui::scoring::ShotSpotDialog;
 namespace {
 
 PlayEvent play(const Team& team, int who, int kind, int subKind, int period) {
-    PlayEvent e;
-    if (who >= 0) e.player = team.players[static_cast<std::size_t>(who)];
-    e.kind = static_cast<std::int16_t>(kind);
-    e.period = static_cast<std::int16_t>(period);
-    switch (kind) {
-    case Shot: e.shotResult = static_cast<std::int16_t>(subKind); break;
-    case Foul: e.foulKind = static_cast<std::int16_t>(subKind); break;
-    case TechnicalFoul: e.technicalKind = static_cast<std::int16_t>(subKind); break;
-    case Rebound: e.reboundKind = static_cast<std::int16_t>(subKind); break;
-    case GoalTend: e.goalTendKind = static_cast<std::int16_t>(subKind); break;
-    case Turnover: e.turnoverKind = static_cast<std::int16_t>(subKind); break;
-    default: break;
-    }
+    PlayEvent e = playBy(who >= 0 ? team.players[static_cast<std::size_t>(who)] : Player{}, kind, subKind, period);
     if (kind == Shot) {
         e.shotX = 57;
         e.shotY = subKind == ThreePointMade ? 77 : 47;
@@ -79,6 +68,13 @@ void choose(EditEvent& editor, const char* listName, int row) {
 
 int chosen(EditEvent& editor, const char* listName) { return control<QComboBox>(&editor, listName)->currentIndex(); }
 
+// The console model the editor hands its changes to when it closes.
+struct Console {
+    LeagueOptions league;
+    scoring::GameConsole model;
+    explicit Console(Game& game) : model(game, league) {}
+};
+
 // Saves, reads back and returns the file's copy, as the console's auto save
 // would leave it.
 Game savedAndLoaded(Game& game, const QTemporaryDir& dir) {
@@ -95,7 +91,8 @@ Game savedAndLoaded(Game& game, const QTemporaryDir& dir) {
 TEST(EditEvent, OpensWithTheListsAndTheLastPlayShown) {
     freshHooks();
     Game game = gameWithPlays();
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Select an Event to Edit or Delete"));
     EXPECT_EQ(entries(control<QComboBox>(&editor, "eventList")),
@@ -125,7 +122,7 @@ TEST(EditEvent, OpensWithTheListsAndTheLastPlayShown) {
     EXPECT_EQ(control<QComboBox>(&editor, "subTypeList")->count(), 0);
     if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) {
         editor.grab().save(QStringLiteral("/tmp/edit-event.png"));
-        QTest::qWait(300);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&editor));
         QProcess::execute(QStringLiteral("import"),
                           {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("/tmp/edit-event-screen.png")});
     }
@@ -137,7 +134,8 @@ TEST(EditEvent, EditEachKindOfEvent) {
     for (int kind = NoEvent; kind <= ShortTimeOut; ++kind) {
         SCOPED_TRACE(kind);
         Game game = gameWithPlays();
-        EditEvent editor(nullptr, game, true);
+        Console console(game);
+    EditEvent editor(nullptr, console.model, true);
         editor.show();
         choose(editor, "eventList", 1);  // the foul by player 2
         choose(editor, "playerList", 3);
@@ -147,12 +145,6 @@ TEST(EditEvent, EditEachKindOfEvent) {
         if (subKinds > 0) choose(editor, "subTypeList", subKinds - 1);
         choose(editor, "quarterList", 5);
         click(&editor, "updateEventButton");
-        const PlayEvent& e = game.homeEvents[1];
-        EXPECT_EQ(e.kind, kind);
-        EXPECT_EQ(e.period, 5);
-        EXPECT_EQ(scoring::subKindOf(e), subKinds > 0 ? subKinds - 1 : 0);
-        const bool timeOut = kind == TimeOut || kind == ShortTimeOut;
-        EXPECT_EQ(e.player.name, timeOut ? "" : "Eagles Player 4");
         // Every selection is cleared and the list shows the new line.
         EXPECT_EQ(chosen(editor, "eventList"), -1);
         EXPECT_EQ(chosen(editor, "eventTypeList"), -1);
@@ -163,6 +155,14 @@ TEST(EditEvent, EditEachKindOfEvent) {
         EXPECT_FALSE(editor.isVisible());
         // "No Event" leaves the list when the editor closes; the file agrees.
         EXPECT_EQ(game.homeEventCount(), kind == NoEvent ? 4 : 5);
+        if (kind != NoEvent) {
+            const PlayEvent& e = game.homeEvents[1];
+            EXPECT_EQ(e.kind, kind);
+            EXPECT_EQ(e.period, 5);
+            EXPECT_EQ(scoring::subKindOf(e), subKinds > 0 ? subKinds - 1 : 0);
+            const bool timeOut = kind == TimeOut || kind == ShortTimeOut;
+            EXPECT_EQ(e.player.name, timeOut ? "" : "Eagles Player 4");
+        }
         Game loaded = savedAndLoaded(game, dir);
         EXPECT_EQ(loaded.homeEvents, game.homeEvents);
         // A shot changed into a missed three scores nothing.
@@ -175,20 +175,22 @@ TEST(EditEvent, DeletingAThreeLowersTheScoreAtOnce) {
     QTemporaryDir dir;
     Game game = gameWithPlays();
     ASSERT_EQ(game.homeScore, 5);
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     choose(editor, "eventList", 0);
     click(&editor, "deleteEventButton");
-    EXPECT_EQ(game.homeScore, 2);
-    EXPECT_EQ(game.homeEventCount(), 4);
     EXPECT_EQ(control<QComboBox>(&editor, "eventList")->count(), 4);
     EXPECT_EQ(chosen(editor, "eventList"), -1);
     // Without a play chosen Delete and Update do nothing.
     click(&editor, "deleteEventButton");
     click(&editor, "updateEventButton");
-    EXPECT_EQ(game.homeEventCount(), 4);
+    EXPECT_EQ(control<QComboBox>(&editor, "eventList")->count(), 4);
     EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+    // Cancel keeps the deletion already made.
     click(&editor, "cancelButton");
+    EXPECT_EQ(game.homeScore, 2);
+    EXPECT_EQ(game.homeEventCount(), 4);
     Game loaded = savedAndLoaded(game, dir);
     EXPECT_EQ(loaded.homeScore, 2);
     EXPECT_EQ(loaded.homeEventCount(), 4);
@@ -200,7 +202,8 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     Game game = gameWithPlays();
     // Opened on the visitors first: the shown player stays unchosen.
     game.addHomeEvent(play(game.home, -1, ShortTimeOut, 0, 1));
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     EXPECT_EQ(chosen(editor, "playerList"), -1);
     choose(editor, "eventTypeList", Foul);
@@ -209,14 +212,14 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Select a Player to update this event."));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Event"));
-    EXPECT_EQ(game.homeEvents[5].kind, ShortTimeOut);
+    EXPECT_EQ(control<QComboBox>(&editor, "eventList")->itemText(5), QStringLiteral("2nd - 20-Sec Time Out"));
     choose(editor, "playerList", 4);
     click(&editor, "updateEventButton");
+    click(&editor, "okButton");
     EXPECT_EQ(game.homeEvents[5].kind, Foul);
     EXPECT_EQ(game.homeEvents[5].foulKind, OffensiveFoul);
     EXPECT_EQ(game.homeEvents[5].player.name, "Eagles Player 5");
     EXPECT_EQ(scoring::teamSheetFigures(game, true).rows[4].personalFouls, 1);
-    click(&editor, "okButton");
 }
 
 TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
@@ -224,7 +227,8 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
     Game game = gameWithPlays();
     game.homeEvents[3].period = 20;  // as a damaged file could hold
     const PlayEvent before = game.homeEvents[3];
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     choose(editor, "eventList", 3);
     EXPECT_EQ(chosen(editor, "quarterList"), -1);
@@ -249,7 +253,8 @@ TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
     ShotSpotDialog::teamOrientation(false) = 180;
     ShotSpotDialog::teamOrientation(true) = 0;
     Game game = gameWithPlays();
-    EditEvent editor(nullptr, game, false);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, false);
     editor.show();
     choose(editor, "subTypeList", TwoPointMissed);
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
@@ -267,11 +272,11 @@ TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Shot Point?"));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Question);
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
+    click(&editor, "okButton");
     const PlayEvent& e = game.visitorEvents[0];
     EXPECT_EQ(e.shotResult, TwoPointMissed);
     EXPECT_EQ(e.shotX, 18);
     EXPECT_EQ(e.shotY, 19);
-    click(&editor, "okButton");
     ShotSpotDialog::teamOrientation(false) = 0;
 }
 
@@ -295,7 +300,8 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
                   QStringLiteral("1st  4 - Eagles Player 2, No Event, "));
         click(editor, "cancelButton");
     });
-    result = gui::scoring::editEvents(nullptr, game, true) ? 1 : 0;
+    Console console(game);
+    result = gui::scoring::editEvents(nullptr, console.model, true) ? 1 : 0;
     EXPECT_EQ(result, 1);
     EXPECT_EQ(game.homeEvents[0].period, 1);
     ASSERT_EQ(game.homeEventCount(), 4);

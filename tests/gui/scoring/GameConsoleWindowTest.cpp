@@ -86,12 +86,7 @@ const QString kIdle = QStringLiteral("Brenvik Basketball Courtlog");
 }  // namespace
 
 TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
-    game.homeEvents.push_back([] {
-        PlayEvent e;
-        e.kind = Shot;
-        e.shotResult = ThreePointMade;
-        return e;
-    }());
+    game.homeEvents.push_back(courtlog::testing::play("", Shot, ThreePointMade, 0, -1));
     open();
     EXPECT_EQ(title(), kIdle);
     EXPECT_EQ(player(true, 1)->text(), QStringLiteral("&2  Guard"));
@@ -312,4 +307,24 @@ TEST_F(ConsoleFixture, FoulsShowOnLabelsAndTheBench) {
     QTest::mouseClick(player(true, 1), Qt::LeftButton);
     EXPECT_EQ(game.home.players[1].courtSlot, 0);
     EXPECT_EQ(game.home.players[0].courtSlot, 1);
+}
+
+TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
+    gui::ui::programSettings().league.foulOutAfter = 5;
+    for (int i = 0; i < 5; ++i)
+        game.homeEvents.push_back(courtlog::testing::play("Hawks Player 6", Foul, DefensiveFoul, 0, 8));
+    open();
+    // A save would replace what the file holds now.
+    courtlog::testing::writeFile(path, "as last saved");
+    ASSERT_EQ(bench(true)->itemText(0), QStringLiteral(" 8-Hawks Player 6, OUT!"));
+    emit bench(true)->activated(0);
+    QTest::mouseClick(player(true, 1), Qt::LeftButton);
+    EXPECT_EQ(game.home.players[0].courtSlot, 1);
+    EXPECT_TRUE(messageShown(QStringLiteral("#8 Hawks Player 6 has fouled out and cannot come back in.")));
+    EXPECT_EQ(title(), kIdle);
+    EXPECT_EQ(courtlog::testing::readFile(path), "as last saved");
+    // One that happens is saved.
+    emit bench(true)->activated(1);
+    QTest::mouseClick(player(true, 1), Qt::LeftButton);
+    EXPECT_EQ(saved().home.players[6].courtSlot, 1);
 }
