@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "../core/output/BoxScoreTestGame.h"
-#include "CliTestSupport.h"
+#include "CliRun.h"
 #include "RecordBuilders.h"
 #include "core/records/Settings.h"
 
@@ -14,15 +14,15 @@ namespace {
 
 using namespace courtlog::testing;
 
-clitest::CliRun boxScore(std::vector<std::string> args) {
+CliRun boxScore(std::vector<std::string> args) {
     args.insert(args.begin(), "boxscore");
-    return clitest::runCli(std::move(args));
+    return runCli(std::move(args));
 }
 
 TEST(BoxScoreVerb, PrintsTheBoxScoreOfASavedGameLineByLine) {
     ScratchFolder folder;
     const std::string path = folder.saveGame(boxScoreTestGame(), "final.gam");
-    const clitest::CliRun run = boxScore({path});
+    const CliRun run = boxScore({path});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, boxScoreTestText());
     EXPECT_EQ(run.err, "");
@@ -32,7 +32,7 @@ TEST(BoxScoreVerb, AGameThatDoesNotLoadSaysSoAndPrintsNothing) {
     ScratchFolder folder;
     writeFile(folder.file("cut.gam"), "too short for a game");
     for (const char* name : {"cut.gam", "missing.gam"}) {
-        const clitest::CliRun run = boxScore({folder.file(name)});
+        const CliRun run = boxScore({folder.file(name)});
         EXPECT_EQ(run.status, 1) << name;
         EXPECT_EQ(run.err.rfind("Can't load game ! " + folder.file(name), 0), 0u) << run.err;
         EXPECT_EQ(run.out, "") << name;
@@ -56,7 +56,7 @@ TEST(BoxScoreVerb, WritesTheHtmlPageInTheStyleOfTheSettingsReplacingAnOldPage) {
     writeStyleSettings(folder.file("style.ini"));
     const std::string out = folder.file("box.htm");
     writeFile(out, "an older page");
-    const clitest::CliRun run = boxScore({game, "--html", out, "--settings", folder.file("style.ini")});
+    const CliRun run = boxScore({game, "--html", out, "--settings", folder.file("style.ini")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const std::string page = readFile(out);
@@ -70,7 +70,7 @@ TEST(BoxScoreVerb, TakesTheStyleFromTheSettingsFileOfTheCurrentFolder) {
     writeStyleSettings(folder.file("crtlog.ini"));
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());
-    const clitest::CliRun run = boxScore({"final.gam", "--html", "box.htm"});
+    const CliRun run = boxScore({"final.gam", "--html", "box.htm"});
     std::filesystem::current_path(before);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(beforeFoot(readFile(folder.file("box.htm"))), beforeFoot(boxScoreTestPage()));
@@ -79,17 +79,20 @@ TEST(BoxScoreVerb, TakesTheStyleFromTheSettingsFileOfTheCurrentFolder) {
 TEST(BoxScoreVerb, AGameThatDoesNotLoadWritesNoPage) {
     ScratchFolder folder;
     writeFile(folder.file("cut.gam"), "too short for a game");
-    const clitest::CliRun run = boxScore({folder.file("cut.gam"), "--html", folder.file("box.htm")});
+    const CliRun run = boxScore({folder.file("cut.gam"), "--html", folder.file("box.htm")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.rfind("Can't load game !", 0), 0u) << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("box.htm")));
 }
 
 TEST(BoxScoreVerb, WrongArgumentsGetTheUsage) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"a.gam", "b.gam"}, {"a.gam", "--settings"}, {"a.gam", "--bogus"}, {"a.gam", "--html"},
-          {"a.gam", "--html", "a.htm", "--html", "b.htm"}}) {
-        const clitest::CliRun run = boxScore(args);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"a.gam", "b.gam"},
+                                                 {"a.gam", "--settings"},
+                                                 {"a.gam", "--bogus"},
+                                                 {"a.gam", "--html"},
+                                                 {"a.gam", "--html", "a.htm", "--html", "b.htm"}}) {
+        const CliRun run = boxScore(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("Usage: courtlog boxscore GAME"), std::string::npos);
     }

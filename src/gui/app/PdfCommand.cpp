@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/records/Settings.h"
+#include "gui/stats/BoxScorePrintout.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -39,11 +40,20 @@ void printUsage(const std::vector<PdfKind>& kinds) {
     }
 }
 
+PdfRequest prepareBoxScore(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("boxscore needs one game file");
+    std::string error;
+    std::unique_ptr<ui::Printout> printout = stats::boxScorePrintoutOfFile(args[0], error);
+    return printout ? PdfRequest::ready(std::move(printout)) : PdfRequest::failed(error);
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
-    static const std::vector<PdfKind> kinds{};
+    static const std::vector<PdfKind> kinds{
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
+    };
     return kinds;
 }
 

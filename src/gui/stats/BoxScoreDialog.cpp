@@ -8,12 +8,22 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
+#include <optional>
 
+#include "core/output/BoxScoreHtml.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
+#include "gui/stats/BoxScorePrintout.h"
 #include "gui/stats/LineListDelegate.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/CornerBitmap.h"
+#include "gui/ui/ExportToFile.h"
+#include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
+#include "gui/ui/ProgramSettings.h"
 
 namespace courtlog::gui::stats {
 
@@ -86,19 +96,23 @@ void BoxScoreDialog::showBesideConsole(QWidget* console) {
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     // Beside the console on the side with more room, as wide as that room
-    // allows, so the console stays in view.
+    // allows, so the console stays in view. The console's frame tells how
+    // much the window manager adds around a window.
     QScreen* screen = console ? console->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
     const QRect beside = console ? console->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
+    const QSize border = console ? console->frameGeometry().size() - console->size() : QSize(0, 0);
     const int rightRoom = area.right() - beside.right();
     const int leftRoom = beside.left() - area.left();
     const bool right = rightRoom >= leftRoom;
-    const int width = std::clamp(std::max(rightRoom, leftRoom), kNarrowest, kPreferredWidth);
-    const int height = std::min(kPreferredHeight, area.height());
+    const int width = std::clamp(std::max(rightRoom, leftRoom) - border.width(), kNarrowest, kPreferredWidth);
+    const int height = std::min(kPreferredHeight, area.height() - border.height());
     resize(width, height);
-    const int x = std::clamp(right ? beside.right() + 1 : beside.left() - width, area.left(),
-                             std::max(area.left(), area.right() + 1 - width));
-    const int y = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height));
+    const int frameWidth = width + border.width();
+    const int frameHeight = height + border.height();
+    const int x = std::clamp(right ? beside.right() + 1 : beside.left() - frameWidth, area.left(),
+                             std::max(area.left(), area.right() + 1 - frameWidth));
+    const int y = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight));
     move(x, y);
     show();
 }
@@ -131,8 +145,25 @@ QStringList BoxScoreDialog::lines() const {
     return out;
 }
 
-void BoxScoreDialog::printBoxScore() {}
+void BoxScoreDialog::printBoxScore() {
+    const std::unique_ptr<ui::Printout> printout = boxScorePrintout(boxScore_);
+    ui::printWithPreview(this, *printout);
+}
 
-void BoxScoreDialog::exportBoxScore() {}
+void BoxScoreDialog::exportBoxScore() {
+    ui::FileDialogOptions options;
+    options.title = QStringLiteral("Select file name to save as");
+    options.filters = QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm");
+    options.defaultExtension = QStringLiteral("htm");
+    options.mustExist = false;
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
+    if (!choice || choice->path.isEmpty()) return;
+    // The page of an existing file is appended or replaced as the user
+    // answers; a new or replaced page starts with the page head.
+    const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
+    ui::exportToFile(this, choice->path, [&](output::ExportMode mode) {
+        return output::boxScoreHtml(boxScore_, style, output::writesPageHead(mode), output::localTimeNow());
+    });
+}
 
 }  // namespace courtlog::gui::stats

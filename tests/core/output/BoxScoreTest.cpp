@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BoxScoreTestGame.h"
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/output/BoxScore.h"
 
@@ -36,27 +37,30 @@ TEST(BoxScoreText, FollowsTheGameAfterRecompute) {
     g.recomputeScores();
     boxScore.recompute();
     EXPECT_EQ(boxScore.visitorStats().lines().back().tp, 3);
-    EXPECT_EQ(boxScore.textLines()[18], "Visitor: Owls                        0     0     0     1     0    2       3");
+    EXPECT_EQ(boxScore.textLines()[18],
+              "Visitor: Owls                        0     0     0     1     0    2       3");
 }
 
 // ---- edge cases: the lines a game must show, in this order ----
 
 struct EdgeCase {
-    const char* name;
+    const char* what;
     std::function<Game()> make;
     std::vector<std::string> inOrder;
 };
 
-void PrintTo(const EdgeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const EdgeCase& c, std::ostream* out) { *out << c.what; }
 
-::testing::AssertionResult showsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& expected) {
+::testing::AssertionResult showsInOrder(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& expected) {
     std::size_t at = 0;
     for (const std::string& want : expected) {
         while (at < lines.size() && lines[at] != want) ++at;
         if (at == lines.size()) {
             std::string text;
             for (const std::string& line : lines) text += "|" + line + "|\n";
-            return ::testing::AssertionFailure() << "missing, or out of order: |" << want << "|\nin:\n" << text;
+            return ::testing::AssertionFailure() << "missing, or out of order: |" << want << "|\nin:\n"
+                                                 << text;
         }
         ++at;
     }
@@ -88,18 +92,21 @@ TEST_P(BoxScoreEdgeCase, ShowsItsLinesInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Table, BoxScoreEdgeCase,
     ::testing::Values(
-        EdgeCase{"TeamWithoutPlaysShowsItsRosterWithZeros",
+        EdgeCase{"a team without plays shows its roster with zeros",
                  [] { return game(team("Hawks", 2), team("Owls", 1)); },
                  {"Home Game Stats for Hawks [vs Owls]", kRule, BoxScore::kColumnHeading, kRule,
-                  "Hawks Player 1 #3              0  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0   0   0  "
+                  "Hawks Player 1 #3              0  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
-                  "Hawks Player 2 #4              0  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0   0   0  "
+                  "Hawks Player 2 #4              0  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
                   kRule,
-                  "TEAM TOTALS                    1  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0   0   0  "
+                  "TEAM TOTALS                    1  0  0  0   0  0  0   0   0   0   0   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
                   kRule, ""}},
-        EdgeCase{"HalvesShowHalfColumns",
+        EdgeCase{"a game in halves shows half columns",
                  [] {
                      return withPlays(game(team("Hawks", 1), team("Owls", 1), true),
                                       {play("Hawks Player 1", Shot, TwoPointMade, 0, 3),
@@ -111,37 +118,45 @@ INSTANTIATE_TEST_SUITE_P(
                  {"", "                                   Half1  Half2  OT1  OT2  Game Total", kRule,
                   "Home:    Hawks                       2     3     1    1       7",
                   "Visitor: Owls                        0     2     0    0       2", kRule}},
-        EdgeCase{"ThirdOvertimeCountsInTheTotalOnly",
+        EdgeCase{"a third overtime counts in the game total only",
                  [] {
                      return withPlays(game(team("Hawks", 1), team("Owls", 1)),
                                       {play("Hawks Player 1", Shot, TwoPointMade, 6, 3)}, {});
                  },
                  {kRule,
-                  "TEAM TOTALS                    7  2  1  1 100  0  0   0   1   1 100   0   0   0  0  0  0   0   0  "
+                  "TEAM TOTALS                    7  2  1  1 100  0  0   0   1   1 100   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
                   "                                   Qtr1  Qtr2  Qtr3  Qtr4  OT1  OT2  Game Total", kRule,
                   "Home:    Hawks                       0     0     0     0     0    0       2"}},
-        EdgeCase{"TwoTeamsOfOneNameEachShowTheirOwnPlays",
+        EdgeCase{"two teams of one name each show their own plays",
                  [] {
                      return withPlays(game(team("Owls", 1), team("Owls", 1)),
                                       {play("Owls Player 1", Shot, ThreePointMade, 0, 3)},
                                       {play("Owls Player 1", Shot, TwoPointMissed, 0, 3)});
                  },
                  {"Home Game Stats for Owls [vs Owls]",
-                  "Owls Player 1 #3               0  3  0  0   0  1  1 100   1   1 100   0   0   0  0  0  0   0   0  "
+                  "Owls Player 1 #3               0  3  0  0   0  1  1 100   1   1 100   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
                   "Home:    Owls                        3     0     0     0     0    0       3",
                   "Visitor: Owls                        0     0     0     0     0    0       0",
                   "Visitor Game Stats for Owls [vs Owls]",
-                  "Owls Player 1 #3               0  0  0  1   0  0  0   0   0   1   0   0   0   0  0  0  0   0   0  "
+                  "Owls Player 1 #3               0  0  0  1   0  0  0   0   0   1   0   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0"}},
-        EdgeCase{"FileNameOf105CharactersIsNotPadded", [] { return named("/games/" + k105); }, {k105}},
-        EdgeCase{"FileNameOf104CharactersGetsNoBlank", [] { return named(k105.substr(1)); }, {k105.substr(1)}},
-        EdgeCase{"FileNameOf103CharactersGetsOneBlank", [] { return named(k105.substr(2)); },
+        EdgeCase{
+            "a file name of 105 characters is not padded", [] { return named("/games/" + k105); }, {k105}},
+        EdgeCase{"a file name of 104 characters gets no blank",
+                 [] { return named(k105.substr(1)); },
+                 {k105.substr(1)}},
+        EdgeCase{"a file name of 103 characters gets one blank",
+                 [] { return named(k105.substr(2)); },
                  {" " + k105.substr(2)}},
-        EdgeCase{"FileNameAfterTheLastBackslash", [] { return named("C:\\games\\2024\\final.gam"); },
+        EdgeCase{"the file name after the last backslash",
+                 [] { return named("C:\\games\\2024\\final.gam"); },
                  {std::string(48, ' ') + "final.gam"}},
-        EdgeCase{"DateThatIsNoDateShowsNoNames",
+        EdgeCase{"a date that is no date shows no names",
                  [] {
                      Game g = named("g.gam");
                      g.month = 13;
@@ -149,16 +164,17 @@ INSTANTIATE_TEST_SUITE_P(
                      return g;
                  },
                  {std::string(43, ' ') + "  14, 2024      Gym"}},
-        EdgeCase{"RecordTextsShowAsCharacters",
+        EdgeCase{"record texts show as characters",
                  [] {
                      return withPlays(game(team("H\xE9rons", {player("Jos\xE9", 4)}), team("Owls", 1)),
                                       {play("Jos\xE9", Shot, TwoPointMade, 0, 4)}, {});
                  },
                  {"                                             Hérons vs Owls",
-                  "José #4                        0  2  1  1 100  0  0   0   1   1 100   0   0   0  0  0  0   0   0  "
+                  "José #4                        0  2  1  1 100  0  0   0   1   1 100   0   0   0  0  0  0  "
+                  " 0   0  "
                   "0   0   0  0  0",
                   "Home:    Hérons                      2     0     0     0     0    0       2"}}),
-    [](const ::testing::TestParamInfo<EdgeCase>& info) { return std::string(info.param.name); });
+    NameFromWhat());
 
 TEST(BoxScoreText, PrintoutEndsWithTheVisitorsAndTheDate) {
     Game g = boxScoreTestGame();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QListWidget>
 #include <QPointer>
@@ -12,12 +13,14 @@
 #include "GuiTestSupport.h"
 #include "RecordBuilders.h"
 #include "core/output/BoxScore.h"
+#include "gui/app/PdfCommand.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/stats/BoxScoreCommand.h"
 #include "gui/stats/BoxScoreDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
@@ -132,4 +135,63 @@ TEST_F(BoxScoreDialogTest, AGameFileThatDoesNotLoadShowsNoBoxScore) {
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_EQ(openBoxScore(), nullptr);
+}
+
+// The golden page's text from the start of the first table up to the foot,
+// which carries the time of writing.
+QString pageBody(const QString& page) {
+    const qsizetype start = page.indexOf(QStringLiteral("<b>"));
+    return page.mid(start, page.lastIndexOf(QStringLiteral("\n</TABLE>\n<p><font")) - start);
+}
+
+TEST_F(BoxScoreDialogTest, PrintsThroughThePreviewAndExportsAppendingWhenAsked) {
+    const std::string path = folder.saveGame(courtlog::testing::boxScoreTestGame(), "final.gam");
+    courtlog::testing::boxScoreTestStyle().storeIn(gui::ui::programSettings());
+    const QString pdf = QString::fromStdString(folder.file("box.pdf"));
+    const QString page = QString::fromStdString(folder.file("box.htm"));
+    gui::ui::testing::printToFileInstead(pdf);
+    whenModal<BoxScoreDialog>([&](BoxScoreDialog* dialog) {
+        click(dialog, "printButton");
+        // A new file, then the same file again: append (Yes).
+        for (const int answer : {0, int(gui::ui::ResultYes)}) {
+            gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{page.chopped(4), 1});
+            if (answer) gui::ui::testing::queueMessageAnswer(answer);
+            click(dialog, "exportButton");
+        }
+        click(dialog, "okButton");
+    });
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(path), 1});
+    gui::stats::boxScoreCommand(nullptr);
+    gui::ui::testing::printToFileInstead(QString());
+
+    const QString printed = pdfText(pdf);
+    for (const char* text :
+         {"Page 1", "Box Score", "Home Game Stats for Hawks [vs Owls]", "Ann Lee #00",
+          "Visitor Game Stats for Owls [vs Hawks]", "Owls VS Hawks played on 3/14/2024 at Main Gym"})
+        EXPECT_TRUE(printed.contains(QString::fromLatin1(text))) << text;
+
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
+              QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("This file already exists.  Would you like to append to it?"));
+    const QString written = QString::fromStdString(courtlog::testing::readFile(page.toStdString()));
+    const QString golden = QString::fromStdString(courtlog::testing::boxScoreTestPage());
+    EXPECT_EQ(written.count(QStringLiteral("<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE>")), 1);
+    EXPECT_EQ(written.count(pageBody(golden)), 2);
+    EXPECT_TRUE(written.startsWith(golden.left(golden.indexOf(QStringLiteral("\n</TABLE>\n<p><font")))));
+}
+
+TEST_F(BoxScoreDialogTest, PdfCommandWritesTheBoxScoreOfAGameFile) {
+    const std::string game = folder.saveGame(courtlog::testing::boxScoreTestGame(), "final.gam");
+    EXPECT_EQ(gui::app::runPdfCommand({"boxscore", game, folder.file("box.pdf")}), 0);
+    EXPECT_TRUE(pdfText(QString::fromStdString(folder.file("box.pdf")))
+                    .contains(QStringLiteral("Owls VS Hawks played on 3/14/2024 at Main Gym")));
+    courtlog::testing::writeFile(folder.file("cut.gam"), "too short for a game");
+    ::testing::internal::CaptureStderr();
+    const int status = gui::app::runPdfCommand({"boxscore", folder.file("cut.gam"), folder.file("cut.pdf")});
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.rfind("Can't load game ! " + folder.file("cut.gam"), 0), 0u) << err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.file("cut.pdf"))));
 }
