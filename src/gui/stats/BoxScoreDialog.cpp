@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -33,7 +34,7 @@ namespace {
 // page of lines.
 constexpr int kPreferredWidth = 820;
 constexpr int kPreferredHeight = 520;
-constexpr int kNarrowest = 360;
+constexpr int kNarrowest = 320;
 
 }  // namespace
 
@@ -71,7 +72,16 @@ BoxScoreDialog::BoxScoreDialog(QWidget* parent, const Game& game) : CourtlogDial
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(new ui::CornerBitmap(this));
     buttons->addStretch(1);
-    for (QPushButton* button : {ok, print, setup, exportButton}) buttons->addWidget(button);
+    for (QPushButton* button : {ok, print, setup, exportButton}) {
+        // Narrower than the style's usual width when the room beside the
+        // console is small, never narrower than the caption.
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        button->setMinimumWidth(
+            button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 2 * margin +
+            8);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        buttons->addWidget(button);
+    }
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
@@ -112,7 +122,10 @@ void BoxScoreDialog::showBesideConsole(QWidget* console) {
     const int frameHeight = height + border.height();
     const int x = std::clamp(right ? beside.right() + 1 : beside.left() - frameWidth, area.left(),
                              std::max(area.left(), area.right() + 1 - frameWidth));
-    const int y = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight));
+    // Level with the console's bottom: a team sheet under it keeps its rows,
+    // at the top of the sheet, in view.
+    const int y = std::clamp(beside.bottom() + 1 - frameHeight, area.top(),
+                             std::max(area.top(), area.bottom() + 1 - frameHeight));
     move(x, y);
     show();
 }
