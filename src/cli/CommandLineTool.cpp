@@ -348,6 +348,8 @@ const std::vector<Verb>& verbs() {
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
         {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
+        {"boxscore", "GAME [--html OUT] [--settings FILE]", "print the box score of a saved game, or write it as HTML",
+         -1, runBoxScoreVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},

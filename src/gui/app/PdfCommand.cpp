@@ -10,6 +10,7 @@
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "gui/people/SchedulePrintout.h"
+#include "gui/stats/BoxScorePrintout.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -52,12 +53,20 @@ PdfRequest scheduleRequest(const std::vector<std::string>& args) {
         std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
 }
 
+PdfRequest prepareBoxScore(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("boxscore needs one game file");
+    std::string error;
+    std::unique_ptr<ui::Printout> printout = stats::boxScorePrintoutOfFile(args[0], error);
+    return printout ? PdfRequest::ready(std::move(printout)) : PdfRequest::failed(error);
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
     static const std::vector<PdfKind> kinds{
         {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
     };
     return kinds;
 }

@@ -23,7 +23,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
 void statisticsCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
 }
-void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt

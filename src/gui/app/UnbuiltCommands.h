@@ -18,7 +18,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void statisticsCommand(QWidget* owner);
-void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt
