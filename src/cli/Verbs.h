@@ -16,4 +16,11 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // as JSON, or with --csv, --html or --benchboss OUT written as that export.
 int runStatsVerb(const std::vector<std::string>& args);
 
+// schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
+// comma-delimited or HTML export.
+int runScheduleVerb(const std::vector<std::string>& args);
+// boxscore GAME [--html OUT] [--settings FILE]: the box score text, one list
+// line per output line, or its HTML page written to OUT in the settings' style.
+int runBoxScoreVerb(const std::vector<std::string>& args);
+
 }  // namespace courtlog::cli

@@ -6,8 +6,12 @@
 #include <cctype>
 #include <iostream>
 
+#include "core/output/HtmlPage.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "gui/app/StatisticsPdf.h"
+#include "gui/people/SchedulePrintout.h"
+#include "gui/stats/BoxScorePrintout.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -40,11 +44,30 @@ void printUsage(const std::vector<PdfKind>& kinds) {
     }
 }
 
+// schedule FILE: the schedule's printout, as its editor's "&Print" shows it.
+PdfRequest scheduleRequest(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("courtlog pdf schedule takes one schedule file");
+    Schedule schedule;
+    const Schedule::LoadResult loaded = schedule.load(args[0]);
+    if (!loaded.ok()) return PdfRequest::failed("Can't load schedule ! " + loaded.error);
+    return PdfRequest::ready(
+        std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
+}
+
+PdfRequest prepareBoxScore(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("boxscore needs one game file");
+    std::string error;
+    std::unique_ptr<ui::Printout> printout = stats::boxScorePrintoutOfFile(args[0], error);
+    return printout ? PdfRequest::ready(std::move(printout)) : PdfRequest::failed(error);
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
     static const std::vector<PdfKind> kinds{
+        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
         {"stats", "(--team NAME [--opponents|--combined] | --all) [--fit] GAME...", "the statistics printout",
          prepareStatisticsPdf},
     };
