@@ -15,4 +15,12 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
 int runStatsVerb(const std::vector<std::string>& args);
 
+// roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]: the
+// team's roster as the team editor's "Save As" writes it.
+int runRosterVerb(const std::vector<std::string>& args);
+
+// addresses TEAM (--csv OUT | --html OUT) [--settings FILE]: the players'
+// address list as the personal-information dialog exports it.
+int runAddressesVerb(const std::vector<std::string>& args);
+
 }  // namespace courtlog::cli

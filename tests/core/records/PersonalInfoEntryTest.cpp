@@ -1,0 +1,131 @@
+// The personal-information dialog's rules: birthdays read and shown, the
+// entry stored into a player, and the address list sorted by a column.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "RecordBuilders.h"
+#include "core/records/AddressListOrder.h"
+#include "core/records/PersonalInfoEntry.h"
+
+namespace courtlog {
+namespace {
+
+using courtlog::testing::player;
+
+const BirthDate kToday{2024, 14, 3};  // year, day, month
+
+struct BirthdayCase {
+    const char* name;
+    const char* typed;
+    BirthDate read;
+};
+void PrintTo(const BirthdayCase& c, std::ostream* os) { *os << c.name; }
+
+class BirthdayReading : public ::testing::TestWithParam<BirthdayCase> {};
+
+TEST_P(BirthdayReading, ChecksOnlyTheRanges) {
+    EXPECT_EQ(readBirthday(GetParam().typed, kToday), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BirthdayReading,
+    ::testing::Values(BirthdayCase{"Plain", "5/2/1990", {1990, 2, 5}},
+                      BirthdayCase{"ThirtiethOfFebruaryKept", "2/30/1990", {1990, 30, 2}},
+                      BirthdayCase{"MonthThirteenIsToday", "13/1/1990", kToday},
+                      BirthdayCase{"DayZeroIsToday", "1/0/1990", kToday},
+                      BirthdayCase{"NegativeYearIsToday", "1/1/-4", kToday},
+                      BirthdayCase{"YearZeroKept", "1/1/0", {0, 1, 1}},
+                      BirthdayCase{"NoYearIsToday", "1/1", kToday},
+                      BirthdayCase{"WordsAreToday", "May 2nd", kToday},
+                      BirthdayCase{"BlanksBeforeNumbers", " 5/ 2/ 1990", {1990, 2, 5}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+Team owls() {
+    Team team = courtlog::testing::team("Owls", {player("Dana", -1, 2, 3), player("Lee", 7, 3, 0), player("Kim", 9)});
+    team.personalInfo[0] = {"555-0100", "12 Pit Road", "Brenvik", "ND", "58000", {1990, 5, 2}, "dana@x.org", "c"};
+    team.personalInfo[1] = {"555-0101", "1 Shaft St", "Orla", "MN", "55000", {1991, 30, 12}, "", ""};
+    team.personalInfo[2] = {"", "", "Aaby", "", "", {1989, 1, 1}, "", ""};
+    return team;
+}
+
+TEST(PersonalInfoEntry, ShowsThePlayerOrABlankEntryDatedToday) {
+    const Team team = owls();
+    const PersonalInfoEntry dana = shownPersonalInfoEntry(team, 0, kToday);
+    EXPECT_EQ(dana, (PersonalInfoEntry{"Dana", "2/5/1990", "555-0100", "12 Pit Road", "Brenvik", "ND", "58000",
+                                       "dana@x.org", "c"}));
+    PersonalInfoEntry blank;
+    blank.birthday = "3/14/2024";
+    EXPECT_EQ(shownPersonalInfoEntry(team, -1, kToday), blank);
+    EXPECT_EQ(shownPersonalInfoEntry(team, 3, kToday), blank);
+
+    Team odd = owls();
+    odd.personalInfo[1].birthday = {12000, 1, 1};  // a year no picker shows
+    EXPECT_EQ(shownPersonalInfoEntry(odd, 1, kToday).birthday, "3/14/2024");
+}
+
+TEST(PersonalInfoEntry, StoringKeepsNumberPositionAndSlotAndCutsTheName) {
+    Team team = owls();
+    PersonalInfoEntry typed = shownPersonalInfoEntry(team, 0, kToday);
+    typed.name = "Christopher Montgomery-Whitlock";  // 31 characters
+    typed.birthday = "2/30/1990";
+    typed.city = "Orla";
+    ASSERT_TRUE(storePersonalInfoEntry(team, 0, typed, kToday));
+    EXPECT_EQ(team.players[0].name, "Christopher Montgomery-W");
+    EXPECT_EQ(team.players[0].number, -1);
+    EXPECT_EQ(team.players[0].position, 2);
+    EXPECT_EQ(team.players[0].courtSlot, 3);
+    EXPECT_EQ(team.personalInfo[0].birthday, (BirthDate{1990, 30, 2}));
+    EXPECT_EQ(team.personalInfo[0].city, "Orla");
+    EXPECT_EQ(team.personalInfo[0].phone, "555-0100");
+
+    // Storing the entry now shown again changes nothing.
+    const Team once = team;
+    ASSERT_TRUE(storePersonalInfoEntry(team, 0, shownPersonalInfoEntry(team, 0, kToday), kToday));
+    EXPECT_EQ(team.players, once.players);
+    EXPECT_EQ(team.personalInfo, once.personalInfo);
+
+    EXPECT_FALSE(storePersonalInfoEntry(team, -1, typed, kToday));
+    EXPECT_FALSE(storePersonalInfoEntry(team, 3, typed, kToday));
+    EXPECT_EQ(team.players, once.players);
+}
+
+std::vector<std::string> names(const Team& team) {
+    std::vector<std::string> out;
+    for (const Player& p : team.players) out.push_back(p.name);
+    return out;
+}
+
+TEST(AddressListOrder, CityDescendingThenAscendingPlayersMoveWithTheirInformation) {
+    Team team = owls();
+    AddressListOrder order;
+    order.sortBy(team, AddressColumn::City);
+    EXPECT_EQ(names(team), (std::vector<std::string>{"Lee", "Dana", "Kim"}));
+    EXPECT_EQ(team.personalInfo[0].city, "Orla");
+    EXPECT_EQ(team.personalInfo[0].zip, "55000");
+    EXPECT_EQ(team.players[0].number, 7);
+    // Where each player came from, so the list's selection follows him.
+    EXPECT_EQ(order.sortBy(team, AddressColumn::City), (std::vector<std::size_t>{2, 1, 0}));
+    EXPECT_EQ(names(team), (std::vector<std::string>{"Kim", "Dana", "Lee"}));
+    EXPECT_EQ(team.personalInfo[2].city, "Orla");
+    // Each heading keeps its own direction.
+    EXPECT_TRUE(order.nextIsDescending(AddressColumn::Name));
+    order.sortBy(team, AddressColumn::Birthday);
+    EXPECT_EQ(names(team), (std::vector<std::string>{"Lee", "Dana", "Kim"}));
+}
+
+TEST(AddressListOrder, UsesTheGivenTextOrderAndKeepsTiesInPlace) {
+    Team team = courtlog::testing::team("Owls", {player("b"), player("B"), player("a"), player("A")});
+    for (PersonalInfo& info : team.personalInfo) info.state = "ND";
+    const TextOrder caseBlind = [](const std::string& x, const std::string& y) {
+        return std::tolower(static_cast<unsigned char>(x[0])) - std::tolower(static_cast<unsigned char>(y[0]));
+    };
+    sortRosterByAddressColumn(team, AddressColumn::Name, false, caseBlind);
+    EXPECT_EQ(names(team), (std::vector<std::string>{"a", "A", "b", "B"}));
+    sortRosterByAddressColumn(team, AddressColumn::State, true);
+    EXPECT_EQ(names(team), (std::vector<std::string>{"a", "A", "b", "B"}));
+}
+
+}  // namespace
+}  // namespace courtlog

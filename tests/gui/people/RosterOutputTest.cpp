@@ -1,0 +1,69 @@
+// The team editor's "Save As" writing comma-delimited text and web pages.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "GuiTestSupport.h"
+#include "gui/people/TeamEdit.h"
+#include "gui/ui/FileDialogs.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::gui::people::TeamEdit;
+
+namespace {
+
+std::string contents(const QString& path) { return courtlog::testing::readFile(path.toStdString()); }
+
+void saveAs(TeamEdit& editor, const QString& path, int filter, std::initializer_list<int> answers) {
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, filter});
+    for (int answer : answers) gui::ui::testing::queueMessageAnswer(answer);
+    click(&editor, "saveAsButton");
+}
+
+}  // namespace
+
+TEST(RosterOutput, SaveAsWritesTextAppendsAndAsksAsTheUserGoes) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString base = QDir(dir.path()).filePath(QStringLiteral("owls"));
+    Team team = teamWithLineup("Owls", 2);
+    team.personalInfo[0].note = "says \"hi\", often";
+    TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Night Owls"));
+
+    // A name without an extension takes the filter's; no personal info.
+    saveAs(editor, base, 2, {gui::ui::ResultNo});
+    const QString csv = base + QStringLiteral(".csv");
+    const std::string first = contents(csv);
+    EXPECT_EQ(first.substr(0, first.find('\n')), "Team,Night Owls");
+    EXPECT_NE(first.find("\n3,Owls Player 1,Guard,Guard 1\n"), std::string::npos);
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Include Player's Personal Info ?")}));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, csv);
+    EXPECT_EQ(team.name, "Owls");  // the team keeps its name until OK
+
+    // The same file again: sound, append, then personal info this time.
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::clearPlayedSounds();
+    saveAs(editor, base, 2, {gui::ui::ResultYes, gui::ui::ResultYes});
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{
+                                  QStringLiteral("This file already exists.  Would you like to append to it?"),
+                                  QStringLiteral("Include Player's Personal Info ?")}));
+    EXPECT_EQ(gui::ui::testing::playedSounds(), (std::vector<int>{601}));
+    const std::string appended = contents(csv);
+    ASSERT_EQ(appended.substr(0, first.size() + 1), first + "\n");
+    EXPECT_EQ(appended.substr(first.size() + 1, 16), "Team,Night Owls\n");
+    EXPECT_NE(appended.find(",\"says \"\"hi\"\", often\"\n"), std::string::npos);
+
+    // No to appending and to overwriting leaves the file alone.
+    saveAs(editor, csv, 2, {gui::ui::ResultNo, gui::ui::ResultNo});
+    EXPECT_EQ(contents(csv), appended);
+
+    // A name ending in .html is a web page, whatever the filter.
+    const QString html = base + QStringLiteral(".html");
+    saveAs(editor, html, 1, {gui::ui::ResultNo});
+    EXPECT_EQ(contents(html).rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls</TITLE>", 0), 0u);
+    EXPECT_NE(contents(html).find("<th colspan=4 "), std::string::npos);
+}
