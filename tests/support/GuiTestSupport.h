@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -130,6 +131,22 @@ inline bool messageShown(const QString& text) {
     for (const auto& message : gui::ui::testing::shownMessages())
         if (message.text == text) return true;
     return false;
+}
+
+// The text of a PDF file as pdftotext reads it (poppler-utils), with the
+// page layout kept when layout is set; pages end in a form feed. Empty
+// when the file cannot be read.
+inline QString pdfText(const QString& pdfPath, bool layout = false) {
+    QProcess process;
+    QStringList arguments;
+    if (layout) arguments << QStringLiteral("-layout");
+    arguments << pdfPath << QStringLiteral("-");
+    process.start(QStringLiteral("pdftotext"), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext could not read " << pdfPath.toStdString() << " (is poppler-utils installed?)";
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Sounds on (so the test can hear them), no leftovers from other tests.

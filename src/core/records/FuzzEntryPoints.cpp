@@ -58,8 +58,11 @@ std::string checkTeamImport(std::span<const std::uint8_t> data, bool plainText) 
     Team team;
     const auto result = plainText ? team.importPlainText(asText(data)) : team.importCommaDelimited(asText(data));
     if (team.personalInfo.size() != team.players.size()) return "import: personal information not parallel";
-    if (!plainText && !result.ok) return "comma-delimited import reported a format error";
-    if (plainText && !result.ok && result.badLine < 4) return "plain-text import failed without a player line";
+    // An import may refuse a file (a bad plain-text player line, a character
+    // no team file can hold), but only with a message naming the line; what
+    // it read before must still be a sound team.
+    if (!result.ok && (result.error.empty() || result.badLine < 1))
+        return "import refused the file without saying where";
     // The count is stored in 16 bits; a larger import cannot survive its own
     // file, which is a limit of the format, not a fault.
     if (team.players.size() > 65535) return {};

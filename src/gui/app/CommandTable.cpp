@@ -6,6 +6,7 @@
 #include "gui/handheld/HandheldFoldersDialog.h"
 #include "gui/handheld/PalmCommands.h"
 #include "gui/handheld/PocketPcCommands.h"
+#include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/AppState.h"
@@ -113,7 +114,7 @@ const std::vector<MenuItem>& commandTable() {
             command(
                 CmLeagueOptions, "&League Options", [](MainWindow& w) { w.runLeagueOptions(); }, nullptr,
                 [] { return ui::appState().lastGameInHalves; }),
-            command(CmHtmlOptions, "&HTML Options", route<unbuilt::htmlOptionsCommand>),
+            command(CmHtmlOptions, "&HTML Options", route<output::htmlOptionsCommand>),
             command(CmHandheldFolders, "Handheld &Folders...", route<handheld::handheldFoldersCommand>),
             menu("&Wallpaper", "wallpaperMenu"),
             command(CmWallpaperChange, "&Change ...", [](MainWindow& w) { w.changeWallpaper(); }),

@@ -29,6 +29,4 @@ void statisticsCommand(QWidget* owner) {
 void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
-void htmlOptionsCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The HTML options")); }
-
 }  // namespace courtlog::gui::app::unbuilt

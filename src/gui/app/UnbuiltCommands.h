@@ -25,7 +25,4 @@ void statisticsCommand(QWidget* owner);
 void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
-// Options > HTML Options
-void htmlOptionsCommand(QWidget* owner);
-
 }  // namespace courtlog::gui::app::unbuilt

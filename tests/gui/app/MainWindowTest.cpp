@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
@@ -427,6 +428,17 @@ TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideThe
     });
     window->commandAction(CmHandheldFolders)->trigger();
     EXPECT_EQ(devices, QStringList{QStringLiteral("Office")});
+}
+
+TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
+    start();
+    QString title;
+    testsupport::whenModal<QDialog>([&title](QDialog* dialog) {
+        title = dialog->windowTitle();
+        testsupport::click(dialog, "cancelButton");
+    }, "htmlOptionsDialog");
+    window->commandAction(CmHtmlOptions)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
