@@ -1,4 +1,3 @@
-#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "core/output/RosterText.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
+#include "core/records/TeamSource.h"
 
 namespace courtlog::cli {
 
@@ -48,29 +48,6 @@ bool parseArguments(const std::vector<std::string>& args, bool personalAllowed, 
     return !request.team.empty() && !request.out.empty();
 }
 
-bool hasTextRosterExtension(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".csv" || tail == ".txt";
-}
-
-// Reads a team file, or a comma-delimited or plain-text roster by its
-// extension; false with the message on standard error.
-bool loadTeam(const std::string& path, Team& team) {
-    if (hasTextRosterExtension(path)) {
-        const Team::ImportResult result = team.importFrom(path);
-        if (result.ok) return true;
-        std::cerr << "Can't import team ! " << path << (result.error.empty() ? "" : ": " + result.error) << "\n";
-        return false;
-    }
-    team.fileName = path;
-    std::string reason;
-    if (team.load(&reason)) return true;
-    std::cerr << "Can't load team ! " << path << (reason.empty() ? "" : ": " + reason) << "\n";
-    return false;
-}
-
 // Both verbs: the team and the style in, the text out through the safe save.
 // On the command line an existing file is replaced without asking.
 template <class MakeText>
@@ -87,7 +64,11 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
         return 1;
     }
     Team team;
-    if (!loadTeam(request.team, team)) return 1;
+    std::string message;
+    if (!readTeamOrRoster(request.team, team, &message)) {
+        std::cerr << message << "\n";
+        return 1;
+    }
     const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
     std::string reason;
     if (!output::writeExportFile(request.out, output::ExportMode::Overwrite, text, &reason)) {

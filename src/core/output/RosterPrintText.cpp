@@ -1,5 +1,6 @@
 #include "core/output/RosterPrintText.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "core/records/Codes.h"
@@ -35,6 +36,23 @@ std::string rosterPrintHeading() { return columns("#", "Name", "Position", "Star
 std::string rosterPrintLine(const Player& player) {
     return "#" + columns(uniformText(player.number), player.name, positionText(player.position),
                          starterText(player.courtSlot));
+}
+
+std::vector<std::string> rosterLogoForms(std::string_view logoFile) {
+    std::vector<std::string> forms;
+    auto add = [&forms](std::string_view form) {
+        if (form.empty()) return;
+        for (const std::string& known : forms)
+            if (known == form) return;
+        forms.emplace_back(form);
+    };
+    add(logoFile);
+    const bool drive = logoFile.size() >= 2 && logoFile[1] == ':' &&
+                       std::isalpha(static_cast<unsigned char>(logoFile[0]));
+    if (drive) add(logoFile.substr(2));
+    const std::size_t slash = logoFile.find_last_of("/\\");
+    add(slash == std::string_view::npos ? logoFile : logoFile.substr(slash + 1));
+    return forms;
 }
 
 std::string assistantText(const std::string& assistant) { return " " + assistant; }

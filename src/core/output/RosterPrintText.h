@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/records/Player.h"
 
@@ -31,5 +32,11 @@ std::string assistantText(const std::string& assistant);
 // The roster printout's characters: as many as fit the printable width
 // this many times.
 inline constexpr int kRosterPrintColumns = 86;
+
+// The names under which the roster printout looks for the team's logo, in
+// order: the logo field as stored; without its drive (C:\logos\owl.bmp
+// gives \logos\owl.bmp); its bare file name. Forms that repeat one before
+// them are left out.
+std::vector<std::string> rosterLogoForms(std::string_view logoFile);
 
 }  // namespace courtlog::output

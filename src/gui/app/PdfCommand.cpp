@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/records/Settings.h"
+#include "gui/app/TeamPdfKinds.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -43,7 +44,10 @@ void printUsage(const std::vector<PdfKind>& kinds) {
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
-    static const std::vector<PdfKind> kinds{};
+    static const std::vector<PdfKind> kinds{
+        {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
+        {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
+    };
     return kinds;
 }
 

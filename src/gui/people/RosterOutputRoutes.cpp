@@ -5,10 +5,11 @@
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
 #include "core/records/Team.h"
+#include "gui/people/RosterPrintout.h"
 #include "gui/people/TeamSave.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
-#include "gui/ui/NotYetAvailable.h"
+#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
@@ -51,8 +52,7 @@ void writeRosterText(QWidget* owner, const Team& team, const QString& path, Rost
         output::rosterText(team, kind, personal, output::writesPageHead(mode),
                            output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
     std::string reason;
-    if (!output::writeExportFile(file, mode, text, &reason))
-        ui::showSaveFailure(owner, QStringLiteral("roster"), path, reason);
+    if (!output::writeExportFile(file, mode, text, &reason)) ui::showFileSaveFailure(owner, path, reason);
 }
 
 }  // namespace
@@ -90,9 +90,11 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     saveTeam(owner, team);
 }
 
-void printRoster(QWidget* owner, Team&, const TeamEditorTexts&) {
-    ui::showMessage(owner, ui::notYetAvailableText(QStringLiteral("Printing the roster")), {},
-                    ui::MessageButtons::Ok, ui::MessageIcon::Information);
+void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
+    Team shown = team;
+    applyTypedTexts(shown, typed);
+    RosterPrintout printout(shown, rosterLogo(shown), QString::fromStdString(ui::programSettings().htmlFootLink));
+    ui::printWithPreview(owner, printout);
 }
 
 }  // namespace courtlog::gui::people

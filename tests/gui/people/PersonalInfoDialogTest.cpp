@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QUrl>
 
@@ -12,6 +13,8 @@
 #include "gui/people/PersonalInfoDialog.h"
 #include "gui/people/RosterEdit.h"
 #include "gui/ui/CalendarDialog.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
@@ -171,6 +174,41 @@ TEST(PersonalInfoDialog, BirthdayPickerAndMail) {
     dialog.resize(first.width() / 2, first.height() / 2);
     EXPECT_GE(dialog.width(), first.width());
     EXPECT_GE(dialog.height(), first.height());
+}
+
+// "&E" exports the list as it stands (sorted, edited), "&P" prints it.
+TEST(PersonalInfoDialog, ExportsAndPrintsTheList) {
+    freshHooks();
+    QTemporaryDir dir;
+    Team team = owls();
+    PersonalInfoDialog dialog(team);
+    dialog.show();
+    clickHeading(&dialog, 0);  // names descending: Lee, Kim, Dana
+
+    const QString csv = dir.filePath(QStringLiteral("owls"));
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{csv, 1});
+    click(&dialog, "exportButton");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
+              QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|"));
+    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()),
+              "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\n"
+              "Lee,555-0101,12/30/1991,1 Shaft St,Orla,MN,55000,lee@x.org,\n"
+              "Kim,,1/1/1989,,Aaby,,,,\n"
+              "Dana,555-0100,2/5/1990,12 Pit Road,Brenvik,ND,58000,,captain");
+
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 2});
+    click(&dialog, "exportButton");
+    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.htm")).toStdString())
+                  .rfind("<HTML><HEAD><TITLE>Basketball Courtlog Address/Phone List</TITLE>", 0),
+              0u);
+
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    gui::ui::testing::printToFileInstead(pdf);
+    click(&dialog, "printButton");
+    gui::ui::testing::printToFileInstead({});
+    const QString printed = pdfText(pdf);
+    EXPECT_LT(printed.indexOf(QStringLiteral("#7, Lee, Forward")), printed.indexOf(QStringLiteral("#00, Dana")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Brenvik, ND 58000")));
 }
 
 #include "PersonalInfoDialogTest.moc"

@@ -7,6 +7,7 @@
 #include "GuiTestSupport.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/Printing.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
@@ -66,4 +67,23 @@ TEST(RosterOutput, SaveAsWritesTextAppendsAndAsksAsTheUserGoes) {
     saveAs(editor, html, 1, {gui::ui::ResultNo});
     EXPECT_EQ(contents(html).rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls</TITLE>", 0), 0u);
     EXPECT_NE(contents(html).find("<th colspan=4 "), std::string::npos);
+}
+
+TEST(RosterOutput, PrintShowsTheTypedNamesThroughThePrintout) {
+    freshHooks();
+    QTemporaryDir dir;
+    Team team = teamWithLineup("Owls", 3);
+    TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Night Owls"));
+    typeInto(&editor, "coachEdit", QStringLiteral("Anna Berg"));
+    const QString pdf = dir.filePath(QStringLiteral("roster.pdf"));
+    gui::ui::testing::printToFileInstead(pdf);
+    click(&editor, "printButton");
+    gui::ui::testing::printToFileInstead({});
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Night Owls")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Anna Berg")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Owls Player 3")));
+    EXPECT_EQ(team.name, "Owls");
 }
