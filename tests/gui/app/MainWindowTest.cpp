@@ -36,6 +36,7 @@
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
+#include "GuiTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::app;
@@ -45,25 +46,7 @@ namespace {
 
 const QRect kDesktop(0, 0, 1280, 1024);
 
-// Runs action once the game console is open: starting a game may run the
-// event loop (the team sheets settle) before the console exists.
-void whenConsoleOpen(std::function<void()> action) {
-    auto* timer = new QTimer;
-    auto turns = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
-        gui::ui::GameConsoleLink* console = appState().console;
-        const bool open = console && console->consoleWidget()->isVisible();
-        if (!open && ++*turns < 400) return;
-        timer->stop();
-        timer->deleteLater();
-        if (!open) {
-            ADD_FAILURE() << "the game console did not open";
-            return;
-        }
-        action();
-    });
-    timer->start(5);
-}
+using courtlog::testsupport::whenConsoleOpen;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -464,9 +447,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
     start();
     gui::ui::programSettings().league.halves = true;
     bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([&](QDialog* dialog) {
         sawDialog = true;
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Game"));
         // One page, laid out as the league plays.
@@ -483,9 +464,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
               gui::ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
 
     // Cancel prints nothing.
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     gui::ui::testing::clearShownMessages();
