@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "CliTestSupport.h"
+#include "CaseNames.h"
+#include "CliRun.h"
 #include "RecordBuilders.h"
 
 using namespace courtlog;
@@ -15,29 +16,29 @@ using namespace courtlog;
 namespace {
 
 struct VerbCase {
-    const char* name;
+    const char* what;
     std::vector<std::string> args;  // TEAM and OUT stand for the two files
     std::string expectedStart;      // of the file written; empty: no file
     int status;
 };
-void PrintTo(const VerbCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const VerbCase& c, std::ostream* os) { *os << c.what; }
 
-class TeamExportVerbs : public ::testing::TestWithParam<VerbCase> {};
+class TeamExportVerbs : public courtlog::testing::CommandLineTest,
+                        public ::testing::WithParamInterface<VerbCase> {};
 
 TEST_P(TeamExportVerbs, WriteTheFileOrLeaveNone) {
-    courtlog::testing::ScratchFolder folder;
     Team team = courtlog::testing::team("Owls", 2);
     team.personalInfo[0].city = "Brenvik";
     folder.saveTeam(team, "owls.tem");
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args)
         args.push_back(a == "TEAM" ? folder.file("owls.tem") : a == "OUT" ? folder.file("out.txt") : a);
-    const clitest::CliRun run = clitest::runCli(args);
+    const courtlog::testing::CliRun run = courtlog::testing::runCli(args);
     EXPECT_EQ(run.status, GetParam().status) << run.err;
     const bool written = std::filesystem::exists(folder.file("out.txt"));
     EXPECT_EQ(written, !GetParam().expectedStart.empty());
     if (written) {
-        EXPECT_EQ(clitest::readFile(folder.file("out.txt")).rfind(GetParam().expectedStart, 0), 0u);
+        EXPECT_EQ(courtlog::testing::readFile(folder.file("out.txt")).rfind(GetParam().expectedStart, 0), 0u);
     }
 }
 
@@ -62,10 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         VerbCase{"TwoOutputs", {"roster", "TEAM", "--csv", "OUT", "--html", "OUT"}, "", 2},
         VerbCase{"AddressesTakeNoPersonal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
         VerbCase{"MissingSettings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 TEST(RosterVerbs, ATeamThatDoesNotLoadSaysSo) {
-    const clitest::CliRun run = clitest::runCli({"roster", "/no/such/team.tem", "--csv", "/tmp/never.csv"});
+    const courtlog::testing::CliRun run = courtlog::testing::runCli({"roster", "/no/such/team.tem", "--csv", "/tmp/never.csv"});
     EXPECT_EQ(run.err.rfind("Can't load team ! /no/such/team.tem", 0), 0u) << run.err;
 }
 

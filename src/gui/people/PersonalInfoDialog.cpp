@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/records/PlayerEntry.h"
 #include "gui/people/AddressListOutput.h"
@@ -107,9 +108,6 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
-    const auto& widths = ui::programSettings().personalInfoColumnWidths;
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        header->resizeSection(static_cast<int>(c), std::max(widths[c], 10));
     list_->setToolTip(QStringLiteral("Click a column heading to sort by it; click it again to reverse the order"));
 
     auto* updateButton = addPlainButton(QStringLiteral("&Update Info"), QStringLiteral("updateInfoButton"));
@@ -164,6 +162,16 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
 
     fillList();
     showEntry();
+    // The widths kept in the settings, each widened (up to twice) when the
+    // texts of its column or its heading need more in this font.
+    const auto& widths = ui::programSettings().personalInfoColumnWidths;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const int column = static_cast<int>(c);
+        const int kept = std::max(widths[c], 10);
+        const int needed = std::max(static_cast<QAbstractItemView*>(list_)->sizeHintForColumn(column),
+                                    header->sectionSizeHint(column));
+        header->resizeSection(column, std::max(kept, std::min(needed, 2 * kept)));
+    }
     // Resizable, but never smaller than it opens.
     resize(std::max(sizeHint().width(), 640), std::max(sizeHint().height(), 440));
     setMinimumSize(size());

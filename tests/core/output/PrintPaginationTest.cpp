@@ -1,6 +1,8 @@
 // Where the roster and address-list printouts break their pages.
 #include <gtest/gtest.h>
 
+#include "CaseNames.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,13 +18,13 @@ namespace {
 // Pages of 100 units, lines of 10: a page ends once the next line's top
 // reaches 70 (three lines above the bottom).
 struct RosterPagingCase {
-    const char* name;
+    const char* what;
     int firstTop;
     int laterTop;
     std::size_t players;
     std::vector<std::size_t> perPage;
 };
-void PrintTo(const RosterPagingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RosterPagingCase& c, std::ostream* os) { *os << c.what; }
 
 class RosterPaging : public ::testing::TestWithParam<RosterPagingCase> {};
 
@@ -47,16 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
                       RosterPagingCase{"LaterPagesHoldMore", 40, 20, 12, {3, 5, 4}},
                       RosterPagingCase{"TopBetweenLines", 45, 25, 8, {3, 5}},
                       RosterPagingCase{"NoRoomStillOnePerPage", 95, 95, 2, {1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 // Lines of 10 from a top of 20 on pages of 150: an entry fits while the top
 // of its last detail line stays above 90 (six lines above the bottom).
 struct AddressPagingCase {
-    const char* name;
+    const char* what;
     std::vector<int> detailLines;
     std::vector<std::size_t> perPage;
 };
-void PrintTo(const AddressPagingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AddressPagingCase& c, std::ostream* os) { *os << c.what; }
 
 class AddressPaging : public ::testing::TestWithParam<AddressPagingCase> {};
 
@@ -80,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressPagingCase{"TallEntryMovesWhole", {1, 4}, {1, 1}},
                       AddressPagingCase{"ThirdEntryOnTheLimit", {1, 1, 1}, {2, 1}},
                       AddressPagingCase{"TallerThanAPageStillPrints", {9, 9}, {1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 TEST(RosterPrintText, ColumnsAndStarterTexts) {
     EXPECT_EQ(rosterPrintHeading(), "#  Name                      Position             Starter             ");

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/output/ExportFile.h"
 #include "core/output/RosterText.h"
@@ -29,12 +30,12 @@ Team miners() {
 }
 
 struct KindCase {
-    const char* name;
+    const char* what;
     const char* path;
     int filter;
     RosterOutputKind kind;
 };
-void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.what; }
 
 class RosterKind : public ::testing::TestWithParam<KindCase> {};
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"CsvNameWithHtmlFilter", "/t/roster.csv", 3, RosterOutputKind::Html},
                       KindCase{"TxtWithCsvFilter", "/t/roster.txt", 2, RosterOutputKind::CommaDelimited},
                       KindCase{"ShortName", "htm", 1, RosterOutputKind::TeamFile}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;

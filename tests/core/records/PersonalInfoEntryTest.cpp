@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/records/AddressListOrder.h"
 #include "core/records/PersonalInfoEntry.h"
@@ -17,11 +18,11 @@ using courtlog::testing::player;
 const BirthDate kToday{2024, 14, 3};  // year, day, month
 
 struct BirthdayCase {
-    const char* name;
+    const char* what;
     const char* typed;
     BirthDate read;
 };
-void PrintTo(const BirthdayCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BirthdayCase& c, std::ostream* os) { *os << c.what; }
 
 class BirthdayReading : public ::testing::TestWithParam<BirthdayCase> {};
 
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BirthdayCase{"NoYearIsToday", "1/1", kToday},
                       BirthdayCase{"WordsAreToday", "May 2nd", kToday},
                       BirthdayCase{"BlanksBeforeNumbers", " 5/ 2/ 1990", {1990, 2, 5}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    courtlog::testing::NameFromWhat());
 
 Team owls() {
     Team team = courtlog::testing::team("Owls", {player("Dana", -1, 2, 3), player("Lee", 7, 3, 0), player("Kim", 9)});
