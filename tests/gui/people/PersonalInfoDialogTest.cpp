@@ -1,12 +1,11 @@
 // "Players Personal Info" as a user drives it from the roster editor.
 #include <gtest/gtest.h>
 
-#include <QDate>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "GuiTestSupport.h"
@@ -20,11 +19,10 @@
 using namespace courtlog;
 using namespace courtlog::testsupport;
 using courtlog::gui::people::PersonalInfoDialog;
-using courtlog::gui::people::RosterEdit;
 
 namespace {
 
-// Three players living in Orla, Brenvik and Aaby, in that roster order.
+// Lee, Dana and Kim living in Orla, Brenvik and Aaby.
 Team owls() {
     Team team = courtlog::testing::team("Owls", {player("Lee", 7, 3), player("Dana", -1, 2, 3), player("Kim", 9)});
     team.personalInfo[0] = {"555-0101", "1 Shaft St", "Orla", "MN", "55000", {1991, 30, 12}, "lee@x.org", ""};
@@ -37,8 +35,7 @@ QTableWidget* addressList(QWidget* dialog) { return control<QTableWidget>(dialog
 
 QStringList column(QWidget* dialog, int c) {
     QStringList texts;
-    QTableWidget* list = addressList(dialog);
-    for (int row = 0; row < list->rowCount(); ++row) texts << list->item(row, c)->text();
+    for (int row = 0; row < addressList(dialog)->rowCount(); ++row) texts << addressList(dialog)->item(row, c)->text();
     return texts;
 }
 
@@ -73,17 +70,14 @@ public slots:
 TEST(PersonalInfoDialog, EditUpdateTwiceSortAndKeepFromTheRosterEditor) {
     freshHooks();
     Team team = owls();
-    RosterEdit roster(team);
+    gui::people::RosterEdit roster(team);
     roster.show();
-    QStringList cities, citiesBack;
+    QStringList namesByCity, citiesBack;
     whenModal<PersonalInfoDialog>([&](PersonalInfoDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Players Personal Info"));
-        EXPECT_EQ(column(dialog, 0), (QStringList{"Lee", "Dana", "Kim"}));
         EXPECT_EQ(column(dialog, 2), (QStringList{"12/30/1991", "2/5/1990", "1/1/1989"}));
         clickRow(dialog, 1);
-        EXPECT_EQ(dialog->current(), 1);
         EXPECT_EQ(field(dialog, "nameEdit"), QStringLiteral("Dana"));
-        EXPECT_EQ(field(dialog, "noteEdit"), QStringLiteral("captain"));
         typeInto(dialog, "cityEdit", QStringLiteral("Orla"));
         typeInto(dialog, "birthdayEdit", QStringLiteral("2/30/1990"));
         click(dialog, "updateInfoButton");
@@ -92,67 +86,38 @@ TEST(PersonalInfoDialog, EditUpdateTwiceSortAndKeepFromTheRosterEditor) {
         EXPECT_EQ(field(dialog, "cityEdit"), QStringLiteral("Orla"));
         click(dialog, "updateInfoButton");
         EXPECT_EQ(column(dialog, 4), (QStringList{"Orla", "Orla", "Aaby"}));
-        EXPECT_EQ(column(dialog, 2)[1], QStringLiteral("2/30/1990"));
         EXPECT_EQ(column(dialog, 8)[1], QStringLiteral("captain"));
-
         clickHeading(dialog, 4);
-        cities = column(dialog, 4);
-        EXPECT_EQ(column(dialog, 0)[2], QStringLiteral("Kim"));
+        namesByCity = column(dialog, 0);
         clickHeading(dialog, 4);
         citiesBack = column(dialog, 4);
-        // Dana is still the one selected, wherever the sort put him.
-        EXPECT_EQ(field(dialog, "nameEdit"), QStringLiteral("Dana"));
+        EXPECT_EQ(field(dialog, "nameEdit"), QStringLiteral("Dana"));  // still selected
         click(dialog, "okButton");
     });
     click(&roster, "personalInfoButton");
-    EXPECT_EQ(cities, (QStringList{"Orla", "Orla", "Aaby"}));
+    EXPECT_EQ(namesByCity, (QStringList{"Lee", "Dana", "Kim"}));  // Orla, Orla, Aaby
     EXPECT_EQ(citiesBack, (QStringList{"Aaby", "Orla", "Orla"}));
     click(&roster, "okButton");
     ASSERT_EQ(team.playerCount(), 3);
     EXPECT_EQ(team.players[0].name, "Kim");
-    EXPECT_EQ(team.players[1].name, "Lee");
     EXPECT_EQ(team.players[2].name, "Dana");
     EXPECT_EQ(team.players[2].number, -1);
-    EXPECT_EQ(team.personalInfo[2].city, "Orla");
     EXPECT_EQ(team.personalInfo[2].birthday, (BirthDate{1990, 30, 2}));
     EXPECT_EQ(team.personalInfo[2].note, "captain");
 }
 
-TEST(PersonalInfoDialog, CancelDiscardsAndWidthsAreKept) {
+TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
     freshHooks();
+    QTemporaryDir dir;
     Team team = owls();
     const Team before = team;
     PersonalInfoDialog dialog(team);
     dialog.show();
-    // Nothing selected: Update Info changes nothing.
     typeInto(&dialog, "nameEdit", QStringLiteral("Nobody"));
-    click(&dialog, "updateInfoButton");
+    click(&dialog, "updateInfoButton");  // nothing selected: nothing changes
     EXPECT_EQ(column(&dialog, 0), (QStringList{"Lee", "Dana", "Kim"}));
-
     clickRow(&dialog, 0);
-    typeInto(&dialog, "nameEdit", QStringLiteral("Kim"));  // another player's name
-    click(&dialog, "updateInfoButton");
-    EXPECT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    typeInto(&dialog, "nameEdit", QStringLiteral("Abcdefghijklmnopqrstuvwxyz1234"));
-    click(&dialog, "updateInfoButton");
-    EXPECT_EQ(column(&dialog, 0)[0], QStringLiteral("Abcdefghijklmnopqrstuvwx"));
-    clickHeading(&dialog, 0);
-    addressList(&dialog)->horizontalHeader()->resizeSection(3, 222);
 
-    click(&dialog, "cancelButton");
-    EXPECT_EQ(dialog.result(), 2);
-    EXPECT_EQ(team.players, before.players);
-    EXPECT_EQ(team.personalInfo, before.personalInfo);
-    EXPECT_EQ(gui::ui::programSettings().personalInfoColumnWidths[3], 222);
-    gui::ui::programSettings().personalInfoColumnWidths[3] = 150;
-}
-
-TEST(PersonalInfoDialog, BirthdayPickerAndMail) {
-    freshHooks();
-    Team team = owls();
-    PersonalInfoDialog dialog(team);
-    dialog.show();
-    clickRow(&dialog, 0);
     QString opened;
     whenModal<gui::ui::CalendarDialog>([&](gui::ui::CalendarDialog* picker) {
         opened = picker->captionText();
@@ -164,51 +129,26 @@ TEST(PersonalInfoDialog, BirthdayPickerAndMail) {
     click(&dialog, "birthdayButton");
     EXPECT_EQ(opened, QStringLiteral("Monday, December 30, 1991"));
     EXPECT_EQ(field(&dialog, "birthdayEdit"), QStringLiteral("12/15/1991"));
-
     MailCatcher mail;
     click(&dialog, "emailButton");
-    ASSERT_EQ(mail.opened.size(), 1);
-    EXPECT_EQ(mail.opened[0].toString(), QStringLiteral("mailto:lee@x.org"));
-    // The window cannot be made smaller than it opened.
-    const QSize first = dialog.size();
-    dialog.resize(first.width() / 2, first.height() / 2);
-    EXPECT_GE(dialog.width(), first.width());
-    EXPECT_GE(dialog.height(), first.height());
-}
+    EXPECT_EQ(mail.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:lee@x.org"))}));
 
-// "&E" exports the list as it stands (sorted, edited), "&P" prints it.
-TEST(PersonalInfoDialog, ExportsAndPrintsTheList) {
-    freshHooks();
-    QTemporaryDir dir;
-    Team team = owls();
-    PersonalInfoDialog dialog(team);
-    dialog.show();
-    clickHeading(&dialog, 0);  // names descending: Lee, Kim, Dana
-
-    const QString csv = dir.filePath(QStringLiteral("owls"));
-    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{csv, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 1});
     click(&dialog, "exportButton");
-    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
-              QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|"));
-    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()),
-              "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\n"
-              "Lee,555-0101,12/30/1991,1 Shaft St,Orla,MN,55000,lee@x.org,\n"
-              "Kim,,1/1/1989,,Aaby,,,,\n"
-              "Dana,555-0100,2/5/1990,12 Pit Road,Brenvik,ND,58000,,captain");
-
-    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 2});
-    click(&dialog, "exportButton");
-    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.htm")).toStdString())
-                  .rfind("<HTML><HEAD><TITLE>Basketball Courtlog Address/Phone List</TITLE>", 0),
-              0u);
-
+    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 73),
+              "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");
     gui::ui::testing::printToFileInstead({});
-    const QString printed = pdfText(pdf);
-    EXPECT_LT(printed.indexOf(QStringLiteral("#7, Lee, Forward")), printed.indexOf(QStringLiteral("#00, Dana")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("Brenvik, ND 58000")));
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("#00, Dana, Center")));
+
+    addressList(&dialog)->horizontalHeader()->resizeSection(3, 222);
+    click(&dialog, "cancelButton");
+    EXPECT_EQ(team.players, before.players);
+    EXPECT_EQ(team.personalInfo, before.personalInfo);
+    EXPECT_EQ(gui::ui::programSettings().personalInfoColumnWidths[3], 222);
+    gui::ui::programSettings().personalInfoColumnWidths[3] = 150;
 }
 
 #include "PersonalInfoDialogTest.moc"
