@@ -51,7 +51,8 @@ bool parseArguments(const std::vector<std::string>& args, bool personalAllowed, 
 // Both verbs: the team and the style in, the text out through the safe save.
 // On the command line an existing file is replaced without asking.
 template <class MakeText>
-int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, const char* usage, MakeText makeText) {
+int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, const char* usage,
+                  MakeText makeText) {
     TeamExportRequest request;
     if (!parseArguments(args, personalAllowed, request)) {
         std::cerr << usage << "\n";
@@ -84,17 +85,18 @@ int runRosterVerb(const std::vector<std::string>& args) {
     return runTeamExport(
         args, true, "Usage: courtlog roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
         [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
-            const auto kind = request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
+            const auto kind =
+                request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
             return output::rosterText(team, kind, request.personal, true, style, output::localTimeNow());
         });
 }
 
 int runAddressesVerb(const std::vector<std::string>& args) {
-    return runTeamExport(args, false, "Usage: courtlog addresses TEAM (--csv OUT | --html OUT) [--settings FILE]",
-                         [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
-                             return output::addressListText(team, request.html, true, style,
-                                                            output::localTimeNow());
-                         });
+    return runTeamExport(
+        args, false, "Usage: courtlog addresses TEAM (--csv OUT | --html OUT) [--settings FILE]",
+        [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
+            return output::addressListText(team, request.html, true, style, output::localTimeNow());
+        });
 }
 
 }  // namespace courtlog::cli

@@ -46,12 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "Team,Owls\nCoach,Coach Owls,Assistant,Assistant Owls\nTeamLogo,default.bmp\n"
                  "#,Name,Pos,Starter Status,Phone,",
                  0},
-        VerbCase{"roster html", {"roster", "TEAM", "--html", "OUT"}, "<HTML><HEAD><TITLE>Basketball Courtlog Owls", 0},
+        VerbCase{"roster html",
+                 {"roster", "TEAM", "--html", "OUT"},
+                 "<HTML><HEAD><TITLE>Basketball Courtlog Owls",
+                 0},
         VerbCase{"addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "Name,Phone,Birthday,", 0},
-        VerbCase{"addresses html", {"addresses", "TEAM", "--html", "OUT"}, "<HTML><HEAD><TITLE>Basketball", 0},
+        VerbCase{
+            "addresses html", {"addresses", "TEAM", "--html", "OUT"}, "<HTML><HEAD><TITLE>Basketball", 0},
         VerbCase{"team that does not load", {"roster", "/no/such/team.tem", "--csv", "OUT"}, "", 1},
         VerbCase{"addresses take no personal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
-        VerbCase{"missing settings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),
+        VerbCase{
+            "missing settings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),
     testing::NameFromWhat());
 
 }  // namespace

@@ -31,15 +31,17 @@ std::string addressListCommaDelimited(const Team& team) {
     return text;
 }
 
-std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle& style, const ClockReading& now) {
+std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle& style,
+                            const ClockReading& now) {
     const FontTags tags = FontTags::of(style);
     const RowLook heading = headingRowLook(style, tags);
     std::string page = withPageHead ? pageHead("Address/Phone List") : std::string();
     page += tableOpening(TablePadding::Standard);
-    page += "\n\t<th colspan=9 bgcolor=" + heading.background + ">" + tags.headerCell(htmlText(team.name)) + "</th>";
+    page += "\n\t<th colspan=9 bgcolor=" + heading.background + ">" + tags.headerCell(htmlText(team.name)) +
+            "</th>";
     page += "\n\t<tr bgcolor=" + heading.background + ">";
-    const std::string headings[] = {padded("Name", 12), padded("Phone", 4),  "Birthday",
-                                    padded("Address", 10), padded("City", 4), "State",
+    const std::string headings[] = {padded("Name", 12),    padded("Phone", 4),  "Birthday",
+                                    padded("Address", 10), padded("City", 4),   "State",
                                     padded("Zip", 3),      padded("e-mail", 4), padded("Note", 10)};
     for (const std::string& h : headings) page += "\n\t\t<td align=center>" + tags.headerCell(h) + "</td>";
     page += "</tr>\n";
@@ -50,7 +52,8 @@ std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle
             const std::string text = htmlText(cells[c]);
             const bool email = c == static_cast<std::size_t>(AddressColumn::Email);
             page += "\n\t\t<td align=left>&nbsp;" +
-                    tags.normalCell(email ? "<a href=\"mailto:" + text + "\">" + text + "</a>" : text) + "</td>";
+                    tags.normalCell(email ? "<a href=\"mailto:" + text + "\">" + text + "</a>" : text) +
+                    "</td>";
         }
         page += "\n\t\t</tr>\n";
     }
@@ -67,16 +70,14 @@ AddressEntryLines addressEntryLines(const Roster& roster, std::size_t index) {
     AddressEntryLines entry;
     if (index >= roster.players.size()) return entry;
     const Player& p = roster.players[index];
-    entry.heading = "#" + uniformText(p.number) + ", " + p.name + ", " + std::string(positionText(p.position));
+    entry.heading =
+        "#" + uniformText(p.number) + ", " + p.name + ", " + std::string(positionText(p.position));
     static const PersonalInfo none;
     const PersonalInfo& info = index < roster.personalInfo.size() ? roster.personalInfo[index] : none;
     const bool anyPlace = !info.city.empty() || !info.state.empty() || !info.zip.empty();
-    const std::string lines[] = {info.address,
-                                 anyPlace ? info.city + ", " + info.state + " " + info.zip : std::string(),
-                                 info.phone,
-                                 birthdayText(info.birthday),
-                                 info.email,
-                                 info.note};
+    const std::string place = anyPlace ? info.city + ", " + info.state + " " + info.zip : std::string();
+    const std::string lines[] = {info.address, place,    info.phone, birthdayText(info.birthday),
+                                 info.email,   info.note};
     for (const std::string& line : lines)
         if (!line.empty()) entry.details.push_back(line);
     return entry;

@@ -22,7 +22,8 @@ std::string addressListCommaDelimited(const Team& team);
 // left out when appending), a table of nine columns titled with the team's
 // name, one row per player in alternating colours with the e-mail address as
 // a mailto link, and the page foot dated now. Record texts are escaped.
-std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle& style, const ClockReading& now);
+std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle& style,
+                            const ClockReading& now);
 
 // Either of the two.
 std::string addressListText(const Team& team, bool html, bool withPageHead, const HtmlStyle& style,

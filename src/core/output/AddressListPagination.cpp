@@ -4,8 +4,8 @@
 
 namespace courtlog::output {
 
-AddressListPagination::AddressListPagination(const std::vector<int>& detailLines, int firstTop, int lineHeight,
-                                             int pageHeight)
+AddressListPagination::AddressListPagination(const std::vector<int>& detailLines, int firstTop,
+                                             int lineHeight, int pageHeight)
     : entryCount_(detailLines.size()) {
     const long long height = std::max(lineHeight, 1);
     const long long limit = static_cast<long long>(pageHeight) - 6 * height;

@@ -17,7 +17,8 @@ class RosterPagination {
 public:
     // Tops are measured from the page's top, in the units of the page's
     // height (device pixels).
-    RosterPagination(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight, std::size_t playerCount);
+    RosterPagination(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight,
+                     std::size_t playerCount);
 
     int pageCount() const { return static_cast<int>(firstPlayer_.size()); }
     // The first player on page (1-based), and how many the page holds.

@@ -13,8 +13,8 @@ std::string columns(const std::string& number, const std::string& name, std::str
                     std::string_view starter) {
     const std::string positionText(position), starterText(starter);
     char line[256];
-    std::snprintf(line, sizeof line, "%-2s %-25s %-20s %-20s", number.c_str(), name.c_str(), positionText.c_str(),
-                  starterText.c_str());
+    std::snprintf(line, sizeof line, "%-2s %-25s %-20s %-20s", number.c_str(), name.c_str(),
+                  positionText.c_str(), starterText.c_str());
     return line;
 }
 
@@ -22,12 +22,16 @@ std::string columns(const std::string& number, const std::string& name, std::str
 
 std::string_view starterText(int courtSlot) {
     switch (courtSlot) {
-    case 1:
-    case 2: return "Guard";
-    case 3: return "Center";
-    case 4:
-    case 5: return "Forward";
-    default: return "-";
+        case 1:
+        case 2:
+            return "Guard";
+        case 3:
+            return "Center";
+        case 4:
+        case 5:
+            return "Forward";
+        default:
+            return "-";
     }
 }
 
@@ -47,8 +51,8 @@ std::vector<std::string> rosterLogoForms(std::string_view logoFile) {
         forms.emplace_back(form);
     };
     add(logoFile);
-    const bool drive = logoFile.size() >= 2 && logoFile[1] == ':' &&
-                       std::isalpha(static_cast<unsigned char>(logoFile[0]));
+    const bool drive =
+        logoFile.size() >= 2 && logoFile[1] == ':' && std::isalpha(static_cast<unsigned char>(logoFile[0]));
     if (drive) add(logoFile.substr(2));
     const std::size_t slash = logoFile.find_last_of("/\\");
     add(slash == std::string_view::npos ? logoFile : logoFile.substr(slash + 1));

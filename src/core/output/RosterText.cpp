@@ -1,6 +1,5 @@
 #include "core/output/RosterText.h"
 
-#include <array>
 #include <cctype>
 
 #include "core/output/FontTags.h"
@@ -63,8 +62,9 @@ std::string playerRow(const Team& team, std::size_t i, const HtmlStyle& style, c
         row += spaced(info.phone) + spaced(info.address) + spaced(info.city) + spaced(info.state) +
                spaced(info.zip) + spaced(rosterBirthdayText(info.birthday));
         const std::string email = htmlText(info.email);
-        row += "<td align=left>" + tags.normalCell("&nbsp;<a href=\"mailto:" + email + "\">" + email + "</a>") +
-               "</td>" + spaced(info.note);
+        row += "<td align=left>" +
+               tags.normalCell("&nbsp;<a href=\"mailto:" + email + "\">" + email + "</a>") + "</td>" +
+               spaced(info.note);
     }
     return row + "</tr>";
 }
@@ -99,7 +99,8 @@ std::string rosterHtml(const Team& team, bool withPersonalInfo, bool withPageHea
     page += staffRow(heading.background, columns, tags, "Coach :", team.coach);
     page += staffRow(heading.background, columns, tags, "Assistant :", team.assistant);
     page += headingRow(heading.background, tags, withPersonalInfo);
-    for (std::size_t i = 0; i < team.players.size(); ++i) page += playerRow(team, i, style, tags, withPersonalInfo);
+    for (std::size_t i = 0; i < team.players.size(); ++i)
+        page += playerRow(team, i, style, tags, withPersonalInfo);
     page += pageFoot(style, now);
     return page;
 }
@@ -107,9 +108,12 @@ std::string rosterHtml(const Team& team, bool withPersonalInfo, bool withPageHea
 std::string rosterText(const Team& team, RosterOutputKind kind, bool withPersonalInfo, bool withPageHead,
                        const HtmlStyle& style, const ClockReading& now) {
     switch (kind) {
-    case RosterOutputKind::CommaDelimited: return rosterCommaDelimited(team, withPersonalInfo);
-    case RosterOutputKind::Html: return rosterHtml(team, withPersonalInfo, withPageHead, style, now);
-    case RosterOutputKind::TeamFile: break;
+        case RosterOutputKind::CommaDelimited:
+            return rosterCommaDelimited(team, withPersonalInfo);
+        case RosterOutputKind::Html:
+            return rosterHtml(team, withPersonalInfo, withPageHead, style, now);
+        case RosterOutputKind::TeamFile:
+            break;
     }
     return {};
 }

@@ -14,15 +14,23 @@ int byteOrder(const std::string& a, const std::string& b) { return a.compare(b);
 const std::string& textOf(const Roster& roster, std::size_t i, AddressColumn column) {
     const PersonalInfo& info = roster.personalInfo[i];
     switch (column) {
-    case AddressColumn::Phone: return info.phone;
-    case AddressColumn::Address: return info.address;
-    case AddressColumn::City: return info.city;
-    case AddressColumn::State: return info.state;
-    case AddressColumn::Zip: return info.zip;
-    case AddressColumn::Email: return info.email;
-    case AddressColumn::Note: return info.note;
-    case AddressColumn::Name:
-    case AddressColumn::Birthday: break;
+        case AddressColumn::Phone:
+            return info.phone;
+        case AddressColumn::Address:
+            return info.address;
+        case AddressColumn::City:
+            return info.city;
+        case AddressColumn::State:
+            return info.state;
+        case AddressColumn::Zip:
+            return info.zip;
+        case AddressColumn::Email:
+            return info.email;
+        case AddressColumn::Note:
+            return info.note;
+        case AddressColumn::Name:
+        case AddressColumn::Birthday:
+            break;
     }
     return roster.players[i].name;
 }
@@ -37,7 +45,8 @@ std::vector<std::size_t> sortRosterByAddressColumn(Roster& roster, AddressColumn
         if (column == AddressColumn::Birthday) {
             const BirthDate& x = roster.personalInfo[a].birthday;
             const BirthDate& y = roster.personalInfo[b].birthday;
-            const auto kx = std::make_tuple(x.year, x.month, x.day), ky = std::make_tuple(y.year, y.month, y.day);
+            const auto kx = std::make_tuple(x.year, x.month, x.day),
+                       ky = std::make_tuple(y.year, y.month, y.day);
             return kx < ky ? -1 : (ky < kx ? 1 : 0);
         }
         return compareTexts(textOf(roster, a, column), textOf(roster, b, column));
@@ -61,7 +70,8 @@ std::vector<std::size_t> sortRosterByAddressColumn(Roster& roster, AddressColumn
     return sequence;
 }
 
-std::vector<std::size_t> AddressListOrder::sortBy(Roster& roster, AddressColumn column, const TextOrder& order) {
+std::vector<std::size_t> AddressListOrder::sortBy(Roster& roster, AddressColumn column,
+                                                  const TextOrder& order) {
     const auto i = static_cast<std::size_t>(column);
     if (i >= descending_.size()) return {};
     std::vector<std::size_t> sequence = sortRosterByAddressColumn(roster, column, descending_[i], order);

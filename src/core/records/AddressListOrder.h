@@ -29,7 +29,9 @@ std::vector<std::size_t> sortRosterByAddressColumn(Roster& roster, AddressColumn
 class AddressListOrder {
 public:
     std::vector<std::size_t> sortBy(Roster& roster, AddressColumn column, const TextOrder& order = {});
-    bool nextIsDescending(AddressColumn column) const { return descending_[static_cast<std::size_t>(column)]; }
+    bool nextIsDescending(AddressColumn column) const {
+        return descending_[static_cast<std::size_t>(column)];
+    }
 
 private:
     std::array<bool, kAddressColumnCount> descending_{true, true, true, true, true, true, true, true, true};

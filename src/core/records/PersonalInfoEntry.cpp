@@ -90,8 +90,15 @@ std::string_view addressColumnHeading(AddressColumn column) {
 std::array<std::string, kAddressColumnCount> addressListCells(const Roster& roster, std::size_t index) {
     if (index >= roster.players.size()) return {};
     const PersonalInfo& info = infoOf(roster, index);
-    return {roster.players[index].name, info.phone, birthdayText(info.birthday), info.address, info.city,
-            info.state, info.zip, info.email, info.note};
+    return {roster.players[index].name,
+            info.phone,
+            birthdayText(info.birthday),
+            info.address,
+            info.city,
+            info.state,
+            info.zip,
+            info.email,
+            info.note};
 }
 
 }  // namespace courtlog

@@ -25,7 +25,8 @@ std::string commaDelimitedRoster(const Team& team, bool withPersonalInfo) {
         std::vector<std::string> fields{uniformText(p.number), p.name, std::string(positionText(p.position)),
                                         std::string(courtSlotText(p.courtSlot))};
         if (withPersonalInfo) {
-            const PersonalInfo info = i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank();
+            const PersonalInfo info =
+                i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank();
             fields.insert(fields.end(), {info.phone, info.address, info.city, info.state, info.zip,
                                          rosterBirthdayText(info.birthday), info.email, info.note});
         }

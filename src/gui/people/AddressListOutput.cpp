@@ -25,7 +25,8 @@ void exportAddressList(QWidget* owner, const Team& team) {
     const bool html = choice->filterIndex == 2 || output::namesHtmlPage(choice->path.toStdString());
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, [&](output::ExportMode mode) {
-        return output::addressListText(team, html, output::writesPageHead(mode), style, output::localTimeNow());
+        return output::addressListText(team, html, output::writesPageHead(mode), style,
+                                       output::localTimeNow());
     });
 }
 

@@ -36,7 +36,8 @@ void AddressListPrintout::fitTo(QPainter& painter, const QRect& page) {
 }
 
 int AddressListPrintout::firstTop(QPainter& painter, const QRect& page) const {
-    return page.top() + ui::pageTitleLineHeight(painter, page) + 2 * QFontMetrics(font_, painter.device()).height();
+    return page.top() + ui::pageTitleLineHeight(painter, page) +
+           2 * QFontMetrics(font_, painter.device()).height();
 }
 
 int AddressListPrintout::pageCount(QPainter& painter, const QRect& page) {

@@ -52,8 +52,8 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     auto* entryBox = new QGroupBox(this);
     auto* entry = new QGridLayout(entryBox);
     nameEdit_ = addEntryEdit("nameEdit", Limits::kName);
-    auto* birthdayButton =
-        addClickButton(QStringLiteral("&Birthday:"), QStringLiteral("birthdayButton"), [this] { pickBirthday(); });
+    auto* birthdayButton = addClickButton(QStringLiteral("&Birthday:"), QStringLiteral("birthdayButton"),
+                                          [this] { pickBirthday(); });
     birthdayEdit_ = addEntryEdit("birthdayEdit", Limits::kBirthday);
     phoneEdit_ = addEntryEdit("phoneEdit", Limits::kPhone);
     addressEdit_ = addEntryEdit("addressEdit", Limits::kAddress);
@@ -108,7 +108,8 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
-    list_->setToolTip(QStringLiteral("Click a column heading to sort by it; click it again to reverse the order"));
+    list_->setToolTip(
+        QStringLiteral("Click a column heading to sort by it; click it again to reverse the order"));
 
     auto* updateButton = addPlainButton(QStringLiteral("&Update Info"), QStringLiteral("updateInfoButton"));
     auto* clearButton = addPlainButton(QStringLiteral("C&lear Boxes"), QStringLiteral("clearBoxesButton"));
@@ -214,9 +215,9 @@ void PersonalInfoDialog::selectRow(int row) {
 void PersonalInfoDialog::showEntry() {
     const PersonalInfoEntry entry = shownPersonalInfoEntry(working_, current_, BirthDate::today());
     const std::pair<QLineEdit*, const std::string*> fields[] = {
-        {nameEdit_, &entry.name}, {birthdayEdit_, &entry.birthday}, {phoneEdit_, &entry.phone},
-        {addressEdit_, &entry.address}, {cityEdit_, &entry.city}, {stateEdit_, &entry.state},
-        {zipEdit_, &entry.zip}, {emailEdit_, &entry.email}, {noteEdit_, &entry.note}};
+        {nameEdit_, &entry.name},       {birthdayEdit_, &entry.birthday}, {phoneEdit_, &entry.phone},
+        {addressEdit_, &entry.address}, {cityEdit_, &entry.city},         {stateEdit_, &entry.state},
+        {zipEdit_, &entry.zip},         {emailEdit_, &entry.email},       {noteEdit_, &entry.note}};
     for (const auto& [edit, text] : fields) {
         edit->setText(shown(*text));
         edit->setCursorPosition(0);
@@ -227,8 +228,8 @@ PersonalInfoEntry PersonalInfoDialog::typedEntry() const {
     auto typed = [](const QLineEdit* edit) {
         return ui::toRecordText(edit->text(), static_cast<std::size_t>(edit->maxLength()));
     };
-    return {typed(nameEdit_), typed(birthdayEdit_), typed(phoneEdit_), typed(addressEdit_), typed(cityEdit_),
-            typed(stateEdit_), typed(zipEdit_),     typed(emailEdit_), typed(noteEdit_)};
+    return {typed(nameEdit_),  typed(birthdayEdit_), typed(phoneEdit_), typed(addressEdit_), typed(cityEdit_),
+            typed(stateEdit_), typed(zipEdit_),      typed(emailEdit_), typed(noteEdit_)};
 }
 
 void PersonalInfoDialog::updateInfo() {
@@ -254,14 +255,14 @@ void PersonalInfoDialog::updateInfo() {
 }
 
 void PersonalInfoDialog::clearBoxes() {
-    for (QLineEdit* edit : {nameEdit_, birthdayEdit_, phoneEdit_, addressEdit_, cityEdit_, stateEdit_, zipEdit_,
-                            emailEdit_, noteEdit_})
+    for (QLineEdit* edit : {nameEdit_, birthdayEdit_, phoneEdit_, addressEdit_, cityEdit_, stateEdit_,
+                            zipEdit_, emailEdit_, noteEdit_})
         edit->clear();
 }
 
 void PersonalInfoDialog::pickBirthday() {
-    const BirthDate start = readBirthday(ui::toRecordText(birthdayEdit_->text(), Limits::kBirthday),
-                                         BirthDate::today());
+    const BirthDate start =
+        readBirthday(ui::toRecordText(birthdayEdit_->text(), Limits::kBirthday), BirthDate::today());
     ui::CalendarDialog picker(this, start.year, start.day, start.month, 0, 3000);
     if (picker.run() != 1) return;
     BirthDate picked;
@@ -285,7 +286,8 @@ void PersonalInfoDialog::sortByColumn(int column) {
     const bool descending = order_.nextIsDescending(c);
     const std::vector<std::size_t> from = order_.sortBy(working_, c, compareLocaleAware);
     list_->horizontalHeader()->setSortIndicatorShown(true);
-    list_->horizontalHeader()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    list_->horizontalHeader()->setSortIndicator(column,
+                                                descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     // The selected player stays selected in his new place.
     int row = -1;
     for (std::size_t i = 0; i < from.size(); ++i)

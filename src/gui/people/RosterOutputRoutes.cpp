@@ -36,18 +36,21 @@ bool askAboutFile(QWidget* owner, const QString& question, const QString& path) 
 void writeRosterText(QWidget* owner, const Team& team, const QString& path, RosterOutputKind kind) {
     output::ExportQuestions questions;
     questions.appendToIt = [&] {
-        return askAboutFile(owner, QStringLiteral("This file already exists.  Would you like to append to it?"),
-                            path);
+        return askAboutFile(
+            owner, QStringLiteral("This file already exists.  Would you like to append to it?"), path);
     };
-    questions.overwriteIt = [&] { return askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path); };
+    questions.overwriteIt = [&] {
+        return askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path);
+    };
     const std::string file = path.toStdString();
     const output::ExportMode mode = output::chooseExportMode(output::exportFileExists(file), questions);
     if (mode == output::ExportMode::Cancelled) return;
 
     // A team held in a game has no personal information to include.
-    const bool personal = !team.noPersonalInfo &&
-                          ui::showMessage(owner, QStringLiteral("Include Player's Personal Info ?"), path,
-                                          ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
+    const bool personal =
+        !team.noPersonalInfo &&
+        ui::showMessage(owner, QStringLiteral("Include Player's Personal Info ?"), path,
+                        ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
     const std::string text =
         output::rosterText(team, kind, personal, output::writesPageHead(mode),
                            output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
@@ -66,7 +69,8 @@ void applyTypedTexts(Team& team, const TeamEditorTexts& typed) {
 void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     ui::FileDialogOptions options;
     options.title = QString::fromLatin1(output::kRosterSaveTitle.data(), output::kRosterSaveTitle.size());
-    options.filters = QString::fromLatin1(output::kRosterSaveFilters.data(), output::kRosterSaveFilters.size());
+    options.filters =
+        QString::fromLatin1(output::kRosterSaveFilters.data(), output::kRosterSaveFilters.size());
     // No fixed extension: a name without one takes the chosen filter's, and
     // whether the file exists is asked of that complete name.
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
@@ -93,7 +97,8 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
 void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     Team shown = team;
     applyTypedTexts(shown, typed);
-    RosterPrintout printout(shown, rosterLogo(shown), QString::fromStdString(ui::programSettings().htmlFootLink));
+    RosterPrintout printout(shown, rosterLogo(shown),
+                            QString::fromStdString(ui::programSettings().htmlFootLink));
     ui::printWithPreview(owner, printout);
 }
 

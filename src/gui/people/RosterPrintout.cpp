@@ -31,7 +31,9 @@ QFont courierOfWidth(QPainter& painter, int width) {
 RosterPrintout::RosterPrintout(const Team& team, QImage logo, QString footLink, ClockReading today)
     : team_(team), logo_(std::move(logo)), footLink_(std::move(footLink)), today_(today) {}
 
-QString RosterPrintout::title() const { return shown(team_.name); }
+QString RosterPrintout::title() const {
+    return team_.name.empty() ? QStringLiteral("Roster") : shown(team_.name);
+}
 
 void RosterPrintout::fitTo(QPainter& painter, const QRect& page) {
     // From a character width of one eightieth of the page down, until 86

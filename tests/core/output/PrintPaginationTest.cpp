@@ -45,14 +45,13 @@ TEST_P(RosterPaging, PrintsEveryPlayerOnceAndNoEmptyPage) {
     EXPECT_EQ(perPage(paging, &RosterPagination::firstPlayerOn, &RosterPagination::playerCountOn), c.perPage);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, RosterPaging,
-    ::testing::Values(RosterPagingCase{"no players is one page", 40, 20, 0, {0}},
-                      RosterPagingCase{"first page full", 40, 20, 3, {3}},
-                      RosterPagingCase{"one more starts a page", 40, 20, 4, {3, 1}},
-                      RosterPagingCase{"later pages hold more", 40, 20, 12, {3, 5, 4}},
-                      RosterPagingCase{"no room still one per page", 95, 95, 2, {1, 1}}),
-    courtlog::testing::NameFromWhat());
+INSTANTIATE_TEST_SUITE_P(Table, RosterPaging,
+                         ::testing::Values(RosterPagingCase{"no players is one page", 40, 20, 0, {0}},
+                                           RosterPagingCase{"first page full", 40, 20, 3, {3}},
+                                           RosterPagingCase{"one more starts a page", 40, 20, 4, {3, 1}},
+                                           RosterPagingCase{"later pages hold more", 40, 20, 12, {3, 5, 4}},
+                                           RosterPagingCase{"no room still one per page", 95, 95, 2, {1, 1}}),
+                         courtlog::testing::NameFromWhat());
 
 // Lines of 10 from a top of 20 on pages of 150: an entry fits while the top
 // of its last detail line stays above 90 (six lines above the bottom).
@@ -71,14 +70,14 @@ TEST_P(AddressPaging, KeepsEachEntryWholeOnOnePage) {
               GetParam().perPage);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, AddressPaging,
-    ::testing::Values(AddressPagingCase{"no entries is one page", {}, {0}},
-                      AddressPagingCase{"headings only", {0, 0, 0, 0, 0}, {4, 1}},
-                      AddressPagingCase{"last line just above", {1, 3}, {2}},
-                      AddressPagingCase{"tall entry moves whole", {1, 4}, {1, 1}},
-                      AddressPagingCase{"taller than a page still prints", {9, 9}, {1, 1}}),
-    courtlog::testing::NameFromWhat());
+INSTANTIATE_TEST_SUITE_P(Table, AddressPaging,
+                         ::testing::Values(AddressPagingCase{"no entries is one page", {}, {0}},
+                                           AddressPagingCase{"headings only", {0, 0, 0, 0, 0}, {4, 1}},
+                                           AddressPagingCase{"last line just above", {1, 3}, {2}},
+                                           AddressPagingCase{"tall entry moves whole", {1, 4}, {1, 1}},
+                                           AddressPagingCase{
+                                               "taller than a page still prints", {9, 9}, {1, 1}}),
+                         courtlog::testing::NameFromWhat());
 
 TEST(RosterPrintText, StarterTextsAndLogoForms) {
     EXPECT_EQ(starterText(2), "Guard");

@@ -2,6 +2,7 @@
 // entry stored into a player, and the address list sorted by a column.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ostream>
 #include <string>
 
@@ -26,24 +27,28 @@ void PrintTo(const BirthdayCase& c, std::ostream* os) { *os << c.what; }
 
 class BirthdayReading : public ::testing::TestWithParam<BirthdayCase> {};
 
-TEST_P(BirthdayReading, ChecksOnlyTheRanges) { EXPECT_EQ(readBirthday(GetParam().typed, kToday), GetParam().read); }
+TEST_P(BirthdayReading, ChecksOnlyTheRanges) {
+    EXPECT_EQ(readBirthday(GetParam().typed, kToday), GetParam().read);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BirthdayReading,
-    ::testing::Values(BirthdayCase{"plain", "5/2/1990", {1990, 2, 5}},
-                      BirthdayCase{"thirtieth of February kept", "2/30/1990", {1990, 30, 2}},
-                      BirthdayCase{"month 13 is today", "13/1/1990", kToday},
-                      BirthdayCase{"day 0 is today", "1/0/1990", kToday},
-                      BirthdayCase{"negative year is today", "1/1/-4", kToday},
-                      BirthdayCase{"no year is today", "1/1", kToday},
-                      BirthdayCase{"words are today", "May 2nd", kToday}),
-    courtlog::testing::NameFromWhat());
+INSTANTIATE_TEST_SUITE_P(Table, BirthdayReading,
+                         ::testing::Values(BirthdayCase{"plain", "5/2/1990", {1990, 2, 5}},
+                                           BirthdayCase{
+                                               "thirtieth of February kept", "2/30/1990", {1990, 30, 2}},
+                                           BirthdayCase{"month 13 is today", "13/1/1990", kToday},
+                                           BirthdayCase{"day 0 is today", "1/0/1990", kToday},
+                                           BirthdayCase{"negative year is today", "1/1/-4", kToday},
+                                           BirthdayCase{"no year is today", "1/1", kToday},
+                                           BirthdayCase{"words are today", "May 2nd", kToday}),
+                         courtlog::testing::NameFromWhat());
 
 // Lee, Dana and Kim living in Orla, Brenvik and Aaby.
 Team owls() {
-    Team team = courtlog::testing::team("Owls", {player("Lee", 7, 3), player("Dana", -1, 2, 3), player("Kim", 9)});
+    Team team =
+        courtlog::testing::team("Owls", {player("Lee", 7, 3), player("Dana", -1, 2, 3), player("Kim", 9)});
     team.personalInfo[0] = {"555-0101", "1 Shaft St", "Orla", "MN", "55000", {1991, 30, 12}, "", ""};
-    team.personalInfo[1] = {"555-0100", "12 Pit Road", "Brenvik", "ND", "58000", {1990, 5, 2}, "dana@x.org", "c"};
+    team.personalInfo[1] = {"555-0100", "12 Pit Road", "Brenvik",    "ND",
+                            "58000",    {1990, 5, 2},  "dana@x.org", "c"};
     team.personalInfo[2] = {"", "", "Aaby", "", "", {1989, 1, 1}, "", ""};
     return team;
 }
@@ -103,9 +108,11 @@ TEST(AddressListOrder, CityDescendingThenAscendingPlayersMoveWithTheirInformatio
 
 TEST(AddressListOrder, UsesTheGivenTextOrderAndKeepsTiesInPlace) {
     Team team = courtlog::testing::team("Owls", {player("b"), player("B"), player("a"), player("A")});
-    sortRosterByAddressColumn(team, AddressColumn::Name, false, [](const std::string& x, const std::string& y) {
-        return std::tolower(static_cast<unsigned char>(x[0])) - std::tolower(static_cast<unsigned char>(y[0]));
-    });
+    sortRosterByAddressColumn(team, AddressColumn::Name, false,
+                              [](const std::string& x, const std::string& y) {
+                                  return std::tolower(static_cast<unsigned char>(x[0])) -
+                                         std::tolower(static_cast<unsigned char>(y[0]));
+                              });
     EXPECT_EQ(names(team), (std::vector<std::string>{"a", "A", "b", "B"}));
 }
 

@@ -24,7 +24,8 @@ namespace {
 
 // Lee, Dana and Kim living in Orla, Brenvik and Aaby.
 Team owls() {
-    Team team = courtlog::testing::team("Owls", {player("Lee", 7, 3), player("Dana", -1, 2, 3), player("Kim", 9)});
+    Team team =
+        courtlog::testing::team("Owls", {player("Lee", 7, 3), player("Dana", -1, 2, 3), player("Kim", 9)});
     team.personalInfo[0] = {"555-0101", "1 Shaft St", "Orla", "MN", "55000", {1991, 30, 12}, "lee@x.org", ""};
     team.personalInfo[1] = {"555-0100", "12 Pit Road", "Brenvik", "ND", "58000", {1990, 5, 2}, "", "captain"};
     team.personalInfo[2] = {"", "", "Aaby", "", "", {1989, 1, 1}, "", ""};
@@ -35,7 +36,8 @@ QTableWidget* addressList(QWidget* dialog) { return control<QTableWidget>(dialog
 
 QStringList column(QWidget* dialog, int c) {
     QStringList texts;
-    for (int row = 0; row < addressList(dialog)->rowCount(); ++row) texts << addressList(dialog)->item(row, c)->text();
+    for (int row = 0; row < addressList(dialog)->rowCount(); ++row)
+        texts << addressList(dialog)->item(row, c)->text();
     return texts;
 }
 
@@ -43,13 +45,15 @@ QString field(QWidget* dialog, const char* name) { return control<QLineEdit>(dia
 
 void clickRow(QWidget* dialog, int row) {
     QTableWidget* list = addressList(dialog);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row, 0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row, 0)).center());
 }
 
 void clickHeading(QWidget* dialog, int c) {
     QHeaderView* header = addressList(dialog)->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2));
+    QTest::mouseClick(
+        header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2));
 }
 
 // Receives the addresses the dialog hands to the desktop's mail program.
@@ -135,8 +139,9 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
 
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 1});
     click(&dialog, "exportButton");
-    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 73),
-              "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
+    EXPECT_EQ(
+        courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 73),
+        "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");

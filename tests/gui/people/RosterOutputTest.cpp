@@ -49,9 +49,10 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
     gui::ui::testing::clearShownMessages();
     gui::ui::testing::clearPlayedSounds();
     saveAs(editor, base, 2, {gui::ui::ResultYes, gui::ui::ResultYes});
-    EXPECT_EQ(messageTexts(), (std::vector<QString>{
-                                  QStringLiteral("This file already exists.  Would you like to append to it?"),
-                                  QStringLiteral("Include Player's Personal Info ?")}));
+    EXPECT_EQ(
+        messageTexts(),
+        (std::vector<QString>{QStringLiteral("This file already exists.  Would you like to append to it?"),
+                              QStringLiteral("Include Player's Personal Info ?")}));
     EXPECT_EQ(gui::ui::testing::playedSounds(), (std::vector<int>{601}));
     const std::string appended = contents(csv);
     EXPECT_EQ(appended.substr(0, first.size() + 17), first + "\nTeam,Night Owls\n");
@@ -63,7 +64,8 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
 
     // A name ending in .html is a web page, whatever the filter.
     saveAs(editor, base + QStringLiteral(".html"), 1, {gui::ui::ResultNo});
-    EXPECT_EQ(contents(base + QStringLiteral(".html")).rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls", 0),
+    EXPECT_EQ(contents(base + QStringLiteral(".html"))
+                  .rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls", 0),
               0u);
 
     const QString pdf = dir.filePath(QStringLiteral("roster.pdf"));

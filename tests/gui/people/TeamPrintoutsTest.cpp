@@ -35,8 +35,10 @@ TEST(RosterPrintout, EveryPlayerOnceCoachOnPageOneHeadingOnEveryPage) {
     ASSERT_GE(pages.size(), 2);
     for (int p = 0; p < pages.size(); ++p) {
         EXPECT_TRUE(pages[p].contains(QStringLiteral("Page %1").arg(p + 1)));
-        EXPECT_EQ(countOf(pages[p], QStringLiteral("#\\s+Name\\s+Position\\s+Starter")), 1) << "page " << p + 1;
-        EXPECT_EQ(countOf(pages[p], QStringLiteral("Coach:\\s+Anna Berg")), p == 0 ? 1 : 0) << "page " << p + 1;
+        EXPECT_EQ(countOf(pages[p], QStringLiteral("#\\s+Name\\s+Position\\s+Starter")), 1)
+            << "page " << p + 1;
+        EXPECT_EQ(countOf(pages[p], QStringLiteral("Coach:\\s+Anna Berg")), p == 0 ? 1 : 0)
+            << "page " << p + 1;
         EXPECT_EQ(countOf(pages[p], QStringLiteral("Assistant:\\s+Assistant Owls")), p == 0 ? 1 : 0);
         EXPECT_TRUE(pages[p].contains(QStringLiteral("This page was created using Basketball Courtlog")));
     }
@@ -51,8 +53,14 @@ TEST(AddressListPrintout, EntriesAreNeverSplitAcrossPages) {
     Team team = courtlog::testing::team("Owls", 40);
     for (std::size_t i = 0; i < team.personalInfo.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        team.personalInfo[i] = {"555-01" + n, n + " Pit Road", "Brenvik", "ND", "58000", {1990, 5, 2},
-                                "player" + n + "@x.org", i % 3 == 0 ? "note of " + n : ""};
+        team.personalInfo[i] = {"555-01" + n,
+                                n + " Pit Road",
+                                "Brenvik",
+                                "ND",
+                                "58000",
+                                {1990, 5, 2},
+                                "player" + n + "@x.org",
+                                i % 3 == 0 ? "note of " + n : ""};
     }
     const QStringList pages = pdfPages("addresses", team);
     ASSERT_GE(pages.size(), 2);
@@ -77,7 +85,8 @@ TEST(TeamPdfKinds, ATeamThatDoesNotLoadWritesNothing) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(gui::app::runPdfCommand({"roster", "/no/such/team.tem", never.toStdString()}), 1);
     EXPECT_EQ(gui::app::runPdfCommand({"addresses", "a.tem", "b.tem", never.toStdString()}), 2);
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Can't load team ! /no/such/team.tem"), std::string::npos);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Can't load team ! /no/such/team.tem"),
+              std::string::npos);
     EXPECT_FALSE(QFile::exists(never));
 }
 
