@@ -11,6 +11,7 @@
 #include "core/records/Settings.h"
 #include "gui/people/SchedulePrintout.h"
 #include "gui/stats/BoxScorePrintout.h"
+#include "gui/app/TeamPdfKinds.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -67,6 +68,8 @@ const std::vector<PdfKind>& pdfKinds() {
     static const std::vector<PdfKind> kinds{
         {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
         {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
+        {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
+        {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
     };
     return kinds;
 }
