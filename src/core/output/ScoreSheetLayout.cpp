@@ -42,6 +42,7 @@ int ScoreSheetLayout::px(double units) const { return margin_ + static_cast<int>
 
 int ScoreSheetLayout::nameLeft() const { return px(4.2); }
 int ScoreSheetLayout::numberLeft() const { return px(22); }
+int ScoreSheetLayout::foulsLeft() const { return px(22 + 3.5); }
 int ScoreSheetLayout::foulBoxLeft(int box) const { return px(22 + 4 + 3 * box); }
 int ScoreSheetLayout::foulBoxWidth() const { return static_cast<int>(std::lround(2 * m_)); }
 int ScoreSheetLayout::blockLeft(int block) const { return px(22 + 17 + 17.5 * block); }

@@ -46,13 +46,15 @@ public:
     ScoreSheetLayout(const ScoreSheetMeasures& measures, int blockCount);
 
     // Across, from the left margin (3 % of the width): "Pos" 4.2 m wide,
-    // "Player's Name" to 22 m, "No" 2 m wide, four foul boxes of 2 m at 4,
-    // 7, 10 and 13 m after the start of "No", and the blocks from 17 m after
-    // it, 17.5 m each in five columns of 3.5 m.
+    // "Player's Name" to 22 m, "No" 2 m wide (with half an m of air either
+    // side), four foul boxes of 2 m at 4, 7, 10 and 13 m after the start of
+    // "No", and the blocks from 17 m after it, 17.5 m each in five columns
+    // of 3.5 m.
     double unit() const { return m_; }
     int positionLeft() const { return margin_; }
     int nameLeft() const;
     int numberLeft() const;
+    int foulsLeft() const;  // the line between "No" and the foul boxes
     int foulBoxLeft(int box) const;  // 0..3: P1/P4, P2/P5, P3/P6, T1/T2
     int foulBoxWidth() const;
     int blockLeft(int block) const;  // blockCount: the grid's right edge
@@ -85,7 +87,8 @@ public:
     int rowTop(int row) const { return firstRowTop() + row * rowHeight(); }
     int rowTextTop(int rowTop) const { return rowTop + l_; }
     int foulLineTop(int rowTop, int line) const { return rowTop + line * (3 * l_ / 2); }
-    int foulBoxHeight() const { return 3 * l_ / 2 - l_ / 10; }
+    // A box stops short of the next line (and of the separator).
+    int foulBoxHeight() const { return 5 * l_ / 4; }
     int separator(int rowTop) const { return rowTop + 28 * l_ / 10; }
 
     // Rows of a filled page: as many as leave room below them for the

@@ -16,9 +16,6 @@ void scheduleEditCommand(QWidget* owner);
 
 // File > Print
 void printGameCommand(QWidget* owner);
-// Prints pages blank score sheets, laid out for halves or quarters. The
-// page-count dialog has already asked for both values.
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void statisticsCommand(QWidget* owner);
