@@ -166,7 +166,7 @@ TEST(ShotSpotDialog, CourtFollowsTheThreePointArc) {
                 turn(dialog, turns);
                 dialog->grab().save(QStringLiteral("/tmp/shot-from-%1.png").arg(turns));
                 // Under a real X server, the window as a person sees it.
-                QTest::qWait(300);
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
                 QProcess::execute(QStringLiteral("import"),
                                   {QStringLiteral("-window"), QStringLiteral("root"),
                                    QStringLiteral("/tmp/shot-from-screen-%1.png").arg(turns)});

@@ -82,7 +82,7 @@ TEST(Printing, PreviewShowsThePagesAndSavesThemAsPdf) {
         EXPECT_EQ(preview->objectName(), QStringLiteral("printPreviewDialog"));
         auto* pages = preview->findChild<QPrintPreviewWidget*>();
         ASSERT_NE(pages, nullptr);
-        QTRY_VERIFY(pages->pageCount() > 0);
+        ASSERT_TRUE(courtlog::testsupport::processUntil([&] { return pages->pageCount() > 0; }));
         previewPages = pages->pageCount();
         auto* save = preview->findChild<QAction*>(QStringLiteral("saveAsPdfAction"));
         ASSERT_NE(save, nullptr);
