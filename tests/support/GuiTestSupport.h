@@ -211,14 +211,12 @@ inline QString pdfText(const QString& pdfPath, bool layout = false) {
 
 // A word of a PDF page with its box (points from the page's top left), as
 // pdftotext -bbox reads it; pdfWords gives them in reading order (page,
-// line, left to right), a line being the words whose middles lie within
-// half a word's height of each other.
+// top, left to right).
 struct PdfWord {
     int page = 0;  // 1-based
     double left = 0, top = 0, right = 0, bottom = 0;
     QString text;
     double centreX() const { return (left + right) / 2; }
-    double centreY() const { return (top + bottom) / 2; }
 };
 
 inline std::vector<PdfWord> pdfWords(const QString& pdfPath) {
@@ -246,25 +244,11 @@ inline std::vector<PdfWord> pdfWords(const QString& pdfPath) {
         words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
                          m.captured(4).toDouble(), text});
     }
+    // Words of one font on one line share their top to a fraction of a point.
     std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
-        return a.page != b.page ? a.page < b.page : a.centreY() < b.centreY();
+        const auto line = [](const PdfWord& w) { return std::pair(w.page, std::lround(w.top)); };
+        return line(a) != line(b) ? line(a) < line(b) : a.left < b.left;
     });
-    std::vector<std::pair<int, PdfWord>> lines;
-    int line = 0;
-    double lineMiddle = -1;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const PdfWord& w = words[i];
-        if (i == 0 || w.page != words[i - 1].page || w.centreY() - lineMiddle > (w.bottom - w.top) / 2) {
-            ++line;
-            lineMiddle = w.centreY();
-        }
-        lines.emplace_back(line, w);
-    }
-    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.left < b.second.left;
-    });
-    words.clear();
-    for (auto& entry : lines) words.push_back(std::move(entry.second));
     return words;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/output/ScoreSheetContent.h"
 #include "core/output/ScoreSheetLayout.h"
@@ -129,6 +130,16 @@ TEST(ScoreSheetLayout, ColumnsInUnitsOfHalfADoubleZero) {
     EXPECT_EQ(layout.teamNameTop(), 80);
     EXPECT_EQ(layout.firstRowTop(), 205);
     EXPECT_EQ(layout.separator(layout.rowTop(1)), 321);
+
+    // Base, small, team name, thin and thick pen: a 65th of the width in
+    // halves, a 75th in quarters.
+    for (const auto& [halves, sizes] : {std::pair{true, std::vector<int>{20, 15, 25, 2, 4}},
+                                        std::pair{false, std::vector<int>{17, 12, 21, 1, 3}}}) {
+        const ScoreSheetSizes s = scoreSheetSizes(1300, halves);
+        EXPECT_EQ((std::vector<int>{s.base, s.small, s.teamName, s.thinPen, s.thickPen}), sizes);
+    }
+    EXPECT_EQ(blankSheetPageCount(0), 1);
+    EXPECT_EQ(blankSheetPageCount(12), 9);
 }
 
 TEST(ScoreSheetLayout, RowsPerPageLeaveRoomForTheClosingAboveTheFooter) {
@@ -148,25 +159,13 @@ TEST(ScoreSheetLayout, RowsPerPageLeaveRoomForTheClosingAboveTheFooter) {
     EXPECT_EQ(layout.closingRule(10, false), 801);
 }
 
-TEST(ScoreSheetLayout, SizesFromTheWidth) {
-    const ScoreSheetSizes halves = scoreSheetSizes(1300, true);
-    const ScoreSheetSizes quarters = scoreSheetSizes(1300, false);
-    EXPECT_EQ((std::vector<int>{halves.base, halves.small, halves.teamName, halves.thinPen, halves.thickPen}),
-              (std::vector<int>{20, 15, 25, 2, 4}));
-    EXPECT_EQ((std::vector<int>{quarters.base, quarters.small, quarters.teamName, quarters.thinPen,
-                                quarters.thickPen}),
-              (std::vector<int>{17, 12, 21, 1, 3}));
-    EXPECT_EQ(blankSheetPageCount(0), 1);
-    EXPECT_EQ(blankSheetPageCount(12), 9);
-}
-
 struct PagesCase {
-    const char* name;
+    const char* what;
     SheetTeams teams;
     int homeRows, visitorRows;
     std::vector<ScoreSheetPage> pages;
 };
-void PrintTo(const PagesCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PagesCase& c, std::ostream* os) { *os << c.what; }
 
 class ScoreSheetPaging : public ::testing::TestWithParam<PagesCase> {};
 
@@ -177,16 +176,14 @@ TEST_P(ScoreSheetPaging, TenRowsAPage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ScoreSheetPaging,
-    ::testing::Values(
-        PagesCase{"BothHomeFirstVisitorsOnAFreshPage",
-                  SheetTeams::Both,
-                  15,
-                  12,
-                  {{true, 0, 10}, {true, 10, 5}, {false, 0, 10}, {false, 10, 2}}},
-        PagesCase{"HomeOnly", SheetTeams::Home, 3, 20, {{true, 0, 3}}},
-        PagesCase{"VisitorsExactlyTwoPages", SheetTeams::Visitor, 3, 20, {{false, 0, 10}, {false, 10, 10}}},
-        PagesCase{"EmptyRosterStillGetsItsTotals", SheetTeams::Both, 0, 4, {{true, 0, 0}, {false, 0, 4}}}),
-    [](const ::testing::TestParamInfo<PagesCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(PagesCase{"both: home first, visitors on a fresh page", SheetTeams::Both, 15, 12,
+                                {{true, 0, 10}, {true, 10, 5}, {false, 0, 10}, {false, 10, 2}}},
+                      PagesCase{"home only", SheetTeams::Home, 3, 20, {{true, 0, 3}}},
+                      PagesCase{"visitors exactly two pages", SheetTeams::Visitor, 3, 20,
+                                {{false, 0, 10}, {false, 10, 10}}},
+                      PagesCase{"empty roster still gets its totals", SheetTeams::Both, 0, 4,
+                                {{true, 0, 0}, {false, 0, 4}}}),
+    courtlog::testing::NameFromWhat{});
 
 }  // namespace
 }  // namespace courtlog::output

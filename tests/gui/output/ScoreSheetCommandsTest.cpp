@@ -33,7 +33,8 @@ QStringList pages(const QString& path) {
 TEST(ScoreSheetCommands, CommandLineWritesTheChosenTeamsOrBlankSheets) {
     courtlog::testing::ScratchFolder folder;
     const std::string game = folder.saveGame(
-        courtlog::testing::game("Eagles", "Ravens", {play("Eagles Player 1", Shot, TwoPointMade)}), "final.gam");
+        courtlog::testing::game("Eagles", "Ravens", {play("Eagles Player 1", Shot, TwoPointMade)}, {}, true),
+        "final.gam");
     const std::string out = folder.file("out.pdf");
     const QString outPath = QString::fromStdString(out);
 
@@ -42,6 +43,8 @@ TEST(ScoreSheetCommands, CommandLineWritesTheChosenTeamsOrBlankSheets) {
     ASSERT_EQ(sheets.size(), 1);
     EXPECT_TRUE(sheets[0].contains(QStringLiteral("Ravens Player 5")));
     EXPECT_FALSE(sheets[0].contains(QStringLiteral("Eagles Player")));
+    EXPECT_TRUE(sheets[0].contains(QStringLiteral("1st Half")) && sheets[0].contains(QStringLiteral("2nd Half")));
+    EXPECT_FALSE(sheets[0].contains(QStringLiteral("Quarter")));
     ASSERT_EQ(pdf({"scoresheet", game, out}).status, 0);
     EXPECT_EQ(pages(outPath).size(), 2);
 

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 
 #include "GuiTestSupport.h"
 #include "gui/output/GameScoreSheetPrintout.h"
@@ -22,10 +23,9 @@ using testsupport::PdfWord;
 
 // Eagles and Ravens, fifteen players each. The first Eagle commits seven
 // fouls over the periods and three player technicals, and scores in both
-// overtimes; the second scores in the second half of a game in halves.
-Game sheetGame(bool halves) {
-    Game game = courtlog::testing::game(courtlog::testing::team("Eagles", 15), courtlog::testing::team("Ravens", 15),
-                                        halves);
+// overtimes.
+Game sheetGame() {
+    Game game = courtlog::testing::game(courtlog::testing::team("Eagles", 15), courtlog::testing::team("Ravens", 15));
     game.hour = 7;
     game.minute = 5;
     game.court = "Town Hall";
@@ -53,33 +53,24 @@ QString pageText(const std::vector<PdfWord>& words, int page) {
     return text.join(QLatin1Char(' '));
 }
 
-// The figures standing in a block of the row of name on its page: the
-// words of that line between the block's "2's" and "TP" headings.
-QString blockFigures(const std::vector<PdfWord>& words, const QString& name, int block) {
-    const PdfWord* nameWord = nullptr;
-    for (std::size_t i = 2; i < words.size(); ++i)
-        if (words[i - 2].text + u' ' + words[i - 1].text + u' ' + words[i].text == name) nameWord = &words[i];
-    if (!nameWord) return QStringLiteral("(no row %1)").arg(name);
-    std::vector<const PdfWord*> twos, points;
+// The figures in block (0 the first) of the row of name: the words of that
+// line between the block's "2's" and "TP" headings.
+QString blockFigures(const std::vector<PdfWord>& words, const QString& name, std::size_t block) {
+    std::size_t at = 2;
+    while (at < words.size() && words[at - 2].text + u' ' + words[at - 1].text + u' ' + words[at].text != name) ++at;
+    if (at >= words.size()) return QStringLiteral("(no row)");
+    const PdfWord& row = words[at];
+    std::vector<double> from, to;
+    for (const PdfWord& w : words) {
+        if (w.page == row.page && w.text == QLatin1String("2's")) from.push_back(w.left - 2);
+        if (w.page == row.page && w.text == QLatin1String("TP")) to.push_back(w.right + 2);
+    }
+    QStringList figures;
     for (const PdfWord& w : words)
-        if (w.page == nameWord->page) {
-            if (w.text == QLatin1String("2's")) twos.push_back(&w);
-            if (w.text == QLatin1String("TP")) points.push_back(&w);
-        }
-    auto byX = [](const PdfWord* a, const PdfWord* b) { return a->left < b->left; };
-    std::sort(twos.begin(), twos.end(), byX);
-    std::sort(points.begin(), points.end(), byX);
-    if (block >= static_cast<int>(twos.size()) || block >= static_cast<int>(points.size())) return QStringLiteral("(no block)");
-    const double left = twos[block]->left - 2, right = points[block]->right + 2;
-    std::vector<const PdfWord*> figures;
-    for (const PdfWord& w : words)
-        if (w.page == nameWord->page && std::abs(w.centreY() - nameWord->centreY()) < 2 && w.centreX() > left &&
-            w.centreX() < right)
-            figures.push_back(&w);
-    std::sort(figures.begin(), figures.end(), byX);
-    QStringList texts;
-    for (const PdfWord* w : figures) texts << w->text;
-    return texts.join(QLatin1Char(' '));
+        if (w.page == row.page && std::abs(w.top - row.top) < 1 && block < std::min(from.size(), to.size()) &&
+            w.centreX() > from[block] && w.centreX() < to[block])
+            figures << w.text;
+    return figures.join(QLatin1Char(' '));
 }
 
 TEST(GameScoreSheetPrintout, BothTeamsRunOverPagesHomeFirstWithTheOvertimesInOneBlock) {
@@ -88,7 +79,7 @@ TEST(GameScoreSheetPrintout, BothTeamsRunOverPagesHomeFirstWithTheOvertimesInOne
     QPrinter& printer = gui::ui::sharedPrinter();
     const QPageLayout before = printer.pageLayout();
     printer.setPageOrientation(QPageLayout::Landscape);
-    const std::vector<PdfWord> words = render(sheetGame(false), SheetTeams::Both, dir.filePath("both.pdf"));
+    const std::vector<PdfWord> words = render(sheetGame(), SheetTeams::Both, dir.filePath("both.pdf"));
     printer.setPageLayout(before);
     ASSERT_FALSE(words.empty());
     const int pages = words.back().page;
@@ -124,27 +115,12 @@ TEST(GameScoreSheetPrintout, BothTeamsRunOverPagesHomeFirstWithTheOvertimesInOne
     EXPECT_EQ(blockFigures(words, QStringLiteral("Ravens Player 3"), 0), QStringLiteral("0 0 1 1 1"));
 }
 
-TEST(GameScoreSheetPrintout, HalvesLabelTheirBlocks) {
-    QTemporaryDir dir;
-    Game game = sheetGame(true);
-    std::erase_if(game.homeEvents, [](const PlayEvent& e) { return e.period > 3; });
-    game.recomputeScores();
-    const std::vector<PdfWord> words = render(game, SheetTeams::Home, dir.filePath("halves.pdf"));
-    const QString text = pageText(words, 1);
-    EXPECT_TRUE(text.contains(QStringLiteral("1st Half 2nd Half Game Totals"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Quarter")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Over Time")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Ravens Player")));
-    EXPECT_EQ(blockFigures(words, QStringLiteral("Eagles Player 2"), 1), QStringLiteral("1 0 0 0 2"));
-    EXPECT_EQ(blockFigures(words, QStringLiteral("Eagles Player 2"), 0), QStringLiteral("0 0 0 0 0"));
-}
-
 TEST(GameScoreSheetPrintout, SevenFoulsShowSixCrossesInTheirPeriodsColours) {
     QImage image(1275, 1650, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     const QRect page = image.rect();
-    GameScoreSheetPrintout printout(sheetGame(false), {SheetTeams::Home, {}, {}, {}});
+    GameScoreSheetPrintout printout(sheetGame(), {SheetTeams::Home, {}, {}, {}});
     ASSERT_GE(printout.pageCount(painter, page), 1);
     printout.drawPage(painter, page, 1);
     const gui::output::ScoreSheetPainter sheet(painter, page, false, 6);
@@ -154,30 +130,24 @@ TEST(GameScoreSheetPrintout, SevenFoulsShowSixCrossesInTheirPeriodsColours) {
                                                          {qRgb(0, 0, 157), "dark blue"},
                                                          {qRgb(128, 0, 128), "purple"},
                                                          {qRgb(255, 0, 0), "red"}};
-    // The pen whose colour fills most of a box, or "none".
-    auto crossIn = [&](int row, int line, int box) {
-        const courtlog::output::ScoreSheetLayout& l = sheet.layout();
-        const QRect r(l.foulBoxLeft(box), l.foulLineTop(l.rowTop(row), line), l.foulBoxWidth(), l.foulBoxHeight());
-        std::string found = "none";
-        int most = 0;
-        for (const auto& [rgb, name] : pens) {
-            int count = 0;
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                for (int x = r.left(); x <= r.right(); ++x) count += image.pixel(x, y) == rgb;
-            if (count > std::max(most, r.width() / 2)) {
-                most = count;
-                found = name;
-            }
-        }
-        return found;
-    };
+    // P1 P2 P3 T1 / P4 P5 P6 T2 of a row: the pen drawn across each box, or "none".
     auto boxes = [&](int row) {
+        const courtlog::output::ScoreSheetLayout& l = sheet.layout();
         std::vector<std::string> found;
         for (int line = 0; line < 2; ++line)
-            for (int box = 0; box < 4; ++box) found.push_back(crossIn(row, line, box));
+            for (int box = 0; box < 4; ++box) {
+                const QRect r(l.foulBoxLeft(box), l.foulLineTop(l.rowTop(row), line), l.foulBoxWidth(),
+                              l.foulBoxHeight());
+                found.emplace_back("none");
+                for (const auto& [rgb, name] : pens) {
+                    int count = 0;
+                    for (int y = r.top(); y <= r.bottom(); ++y)
+                        for (int x = r.left(); x <= r.right(); ++x) count += image.pixel(x, y) == rgb;
+                    if (count > r.width()) found.back() = name;
+                }
+            }
         return found;
     };
-    // P1 P2 P3 T1 / P4 P5 P6 T2.
     EXPECT_EQ(boxes(0), (std::vector<std::string>{"green", "green", "dark blue", "dark blue", "purple", "red", "red",
                                                   "dark blue"}));
     EXPECT_EQ(boxes(1), std::vector<std::string>(8, "none"));
