@@ -7,6 +7,7 @@
 #include "gui/handheld/PalmCommands.h"
 #include "gui/handheld/PocketPcCommands.h"
 #include "gui/output/HtmlOptionsDialog.h"
+#include "gui/output/PrintGameCommand.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
@@ -76,7 +77,7 @@ const std::vector<MenuItem>& commandTable() {
             endMenu(),
             separator(),
             menu("&Print", "printMenu"),
-            command(CmPrintGame, "&Game...", route<unbuilt::printGameCommand>),
+            command(CmPrintGame, "&Game...", route<output::printGameCommand>),
             command(CmPrintBlankSheets, "&Blank ScoreSheets ...",
                     [](MainWindow& w) { w.printBlankScoreSheets(); }),
             endMenu(),

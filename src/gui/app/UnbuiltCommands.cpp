@@ -10,16 +10,6 @@ void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYe
 
 }  // namespace
 
-void printGameCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
-}
-
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
-    Q_UNUSED(pages);
-    Q_UNUSED(halves);
-    tellNotYetAvailable(owner, QStringLiteral("Printing blank score sheets"));
-}
-
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt
