@@ -1,5 +1,6 @@
 #include "core/records/Game.h"
 
+#include <algorithm>
 #include <climits>
 #include <ctime>
 
@@ -59,18 +60,6 @@ void rename(Team& team, std::vector<PlayEvent>& events, const Player& oldPlayer,
     }
 }
 
-void writeTeamBlock(ByteWriter& out, const Team& team) {
-    // Teams inside a game never carry personal information, even when a
-    // stand-alone team was copied in whole.
-    if (team.noPersonalInfo) {
-        team.write(out);
-    } else {
-        Team copy = team;
-        copy.noPersonalInfo = true;
-        copy.write(out);
-    }
-}
-
 bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t count) {
     events.clear();
     events.reserve(count);
@@ -80,21 +69,23 @@ bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t coun
 
 }  // namespace
 
-void writeEvent(ByteWriter& out, const PlayEvent& e) {
-    writePlayer(out, e.player);
-    out.i16(e.kind);
-    out.i16(e.shotResult);
-    out.i16(e.shotX);
-    out.i16(e.shotY);
-    out.i16(e.foulKind);
-    out.i16(e.reserved1);
-    out.i16(e.technicalKind);
-    out.i16(e.reserved2);
-    out.i16(e.reboundKind);
-    out.i16(e.goalTendKind);
-    out.i16(e.turnoverKind);
-    out.i16(e.period);
+std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& e) {
+    p = encodePlayer(p, e.player);
+    p = putLe16(p, e.kind);
+    p = putLe16(p, e.shotResult);
+    p = putLe16(p, e.shotX);
+    p = putLe16(p, e.shotY);
+    p = putLe16(p, e.foulKind);
+    p = putLe16(p, e.reserved1);
+    p = putLe16(p, e.technicalKind);
+    p = putLe16(p, e.reserved2);
+    p = putLe16(p, e.reboundKind);
+    p = putLe16(p, e.goalTendKind);
+    p = putLe16(p, e.turnoverKind);
+    return putLe16(p, e.period);
 }
+
+void writeEvent(ByteWriter& out, const PlayEvent& e) { encodeEvent(out.extend(PlayEvent::kRecordSize), e); }
 
 PlayEvent readEvent(ByteReader& in) {
     PlayEvent e{readPlayer(in)};
@@ -210,36 +201,46 @@ bool Game::readFrom(ByteReader& in) {
 }
 
 std::vector<std::uint8_t> Game::toBytes() const {
-    ByteWriter out;
-    out.text(court, kTextWidth);
-    out.text(attendance, kTextWidth);
-    out.text(referee1, kTextWidth);
-    out.text(referee2, kTextWidth);
-    out.text(referee3, kTextWidth);
-    out.text(homeName, kTextWidth);
-    out.text(visitorName, kTextWidth);
-    out.i16(reserved1);
-    out.i16(reserved2);
-    out.i16(year);
-    out.i8(day);
-    out.i8(month);
-    out.i16(minute);
-    out.i16(hour);
-    out.i16(reserved3);
-    out.i16(reserved4);
-    out.i16(season);
-    out.i16(halves);
-    out.i16(currentPeriod);
-    writeTeamBlock(out, home);
-    writeTeamBlock(out, visitor);
     // Counts and events go visitor first; the lists never exceed the 16-bit
     // count (appending refuses beyond it), but cut defensively all the same.
     const std::size_t visitorCount = std::min<std::size_t>(visitorEvents.size(), INT16_MAX);
     const std::size_t homeCount = std::min<std::size_t>(homeEvents.size(), INT16_MAX);
-    out.i16(static_cast<std::int16_t>(visitorCount));
-    out.i16(static_cast<std::int16_t>(homeCount));
-    for (std::size_t i = 0; i < visitorCount; ++i) writeEvent(out, visitorEvents[i]);
-    for (std::size_t i = 0; i < homeCount; ++i) writeEvent(out, homeEvents[i]);
+    // Teams inside a game never carry personal information, even when a
+    // stand-alone team was copied in whole.
+    const std::size_t eventsStart =
+        kInfoBlockSize + 4 + home.byteSize(false) + visitor.byteSize(false) + 4;
+
+    // The whole file is built in one buffer of its final size, record by
+    // record: auto save rewrites it after every play.
+    ByteWriter out;
+    out.reserve(eventsStart + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    std::uint8_t* p = out.extend(kInfoBlockSize + 4);
+    p = putText(p, court, kTextWidth);
+    p = putText(p, attendance, kTextWidth);
+    p = putText(p, referee1, kTextWidth);
+    p = putText(p, referee2, kTextWidth);
+    p = putText(p, referee3, kTextWidth);
+    p = putText(p, homeName, kTextWidth);
+    p = putText(p, visitorName, kTextWidth);
+    p = putLe16(p, reserved1);
+    p = putLe16(p, reserved2);
+    p = putLe16(p, year);
+    *p++ = static_cast<std::uint8_t>(day);
+    *p++ = static_cast<std::uint8_t>(month);
+    p = putLe16(p, minute);
+    p = putLe16(p, hour);
+    p = putLe16(p, reserved3);
+    p = putLe16(p, reserved4);
+    p = putLe16(p, season);
+    p = putLe16(p, halves);
+    putLe16(p, currentPeriod);
+    home.write(out, false);
+    visitor.write(out, false);
+    p = out.extend(4 + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    p = putLe16(p, static_cast<std::int16_t>(visitorCount));
+    p = putLe16(p, static_cast<std::int16_t>(homeCount));
+    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeEvent(p, visitorEvents[i]);
+    for (std::size_t i = 0; i < homeCount; ++i) p = encodeEvent(p, homeEvents[i]);
     return out.take();
 }
 

@@ -31,6 +31,11 @@ struct PlayEvent {
     bool operator==(const PlayEvent&) const = default;
 };
 
+// Record encoders: each fills exactly kRecordSize bytes at p and returns the
+// byte after them.
+std::uint8_t* encodePlayer(std::uint8_t* p, const Player& player);
+std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& event);
+
 void writePlayer(ByteWriter& out, const Player& p);
 Player readPlayer(ByteReader& in);
 void writeEvent(ByteWriter& out, const PlayEvent& e);
