@@ -11,10 +11,6 @@ namespace courtlog {
 
 namespace {
 
-// A game of a few thousand plays is well under a megabyte; anything beyond
-// this is not a game file.
-constexpr std::size_t kMaxGameFileSize = 64u * 1024u * 1024u;
-
 int pointsOf(const std::vector<PlayEvent>& events) {
     int sum = 0;
     for (const PlayEvent& e : events) sum += shotPoints(e.shotResult);
@@ -142,17 +138,34 @@ bool Game::save(const std::string& path, std::string* error) {
 
 bool Game::load(const std::string& path, std::string* error) {
     fileName = path;
-    auto bytes = readWholeFile(path, kMaxGameFileSize, error);
+    auto bytes = readWholeFile(path, kMaxFileSize, error);
     if (!bytes) return false;
     ByteReader in(*bytes);
     if (!readFrom(in)) {
-        if (error) *error = "The game file is damaged or incomplete: " + path;
+        if (error) *error = damagedFileMessage(path);
         return false;
     }
     return true;
 }
 
+std::string Game::damagedFileMessage(const std::string& path) {
+    return "The game file is damaged or incomplete: " + path;
+}
+
 bool Game::readFrom(ByteReader& in) {
+    std::size_t visitorCount = 0;
+    std::size_t homeCount = 0;
+    if (!readHeadFrom(in, visitorCount, homeCount)) return false;
+    // Refuse counts the data cannot hold before allocating anything.
+    const std::size_t needed = (visitorCount + homeCount) * PlayEvent::kRecordSize;
+    if (needed > in.remaining()) return false;
+    if (!readEvents(in, visitorEvents, visitorCount)) return false;
+    if (!readEvents(in, homeEvents, homeCount)) return false;
+    isNew = 0;
+    return true;
+}
+
+bool Game::readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount) {
     if (in.remaining() < kInfoBlockSize + 4) {
         in.skip(in.remaining() + 1);
         return false;
@@ -186,17 +199,11 @@ bool Game::readFrom(ByteReader& in) {
     visitor.fileSize = 0;
     if (!visitorComplete) return false;
 
-    const std::int16_t visitorCount = in.i16();
-    const std::int16_t homeCount = in.i16();
-    if (in.failed() || visitorCount < 0 || homeCount < 0) return false;
-    // Refuse counts the data cannot hold before allocating anything.
-    const std::size_t needed =
-        (static_cast<std::size_t>(visitorCount) + static_cast<std::size_t>(homeCount)) *
-        PlayEvent::kRecordSize;
-    if (needed > in.remaining()) return false;
-    if (!readEvents(in, visitorEvents, static_cast<std::size_t>(visitorCount))) return false;
-    if (!readEvents(in, homeEvents, static_cast<std::size_t>(homeCount))) return false;
-    isNew = 0;
+    const std::int16_t visitors = in.i16();
+    const std::int16_t homes = in.i16();
+    if (in.failed() || visitors < 0 || homes < 0) return false;
+    visitorCount = static_cast<std::size_t>(visitors);
+    homeCount = static_cast<std::size_t>(homes);
     return true;
 }
 
