@@ -82,11 +82,16 @@ bool writeGameFileJson(const std::string& path, JsonStreamWriter& out, std::stri
     ReadOnlyFile file;
     if (!file.open(path, Game::kMaxFileSize, error)) return false;
     if (!file.isRegular()) {
-        // A pipe or a device cannot be read twice: it is read whole, as the
-        // game reads it.
-        file.close();
+        // A pipe or a device cannot be read at will: it is read whole, as
+        // the game reads it.
+        const auto bytes = file.readToEnd(Game::kMaxFileSize, error);
+        if (!bytes) return false;
         Game game;
-        if (!game.load(path, error)) return false;
+        ByteReader in(*bytes);
+        if (!game.readFrom(in)) {
+            if (error) *error = Game::damagedFileMessage(path);
+            return false;
+        }
         writeGameJson(out, game);
         return true;
     }

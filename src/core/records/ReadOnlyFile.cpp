@@ -54,6 +54,27 @@ bool ReadOnlyFile::open(const std::string& path, std::size_t maxBytes, std::stri
     return true;
 }
 
+std::optional<std::vector<std::uint8_t>> ReadOnlyFile::readToEnd(std::size_t maxBytes, std::string* error) {
+    std::vector<std::uint8_t> bytes;
+    if (regular_) bytes.reserve(static_cast<std::size_t>(size_));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            setError(error, "Can't read " + path_, errno);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            setError(error, "Can't read " + path_, EFBIG);
+            return std::nullopt;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    return bytes;
+}
+
 bool ReadOnlyFile::readAt(std::uint64_t offset, void* to, std::size_t n, std::string* error) {
     auto* out = static_cast<char*>(to);
     while (n > 0) {

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace courtlog {
 
@@ -25,6 +27,10 @@ public:
     bool isRegular() const { return regular_; }
     std::uint64_t size() const { return size_; }
     int descriptor() const { return fd_; }
+
+    // Everything from the current position to the end, refusing more than
+    // maxBytes (a file that grows while it is read, or a device).
+    std::optional<std::vector<std::uint8_t>> readToEnd(std::size_t maxBytes, std::string* error = nullptr);
 
     // Exactly n bytes from offset; false (reason in error) when the file
     // cannot be read or ends before them.

@@ -224,26 +224,7 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, 
                                                        std::string* error) {
     ReadOnlyFile file;
     if (!file.open(path, maxBytes, error)) return std::nullopt;
-    const int fd = file.descriptor();
-    std::vector<std::uint8_t> bytes;
-    if (file.isRegular()) bytes.reserve(static_cast<std::size_t>(file.size()));
-    std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            setError(error, "Can't read " + path, errno);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        // A file that grows while we read (or a device) is still capped.
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            setError(error, "Can't read " + path, EFBIG);
-            return std::nullopt;
-        }
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    return bytes;
+    return file.readToEnd(maxBytes, error);
 }
 
 long long fileSizeOf(const std::string& path) {

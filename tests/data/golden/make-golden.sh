@@ -9,27 +9,37 @@
 # JSON writers streamed their output; run this again only when a form is
 # changed on purpose, and read the diff.
 #
-# For every case NAME it writes NAME.out (standard output) and, when the run
-# failed or said anything on standard error, NAME.err ("status N" and the
-# messages, the data folders written as @DATA@ and @SAMPLES@). Outputs too
-# large to keep go to large.txt as "NAME LENGTH FNV-1a-64".
+# For every case NAME it writes a line "NAME<TAB>ARG<TAB>ARG..." to
+# cases.txt, NAME.out (standard output) and, when the run failed or said
+# anything on standard error, NAME.err ("status N" and the messages); the
+# data folders are written as @DATA@ and @SAMPLES@ in both. Outputs too
+# large to keep go to large.txt as "NAME LENGTH FNV-1a-64" and their
+# arguments to cases.txt as well.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 data=$(cd "$here/.." && pwd)
 samples=$(cd "$here/../../../resources/samples" && pwd)
 cd "$here"
-rm -f ./*.out ./*.err large.txt
+rm -f ./*.out ./*.err large.txt cases.txt
 settings=$data/fuzz/settings_fuzzer/crtlog.ini
+
+placeholders() { sed -e "s#$data#@DATA@#g" -e "s#$samples#@SAMPLES@#g"; }
+
+note_case() {
+    local IFS=$'\t'
+    echo "$*" | placeholders >>cases.txt
+}
 
 # One case: NAME then the program's arguments.
 run_case() {
     local name=$1
+    note_case "$@"
     shift
     local status=0
     "$program" "$@" >"$name.out" 2>"$name.stderr" || status=$?
     if [[ $status -ne 0 || -s $name.stderr ]]; then
-        { echo "status $status"; sed -e "s#$data#@DATA@#g" -e "s#$samples#@SAMPLES@#g" "$name.stderr"; } >"$name.err"
+        { echo "status $status"; placeholders <"$name.stderr"; } >"$name.err"
     fi
     rm -f "$name.stderr"
 }
@@ -63,4 +73,6 @@ for b in d:
     h = ((h ^ b) * 0x100000001b3) & 0xFFFFFFFFFFFFFFFF
 print(len(d), format(h, "016x"))'
 }
-echo "dump--fuzz--game_fuzzer--large-game.gam $("$program" dump "$data/fuzz/game_fuzzer/large-game.gam" | fnv)" >large.txt
+large=$data/fuzz/game_fuzzer/large-game.gam
+note_case dump--fuzz--game_fuzzer--large-game.gam dump "$large"
+echo "dump--fuzz--game_fuzzer--large-game.gam $("$program" dump "$large" | fnv)" >large.txt
