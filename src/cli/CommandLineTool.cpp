@@ -324,10 +324,6 @@ int runConvert(const std::vector<std::string>& args) {
     return 0;
 }
 
-bool writeToStandardOutput(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-}
-
 // The JSON form is written as the file is read, without a tree.
 int runDump(const std::vector<std::string>& args) {
     const std::string& path = args[0];
@@ -380,6 +376,10 @@ const Verb* findVerb(int argc, char** argv) {
 }
 
 }  // namespace
+
+bool writeToStandardOutput(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+}
 
 bool isCommandLineVerb(int argc, char** argv) {
     if (findVerb(argc, argv) != nullptr) return true;

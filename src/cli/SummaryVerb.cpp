@@ -1,9 +1,10 @@
+#include <cstdio>
 #include <iostream>
-
-#include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "cli/Verbs.h"
 #include "core/records/Game.h"
+#include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
 #include "core/scoring/ConsoleSummary.h"
 
@@ -48,10 +49,12 @@ int runSummaryVerb(const std::vector<std::string>& args) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
         return 1;
     }
-    std::cout << scoring::consoleSummary(game, settings.league)
-                     .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-              << "\n"
-              << std::flush;
+    JsonStreamWriter out(writeToStandardOutput);
+    scoring::writeConsoleSummary(out, game, settings.league);
+    if (!out.finishDocument() || std::fflush(stdout) != 0) {
+        std::cerr << "Can't write to standard output\n";
+        return 1;
+    }
     return 0;
 }
 
