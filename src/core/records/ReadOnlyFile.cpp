@@ -55,23 +55,30 @@ bool ReadOnlyFile::open(const std::string& path, std::size_t maxBytes, std::stri
 }
 
 std::optional<std::vector<std::uint8_t>> ReadOnlyFile::readToEnd(std::size_t maxBytes, std::string* error) {
-    std::vector<std::uint8_t> bytes;
-    if (regular_) bytes.reserve(static_cast<std::size_t>(size_));
-    std::uint8_t buffer[65536];
+    // Read straight into the result. A plain file's size is known, so one
+    // read asking for a byte more than it holds usually reads it whole and
+    // sees its end; anything else grows the result as it comes.
+    std::vector<std::uint8_t> bytes(regular_ ? static_cast<std::size_t>(size_) + 1 : 65536);
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        const std::size_t wanted = bytes.size() - filled;
+        const ssize_t n = ::read(fd_, bytes.data() + filled, wanted);
         if (n < 0) {
             if (errno == EINTR) continue;
             setError(error, "Can't read " + path_, errno);
             return std::nullopt;
         }
-        if (n == 0) break;
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+        filled += static_cast<std::size_t>(n);
+        // A file that grows while we read (or a device) is still capped.
+        if (filled > maxBytes) {
             setError(error, "Can't read " + path_, EFBIG);
             return std::nullopt;
         }
-        bytes.insert(bytes.end(), buffer, buffer + n);
+        // A plain file reads short only at its end.
+        if (n == 0 || (regular_ && static_cast<std::size_t>(n) < wanted)) break;
     }
+    bytes.resize(filled);
     return bytes;
 }
 
