@@ -18,8 +18,8 @@
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
-#include "gui/scoring/Court.h"
-#include "gui/scoring/TEvent.h"
+#include "gui/scoring/GameConsoleWindow.h"
+#include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -74,11 +74,11 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
         state.SkipWithError("cannot save the game");
         return;
     }
-    ui::programSettings().setDefaults();
-    ui::programSettings().soundOn = false;
-    ui::appState().autoSave = true;
+    gui::ui::programSettings().setDefaults();
+    gui::ui::programSettings().soundOn = false;
+    gui::ui::appState().autoSave = true;
 
-    scoring::Court court(nullptr, game, ui::programSettings().league);
+    gui::scoring::GameConsoleWindow court(nullptr, game, gui::ui::programSettings().league);
     court.resize(800, 660);
     court.show();
     QApplication::processEvents();
@@ -87,7 +87,7 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
     for (auto _ : state) {
         // The event dialog is answered as soon as it is up.
         QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<scoring::TEvent*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<gui::scoring::PlayChoiceDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             auto* choice = dialog->findChild<QAbstractButton*>(QStringLiteral("otherJumpBallButton"));
             QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(choice->height() / 2, choice->height() / 2));

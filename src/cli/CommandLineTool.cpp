@@ -1,5 +1,7 @@
 #include "cli/CommandLineTool.h"
 
+#include "core/ProgramInfo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -31,8 +33,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr const char* kProgramTitle = "Brenvik Basketball Courtlog";
-constexpr const char* kVersion = "2.3";
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 // Larger than any team, game or settings file this program writes.
@@ -234,13 +234,7 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
     if (!requireKind(doc, "team", "a comma-delimited roster", error)) return false;
     Team team;
     if (!teamFromJson(doc, team, &error)) return false;
-    std::string text;
-    std::string problem;
-    // Refused before anything is written: the old file stays as it was.
-    if (!commaDelimitedRoster(team, text, problem)) {
-        error = "Can't save " + path + ": " + problem;
-        return false;
-    }
+    const std::string text = commaDelimitedRoster(team);
     std::string reason;
     if (!safeSave(path, std::string_view(text), &reason)) {
         error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
@@ -294,7 +288,7 @@ struct Verb {
 const std::vector<Verb>& verbs();
 
 void printUsage(std::ostream& out) {
-    out << kProgramTitle << " " << kVersion << "\n\nUsage:\n";
+    out << kProgramTitle << " " << kProgramVersion << "\n\nUsage:\n";
     for (const Verb& v : verbs()) {
         std::string line = std::string("  courtlog ") + v.name + (*v.arguments ? " " : "") + v.arguments;
         out << line << std::string(line.size() < 32 ? 32 - line.size() : 1, ' ') << v.summary << "\n";
@@ -342,6 +336,14 @@ int runDump(const std::vector<std::string>& args) {
     return 0;
 }
 
+// Pages are drawn with the window program's painting, which this tool is
+// built without; the full program handles "pdf" before it gets here.
+int runPdfWithoutWindows(const std::vector<std::string>&) {
+    std::cerr << "courtlog pdf: PDF printouts need the full program (courtlog), which draws the pages; "
+                 "this build has no windows.\n";
+    return kUsageError;
+}
+
 int runHelp(const std::vector<std::string>&) {
     printUsage(std::cout);
     std::cout << std::flush;
@@ -349,7 +351,7 @@ int runHelp(const std::vector<std::string>&) {
 }
 
 int runVersion(const std::vector<std::string>&) {
-    std::cout << kProgramTitle << " " << kVersion << "\n" << std::flush;
+    std::cout << kProgramTitle << " " << kProgramVersion << "\n" << std::flush;
     return 0;
 }
 
@@ -361,6 +363,7 @@ const std::vector<Verb>& verbs() {
          runSummaryVerb},
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
+        {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},
         {"--version", "", "show the program version", 0, runVersion},

@@ -1,6 +1,7 @@
 #include "cli/CommandLineTool.h"
 
 #include "CliTestSupport.h"
+#include "core/records/Team.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,15 @@ TEST_F(CommandLineTool, UsageErrorsGoToStandardError) {
     EXPECT_NE(missing.err.find("convert IN OUT"), std::string::npos);
 }
 
+// Pages are drawn by the full program; the tool without windows says so.
+TEST_F(CommandLineTool, PdfNeedsTheFullProgram) {
+    CliRun pdf = run({"pdf", "boxscore", "game.gam", path("out.pdf")});
+    EXPECT_EQ(pdf.status, 2);
+    EXPECT_NE(pdf.err.find("PDF printouts need the full program"), std::string::npos) << pdf.err;
+    EXPECT_FALSE(fs::exists(path("out.pdf")));
+    EXPECT_NE(run({"help"}).out.find("pdf KIND ARGS... OUT.pdf"), std::string::npos);
+}
+
 TEST_F(CommandLineTool, DumpPrintsTheSampleTeamAsItsJsonSource) {
     CliRun r = run({"dump", samples + "/harbor-hawks.tem"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -118,34 +128,40 @@ TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
     EXPECT_EQ(json::parse(a), json::parse(b));
 }
 
-TEST_F(CommandLineTool, RosterTextThatWouldReadBackWrongIsRefused) {
+// Texts holding a comma or a line break go into the roster quoted and come
+// back the same (they used to be refused).
+TEST_F(CommandLineTool, RosterTextsWithCommasAndLineBreaksAreQuotedAndComeBack) {
     const std::string source = samples + "/source/valley-miners.json";
     std::ifstream in(source);
     const json team = json::parse(in);
-    writeFile(path("old.csv"), "keep me\n");
 
     struct Case {
-        const char* pointer;  // field to spoil
+        const char* pointer;  // field to change
         const char* text;
-        const char* expectedInMessage;
+        const char* expectedInFile;
     } cases[] = {
-        {"/players/1/name", "Reyes, Jr.", "Player Reyes, Jr.: the name holds a comma"},
-        {"/personalInfo/0/address", "12 Pit Road\nUnit 4", "the address holds a line break"},
-        {"/coach", "Dale, Sr.", "Team: the coach holds a comma"},
+        {"/players/1/name", "Reyes, Jr.", ",\"Reyes, Jr.\","},
+        {"/personalInfo/0/address", "12 Pit Road\nUnit 4", ",\"12 Pit Road\nUnit 4\","},
+        {"/coach", "Whitlock, Dana", "Coach,\"Whitlock, Dana\",Assistant,"},
     };
     for (const Case& c : cases) {
-        json spoiled = team;
+        json changed = team;
         const json::json_pointer where(c.pointer);
-        if (!spoiled.contains(where)) {
+        if (!changed.contains(where)) {
             ADD_FAILURE() << "no field " << c.pointer << " in the sample team";
             continue;
         }
-        spoiled[where] = c.text;
-        writeFile(path("spoiled.json"), spoiled.dump());
-        CliRun r = run({"convert", path("spoiled.json"), path("old.csv")});
-        EXPECT_EQ(r.status, 1) << c.pointer;
-        EXPECT_NE(r.err.find(c.expectedInMessage), std::string::npos) << r.err;
-        EXPECT_EQ(readFile(path("old.csv")), "keep me\n") << c.pointer;
+        changed[where] = c.text;
+        writeFile(path("changed.json"), changed.dump());
+        ASSERT_EQ(run({"convert", path("changed.json"), path("team.tem")}).status, 0) << c.pointer;
+        CliRun out = run({"convert", path("team.tem"), path("team.csv")});
+        EXPECT_EQ(out.status, 0) << out.err;
+        EXPECT_NE(readFile(path("team.csv")).find(c.expectedInFile), std::string::npos) << c.pointer;
+        ASSERT_EQ(run({"convert", path("team.csv"), path("back.tem")}).status, 0) << c.pointer;
+        // The same team; only the file name stored at its start differs.
+        EXPECT_TRUE(readFile(path("back.tem")).substr(Team::kFileNameWidth) ==
+                    readFile(path("team.tem")).substr(Team::kFileNameWidth))
+            << c.pointer;
     }
 }
 

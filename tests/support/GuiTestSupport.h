@@ -122,21 +122,21 @@ inline Team teamWithLineup(const std::string& name, int n) { return courtlog::te
 
 inline std::vector<QString> messageTexts() {
     std::vector<QString> texts;
-    for (const auto& message : ui::testing::shownMessages()) texts.push_back(message.text);
+    for (const auto& message : gui::ui::testing::shownMessages()) texts.push_back(message.text);
     return texts;
 }
 
 inline bool messageShown(const QString& text) {
-    for (const auto& message : ui::testing::shownMessages())
+    for (const auto& message : gui::ui::testing::shownMessages())
         if (message.text == text) return true;
     return false;
 }
 
 // Sounds on (so the test can hear them), no leftovers from other tests.
 inline void freshHooks() {
-    ui::programSettings().soundOn = true;
-    ui::testing::clearShownMessages();
-    ui::testing::clearPlayedSounds();
+    gui::ui::programSettings().soundOn = true;
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::clearPlayedSounds();
 }
 
 }  // namespace courtlog::testsupport

@@ -41,13 +41,26 @@ inline PlayEvent play(const std::string& who, int kind, int detail = 0, int peri
     e.kind = static_cast<std::int16_t>(kind);
     const auto d = static_cast<std::int16_t>(detail);
     switch (kind) {
-        case Shot: e.shotResult = d; break;
-        case Foul: e.foulKind = d; break;
-        case TechnicalFoul: e.technicalKind = d; break;
-        case Rebound: e.reboundKind = d; break;
-        case GoalTend: e.goalTendKind = d; break;
-        case Turnover: e.turnoverKind = d; break;
-        default: break;
+        case Shot:
+            e.shotResult = d;
+            break;
+        case Foul:
+            e.foulKind = d;
+            break;
+        case TechnicalFoul:
+            e.technicalKind = d;
+            break;
+        case Rebound:
+            e.reboundKind = d;
+            break;
+        case GoalTend:
+            e.goalTendKind = d;
+            break;
+        case Turnover:
+            e.turnoverKind = d;
+            break;
+        default:
+            break;
     }
     e.period = static_cast<std::int16_t>(period);
     return e;
@@ -116,7 +129,8 @@ inline Game game(const Team& home, const Team& visitor, bool halves = false) {
 }
 
 // Two teams of five made by team(), with the plays given for each side.
-inline Game game(const std::string& home, const std::string& visitor, std::initializer_list<PlayEvent> homePlays = {},
+inline Game game(const std::string& home, const std::string& visitor,
+                 std::initializer_list<PlayEvent> homePlays = {},
                  std::initializer_list<PlayEvent> visitorPlays = {}, bool halves = false) {
     Game g = game(team(home), team(visitor), halves);
     for (const PlayEvent& e : homePlays) g.addHomeEvent(e);

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "core/records/Cp1252.h"
 
@@ -229,6 +230,7 @@ std::string settingsThatDoNotSurvive(const Settings& s) {
     note(back.htmlFontFace != s.htmlFontFace, "htmlFontFace");
     note(back.htmlBodyFontSize != s.htmlBodyFontSize, "htmlBodyFontSize");
     note(back.htmlHeaderFontSize != s.htmlHeaderFontSize, "htmlHeaderFontSize");
+    note(back.htmlFootLink != s.htmlFootLink, "htmlFootLink");
     note(back.scheduleColumnWidths != s.scheduleColumnWidths, "scheduleColumnWidths");
     note(back.personalInfoColumnWidths != s.personalInfoColumnWidths, "personalInfoColumnWidths");
     note(back.statColumnWidths != s.statColumnWidths, "statColumnWidths");
@@ -330,13 +332,15 @@ bool settingsFromJson(const json& j, Settings& settings, std::string* error) {
         readText(j, "htmlFontFace", s.htmlFontFace, 79 - 34, "");
         readInt(j, "htmlBodyFontSize", s.htmlBodyFontSize, "");
         readInt(j, "htmlHeaderFontSize", s.htmlHeaderFontSize, "");
+        readText(j, "htmlFootLink", s.htmlFootLink, Settings::kMaxFootLinkLength, "");
         readIntArray(j, "scheduleColumnWidths", s.scheduleColumnWidths, "");
         readIntArray(j, "personalInfoColumnWidths", s.personalInfoColumnWidths, "");
         readIntArray(j, "statColumnWidths", s.statColumnWidths, "");
-        for (const std::string* name : {&s.wallpaperFile, &s.htmlFontFace})
+        for (const auto& [key, name] : {std::pair{"wallpaperFile", &s.wallpaperFile},
+                                        std::pair{"htmlFontFace", &s.htmlFontFace},
+                                        std::pair{"htmlFootLink", &s.htmlFootLink}})
             if (name->find_first_of("\r\n") != std::string::npos)
-                throw FormError((name == &s.wallpaperFile ? "wallpaperFile" : "htmlFontFace") +
-                                std::string(": a line break cannot be stored in the settings file"));
+                throw FormError(key + std::string(": a line break cannot be stored in the settings file"));
         for (std::int32_t w : s.statColumnWidths)
             if (w > 500) throw FormError("statColumnWidths: widths above 500 are read back as 100");
         std::string lost = settingsThatDoNotSurvive(s);

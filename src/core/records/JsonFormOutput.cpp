@@ -211,6 +211,7 @@ void writeSettings(Out& out, const Settings& s) {
     textField(out, "htmlFontFace", s.htmlFontFace);
     numberField(out, "htmlBodyFontSize", s.htmlBodyFontSize);
     numberField(out, "htmlHeaderFontSize", s.htmlHeaderFontSize);
+    textField(out, "htmlFootLink", s.htmlFootLink);
     numberListField(out, "scheduleColumnWidths", s.scheduleColumnWidths);
     numberListField(out, "personalInfoColumnWidths", s.personalInfoColumnWidths);
     numberListField(out, "statColumnWidths", s.statColumnWidths);

@@ -7,10 +7,10 @@
 namespace courtlog {
 
 // The comma-delimited roster with personal information, the form the
-// comma-delimited import reads back. Fields are written as they are, without
-// quoting, so a text holding a comma or a line break cannot be written: then
-// the result is false and problem names the player (or the team) and the
-// field, and out is left empty.
-bool commaDelimitedRoster(const Team& team, std::string& out, std::string& problem);
+// comma-delimited import reads back. A text holding a comma, a double quote
+// or a line break is written quoted (see CommaDelimited.h), so every team
+// can be written and comes back the same; a team without such texts gives
+// the same bytes as the unquoted format always did.
+std::string commaDelimitedRoster(const Team& team);
 
 }  // namespace courtlog

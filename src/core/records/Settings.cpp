@@ -41,9 +41,11 @@ constexpr const char* kHeaderFontSize = "HTML Header Font Size:            ";
 constexpr const char* kScheduleWidths = "Schedule Col Widths:              ";
 constexpr const char* kPersonalInfoWidths = "Personal Info Col Widths:         ";
 constexpr const char* kStatWidths = "Stat Col Widths:                  ";
+constexpr const char* kFootLink = "HTML Page Foot Link:              ";
 
 constexpr std::size_t kLongLineLimit = 199;   // lines 1-18 and 27-29
 constexpr std::size_t kShortLineLimit = 79;   // lines 19-26
+constexpr std::size_t kFootLinkLineLimit = 34 + Settings::kMaxFootLinkLength;  // line 30
 constexpr std::size_t kLabelWidth = 34;       // labels of lines 19-29
 constexpr std::size_t kWidthFieldLimit = 10;  // one comma-separated width
 constexpr int kMaxStatWidth = 500;
@@ -179,9 +181,11 @@ void Settings::setDefaults() { *this = Settings{}; }
 
 void Settings::parse(std::string_view text) {
     const auto lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size() && i < 29; ++i) {
+    for (std::size_t i = 0; i < lines.size() && i < 30; ++i) {
         const int lineNo = static_cast<int>(i) + 1;
-        const std::size_t limit = (lineNo >= 19 && lineNo <= 26) ? kShortLineLimit : kLongLineLimit;
+        const std::size_t limit = (lineNo >= 19 && lineNo <= 26) ? kShortLineLimit
+                                  : lineNo == 30                 ? kFootLinkLineLimit
+                                                                 : kLongLineLimit;
         std::string_view line = lines[i].substr(0, std::min(lines[i].size(), limit));
         switch (lineNo) {
         case 1:
@@ -237,6 +241,11 @@ void Settings::parse(std::string_view text) {
         case 27: readWidths(line, kScheduleWidths, scheduleColumnWidths, false); break;
         case 28: readWidths(line, kPersonalInfoWidths, personalInfoColumnWidths, false); break;
         case 29: readWidths(line, kStatWidths, statColumnWidths, true); break;
+        case 30:
+            // Like the face: whatever follows the 34-character label.
+            if (line.size() >= kLabelWidth && line.substr(0, kLabelWidth) == kFootLink)
+                htmlFootLink = std::string(line.substr(kLabelWidth));
+            break;
         }
     }
 }
@@ -271,6 +280,14 @@ std::string Settings::format() const {
     appendWidths(out, kPersonalInfoWidths, personalInfoColumnWidths);
     out += '\n';
     appendWidths(out, kStatWidths, statColumnWidths);  // the last line has no newline
+    if (!htmlFootLink.empty()) {
+        // A line break would end the line early; the link is one line.
+        std::string link = htmlFootLink.substr(0, kMaxFootLinkLength);
+        for (char& c : link)
+            if (c == '\r' || c == '\n') c = ' ';
+        out += '\n';
+        out += kFootLink + link;
+    }
     return out;
 }
 

@@ -48,6 +48,12 @@ struct Settings {
     std::string htmlFontFace = "Fixed Width";
     std::int32_t htmlBodyFontSize = 3;
     std::int32_t htmlHeaderFontSize = 3;
+    // The address the foot of every HTML page links to; empty: no link.
+    // Kept on a 30th line that is written only when a link is set, so a
+    // file without one is the 29-line file older versions write and read,
+    // and older versions reading a file with one stop after line 29.
+    std::string htmlFootLink;
+    static constexpr std::size_t kMaxFootLinkLength = 255;
     std::array<std::int32_t, 8> scheduleColumnWidths{75, 60, 90, 90, 90, 90, 50, 200};
     std::array<std::int32_t, 9> personalInfoColumnWidths{130, 75, 75, 150, 100, 75, 60, 100, 100};
     std::array<std::int32_t, 45> statColumnWidths{130, 30, 30, 53, 65, 60, 47, 40, 60, 47, 40, 65, 49, 40, 65,
@@ -63,7 +69,8 @@ struct Settings {
     // Applies the lines of a settings file over the current values; lines
     // that do not match their label leave their value alone.
     void parse(std::string_view text);
-    // The 29-line file text, without a newline after the last line.
+    // The 29-line file text (30 with a foot link), without a newline after
+    // the last line.
     std::string format() const;
 
     // Absent or unreadable file: nothing changes, false.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/records/Codes.h"
+#include "core/records/CommaDelimited.h"
 #include "core/records/Cp1252.h"
 #include "core/records/FieldText.h"
 #include "core/records/SafeSave.h"
@@ -64,7 +65,8 @@ std::string fieldText(std::string_view s, std::size_t width) {
     return cut(s, width - 1);
 }
 
-// Walks the comma-separated fields of one line.
+// Walks the comma-separated fields of one plain-text line (that format
+// knows no quoting).
 class FieldCursor {
 public:
     explicit FieldCursor(std::string_view line) : rest_(line) {}
@@ -83,14 +85,6 @@ public:
         rest_ = comma == std::string_view::npos ? std::string_view{} : rest_.substr(comma + 1);
         return fieldText(field, width);
     }
-    // Everything after the first comma of the line.
-    bool skipToFirstComma() {
-        const std::size_t comma = rest_.find(',');
-        if (comma == std::string_view::npos) return false;
-        rest_ = rest_.substr(comma + 1);
-        return true;
-    }
-    std::string_view rest() const { return rest_; }
 
 private:
     std::string_view rest_;
@@ -169,48 +163,52 @@ Team::ImportResult Team::importFrom(const std::string& path) {
 Team::ImportResult Team::importCommaDelimited(std::string_view text) {
     std::string converted;
     if (ImportResult refused; !toWindows1252(text, converted, refused)) return refused;
-    const std::vector<std::string_view> lines = splitLines(text);
+    // Records, not lines: a quoted field may hold a line break.
+    const std::vector<std::string_view> records = splitCsvRecords(text);
+    auto field = [](CsvFieldCursor& line, std::size_t width, bool stripped = false) {
+        return fieldText(line.next(stripped), width);
+    };
 
-    // Lines 1 to 3: team, coaches, logo. A line without a comma carries no
-    // value and leaves its fields as they were.
-    if (lines.size() > 0) {
-        FieldCursor line(limitLine(lines[0], kHeaderLineLimit));
-        if (line.skipToFirstComma()) name = fieldText(stripLeading(line.rest()), kNameWidth);
+    // Records 1 to 3: team, coaches, logo. A record without a comma carries
+    // no value and leaves its fields as they were. The team name and the
+    // logo are the whole rest of their record.
+    if (records.size() > 0) {
+        CsvFieldCursor line(records[0], kHeaderLineLimit - 1);
+        if (line.skipField()) name = fieldText(line.restAsOneField(), kNameWidth);
     }
-    if (lines.size() > 1) {
-        FieldCursor line(limitLine(lines[1], kHeaderLineLimit));
-        if (line.skipToFirstComma()) {
-            coach = line.nextStripped(kNameWidth);
-            line.next(kWideField);
-            assistant = line.nextStripped(kNameWidth);
+    if (records.size() > 1) {
+        CsvFieldCursor line(records[1], kHeaderLineLimit - 1);
+        if (line.skipField()) {
+            coach = field(line, kNameWidth, true);
+            line.next();
+            assistant = field(line, kNameWidth, true);
         }
     }
-    if (lines.size() > 2) {
-        FieldCursor line(limitLine(lines[2], kHeaderLineLimit));
-        if (line.skipToFirstComma()) logoFile = fieldText(stripLeading(line.rest()), kLogoFileWidth);
+    if (records.size() > 2) {
+        CsvFieldCursor line(records[2], kHeaderLineLimit - 1);
+        if (line.skipField()) logoFile = fieldText(line.restAsOneField(), kLogoFileWidth);
     }
-    // Line 4 holds the column headings.
+    // Record 4 holds the column headings.
 
-    for (std::size_t i = 4; i < lines.size(); ++i) {
-        const std::string_view raw = limitLine(lines[i], kPlayerLineLimit);
-        if (isBlank(raw)) continue;  // e.g. an empty last line
-        FieldCursor line(raw);
+    for (std::size_t i = 4; i < records.size(); ++i) {
+        if (isBlank(records[i])) continue;  // e.g. an empty last line
+        CsvFieldCursor line(records[i], kPlayerLineLimit - 1);
         Player player;
-        player.number = toInt16(uniformNumber(line.nextStripped(kWideField)));
-        player.name = line.next(Player::kNameWidth);
-        player.position = static_cast<std::int16_t>(positionFromName(line.nextStripped(kWideField)));
-        player.courtSlot = static_cast<std::int16_t>(courtSlotFromName(line.nextStripped(kWideField)));
+        player.number = toInt16(uniformNumber(field(line, kWideField, true)));
+        player.name = field(line, Player::kNameWidth);
+        player.position = static_cast<std::int16_t>(positionFromName(field(line, kWideField, true)));
+        player.courtSlot = static_cast<std::int16_t>(courtSlotFromName(field(line, kWideField, true)));
 
         PersonalInfo info = PersonalInfo::blank();
-        if (!line.rest().empty()) {
-            info.phone = line.next(PersonalInfo::kPhoneWidth);
-            info.address = line.next(PersonalInfo::kAddressWidth);
-            info.city = line.next(PersonalInfo::kCityWidth);
-            info.state = line.next(PersonalInfo::kStateWidth);
-            info.zip = line.next(PersonalInfo::kZipWidth);
-            readBirthday(line.nextStripped(kWideField), info.birthday);
-            info.email = line.next(PersonalInfo::kEmailWidth);
-            info.note = line.next(PersonalInfo::kNoteWidth);
+        if (!line.atEnd()) {
+            info.phone = field(line, PersonalInfo::kPhoneWidth);
+            info.address = field(line, PersonalInfo::kAddressWidth);
+            info.city = field(line, PersonalInfo::kCityWidth);
+            info.state = field(line, PersonalInfo::kStateWidth);
+            info.zip = field(line, PersonalInfo::kZipWidth);
+            readBirthday(field(line, kWideField, true), info.birthday);
+            info.email = field(line, PersonalInfo::kEmailWidth);
+            info.note = field(line, PersonalInfo::kNoteWidth);
         }
         addPlayer(player, info);
     }

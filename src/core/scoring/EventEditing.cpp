@@ -1,6 +1,7 @@
 #include "core/scoring/EventEditing.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "core/records/Codes.h"
 #include "core/scoring/ShotSpot.h"
@@ -167,6 +168,17 @@ UpdateResult updateEvent(PlayEvent& event, const EventChoice& choice, const Rost
     result.updated = true;
     result.askShotPoint = event.kind == Shot && isFieldGoalAttempt(event.shotResult);
     return result;
+}
+
+bool purgeDeletedPlays(std::vector<PlayEvent>& plays) {
+    return std::erase_if(plays, [](const PlayEvent& play) { return play.kind == NoEvent; }) > 0;
+}
+
+bool deletePlay(std::vector<PlayEvent>& plays, int row) {
+    if (!inRange(row, static_cast<int>(plays.size()))) return false;
+    plays[static_cast<std::size_t>(row)].kind = NoEvent;
+    purgeDeletedPlays(plays);
+    return true;
 }
 
 }  // namespace courtlog::scoring

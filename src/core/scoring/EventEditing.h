@@ -54,4 +54,11 @@ struct UpdateResult {
 // code outside its table. The shot spot stays as it was.
 UpdateResult updateEvent(PlayEvent& event, const EventChoice& choice, const Roster& roster);
 
+// Removes every play marked "No Event", keeping the order of the others;
+// false when there was none.
+bool purgeDeletedPlays(std::vector<PlayEvent>& plays);
+// "&Delete Event": marks the play at row "No Event" and purges the list
+// (with it any play an update had marked). False for a row outside the list.
+bool deletePlay(std::vector<PlayEvent>& plays, int row);
+
 }  // namespace courtlog::scoring

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/records/Codes.h"
+#include "core/scoring/ConsoleCommands.h"
 #include "core/scoring/ConsoleRules.h"
 
 namespace courtlog::scoring {
@@ -16,9 +17,32 @@ constexpr const char* kStealTitle = "Stolen From? (or Select Right Click/Cancel)
 constexpr const char* kReboundTitle = "Rebounded By? (or Select Right Click/Cancel)";
 constexpr const char* kAssistTitle = "Assist To? (or Select Right Click/Cancel for none)";
 
+ChangeOutcome refusal(std::string message, std::string caption) {
+    ChangeOutcome outcome;
+    outcome.message = std::move(message);
+    outcome.caption = std::move(caption);
+    return outcome;
+}
+
+// A play the team's list has no room for (a game file counts a team's plays in 16 bits).
+ChangeOutcome listFull(const std::string& team) {
+    return refusal("The play was not recorded: " + (team.empty() ? std::string("the team") : team) +
+                       " already has " + std::to_string(std::numeric_limits<std::int16_t>::max()) +
+                       " plays, the most a game file can hold.",
+                   "Play Not Recorded");
+}
+
+ClickOutcome clicked(PlayerClick action, ChangeOutcome outcome) {
+    ClickOutcome result;
+    static_cast<ChangeOutcome&>(result) = std::move(outcome);
+    result.action = action;
+    return result;
+}
+
 }  // namespace
 
-GameConsole::GameConsole(Game& game, const LeagueOptions& league) : game_(game), league_(league) {
+GameConsole::GameConsole(Game& game, const LeagueOptions& league)
+    : game_(game), league_(league), periodKnown_(game.currentPeriod) {
     game_.recomputeScores();
 }
 
@@ -30,20 +54,23 @@ const Player* GameConsole::playerInSlot(bool home, int slot) const {
     return index < 0 ? nullptr : &side.players[static_cast<std::size_t>(index)];
 }
 
+std::string GameConsole::teamName(bool home) const { return team(game_, home).name; }
+
 void GameConsole::chooseBenchPlayer(bool home, int rosterIndex) {
-    (home ? pending_.homeSubstitution : pending_.visitorSubstitution) = true;
-    (home ? pending_.homeBenchChoice : pending_.visitorBenchChoice) = rosterIndex;
-    title_ = home ? kHomeSubTitle : kVisitorSubTitle;
+    (home ? state_.pending.homeSubstitution : state_.pending.visitorSubstitution) = true;
+    (home ? state_.pending.homeBenchChoice : state_.pending.visitorBenchChoice) = rosterIndex;
+    state_.title = home ? kHomeSubTitle : kVisitorSubTitle;
 }
 
 PlayerClick GameConsole::clickAction(bool home, int slot) const {
-    const bool substitution = home ? pending_.homeSubstitution : pending_.visitorSubstitution;
-    const int benchChoice = home ? pending_.homeBenchChoice : pending_.visitorBenchChoice;
+    const PendingPrompts& pending = state_.pending;
+    const bool substitution = home ? pending.homeSubstitution : pending.visitorSubstitution;
+    const int benchChoice = home ? pending.homeBenchChoice : pending.visitorBenchChoice;
     if (substitution && benchChoice >= 0) return PlayerClick::Substitution;
     // Only an occupied slot can answer a prompt or make a play.
     if (!playerInSlot(home, slot)) return PlayerClick::Nothing;
-    const bool stealAnswer = pending_.steal && pending_.stealByHome != home;
-    const bool assistAnswer = pending_.assist && pending_.lastPlayByHome == home;
+    const bool stealAnswer = pending.steal && pending.stealByHome != home;
+    const bool assistAnswer = pending.assist && pending.lastPlayByHome == home;
     // Home tests the steal before the assist, the visitor the other way round.
     if (home) {
         if (stealAnswer) return PlayerClick::StolenFrom;
@@ -52,44 +79,61 @@ PlayerClick GameConsole::clickAction(bool home, int slot) const {
         if (assistAnswer) return PlayerClick::Assist;
         if (stealAnswer) return PlayerClick::StolenFrom;
     }
-    if (pending_.rebound) return PlayerClick::Rebound;
+    if (pending.rebound) return PlayerClick::Rebound;
     return PlayerClick::EventDialog;
 }
 
-PlayerClick GameConsole::clickPlayer(bool home, int slot) {
+ClickOutcome GameConsole::clickPlayer(bool home, int slot) {
     const PlayerClick action = clickAction(home, slot);
     switch (action) {
-        case PlayerClick::Substitution: substitute(home, slot); break;
+        case PlayerClick::Substitution: return substitute(home, slot);
         case PlayerClick::StolenFrom:
         case PlayerClick::Assist:
-        case PlayerClick::Rebound: answerPrompt(home, slot, action); break;
+        case PlayerClick::Rebound: return answerPrompt(home, slot, action);
         case PlayerClick::EventDialog:
         case PlayerClick::Nothing: break;
     }
-    return action;
+    return clicked(action, {});
 }
 
-bool GameConsole::substitute(bool home, int slot) {
-    Team& side = team(game_, home);
-    int& choice = home ? pending_.homeBenchChoice : pending_.visitorBenchChoice;
+ClickOutcome GameConsole::substitute(bool home, int slot) {
+    // The question is over whatever comes of it.
+    ConsoleState after = state_;
+    (home ? after.pending.homeSubstitution : after.pending.visitorSubstitution) = false;
+    int& choice = home ? after.pending.homeBenchChoice : after.pending.visitorBenchChoice;
     const int incoming = choice;
-    (home ? pending_.homeSubstitution : pending_.visitorSubstitution) = false;
     choice = -1;
-    title_ = kIdleTitle;
+    after.title = kIdleTitle;
+
     // The chosen line must still be a bench player of this team who has not
     // fouled out.
-    if (incoming < 0 || incoming >= side.playerCount()) return false;
-    Player& in = side.players[static_cast<std::size_t>(incoming)];
-    if (in.courtSlot != 0) return false;
-    if (reaches(personalFouls(game_, home, in.name), league_.foulOutAfter)) return false;
+    const Team& side = team(game_, home);
+    ChangeOutcome refused;
+    if (incoming < 0 || incoming >= side.playerCount() ||
+        side.players[static_cast<std::size_t>(incoming)].courtSlot != 0) {
+        refused = refusal("The player chosen from the bench is no longer on the bench.", "Substitution");
+    } else if (const Player& in = side.players[static_cast<std::size_t>(incoming)];
+               reaches(personalFouls(game_, home, in.name), league_.foulOutAfter)) {
+        refused = refusal(playerWords(in) + " has fouled out and cannot come back in.", "Substitution");
+    }
+    if (!refused.message.empty()) {
+        state_ = std::move(after);
+        return clicked(PlayerClick::Substitution, std::move(refused));
+    }
+
+    std::vector<Player> players = side.players;
+    Player& in = players[static_cast<std::size_t>(incoming)];
+    std::string description = "Substitution: " + playerWords(in);
     const int outgoing = rosterIndexInSlot(side, slot);
     if (outgoing >= 0) {
-        Player& out = side.players[static_cast<std::size_t>(outgoing)];
+        Player& out = players[static_cast<std::size_t>(outgoing)];
         in.position = out.position;
         out.courtSlot = 0;
+        description += " for " + playerWords(out);
     }
     in.courtSlot = static_cast<std::int16_t>(slot);
-    return true;
+    return clicked(PlayerClick::Substitution,
+                   keep(lineupCommand(home, std::move(players), std::move(description), std::move(after))));
 }
 
 PlayEvent GameConsole::playFor(const Player& player) const {
@@ -99,123 +143,161 @@ PlayEvent GameConsole::playFor(const Player& player) const {
     return play;
 }
 
-void GameConsole::markPlayed(bool home) {
-    Team& side = team(game_, home);
-    const auto index = static_cast<std::size_t>(std::clamp<int>(game_.currentPeriod, 0, Player::kPeriodSlots - 1));
-    for (int slot = 1; slot <= 5; ++slot) {
-        const int i = rosterIndexInSlot(side, slot);
-        if (i >= 0) side.players[static_cast<std::size_t>(i)].playedInPeriod[index] = 1;
-    }
-}
-
-bool GameConsole::appendPlay(bool home, const PlayEvent& play, bool markPlayers) {
-    if (markPlayers) markPlayed(home);
-    const bool stored = home ? game_.addHomeEvent(play) : game_.addVisitorEvent(play);
-    if (stored) undo_.recorded(game_, home);
-    return stored;
-}
-
-bool GameConsole::answerPrompt(bool home, int slot, PlayerClick prompt) {
+ClickOutcome GameConsole::answerPrompt(bool home, int slot, PlayerClick prompt) {
     const Player* player = playerInSlot(home, slot);
-    if (!player) return false;
+    if (!player) return clicked(prompt, {});
     PlayEvent play = playFor(*player);
+    ConsoleState after = state_;
     switch (prompt) {
         case PlayerClick::Assist:
             play.kind = Assist;
-            pending_.assist = false;
+            after.pending.assist = false;
             break;
         case PlayerClick::Rebound:
             play.kind = Rebound;
-            play.reboundKind = static_cast<std::int16_t>(home == pending_.lastPlayByHome ? OffensiveRebound
-                                                                                       : DefensiveRebound);
-            pending_.rebound = false;
+            play.reboundKind = static_cast<std::int16_t>(home == state_.pending.lastPlayByHome ? OffensiveRebound
+                                                                                             : DefensiveRebound);
+            after.pending.rebound = false;
             break;
         default:
             play.kind = Turnover;
             play.turnoverKind = LostBall;
-            pending_.steal = false;
+            after.pending.steal = false;
             break;
     }
-    title_ = kIdleTitle;
-    return appendPlay(home, play, true);
+    after.title = kIdleTitle;
+    return clicked(prompt, keep(addPlayCommand(home, play, true, playDescription(play, teamName(home)), std::move(after)),
+                                listFull(teamName(home))));
 }
 
-bool GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot) {
+ChangeOutcome GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot) {
     const Player* player = playerInSlot(home, slot);
-    if (!player) return false;
+    if (!player) return refusal("There is no player in that place on the court.", "Play Not Recorded");
     PlayEvent play = playFor(*player);
     applyChoice(choice, play);
-    switch (choice.followUp) {
-        case FollowUp::Assist: pending_.assist = true; break;
-        case FollowUp::Rebound: pending_.rebound = true; break;
-        case FollowUp::Steal:
-            // The ball was stolen from the other team of this steal, whatever
-            // plays follow before the answer.
-            pending_.steal = true;
-            pending_.stealByHome = home;
-            break;
-        case FollowUp::None: break;
-    }
     if (choice.isFieldGoalAttempt()) {
         play.shotX = static_cast<std::int16_t>(spot.x);
         play.shotY = static_cast<std::int16_t>(spot.y);
     }
-    const bool stored = appendPlay(home, play, true);
-    pending_.lastPlayByHome = home;
-    if (pending_.steal) {
-        title_ = kStealTitle;
-    } else if (pending_.rebound) {
-        title_ = kReboundTitle;
-    } else if (pending_.assist) {
-        title_ = kAssistTitle;
+
+    // Prompts left by earlier plays stay; this play's team becomes the
+    // reference for the assist and the rebound.
+    ConsoleState after = state_;
+    PendingPrompts& pending = after.pending;
+    switch (choice.followUp) {
+        case FollowUp::Assist: pending.assist = true; break;
+        case FollowUp::Rebound: pending.rebound = true; break;
+        case FollowUp::Steal:
+            // The ball was stolen from the other team of this steal, whatever
+            // plays follow before the answer.
+            pending.steal = true;
+            pending.stealByHome = home;
+            break;
+        case FollowUp::None: break;
     }
-    game_.recomputeScores();
-    return stored;
+    pending.lastPlayByHome = home;
+    if (pending.steal) {
+        after.title = kStealTitle;
+    } else if (pending.rebound) {
+        after.title = kReboundTitle;
+    } else if (pending.assist) {
+        after.title = kAssistTitle;
+    }
+    return keep(addPlayCommand(home, play, true, playDescription(play, teamName(home)), std::move(after)),
+                listFull(teamName(home)));
 }
 
-bool GameConsole::takeTimeOut(bool home, bool shortTimeOut) {
+ChangeOutcome GameConsole::takeTimeOut(bool home, bool shortTimeOut) {
     const int allowed = shortTimeOut ? league_.shortTimeOuts : league_.fullTimeOuts;
-    if (timeOutsUsed(game_, home, shortTimeOut, league_) >= allowed) return false;
+    if (timeOutsUsed(game_, home, shortTimeOut, league_) >= allowed) {
+        if (shortTimeOut) return refusal("No 20 - Second Time Outs Remaining!", "No 20 Second Time Outs");
+        return refusal("No Time Outs Remaining!", "No Time Outs");
+    }
     PlayEvent play;
     play.player.name.clear();
     play.player.number = 0;
     play.kind = static_cast<std::int16_t>(shortTimeOut ? ShortTimeOut : TimeOut);
     play.period = game_.currentPeriod;
-    return appendPlay(home, play, false);
+    return keep(addPlayCommand(home, play, false, playDescription(play, teamName(home)), std::nullopt),
+                listFull(teamName(home)));
 }
 
-void GameConsole::periodUp() {
-    const int next = nextPeriod(game_.currentPeriod, game_.halves != 0);
-    game_.currentPeriod = static_cast<std::int16_t>(std::min(next, int{std::numeric_limits<std::int16_t>::max()}));
+ChangeOutcome GameConsole::periodUp() {
+    const int next = std::min(nextPeriod(game_.currentPeriod, game_.halves != 0),
+                              int{std::numeric_limits<std::int16_t>::max()});
+    if (next == game_.currentPeriod) return {};
+    return keep(periodCommand(next, "Next period: " + periodName(next, game_.halves != 0), std::nullopt));
 }
 
-void GameConsole::periodDown() {
-    game_.currentPeriod = static_cast<std::int16_t>(previousPeriod(game_.currentPeriod, game_.halves != 0));
+ChangeOutcome GameConsole::periodDown() {
+    const int previous = previousPeriod(game_.currentPeriod, game_.halves != 0);
+    if (previous == game_.currentPeriod) return {};
+    return keep(periodCommand(previous, "Previous period: " + periodName(previous, game_.halves != 0), std::nullopt));
 }
 
-void GameConsole::swapSides() { sidesSwapped_ = !sidesSwapped_; }
+ChangeOutcome GameConsole::swapSides() {
+    ConsoleState after = state_;
+    after.sidesSwapped = !after.sidesSwapped;
+    return keep(consoleStateCommand("Swap sides", std::move(after)));
+}
+
+ChangeOutcome GameConsole::perform(std::unique_ptr<ConsoleCommand> command) { return keep(std::move(command)); }
+
+ChangeOutcome GameConsole::keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused) {
+    if (!history_.perform(std::move(command), game_, state_)) return refused;
+    lastStep_.clear();
+    periodKnown_ = game_.currentPeriod;
+    ChangeOutcome done;
+    done.changed = true;
+    return done;
+}
 
 void GameConsole::cancelAction() {
-    const bool lastByHome = pending_.lastPlayByHome;
-    pending_ = PendingPrompts{};
-    pending_.lastPlayByHome = lastByHome;
-    title_ = kIdleTitle;
+    const bool lastByHome = state_.pending.lastPlayByHome;
+    state_.pending = PendingPrompts{};
+    state_.pending.lastPlayByHome = lastByHome;
+    state_.title = kIdleTitle;
 }
 
-bool GameConsole::undoPlay() {
-    cancelAction();
-    return undo_.undo(game_).done;
+bool GameConsole::undo() {
+    const ConsoleCommand* undone = history_.undo(game_, state_);
+    if (!undone) return false;
+    lastStep_ = "Undone: " + undone->describe();
+    periodKnown_ = game_.currentPeriod;
+    return true;
 }
 
-bool GameConsole::redoPlay() {
-    cancelAction();
-    return undo_.redo(game_).done;
+bool GameConsole::redo() {
+    const ConsoleCommand* redone = history_.redo(game_, state_);
+    if (!redone) return false;
+    lastStep_ = "Redone: " + redone->describe();
+    periodKnown_ = game_.currentPeriod;
+    return true;
+}
+
+std::string GameConsole::undoDescription() const {
+    const ConsoleCommand* next = history_.nextUndo();
+    return next ? next->describe() : std::string();
+}
+
+std::string GameConsole::redoDescription() const {
+    const ConsoleCommand* next = history_.nextRedo();
+    return next ? next->describe() : std::string();
 }
 
 void GameConsole::rosterChanged() {
-    pending_.homeSubstitution = pending_.visitorSubstitution = false;
-    pending_.homeBenchChoice = pending_.visitorBenchChoice = -1;
-    title_ = kIdleTitle;
+    state_.pending.homeSubstitution = state_.pending.visitorSubstitution = false;
+    state_.pending.homeBenchChoice = state_.pending.visitorBenchChoice = -1;
+    state_.title = kIdleTitle;
+    history_.clear();
+    lastStep_.clear();
+}
+
+void GameConsole::leagueOptionsChanged() {
+    if (game_.currentPeriod == periodKnown_) return;
+    history_.clear();
+    lastStep_.clear();
+    periodKnown_ = game_.currentPeriod;
 }
 
 }  // namespace courtlog::scoring

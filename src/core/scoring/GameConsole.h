@@ -1,11 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "core/ProgramInfo.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
+#include "core/scoring/ConsoleCommand.h"
 #include "core/scoring/ConsoleFigures.h"
-#include "core/scoring/ConsoleUndo.h"
+#include "core/scoring/ConsoleHistory.h"
+#include "core/scoring/ConsoleState.h"
 #include "core/scoring/PlayChoice.h"
 #include "core/scoring/ShotSpot.h"
 
@@ -21,37 +26,41 @@ enum class PlayerClick {
     Nothing,       // an empty slot
 };
 
-// The follow-up questions and substitutions waiting for the next click.
-struct PendingPrompts {
-    bool homeSubstitution = false;
-    bool visitorSubstitution = false;
-    int homeBenchChoice = -1;  // roster index behind the chosen bench line
-    int visitorBenchChoice = -1;
-    bool steal = false;
-    bool assist = false;
-    bool rebound = false;
-    bool stealByHome = false;
-    bool lastPlayByHome = false;
-    bool operator==(const PendingPrompts&) const = default;
+// What became of a change asked for at the console. Only a change that
+// happened is shown to the team sheets, saved and kept for undo.
+struct ChangeOutcome {
+    bool changed = false;
+    // Why nothing changed, when the scorekeeper is to be told; empty otherwise.
+    std::string message;
+    std::string caption;
+    explicit operator bool() const { return changed; }
+};
+
+struct ClickOutcome : ChangeOutcome {
+    PlayerClick action = PlayerClick::Nothing;
 };
 
 // The game console's model: the game being scored, the pending prompts and
-// the layout flag, and every action a scorekeeper takes on it. The window
-// only shows figures() and forwards clicks here.
+// the layout flag, every action a scorekeeper takes on them, and the undo
+// stack those actions go on. The window only shows figures() and forwards
+// clicks here.
 class GameConsole {
 public:
-    static constexpr const char* kIdleTitle = "Brenvik Basketball Courtlog";
+    static constexpr const char* kIdleTitle = kProgramTitle;
 
-    // Recomputes the scores; nothing pending, sides as in the table.
+    // Recomputes the scores; nothing pending, sides as in the table, no history.
     GameConsole(Game& game, const LeagueOptions& league);
 
     Game& game() { return game_; }
     const Game& game() const { return game_; }
     const LeagueOptions& league() const { return league_; }
-    const PendingPrompts& pending() const { return pending_; }
+    const ConsoleState& state() const { return state_; }
+    const PendingPrompts& pending() const { return state_.pending; }
     // The prompt line, shown in the console's title bar.
-    const std::string& title() const { return title_; }
-    bool sidesSwapped() const { return sidesSwapped_; }
+    const std::string& title() const { return state_.title; }
+    bool sidesSwapped() const { return state_.sidesSwapped; }
+    // The questions the court shows, and on whose half.
+    std::vector<CourtPrompt> courtPrompts() const { return scoring::courtPrompts(state_.pending); }
 
     TeamConsoleFigures teamFigures(bool home) const { return teamConsoleFigures(game_, home, league_); }
     PeriodGroup periodGroup() const;
@@ -64,49 +73,66 @@ public:
     PlayerClick clickAction(bool home, int slot) const;
     // Carries out a click: a substitution or a prompt answer happens here;
     // EventDialog tells the caller to ask for the play and then call
-    // recordPlay. Returns the action taken.
-    PlayerClick clickPlayer(bool home, int slot);
+    // recordPlay. A refused substitution still ends the question.
+    ClickOutcome clickPlayer(bool home, int slot);
 
     // Records the play chosen in the event dialog for the player in slot:
     // the one place where a play of the dialog enters the game. spot is the
-    // upright shot spot of a field-goal attempt (ignored for other plays). False
-    // when the slot is empty or the play could not be stored.
-    bool recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot);
+    // upright shot spot of a field-goal attempt (ignored for other plays).
+    // Refused, with nothing changed, when the slot is empty or the team's
+    // list is full.
+    ChangeOutcome recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot);
 
-    // A full (or 20-second) time out; false when none remains.
-    bool takeTimeOut(bool home, bool shortTimeOut);
+    // A full (or 20-second) time out; refused when none remains.
+    ChangeOutcome takeTimeOut(bool home, bool shortTimeOut);
 
-    void periodUp();
-    void periodDown();
-    void swapSides();
+    // Unchanged (and nothing kept) at the first period or the last one.
+    ChangeOutcome periodUp();
+    ChangeOutcome periodDown();
+    ChangeOutcome swapSides();
+    // A change made beside the console on its game (the closed event
+    // editor): applied and kept like the console's own. Unchanged without one.
+    ChangeOutcome perform(std::unique_ptr<ConsoleCommand> command);
+
     // Clears every substitution and prompt; nothing is recorded.
     void cancelAction();
-    // Ctrl+Z: takes back the most recent play recorded here, on either team;
-    // redoPlay puts the plays back in order until a new one is recorded.
-    // Both clear the pending prompts. False when there was nothing to do.
-    bool undoPlay();
-    bool redoPlay();
+
+    // Ctrl+Z takes back the newest change, the game and the console state
+    // (prompts, bench choices, title, sides) as they stood before it;
+    // Ctrl+Y makes it again, as they stood before the undo. False when there
+    // was nothing to do.
+    bool undo();
+    bool redo();
+    // The change undo (redo) would act on next: "2 pointer made, #3 Marsh";
+    // empty when there is none.
+    std::string undoDescription() const;
+    std::string redoDescription() const;
+    // What the last undo or redo did: "Undone: 2 pointer made, #3 Marsh",
+    // "Redone: ..."; empty before the first and after a new change.
+    const std::string& lastStep() const { return lastStep_; }
+
     // A player was added or renamed beside the console: the bench choices
-    // point into a roster that changed.
+    // point into a roster that changed, and changes kept for undo would put
+    // back the roster and plays as they were, so they are forgotten.
     void rosterChanged();
+    // The league options were changed; when that moved the period, the
+    // changes kept for undo are forgotten for the same reason.
+    void leagueOptionsChanged();
 
 private:
-    // The one place where the console adds a play to a team's list (dialog
-    // plays, prompt answers, time outs). Plays by a player first mark the
-    // team's players on court as having played in the current period.
-    bool appendPlay(bool home, const PlayEvent& play, bool markPlayers);
+    ChangeOutcome keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused = {});
     PlayEvent playFor(const Player& player) const;
-    void markPlayed(bool home);
-    bool substitute(bool home, int slot);
-    bool answerPrompt(bool home, int slot, PlayerClick prompt);
+    ClickOutcome substitute(bool home, int slot);
+    ClickOutcome answerPrompt(bool home, int slot, PlayerClick prompt);
     const Player* playerInSlot(bool home, int slot) const;
+    std::string teamName(bool home) const;
 
     Game& game_;
     const LeagueOptions& league_;
-    PendingPrompts pending_;
-    std::string title_ = kIdleTitle;
-    bool sidesSwapped_ = false;
-    ConsoleUndo undo_{game_};
+    ConsoleState state_;
+    ConsoleHistory history_;
+    std::string lastStep_;
+    int periodKnown_ = 0;  // the period as the last change left it
 };
 
 }  // namespace courtlog::scoring

@@ -6,20 +6,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/ui/BitmapControl.h"
+#include "core/ProgramInfo.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/Help.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
-TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : CourtlogDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("Courtlog 2.3"));
+    setWindowTitle(QStringLiteral("Courtlog %1").arg(QString::fromLatin1(kProgramVersion)));
     setHelpTopic(QStringLiteral("about.html"));
 
-    auto* frame = new QGroupBox(QStringLiteral("Basketball Courtlog"), this);
+    auto* frame = new QGroupBox(QString::fromLatin1(kShortTitle), this);
     frame->setObjectName(QStringLiteral("aboutFrame"));
     auto* version = new QLabel(
-        QStringLiteral("Version 2.3\nPlay-by-play scoring, statistics and score sheets for basketball"),
+        QStringLiteral("Version %1\nPlay-by-play scoring, statistics and score sheets for basketball").arg(QString::fromLatin1(kProgramVersion)),
         frame);
     version->setObjectName(QStringLiteral("versionText"));
     version->setAlignment(Qt::AlignCenter);
@@ -45,11 +46,11 @@ TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(new ui::TMyStatic(this));
+    buttons->addWidget(new ui::CornerBitmap(this));
     buttons->addSpacing(12);
     buttons->addWidget(ok);
     buttons->addSpacing(12);
-    buttons->addWidget(new ui::TMyStatic(this));
+    buttons->addWidget(new ui::CornerBitmap(this));
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -59,4 +60,4 @@ TMyAboutDialog::TMyAboutDialog(QWidget* parent) : CourtlogDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

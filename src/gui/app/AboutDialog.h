@@ -2,14 +2,14 @@
 
 #include "gui/ui/CourtlogDialog.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 // The About box: version, and the way to the manual built into the program.
-class TMyAboutDialog : public ui::CourtlogDialog {
+class AboutDialog : public ui::CourtlogDialog {
     Q_OBJECT
 public:
-    explicit TMyAboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
 };
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

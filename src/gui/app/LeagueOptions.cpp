@@ -13,9 +13,9 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/GameSetupRules.h"
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 namespace {
 
@@ -187,4 +187,4 @@ void LeagueOptions::store() {
         game_->currentPeriod = static_cast<std::int16_t>(scoring::periodAfterSwitchToHalves(game_->currentPeriod));
 }
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

@@ -10,7 +10,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 // "League Options": the league's periods, three-point arc, foul limits and
 // time-out allowances. OK stores every control into the options; Cancel
@@ -41,4 +41,4 @@ private:
     QComboBox* shortTimeOuts_ = nullptr;
 };
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 WallpaperArea::WallpaperArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("wallpaperArea"));
@@ -33,4 +33,4 @@ void WallpaperArea::resizeEvent(QResizeEvent* event) {
     update();
 }
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

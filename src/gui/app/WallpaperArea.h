@@ -5,7 +5,7 @@
 
 #include "gui/ui/Picture.h"
 
-namespace courtlog::app {
+namespace courtlog::gui::app {
 
 // The main window's client area: the wallpaper picture fitted, tiled or
 // centred over the window's background. The team sheets of a game in
@@ -29,4 +29,4 @@ private:
     ui::PictureLayout layout_ = ui::PictureLayout::Fit;
 };
 
-}  // namespace courtlog::app
+}  // namespace courtlog::gui::app

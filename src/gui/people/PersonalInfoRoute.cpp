@@ -4,7 +4,7 @@
 #include "core/records/Team.h"
 #include "gui/ui/MessageBox.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 bool editPersonalInfo(QWidget* owner, Team&) {
     ui::showMessage(
@@ -13,4 +13,4 @@ bool editPersonalInfo(QWidget* owner, Team&) {
     return false;
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -20,14 +20,14 @@
 #include "core/records/FieldText.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 namespace {
 
@@ -431,4 +431,4 @@ void RosterEdit::editPersonalInfo() {
     }
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -18,7 +18,7 @@ class Team;
 struct Player;
 }  // namespace courtlog
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 // "Edit Roster": edits the players of a working team (names, numbers,
 // positions and the five-player starting lineup). The caller owns the working
@@ -82,4 +82,4 @@ private:
     QPushButton* updateButton_ = nullptr;
 };
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -10,7 +10,7 @@
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 namespace {
 
@@ -70,4 +70,4 @@ void printRoster(QWidget* owner, Team&, const TeamEditorTexts&) {
                     ui::MessageButtons::Ok, ui::MessageIcon::Information);
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -8,7 +8,7 @@ namespace courtlog {
 class Team;
 }
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 // What the team editor's three fields hold at the moment, so that output
 // shows the names as typed even before the editor's OK.
@@ -27,4 +27,4 @@ void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed);
 // Copies the typed texts into the team (24 characters each).
 void applyTypedTexts(Team& team, const TeamEditorTexts& typed);
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

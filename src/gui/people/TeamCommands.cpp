@@ -10,7 +10,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 namespace {
 
@@ -92,4 +92,4 @@ void importTeamCommand(QWidget* owner) {
     editAndSave(owner, team);
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -3,10 +3,10 @@
 class QWidget;
 
 // File > Team: the commands the main window routes here.
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 void newTeamCommand(QWidget* owner);
 void editTeamCommand(QWidget* owner);
 void importTeamCommand(QWidget* owner);
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

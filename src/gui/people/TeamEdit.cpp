@@ -10,17 +10,17 @@
 #include <QVBoxLayout>
 
 #include "gui/people/RosterEdit.h"
-#include "gui/people/TLogoStatic.h"
+#include "gui/people/LogoPreview.h"
 #include "core/records/LogoPath.h"
 #include "core/records/Team.h"
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 namespace {
 
@@ -45,7 +45,7 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     assistantLabel->setBuddy(assistantEdit_);
 
     auto* logoLabel = new QLabel(QStringLiteral("Team Logo:"), this);
-    logo_ = new TLogoStatic(this);
+    logo_ = new LogoPreview(this);
     logo_->setMinimumSize(100, 58);
     logo_->setToolTip(QStringLiteral("The team logo as the team sheets show it"));
     auto* changeButton =
@@ -187,4 +187,4 @@ void TeamEdit::editRoster() {
     if (editor.run() == 1) team_.assignFrom(working);
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

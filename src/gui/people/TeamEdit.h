@@ -12,9 +12,9 @@ namespace courtlog {
 class Team;
 }
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
-class TLogoStatic;
+class LogoPreview;
 
 // "Edit Team": name, coach and assistant (kept only on OK), the logo file,
 // layout and fade (kept at once, even on Cancel), and the way to the roster
@@ -42,8 +42,8 @@ private:
     QLineEdit* assistantEdit_ = nullptr;
     QComboBox* layoutList_ = nullptr;
     QLabel* fadeLabel_ = nullptr;
-    TLogoStatic* logo_ = nullptr;
+    LogoPreview* logo_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

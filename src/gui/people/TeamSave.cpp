@@ -8,7 +8,7 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/SaveFailure.h"
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool saveTeam(QWidget* owner, Team& team) {
     }
 }
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

@@ -7,7 +7,7 @@ namespace courtlog {
 class Team;
 }
 
-namespace courtlog::people {
+namespace courtlog::gui::people {
 
 // Saves a team from the team editor or an import:
 // - a team without a file name asks for one (team files only);
@@ -22,4 +22,4 @@ bool saveTeam(QWidget* owner, Team& team);
 // Writes team to path and reports a failure to the user.
 bool writeTeamFile(QWidget* owner, Team& team, const QString& path);
 
-}  // namespace courtlog::people
+}  // namespace courtlog::gui::people

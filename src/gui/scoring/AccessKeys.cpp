@@ -1,10 +1,12 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/AccessKeys.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QKeySequence>
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 bool clickButtonForKey(QWidget* window, const QKeyEvent* event) {
     const Qt::KeyboardModifiers allowed(Qt::KeypadModifier | Qt::ShiftModifier);
@@ -20,4 +22,4 @@ bool clickButtonForKey(QWidget* window, const QKeyEvent* event) {
     return false;
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

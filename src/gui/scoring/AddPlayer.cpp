@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/AddPlayer.h"
 
 #include <QComboBox>
@@ -16,7 +18,7 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 // A player added during a game keeps the first 19 characters of his name.
@@ -111,4 +113,4 @@ void AddPlayer::addToTeam() {
     closeWith(1);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gui/ui/CourtlogDialog.h"
+#include "gui/scoring/ScoringCoreNames.h"
 
 class QComboBox;
 class QLineEdit;
@@ -13,7 +14,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Add Player": adds a bench player to either team of the game in progress.
 class AddPlayer : public ui::CourtlogDialog {
@@ -40,4 +41,4 @@ QStringList uniformNumberEntries();
 // The caption of a team's radio button: the name, with '&' kept literal.
 QString teamButtonText(const std::string& recordName, const QString& fallback);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,10 +1,12 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ConsolePlacement.h"
 
 #include <algorithm>
 #include <limits>
 #include <vector>
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -78,4 +80,4 @@ QPoint leastCoveringPlace(const QRect& screen, const QSize& frame, const std::ve
     return best;
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

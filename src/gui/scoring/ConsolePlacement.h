@@ -1,11 +1,13 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <vector>
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // A part of the screen the console should rather not cover. Loose areas
 // (group < 0) cost their weight for every pixel covered. Areas that share a
@@ -27,4 +29,4 @@ long long coveredWeight(const QRect& window, const std::vector<CoveredArea>& are
 QPoint leastCoveringPlace(const QRect& screen, const QSize& frame, const std::vector<CoveredArea>& areas,
                           QPoint preferred);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

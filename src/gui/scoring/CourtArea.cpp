@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtArea.h"
 
 #include <QPainter>
@@ -6,7 +8,7 @@
 #include "core/scoring/GameConsole.h"
 #include "gui/scoring/CourtDrawing.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
     setObjectName(QStringLiteral("courtArea"));
@@ -42,4 +44,4 @@ void CourtArea::resizeEvent(QResizeEvent* event) {
     placeButtons();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QWidget>
 #include <array>
 
 class QPushButton;
 
 namespace courtlog::scoring {
-
 class GameConsole;
+}  // namespace courtlog::scoring
+
+namespace courtlog::gui::scoring {
 
 // The middle of the console: the court drawing with the ten court buttons
 // standing at their anchors.
@@ -31,4 +35,4 @@ private:
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

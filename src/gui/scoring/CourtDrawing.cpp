@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtDrawing.h"
 
 #include <QFont>
@@ -8,7 +10,7 @@
 #include "gui/ui/Picture.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -49,7 +51,7 @@ QString text(const std::string& recordText) { return ui::fromRecordText(recordTe
 }  // namespace
 
 CourtScene courtScene(const GameConsole& console) {
-    return {console.teamFigures(true), console.teamFigures(false), console.pending(), console.sidesSwapped()};
+    return {console.teamFigures(true), console.teamFigures(false), console.courtPrompts(), console.sidesSwapped()};
 }
 
 QPointF slotAnchor(bool home, int slot, bool sidesSwapped) {
@@ -93,22 +95,18 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     // label under the center's button, however small the court is drawn.
     painter.setFont(arial(18, 600));
     painter.setPen(Qt::red);
-    const PendingPrompts& pending = scene.pending;
     const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + 16;
     const int promptTop = std::max(at(area, 0, kPromptY).y(), centerLabelBottom + 2);
-    bool prompted = false;
-    auto prompt = [&](bool home, const QString& words) {
-        centredText(painter, QPoint(at(area, countX(home), 0).x(), promptTop), words);
-        prompted = true;
-    };
-    if (pending.homeSubstitution) prompt(true, QStringLiteral("Sub Who?"));
-    if (pending.visitorSubstitution) prompt(false, QStringLiteral("Sub Who?"));
-    if (pending.assist) prompt(pending.lastPlayByHome, QStringLiteral("Assist To"));
-    if (pending.steal) prompt(!pending.stealByHome, QStringLiteral("Stolen From"));
-    if (pending.rebound) {
-        // Across the whole court, just above the middle row of buttons.
-        centredText(painter, QPoint(area.center().x(), promptTop), QStringLiteral("Rebounded By"));
-        prompted = true;
+    const bool prompted = !scene.prompts.empty();
+    for (const CourtPrompt& prompt : scene.prompts) {
+        const QString words = QString::fromStdString(prompt.text);
+        if (prompt.place == CourtPrompt::Place::WholeCourt) {
+            // Across the whole court, just above the middle row of buttons.
+            centredText(painter, QPoint(area.center().x(), promptTop), words);
+        } else {
+            const bool home = prompt.place == CourtPrompt::Place::HomeHalf;
+            centredText(painter, QPoint(at(area, countX(home), 0).x(), promptTop), words);
+        }
     }
     if (!prompted) {
         // Between the team name and the first row of buttons.
@@ -136,4 +134,4 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     painter.restore();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,21 +1,25 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QPointF>
 #include <QRect>
+#include <vector>
 
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/GameConsole.h"
 
 class QPainter;
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // Everything the court area of the console shows: the figures of both
-// teams, the pending prompts and which side each team plays on.
+// teams, the questions waiting (as the console model places them) and which
+// side each team plays on.
 struct CourtScene {
     TeamConsoleFigures home;
     TeamConsoleFigures visitor;
-    PendingPrompts pending;
+    std::vector<CourtPrompt> prompts;
     bool sidesSwapped = false;
 };
 
@@ -37,4 +41,4 @@ inline constexpr int kPlayerButtonHeight = 24;
 // court buttons.
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

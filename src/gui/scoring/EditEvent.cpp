@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/EditEvent.h"
 
 #include <QComboBox>
@@ -8,13 +10,13 @@
 
 #include "core/records/Game.h"
 #include "core/scoring/EventEditing.h"
-#include "gui/scoring/TShotFromDialog.h"
-#include "core/records/Codes.h"
+#include "core/scoring/GameConsole.h"
+#include "gui/scoring/ShotSpotDialog.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -33,7 +35,8 @@ void fill(QComboBox* list, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-EditEvent::EditEvent(QWidget* parent, Game& game, bool home) : CourtlogDialog(parent), game_(game), home_(home) {
+EditEvent::EditEvent(QWidget* parent, GameConsole& console, bool home)
+    : CourtlogDialog(parent), console_(console), session_(console.game(), home), home_(home) {
     setObjectName(QStringLiteral("editEvent"));
     setWindowTitle(QStringLiteral("Select an Event to Edit or Delete"));
 
@@ -71,7 +74,7 @@ EditEvent::EditEvent(QWidget* parent, Game& game, bool home) : CourtlogDialog(pa
     layout->addLayout(buttonRow({ok, cancel, remove, update}));
 
     fill(kindList_, eventKindNames());
-    fill(periodList_, periodNames(game_.halves != 0));
+    fill(periodList_, periodNames(session_.halves()));
     std::vector<std::string> players;
     for (const Player& player : team().players) players.push_back(rosterLine(player));
     fill(playerList_, players);
@@ -91,14 +94,10 @@ EditEvent::EditEvent(QWidget* parent, Game& game, bool home) : CourtlogDialog(pa
     }
 }
 
-std::vector<PlayEvent>& EditEvent::events() { return home_ ? game_.homeEvents : game_.visitorEvents; }
-
-Team& EditEvent::team() { return home_ ? game_.home : game_.visitor; }
-
 void EditEvent::fillEventList() {
     filling_ = true;
     std::vector<std::string> lines;
-    for (const PlayEvent& event : events()) lines.push_back(eventLine(event, game_.halves != 0));
+    for (const PlayEvent& event : events()) lines.push_back(eventLine(event, session_.halves()));
     fill(eventList_, lines);
     filling_ = false;
 }
@@ -136,37 +135,28 @@ void EditEvent::showSelectedEvent() {
 bool EditEvent::updateSelectedEvent() {
     const int row = eventList_->currentIndex();
     if (row < 0 || row >= static_cast<int>(events().size())) return true;
-    PlayEvent& event = events()[static_cast<std::size_t>(row)];
     const EventChoice choice{playerList_->currentIndex(), kindList_->currentIndex(), subKindList_->currentIndex(),
                              periodList_->currentIndex()};
-    const UpdateResult result = updateEvent(event, choice, team());
+    const UpdateResult result = session_.update(row, choice);
     if (!result.updated) {
         ui::showWarning(this, QString::fromStdString(result.message), QStringLiteral("Update Event"));
         return false;
     }
-    changed_ = true;
+    PlayEvent& event = *session_.editablePlay(row);
     if (result.askShotPoint &&
         ui::showMessage(this, QStringLiteral("Do you want to update the shot point?"),
                         QStringLiteral("Update Shot Point?"), ui::MessageButtons::YesNo,
                         ui::MessageIcon::Question) == ui::ResultYes)
-        TShotFromDialog::askShotSpot(this, event.shotX, event.shotY, home_);
+        ShotSpotDialog::askShotSpot(this, event.shotX, event.shotY, home_);
     fillEventList();
     clearSelections();
     return true;
 }
 
 void EditEvent::deleteSelectedEvent() {
-    const int row = eventList_->currentIndex();
-    if (row < 0 || row >= static_cast<int>(events().size())) return;
-    events()[static_cast<std::size_t>(row)].kind = NoEvent;
-    if (home_)
-        game_.purgeHomeEvents();
-    else
-        game_.purgeVisitorEvents();
-    changed_ = true;
+    if (!session_.remove(eventList_->currentIndex())) return;
     fillEventList();
     clearSelections();
-    game_.recomputeScores();
 }
 
 void EditEvent::pressOk() {
@@ -180,10 +170,13 @@ void EditEvent::pressCancel() {
 }
 
 void EditEvent::done(int result) {
-    // Plays marked "No Event" leave both lists whichever way the dialog closes.
-    if (game_.purgeHomeEvents()) changed_ = true;
-    if (game_.purgeVisitorEvents()) changed_ = true;
+    // Whichever way the dialog closes, what was updated or deleted goes into
+    // the game, plays marked "No Event" leaving both lists.
+    if (!closed_) {
+        closed_ = true;
+        changed_ = static_cast<bool>(console_.perform(session_.finish()));
+    }
     CourtlogDialog::done(result);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,34 +1,36 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
+#include "core/scoring/EventEditSession.h"
 #include "gui/ui/CourtlogDialog.h"
 
 class QComboBox;
 
-namespace courtlog {
-class Game;
-class Team;
-struct PlayEvent;
-}  // namespace courtlog
-
 namespace courtlog::scoring {
+class GameConsole;
+}
 
-// "Edit Events": corrects one team's recorded plays in place: player, kind,
-// sub-kind and period of a play, its shot spot, or deletes it. Every change
-// goes straight into the game; closing in any way removes the deleted plays
-// of both teams.
+namespace courtlog::gui::scoring {
+
+// "Edit Events": corrects one team's recorded plays: player, kind, sub-kind
+// and period of a play, its shot spot, or deletes it. The changes are made
+// on a copy; closing in any way (Cancel keeps what was already updated or
+// deleted) removes the deleted plays of both teams and puts the lists in the
+// game through the console, as one step Ctrl+Z takes back.
 class EditEvent : public ui::CourtlogDialog {
     Q_OBJECT
 public:
-    EditEvent(QWidget* parent, Game& game, bool home);
+    EditEvent(QWidget* parent, GameConsole& console, bool home);
 
-    // True once a play was updated or deleted.
+    // True once closing changed the game's plays.
     bool changedPlays() const { return changed_; }
 
     void done(int result) override;
 
 private:
-    std::vector<PlayEvent>& events();
-    Team& team();
+    const std::vector<PlayEvent>& events() const { return session_.plays(); }
+    const Team& team() const { return session_.team(); }
     void fillEventList();
     void fillSubTypes(int kind);
     void clearSelections();
@@ -39,8 +41,10 @@ private:
     void pressOk();
     void pressCancel();
 
-    Game& game_;
+    GameConsole& console_;
+    EventEditSession session_;
     const bool home_;
+    bool closed_ = false;
     bool changed_ = false;
     bool filling_ = false;
     QComboBox* eventList_ = nullptr;
@@ -50,4 +54,4 @@ private:
     QComboBox* periodList_ = nullptr;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

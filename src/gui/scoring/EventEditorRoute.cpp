@@ -1,15 +1,16 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/EventEditorRoute.h"
 
-#include "core/records/Game.h"
+#include "core/scoring/GameConsole.h"
 #include "gui/scoring/EditEvent.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
-bool editEvents(QWidget* parent, Game& game, bool home) {
-    EditEvent editor(parent, game, home);
+bool editEvents(QWidget* parent, GameConsole& console, bool home) {
+    EditEvent editor(parent, console, home);
     editor.run();
-    if (editor.changedPlays()) game.recomputeScores();
     return editor.changedPlays();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

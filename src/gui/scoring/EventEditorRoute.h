@@ -1,16 +1,19 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 class QWidget;
 
-namespace courtlog {
-class Game;
+namespace courtlog::scoring {
+class GameConsole;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Edit &Home Events" / "Edit &Visitor Events" at the console: opens the
-// event editor on one side's plays. True when plays may have changed, so
-// the console recomputes, redraws and saves.
-bool editEvents(QWidget* parent, Game& game, bool home);
+// event editor on one side's plays. What it changed goes into the game as
+// one step on the console's undo stack; true when plays changed, so the
+// console redraws and saves.
+bool editEvents(QWidget* parent, GameConsole& console, bool home);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 // File > Game (New, Edit, Save, Save As) and Roster (Add Player, Modify Player).
 
 #include <QString>
@@ -13,7 +15,7 @@
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/SaveFailure.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -126,4 +128,4 @@ bool modifyPlayerCommand(QWidget* owner) {
     return dialog.run() == 1;
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

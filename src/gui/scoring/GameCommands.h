@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 class QWidget;
 
 namespace courtlog {
@@ -7,7 +9,7 @@ class Game;
 }
 
 // File > Game and Roster: the commands the main window routes here.
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 void newGameCommand(QWidget* owner);
 void editGameCommand(QWidget* owner);
@@ -24,4 +26,4 @@ bool modifyPlayerCommand(QWidget* owner);
 // halves flag.
 void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,14 +1,16 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include <QDialog>
 #include <QEventLoop>
 
 #include "core/records/Game.h"
-#include "gui/scoring/Court.h"
+#include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) {
     ui::AppState& state = ui::appState();
@@ -23,7 +25,7 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         // The team sheets cover the main window while the game is scored;
         // they go after the console (home, then visitor).
         TeamSheetPair sheets(TeamSheetPair::clientAreaOf(mainWindow), game);
-        Court console(mainWindow, game, ui::programSettings().league);
+        GameConsoleWindow console(mainWindow, game, ui::programSettings().league);
         console.setFiguresChangedCallback(sheets.refreshCallback());
         sheets.placeConsole(&console);
         state.console = &console;
@@ -46,4 +48,4 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
     ui::notifyGameStateChanged();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/GameEdit.h"
 
 #include <QDate>
@@ -22,7 +24,7 @@
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -344,4 +346,4 @@ void GameEdit::collectFields() {
     game_.isNew = 1;
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

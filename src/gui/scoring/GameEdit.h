@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "gui/ui/CourtlogDialog.h"
+#include "gui/scoring/ScoringCoreNames.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +13,7 @@ class Game;
 class Team;
 }  // namespace courtlog
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Edit Game Information": date, time, season, court, attendance, referees
 // and the two teams of a game. Works directly on the game: texts change on
@@ -61,4 +62,4 @@ private:
     QLabel* visitorSummary_ = nullptr;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ModifyPlayer.h"
 
 #include <QComboBox>
@@ -21,7 +23,7 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 constexpr int kNameChars = 24;
@@ -183,4 +185,4 @@ void ModifyPlayer::commit() {
     closeWith(1);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <vector>
 
 #include "core/records/Player.h"
@@ -14,7 +16,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // "Edit Player": renames and renumbers players of either team of the game in
 // progress. Works on copies of both rosters; on OK each changed player is
@@ -51,4 +53,4 @@ private:
     QPushButton* cancelButton_ = nullptr;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

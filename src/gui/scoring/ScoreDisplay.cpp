@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ScoreDisplay.h"
 
 #include <QPainter>
@@ -6,7 +8,7 @@
 
 #include "gui/ui/Picture.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -56,4 +58,4 @@ void ScoreDisplay::paintEvent(QPaintEvent*) {
     drawScore(painter, rect(), value_);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

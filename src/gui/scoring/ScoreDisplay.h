@@ -2,9 +2,11 @@
 
 #include <QWidget>
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 class QPainter;
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // A score as three digit pictures (1000 + digit), hundreds, tens and units,
 // leading zeros included: 7 shows as 007. Values outside 0..999 are held to it.
@@ -27,4 +29,4 @@ private:
 // Draws value's three digits stretched side by side over area.
 void drawScore(QPainter& painter, const QRect& area, int value);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

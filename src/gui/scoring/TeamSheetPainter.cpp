@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamSheetPainter.h"
 
 #include <QFontMetrics>
@@ -7,7 +9,7 @@
 #include "core/records/Codes.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace sheet {
 
@@ -260,4 +262,4 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
     painter.restore();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -12,7 +14,7 @@
 
 class QPainter;
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // The picture drawn behind a team sheet, already faded.
 struct SheetLogo {
@@ -77,4 +79,4 @@ QColor technicalColor();
 void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures& figures,
                     const SheetLogo& logo = {}, QPoint scroll = {});
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

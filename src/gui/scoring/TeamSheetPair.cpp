@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamSheetPair.h"
 
 #include <QEvent>
@@ -11,7 +13,7 @@
 #include "core/records/Game.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -228,4 +230,4 @@ void TeamSheetPair::rememberConsolePlace(const QWidget* console) {
 
 void TeamSheetPair::forgetConsolePlace() { keptConsolePlace().reset(); }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

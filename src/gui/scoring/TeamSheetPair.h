@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -13,7 +15,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // The two team sheets of a game in progress: home over the left half of the
 // main window's client area, visitor over the right half, following the
@@ -83,4 +85,4 @@ private:
     bool awaitingMaximise_ = false;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,3 +1,5 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamWindow.h"
 
 #include <QPainter>
@@ -11,7 +13,7 @@
 #include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 namespace {
 
@@ -153,4 +155,4 @@ void TeamWindow::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/scoring/ScoringCoreNames.h"
+
 #include <QAbstractScrollArea>
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::gui::scoring {
 
 // One team's live score sheet beside the game console. It keeps no figures:
 // every paint recounts the side's plays from the game, so recorded, edited,
@@ -75,4 +77,4 @@ private:
     SheetLogo logo_;
 };
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::gui::scoring

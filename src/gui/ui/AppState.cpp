@@ -1,6 +1,6 @@
 #include "gui/ui/AppState.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 AppState& appState() {
     static AppState state;
@@ -11,4 +11,4 @@ void notifyGameStateChanged() {
     if (appState().gameStateChanged) appState().gameStateChanged();
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

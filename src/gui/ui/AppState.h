@@ -7,7 +7,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 class GameConsoleLink;
 
@@ -35,4 +35,4 @@ AppState& appState();
 // Tells the shell that gameInProgress (or the current game) changed.
 void notifyGameStateChanged();
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

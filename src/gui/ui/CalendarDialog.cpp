@@ -10,7 +10,7 @@
 
 #include "core/records/Calendar.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -144,4 +144,4 @@ void CalendarDialog::selectCell(int index) {
     refresh();
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

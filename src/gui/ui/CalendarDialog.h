@@ -9,7 +9,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // "Select Date": a month list, a year field and a month page of day cells.
 // run() returns 1 with the chosen date, or 2 when cancelled.
@@ -45,4 +45,4 @@ private:
     std::array<QPushButton*, 42> cells_{};
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 CourtlogDialog::CourtlogDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
@@ -56,12 +56,12 @@ QLineEdit* CourtlogDialog::addRecordTextEdit(const QString& objectName, int maxC
 
 QHBoxLayout* CourtlogDialog::buttonRow(std::initializer_list<QWidget*> buttons) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new TMyStatic(this));
+    row->addWidget(new CornerBitmap(this));
     row->addStretch(1);
     for (QWidget* button : buttons) row->addWidget(button);
     row->addStretch(1);
-    row->addWidget(new TMyStatic(this));
+    row->addWidget(new CornerBitmap(this));
     return row;
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -9,7 +9,7 @@ class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Base of the program's modal dialogs: integer results (1 OK, 2 Cancel, or
 // a dialog's own numbers), buttons that click (sound 601) before acting, and
@@ -51,4 +51,4 @@ private:
     QString helpTopic_;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -3,7 +3,7 @@
 #include "core/records/FieldText.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 QString playerNameProblemText(PlayerNameProblem problem, const std::string& name, const std::string& team) {
     if (problem == PlayerNameProblem::Empty) return QStringLiteral("Type the player's name first.");
@@ -20,4 +20,4 @@ QString uniformNumberProblemText(const QString& typed) {
     return QStringLiteral("\u201C%1\u201D is not a uniform number. ").arg(typed) + rule;
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,7 +5,7 @@
 
 #include "core/records/PlayerEntry.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Why a player's name was refused; name and team are record texts. An
 // empty team name reads "This team".
@@ -14,4 +14,4 @@ QString playerNameProblemText(PlayerNameProblem problem, const std::string& name
 // Why a typed uniform number was refused.
 QString uniformNumberProblemText(const QString& typed);
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -7,7 +7,7 @@
 #include <deque>
 #include <functional>
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -158,12 +158,38 @@ std::optional<FileChoice> getSaveFile(QWidget* owner, const FileDialogOptions& o
     return runFileDialog(owner, options, true);
 }
 
+std::optional<QString> getFolder(QWidget* owner, const QString& title, const QString& initialDirectory) {
+    FileDialogHooks& h = hooks();
+    h.lastOptions = FileDialogOptions{};
+    h.lastOptions.title = title;
+    h.lastOptions.initialDirectory = initialDirectory;
+    if (!h.answers.empty()) {
+        const bool given = h.answers.front().has_value();
+        const QString path = given ? h.answers.front()->path : QString();
+        h.answers.pop_front();
+        if (!given) return std::nullopt;
+        return path;
+    }
+    QFileDialog dialog(owner, title);
+    dialog.setObjectName(QStringLiteral("folderDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setDirectory(initialDirectory.isEmpty() ? QDir::currentPath() : initialDirectory);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 namespace testing {
 
 void queueFileAnswer(std::optional<FileChoice> answer) { hooks().answers.push_back(std::move(answer)); }
+
+std::size_t pendingFileAnswers() { return hooks().answers.size(); }
+
+void clearFileAnswers() { hooks().answers.clear(); }
 
 const FileDialogOptions& lastFileDialogOptions() { return hooks().lastOptions; }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 struct FileChoice {
     QString path;
@@ -27,6 +27,10 @@ struct FileDialogOptions {
 // Modal open / save dialogs. nullopt when cancelled.
 std::optional<FileChoice> getOpenFile(QWidget* owner, const FileDialogOptions& options);
 std::optional<FileChoice> getSaveFile(QWidget* owner, const FileDialogOptions& options);
+// Modal folder chooser starting in initialDirectory; the folder's path, or
+// nullopt when cancelled. Answered from the same test queue as the file
+// dialogs (the answer's path is the folder).
+std::optional<QString> getFolder(QWidget* owner, const QString& title, const QString& initialDirectory);
 
 // Pieces of the filter convention, shared with tests.
 QString toQtFilter(const QString& filters);
@@ -37,8 +41,11 @@ namespace testing {
 // The next file dialog returns this without being shown (nullopt = cancel).
 // The answer's extension rule is applied as for a real choice.
 void queueFileAnswer(std::optional<FileChoice> answer);
+// Answers not taken yet, and dropping them (so none is left for the next test).
+std::size_t pendingFileAnswers();
+void clearFileAnswers();
 // Options passed to the most recent dialog, shown or answered.
 const FileDialogOptions& lastFileDialogOptions();
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

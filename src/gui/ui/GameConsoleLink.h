@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // What the main window may ask of the running game console. The console
 // implements it; the program-wide state holds the one that is open, so the
@@ -19,4 +19,4 @@ public:
     virtual void applyLeagueOptions() = 0;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

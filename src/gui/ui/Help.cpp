@@ -9,7 +9,7 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramResources.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -82,4 +82,4 @@ void ignoreBuiltInManual(bool on) { hooks().ignoreBuiltIn = on; }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

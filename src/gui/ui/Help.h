@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Opens the user's manual in the program's help window at its contents
 // page. The manual is crhelp.html and its pages beside the program (or in
@@ -37,4 +37,4 @@ void setHelpFolders(const QStringList& folders);
 void ignoreBuiltInManual(bool on);
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -257,4 +257,4 @@ HelpWindow* HelpWindow::showFor(QWidget* owner, const QUrl& manualFolder, const 
     return instance;
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -10,7 +10,7 @@ class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // The user's manual, shown inside the program: the contents beside the
 // page, links followed in place (web addresses go to the browser), back and
@@ -48,4 +48,4 @@ private:
     QListWidget* results_ = nullptr;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

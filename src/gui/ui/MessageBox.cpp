@@ -5,7 +5,7 @@
 
 #include "gui/ui/Sound.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -140,4 +140,4 @@ void clearShownMessages() { hooks().shown.clear(); }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -3,9 +3,11 @@
 #include <QString>
 #include <vector>
 
+#include "core/ProgramInfo.h"
+
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -14,7 +16,7 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum MessageResult { ResultOk = 1, ResultCancel = 2, ResultYes = 6, ResultNo = 7 };
 
 // The application name, used as caption when none is given.
-inline const QString kApplicationName = QStringLiteral("Brenvik Basketball Courtlog");
+inline const QString kApplicationName = QString::fromLatin1(courtlog::kProgramTitle);
 
 // Shows a modal message box and returns the button pressed. With
 // warningSound the warning sound (606) plays first.
@@ -44,4 +46,4 @@ const std::vector<ShownMessage>& shownMessages();
 void clearShownMessages();
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

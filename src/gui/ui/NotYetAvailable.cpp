@@ -2,7 +2,7 @@
 
 #include "gui/ui/MessageBox.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 QString notYetAvailableText(const QString& feature) {
     return QStringLiteral("%1 is not in this version of Basketball Courtlog yet.").arg(feature);
@@ -12,4 +12,4 @@ void showNotYetAvailable(QWidget* owner, const QString& feature) {
     showMessage(owner, notYetAvailableText(feature), {}, MessageButtons::Ok, MessageIcon::Information);
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // The text shown for a feature that is not in this version yet.
 QString notYetAvailableText(const QString& feature);
@@ -12,4 +12,4 @@ QString notYetAvailableText(const QString& feature);
 // Tells the user plainly that feature is not there yet.
 void showNotYetAvailable(QWidget* owner, const QString& feature);
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "core/records/Game.h"
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/TextFields.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 PickTeam::PickTeam(QWidget* parent, const Game& game) : CourtlogDialog(parent) {
     setObjectName(QStringLiteral("pickTeamDialog"));
@@ -41,4 +41,4 @@ PickTeam::PickTeam(QWidget* parent, const Game& game) : CourtlogDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

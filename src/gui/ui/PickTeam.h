@@ -8,7 +8,7 @@ namespace courtlog {
 class Game;
 }
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // "Current Game Stats": which team of the game being scored an analysis is
 // for. run() returns 1002 for the home team, 1003 for the visiting team and
@@ -26,4 +26,4 @@ private:
     QRadioButton* visitor_ = nullptr;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

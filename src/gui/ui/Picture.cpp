@@ -7,7 +7,7 @@
 
 #include "gui/ui/ProgramResources.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -82,4 +82,4 @@ void drawPicture(QPainter& painter, const QRect& area, const QImage& picture, Pi
     painter.restore();
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

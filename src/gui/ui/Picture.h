@@ -6,7 +6,7 @@
 class QPainter;
 class QRect;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 enum class PictureLayout { Fit = 0, Tile = 1, Center = 2 };
 
@@ -46,4 +46,4 @@ int fadeAmount(int percent);
 // centred unscaled (top left at W/2 - w/2, H/2 - h/2).
 void drawPicture(QPainter& painter, const QRect& area, const QImage& picture, PictureLayout layout);
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -9,7 +9,9 @@
 #include <QPrinterInfo>
 #include <memory>
 
-namespace courtlog::ui {
+#include "core/ProgramInfo.h"
+
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -95,7 +97,7 @@ bool printToPdf(Printout& printout, const QString& pdfPath) {
     pdf.setOutputFileName(pdfPath);
     pdf.setPageLayout(sharedPrinter().pageLayout());
     pdf.setDocName(printout.title());
-    pdf.setCreator(QStringLiteral("Brenvik Basketball Courtlog"));
+    pdf.setCreator(QString::fromLatin1(kProgramTitle));
     return renderPrintout(pdf, printout) && QFileInfo::exists(pdfPath);
 }
 
@@ -105,4 +107,5 @@ void printToFileInstead(const QString& pdfPath) { pdfInstead() = pdfPath; }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui
+

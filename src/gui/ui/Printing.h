@@ -7,7 +7,7 @@ class QPrinter;
 class QRect;
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // A printout: counts its pages and draws each into a page rectangle. The same
 // drawing serves the printer, PDF files and test images.
@@ -35,4 +35,4 @@ namespace testing {
 void printToFileInstead(const QString& pdfPath);
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

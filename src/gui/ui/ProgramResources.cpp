@@ -5,11 +5,11 @@
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initCourtlogResources() { Q_INIT_RESOURCE(courtlog); }
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 void ensureProgramResources() {
     static const bool done = (initCourtlogResources(), true);
     (void)done;
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

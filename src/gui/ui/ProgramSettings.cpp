@@ -1,10 +1,10 @@
 #include "gui/ui/ProgramSettings.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 Settings& programSettings() {
     static Settings settings;
     return settings;
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

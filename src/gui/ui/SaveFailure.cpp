@@ -2,7 +2,7 @@
 
 #include "gui/ui/MessageBox.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 QString saveFailureText(const QString& what, const QString& path, const std::string& reason) {
     QString text = QStringLiteral("Can't save %1 !\n%2").arg(what, path);
@@ -14,4 +14,4 @@ void showSaveFailure(QWidget* owner, const QString& what, const QString& path, c
     showWarning(owner, saveFailureText(what, path, reason), QStringLiteral("Error"));
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,11 +5,11 @@
 
 class QWidget;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // "Can't save team !" (what = "team"), "Can't save game !" and the like,
 // with the path and the reason the save helper gave, caption "Error".
 QString saveFailureText(const QString& what, const QString& path, const std::string& reason);
 void showSaveFailure(QWidget* owner, const QString& what, const QString& path, const std::string& reason);
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

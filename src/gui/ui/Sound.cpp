@@ -12,7 +12,7 @@
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -72,4 +72,4 @@ void clearPlayedSounds() { played().clear(); }
 
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 enum SoundEffect {
     SoundClick = 601,
@@ -27,4 +27,4 @@ const std::vector<int>& playedSounds();
 void clearPlayedSounds();
 }  // namespace testing
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -7,7 +7,7 @@
 
 #include "gui/ui/ProgramResources.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
     if (logoFile.isEmpty()) return {};
@@ -36,4 +36,4 @@ Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
     return Picture(QImage(QStringLiteral(":/pictures/") + bareName.toLower()));
 }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -4,7 +4,7 @@
 
 #include "gui/ui/Picture.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Loads a team's logo picture, looking in turn at: the stored path; its bare
 // file name in the current folder; beside the team file (teamFile may be
@@ -13,4 +13,4 @@ namespace courtlog::ui {
 // of them loads.
 Picture loadTeamLogo(const QString& logoFile, const QString& teamFile);
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

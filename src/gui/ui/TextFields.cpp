@@ -6,7 +6,7 @@
 
 #include "core/records/Cp1252.h"
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -61,4 +61,4 @@ QString unstorableCharacterText(const QString& character) {
 
 void acceptRecordTextOnly(QLineEdit* edit) { edit->setValidator(new RecordTextValidator(edit)); }
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -5,7 +5,7 @@
 
 class QLineEdit;
 
-namespace courtlog::ui {
+namespace courtlog::gui::ui {
 
 // Record texts are Windows-1252; edit fields are Unicode. Characters that
 // Windows-1252 cannot hold become '?', and the result is cut to maxBytes.
@@ -28,4 +28,4 @@ void acceptRecordTextOnly(QLineEdit* edit);
 // The dynamic property of such an edit holding the last refusal's text.
 inline constexpr const char* kRefusalProperty = "refusedCharacter";
 
-}  // namespace courtlog::ui
+}  // namespace courtlog::gui::ui

@@ -50,6 +50,7 @@ Settings changedSettings() {
     s.htmlFontFace = "Courier New";
     s.htmlBodyFontSize = 2;
     s.htmlHeaderFontSize = 5;
+    s.htmlFootLink = "https://example.org/eagles?season=2024&page=1";
     s.scheduleColumnWidths[7] = 250;
     s.personalInfoColumnWidths[0] = 1;
     s.statColumnWidths[44] = 499;
@@ -161,6 +162,37 @@ TEST(Settings, NonMatchingLabelKeepsTheValueAndFlagsBecomeOne) {
     EXPECT_TRUE(s.league.halves);
     EXPECT_EQ(s.htmlColors[0], Settings::kDefaultHtmlColors[0]);
     EXPECT_EQ(s.htmlBodyFontSize, 3);
+}
+
+// The foot link is a 30th line, written only when set: a file without one
+// is the 29-line file of older versions, and a file with one starts with
+// exactly those 29 lines, which is all an older version reads.
+TEST(Settings, FootLinkIsAThirtiethLineThatOlderFilesAndReadersDoWithout) {
+    Settings withLink = changedSettings();
+    Settings without = withLink;
+    without.htmlFootLink.clear();
+    const std::string oldForm = without.format();
+    const std::string newForm = withLink.format();
+    EXPECT_EQ(linesOf(oldForm).size(), 29u);
+    ASSERT_EQ(linesOf(newForm).size(), 30u);
+    EXPECT_EQ(newForm.substr(0, oldForm.size() + 1), oldForm + "\n");
+    EXPECT_EQ(linesOf(newForm)[29], "HTML Page Foot Link:              https://example.org/eagles?season=2024&page=1");
+
+    Settings fromOld;
+    fromOld.parse(oldForm);
+    EXPECT_EQ(fromOld, without);
+    // Line 29 read by an older version ends in a newline now; its widths
+    // are the same.
+    Settings lastLineOnly;
+    lastLineOnly.parse(joinLines(linesOf(newForm), 29));
+    EXPECT_EQ(lastLineOnly.statColumnWidths, withLink.statColumnWidths);
+
+    // A line break cannot split the line.
+    withLink.htmlFootLink = "https://example.org/a\nStat Col Widths:                  1";
+    Settings back;
+    back.parse(withLink.format());
+    EXPECT_EQ(back.htmlFootLink, "https://example.org/a Stat Col Widths:                  1");
+    EXPECT_EQ(back.statColumnWidths, withLink.statColumnWidths);
 }
 
 TEST(Settings, FontFaceIsTheTextAfterTheLabelWhateverTheLabel) {

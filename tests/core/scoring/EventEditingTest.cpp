@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
+#include "core/scoring/EventEditSession.h"
 #include "core/scoring/EventEditing.h"
+#include "core/scoring/GameConsole.h"
 
 namespace courtlog::scoring {
 namespace {
@@ -173,6 +178,105 @@ TEST(EventEditing, NothingChosenLeavesTheEventAndSaysWhatToChoose) {
     EXPECT_EQ(e.kind, NoEvent);
     EXPECT_EQ(e.reboundKind, 0);
 }
+
+std::vector<int> kindsOf(const std::vector<PlayEvent>& plays) {
+    std::vector<int> kinds;
+    for (const PlayEvent& p : plays) kinds.push_back(p.kind);
+    return kinds;
+}
+
+struct DeleteCase {
+    const char* what;
+    std::vector<int> kinds;
+    int row;
+    bool deleted;
+    std::vector<int> kindsAfter;
+};
+
+void PrintTo(const DeleteCase& c, std::ostream* out) { *out << c.what; }
+
+class DeletingAPlay : public ::testing::TestWithParam<DeleteCase> {};
+
+TEST_P(DeletingAPlay, MarksItAndPurgesTheList) {
+    std::vector<PlayEvent> plays;
+    for (const int kind : GetParam().kinds) plays.push_back(testing::play("Ann Lee", kind));
+    EXPECT_EQ(deletePlay(plays, GetParam().row), GetParam().deleted);
+    EXPECT_EQ(kindsOf(plays), GetParam().kindsAfter);
+}
+
+const DeleteCase kDeleteCases[] = {
+    {"TheChosenRow", {Shot, Foul, Steal}, 1, true, {Shot, Steal}},
+    {"WithPlaysAnUpdateMarked", {Shot, NoEvent, Steal}, 2, true, {Shot}},
+    {"RowPastTheEnd", {Shot, NoEvent}, 2, false, {Shot, NoEvent}},
+};
+
+INSTANTIATE_TEST_SUITE_P(EventEditing, DeletingAPlay, ::testing::ValuesIn(kDeleteCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+// One session of the editor on the home plays: made three, defensive foul,
+// made two (5 points); the visitors hold a made two and, when the case says,
+// a "No Event" play as a damaged file could.
+struct SessionCase {
+    const char* what;
+    std::function<void(EventEditSession&)> edit;
+    bool visitorNoEvent;
+    const char* step;  // the command's description; nullptr: closing changes nothing
+    std::vector<int> homeKinds;
+    int homeScore;
+    int visitorPlays;
+};
+
+void PrintTo(const SessionCase& c, std::ostream* out) { *out << c.what; }
+
+class EditorSession : public ::testing::TestWithParam<SessionCase> {};
+
+TEST_P(EditorSession, ClosesIntoOneStepThatUndoRestores) {
+    const SessionCase& c = GetParam();
+    Game game = testing::game("Hawks", "Owls",
+                              {testing::play("Hawks Player 1", Shot, ThreePointMade),
+                               testing::play("Hawks Player 2", Foul, DefensiveFoul),
+                               testing::play("Hawks Player 3", Shot, TwoPointMade)},
+                              {testing::play("Owls Player 1", Shot, TwoPointMade)});
+    if (c.visitorNoEvent) game.visitorEvents.push_back(testing::play("Owls Player 2", NoEvent));
+    const LeagueOptions league;
+    GameConsole console(game, league);
+    const auto before = game.toBytes();
+
+    EventEditSession session(game, true);
+    c.edit(session);
+    EXPECT_EQ(game.toBytes(), before);  // the editor works on its copy
+    std::unique_ptr<ConsoleCommand> step = session.finish();
+    ASSERT_EQ(step != nullptr, c.step != nullptr);
+    if (!step) return;
+    EXPECT_EQ(step->describe(), c.step);
+    ASSERT_TRUE(console.perform(std::move(step)));
+    EXPECT_EQ(kindsOf(game.homeEvents), c.homeKinds);
+    EXPECT_EQ(game.homeScore, c.homeScore);
+    EXPECT_EQ(game.visitorEventCount(), c.visitorPlays);
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.toBytes(), before);
+    EXPECT_EQ(game.homeScore, 5);
+}
+
+const SessionCase kSessionCases[] = {
+    {"NothingDone", [](EventEditSession&) {}, false, nullptr, {}, 0, 0},
+    {"UpdateToWhatItWas",
+     [](EventEditSession& s) { EXPECT_TRUE(s.update(1, {-1, Foul, DefensiveFoul, 0}).updated); }, false, nullptr, {},
+     0, 0},
+    {"DeleteTheThree", [](EventEditSession& s) { EXPECT_TRUE(s.remove(0)); }, false,
+     "Hawks plays edited (0 updated, 1 deleted)", {Foul, Shot}, 2, 1},
+    {"TwoIntoAMissAndADelete",
+     [](EventEditSession& s) {
+         EXPECT_TRUE(s.update(2, {2, Shot, TwoPointMissed, 0}).askShotPoint);
+         EXPECT_TRUE(s.remove(1));
+     },
+     false, "Hawks plays edited (1 updated, 1 deleted)", {Shot, Shot}, 3, 1},
+    {"OtherTeamsNoEventPurged", [](EventEditSession&) {}, true, "Hawks plays edited (0 updated, 0 deleted)",
+     {Shot, Foul, Shot}, 5, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(EventEditing, EditorSession, ::testing::ValuesIn(kSessionCases),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace courtlog::scoring

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/scoring/GameConsole.h"
 
@@ -41,7 +45,7 @@ struct Console : ::testing::Test {
 
     // A click that opens the event dialog, then the choice.
     void record(bool home, int slot, std::string_view caption) {
-        ASSERT_EQ(console.clickPlayer(home, slot), PlayerClick::EventDialog);
+        ASSERT_EQ(console.clickPlayer(home, slot).action, PlayerClick::EventDialog);
         recordChoice(home, slot, caption);
     }
     void recordChoice(bool home, int slot, std::string_view caption) {
@@ -76,7 +80,7 @@ TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {
     EXPECT_EQ(game.homeScore, 2);
     // A click on the other team opens the event dialog; the prompt stays.
     EXPECT_EQ(console.clickAction(false, 2), PlayerClick::EventDialog);
-    EXPECT_EQ(console.clickPlayer(true, 4), PlayerClick::Assist);
+    EXPECT_EQ(console.clickPlayer(true, 4).action, PlayerClick::Assist);
     ASSERT_EQ(game.homeEvents.size(), 2u);
     EXPECT_EQ(game.homeEvents[0].shotResult, TwoPointMade);
     EXPECT_EQ(game.homeEvents[0].shotX, 57);
@@ -97,10 +101,10 @@ TEST_F(Console, AMissedThreeIsReboundedByEitherTeam) {
     record(false, 3, "3-&Missed");
     EXPECT_EQ(console.title(), "Rebounded By? (or Select Right Click/Cancel)");
     EXPECT_EQ(game.visitorEvents[0].shotY, 77);
-    EXPECT_EQ(console.clickPlayer(true, 2), PlayerClick::Rebound);
+    EXPECT_EQ(console.clickPlayer(true, 2).action, PlayerClick::Rebound);
     EXPECT_EQ(game.homeEvents.back().reboundKind, DefensiveRebound);
     record(false, 3, "3-&Missed");
-    EXPECT_EQ(console.clickPlayer(false, 5), PlayerClick::Rebound);
+    EXPECT_EQ(console.clickPlayer(false, 5).action, PlayerClick::Rebound);
     EXPECT_EQ(game.visitorEvents.back().reboundKind, OffensiveRebound);
     EXPECT_EQ(game.visitorEvents.back().player.name, "V5");
 }
@@ -111,7 +115,7 @@ TEST_F(Console, AStealIsAnsweredByThePlayerOfTheOtherTeam) {
     EXPECT_EQ(console.clickAction(true, 2), PlayerClick::EventDialog);
     record(true, 2, "&Jump Ball");  // another home play; the steal stays pending
     EXPECT_TRUE(console.pending().steal);
-    EXPECT_EQ(console.clickPlayer(false, 1), PlayerClick::StolenFrom);
+    EXPECT_EQ(console.clickPlayer(false, 1).action, PlayerClick::StolenFrom);
     EXPECT_EQ(game.visitorEvents.back().kind, Turnover);
     EXPECT_EQ(game.visitorEvents.back().turnoverKind, LostBall);
 }
@@ -153,7 +157,7 @@ TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
     EXPECT_EQ(console.title(), "Select Home Player to be Subtituted or Select Cancel");
     // The visitor's buttons are not affected.
     EXPECT_EQ(console.clickAction(false, 1), PlayerClick::EventDialog);
-    EXPECT_EQ(console.clickPlayer(true, 3), PlayerClick::Substitution);
+    EXPECT_EQ(console.clickPlayer(true, 3).action, PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[6].courtSlot, 3);
     EXPECT_EQ(game.home.players[6].position, game.home.players[2].position);
     EXPECT_EQ(game.home.players[2].courtSlot, 0);
@@ -171,7 +175,7 @@ TEST_F(Console, AFouledOutPlayerCannotComeIn) {
     foul.kind = Foul;
     for (int i = 0; i < 5; ++i) game.homeEvents.push_back(foul);
     console.chooseBenchPlayer(true, 5);
-    EXPECT_EQ(console.clickPlayer(true, 1), PlayerClick::Substitution);
+    EXPECT_EQ(console.clickPlayer(true, 1).action, PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[5].courtSlot, 0);
     EXPECT_EQ(game.home.players[0].courtSlot, 1);
     EXPECT_FALSE(console.pending().homeSubstitution);
@@ -222,10 +226,75 @@ TEST_F(Console, PlaysInLateOvertimeMarkTheLastPeriodSlot) {
 
 TEST_F(Console, AnEmptySlotDoesNothing) {
     game.home.players[0].courtSlot = 0;
-    EXPECT_EQ(console.clickPlayer(true, 1), PlayerClick::Nothing);
+    EXPECT_EQ(console.clickPlayer(true, 1).action, PlayerClick::Nothing);
     EXPECT_FALSE(console.recordPlay(true, 1, choice("&Assist"), {}));
     // A bench player may still come into the empty slot.
     console.chooseBenchPlayer(true, 5);
-    EXPECT_EQ(console.clickPlayer(true, 1), PlayerClick::Substitution);
+    EXPECT_EQ(console.clickPlayer(true, 1).action, PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[5].courtSlot, 1);
 }
+
+namespace {
+
+// A change the console refuses: nothing in the game changes, nothing goes on
+// the undo stack, and the scorekeeper is told why.
+struct RefusalCase {
+    const char* what;
+    std::function<void(Game&, GameConsole&)> setUp;
+    std::function<ChangeOutcome(GameConsole&)> act;
+    const char* message;
+    const char* caption;
+    std::function<void(const GameConsole&)> alsoCheck = [](const GameConsole&) {};
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.what; }
+
+struct Refusals : ::testing::TestWithParam<RefusalCase> {
+    Game game = twoTeams();
+    LeagueOptions league;
+    GameConsole console{game, league};
+};
+
+TEST_P(Refusals, LeaveTheGameAndTheUndoStackAndSayWhy) {
+    const RefusalCase& c = GetParam();
+    c.setUp(game, console);
+    const auto bytes = game.toBytes();
+    const std::string lastChange = console.undoDescription();
+    const ChangeOutcome outcome = c.act(console);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(outcome.caption, c.caption);
+    EXPECT_EQ(game.toBytes(), bytes);
+    EXPECT_EQ(console.undoDescription(), lastChange);
+    c.alsoCheck(console);
+}
+
+void fillList(std::vector<PlayEvent>& list) { list.resize(std::numeric_limits<std::int16_t>::max()); }
+
+const RefusalCase kRefusals[] = {
+    {"PlayOnAFullList", [](Game& g, GameConsole&) { fillList(g.homeEvents); },
+     [](GameConsole& c) { return c.recordPlay(true, 1, choice("&2-Pointer"), kDefaultTwoPointSpot); },
+     "The play was not recorded: Hawks already has 32767 plays, the most a game file can hold.", "Play Not Recorded",
+     // No assist is asked for a play that was not stored.
+     [](const GameConsole& c) {
+         EXPECT_FALSE(c.pending().assist);
+         EXPECT_EQ(c.title(), GameConsole::kIdleTitle);
+     }},
+    {"FouledOutSubstitute",
+     [](Game& g, GameConsole& c) {
+         for (int i = 0; i < 5; ++i) g.homeEvents.push_back(courtlog::testing::play("H6", Foul, DefensiveFoul, 0, 6));
+         c.chooseBenchPlayer(true, 5);
+     },
+     [](GameConsole& c) { return static_cast<ChangeOutcome>(c.clickPlayer(true, 1)); },
+     "#6 H6 has fouled out and cannot come back in.", "Substitution",
+     // The question is over all the same.
+     [](const GameConsole& c) { EXPECT_FALSE(c.pending().homeSubstitution); }},
+    // Nothing below the first period: no change, nothing to say.
+    {"PeriodDownAtTheStart", [](Game&, GameConsole&) {},
+     [](GameConsole& c) { return c.periodDown(); }, "", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Console, Refusals, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+}  // namespace

@@ -27,7 +27,7 @@ TEST(LeagueOptionsDialog, ShowsTheOptions) {
     options.foulOutAfter = 6;
     options.bonusAfter = 0;  // never chosen
     options.threePointArc = 7;
-    app::LeagueOptions dialog(nullptr, options);
+    gui::app::LeagueOptions dialog(nullptr, options);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select League Options"));
 
     auto* foulOut = child<QComboBox>(dialog, "foulOutList");
@@ -74,7 +74,7 @@ TEST(LeagueOptionsDialog, ShowsTheOptions) {
 TEST(LeagueOptionsDialog, OkStoresEveryControl) {
     courtlog::LeagueOptions options;
     options.bonusAfter = 0;
-    app::LeagueOptions dialog(nullptr, options);
+    gui::app::LeagueOptions dialog(nullptr, options);
     dialog.show();
     click(dialog, "halvesRadio");
     click(dialog, "arcProRadio");
@@ -105,7 +105,7 @@ TEST(LeagueOptionsDialog, CancelChangesNothing) {
     const courtlog::LeagueOptions before = options;
     Game game;
     game.currentPeriod = 3;
-    app::LeagueOptions dialog(nullptr, options, &game);
+    gui::app::LeagueOptions dialog(nullptr, options, &game);
     dialog.show();
     click(dialog, "halvesRadio");
     click(dialog, "arcNoneRadio");
@@ -123,7 +123,7 @@ TEST(LeagueOptionsDialog, HalvesFoldTheCurrentPeriod) {
         courtlog::LeagueOptions options;
         Game game;
         game.currentPeriod = static_cast<std::int16_t>(before);
-        app::LeagueOptions dialog(nullptr, options, &game);
+        gui::app::LeagueOptions dialog(nullptr, options, &game);
         dialog.show();
         click(dialog, "halvesRadio");
         click(dialog, "okButton");
@@ -138,7 +138,7 @@ TEST(LeagueOptionsDialog, QuartersChangeNoPeriod) {
     options.halves = true;
     Game game;
     game.currentPeriod = 1;
-    app::LeagueOptions dialog(nullptr, options, &game);
+    gui::app::LeagueOptions dialog(nullptr, options, &game);
     dialog.show();
     click(dialog, "quartersRadio");
     click(dialog, "okButton");

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -21,10 +22,12 @@
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/NotYetAvailable.h"
 #include "gui/app/MainMenu.h"
-#include "gui/app/PendingCommands.h"
-#include "gui/app/TMyApp.h"
-#include "gui/app/TMyWindow.h"
+#include "gui/app/UnbuiltCommands.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
+#include "gui/handheld/HandheldFoldersDialog.h"
+#include "GuiTestSupport.h"
 #include "core/records/Game.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
@@ -34,8 +37,8 @@
 #include "gui/ui/Sound.h"
 
 using namespace courtlog;
-using namespace courtlog::app;
-using namespace courtlog::ui;
+using namespace courtlog::gui::app;
+using namespace courtlog::gui::ui;
 
 namespace {
 
@@ -47,7 +50,7 @@ void whenConsoleOpen(std::function<void()> action) {
     auto* timer = new QTimer;
     auto turns = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
-        ui::GameConsoleLink* console = appState().console;
+        gui::ui::GameConsoleLink* console = appState().console;
         const bool open = console && console->consoleWidget()->isVisible();
         if (!open && ++*turns < 400) return;
         timer->stop();
@@ -67,15 +70,15 @@ protected:
         ASSERT_TRUE(startDir.isValid());
         ASSERT_TRUE(otherDir.isValid());
         previousDir = QDir::currentPath();
-        ui::testing::clearShownMessages();
-        ui::testing::clearPlayedSounds();
+        gui::ui::testing::clearShownMessages();
+        gui::ui::testing::clearPlayedSounds();
     }
     void TearDown() override {
         if (window) window->close();
         window.reset();
         QDir::setCurrent(previousDir);
         // Other tests expect the program's defaults.
-        ui::programSettings().setDefaults();
+        gui::ui::programSettings().setDefaults();
         appState() = AppState{};
     }
 
@@ -97,7 +100,7 @@ protected:
     }
 
     void start() {
-        window = TMyApp::initMainWindow({startDir.path(), kDesktop});
+        window = Application::initMainWindow({startDir.path(), kDesktop});
         ASSERT_TRUE(window);
     }
 
@@ -120,7 +123,7 @@ protected:
     QTemporaryDir startDir;
     QTemporaryDir otherDir;
     QString previousDir;
-    std::unique_ptr<TMyWindow> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
@@ -136,8 +139,8 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
     EXPECT_FALSE(checked(CmWallpaperCenter));
     EXPECT_TRUE(checked(CmAutoSave));
     EXPECT_FALSE(checked(CmLeagueOptions));
-    ASSERT_FALSE(ui::testing::playedSounds().empty());
-    EXPECT_EQ(ui::testing::playedSounds().front(), ui::SoundStartup);
+    ASSERT_FALSE(gui::ui::testing::playedSounds().empty());
+    EXPECT_EQ(gui::ui::testing::playedSounds().front(), gui::ui::SoundStartup);
     EXPECT_EQ(QDir(appState().startDirectory), QDir(startDir.path()));
 
     // Closing writes the file with the centred rectangle.
@@ -173,7 +176,7 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 39u);
+    EXPECT_EQ(window->mainMenu().commands().size(), 40u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
@@ -210,17 +213,17 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
         // close box explains why the window stays.
         window->runCommand(CmExit);
         EXPECT_TRUE(window->isVisible());
-        ui::testing::clearShownMessages();
+        gui::ui::testing::clearShownMessages();
         window->close();
         EXPECT_TRUE(window->isVisible());
-        ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-        EXPECT_EQ(ui::testing::shownMessages()[0].text,
+        ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+        EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
                   QStringLiteral("Stop the game in the game console before leaving the program."));
         // The game has no file: stop without saving.
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
-    scoring::startGameConsole(window.get(), game, true);
+    gui::scoring::startGameConsole(window.get(), game, true);
     EXPECT_TRUE(sawConsole);
     EXPECT_FALSE(appState().gameInProgress);
     EXPECT_EQ(appState().console, nullptr);
@@ -248,10 +251,10 @@ TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {
     whenConsoleOpen([] {
         QWidget* console = appState().console->consoleWidget();
         ASSERT_NE(console, nullptr);
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
-    scoring::startGameConsole(window.get(), game, false);
+    gui::scoring::startGameConsole(window.get(), game, false);
     EXPECT_TRUE(appState().lastGameInHalves);
 }
 
@@ -270,17 +273,17 @@ TEST_F(MainWindowTest, EscapeCancelsAndTheCloseBoxAsksToSaveTheGame) {
         // Escape cancels the pending action and leaves the console open.
         QTest::keyClick(console, Qt::Key_Escape);
         stayedOnEscape = console->isVisible();
-        ui::testing::clearShownMessages();
-        ui::testing::queueMessageAnswer(ui::ResultYes);
+        gui::ui::testing::clearShownMessages();
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
         console->close();
     });
-    scoring::startGameConsole(window.get(), game, false);
+    gui::scoring::startGameConsole(window.get(), game, false);
     EXPECT_TRUE(stayedOnEscape);
     EXPECT_FALSE(appState().gameInProgress);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Save Game ?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Save Game ?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
     Game saved;
     ASSERT_TRUE(saved.load(game.fileName));
     EXPECT_EQ(saved.homeName, "Renamed Hawks");
@@ -288,26 +291,26 @@ TEST_F(MainWindowTest, EscapeCancelsAndTheCloseBoxAsksToSaveTheGame) {
 
 TEST_F(MainWindowTest, CheckMarksFollowTheToggles) {
     start();
-    ui::testing::clearPlayedSounds();
+    gui::ui::testing::clearPlayedSounds();
 
     window->commandAction(CmSoundEffects)->trigger();
-    EXPECT_FALSE(ui::programSettings().soundOn);
+    EXPECT_FALSE(gui::ui::programSettings().soundOn);
     EXPECT_FALSE(checked(CmSoundEffects));
     window->commandAction(CmPromptForShot)->trigger();
-    EXPECT_FALSE(ui::programSettings().promptForShot);
+    EXPECT_FALSE(gui::ui::programSettings().promptForShot);
     EXPECT_FALSE(checked(CmPromptForShot));
     // Nothing sounds while sound effects are off, not even switching off.
-    EXPECT_TRUE(ui::testing::playedSounds().empty());
+    EXPECT_TRUE(gui::ui::testing::playedSounds().empty());
     window->commandAction(CmSoundEffects)->trigger();
     EXPECT_TRUE(checked(CmSoundEffects));
-    EXPECT_EQ(ui::testing::playedSounds(), std::vector<int>{ui::SoundClick});
+    EXPECT_EQ(gui::ui::testing::playedSounds(), std::vector<int>{gui::ui::SoundClick});
 
     window->commandAction(CmWallpaperTile)->trigger();
-    EXPECT_EQ(ui::programSettings().wallpaperLayout, 1);
+    EXPECT_EQ(gui::ui::programSettings().wallpaperLayout, 1);
     EXPECT_TRUE(checked(CmWallpaperTile));
     EXPECT_FALSE(checked(CmWallpaperFit));
     window->commandAction(CmWallpaperCenter)->trigger();
-    EXPECT_EQ(ui::programSettings().wallpaperLayout, 2);
+    EXPECT_EQ(gui::ui::programSettings().wallpaperLayout, 2);
     EXPECT_TRUE(checked(CmWallpaperCenter));
     EXPECT_FALSE(checked(CmWallpaperTile));
 
@@ -398,16 +401,32 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
     EXPECT_FALSE(QFile::exists(QDir(otherDir.path()).filePath(QStringLiteral("crtlog.ini"))));
 }
 
-TEST_F(MainWindowTest, PendingCommandsSayTheyAreNotThereYet) {
+TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
-    ui::testing::clearShownMessages();
+    gui::ui::testing::clearShownMessages();
     window->commandAction(CmScheduleNew)->trigger();
-    window->commandAction(CmGameToPalm)->trigger();
-    const auto& shown = ui::testing::shownMessages();
+    window->commandAction(CmPrintGame)->trigger();
+    const auto& shown = gui::ui::testing::shownMessages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, ui::notYetAvailableText(QStringLiteral("The schedule")));
+    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The schedule")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
-    EXPECT_EQ(shown[1].text, ui::notYetAvailableText(QStringLiteral("Palm export")));
+    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
+}
+
+TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
+    courtlog::handheld::HandheldFolders kept;
+    kept.partners = {{"Office", startDir.path().toStdString()}};
+    ASSERT_TRUE(kept.write(QDir(startDir.path()).filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
+    start();
+    EXPECT_EQ(window->commandAction(CmHandheldFolders)->text(), QStringLiteral("Handheld &Folders..."));
+    QStringList devices;
+    courtlog::testsupport::whenModal<gui::handheld::HandheldFoldersDialog>([&](auto* dialog) {
+        auto* list = courtlog::testsupport::control<QTreeWidget>(dialog, "partnerList");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) devices << list->topLevelItem(i)->text(0);
+        courtlog::testsupport::click(dialog, "cancelButton");
+    });
+    window->commandAction(CmHandheldFolders)->trigger();
+    EXPECT_EQ(devices, QStringList{QStringLiteral("Office")});
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
@@ -416,13 +435,13 @@ TEST_F(MainWindowTest, KeysForExitAndHelp) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    ui::testing::recordHelpInstead(true);
-    ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
+    gui::ui::testing::recordHelpInstead(true);
+    gui::ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
     QTest::keyClick(window.get(), Qt::Key_F1);
-    ui::testing::recordHelpInstead(false);
-    ui::testing::setHelpFolders({});
-    EXPECT_TRUE(ui::testing::lastHelpUrl().toLocalFile().endsWith(QStringLiteral("help/crhelp.html")))
-        << ui::testing::lastHelpUrl().toString().toStdString();
+    gui::ui::testing::recordHelpInstead(false);
+    gui::ui::testing::setHelpFolders({});
+    EXPECT_TRUE(gui::ui::testing::lastHelpUrl().toLocalFile().endsWith(QStringLiteral("help/crhelp.html")))
+        << gui::ui::testing::lastHelpUrl().toString().toStdString();
 
     QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
     EXPECT_FALSE(window->isVisible());
@@ -431,7 +450,7 @@ TEST_F(MainWindowTest, KeysForExitAndHelp) {
 
 TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
     start();
-    ui::programSettings().league.halves = true;
+    gui::ui::programSettings().league.halves = true;
     bool sawDialog = false;
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -444,12 +463,12 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
         EXPECT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("halvesRadio"))->isChecked());
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton);
     });
-    ui::testing::clearShownMessages();
+    gui::ui::testing::clearShownMessages();
     window->commandAction(CmPrintBlankSheets)->trigger();
     EXPECT_TRUE(sawDialog);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text,
-              ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              gui::ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
 
     // Cancel prints nothing.
     QTimer::singleShot(0, [] {
@@ -457,9 +476,9 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
         ASSERT_NE(dialog, nullptr);
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
-    ui::testing::clearShownMessages();
+    gui::ui::testing::clearShownMessages();
     window->commandAction(CmPrintBlankSheets)->trigger();
-    EXPECT_TRUE(ui::testing::shownMessages().empty());
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
 }
 
 // Wallpaper painting, checked on what the window shows.
@@ -487,11 +506,11 @@ protected:
         start();
         window->show();
         const QString path = makePicture();
-        ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, 1});
         window->commandAction(CmWallpaperChange)->trigger();
-        EXPECT_EQ(ui::testing::lastFileDialogOptions().filters,
+        EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
                   QStringLiteral("Bitmap Files (*.bmp)|*.bmp|"));
-        EXPECT_EQ(ui::programSettings().wallpaperFile, QFile::encodeName(path).toStdString());
+        EXPECT_EQ(gui::ui::programSettings().wallpaperFile, QFile::encodeName(path).toStdString());
         // A 640 x 480 client area under the menu bar.
         window->resize(640, 480 + window->menuBar()->sizeHint().height());
         QCoreApplication::processEvents();
@@ -555,17 +574,17 @@ TEST_F(WallpaperTest, ResizingRepaintsForTheNewSize) {
 
 TEST_F(WallpaperTest, UnreadablePictureKeepsTheOldOne) {
     startWithPicture();
-    const std::string before = ui::programSettings().wallpaperFile;
+    const std::string before = gui::ui::programSettings().wallpaperFile;
     const QString broken = QDir(otherDir.path()).filePath(QStringLiteral("broken.bmp"));
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a bitmap");
     file.close();
-    ui::testing::clearShownMessages();
-    ui::testing::queueFileAnswer(ui::FileChoice{broken, 1});
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{broken, 1});
     window->commandAction(CmWallpaperChange)->trigger();
-    EXPECT_EQ(ui::programSettings().wallpaperFile, before);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::programSettings().wallpaperFile, before);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
     EXPECT_EQ(clientImage().pixel(639, 479), kBody);
 }
 
@@ -575,14 +594,14 @@ TEST_F(WallpaperTest, MissingWallpaperFallsBackToLogoAtStartUp) {
     settings.wallpaperFile = "/no/such/folder/nothing.bmp";
     ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
     start();
-    EXPECT_EQ(ui::programSettings().wallpaperFile, "logo.bmp");
+    EXPECT_EQ(gui::ui::programSettings().wallpaperFile, "logo.bmp");
     EXPECT_FALSE(window->clientArea()->picture().isNull());
 }
 
 TEST_F(WallpaperTest, LogoIsAlsoBuiltIntoTheProgram) {
     // The last resort at start-up when no logo.bmp lies beside the program
     // or in the current folder.
-    ui::ensureProgramResources();
+    gui::ui::ensureProgramResources();
     const QImage builtIn(QStringLiteral(":/pictures/logo.bmp"));
     const QImage shipped(QStringLiteral(COURTLOG_RESOURCES "/pictures/logo.bmp"));
     ASSERT_FALSE(builtIn.isNull());

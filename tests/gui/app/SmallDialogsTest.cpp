@@ -12,13 +12,13 @@
 #include "gui/app/LeagueOptions.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/PickTeam.h"
-#include "gui/ui/TGetQuantityDialog.h"
+#include "gui/ui/PageCountDialog.h"
 #include "core/records/Game.h"
 #include "GuiTestSupport.h"
 
 using namespace courtlog;
-using namespace courtlog::app;
-using namespace courtlog::ui;
+using namespace courtlog::gui::app;
+using namespace courtlog::gui::ui;
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST(PickTeamDialog, VisitorAndCancel) {
 TEST(PageCountDialog, LimitsOneToNine) {
     int pages = 8;
     bool halves = false;
-    TGetQuantityDialog dialog(nullptr, pages, halves);
+    PageCountDialog dialog(nullptr, pages, halves);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Print Game"));
     auto* field = child<QSpinBox>(dialog, "pageCountField");
@@ -101,7 +101,7 @@ TEST(PageCountDialog, LimitsOneToNine) {
 TEST(PageCountDialog, CancelLeavesTheValues) {
     int pages = 4;
     bool halves = true;
-    TGetQuantityDialog dialog(nullptr, pages, halves);
+    PageCountDialog dialog(nullptr, pages, halves);
     dialog.show();
     EXPECT_TRUE(child<QRadioButton>(dialog, "halvesRadio")->isChecked());
     EXPECT_EQ(child<QRadioButton>(dialog, "halvesRadio")->text(),
@@ -126,7 +126,7 @@ public slots:
 };
 
 TEST(AboutBox, TextsAndTheWayToTheManual) {
-    TMyAboutDialog dialog;
+    AboutDialog dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtlog 2.3"));
     EXPECT_EQ(child<QGroupBox>(dialog, "aboutFrame")->title(), QStringLiteral("Basketball Courtlog"));
@@ -136,13 +136,13 @@ TEST(AboutBox, TextsAndTheWayToTheManual) {
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    ui::testing::recordHelpInstead(true);
+    gui::ui::testing::recordHelpInstead(true);
     click(dialog, "manualButton");
-    ui::testing::recordHelpInstead(false);
+    gui::ui::testing::recordHelpInstead(false);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     // No web address: the manual opens inside the program.
     EXPECT_TRUE(catcher.opened.isEmpty());
-    EXPECT_TRUE(ui::testing::lastHelpUrl().toString().endsWith(QStringLiteral("crhelp.html")));
+    EXPECT_TRUE(gui::ui::testing::lastHelpUrl().toString().endsWith(QStringLiteral("crhelp.html")));
     EXPECT_TRUE(dialog.findChildren<QPushButton*>(QStringLiteral("webAddressButton")).isEmpty());
 
     click(dialog, "okButton");
@@ -154,10 +154,10 @@ TEST(SmallDialogs, KeepTheirSizeAsFixedDialogs) {
     int pages = 1;
     bool halves = false;
     PickTeam pickTeam(nullptr, game);
-    TGetQuantityDialog pageCount(nullptr, pages, halves);
-    TMyAboutDialog about;
+    PageCountDialog pageCount(nullptr, pages, halves);
+    AboutDialog about;
     courtlog::LeagueOptions options;
-    app::LeagueOptions league(nullptr, options);
+    gui::app::LeagueOptions league(nullptr, options);
     for (QDialog* dialog : std::initializer_list<QDialog*>{&pickTeam, &pageCount, &about, &league}) {
         dialog->show();
         // Equal minimum and maximum sizes: the window cannot be resized or

@@ -10,7 +10,7 @@
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::people::RosterEdit;
+using courtlog::gui::people::RosterEdit;
 
 namespace {
 
@@ -67,9 +67,9 @@ TEST(RosterEdit, NumbersOtherThanDoubleZeroAndZeroToNinetyNineAreRefused) {
     clickRow(control<QListWidget>(&editor, "rosterList"), 1);
     EXPECT_EQ(editor.current(), 0);
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), 0);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Edit Roster"));
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("00 or a number from 0 to 99")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Edit Roster"));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.contains(QStringLiteral("00 or a number from 0 to 99")));
     click(&editor, "okButton");
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(team.players[0].number, 3);
@@ -97,9 +97,9 @@ TEST(RosterEdit, EmptyAndRepeatedNamesAreNotAdded) {
     addPlayer(editor, QString(), QStringLiteral("5"), 1);
     addPlayer(editor, QStringLiteral("Owls Player 1"), QStringLiteral("6"), 1);
     EXPECT_EQ(team.playerCount(), 1);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 2u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Type the player's name first."));
-    EXPECT_TRUE(ui::testing::shownMessages()[1].text.startsWith(
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Type the player's name first."));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(
         QStringLiteral("Owls already has a player named Owls Player 1.")));
     // What was typed stays, ready to be corrected.
     EXPECT_EQ(control<QLineEdit>(&editor, "nameEdit")->text(), QStringLiteral("Owls Player 1"));
@@ -164,7 +164,7 @@ TEST(RosterEdit, AddKeepsNineteenCharactersAndBenchWhenNoPosition) {
     EXPECT_TRUE(control<QLineEdit>(&editor, "nameEdit")->text().isEmpty());
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), -1);
     EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("00 - Abcdefghijklmnopqrs, B")});
-    EXPECT_TRUE(ui::testing::shownMessages().empty());
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
 }
 
 TEST(RosterEdit, UpdateKeepsTwentyFourCharactersAndOkNineteen) {
@@ -293,8 +293,8 @@ TEST(RosterEdit, PersonalInfoRouteSaysItComesLater) {
     RosterEdit editor(team);
     editor.show();
     click(&editor, "personalInfoButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("personal information")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.contains(QStringLiteral("personal information")));
     EXPECT_EQ(team.playerCount(), 2);
 }
 

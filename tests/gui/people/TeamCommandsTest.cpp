@@ -18,8 +18,8 @@
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::people::RosterEdit;
-using courtlog::people::TeamEdit;
+using courtlog::gui::people::RosterEdit;
+using courtlog::gui::people::TeamEdit;
 
 namespace {
 
@@ -67,10 +67,10 @@ TEST(TeamCommands, NewTeamWithTwelvePlayersIsSavedReopenedAndEdited) {
         click(editor, "editRosterButton");
         click(editor, "okButton");
     });
-    ui::testing::queueFileAnswer(ui::FileChoice{base, 1});
-    people::newTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{base, 1});
+    gui::people::newTeamCommand(nullptr);
 
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
     const QString saved = base + QStringLiteral(".tem");
     ASSERT_TRUE(QFileInfo::exists(saved));
     EXPECT_EQ(QFileInfo(saved).size(), 266 + 378 * 12);
@@ -98,8 +98,8 @@ TEST(TeamCommands, NewTeamWithTwelvePlayersIsSavedReopenedAndEdited) {
         click(editor, "editRosterButton");
         click(editor, "okButton");
     });
-    ui::testing::queueFileAnswer(ui::FileChoice{saved, 1});
-    people::editTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{saved, 1});
+    gui::people::editTeamCommand(nullptr);
 
     EXPECT_EQ(captionWhileEditing, QStringLiteral("Eagles - Player 4 out of 12"));
     team = loadTeam(saved);
@@ -117,16 +117,16 @@ TEST(TeamCommands, EditOpensACommaDelimitedRosterAndSavesItAsATeamFileBesideIt) 
         csv,
         "Team,Wolves\nCoach,Anna Berg,Assistant,Tom Lind\nTeamLogo,default.bmp\n#,Name,Pos,Starter Status\n"
         "7,Jones,Guard,Guard 1\n00,Smith,Forward,Not a Starter\n");
-    ui::appState().homeDirectory = dir.path();
+    gui::ui::appState().homeDirectory = dir.path();
 
     whenModal<TeamEdit>([](TeamEdit* editor) { click(editor, "okButton"); });
-    ui::testing::queueFileAnswer(ui::FileChoice{csv, 2});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{csv, 2});
     const QString tem = QDir(dir.path()).filePath(QStringLiteral("wolves.tem"));
-    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
-    people::editTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    gui::people::editTeamCommand(nullptr);
 
     // The save dialog proposed the team file beside the roster.
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, tem);
     ASSERT_TRUE(QFileInfo::exists(tem));
     Team team = loadTeam(tem);
     EXPECT_EQ(team.name, "Wolves");
@@ -139,14 +139,14 @@ TEST(TeamCommands, ImportOfABadTextRosterShowsTheLineAndOpensNothing) {
     QTemporaryDir dir;
     const QString txt = QDir(dir.path()).filePath(QStringLiteral("bad.txt"));
     writeText(txt, "Wolves\nAnna Berg\nTom Lind\nJones,1,1,7\nSmith,1,1,150\n");
-    ui::testing::queueFileAnswer(ui::FileChoice{txt, 2});
-    people::importTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{txt, 2});
+    gui::people::importTeamCommand(nullptr);
 
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters,
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
               QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|"));
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Invalid Import Format, line number 5"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Error"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Invalid Import Format, line number 5"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
@@ -162,13 +162,13 @@ TEST(TeamCommands, ImportedTextRosterIsSavedAsTeamFileNeverOverTheText) {
         nameInEditor = control<QLineEdit>(editor, "teamNameEdit")->text().toStdString();
         click(editor, "okButton");
     });
-    ui::testing::queueFileAnswer(ui::FileChoice{txt, 2});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{txt, 2});
     const QString tem = QDir(dir.path()).filePath(QStringLiteral("Hawks.tem"));
-    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
-    people::importTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    gui::people::importTeamCommand(nullptr);
 
     EXPECT_EQ(nameInEditor, "Hawks");
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, tem);
     Team team = loadTeam(tem);
     ASSERT_EQ(team.playerCount(), 2);
     EXPECT_EQ(team.players[0].courtSlot, 1);
@@ -187,27 +187,27 @@ TEST(TeamCommands, SaveAsWritesATeamFileAndTellsAboutTheOtherFormats) {
     typeInto(&editor, "teamNameEdit", QStringLiteral("Night Owls"));
 
     const QString path = QDir(dir.path()).filePath(QStringLiteral("owls"));
-    ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, 1});
     click(&editor, "saveAsButton");
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().title, QStringLiteral("Select file name to save as"));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().title, QStringLiteral("Select file name to save as"));
     Team saved = loadTeam(path + QStringLiteral(".tem"));
     EXPECT_EQ(saved.name, "Night Owls");  // as typed, before the editor's OK
     EXPECT_EQ(saved.playerCount(), 3);
 
     // Saving over it asks first; No keeps the file as it was.
     typeInto(&editor, "teamNameEdit", QStringLiteral("Changed"));
-    ui::testing::queueFileAnswer(ui::FileChoice{path + QStringLiteral(".tem"), 1});
-    ui::testing::queueMessageAnswer(ui::ResultNo);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path + QStringLiteral(".tem"), 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     click(&editor, "saveAsButton");
     EXPECT_TRUE(messageShown(QStringLiteral("Overwrite Existing File?")));
     EXPECT_EQ(loadTeam(path + QStringLiteral(".tem")).name, "Night Owls");
 
-    ui::testing::clearShownMessages();
-    ui::testing::queueFileAnswer(ui::FileChoice{path, 2});
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, 2});
     click(&editor, "saveAsButton");
     EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".csv")));
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.contains(QStringLiteral("not in this version")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.contains(QStringLiteral("not in this version")));
 }
 
 // A roster typed or picked by its full name while the team-file filter is
@@ -229,13 +229,13 @@ TEST(TeamCommands, EditTellsRosterFromTeamFileByItsExtension) {
         click(editor, "cancelButton");
     };
     whenModal<TeamEdit>(readName);
-    ui::testing::queueFileAnswer(ui::FileChoice{csv, 1});
-    people::editTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{csv, 1});
+    gui::people::editTeamCommand(nullptr);
     EXPECT_EQ(shown, "Wolves");
 
     whenModal<TeamEdit>(readName);
-    ui::testing::queueFileAnswer(ui::FileChoice{tem, 2});
-    people::editTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 2});
+    gui::people::editTeamCommand(nullptr);
     EXPECT_EQ(shown, "Hawks");
 }
 
@@ -250,15 +250,15 @@ TEST(TeamCommands, AFailedSaveOffersTheSaveDialogAgain) {
     });
     const QString unwritable = QDir(dir.path()).filePath(QStringLiteral("no-such-folder/eagles.tem"));
     const QString good = QDir(dir.path()).filePath(QStringLiteral("eagles.tem"));
-    ui::testing::queueFileAnswer(ui::FileChoice{unwritable, 1});
-    ui::testing::queueFileAnswer(ui::FileChoice{good, 1});
-    people::newTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{unwritable, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{good, 1});
+    gui::people::newTeamCommand(nullptr);
 
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !\n") + unwritable));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !\n") + unwritable));
     // The second dialog proposes the name that failed, so only the folder
     // needs changing.
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, unwritable);
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, unwritable);
     EXPECT_EQ(loadTeam(good).name, "Eagles");
 }
 
@@ -274,12 +274,12 @@ TEST(TeamCommands, CancellingTheSaveDialogAfterAFailureGivesUp) {
         QDir(dir.path()).removeRecursively();
         click(editor, "okButton");
     });
-    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});  // the team to edit
-    ui::testing::queueFileAnswer(std::nullopt);            // gives up
-    people::editTeamCommand(nullptr);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !")));
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, tem);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});  // the team to edit
+    gui::ui::testing::queueFileAnswer(std::nullopt);            // gives up
+    gui::people::editTeamCommand(nullptr);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !")));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, tem);
 }
 
 // OK on a team read from a damaged file asks before overwriting it; No
@@ -301,14 +301,14 @@ TEST(TeamCommands, ADamagedTeamFileIsNotOverwrittenWithoutAsking) {
         click(editor, "okButton");
     });
     const QString other = QDir(dir.path()).filePath(QStringLiteral("mended.tem"));
-    ui::testing::queueFileAnswer(ui::FileChoice{tem, 1});
-    ui::testing::queueMessageAnswer(ui::ResultNo);
-    ui::testing::queueFileAnswer(ui::FileChoice{other, 1});
-    people::editTeamCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{other, 1});
+    gui::people::editTeamCommand(nullptr);
 
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Save Team"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Save Team"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     EXPECT_EQ(original.readAll(), bytes);
     const Team mended = loadTeam(other);

@@ -10,14 +10,14 @@
 
 #include "GuiTestSupport.h"
 #include "gui/people/RosterEdit.h"
-#include "gui/people/TLogoStatic.h"
+#include "gui/people/LogoPreview.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/TextFields.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::people::TeamEdit;
+using courtlog::gui::people::TeamEdit;
 
 namespace {
 
@@ -63,9 +63,9 @@ TEST(TeamEdit, ShowsTheTeamAndCancelKeepsLogoFadeAndLayoutButNotTypedNames) {
 
     typeInto(&editor, "teamNameEdit", QStringLiteral("Hawks"));
     typeInto(&editor, "coachEdit", QStringLiteral("Someone Else"));
-    ui::testing::queueFileAnswer(ui::FileChoice{logo, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{logo, 1});
     click(&editor, "changeLogoButton");
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters, QStringLiteral("Bitmap (*.bmp)|*.bmp|"));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters, QStringLiteral("Bitmap (*.bmp)|*.bmp|"));
     click(&editor, "fadeUpButton");
     control<QComboBox>(&editor, "layoutList")->setCurrentIndex(2);
     click(&editor, "cancelButton");
@@ -91,7 +91,7 @@ TEST(TeamEdit, OkKeepsTheTypedNamesCutToTheRecord) {
     EXPECT_EQ(editor.result(), 1);
     EXPECT_EQ(team.name, std::string("\xD8rsted  Basketball Club "));
     EXPECT_EQ(team.assistant, std::string("Zo\xEB"));
-    EXPECT_EQ(ui::testing::playedSounds().front(), ui::SoundClick);
+    EXPECT_EQ(gui::ui::testing::playedSounds().front(), gui::ui::SoundClick);
 }
 
 TEST(TeamEdit, FadeStepsByFiveAndStepsPastTheBoundsOnlyOnce) {
@@ -125,7 +125,7 @@ TEST(TeamEdit, LogoPreviewFadesTheColourTableAndFallsBackToTheBareName) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
 
-    people::TLogoStatic logo;
+    gui::people::LogoPreview logo;
     // The folder is gone but the file sits in the current directory.
     logo.loadLogo(QStringLiteral("C:\\Teams\\Old\\crest.bmp"), 100);
     ASSERT_TRUE(logo.hasPicture());
@@ -135,7 +135,7 @@ TEST(TeamEdit, LogoPreviewFadesTheColourTableAndFallsBackToTheBareName) {
 
     logo.loadLogo(QStringLiteral("missing.bmp"), 0);
     EXPECT_FALSE(logo.hasPicture());
-    EXPECT_TRUE(ui::testing::shownMessages().empty());
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
     QDir::setCurrent(previous);
 }
 
@@ -143,14 +143,14 @@ TEST(TeamEdit, TrueColourLogoIsShownUnfadedWithAMessage) {
     freshHooks();
     QTemporaryDir dir;
     const QString path = writeTrueColourBmp(QDir(dir.path()), QStringLiteral("photo.bmp"));
-    people::TLogoStatic logo;
+    gui::people::LogoPreview logo;
     logo.loadLogo(path, 50);
     ASSERT_TRUE(logo.hasPicture());
     EXPECT_EQ(logo.shownImage().pixel(0, 0) & 0xFFFFFF, qRgb(10, 20, 30) & 0xFFFFFF);
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text,
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
               QStringLiteral("Dib has no color table, using default palette"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, ui::kApplicationName);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, gui::ui::kApplicationName);
 }
 
 TEST(TeamEdit, RosterEditorWorksOnACopyNamedAsTyped) {
@@ -161,7 +161,7 @@ TEST(TeamEdit, RosterEditorWorksOnACopyNamedAsTyped) {
     typeInto(&editor, "teamNameEdit", QStringLiteral("Typed Name"));
 
     // Cancel in the roster editor leaves the roster alone.
-    whenModal<people::RosterEdit>([](people::RosterEdit* roster) {
+    whenModal<gui::people::RosterEdit>([](gui::people::RosterEdit* roster) {
         click(roster, "clearDataButton");
         typeInto(roster, "nameEdit", QStringLiteral("Newcomer"));
         typeInto(roster, "numberEdit", QStringLiteral("9"));
@@ -173,7 +173,7 @@ TEST(TeamEdit, RosterEditorWorksOnACopyNamedAsTyped) {
 
     // OK hands the edited roster back; the captions show the typed name.
     QString caption;
-    whenModal<people::RosterEdit>([&caption](people::RosterEdit* roster) {
+    whenModal<gui::people::RosterEdit>([&caption](gui::people::RosterEdit* roster) {
         clickRow(control<QListWidget>(roster, "rosterList"), 1);
         caption = roster->windowTitle();
         click(roster, "clearDataButton");
@@ -196,7 +196,7 @@ TEST(TeamEdit, TabOrderFollowsTheLayout) {
               QStringLiteral("teamNameEdit coachEdit assistantEdit changeLogoButton layoutList fadeUpButton "
                              "fadeDownButton okButton cancelButton editRosterButton saveAsButton printButton "
                              "setupButton"));
-    people::RosterEdit roster(team);
+    gui::people::RosterEdit roster(team);
     EXPECT_EQ(
         tabOrder(&roster).join(QLatin1Char(' ')),
         QStringLiteral("rosterList lineupList1 lineupList2 lineupList3 lineupList4 lineupList5 nameEdit "
@@ -231,13 +231,13 @@ TEST(TeamEdit, EnterOnAFocusedButtonPressesThatButtonNotOk) {
 TEST(TeamEdit, CharactersATeamFileCannotHoldAreRefusedAsTheyAreTyped) {
     freshHooks();
     Team team = teamWithLineup("Owls", 1);
-    courtlog::people::TeamEdit editor(team);
+    courtlog::gui::people::TeamEdit editor(team);
     editor.show();
     typeInto(&editor, "coachEdit", QStringLiteral("Zhang 张伟"));
     auto* coach = control<QLineEdit>(&editor, "coachEdit");
     EXPECT_EQ(coach->text(), QStringLiteral("Zhang "));
     // The last character refused is the one the tip names.
-    EXPECT_TRUE(coach->property(ui::kRefusalProperty).toString().startsWith(QStringLiteral("“伟” cannot be stored")));
+    EXPECT_TRUE(coach->property(gui::ui::kRefusalProperty).toString().startsWith(QStringLiteral("“伟” cannot be stored")));
     typeInto(&editor, "assistantEdit", QStringLiteral("José Müller-Groß"));
     EXPECT_EQ(control<QLineEdit>(&editor, "assistantEdit")->text(), QStringLiteral("José Müller-Groß"));
     click(&editor, "okButton");
@@ -263,26 +263,26 @@ TEST(TeamEdit, LogoPathsTheTeamFileCannotHoldAreRefusedOrKeptBesideTheTeam) {
     team.logoFile = oldLogo.toStdString();
     TeamEdit editor(team);
     editor.show();
-    ui::testing::queueFileAnswer(ui::FileChoice{farLogo, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{farLogo, 1});
     click(&editor, "changeLogoButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
         QStringLiteral("The team file cannot hold the path of this picture:")));
     EXPECT_EQ(team.logoFile, oldLogo.toStdString());
-    EXPECT_TRUE(editor.findChild<people::TLogoStatic*>()->hasPicture());
+    EXPECT_TRUE(editor.findChild<gui::people::LogoPreview*>()->hasPicture());
 
     // The same long folder holding the team file: the bare name is stored.
     Team deepTeam = teamWithLineup("Deep", 1);
     deepTeam.fileName = deep.filePath(QStringLiteral("deep.tem")).toStdString();
     TeamEdit deepEditor(deepTeam);
     deepEditor.show();
-    ui::testing::queueFileAnswer(ui::FileChoice{farLogo, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{farLogo, 1});
     click(&deepEditor, "changeLogoButton");
     EXPECT_EQ(deepTeam.logoFile, "crest.bmp");
     const QString before = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
     TeamEdit reopened(deepTeam);
-    EXPECT_TRUE(reopened.findChild<people::TLogoStatic*>()->hasPicture());
+    EXPECT_TRUE(reopened.findChild<gui::people::LogoPreview*>()->hasPicture());
     QDir::setCurrent(before);
 }
 
@@ -295,7 +295,7 @@ TEST(TeamEdit, TheDefaultLogoIsFoundFromAnyFolder) {
     QDir::setCurrent(dir.path());
     Team team;
     TeamEdit editor(team);
-    const bool shown = editor.findChild<people::TLogoStatic*>()->hasPicture();
+    const bool shown = editor.findChild<gui::people::LogoPreview*>()->hasPicture();
     QDir::setCurrent(before);
     EXPECT_EQ(team.logoFile, "default.bmp");
     EXPECT_TRUE(shown);
@@ -314,7 +314,7 @@ TEST(TeamEdit, LongNamesAreShownFromTheirStartAndWhole) {
     auto* coach = control<QLineEdit>(&editor, "coachEdit");
     EXPECT_EQ(coach->cursorPosition(), 0);
 
-    courtlog::people::RosterEdit roster(team);
+    courtlog::gui::people::RosterEdit roster(team);
     roster.resize(roster.minimumSizeHint());
     roster.show();
     auto* lineup = control<QComboBox>(&roster, "lineupList1");

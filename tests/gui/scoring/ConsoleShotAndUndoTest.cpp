@@ -11,20 +11,20 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/SheetFigures.h"
-#include "gui/scoring/Court.h"
+#include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/EditEvent.h"
-#include "gui/scoring/TEvent.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::Court;
-using courtlog::scoring::EditEvent;
-using courtlog::scoring::TEvent;
-using courtlog::scoring::TShotFromDialog;
+using courtlog::gui::scoring::GameConsoleWindow;
+using courtlog::gui::scoring::EditEvent;
+using courtlog::gui::scoring::PlayChoiceDialog;
+using courtlog::gui::scoring::ShotSpotDialog;
 
 namespace {
 
@@ -35,14 +35,14 @@ struct ShotAndUndo : ::testing::Test {
     QTemporaryDir dir;
     Game game;
     std::string path;
-    std::unique_ptr<Court> court;
+    std::unique_ptr<GameConsoleWindow> court;
 
     void SetUp() override {
         freshHooks();
-        ui::programSettings().setDefaults();
-        ui::appState().autoSave = true;
-        TShotFromDialog::teamOrientation(true) = 0;
-        TShotFromDialog::teamOrientation(false) = 0;
+        gui::ui::programSettings().setDefaults();
+        gui::ui::appState().autoSave = true;
+        ShotSpotDialog::teamOrientation(true) = 0;
+        ShotSpotDialog::teamOrientation(false) = 0;
         game.home = teamWithLineup("Hawks", 7);
         game.visitor = teamWithLineup("Owls", 7);
         game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
@@ -52,13 +52,13 @@ struct ShotAndUndo : ::testing::Test {
         ASSERT_TRUE(game.save(path));
     }
     void TearDown() override {
-        ui::programSettings().setDefaults();
-        TShotFromDialog::teamOrientation(true) = 0;
-        TShotFromDialog::teamOrientation(false) = 0;
+        gui::ui::programSettings().setDefaults();
+        ShotSpotDialog::teamOrientation(true) = 0;
+        ShotSpotDialog::teamOrientation(false) = 0;
     }
 
     void open() {
-        court = std::make_unique<Court>(nullptr, game, ui::programSettings().league);
+        court = std::make_unique<GameConsoleWindow>(nullptr, game, gui::ui::programSettings().league);
         court->show();
     }
     QPushButton* player(bool home, int slot) {
@@ -67,7 +67,7 @@ struct ShotAndUndo : ::testing::Test {
     }
     void play(bool home, int slot, const char* choiceButton) {
         const std::string choice = choiceButton;
-        whenModal<TEvent>([choice](TEvent* dialog) { click(dialog, choice.c_str()); });
+        whenModal<PlayChoiceDialog>([choice](PlayChoiceDialog* dialog) { click(dialog, choice.c_str()); });
         QTest::mouseClick(player(home, slot), Qt::LeftButton);
     }
     void undo() { QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier); }
@@ -94,17 +94,17 @@ struct OrientationCase {
 }  // namespace
 
 TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
-    ASSERT_TRUE(ui::programSettings().promptForShot);
+    ASSERT_TRUE(gui::ui::programSettings().promptForShot);
     open();
     const OrientationCase cases[] = {{0, {30, 120}}, {90, {79, 30}}, {180, {88, 79}}, {270, {120, 88}}};
     int shots = 0;
     for (const OrientationCase& c : cases) {
         SCOPED_TRACE(c.orientation);
-        TShotFromDialog::teamOrientation(true) = c.orientation;
+        ShotSpotDialog::teamOrientation(true) = c.orientation;
         int shownOrientation = -1;
-        whenModal<TShotFromDialog>([&](TShotFromDialog* dialog) {
+        whenModal<ShotSpotDialog>([&](ShotSpotDialog* dialog) {
             shownOrientation = dialog->orientation();
-            QTest::mouseClick(dialog, Qt::LeftButton, {}, c.click + QPoint(0, TShotFromDialog::kButtonRowHeight));
+            QTest::mouseClick(dialog, Qt::LeftButton, {}, c.click + QPoint(0, ShotSpotDialog::kButtonRowHeight));
         });
         play(true, 1, "shotMissed2MissedButton");
         ASSERT_TRUE(processUntil([&] { return game.homeEventCount() == shots + 1; }));
@@ -121,7 +121,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     // The visitors keep their own (upright) court; closing without a click
     // keeps the starting spot of a three.
     int visitorOrientation = -1;
-    whenModal<TShotFromDialog>([&](TShotFromDialog* dialog) {
+    whenModal<ShotSpotDialog>([&](ShotSpotDialog* dialog) {
         visitorOrientation = dialog->orientation();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
@@ -135,7 +135,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     // A free throw asks nothing; with the prompt off a two keeps (57, 47).
     QTest::keyClick(court.get(), Qt::Key_Escape);
     play(true, 2, "shotMadeFreeThrowButton");
-    ui::programSettings().promptForShot = false;
+    gui::ui::programSettings().promptForShot = false;
     play(true, 3, "shotMade2PointerButton");
     ASSERT_EQ(saved().homeEventCount(), 6);
     EXPECT_EQ(saved().homeEvents[5].shotX, 57);
@@ -144,7 +144,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
 }
 
 TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
-    ui::programSettings().promptForShot = false;
+    gui::ui::programSettings().promptForShot = false;
     open();
     play(true, 1, "shotMade3PointerButton");                 // home three, assist pending
     QTest::mouseClick(player(true, 2), Qt::LeftButton);      // the assist
@@ -190,51 +190,63 @@ TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
     EXPECT_EQ(savedFouls(false, 2), 0);
 }
 
-TEST_F(ShotAndUndo, UndoClearsPromptsAndPassesOverEditedPlays) {
-    ui::programSettings().promptForShot = false;
+// Chooses an entry of a closed drop-down with the keyboard, as a user does.
+void choose(QWidget* dialog, const char* listName, int row) {
+    auto* list = control<QComboBox>(dialog, listName);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < row; ++i) QTest::keyClick(list, Qt::Key_Down);
+}
+
+TEST_F(ShotAndUndo, UndoBringsBackTheQuestionAndTakesBackAnEditorSessionAsOneStep) {
+    gui::ui::programSettings().promptForShot = false;
     open();
+    const QString rebounded = QStringLiteral("Rebounded By? (or Select Right Click/Cancel)");
     play(true, 4, "foulOffensiveButton");
     play(true, 1, "shotMissed2MissedButton");
-    EXPECT_EQ(court->windowTitle(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
-    undo();
+    EXPECT_EQ(court->windowTitle(), rebounded);
+    QTest::mouseClick(player(false, 2), Qt::LeftButton);  // the wrong rebounder
     EXPECT_EQ(court->windowTitle(), kIdle);
-    EXPECT_FALSE(court->model().pending().rebound);
-    // A click now opens the event dialog instead of answering a rebound.
-    play(false, 2, "otherStealButton");
-    EXPECT_EQ(saved().visitorEvents.back().kind, Steal);
-    QTest::keyClick(court.get(), Qt::Key_Escape);
+    undo();  // the rebound goes and its question returns
+    EXPECT_EQ(court->windowTitle(), rebounded);
+    EXPECT_EQ(saved().visitorEventCount(), 0);
+    QTest::mouseClick(player(true, 3), Qt::LeftButton);
+    EXPECT_EQ(saved().homeEvents.back().reboundKind, OffensiveRebound);
 
-    // The steal is changed into a blocked shot in the event editor: Ctrl+Z
-    // leaves it (the editor is its correction) and takes the foul before it.
+    // One session of the editor: the foul becomes a blocked shot, the miss goes.
     whenModal<EditEvent>([](EditEvent* editor) {
-        auto* kinds = control<QComboBox>(editor, "eventTypeList");
-        kinds->setFocus();
-        QTest::keyClick(kinds, Qt::Key_Home);
-        for (int i = 0; i < BlockedShot; ++i) QTest::keyClick(kinds, Qt::Key_Down);
+        choose(editor, "eventList", 0);
+        choose(editor, "eventTypeList", BlockedShot);
+        click(editor, "updateEventButton");
+        choose(editor, "eventList", 1);
+        click(editor, "deleteEventButton");
         click(editor, "okButton");
     });
-    click(court.get(), "editVisitorEventsButton");
-    ASSERT_EQ(saved().visitorEvents.back().kind, BlockedShot);
-    undo();
-    EXPECT_EQ(saved().visitorEventCount(), 1);
-    EXPECT_EQ(saved().homeEventCount(), 0);
-    EXPECT_EQ(savedFouls(true, 3), 0);
-
-    // The Cancel Action button names both keys.
+    click(court.get(), "editHomeEventsButton");
+    ASSERT_EQ(saved().homeEventCount(), 2);
+    EXPECT_EQ(saved().homeEvents[0].kind, BlockedShot);
     const QString tip = control<QPushButton>(court.get(), "cancelActionButton")->toolTip();
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z")));
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Shift+Z")));
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Y")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z now takes back: Hawks plays edited (1 updated, 1 deleted)")))
+        << tip.toStdString();
+
+    undo();  // the whole session at once
+    ASSERT_EQ(saved().homeEventCount(), 3);
+    EXPECT_EQ(saved().homeEvents[0].kind, Foul);
+    EXPECT_EQ(saved().homeEvents[1].shotResult, TwoPointMissed);
+    EXPECT_EQ(savedFouls(true, 3), 1);
+    redoY();
+    EXPECT_EQ(saved().homeEventCount(), 2);
+    EXPECT_EQ(savedFouls(true, 3), 0);
 }
 
 TEST_F(ShotAndUndo, HelpOpensTheConsolePageThatNamesTheUndoKeys) {
     open();
-    ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
-    ui::testing::recordHelpInstead(true);
+    gui::ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
+    gui::ui::testing::recordHelpInstead(true);
     click(court.get(), "helpButton");
-    const QUrl shown = ui::testing::lastHelpUrl();
-    ui::testing::recordHelpInstead(false);
-    ui::testing::setHelpFolders({});
+    const QUrl shown = gui::ui::testing::lastHelpUrl();
+    gui::ui::testing::recordHelpInstead(false);
+    gui::ui::testing::setHelpFolders({});
     EXPECT_EQ(shown.fileName(), QStringLiteral("game-console.html"));
 
     QFile page(QStringLiteral(COURTLOG_RESOURCES "/help/game-console.html"));

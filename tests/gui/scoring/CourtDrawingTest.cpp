@@ -8,7 +8,7 @@
 #include "gui/ui/Picture.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::gui::scoring;
 
 namespace {
 
@@ -45,7 +45,7 @@ TEST(CourtDrawing, TheBonusShowsOnTheHalfOfTheTeamInItAndFollowsTheSwap) {
     EXPECT_EQ(redPixels(image, left), 0);
     EXPECT_GT(redPixels(image, right), 20);
     // A pending prompt replaces the indicators.
-    scene.pending.rebound = true;
+    scene.prompts = {{CourtPrompt::Place::WholeCourt, "Rebounded By"}};
     image = render(scene);
     EXPECT_EQ(redPixels(image, right), 0);
     EXPECT_GT(redPixels(image, QRect(300, 190, 200, 40)), 20);
@@ -73,7 +73,7 @@ TEST(ScoreDisplay, DrawsThreeDigitPicturesWithLeadingZeros) {
         painter.end();
         const int digits[3] = {value / 100, value / 10 % 10, value % 10};
         for (int i = 0; i < 3; ++i) {
-            const QImage digit = ui::Picture::resource(1000 + digits[i]).image().convertToFormat(QImage::Format_RGB32);
+            const QImage digit = gui::ui::Picture::resource(1000 + digits[i]).image().convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(digit.isNull());
             EXPECT_EQ(image.copy(i * 20, 0, 20, 36), digit) << value << " digit " << i;
         }

@@ -9,15 +9,16 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/EventEditing.h"
+#include "core/scoring/GameConsole.h"
 #include "core/scoring/SheetFigures.h"
 #include "gui/scoring/EditEvent.h"
 #include "gui/scoring/EventEditorRoute.h"
-#include "gui/scoring/TShotFromDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::EditEvent;
-using courtlog::scoring::TShotFromDialog;
+using courtlog::gui::scoring::EditEvent;
+using courtlog::gui::scoring::ShotSpotDialog;
 
 namespace {
 
@@ -79,6 +80,13 @@ void choose(EditEvent& editor, const char* listName, int row) {
 
 int chosen(EditEvent& editor, const char* listName) { return control<QComboBox>(&editor, listName)->currentIndex(); }
 
+// The console model the editor hands its changes to when it closes.
+struct Console {
+    LeagueOptions league;
+    scoring::GameConsole model;
+    explicit Console(Game& game) : model(game, league) {}
+};
+
 // Saves, reads back and returns the file's copy, as the console's auto save
 // would leave it.
 Game savedAndLoaded(Game& game, const QTemporaryDir& dir) {
@@ -95,7 +103,8 @@ Game savedAndLoaded(Game& game, const QTemporaryDir& dir) {
 TEST(EditEvent, OpensWithTheListsAndTheLastPlayShown) {
     freshHooks();
     Game game = gameWithPlays();
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Select an Event to Edit or Delete"));
     EXPECT_EQ(entries(control<QComboBox>(&editor, "eventList")),
@@ -137,7 +146,8 @@ TEST(EditEvent, EditEachKindOfEvent) {
     for (int kind = NoEvent; kind <= ShortTimeOut; ++kind) {
         SCOPED_TRACE(kind);
         Game game = gameWithPlays();
-        EditEvent editor(nullptr, game, true);
+        Console console(game);
+    EditEvent editor(nullptr, console.model, true);
         editor.show();
         choose(editor, "eventList", 1);  // the foul by player 2
         choose(editor, "playerList", 3);
@@ -147,12 +157,6 @@ TEST(EditEvent, EditEachKindOfEvent) {
         if (subKinds > 0) choose(editor, "subTypeList", subKinds - 1);
         choose(editor, "quarterList", 5);
         click(&editor, "updateEventButton");
-        const PlayEvent& e = game.homeEvents[1];
-        EXPECT_EQ(e.kind, kind);
-        EXPECT_EQ(e.period, 5);
-        EXPECT_EQ(scoring::subKindOf(e), subKinds > 0 ? subKinds - 1 : 0);
-        const bool timeOut = kind == TimeOut || kind == ShortTimeOut;
-        EXPECT_EQ(e.player.name, timeOut ? "" : "Eagles Player 4");
         // Every selection is cleared and the list shows the new line.
         EXPECT_EQ(chosen(editor, "eventList"), -1);
         EXPECT_EQ(chosen(editor, "eventTypeList"), -1);
@@ -163,6 +167,14 @@ TEST(EditEvent, EditEachKindOfEvent) {
         EXPECT_FALSE(editor.isVisible());
         // "No Event" leaves the list when the editor closes; the file agrees.
         EXPECT_EQ(game.homeEventCount(), kind == NoEvent ? 4 : 5);
+        if (kind != NoEvent) {
+            const PlayEvent& e = game.homeEvents[1];
+            EXPECT_EQ(e.kind, kind);
+            EXPECT_EQ(e.period, 5);
+            EXPECT_EQ(scoring::subKindOf(e), subKinds > 0 ? subKinds - 1 : 0);
+            const bool timeOut = kind == TimeOut || kind == ShortTimeOut;
+            EXPECT_EQ(e.player.name, timeOut ? "" : "Eagles Player 4");
+        }
         Game loaded = savedAndLoaded(game, dir);
         EXPECT_EQ(loaded.homeEvents, game.homeEvents);
         // A shot changed into a missed three scores nothing.
@@ -175,20 +187,22 @@ TEST(EditEvent, DeletingAThreeLowersTheScoreAtOnce) {
     QTemporaryDir dir;
     Game game = gameWithPlays();
     ASSERT_EQ(game.homeScore, 5);
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     choose(editor, "eventList", 0);
     click(&editor, "deleteEventButton");
-    EXPECT_EQ(game.homeScore, 2);
-    EXPECT_EQ(game.homeEventCount(), 4);
     EXPECT_EQ(control<QComboBox>(&editor, "eventList")->count(), 4);
     EXPECT_EQ(chosen(editor, "eventList"), -1);
     // Without a play chosen Delete and Update do nothing.
     click(&editor, "deleteEventButton");
     click(&editor, "updateEventButton");
-    EXPECT_EQ(game.homeEventCount(), 4);
-    EXPECT_TRUE(ui::testing::shownMessages().empty());
+    EXPECT_EQ(control<QComboBox>(&editor, "eventList")->count(), 4);
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+    // Cancel keeps the deletion already made.
     click(&editor, "cancelButton");
+    EXPECT_EQ(game.homeScore, 2);
+    EXPECT_EQ(game.homeEventCount(), 4);
     Game loaded = savedAndLoaded(game, dir);
     EXPECT_EQ(loaded.homeScore, 2);
     EXPECT_EQ(loaded.homeEventCount(), 4);
@@ -200,23 +214,24 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     Game game = gameWithPlays();
     // Opened on the visitors first: the shown player stays unchosen.
     game.addHomeEvent(play(game.home, -1, ShortTimeOut, 0, 1));
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     EXPECT_EQ(chosen(editor, "playerList"), -1);
     choose(editor, "eventTypeList", Foul);
     choose(editor, "subTypeList", OffensiveFoul);
     click(&editor, "updateEventButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Select a Player to update this event."));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Update Event"));
-    EXPECT_EQ(game.homeEvents[5].kind, ShortTimeOut);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Select a Player to update this event."));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Event"));
+    EXPECT_EQ(control<QComboBox>(&editor, "eventList")->itemText(5), QStringLiteral("2nd - 20-Sec Time Out"));
     choose(editor, "playerList", 4);
     click(&editor, "updateEventButton");
+    click(&editor, "okButton");
     EXPECT_EQ(game.homeEvents[5].kind, Foul);
     EXPECT_EQ(game.homeEvents[5].foulKind, OffensiveFoul);
     EXPECT_EQ(game.homeEvents[5].player.name, "Eagles Player 5");
     EXPECT_EQ(scoring::teamSheetFigures(game, true).rows[4].personalFouls, 1);
-    click(&editor, "okButton");
 }
 
 TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
@@ -224,17 +239,18 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
     Game game = gameWithPlays();
     game.homeEvents[3].period = 20;  // as a damaged file could hold
     const PlayEvent before = game.homeEvents[3];
-    EditEvent editor(nullptr, game, true);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, true);
     editor.show();
     choose(editor, "eventList", 3);
     EXPECT_EQ(chosen(editor, "quarterList"), -1);
     choose(editor, "eventTypeList", Turnover);
     click(&editor, "okButton");
     EXPECT_TRUE(editor.isVisible());
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text,
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
               QStringLiteral("Select a Sub Type and a Quarter to update this event."));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Exclamation);
     EXPECT_EQ(game.homeEvents[3], before);
     choose(editor, "subTypeList", LostBall);
     choose(editor, "quarterList", 2);
@@ -246,33 +262,34 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
 
 TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
     freshHooks();
-    TShotFromDialog::teamOrientation(false) = 180;
-    TShotFromDialog::teamOrientation(true) = 0;
+    ShotSpotDialog::teamOrientation(false) = 180;
+    ShotSpotDialog::teamOrientation(true) = 0;
     Game game = gameWithPlays();
-    EditEvent editor(nullptr, game, false);
+    Console console(game);
+    EditEvent editor(nullptr, console.model, false);
     editor.show();
     choose(editor, "subTypeList", TwoPointMissed);
-    ui::testing::queueMessageAnswer(ui::ResultYes);
-    whenModal<TShotFromDialog>([](TShotFromDialog* dialog) {
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    whenModal<ShotSpotDialog>([](ShotSpotDialog* dialog) {
         EXPECT_EQ(dialog->orientation(), 180);  // the visitors' court
         // Upright (57, 47) starts at (61, 152) on the court turned round.
         // (the platform may nudge the pointer by a pixel or two as it moves it).
-        EXPECT_LE((dialog->lastMousePosition() - QPoint(61, 152 + TShotFromDialog::kButtonRowHeight)).manhattanLength(),
+        EXPECT_LE((dialog->lastMousePosition() - QPoint(61, 152 + ShotSpotDialog::kButtonRowHeight)).manhattanLength(),
                   4);
-        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(100, 180 + TShotFromDialog::kButtonRowHeight));
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(100, 180 + ShotSpotDialog::kButtonRowHeight));
     });
     click(&editor, "updateEventButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Do you want to update the shot point?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Update Shot Point?"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Question);
-    EXPECT_EQ(ui::testing::shownMessages()[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Do you want to update the shot point?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Update Shot Point?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Question);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
+    click(&editor, "okButton");
     const PlayEvent& e = game.visitorEvents[0];
     EXPECT_EQ(e.shotResult, TwoPointMissed);
     EXPECT_EQ(e.shotX, 18);
     EXPECT_EQ(e.shotY, 19);
-    click(&editor, "okButton");
-    TShotFromDialog::teamOrientation(false) = 0;
+    ShotSpotDialog::teamOrientation(false) = 0;
 }
 
 TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
@@ -286,7 +303,7 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
         EXPECT_EQ(control<QComboBox>(editor, "eventList")->itemText(2), QStringLiteral("1st - Time Out"));
         choose(*editor, "eventList", 0);
         choose(*editor, "quarterList", 1);  // the second "1st"
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         click(editor, "updateEventButton");
         choose(*editor, "eventList", 1);
         choose(*editor, "eventTypeList", NoEvent);
@@ -295,7 +312,8 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
                   QStringLiteral("1st  4 - Eagles Player 2, No Event, "));
         click(editor, "cancelButton");
     });
-    result = scoring::editEvents(nullptr, game, true) ? 1 : 0;
+    Console console(game);
+    result = gui::scoring::editEvents(nullptr, console.model, true) ? 1 : 0;
     EXPECT_EQ(result, 1);
     EXPECT_EQ(game.homeEvents[0].period, 1);
     ASSERT_EQ(game.homeEventCount(), 4);

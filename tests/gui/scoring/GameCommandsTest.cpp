@@ -19,7 +19,7 @@
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::GameEdit;
+using courtlog::gui::scoring::GameEdit;
 
 namespace {
 
@@ -38,16 +38,16 @@ struct TeamFiles {
 
 // Describes a game between the two teams and leaves the dialog with button;
 // the game file dialog that follows answers saveAs (nullopt: cancelled).
-void describeGame(const TeamFiles& files, const char* button, std::optional<ui::FileChoice> saveAs) {
+void describeGame(const TeamFiles& files, const char* button, std::optional<gui::ui::FileChoice> saveAs) {
     const QString home = files.home, visitor = files.visitor;
     const std::string which = button;
     whenModal<GameEdit>([home, visitor, which, saveAs](GameEdit* editor) {
-        ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{home, 1});
         click(editor, "homeSelectButton");
-        ui::testing::queueFileAnswer(ui::FileChoice{visitor, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{visitor, 1});
         click(editor, "visitorSelectButton");
         typeInto(editor, "courtEdit", QStringLiteral("North Gym"));
-        ui::testing::queueFileAnswer(saveAs);
+        gui::ui::testing::queueFileAnswer(saveAs);
         click(editor, which.c_str());
     });
 }
@@ -57,29 +57,29 @@ void describeGame(const TeamFiles& files, const char* button, std::optional<ui::
 TEST(GameCommands, NewGameIsSavedStartedAndTakesAPlayerDuringPlay) {
     freshHooks();
     TeamFiles files;
-    describeGame(files, "startGameButton", ui::FileChoice{files.path("final"), 1});
+    describeGame(files, "startGameButton", gui::ui::FileChoice{files.path("final"), 1});
 
     bool addedDuringGame = false;
     bool inProgressDuringGame = false;
     whenModal<QDialog>(
         [&](QDialog* console) {
-            inProgressDuringGame = ui::appState().gameInProgress;
-            whenModal<scoring::AddPlayer>([](scoring::AddPlayer* dialog) {
+            inProgressDuringGame = gui::ui::appState().gameInProgress;
+            whenModal<gui::scoring::AddPlayer>([](gui::scoring::AddPlayer* dialog) {
                 typeInto(dialog, "nameEdit", QStringLiteral("Late Arrival"));
                 click(dialog, "addPlayerButton");
             });
-            addedDuringGame = scoring::addPlayerCommand(console);
+            addedDuringGame = gui::scoring::addPlayerCommand(console);
             // Stopping the game saves it with the player added beside the console.
             QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")),
                               Qt::LeftButton);
         },
         "gameConsole");
-    scoring::newGameCommand(nullptr);
+    gui::scoring::newGameCommand(nullptr);
 
     EXPECT_TRUE(inProgressDuringGame);
     EXPECT_TRUE(addedDuringGame);
-    EXPECT_FALSE(ui::appState().gameInProgress);
-    EXPECT_EQ(ui::appState().currentGame, nullptr);
+    EXPECT_FALSE(gui::ui::appState().gameInProgress);
+    EXPECT_EQ(gui::ui::appState().currentGame, nullptr);
     const QString saved = files.path("final.gam");
     ASSERT_TRUE(QFileInfo::exists(saved));
     Game game;
@@ -95,18 +95,18 @@ TEST(GameCommands, CancellingTheSaveDialogStartsNoGameAndWritesNothing) {
     freshHooks();
     TeamFiles files;
     describeGame(files, "startGameButton", std::nullopt);
-    scoring::newGameCommand(nullptr);
+    gui::scoring::newGameCommand(nullptr);
     EXPECT_EQ(QDir(files.dir.path()).entryList(QDir::Files).size(), 2);
-    EXPECT_EQ(ui::appState().currentGame, nullptr);
-    EXPECT_FALSE(ui::appState().gameInProgress);
+    EXPECT_EQ(gui::ui::appState().currentGame, nullptr);
+    EXPECT_FALSE(gui::ui::appState().gameInProgress);
 }
 
 TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
     freshHooks();
     TeamFiles files;
     const QString path = files.path("league.gam");
-    describeGame(files, "okButton", ui::FileChoice{path, 1});
-    scoring::newGameCommand(nullptr);
+    describeGame(files, "okButton", gui::ui::FileChoice{path, 1});
+    gui::scoring::newGameCommand(nullptr);
     ASSERT_TRUE(QFileInfo::exists(path));
 
     // Cut the file short: the message comes first, then the dialog on what was read.
@@ -115,7 +115,7 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.resize(file.size() - 10));
     }
-    ui::testing::clearShownMessages();
+    gui::ui::testing::clearShownMessages();
     QString courtShown;
     whenModal<GameEdit>([&courtShown](GameEdit* editor) {
         courtShown = control<QLineEdit>(editor, "courtEdit")->text();
@@ -123,12 +123,12 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
         click(editor, "okButton");
         if (editor->isVisible()) editor->done(2);
     });
-    ui::testing::queueFileAnswer(ui::FileChoice{path, 1});
-    scoring::editGameCommand(nullptr);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, 1});
+    gui::scoring::editGameCommand(nullptr);
 
-    ASSERT_FALSE(ui::testing::shownMessages().empty());
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
+    ASSERT_FALSE(gui::ui::testing::shownMessages().empty());
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_EQ(courtShown, QStringLiteral("North Gym"));
     Game game;
     game.load(path.toStdString());
@@ -137,6 +137,6 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
 
 TEST(GameCommands, RosterCommandsNeedAGameInProgress) {
     freshHooks();
-    EXPECT_FALSE(scoring::addPlayerCommand(nullptr));
-    EXPECT_FALSE(scoring::modifyPlayerCommand(nullptr));
+    EXPECT_FALSE(gui::scoring::addPlayerCommand(nullptr));
+    EXPECT_FALSE(gui::scoring::modifyPlayerCommand(nullptr));
 }

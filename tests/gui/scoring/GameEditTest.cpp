@@ -16,7 +16,7 @@
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::GameEdit;
+using courtlog::gui::scoring::GameEdit;
 
 namespace {
 
@@ -30,9 +30,9 @@ QString text(GameEdit& editor, const char* editName) { return control<QLineEdit>
 
 // Selects both teams through their buttons, answering the file dialogs.
 void selectTeams(GameEdit& editor, const QString& homeFile, const QString& visitorFile) {
-    ui::testing::queueFileAnswer(ui::FileChoice{homeFile, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{homeFile, 1});
     click(&editor, "homeSelectButton");
-    ui::testing::queueFileAnswer(ui::FileChoice{visitorFile, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{visitorFile, 1});
     click(&editor, "visitorSelectButton");
 }
 
@@ -57,18 +57,18 @@ TEST(GameEdit, NewGameOpensWithTodayNoonAndNoTeams) {
     EXPECT_TRUE(control<QLabel>(&editor, "homeSummary")->text().isEmpty());
 
     click(&editor, "okButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Teams Not Selected."));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Cannot Save"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].icon, ui::MessageIcon::Exclamation);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Teams Not Selected."));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Cannot Save"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Exclamation);
     EXPECT_TRUE(editor.isVisible());
 
     click(&editor, "startGameButton");
     click(&editor, "visitorEditButton");
-    ASSERT_EQ(ui::testing::shownMessages().size(), 3u);
-    EXPECT_EQ(ui::testing::shownMessages()[1].text, QStringLiteral("You must first select teams."));
-    EXPECT_EQ(ui::testing::shownMessages()[2].text, QStringLiteral("You must first select a team."));
-    EXPECT_EQ(ui::testing::shownMessages()[2].caption, QStringLiteral("Team Not Selected"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 3u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("You must first select teams."));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[2].text, QStringLiteral("You must first select a team."));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[2].caption, QStringLiteral("Team Not Selected"));
     EXPECT_TRUE(editor.isVisible());
 }
 
@@ -135,7 +135,7 @@ TEST(GameEdit, SeasonButtonsWrapBetweenZeroAndNineNineNineNine) {
     EXPECT_EQ(text(editor, "seasonEdit"), QStringLiteral("     0"));
     click(&editor, "seasonDownButton");
     EXPECT_EQ(text(editor, "seasonEdit"), QStringLiteral("  9999"));
-    EXPECT_EQ(ui::testing::playedSounds(), (std::vector<int>{ui::SoundClick, ui::SoundClick}));
+    EXPECT_EQ(gui::ui::testing::playedSounds(), (std::vector<int>{gui::ui::SoundClick, gui::ui::SoundClick}));
 }
 
 TEST(GameEdit, SelectedTeamsAreSummarisedAndAnUnreadableFileChangesNothing) {
@@ -145,16 +145,16 @@ TEST(GameEdit, SelectedTeamsAreSummarisedAndAnUnreadableFileChangesNothing) {
     Game game;
     GameEdit editor(game);
     editor.show();
-    ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{home, 1});
     click(&editor, "homeSelectButton");
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters, QStringLiteral("Team Files (*.tem)|*.tem|"));
     EXPECT_EQ(control<QLabel>(&editor, "homeSummary")->text(),
               QStringLiteral("Name: Eagles\nCoach: Coach Eagles\nAssistant: Assistant Eagles\n"));
     EXPECT_EQ(game.home.playerCount(), 6);
     EXPECT_EQ(game.home.players[4].courtSlot, 5);
     EXPECT_TRUE(game.home.noPersonalInfo);
 
-    ui::testing::queueFileAnswer(ui::FileChoice{QDir(dir.path()).filePath(QStringLiteral("gone.tem")), 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QDir(dir.path()).filePath(QStringLiteral("gone.tem")), 1});
     click(&editor, "homeSelectButton");
     EXPECT_EQ(game.home.playerCount(), 6);
     EXPECT_TRUE(control<QLabel>(&editor, "visitorSummary")->text().isEmpty());
@@ -186,11 +186,11 @@ TEST(GameEdit, LineupCheckReportsTheVisitorsFirstAndTheFirstFaultySlot) {
         GameEdit editor(game);
         editor.show();
         selectTeams(editor, c.home, c.visitor);
-        ui::testing::clearShownMessages();
+        gui::ui::testing::clearShownMessages();
         click(&editor, "startGameButton");
-        ASSERT_EQ(ui::testing::shownMessages().size(), 1u) << c.message.toStdString();
-        EXPECT_EQ(ui::testing::shownMessages()[0].text, c.message);
-        EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("Lineup Error"));
+        ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u) << c.message.toStdString();
+        EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, c.message);
+        EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Lineup Error"));
         EXPECT_TRUE(editor.isVisible());
     }
 
@@ -198,10 +198,10 @@ TEST(GameEdit, LineupCheckReportsTheVisitorsFirstAndTheFirstFaultySlot) {
     GameEdit editor(game);
     editor.show();
     selectTeams(editor, good, good);
-    ui::testing::clearPlayedSounds();
+    gui::ui::testing::clearPlayedSounds();
     click(&editor, "startGameButton");
     EXPECT_EQ(editor.result(), GameEdit::kStartGame);
-    EXPECT_EQ(ui::testing::playedSounds(), std::vector<int>{ui::SoundGameStart});
+    EXPECT_EQ(gui::ui::testing::playedSounds(), std::vector<int>{gui::ui::SoundGameStart});
 }
 
 TEST(GameEdit, LoadedGameShowsItsOwnInformationAndCancelKeepsIt) {
@@ -243,14 +243,14 @@ TEST(GameEdit, EditTeamReplacesTheGamesTeamOnlyOnOk) {
     GameEdit editor(game);
     editor.show();
 
-    whenModal<people::TeamEdit>([](people::TeamEdit* team) {
+    whenModal<gui::people::TeamEdit>([](gui::people::TeamEdit* team) {
         typeInto(team, "coachEdit", QStringLiteral("Dropped"));
         click(team, "cancelButton");
     });
     click(&editor, "homeEditButton");
     EXPECT_EQ(game.home.coach, "Coach Eagles");
 
-    whenModal<people::TeamEdit>([](people::TeamEdit* team) {
+    whenModal<gui::people::TeamEdit>([](gui::people::TeamEdit* team) {
         typeInto(team, "teamNameEdit", QStringLiteral("Grey Owls"));
         typeInto(team, "coachEdit", QStringLiteral("New Coach"));
         click(team, "okButton");
@@ -270,7 +270,7 @@ TEST(GameEdit, DateButtonOpensThePickerOnTodayWhenTheTextIsNoDate) {
     editor.show();
     typeInto(&editor, "dateEdit", QStringLiteral("13/40/2004"));
     int pickerYear = 0, pickerMonth = 0, pickerDay = 0;
-    whenModal<ui::CalendarDialog>([&](ui::CalendarDialog* picker) {
+    whenModal<gui::ui::CalendarDialog>([&](gui::ui::CalendarDialog* picker) {
         pickerYear = picker->year();
         pickerMonth = picker->month();
         pickerDay = picker->day();
@@ -299,8 +299,8 @@ TEST(GameEdit, TabOrderFollowsTheLayoutAndAccessKeysPressTheirButtons) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     // Alt+D is the visiting team's Edit Team: without a team it says so.
     QTest::keyClick(&editor, Qt::Key_D, Qt::AltModifier);
-    ASSERT_TRUE(processUntil([] { return !ui::testing::shownMessages().empty(); }));
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("You must first select a team."));
+    ASSERT_TRUE(processUntil([] { return !gui::ui::testing::shownMessages().empty(); }));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("You must first select a team."));
 }
 
 TEST(GameEdit, EnterOnAFocusedButtonPressesThatButton) {

@@ -12,7 +12,7 @@
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
-using courtlog::scoring::GameEdit;
+using courtlog::gui::scoring::GameEdit;
 
 // A new game whose first save fails is offered the save dialog again; the
 // game is written to the second choice with everything typed into it.
@@ -24,22 +24,22 @@ TEST(GameSave, ANewGameWhoseSaveFailsIsOfferedTheDialogAgain) {
     const QString unwritable = QDir(dir.path()).filePath(QStringLiteral("gone/game.gam"));
     const QString good = QDir(dir.path()).filePath(QStringLiteral("game.gam"));
     whenModal<GameEdit>([&](GameEdit* editor) {
-        ui::testing::queueFileAnswer(ui::FileChoice{home, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{home, 1});
         click(editor, "homeSelectButton");
-        ui::testing::queueFileAnswer(ui::FileChoice{visitor, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{visitor, 1});
         click(editor, "visitorSelectButton");
         typeInto(editor, "courtEdit", QStringLiteral("North Hall"));
         // The two answers of the save dialog: a folder that is gone, then
         // a good one.
-        ui::testing::queueFileAnswer(ui::FileChoice{unwritable, 1});
-        ui::testing::queueFileAnswer(ui::FileChoice{good, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{unwritable, 1});
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{good, 1});
         click(editor, "okButton");
     });
-    scoring::newGameCommand(nullptr);
+    gui::scoring::newGameCommand(nullptr);
 
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save game !\n") + unwritable));
-    EXPECT_EQ(ui::testing::lastFileDialogOptions().initialName, unwritable);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save game !\n") + unwritable));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, unwritable);
     Game saved;
     ASSERT_TRUE(saved.load(good.toStdString()));
     EXPECT_EQ(saved.court, "North Hall");
@@ -58,10 +58,10 @@ TEST(GameSave, SelectingATeamFileThatDoesNotLoadSaysSo) {
     Game game;
     GameEdit editor(game);
     editor.show();
-    ui::testing::queueFileAnswer(ui::FileChoice{broken, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{broken, 1});
     click(&editor, "homeSelectButton");
     EXPECT_FALSE(editor.homeSelected());
-    ASSERT_EQ(ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(ui::testing::shownMessages()[0].text, QStringLiteral("Can't load team !"));
-    EXPECT_EQ(ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt or missing ?"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load team !"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt or missing ?"));
 }

@@ -46,7 +46,7 @@ int foulsOf(const std::vector<PlayEvent>& events, const std::string& name) {
 TEST(AddPlayer, AddsABenchPlayerToTheCheckedTeam) {
     freshHooks();
     Game game = gameInPlay();
-    scoring::AddPlayer dialog(game);
+    gui::scoring::AddPlayer dialog(game);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Add Player"));
     EXPECT_EQ(control<QRadioButton>(&dialog, "homeButton")->text(), QStringLiteral("Eagles"));
@@ -71,7 +71,7 @@ TEST(AddPlayer, AddsABenchPlayerToTheCheckedTeam) {
     EXPECT_EQ(added.position, 2);
     EXPECT_EQ(added.courtSlot, 0);
 
-    scoring::AddPlayer second(game);
+    gui::scoring::AddPlayer second(game);
     second.show();
     typeInto(&second, "nameEdit", QStringLiteral("Double Oh"));
     click(&second, "addPlayerButton");
@@ -90,7 +90,7 @@ TEST(ModifyPlayer, RenamingAPlayerWithFoulsKeepsHisFoulCountInHisTeamOnly) {
     game.addHomeEvent(foulBy(game.home.players[0]));
     game.addVisitorEvent(foulBy(game.visitor.players[1]));
 
-    scoring::ModifyPlayer dialog(game);
+    gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Player"));
     auto* list = control<QListWidget>(&dialog, "rosterList");
@@ -114,7 +114,7 @@ TEST(ModifyPlayer, SwitchingTeamsKeepsEditsAndCancelDropsThem) {
     freshHooks();
     Game game = gameInPlay();
     {
-        scoring::ModifyPlayer dialog(game);
+        gui::scoring::ModifyPlayer dialog(game);
         dialog.show();
         typeInto(&dialog, "nameEdit", QStringLiteral("Home One"));
         click(&dialog, "visitorButton");
@@ -124,7 +124,7 @@ TEST(ModifyPlayer, SwitchingTeamsKeepsEditsAndCancelDropsThem) {
         EXPECT_EQ(game.home.players[0].name, "Eagles Player 1");
         EXPECT_EQ(game.visitor.players[0].name, "Owls Player 1");
     }
-    scoring::ModifyPlayer dialog(game);
+    gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     typeInto(&dialog, "nameEdit", QStringLiteral("Home One"));
     click(&dialog, "visitorButton");
@@ -141,7 +141,7 @@ TEST(ModifyPlayer, UnchangedNamesakesKeepTheirOwnNumbers) {
     freshHooks();
     Game game = gameInPlay();
     game.home.players[2].name = game.home.players[1].name;  // two players called the same
-    scoring::ModifyPlayer dialog(game);
+    gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     click(&dialog, "okButton");
     EXPECT_EQ(game.home.players[1].number, 4);
@@ -154,7 +154,7 @@ TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
     game.addHomeEvent(foulBy(game.home.players[0]));
     game.addHomeEvent(foulBy(game.home.players[1]));
     game.addHomeEvent(foulBy(game.home.players[1]));
-    scoring::ModifyPlayer dialog(game);
+    gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     auto* list = control<QListWidget>(&dialog, "rosterList");
     // The scorekeeper entered two names the wrong way round: swap them,
@@ -185,7 +185,7 @@ TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
 TEST(AddPlayer, EmptyAndRepeatedNamesAreRefused) {
     freshHooks();
     Game game = gameInPlay();
-    scoring::AddPlayer dialog(game);
+    gui::scoring::AddPlayer dialog(game);
     dialog.show();
     click(&dialog, "addPlayerButton");
     typeInto(&dialog, "nameEdit", QStringLiteral("Eagles Player 2"));
@@ -196,7 +196,7 @@ TEST(AddPlayer, EmptyAndRepeatedNamesAreRefused) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], QStringLiteral("Type the player's name first."));
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Eagles already has a player named Eagles Player 2.")));
-    EXPECT_EQ(ui::testing::shownMessages()[1].caption, QStringLiteral("Add Player"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].caption, QStringLiteral("Add Player"));
     // The same name on the other team is another player.
     click(&dialog, "visitorButton");
     click(&dialog, "addPlayerButton");
@@ -206,7 +206,7 @@ TEST(AddPlayer, EmptyAndRepeatedNamesAreRefused) {
 TEST(ModifyPlayer, ARenameOntoAnotherPlayersNameOrToNothingIsRefused) {
     freshHooks();
     Game game = gameInPlay();
-    scoring::ModifyPlayer dialog(game);
+    gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     typeInto(&dialog, "nameEdit", QString());
     clickRow(control<QListWidget>(&dialog, "rosterList"), 1);

@@ -8,7 +8,7 @@
 #include "gui/scoring/TeamSheetPainter.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::gui::scoring;
 
 namespace {
 
@@ -209,13 +209,13 @@ TEST(TeamSheetPainter, LogoLiesBehindTheFormInEachLayout) {
     logo.fill(QColor(127, 127, 255));
     const QSize size(700, 700);
 
-    const QImage fitted = render(figures, {logo, ui::PictureLayout::Fit}, size);
+    const QImage fitted = render(figures, {logo, gui::ui::PictureLayout::Fit}, size);
     EXPECT_EQ(fitted.pixelColor(699, 699), QColor(127, 127, 255));
     EXPECT_EQ(fitted.pixelColor(620, 5), QColor(127, 127, 255));
     // The form is drawn over the logo.
     EXPECT_EQ(fitted.pixelColor(1, sheet::rowTop(1)), QColor(Qt::black));
 
-    const QImage centred = render(figures, {logo, ui::PictureLayout::Center}, size);
+    const QImage centred = render(figures, {logo, gui::ui::PictureLayout::Center}, size);
     // Centred: top left at (700/2 - 10/2, 700/2 - 8/2).
     EXPECT_EQ(centred.pixelColor(345, 346), QColor(127, 127, 255));
     EXPECT_EQ(centred.pixelColor(354, 353), QColor(127, 127, 255));
@@ -223,7 +223,7 @@ TEST(TeamSheetPainter, LogoLiesBehindTheFormInEachLayout) {
     EXPECT_EQ(centred.pixelColor(344, 353), QColor(Qt::white));
     EXPECT_EQ(centred.pixelColor(699, 699), QColor(Qt::white));
 
-    const QImage tiled = render(figures, {logo, ui::PictureLayout::Tile}, size);
+    const QImage tiled = render(figures, {logo, gui::ui::PictureLayout::Tile}, size);
     EXPECT_EQ(tiled.pixelColor(699, 699), QColor(127, 127, 255));
 
     // No logo: the sheet is complete on white.
@@ -241,7 +241,7 @@ TEST(TeamSheetPainter, ScrollMovesTheFormButNotTheLogoAndPaintsOnlyTheArea) {
     const QRect area(100, 50, 300, 200);
     {
         QPainter painter(&image);
-        paintTeamSheet(painter, area, figures, {logo, ui::PictureLayout::Fit}, QPoint(0, 45));
+        paintTeamSheet(painter, area, figures, {logo, gui::ui::PictureLayout::Fit}, QPoint(0, 45));
     }
     EXPECT_EQ(image.pixelColor(99, 100), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::red));

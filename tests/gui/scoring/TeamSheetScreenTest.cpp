@@ -11,8 +11,8 @@
 #include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
-#include "gui/app/TMyApp.h"
-#include "gui/app/TMyWindow.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
 #include "gui/scoring/ConsolePlacement.h"
 #include "gui/scoring/GameCommands.h"
@@ -24,7 +24,7 @@
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::gui::scoring;
 
 namespace {
 
@@ -81,17 +81,17 @@ Game thirdQuarter() {
 // screens (the offscreen platform) only the lifetime checks apply.
 TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
     QTemporaryDir startDir;
-    ui::appState() = ui::AppState{};
-    auto window = app::TMyApp::initMainWindow({startDir.path(), QRect()});
+    gui::ui::appState() = gui::ui::AppState{};
+    auto window = gui::app::Application::initMainWindow({startDir.path(), QRect()});
     ASSERT_TRUE(window);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     Game game = thirdQuarter();
-    ui::programSettings().promptForShot = false;
+    gui::ui::programSettings().promptForShot = false;
 
     bool checked = false;
     QTimer::singleShot(0, [&] {
-        QWidget* console = ui::appState().console ? ui::appState().console->consoleWidget() : nullptr;
+        QWidget* console = gui::ui::appState().console ? gui::ui::appState().console->consoleWidget() : nullptr;
         ASSERT_NE(console, nullptr);
         QTest::qWait(300);
         auto* home = window->findChild<TeamWindow*>(QStringLiteral("homeSheet"));
@@ -132,7 +132,7 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
         if (const QByteArray path = qgetenv("COURTLOG_SCREENSHOT"); !path.isEmpty())
             window->screen()->grabWindow(0).save(QString::fromLocal8Bit(path));
         checked = true;
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
     });
     startGameConsole(window.get(), game, false);
@@ -140,6 +140,6 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
     EXPECT_EQ(window->findChild<TeamWindow*>(), nullptr);
     window->close();
     window.reset();
-    ui::programSettings().setDefaults();
-    ui::appState() = ui::AppState{};
+    gui::ui::programSettings().setDefaults();
+    gui::ui::appState() = gui::ui::AppState{};
 }

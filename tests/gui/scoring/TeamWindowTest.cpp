@@ -15,7 +15,7 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "gui/scoring/GameCommands.h"
-#include "gui/scoring/TEvent.h"
+#include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/scoring/TeamWindow.h"
 #include "gui/ui/AppState.h"
@@ -23,7 +23,7 @@
 #include "gui/ui/MessageBox.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::gui::scoring;
 using namespace courtlog::testsupport;
 
 namespace {
@@ -140,12 +140,12 @@ TEST(TeamWindow, ShowsTheFiguresAndRecountsAtEveryPaint) {
 TEST(TeamWindow, FollowsTheProgramsCurrentGameWhenGivenNone) {
     Game game = gameOf(2, 2);
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
-    ui::appState().currentGame = nullptr;
+    gui::ui::appState().currentGame = nullptr;
     EXPECT_TRUE(window.figures().rows.empty());
-    ui::appState().currentGame = &game;
+    gui::ui::appState().currentGame = &game;
     EXPECT_EQ(window.figures().teamName, "Eagles");
     EXPECT_EQ(window.figures().rows.size(), 2u);
-    ui::appState().currentGame = nullptr;
+    gui::ui::appState().currentGame = nullptr;
 }
 
 TEST(TeamWindow, LogoIsFadedAndFoundByItsBareName) {
@@ -166,7 +166,7 @@ TEST(TeamWindow, LogoIsFadedAndFoundByItsBareName) {
     ASSERT_FALSE(window.logo().image.isNull());
     // Fade 50 adds 127 to components below 128 and makes the others 255.
     EXPECT_EQ(image.pixelColor(600, 400), QColor(127, 167, 255));
-    EXPECT_EQ(window.logo().layout, ui::PictureLayout::Fit);
+    EXPECT_EQ(window.logo().layout, gui::ui::PictureLayout::Fit);
 
     // The team names another fade: the next paint reads the picture again.
     game.home.logoFade = 0;
@@ -408,7 +408,7 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
     bool sheetsDuringGame = false;
     bool shownAtOnce = false;
     QTimer::singleShot(0, [&] {
-        QWidget* console = ui::appState().console ? ui::appState().console->consoleWidget() : nullptr;
+        QWidget* console = gui::ui::appState().console ? gui::ui::appState().console->consoleWidget() : nullptr;
         ASSERT_NE(console, nullptr);
         auto* home = main.area->findChild<TeamWindow*>(QStringLiteral("homeSheet"));
         auto* visitor = main.area->findChild<TeamWindow*>(QStringLiteral("visitorSheet"));
@@ -424,7 +424,7 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
         int paints = 0;
         PaintCounter counter(&paints);
         home->viewport()->installEventFilter(&counter);
-        whenModal<TEvent>([](TEvent* dialog) { click(dialog, "shotMadeFreeThrowButton"); });
+        whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { click(dialog, "shotMadeFreeThrowButton"); });
         QTest::mouseClick(control<QPushButton>(console, "homeSlot1Button"), Qt::LeftButton);
         ASSERT_EQ(game.homeEvents.size(), 1u);
         EXPECT_TRUE(processUntil([&] { return paints > 0; }));
@@ -435,7 +435,7 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
                       cellShows(image, sheet::figureCell(0, false, 2), QStringLiteral("1")) &&
                       home->figures().rows[0].game == ShootingFigures{0, 0, 1, 1, 1};
 
-        ui::testing::queueMessageAnswer(ui::ResultNo);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
         click(console, "stopGameButton");
     });
     startGameConsole(&main.window, game, false);

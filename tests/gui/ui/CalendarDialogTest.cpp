@@ -8,7 +8,7 @@
 
 #include "gui/ui/CalendarDialog.h"
 
-using courtlog::ui::CalendarDialog;
+using courtlog::gui::ui::CalendarDialog;
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui/ui/BitmapControl.h"
+#include "gui/ui/CornerBitmap.h"
 #include "gui/ui/CourtlogDialog.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 
-using namespace courtlog::ui;
-namespace hooks = courtlog::ui::testing;
+using namespace courtlog::gui::ui;
+namespace hooks = courtlog::gui::ui::testing;
 
 namespace {
 
@@ -56,7 +56,7 @@ TEST(CourtlogDialogBase, EscapeAnswersCancel) {
 }
 
 TEST(DecorativeBitmap, ShowsTheBallUnscaledAtTheTopLeft) {
-    TMyStatic control;
+    CornerBitmap control;
     EXPECT_EQ(control.sizeHint(), QSize(32, 32));
     control.resize(40, 40);
     const QImage shown = control.grab().toImage();
@@ -67,7 +67,7 @@ TEST(DecorativeBitmap, ShowsTheBallUnscaledAtTheTopLeft) {
 
 TEST(DecorativeBitmap, MissingResourceSaysSoAndStaysEmpty) {
     hooks::clearShownMessages();
-    TMyStatic control(nullptr, 4242);
+    CornerBitmap control(nullptr, 4242);
     EXPECT_TRUE(control.picture().isNull());
     ASSERT_EQ(hooks::shownMessages().size(), 1u);
     EXPECT_EQ(hooks::shownMessages()[0].text, "Cannot access bitmap resource");

@@ -9,8 +9,8 @@
 
 #include "gui/ui/FileDialogs.h"
 
-using namespace courtlog::ui;
-namespace hooks = courtlog::ui::testing;
+using namespace courtlog::gui::ui;
+namespace hooks = courtlog::gui::ui::testing;
 
 TEST(FileDialogFilters, ConvertBarSeparatedPairsToQtFilters) {
     EXPECT_EQ(toQtFilter("Bitmap Files (*.bmp)|*.bmp|"), "Bitmap Files (*.bmp)");

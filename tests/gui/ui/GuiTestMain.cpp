@@ -11,9 +11,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    courtlog::ui::testing::setAutoAnswer(true);
-    courtlog::ui::testing::setMessageRecording(true);
-    courtlog::ui::testing::setSoundRecording(true);
+    courtlog::gui::ui::testing::setAutoAnswer(true);
+    courtlog::gui::ui::testing::setMessageRecording(true);
+    courtlog::gui::ui::testing::setSoundRecording(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

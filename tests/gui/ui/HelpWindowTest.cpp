@@ -18,9 +18,9 @@ using namespace courtlog::testsupport;
 
 namespace {
 
-ui::HelpWindow* openHelpWindow() {
+gui::ui::HelpWindow* openHelpWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* help = qobject_cast<ui::HelpWindow*>(w); help && help->isVisible()) return help;
+        if (auto* help = qobject_cast<gui::ui::HelpWindow*>(w); help && help->isVisible()) return help;
     return nullptr;
 }
 
@@ -31,15 +31,15 @@ ui::HelpWindow* openHelpWindow() {
 // links and search work there.
 TEST(HelpWindow, F1InTheRosterEditorOpensItsPageWithContentsAndSearch) {
     freshHooks();
-    ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
+    gui::ui::testing::setHelpFolders({QStringLiteral(COURTLOG_RESOURCES)});
     Team team = teamWithLineup("Owls", 2);
-    people::RosterEdit editor(team);
+    gui::people::RosterEdit editor(team);
     editor.show();
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     QTest::keyClick(editor.focusWidget(), Qt::Key_F1);
 
-    ui::HelpWindow* help = openHelpWindow();
+    gui::ui::HelpWindow* help = openHelpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->parentWidget(), &editor);  // usable beside the modal editor
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("roster-editor.html"));
@@ -74,5 +74,5 @@ TEST(HelpWindow, F1InTheRosterEditorOpensItsPageWithContentsAndSearch) {
     EXPECT_EQ(help->search(QStringLiteral("zyxwvu")), 0);
 
     help->close();
-    ui::testing::setHelpFolders({});
+    gui::ui::testing::setHelpFolders({});
 }

@@ -4,8 +4,8 @@
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 
-using namespace courtlog::ui;
-namespace hooks = courtlog::ui::testing;
+using namespace courtlog::gui::ui;
+namespace hooks = courtlog::gui::ui::testing;
 
 TEST(MessageBoxHooks, QueuedAnswersAreReturnedInOrderAndMessagesRecorded) {
     hooks::clearShownMessages();

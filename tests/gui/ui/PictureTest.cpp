@@ -6,7 +6,7 @@
 
 #include "gui/ui/Picture.h"
 
-using namespace courtlog::ui;
+using namespace courtlog::gui::ui;
 
 namespace {
 

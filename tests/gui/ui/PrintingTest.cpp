@@ -7,8 +7,8 @@
 
 #include "gui/ui/Printing.h"
 
-using namespace courtlog::ui;
-namespace hooks = courtlog::ui::testing;
+using namespace courtlog::gui::ui;
+namespace hooks = courtlog::gui::ui::testing;
 
 namespace {
 

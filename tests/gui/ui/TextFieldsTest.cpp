@@ -2,7 +2,7 @@
 
 #include "gui/ui/TextFields.h"
 
-using namespace courtlog::ui;
+using namespace courtlog::gui::ui;
 
 TEST(TextFields, UnicodeToWindows1252AndBack) {
     EXPECT_EQ(toRecordText(QStringLiteral("Café Müller"), 24), "Caf\xE9 M\xFCller");

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace courtlog::output {
+
+// How an export goes into its file.
+enum class ExportMode {
+    NewFile,    // the file did not exist: a complete page
+    Append,     // after what the file holds: a newline, then the page without its head
+    Overwrite,  // the file is replaced by a complete page
+    Cancelled,  // the user kept the file: nothing is written
+};
+
+// The two questions asked about a file that exists, in this order; each
+// answers true for Yes. The second is asked only when the first is refused.
+struct ExportQuestions {
+    std::function<bool()> appendToIt;
+    std::function<bool()> overwriteIt;
+};
+
+// The mode for a file that exists or not, asking as needed.
+ExportMode chooseExportMode(bool fileExists, const ExportQuestions& ask);
+
+// Whether path names an existing file (an unreadable one included, so it
+// is never taken for new and replaced without asking).
+bool exportFileExists(const std::string& path);
+
+// True when the page written in this mode starts with its head.
+inline bool writesPageHead(ExportMode mode) { return mode == ExportMode::NewFile || mode == ExportMode::Overwrite; }
+
+// Puts part into the file at path in mode, through the safe save: a new or
+// overwritten file holds exactly part; appending writes the old bytes, one
+// newline and part as one new file. Cancelled writes nothing and succeeds.
+// On failure the old file is as it was and error holds the reason.
+//   const ExportMode mode = chooseExportMode(exportFileExists(path), questions);
+//   std::string page = writesPageHead(mode) ? pageHead("Box Score") : "";
+//   page += ...;
+//   if (!writeExportFile(path, mode, page, &error)) ...say "Can't save"
+bool writeExportFile(const std::string& path, ExportMode mode, std::string_view part, std::string* error = nullptr);
+
+}  // namespace courtlog::output

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace courtlog::output {
+
+// A text from a record or a setting (a name, a court, a note, a face, an
+// address) made safe to stand in an HTML page: '&', '<', '>' and '"' become
+// &amp; &lt; &gt; &quot;, everything else stays as it is. Every HTML writer
+// passes such texts through this, never the page's own markup.
+std::string htmlText(std::string_view text);
+
+}  // namespace courtlog::output

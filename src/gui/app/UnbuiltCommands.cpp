@@ -1,0 +1,34 @@
+#include "gui/app/UnbuiltCommands.h"
+
+#include "gui/ui/NotYetAvailable.h"
+
+namespace courtlog::gui::app::unbuilt {
+
+namespace {
+
+void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYetAvailable(owner, feature); }
+
+}  // namespace
+
+void scheduleNewCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
+void scheduleEditCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
+
+void printGameCommand(QWidget* owner) {
+    tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
+}
+
+void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
+    Q_UNUSED(pages);
+    Q_UNUSED(halves);
+    tellNotYetAvailable(owner, QStringLiteral("Printing blank score sheets"));
+}
+
+void statisticsCommand(QWidget* owner) {
+    tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
+}
+void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
+void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
+
+void htmlOptionsCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The HTML options")); }
+
+}  // namespace courtlog::gui::app::unbuilt

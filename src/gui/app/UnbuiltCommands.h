@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The menu commands whose features come in later versions. Each is a
+// function of its own so that the feature, when it arrives, replaces exactly
+// one body here and the main window does not change. Until then each tells
+// the user plainly that the feature is not there yet.
+namespace courtlog::gui::app::unbuilt {
+
+// File > Schedule
+void scheduleNewCommand(QWidget* owner);
+void scheduleEditCommand(QWidget* owner);
+
+// File > Print
+void printGameCommand(QWidget* owner);
+// Prints pages blank score sheets, laid out for halves or quarters. The
+// page-count dialog has already asked for both values.
+void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
+
+// Statistics
+void statisticsCommand(QWidget* owner);
+void boxScoreCommand(QWidget* owner);
+void shotAnalysisCommand(QWidget* owner);
+
+// Options > HTML Options
+void htmlOptionsCommand(QWidget* owner);
+
+}  // namespace courtlog::gui::app::unbuilt

@@ -1,0 +1,90 @@
+#include "gui/handheld/HandheldSetup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "gui/ui/AppState.h"
+
+namespace courtlog::gui::handheld {
+
+using ::courtlog::handheld::HandheldFolders;
+using ::courtlog::handheld::HandheldMessage;
+using ::courtlog::handheld::MessageIcon;
+
+namespace {
+
+struct HandheldSession {
+    HandheldFolders folders;
+    QString workingFolder;
+    QString homeForTests;
+};
+
+HandheldSession& session() {
+    static HandheldSession instance;
+    return instance;
+}
+
+ui::MessageIcon iconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return ui::MessageIcon::Information;
+        case MessageIcon::Exclamation:
+            return ui::MessageIcon::Exclamation;
+        case MessageIcon::Question:
+            return ui::MessageIcon::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return ui::MessageIcon::None;
+}
+
+}  // namespace
+
+HandheldFolders& handheldFolders() { return session().folders; }
+
+QString handheldFoldersFile() {
+    return QDir(ui::appState().startDirectory).filePath(QString::fromLatin1(HandheldFolders::kFileName));
+}
+
+void loadHandheldFolders() {
+    session().folders = HandheldFolders{};
+    session().folders.read(toPath(handheldFoldersFile()));
+    session().workingFolder.clear();
+}
+
+bool saveHandheldFolders(QWidget* owner) {
+    std::string reason;
+    if (session().folders.write(toPath(handheldFoldersFile()), &reason)) return true;
+    ui::showWarning(owner,
+                    QStringLiteral("The handheld folders could not be kept in %1.\n%2")
+                        .arg(QDir::toNativeSeparators(handheldFoldersFile()), QString::fromStdString(reason)),
+                    QStringLiteral("Error"));
+    return false;
+}
+
+QString homeFolder() { return session().homeForTests.isEmpty() ? QDir::homePath() : session().homeForTests; }
+
+QString workingFolder() {
+    return session().workingFolder.isEmpty() ? ui::appState().homeDirectory : session().workingFolder;
+}
+
+void rememberWorkingFolder(const QString& chosenFile) {
+    session().workingFolder = QFileInfo(chosenFile).absolutePath();
+    ui::appState().homeDirectory = session().workingFolder;
+}
+
+int showHandheldMessage(QWidget* owner, const HandheldMessage& message, ui::MessageButtons buttons) {
+    return ui::showMessage(owner, QString::fromStdString(message.text), QString::fromStdString(message.caption),
+                           buttons, iconOf(message.icon), message.icon == MessageIcon::Exclamation);
+}
+
+QString fromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string toPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+namespace testing {
+void setHomeFolder(const QString& folder) { session().homeForTests = folder; }
+}  // namespace testing
+
+}  // namespace courtlog::gui::handheld

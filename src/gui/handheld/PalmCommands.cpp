@@ -1,0 +1,215 @@
+#include "gui/handheld/PalmCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+#include "core/handheld/DesktopFileCopies.h"
+#include "core/handheld/HandheldPaths.h"
+#include "core/handheld/PalmTransfers.h"
+#include "core/handheld/PalmUserChoice.h"
+#include "gui/handheld/HandheldSetup.h"
+#include "gui/handheld/SelectPalmUserDialog.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/ProgramSettings.h"
+
+namespace courtlog::gui::handheld {
+
+namespace core = ::courtlog::handheld;
+using core::DesktopFileKind;
+using core::PalmDesktop;
+using core::PalmUserChoice;
+using core::PalmUserPurpose;
+
+namespace {
+
+// The Palm desktop and the user a command works for.
+struct PalmTarget {
+    PalmDesktop desktop;
+    std::optional<std::string> user;  // none chosen
+};
+
+// The Palm user choice every Palm command starts with. nullopt when the
+// command ends here (no Palm desktop folder); otherwise the user taken or
+// chosen, or none (no users, or the list closed without a choice).
+std::optional<PalmTarget> choosePalmUser(QWidget* owner, PalmUserPurpose purpose) {
+    const PalmUserChoice choice =
+        PalmUserChoice::start(handheldFolders().palmDesktopFolder, toPath(homeFolder()), purpose);
+    switch (choice.step) {
+        case PalmUserChoice::Step::NoDesktop:
+            showHandheldMessage(owner, choice.message);
+            return std::nullopt;
+        case PalmUserChoice::Step::NoUsers:
+            showHandheldMessage(owner, choice.message);
+            return PalmTarget{*choice.desktop, std::nullopt};
+        case PalmUserChoice::Step::OnlyUser:
+            return PalmTarget{*choice.desktop, choice.chosen()};
+        case PalmUserChoice::Step::AskUser:
+            break;
+    }
+    SelectPalmUserDialog dialog(owner, choice.users);
+    const int result = dialog.run();
+    return PalmTarget{*choice.desktop, result == 1 ? choice.chosen(dialog.selectedIndex()) : std::nullopt};
+}
+
+// A Palm user to install for, or nullopt when the command ends.
+std::optional<PalmTarget> chooseInstallTarget(QWidget* owner) {
+    std::optional<PalmTarget> target = choosePalmUser(owner, PalmUserPurpose::Install);
+    if (!target || !target->user) return std::nullopt;
+    return target;
+}
+
+void installFile(QWidget* owner, const QString& path) {
+    const std::optional<PalmTarget> target = chooseInstallTarget(owner);
+    if (!target) return;
+    showHandheldMessage(owner, core::installOnPalm(target->desktop, *target->user, toPath(path)).message);
+}
+
+std::optional<QString> openFile(QWidget* owner, const QString& filters, const QString& extension,
+                                const QString& directory) {
+    ui::FileDialogOptions options;
+    options.filters = filters;
+    options.defaultExtension = extension;
+    options.initialDirectory = directory;
+    options.mustExist = true;
+    const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return std::nullopt;
+    return choice->path;
+}
+
+std::optional<QString> saveFile(QWidget* owner, const QString& filters, const QString& extension,
+                                const QString& directory, const QString& name) {
+    ui::FileDialogOptions options;
+    options.filters = filters;
+    options.defaultExtension = extension;
+    options.initialDirectory = directory;
+    options.initialName = name;
+    options.mustExist = false;
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return std::nullopt;
+    return choice->path;
+}
+
+// Where a Palm import's file dialog opens: the chosen user's Backup folder,
+// or the working folder when no user was chosen.
+QString importStartFolder(const PalmTarget& target) {
+    if (!target.user) return workingFolder();
+    return fromPath(target.desktop.importStartFolder(*target.user));
+}
+
+// Team or Game from Palm: the database, the record read from it, the desktop
+// file it is saved as.
+template <typename Record>
+void importDatabase(QWidget* owner, PalmUserPurpose purpose, DesktopFileKind kind, const QString& openFilters,
+                    const QString& saveFilters, const QString& extension, Record record) {
+    const std::optional<PalmTarget> target = choosePalmUser(owner, purpose);
+    if (!target) return;
+    const std::optional<QString> database =
+        openFile(owner, openFilters, QStringLiteral("pdb"), importStartFolder(*target));
+    if (!database) return;
+
+    core::HandheldOutcome read;
+    if constexpr (std::is_same_v<Record, Team>)
+        read = core::readTeamFromPalm(toPath(*database), record);
+    else
+        read = core::readGameFromPalm(toPath(*database), record);
+    if (!read) {
+        showHandheldMessage(owner, read.message);
+        return;
+    }
+    const QString proposed = fromPath(core::proposedDesktopName(toPath(*database), kind));
+    const std::optional<QString> path =
+        saveFile(owner, saveFilters, extension, ui::appState().startDirectory, proposed);
+    if (!path) return;
+    if constexpr (std::is_same_v<Record, Team>)
+        showHandheldMessage(owner, core::saveTeamFromPalm(record, toPath(*path)).message);
+    else
+        showHandheldMessage(owner, core::saveGameFromPalm(record, toPath(*path)).message);
+}
+
+}  // namespace
+
+void palmInstallCompanionCommand(QWidget* owner) {
+    QString path = fromPath(core::companionPath(toPath(ui::appState().startDirectory)));
+    if (!QFileInfo::exists(path)) {
+        const int answer = showHandheldMessage(owner, core::companionMissingQuestion(toPath(path)),
+                                               ui::MessageButtons::YesNo);
+        if (answer != ui::ResultYes) return;
+        const std::optional<QString> chosen = openFile(
+            owner, QStringLiteral("Palm Application File (*.prc)|*.prc|"), QStringLiteral("prc"), workingFolder());
+        if (!chosen) return;
+        path = *chosen;
+    }
+    installFile(owner, path);
+}
+
+void palmInstallOtherCommand(QWidget* owner) {
+    const std::optional<QString> path = openFile(owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"),
+                                                 QStringLiteral("pdb"), workingFolder());
+    if (path) installFile(owner, *path);
+}
+
+void gameToPalmCommand(QWidget* owner) {
+    Game loaded(ui::programSettings().league.halves);
+    const Game* game = ui::appState().gameInProgress ? ui::appState().currentGame : nullptr;
+    if (game) {
+        // The game being scored goes as it stands, every play so far included.
+        ui::appState().currentGame->recomputeScores();
+    } else {
+        const std::optional<QString> path = openFile(owner, QStringLiteral("Game Files (*.gam)|*.gam|"),
+                                                     QStringLiteral("gam"), workingFolder());
+        if (!path) return;
+        if (const core::HandheldOutcome r = core::loadGameFile(toPath(*path), loaded); !r) {
+            showHandheldMessage(owner, r.message);
+            return;
+        }
+        game = &loaded;
+    }
+    const QString gameFile = fromPath(game->fileName);
+    const QString proposed =
+        gameFile.isEmpty() ? QString() : fromPath(core::fileNameOf(core::databasePathBeside(game->fileName)));
+    const std::optional<QString> database =
+        saveFile(owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"), QStringLiteral("pdb"),
+                 gameFile.isEmpty() ? workingFolder() : QFileInfo(gameFile).absolutePath(), proposed);
+    if (!database) return;
+    // The user is chosen before anything is written, so a command that ends
+    // there leaves no database behind.
+    const std::optional<PalmTarget> target = chooseInstallTarget(owner);
+    if (!target) return;
+    showHandheldMessage(owner,
+                        core::sendGameToPalm(*game, toPath(*database), target->desktop, *target->user).message);
+}
+
+void teamToPalmCommand(QWidget* owner) {
+    const std::optional<QString> path =
+        openFile(owner, QStringLiteral("Team Files (*.tem)|*.tem|"), QStringLiteral("tem"), workingFolder());
+    if (!path) return;
+    Team team;
+    if (const core::HandheldOutcome r = core::loadTeamFile(toPath(*path), team); !r) {
+        showHandheldMessage(owner, r.message);
+        return;
+    }
+    const std::optional<PalmTarget> target = chooseInstallTarget(owner);
+    if (!target) return;
+    const std::string database = core::databasePathBeside(toPath(*path));
+    showHandheldMessage(owner, core::sendTeamToPalm(team, database, target->desktop, *target->user).message);
+}
+
+void gameFromPalmCommand(QWidget* owner) {
+    // A game read now would take the place of the one being scored.
+    if (ui::appState().gameInProgress) return;
+    importDatabase(owner, PalmUserPurpose::GameImport, DesktopFileKind::Game,
+                   QStringLiteral("Palm Game Files (*.pdb)|*.pdb|"), QStringLiteral("Game Files (*.gam)|*.gam|"),
+                   QStringLiteral("gam"), Game(ui::programSettings().league.halves));
+}
+
+void teamFromPalmCommand(QWidget* owner) {
+    Team team;
+    team.logoFile = "default.bmp";
+    importDatabase(owner, PalmUserPurpose::TeamImport, DesktopFileKind::Team,
+                   QStringLiteral("Palm Team Files (*.pdb)|*.pdb|"), QStringLiteral("Team Files (*.tem)|*.tem|"),
+                   QStringLiteral("tem"), std::move(team));
+}
+
+}  // namespace courtlog::gui::handheld

@@ -1,0 +1,124 @@
+#include "gui/handheld/PocketPcCommands.h"
+
+#include <optional>
+
+#include "core/handheld/DesktopFileCopies.h"
+#include "core/handheld/HandheldPaths.h"
+#include "core/handheld/SyncFolderLookup.h"
+#include "gui/handheld/HandheldSetup.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/ProgramSettings.h"
+
+namespace courtlog::gui::handheld {
+
+namespace core = ::courtlog::handheld;
+using core::TransferDirection;
+
+namespace {
+
+// The texts that tell a team command from a game command.
+struct FileKind {
+    QString desktopFilters;  // "PC Team File (*.tem)|*.tem|"
+    QString deviceFilters;   // "Pocket PC Team File (*.tem)|*.tem|"
+    QString deviceSaveFilters;
+    QString extension;
+};
+
+const FileKind kTeamFiles{QStringLiteral("PC Team File (*.tem)|*.tem|"),
+                          QStringLiteral("Pocket PC Team File (*.tem)|*.tem|"),
+                          QStringLiteral("Pocket PC Team File (*.tem)|*.tem"), QStringLiteral("tem")};
+const FileKind kGameFiles{QStringLiteral("PC Game File (*.gam)|*.gam|"),
+                          QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"),
+                          QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"), QStringLiteral("gam")};
+
+std::optional<QString> chooseFile(QWidget* owner, bool save, const QString& filters, const QString& extension,
+                                  const QString& directory, const QString& name = {}) {
+    ui::FileDialogOptions options;
+    options.filters = filters;
+    options.defaultExtension = extension;
+    options.initialDirectory = directory;
+    options.initialName = name;
+    options.mustExist = !save;
+    const std::optional<ui::FileChoice> choice = save ? ui::getSaveFile(owner, options) : ui::getOpenFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return std::nullopt;
+    return choice->path;
+}
+
+// The synchronised folder of the device, asking partner by partner; says so
+// and gives nullopt when none is taken.
+std::optional<QString> findSyncFolder(QWidget* owner, TransferDirection direction) {
+    const std::optional<std::string> folder =
+        core::findSyncFolder(handheldFolders().partners, direction, [owner](const core::HandheldMessage& question) {
+            return showHandheldMessage(owner, question, ui::MessageButtons::YesNo) == ui::ResultYes;
+        });
+    if (!folder) {
+        showHandheldMessage(owner, core::syncFolderMissingMessage());
+        return std::nullopt;
+    }
+    return fromPath(*folder);
+}
+
+core::HandheldOutcome load(const QString& path, Team& team) { return core::loadTeamFile(toPath(path), team); }
+core::HandheldOutcome load(const QString& path, Game& game) { return core::loadGameFile(toPath(path), game); }
+core::HandheldOutcome saveCopy(Team& team, const QString& path) { return core::saveTeamCopy(team, toPath(path)); }
+core::HandheldOutcome saveCopy(Game& game, const QString& path) { return core::saveGameCopy(game, toPath(path)); }
+
+// A desktop file from the working folder to the device's folder.
+template <typename Record>
+void exportToDevice(QWidget* owner, const FileKind& kind, Record record) {
+    const std::optional<QString> source =
+        chooseFile(owner, false, kind.desktopFilters, kind.extension, workingFolder());
+    if (!source) return;
+    rememberWorkingFolder(*source);
+    if (const core::HandheldOutcome loaded = load(*source, record); !loaded) {
+        showHandheldMessage(owner, loaded.message);
+        return;
+    }
+    const std::optional<QString> folder = findSyncFolder(owner, TransferDirection::Export);
+    if (!folder) return;
+    const std::optional<QString> destination = chooseFile(owner, true, kind.deviceSaveFilters, kind.extension, *folder,
+                                                          fromPath(core::fileNameOf(toPath(*source))));
+    if (!destination) return;
+    if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)
+        showHandheldMessage(owner, saved.message);
+}
+
+// A file the device left in its folder, saved as a desktop file in the
+// folder the program started in.
+template <typename Record>
+void importFromDevice(QWidget* owner, const FileKind& kind, Record record) {
+    const std::optional<QString> folder = findSyncFolder(owner, TransferDirection::Import);
+    if (!folder) return;
+    const std::optional<QString> source = chooseFile(owner, false, kind.deviceFilters, kind.extension, *folder);
+    if (!source) return;
+    if (const core::HandheldOutcome loaded = load(*source, record); !loaded) {
+        showHandheldMessage(owner, loaded.message);
+        return;
+    }
+    const std::optional<QString> destination =
+        chooseFile(owner, true, kind.desktopFilters, kind.extension, ui::appState().startDirectory,
+                   fromPath(core::fileNameOf(toPath(*source))));
+    if (!destination) return;
+    rememberWorkingFolder(*destination);
+    if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)
+        showHandheldMessage(owner, saved.message);
+}
+
+Game newGame() { return Game(ui::programSettings().league.halves); }
+
+}  // namespace
+
+void teamToPocketPcCommand(QWidget* owner) { exportToDevice(owner, kTeamFiles, Team{}); }
+
+void gameToPocketPcCommand(QWidget* owner) { exportToDevice(owner, kGameFiles, newGame()); }
+
+void gameFromPocketPcCommand(QWidget* owner) {
+    // A game read now would take the place of the one being scored.
+    if (ui::appState().gameInProgress) return;
+    importFromDevice(owner, kGameFiles, newGame());
+}
+
+void teamFromPocketPcCommand(QWidget* owner) { importFromDevice(owner, kTeamFiles, Team{}); }
+
+}  // namespace courtlog::gui::handheld

@@ -1,0 +1,472 @@
+
+#include "gui/scoring/ScoringCoreNames.h"
+#include "gui/scoring/GameConsoleWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/records/Game.h"
+#include "core/scoring/ConsoleRules.h"
+#include "gui/scoring/AccessKeys.h"
+#include "gui/scoring/CourtArea.h"
+#include "gui/scoring/EventEditorRoute.h"
+#include "gui/scoring/ScoreDisplay.h"
+#include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/scoring/ShotSpotDialog.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/GameViewer.h"
+#include "gui/ui/Help.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/Picture.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/Sound.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::gui::scoring {
+
+namespace {
+
+constexpr int kHome = 0, kVisitor = 1;
+constexpr int side(bool home) { return home ? kHome : kVisitor; }
+
+// Captions of the court buttons, slots 1..5.
+const char* const kHomeCaptions[5] = {"&2  Guard", "&5  Guard", "&3  Center", "&1  Forward", "&4  Forward"};
+const char* const kVisitorCaptions[5] = {"&A  Guard", "&D  Guard", "&C  Center", "&B  Forward", "&E  Forward"};
+
+QString teamPrefix(bool home) { return home ? QStringLiteral("home") : QStringLiteral("visitor"); }
+
+void place(QGridLayout* grid, QWidget* widget, int row, int column, int rowSpan = 1, int columnSpan = 1,
+           Qt::Alignment alignment = {}) {
+    grid->removeWidget(widget);
+    grid->addWidget(widget, row, column, rowSpan, columnSpan, alignment);
+}
+
+QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFixedSize(72, 48);
+    label->setAlignment(Qt::AlignCenter);
+    const ui::Picture logo = ui::Picture::loadFile(ui::fromRecordText(team.logoFile));
+    if (!logo.isNull())
+        label->setPixmap(QPixmap::fromImage(logo.image().scaled(label->size(), Qt::KeepAspectRatio,
+                                                                Qt::SmoothTransformation)));
+    return label;
+}
+
+}  // namespace
+
+GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league) {
+    setObjectName(QStringLiteral("gameConsole"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    area_ = new CourtArea(model_, this);
+    for (const bool home : {true, false}) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            const char* caption = (home ? kHomeCaptions : kVisitorCaptions)[slot - 1];
+            auto* button = new QPushButton(QString::fromLatin1(caption), area_);
+            button->setObjectName(teamPrefix(home) + QStringLiteral("Slot%1Button").arg(slot));
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this, [this, home, slot] { clickPlayer(home, slot); });
+            playerButtons_[side(home)][static_cast<std::size_t>(slot - 1)] = button;
+            area_->setPlayerButton(home, slot, button);
+        }
+    }
+
+    topGrid_ = new QGridLayout;
+    buildTopBand(topGrid_);
+    buildRows();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topGrid_);
+    layout->addWidget(area_, 1);
+    layout->addLayout(timeOutRow_);
+    layout->addLayout(bottomRow_);
+
+    arrangeSides();
+    fillBenches();
+    refresh();
+    resize(820, 700);
+    // A right click anywhere on the console cancels, whichever control it hits.
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void GameConsoleWindow::buildTopBand(QGridLayout* grid) {
+    const Game& game = model_.game();
+    logos_[kHome] = logoLabel(this, game.home, QStringLiteral("homeLogo"));
+    logos_[kVisitor] = logoLabel(this, game.visitor, QStringLiteral("visitorLogo"));
+    for (const bool home : {true, false}) {
+        auto* score = new ScoreDisplay(this);
+        score->setObjectName(teamPrefix(home) + QStringLiteral("Score"));
+        scores_[side(home)] = score;
+    }
+    teamLabels_[0] = new QLabel(QStringLiteral("Home"), this);
+    teamLabels_[0]->setObjectName(QStringLiteral("leftTeamLabel"));
+    teamLabels_[1] = new QLabel(QStringLiteral("Visitor"), this);
+    teamLabels_[1]->setObjectName(QStringLiteral("rightTeamLabel"));
+    for (QLabel* label : teamLabels_) label->setAlignment(Qt::AlignCenter);
+
+    periodBox_ = new QGroupBox(this);
+    periodBox_->setObjectName(QStringLiteral("periodGroup"));
+    auto* periodGrid = new QGridLayout(periodBox_);
+    periodGrid->setVerticalSpacing(0);
+    for (int i = 0; i < 4; ++i) {
+        // The period buttons only show the period; Up and Down change it.
+        auto* radio = new QRadioButton(periodBox_);
+        radio->setObjectName(QStringLiteral("periodRadio%1").arg(i + 1));
+        radio->setAutoExclusive(false);
+        radio->setFocusPolicy(Qt::NoFocus);
+        radio->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* label = new QLabel(periodBox_);
+        label->setObjectName(QStringLiteral("periodLabel%1").arg(i + 1));
+        label->setAlignment(Qt::AlignCenter);
+        periodRadios_[static_cast<std::size_t>(i)] = radio;
+        periodLabels_[static_cast<std::size_t>(i)] = label;
+        periodGrid->addWidget(radio, 0, i, Qt::AlignHCenter);
+        periodGrid->addWidget(label, 1, i);
+    }
+    auto* up = new QPushButton(QStringLiteral("Up"), periodBox_);
+    up->setObjectName(QStringLiteral("periodUpButton"));
+    auto* down = new QPushButton(QStringLiteral("Down"), periodBox_);
+    down->setObjectName(QStringLiteral("periodDownButton"));
+    for (QPushButton* button : {up, down}) {
+        button->setAutoDefault(false);
+        button->setFixedWidth(52);
+    }
+    periodGrid->addWidget(up, 0, 4);
+    periodGrid->addWidget(down, 1, 4);
+    connect(up, &QPushButton::clicked, this, [this] { changePeriod(true); });
+    connect(down, &QPushButton::clicked, this, [this] { changePeriod(false); });
+
+    grid->addWidget(teamLabels_[0], 0, 1);
+    grid->addWidget(teamLabels_[1], 0, 3);
+    grid->addWidget(periodBox_, 0, 2, 2, 1, Qt::AlignCenter);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(4, 1);
+}
+
+void GameConsoleWindow::buildRows() {
+    auto button = [this](const QString& caption, const QString& name, auto action) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, action);
+        return b;
+    };
+    timeOutButtons_[kHome] =
+        button(QStringLiteral("&Time Out"), QStringLiteral("homeTimeOutButton"), [this] { timeOut(true, false); });
+    shortTimeOutButtons_[kHome] =
+        button(QStringLiteral("20 &Sec"), QStringLiteral("homeShortTimeOutButton"), [this] { timeOut(true, true); });
+    timeOutButtons_[kVisitor] = button(QStringLiteral("Time &Out"), QStringLiteral("visitorTimeOutButton"),
+                                       [this] { timeOut(false, false); });
+    shortTimeOutButtons_[kVisitor] = button(QStringLiteral("2&0 Sec"), QStringLiteral("visitorShortTimeOutButton"),
+                                            [this] { timeOut(false, true); });
+    auto* swap = button(QStringLiteral("S&wap Sides"), QStringLiteral("swapSidesButton"), [this] { swapSides(); });
+
+    benchLabels_[0] = new QLabel(QStringLiteral("Home Bench"), this);
+    benchLabels_[0]->setObjectName(QStringLiteral("leftBenchLabel"));
+    benchLabels_[1] = new QLabel(QStringLiteral("Visitor Bench"), this);
+    benchLabels_[1]->setObjectName(QStringLiteral("rightBenchLabel"));
+    for (const bool home : {true, false}) {
+        auto* bench = new QComboBox(this);
+        bench->setObjectName(teamPrefix(home) + QStringLiteral("BenchList"));
+        bench->setMinimumWidth(200);
+        bench->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        connect(bench, &QComboBox::activated, this, [this, home](int entry) { chooseBench(home, entry); });
+        benches_[side(home)] = bench;
+    }
+
+    timeOutRow_ = new QGridLayout;
+    timeOutRow_->addWidget(swap, 0, 2, Qt::AlignCenter);
+    timeOutRow_->addWidget(benchLabels_[0], 1, 0, 1, 2);
+    timeOutRow_->addWidget(benchLabels_[1], 1, 3, 1, 2);
+    timeOutRow_->setColumnStretch(2, 1);
+
+    editButtons_[kHome] = button(QStringLiteral("Edit &Home Events"), QStringLiteral("editHomeEventsButton"),
+                                 [this] { editEvents(true); });
+    editButtons_[kVisitor] = button(QStringLiteral("Edit &Visitor Events"), QStringLiteral("editVisitorEventsButton"),
+                                    [this] { editEvents(false); });
+    auto* stop = button(QStringLiteral("Stop &Game"), QStringLiteral("stopGameButton"), [this] { stopGame(); });
+    auto* help = button(QStringLiteral("&Help"), QStringLiteral("helpButton"), [this] {
+        ui::playSoundEffect(ui::SoundClick);
+        ui::openHelpTopic(this, QStringLiteral("game-console.html"));
+    });
+    auto* cancel =
+        button(QStringLiteral("Ca&ncel Action"), QStringLiteral("cancelActionButton"), [this] { cancelAction(); });
+    cancelButton_ = cancel;
+    bottomRow_ = new QGridLayout;
+    bottomRow_->addWidget(stop, 0, 1);
+    bottomRow_->addWidget(help, 0, 2);
+    bottomRow_->addWidget(cancel, 0, 3);
+}
+
+QString GameConsoleWindow::cancelActionTip() const {
+    QString tip = QStringLiteral(
+        "Drops the question or substitution waiting (also Esc or a right click).\n"
+        "Ctrl+Z takes back the last change made here: a play, an answer, a time out, a substitution,\n"
+        "a period change, Swap Sides or a closed Edit Home/Visitor Events; the questions waiting\n"
+        "before it come back. Ctrl+Shift+Z or Ctrl+Y makes it again.");
+    const std::string undo = model_.undoDescription();
+    const std::string redo = model_.redoDescription();
+    if (!undo.empty()) tip += QStringLiteral("\nCtrl+Z now takes back: ") + ui::fromRecordText(undo);
+    if (!redo.empty()) tip += QStringLiteral("\nCtrl+Y now makes again: ") + ui::fromRecordText(redo);
+    return tip;
+}
+
+void GameConsoleWindow::arrangeSides() {
+    const bool swapped = model_.sidesSwapped();
+    const int left = swapped ? kVisitor : kHome;
+    const int right = swapped ? kHome : kVisitor;
+    place(topGrid_, logos_[static_cast<std::size_t>(left)], 0, 0, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    place(topGrid_, logos_[static_cast<std::size_t>(right)], 0, 4, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    place(topGrid_, scores_[static_cast<std::size_t>(left)], 1, 1, 1, 1, Qt::AlignCenter);
+    place(topGrid_, scores_[static_cast<std::size_t>(right)], 1, 3, 1, 1, Qt::AlignCenter);
+    teamLabels_[0]->setText(swapped ? QStringLiteral("Visitor") : QStringLiteral("Home"));
+    teamLabels_[1]->setText(swapped ? QStringLiteral("Home") : QStringLiteral("Visitor"));
+    benchLabels_[0]->setText(swapped ? QStringLiteral("Visitor Bench") : QStringLiteral("Home Bench"));
+    benchLabels_[1]->setText(swapped ? QStringLiteral("Home Bench") : QStringLiteral("Visitor Bench"));
+    place(timeOutRow_, timeOutButtons_[static_cast<std::size_t>(left)], 0, 0);
+    place(timeOutRow_, shortTimeOutButtons_[static_cast<std::size_t>(left)], 0, 1);
+    place(timeOutRow_, timeOutButtons_[static_cast<std::size_t>(right)], 0, 3);
+    place(timeOutRow_, shortTimeOutButtons_[static_cast<std::size_t>(right)], 0, 4);
+    place(timeOutRow_, benches_[static_cast<std::size_t>(left)], 2, 0, 1, 2);
+    place(timeOutRow_, benches_[static_cast<std::size_t>(right)], 2, 3, 1, 2);
+    place(bottomRow_, editButtons_[static_cast<std::size_t>(left)], 0, 0);
+    place(bottomRow_, editButtons_[static_cast<std::size_t>(right)], 0, 4);
+    area_->placeButtons();
+}
+
+// ---- actions ----
+
+void GameConsoleWindow::clickPlayer(bool home, int slot) {
+    switch (model_.clickAction(home, slot)) {
+        case PlayerClick::Nothing: return;
+        case PlayerClick::EventDialog: recordThroughDialog(home, slot); return;
+        case PlayerClick::StolenFrom:
+        case PlayerClick::Assist:
+        case PlayerClick::Rebound: ui::playSoundEffect(ui::SoundClick); break;
+        case PlayerClick::Substitution: break;
+    }
+    showOutcome(model_.clickPlayer(home, slot));
+}
+
+void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
+    ui::playSoundEffect(ui::SoundClick);
+    PlayChoiceDialog dialog(this);
+    const std::optional<int> chosen = dialog.choose();
+    // Without a choice nothing changed: nothing to show or save.
+    if (!chosen) return;
+    const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
+    ui::playSoundEffect(choice.sound);
+    const CourtPoint spot = choice.isFieldGoalAttempt() ? shotSpotFor(home, choice) : CourtPoint{};
+    showOutcome(model_.recordPlay(home, slot, choice, spot));
+}
+
+CourtPoint GameConsoleWindow::shotSpotFor(bool home, const PlayChoice& choice) {
+    const CourtPoint start = defaultShotSpot(choice.subKind);
+    if (!ui::programSettings().promptForShot) return start;
+    // Closing the question without a click keeps the starting spot.
+    auto x = static_cast<std::int16_t>(start.x);
+    auto y = static_cast<std::int16_t>(start.y);
+    ShotSpotDialog::askShotSpot(this, x, y, home);
+    return {x, y};
+}
+
+void GameConsoleWindow::chooseBench(bool home, int entry) {
+    QComboBox* bench = benches_[side(home)];
+    if (entry < 0 || entry >= bench->count()) return;
+    ui::playSoundEffect(ui::SoundSubstitution);
+    model_.chooseBenchPlayer(home, bench->itemData(entry).toInt());
+    changed(false, false);
+}
+
+void GameConsoleWindow::timeOut(bool home, bool shortTimeOut) {
+    const ChangeOutcome outcome = model_.takeTimeOut(home, shortTimeOut);
+    if (outcome) ui::playSoundEffect(ui::SoundSubstitution);
+    showOutcome(outcome);
+}
+
+void GameConsoleWindow::changePeriod(bool up) {
+    ui::playSoundEffect(ui::SoundClick);
+    showOutcome(up ? model_.periodUp() : model_.periodDown());
+}
+
+void GameConsoleWindow::swapSides() {
+    ui::playSoundEffect(ui::SoundClick);
+    const ChangeOutcome outcome = model_.swapSides();
+    arrangeSides();
+    showOutcome(outcome);
+}
+
+void GameConsoleWindow::cancelAction() {
+    ui::playSoundEffect(ui::SoundClick);
+    model_.cancelAction();
+    for (QComboBox* bench : benches_) bench->setCurrentIndex(-1);
+    changed(false, false);
+}
+
+void GameConsoleWindow::undoOrRedo(bool redo) {
+    ui::playSoundEffect(ui::SoundClick);
+    if (!(redo ? model_.redo() : model_.undo())) return;
+    // The step may have swapped the sides back; prompts and bench choices
+    // return as they stood.
+    arrangeSides();
+    changed(true, true);
+}
+
+void GameConsoleWindow::editEvents(bool home) {
+    ui::playSoundEffect(ui::SoundClick);
+    if (!scoring::editEvents(this, model_, home)) return;
+    changed(true, true);
+}
+
+void GameConsoleWindow::stopGame() {
+    ui::playSoundEffect(ui::SoundClick);
+    const int answer = ui::showMessage(this, QStringLiteral("Save changes to game ?"), QStringLiteral("Save Game ?"),
+                                       ui::MessageButtons::YesNoCancel, ui::MessageIcon::Question);
+    if (answer == ui::ResultCancel) return;
+    if (answer == ui::ResultYes && !saveGame()) return;
+    closeConfirmed_ = true;
+    close();
+}
+
+// ---- the shell's calls ----
+
+void GameConsoleWindow::refreshPlayerLists() {
+    model_.rosterChanged();
+    fillBenches();
+    changed(true, false);
+}
+
+void GameConsoleWindow::applyLeagueOptions() {
+    model_.leagueOptionsChanged();
+    changed(true, false);
+}
+
+// ---- showing the model ----
+
+void GameConsoleWindow::showOutcome(const ChangeOutcome& outcome) {
+    if (outcome) {
+        changed(true, true);
+        return;
+    }
+    // Nothing to save; a question may have ended all the same.
+    refresh();
+    if (!outcome.message.empty())
+        ui::showMessage(this, ui::fromRecordText(outcome.message), QString::fromStdString(outcome.caption),
+                        ui::MessageButtons::Ok, ui::MessageIcon::Stop);
+}
+
+void GameConsoleWindow::changed(bool figures, bool save) {
+    refresh();
+    if (figures && figuresChanged_) figuresChanged_();
+    if (figures) ui::refreshGameViewers();
+    if (save && ui::appState().autoSave) saveGame();
+}
+
+void GameConsoleWindow::refresh() {
+    setWindowTitle(QString::fromLatin1(model_.title().c_str()));
+    const Game& game = model_.game();
+    scores_[kHome]->setValue(game.homeScore);
+    scores_[kVisitor]->setValue(game.visitorScore);
+    const PeriodGroup group = model_.periodGroup();
+    periodBox_->setTitle(QString::fromStdString(group.caption));
+    for (std::size_t i = 0; i < 4; ++i) {
+        periodLabels_[i]->setText(QString::fromStdString(group.labels[i]));
+        periodRadios_[i]->setChecked(group.checked == static_cast<int>(i) + 1);
+    }
+    // A fouled-out player's bench line changes with the fouls.
+    fillBenches();
+    cancelButton_->setToolTip(cancelActionTip());
+    area_->update();
+}
+
+void GameConsoleWindow::fillBenches() {
+    for (const bool home : {true, false}) {
+        QComboBox* bench = benches_[side(home)];
+        const PendingPrompts& pending = model_.pending();
+        const bool substitution = home ? pending.homeSubstitution : pending.visitorSubstitution;
+        const int chosen = substitution ? (home ? pending.homeBenchChoice : pending.visitorBenchChoice) : -1;
+        const QSignalBlocker quiet(bench);
+        bench->clear();
+        int current = -1;
+        for (const BenchEntry& entry : benchEntries(model_.game(), home, model_.league())) {
+            if (entry.rosterIndex == chosen) current = bench->count();
+            bench->addItem(ui::fromRecordText(entry.text), entry.rosterIndex);
+        }
+        bench->setCurrentIndex(current);
+    }
+}
+
+bool GameConsoleWindow::saveGame() {
+    Game& game = model_.game();
+    std::string error;
+    if (!game.fileName.empty() && game.save(game.fileName, &error)) return true;
+    ui::showMessage(this, QStringLiteral("Can't save game !"), QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok,
+                    ui::MessageIcon::Exclamation);
+    return false;
+}
+
+// ---- keys, mouse, closing ----
+
+void GameConsoleWindow::reject() { cancelAction(); }
+
+void GameConsoleWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancelAction();
+        return;
+    }
+    const QKeyCombination keys = event->keyCombination();
+    if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)) {
+        undoOrRedo(false);
+        return;
+    }
+    if (keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
+        keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        undoOrRedo(true);
+        return;
+    }
+    if (clickButtonForKey(this, event)) return;
+    QDialog::keyPressEvent(event);
+}
+
+void GameConsoleWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        cancelAction();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+bool GameConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        cancelAction();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void GameConsoleWindow::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed_) {
+        const int answer = ui::showMessage(this, QStringLiteral("Save changes to game ?"),
+                                           QStringLiteral("Save Game ?"), ui::MessageButtons::YesNo,
+                                           ui::MessageIcon::Question);
+        // A game that could not be saved keeps its console, so no play is lost.
+        if (answer == ui::ResultYes && !saveGame()) {
+            event->ignore();
+            return;
+        }
+        closeConfirmed_ = true;
+    }
+    event->accept();
+    done(1);
+}
+
+}  // namespace courtlog::gui::scoring

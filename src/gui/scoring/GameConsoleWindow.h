@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "core/scoring/GameConsole.h"
+#include "gui/ui/GameConsoleLink.h"
+#include "gui/scoring/ScoringCoreNames.h"
+
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace courtlog {
+class Game;
+struct LeagueOptions;
+}  // namespace courtlog
+
+namespace courtlog::gui::scoring {
+
+class CourtArea;
+class ScoreDisplay;
+
+// The game console: the court with both teams' players on it, the scores,
+// the period, both benches and the time outs. Every click becomes a change
+// of the game through the console model; the window shows the model and
+// saves the game after each change while Auto Save is on.
+class GameConsoleWindow : public QDialog, public ui::GameConsoleLink {
+    Q_OBJECT
+public:
+    GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league);
+
+    GameConsole& model() { return model_; }
+
+    // Called after every change the team sheets must show: plays, prompt
+    // answers, time outs, substitutions, period changes, event edits.
+    void setFiguresChangedCallback(std::function<void()> callback) { figuresChanged_ = std::move(callback); }
+
+    // ui::GameConsoleLink
+    QWidget* consoleWidget() override { return this; }
+    void refreshPlayerLists() override;
+    void applyLeagueOptions() override;
+
+public slots:
+    // Escape cancels the pending action; it never closes the console.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBand(QGridLayout* grid);
+    void buildRows();
+    void arrangeSides();
+
+    void clickPlayer(bool home, int slot);
+    // Asks for the play of the player in slot and records it.
+    void recordThroughDialog(bool home, int slot);
+    // The spot of a field-goal attempt, on the upright court: where a two or
+    // a three starts from. The one place a play's spot is decided.
+    CourtPoint shotSpotFor(bool home, const PlayChoice& choice);
+    void chooseBench(bool home, int entry);
+    void timeOut(bool home, bool shortTimeOut);
+    void changePeriod(bool up);
+    void swapSides();
+    void cancelAction();
+    // Ctrl+Z takes back the last change made here; redo makes it again.
+    void undoOrRedo(bool redo);
+    void editEvents(bool home);
+    void stopGame();
+
+    // A change that happened is shown, given to the sheets and saved; one
+    // that was refused says why.
+    void showOutcome(const ChangeOutcome& outcome);
+    // Shows the model again; figures says the sheets must follow, save that
+    // the game is saved when Auto Save is on.
+    void changed(bool figures, bool save);
+    // Cancel Action's tooltip: the ways out of a question, and what Ctrl+Z
+    // and Ctrl+Y would act on now.
+    QString cancelActionTip() const;
+    void refresh();
+    void fillBenches();
+    bool saveGame();
+
+    GameConsole model_;
+    CourtArea* area_ = nullptr;
+    std::array<std::array<QPushButton*, 5>, 2> playerButtons_{};
+    std::array<ScoreDisplay*, 2> scores_{};
+    std::array<QLabel*, 2> logos_{};
+    std::array<QLabel*, 2> teamLabels_{};  // left and right of the top band
+    std::array<QPushButton*, 2> timeOutButtons_{};
+    std::array<QPushButton*, 2> shortTimeOutButtons_{};
+    std::array<QLabel*, 2> benchLabels_{};  // left and right
+    std::array<QComboBox*, 2> benches_{};
+    std::array<QPushButton*, 2> editButtons_{};
+    QPushButton* cancelButton_ = nullptr;
+    QGroupBox* periodBox_ = nullptr;
+    std::array<QRadioButton*, 4> periodRadios_{};
+    std::array<QLabel*, 4> periodLabels_{};
+    QGridLayout* topGrid_ = nullptr;
+    QGridLayout* timeOutRow_ = nullptr;
+    QGridLayout* benchRow_ = nullptr;
+    QGridLayout* bottomRow_ = nullptr;
+    bool closeConfirmed_ = false;
+    std::function<void()> figuresChanged_;
+};
+
+}  // namespace courtlog::gui::scoring

@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "core/records/Codes.h"
+#include "core/records/Game.h"
+#include "gui/scoring/GameConsoleWindow.h"
+#include "gui/scoring/ScoreDisplay.h"
+#include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
+
+using namespace courtlog;
+using namespace courtlog::testsupport;
+using courtlog::gui::scoring::GameConsoleWindow;
+using courtlog::gui::scoring::PlayChoiceDialog;
+
+namespace {
+
+// A game between Hawks and Owls (seven players each, five on court) saved
+// to a file of its own, scored under the default league options.
+struct ConsoleFixture : ::testing::Test {
+    QTemporaryDir dir;
+    Game game;
+    std::string path;
+    std::unique_ptr<GameConsoleWindow> court;
+    int figureChanges = 0;
+
+    void SetUp() override {
+        freshHooks();
+        gui::ui::programSettings().setDefaults();
+        gui::ui::programSettings().promptForShot = false;  // the shot spot is answered in its own tests
+        gui::ui::appState().autoSave = true;
+        game.home = teamWithLineup("Hawks", 7);
+        game.visitor = teamWithLineup("Owls", 7);
+        game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
+        game.homeName = "Hawks";
+        game.visitorName = "Owls";
+        path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("game.gam"))).toStdString();
+        ASSERT_TRUE(game.save(path));
+    }
+    void TearDown() override { gui::ui::programSettings().setDefaults(); }
+
+    void open() {
+        court = std::make_unique<GameConsoleWindow>(nullptr, game, gui::ui::programSettings().league);
+        court->setFiguresChangedCallback([this] { ++figureChanges; });
+        court->show();
+    }
+
+    QPushButton* button(const char* name) { return control<QPushButton>(court.get(), name); }
+    QPushButton* player(bool home, int slot) {
+        const std::string name = std::string(home ? "home" : "visitor") + "Slot" + std::to_string(slot) + "Button";
+        return control<QPushButton>(court.get(), name.c_str());
+    }
+    QComboBox* bench(bool home) { return control<QComboBox>(court.get(), home ? "homeBenchList" : "visitorBenchList"); }
+
+    // Clicks a court button and answers the event dialog with a choice.
+    void play(QPushButton* who, const char* choiceButton) {
+        const std::string choice = choiceButton;
+        whenModal<PlayChoiceDialog>([choice](PlayChoiceDialog* dialog) { click(dialog, choice.c_str()); });
+        QTest::mouseClick(who, Qt::LeftButton);
+    }
+
+    // The game as the last save left it on disk.
+    Game saved() const {
+        Game onDisk;
+        EXPECT_TRUE(onDisk.load(path));
+        return onDisk;
+    }
+    QString title() const { return court->windowTitle(); }
+};
+
+const QString kIdle = QStringLiteral("Brenvik Basketball Courtlog");
+
+}  // namespace
+
+TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
+    game.homeEvents.push_back([] {
+        PlayEvent e;
+        e.kind = Shot;
+        e.shotResult = ThreePointMade;
+        return e;
+    }());
+    open();
+    EXPECT_EQ(title(), kIdle);
+    EXPECT_EQ(player(true, 1)->text(), QStringLiteral("&2  Guard"));
+    EXPECT_EQ(player(true, 4)->text(), QStringLiteral("&1  Forward"));
+    EXPECT_EQ(player(false, 3)->text(), QStringLiteral("&C  Center"));
+    EXPECT_EQ(player(false, 5)->text(), QStringLiteral("&E  Forward"));
+    EXPECT_EQ(button("homeTimeOutButton")->text(), QStringLiteral("&Time Out"));
+    EXPECT_EQ(button("visitorShortTimeOutButton")->text(), QStringLiteral("2&0 Sec"));
+    EXPECT_EQ(button("cancelActionButton")->text(), QStringLiteral("Ca&ncel Action"));
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 3);
+    EXPECT_EQ(control<QGroupBox>(court.get(), "periodGroup")->title(), QStringLiteral("Quarter"));
+    EXPECT_TRUE(control<QRadioButton>(court.get(), "periodRadio1")->isChecked());
+    ASSERT_EQ(bench(true)->count(), 2);
+    EXPECT_EQ(bench(true)->itemText(0), QStringLiteral(" 8-Hawks Player 6"));
+    EXPECT_EQ(bench(true)->currentIndex(), -1);
+    // The buttons stand on the court, guards right of forwards on the home side.
+    EXPECT_GT(player(true, 1)->x(), player(true, 4)->x());
+    EXPECT_LT(player(true, 1)->x(), player(false, 1)->x());
+}
+
+TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
+    gui::ui::programSettings().league.fullTimeOuts = 2;
+    gui::ui::programSettings().league.shortTimeOuts = 1;
+    open();
+
+    // 1. A made two by access key, in the dialog by access key too.
+    whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { QTest::keyClick(dialog, Qt::Key_2); });
+    QTest::keyClick(court.get(), Qt::Key_2);
+    ASSERT_TRUE(processUntil([&] { return game.homeEvents.size() == 1; }));
+    EXPECT_EQ(game.homeEvents[0].shotResult, TwoPointMade);
+    EXPECT_EQ(game.homeEvents[0].player.name, "Hawks Player 1");
+    EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
+    EXPECT_EQ(saved().homeEvents.size(), 1u);
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 2);
+
+    // 2. A click on the other team opens the dialog; leaving it records nothing.
+    whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { click(dialog, "cancelButton"); });
+    QTest::mouseClick(player(false, 2), Qt::LeftButton);
+    EXPECT_TRUE(game.visitorEvents.empty());
+    EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
+
+    // 3. The assist goes to the home forward.
+    QTest::mouseClick(player(true, 4), Qt::LeftButton);
+    ASSERT_EQ(saved().homeEvents.size(), 2u);
+    EXPECT_EQ(saved().homeEvents[1].kind, Assist);
+    EXPECT_EQ(saved().homeEvents[1].player.name, "Hawks Player 4");
+    EXPECT_EQ(title(), kIdle);
+
+    // 4. A missed three by the visitor; the rebound prompt is declined by a right click.
+    play(player(false, 3), "shotMissed3MissedButton");
+    EXPECT_EQ(title(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
+    EXPECT_EQ(saved().visitorEvents[0].shotY, 77);
+    QTest::mouseClick(control<QWidget>(court.get(), "courtArea"), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(title(), kIdle);
+
+    // 5. A missed two, rebounded by the home team: a defensive rebound.
+    play(player(false, 1), "shotMissed2MissedButton");
+    QTest::mouseClick(player(true, 2), Qt::LeftButton);
+    ASSERT_EQ(saved().homeEvents.size(), 3u);
+    EXPECT_EQ(saved().homeEvents[2].reboundKind, DefensiveRebound);
+    EXPECT_EQ(saved().visitorEvents.size(), 2u);
+
+    // 6. A home steal; another home player's click opens the dialog, a visitor answers.
+    play(player(true, 3), "otherStealButton");
+    EXPECT_EQ(title(), QStringLiteral("Stolen From? (or Select Right Click/Cancel)"));
+    play(player(true, 5), "foulDefensiveButton");
+    QTest::mouseClick(player(false, 4), Qt::LeftButton);
+    ASSERT_EQ(saved().visitorEvents.size(), 3u);
+    EXPECT_EQ(saved().visitorEvents[2].turnoverKind, LostBall);
+    EXPECT_EQ(saved().homeEvents.size(), 5u);
+
+    // 7. Escape declines a pending assist.
+    play(player(false, 5), "shotMade3PointerButton");
+    QTest::keyClick(court.get(), Qt::Key_Escape);
+    EXPECT_EQ(title(), kIdle);
+    EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "visitorScore")->value(), 3);
+
+    // 8. Substitution: the home bench's second line comes in for the center.
+    bench(true)->setCurrentIndex(1);
+    emit bench(true)->activated(1);
+    EXPECT_EQ(title(), QStringLiteral("Select Home Player to be Subtituted or Select Cancel"));
+    QTest::mouseClick(player(true, 3), Qt::LeftButton);
+    EXPECT_EQ(title(), kIdle);
+    Game afterSub = saved();
+    EXPECT_EQ(afterSub.home.players[6].courtSlot, 3);
+    EXPECT_EQ(afterSub.home.players[2].courtSlot, 0);
+    ASSERT_EQ(bench(true)->count(), 2);
+    EXPECT_EQ(bench(true)->itemText(0), QStringLiteral(" 5-Hawks Player 3"));
+    EXPECT_EQ(bench(true)->currentIndex(), -1);
+
+    // 9. Time outs until none remain.
+    gui::ui::testing::clearShownMessages();
+    click(court.get(), "homeTimeOutButton");
+    click(court.get(), "homeTimeOutButton");
+    click(court.get(), "homeTimeOutButton");
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("No Time Outs Remaining!"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("No Time Outs"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Stop);
+    click(court.get(), "visitorShortTimeOutButton");
+    click(court.get(), "visitorShortTimeOutButton");
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("No 20 - Second Time Outs Remaining!"));
+    EXPECT_EQ(saved().homeEvents.size(), 7u);
+    EXPECT_EQ(saved().homeEvents.back().kind, TimeOut);
+    EXPECT_EQ(saved().visitorEvents.back().kind, ShortTimeOut);
+
+    // 10. Periods in quarters, up to the fourth and back.
+    for (int i = 0; i < 3; ++i) click(court.get(), "periodUpButton");
+    EXPECT_EQ(saved().currentPeriod, 3);
+    EXPECT_TRUE(control<QRadioButton>(court.get(), "periodRadio4")->isChecked());
+    click(court.get(), "periodDownButton");
+    EXPECT_EQ(saved().currentPeriod, 2);
+    EXPECT_EQ(control<QGroupBox>(court.get(), "periodGroup")->title(), QStringLiteral("Quarter"));
+
+    // 11. Swap sides mirrors the controls.
+    const int homeGuardX = player(true, 1)->x();
+    const int homeBenchX = bench(true)->x();
+    click(court.get(), "swapSidesButton");
+    court->layout()->activate();
+    EXPECT_EQ(player(false, 1)->x(), homeGuardX);
+    EXPECT_GT(player(true, 1)->x(), homeGuardX);
+    EXPECT_GT(bench(true)->x(), homeBenchX);
+    EXPECT_EQ(control<QLabel>(court.get(), "leftTeamLabel")->text(), QStringLiteral("Visitor"));
+    EXPECT_EQ(control<QLabel>(court.get(), "leftBenchLabel")->text(), QStringLiteral("Visitor Bench"));
+    // Plays still go to the team of the button.
+    play(player(true, 1), "shotMadeFreeThrowButton");
+    EXPECT_EQ(saved().homeEvents.back().shotResult, FreeThrowMade);
+
+    // Every change told the sheets; every recorded play marked the period.
+    EXPECT_GE(figureChanges, 18);
+    EXPECT_EQ(saved().home.players[0].playedInPeriod[0], 1);
+    EXPECT_EQ(saved().home.players[0].playedInPeriod[2], 1);
+}
+
+TEST_F(ConsoleFixture, PeriodsInHalves) {
+    game.halves = 1;
+    open();
+    auto periodTitle = [this] { return control<QGroupBox>(court.get(), "periodGroup")->title(); };
+    EXPECT_EQ(periodTitle(), QStringLiteral("Half"));
+    EXPECT_EQ(control<QLabel>(court.get(), "periodLabel2")->text(), QStringLiteral(" "));
+    click(court.get(), "periodUpButton");
+    EXPECT_EQ(game.currentPeriod, 2);
+    EXPECT_TRUE(control<QRadioButton>(court.get(), "periodRadio3")->isChecked());
+    click(court.get(), "periodUpButton");
+    EXPECT_EQ(periodTitle(), QStringLiteral("Overtime"));
+    EXPECT_TRUE(control<QRadioButton>(court.get(), "periodRadio1")->isChecked());
+    for (int i = 0; i < 4; ++i) click(court.get(), "periodUpButton");
+    EXPECT_EQ(periodTitle(), QStringLiteral("Overtime 5"));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_FALSE(control<QRadioButton>(court.get(), ("periodRadio" + std::to_string(i)).c_str())->isChecked());
+    // The display-only buttons change nothing when clicked.
+    QTest::mouseClick(control<QRadioButton>(court.get(), "periodRadio2"), Qt::LeftButton);
+    EXPECT_EQ(game.currentPeriod, 8);
+    for (int i = 0; i < 10; ++i) click(court.get(), "periodDownButton");
+    EXPECT_EQ(game.currentPeriod, 0);
+    EXPECT_EQ(saved().currentPeriod, 0);
+}
+
+TEST_F(ConsoleFixture, StopGameWithEachAnswer) {
+    open();
+    play(player(true, 1), "shotMadeFreeThrowButton");
+    gui::ui::appState().autoSave = false;
+    play(player(true, 1), "shotMadeFreeThrowButton");
+    EXPECT_EQ(saved().homeEvents.size(), 1u);  // Auto Save off: the file lags
+
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultCancel);
+    click(court.get(), "stopGameButton");
+    EXPECT_TRUE(court->isVisible());
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Save changes to game ?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNoCancel);
+
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    click(court.get(), "stopGameButton");
+    EXPECT_FALSE(court->isVisible());
+    EXPECT_EQ(saved().homeEvents.size(), 1u);  // not saved
+
+    open();
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    click(court.get(), "stopGameButton");
+    EXPECT_FALSE(court->isVisible());
+    EXPECT_EQ(saved().homeEvents.size(), 2u);
+}
+
+TEST_F(ConsoleFixture, AFailedSaveKeepsTheConsoleOpen) {
+    open();
+    game.fileName = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("no/such/folder/x.gam"))).toStdString();
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    court->close();
+    EXPECT_TRUE(court->isVisible());
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("Can't save game !"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].caption, QStringLiteral("Disk Full ?"));
+    // Stop Game with Yes stays too; No leaves.
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    click(court.get(), "stopGameButton");
+    EXPECT_TRUE(court->isVisible());
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    court->close();
+    EXPECT_FALSE(court->isVisible());
+}
+
+TEST_F(ConsoleFixture, FoulsShowOnLabelsAndTheBench) {
+    gui::ui::programSettings().league.foulOutAfter = 5;
+    open();
+    for (int i = 0; i < 4; ++i) play(player(true, 2), "foulOffensiveButton");
+    play(player(true, 2), "technicalOnPlayerButton");
+    EXPECT_EQ(court->model().teamFigures(true).onCourt[1].text, "# 4 Fouled Out!");
+    // Bring the sixth player in for him: the bench line shows he is out.
+    emit bench(true)->activated(0);
+    QTest::mouseClick(player(true, 2), Qt::LeftButton);
+    EXPECT_EQ(bench(true)->itemText(0), QStringLiteral(" 4-Hawks Player 2, OUT!"));
+    // He cannot come back.
+    emit bench(true)->activated(0);
+    QTest::mouseClick(player(true, 1), Qt::LeftButton);
+    EXPECT_EQ(game.home.players[1].courtSlot, 0);
+    EXPECT_EQ(game.home.players[0].courtSlot, 1);
+}
+
+TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
+    gui::ui::programSettings().league.foulOutAfter = 5;
+    for (int i = 0; i < 5; ++i)
+        game.homeEvents.push_back(courtlog::testing::play("Hawks Player 6", Foul, DefensiveFoul, 0, 8));
+    open();
+    // A save would replace what the file holds now.
+    courtlog::testing::writeFile(path, "as last saved");
+    ASSERT_EQ(bench(true)->itemText(0), QStringLiteral(" 8-Hawks Player 6, OUT!"));
+    emit bench(true)->activated(0);
+    QTest::mouseClick(player(true, 1), Qt::LeftButton);
+    EXPECT_EQ(game.home.players[0].courtSlot, 1);
+    EXPECT_TRUE(messageShown(QStringLiteral("#8 Hawks Player 6 has fouled out and cannot come back in.")));
+    EXPECT_EQ(title(), kIdle);
+    EXPECT_EQ(courtlog::testing::readFile(path), "as last saved");
+    // One that happens is saved.
+    emit bench(true)->activated(1);
+    QTest::mouseClick(player(true, 1), Qt::LeftButton);
+    EXPECT_EQ(saved().home.players[6].courtSlot, 1);
+}
