@@ -15,12 +15,14 @@
 #include <nlohmann/json.hpp>
 
 #include "core/records/Codes.h"
+#include "core/records/FileNames.h"
 #include "core/records/Game.h"
 #include "core/records/GameFileJson.h"
 #include "core/records/JsonForm.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/RosterExport.h"
 #include "core/records/SafeSave.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 #include "cli/PalmFiles.h"
@@ -35,7 +37,7 @@ using json = nlohmann::ordered_json;
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// Larger than any team, game or settings file this program writes.
+// Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
 
 std::string lower(std::string_view s) {
@@ -44,13 +46,8 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-std::string baseName(const std::string& path) {
-    auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool hasExtension(const std::string& path, std::string_view ext) {
-    std::string name = lower(baseName(path));
+    std::string name = lower(bareFileName(path));
     return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
 }
 
@@ -143,15 +140,9 @@ bool writeGameFile(const json& doc, const std::string& path, std::string& error)
 }
 
 bool readSettingsFile(const std::string& path, RecordDocument& out, std::string& error) {
-    std::string reason;
-    auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
-    if (!bytes) {
-        error = "Can't read settings ! " + path + (reason.empty() ? "" : ": " + reason);
-        return false;
-    }
     Settings settings;
     settings.setDefaults();
-    settings.parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!settings.readSettings(path, &error)) return false;
     out = settings;
     return true;
 }
@@ -163,6 +154,29 @@ bool writeSettingsFile(const json& doc, const std::string& path, std::string& er
     std::string reason;
     if (!settings.writeSettings(path, &reason)) {
         error = "Can't save settings ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool readScheduleFile(const std::string& path, RecordDocument& out, std::string& error) {
+    Schedule schedule;
+    const Schedule::LoadResult result = schedule.load(path);
+    if (!result.ok()) {
+        error = "Can't load schedule ! " + result.error;
+        return false;
+    }
+    out = std::move(schedule);
+    return true;
+}
+
+bool writeScheduleFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "schedule", "a schedule file", error)) return false;
+    Schedule schedule;
+    if (!scheduleFromJson(doc, schedule, &error)) return false;
+    std::string reason;
+    if (!schedule.save(path, &reason)) {
+        error = "Can't save " + path + " !" + (reason.empty() ? "" : " " + reason);
         return false;
     }
     return true;
@@ -183,8 +197,8 @@ bool readJsonFile(const std::string& path, RecordDocument& document, std::string
         return false;
     }
     std::string kind = jsonKind(out);
-    if (kind != "team" && kind != "game" && kind != "settings") {
-        error = path + ": the JSON needs \"kind\": \"team\", \"game\" or \"settings\"";
+    if (kind != "team" && kind != "game" && kind != "settings" && kind != "schedule") {
+        error = path + ": the JSON needs \"kind\": \"team\", \"game\", \"settings\" or \"schedule\"";
         return false;
     }
     // Read it as its record now, so a bad field is reported against the input
@@ -199,6 +213,10 @@ bool readJsonFile(const std::string& path, RecordDocument& document, std::string
         Game game;
         ok = gameFromJson(out, game, &reason);
         if (ok) document = std::move(game);
+    } else if (kind == "schedule") {
+        Schedule schedule;
+        ok = scheduleFromJson(out, schedule, &reason);
+        if (ok) document = std::move(schedule);
     } else {
         Settings settings;
         ok = settingsFromJson(out, settings, &reason);
@@ -248,6 +266,7 @@ const std::vector<FileFormat>& formats() {
         {".tem", "team file", "team", readTeamFile, writeTeamFile},
         {".gam", "game file", "game", readGameFile, writeGameFile, dumpGameFile},
         {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
         {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
         {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
         {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
@@ -363,6 +382,7 @@ const std::vector<Verb>& verbs() {
          runSummaryVerb},
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
+        {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},

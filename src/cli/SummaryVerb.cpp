@@ -6,7 +6,7 @@
 #include "core/records/Game.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
-#include "core/scoring/ConsoleSummary.h"
+#include "cli/ConsoleSummary.h"
 
 namespace courtlog::cli {
 
@@ -39,8 +39,10 @@ int runSummaryVerb(const std::vector<std::string>& args) {
 
     Settings settings;
     settings.setDefaults();
-    if (!settings.readSettings(settingsPath) && settingsGiven) {
-        std::cerr << "Can't read settings ! " << settingsPath << "\n";
+    std::string settingsError;
+    // Without --settings, a missing file in this folder leaves the defaults.
+    if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
+        std::cerr << settingsError << "\n";
         return 1;
     }
     Game game;
@@ -50,7 +52,7 @@ int runSummaryVerb(const std::vector<std::string>& args) {
         return 1;
     }
     JsonStreamWriter out(writeToStandardOutput);
-    scoring::writeConsoleSummary(out, game, settings.league);
+    writeConsoleSummary(out, game, settings.league);
     if (!out.finishDocument() || std::fflush(stdout) != 0) {
         std::cerr << "Can't write to standard output\n";
         return 1;

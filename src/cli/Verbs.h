@@ -20,4 +20,8 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
 int runStatsVerb(const std::vector<std::string>& args);
 
+// schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
+// comma-delimited or HTML export.
+int runScheduleVerb(const std::vector<std::string>& args);
+
 }  // namespace courtlog::cli

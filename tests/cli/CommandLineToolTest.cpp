@@ -1,6 +1,6 @@
 #include "cli/CommandLineTool.h"
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 #include "core/records/Team.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include <vector>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 using namespace courtlog;
 using namespace courtlog::cli;
@@ -21,28 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using clitest::CliRun;
+using courtlog::testing::CliRun;
+using courtlog::testing::readFile;
+using courtlog::testing::runCli;
+using courtlog::testing::writeFile;
 
-CliRun run(std::vector<std::string> args) { return clitest::runCli(std::move(args)); }
-
-using clitest::readFile;
-using clitest::writeFile;
-
-class CommandLineTool : public testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("courtlog-cli-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    fs::path dir;
-    const std::string samples = COURTLOG_SAMPLES;
-    const std::string data = COURTLOG_TEST_DATA;
-};
+using CommandLineTool = courtlog::testing::CommandLineTest;
 
 }  // namespace
 
@@ -68,47 +51,47 @@ TEST_F(CommandLineTool, RecognisesItsVerbsOnly) {
         std::vector<std::string> wrong{"courtlog", word, "x.gam"};
         std::vector<char*> wrongArgv{wrong[0].data(), wrong[1].data(), wrong[2].data(), nullptr};
         EXPECT_TRUE(isCommandLineVerb(3, wrongArgv.data())) << word;
-        CliRun r = run({word, "x.gam"});
+        CliRun r = runCli({word, "x.gam"});
         EXPECT_EQ(r.status, 2) << word;
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(std::string("Unknown command: ") + word), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
     }
 
-    CliRun help = run({"help"});
+    CliRun help = runCli({"help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("convert IN OUT"), std::string::npos);
     EXPECT_NE(help.out.find(".gam"), std::string::npos);
-    EXPECT_EQ(run({"--help"}).out, help.out);
-    CliRun version = run({"--version"});
+    EXPECT_EQ(runCli({"--help"}).out, help.out);
+    CliRun version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_NE(version.out.find("Brenvik Basketball Courtlog"), std::string::npos);
 }
 
 TEST_F(CommandLineTool, UsageErrorsGoToStandardError) {
-    CliRun none = run({});
+    CliRun none = runCli({});
     EXPECT_EQ(none.status, 2);
     EXPECT_TRUE(none.out.empty());
     EXPECT_NE(none.err.find("Usage"), std::string::npos);
-    CliRun unknown = run({"frobnicate"});
+    CliRun unknown = runCli({"frobnicate"});
     EXPECT_NE(unknown.status, 0);
     EXPECT_NE(unknown.err.find("Unknown command: frobnicate"), std::string::npos);
-    CliRun missing = run({"convert", "only-one.tem"});
+    CliRun missing = runCli({"convert", "only-one.tem"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("convert IN OUT"), std::string::npos);
 }
 
 // Pages are drawn by the full program; the tool without windows says so.
 TEST_F(CommandLineTool, PdfNeedsTheFullProgram) {
-    CliRun pdf = run({"pdf", "boxscore", "game.gam", path("out.pdf")});
+    CliRun pdf = runCli({"pdf", "boxscore", "game.gam", path("out.pdf")});
     EXPECT_EQ(pdf.status, 2);
     EXPECT_NE(pdf.err.find("PDF printouts need the full program"), std::string::npos) << pdf.err;
     EXPECT_FALSE(fs::exists(path("out.pdf")));
-    EXPECT_NE(run({"help"}).out.find("pdf KIND ARGS... OUT.pdf"), std::string::npos);
+    EXPECT_NE(runCli({"help"}).out.find("pdf KIND ARGS... OUT.pdf"), std::string::npos);
 }
 
 TEST_F(CommandLineTool, DumpPrintsTheSampleTeamAsItsJsonSource) {
-    CliRun r = run({"dump", samples + "/harbor-hawks.tem"});
+    CliRun r = runCli({"dump", samples + "/harbor-hawks.tem"});
     ASSERT_EQ(r.status, 0) << r.err;
     const json dumped = json::parse(r.out);
     std::ifstream in(samples + "/source/harbor-hawks.json");
@@ -117,13 +100,13 @@ TEST_F(CommandLineTool, DumpPrintsTheSampleTeamAsItsJsonSource) {
 
 TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
     const std::string source = samples + "/source/valley-miners.json";
-    ASSERT_EQ(run({"convert", source, path("miners.tem")}).status, 0);
+    ASSERT_EQ(runCli({"convert", source, path("miners.tem")}).status, 0);
     EXPECT_EQ(fs::file_size(path("miners.tem")), 266u + 378u * 12);
-    ASSERT_EQ(run({"convert", path("miners.tem"), path("miners.csv")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("miners.tem"), path("miners.csv")}).status, 0);
     const std::string csv = readFile(path("miners.csv"));
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "Team,Valley Miners");
-    ASSERT_EQ(run({"convert", path("miners.csv"), path("again.tem")}).status, 0);
-    ASSERT_EQ(run({"convert", path("again.tem"), path("again.json")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("miners.csv"), path("again.tem")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("again.tem"), path("again.json")}).status, 0);
     std::ifstream a(source), b(path("again.json"));
     EXPECT_EQ(json::parse(a), json::parse(b));
 }
@@ -153,11 +136,11 @@ TEST_F(CommandLineTool, RosterTextsWithCommasAndLineBreaksAreQuotedAndComeBack) 
         }
         changed[where] = c.text;
         writeFile(path("changed.json"), changed.dump());
-        ASSERT_EQ(run({"convert", path("changed.json"), path("team.tem")}).status, 0) << c.pointer;
-        CliRun out = run({"convert", path("team.tem"), path("team.csv")});
+        ASSERT_EQ(runCli({"convert", path("changed.json"), path("team.tem")}).status, 0) << c.pointer;
+        CliRun out = runCli({"convert", path("team.tem"), path("team.csv")});
         EXPECT_EQ(out.status, 0) << out.err;
         EXPECT_NE(readFile(path("team.csv")).find(c.expectedInFile), std::string::npos) << c.pointer;
-        ASSERT_EQ(run({"convert", path("team.csv"), path("back.tem")}).status, 0) << c.pointer;
+        ASSERT_EQ(runCli({"convert", path("team.csv"), path("back.tem")}).status, 0) << c.pointer;
         // The same team; only the file name stored at its start differs.
         EXPECT_TRUE(readFile(path("back.tem")).substr(Team::kFileNameWidth) ==
                     readFile(path("team.tem")).substr(Team::kFileNameWidth))
@@ -167,7 +150,7 @@ TEST_F(CommandLineTool, RosterTextsWithCommasAndLineBreaksAreQuotedAndComeBack) 
 
 TEST_F(CommandLineTool, PlainTextRosterImportsAndBadLinesAreErrors) {
     writeFile(path("otters.TXT"), "River Otters\nJune Harlow\nPete Sand\nAmos Kell,Guard,Guard 1,00\nBen Tully,2,3,12\n");
-    CliRun ok = run({"dump", path("otters.TXT")});
+    CliRun ok = runCli({"dump", path("otters.TXT")});
     ASSERT_EQ(ok.status, 0) << ok.err;
     const json team = json::parse(ok.out);
     EXPECT_EQ(team["coach"], "June Harlow");
@@ -176,15 +159,15 @@ TEST_F(CommandLineTool, PlainTextRosterImportsAndBadLinesAreErrors) {
     EXPECT_EQ(team["players"][1]["courtSlot"], 3);
 
     writeFile(path("bad.txt"), "T\nC\nA\nAmos Kell,Guard,Guard 1,100\n");
-    CliRun bad = run({"convert", path("bad.txt"), path("bad.tem")});
+    CliRun bad = runCli({"convert", path("bad.txt"), path("bad.tem")});
     EXPECT_NE(bad.status, 0);
     EXPECT_NE(bad.err.find("Invalid Import Format, line number 4"), std::string::npos) << bad.err;
     EXPECT_FALSE(fs::exists(path("bad.tem")));
 }
 
 TEST_F(CommandLineTool, GameConvertsBothWaysAndBadGamesFailToLoad) {
-    ASSERT_EQ(run({"convert", data + "/json/sample-game.json", path("final.gam")}).status, 0);
-    CliRun dumped = run({"dump", path("final.gam")});
+    ASSERT_EQ(runCli({"convert", data + "/json/sample-game.json", path("final.gam")}).status, 0);
+    CliRun dumped = runCli({"dump", path("final.gam")});
     ASSERT_EQ(dumped.status, 0) << dumped.err;
     const json game = json::parse(dumped.out);
     EXPECT_EQ(game["kind"], "game");
@@ -194,12 +177,12 @@ TEST_F(CommandLineTool, GameConvertsBothWaysAndBadGamesFailToLoad) {
     // A game file cut short is refused.
     const std::string bytes = readFile(path("final.gam"));
     writeFile(path("short.gam"), bytes.substr(0, bytes.size() - 10));
-    CliRun shortGame = run({"dump", path("short.gam")});
+    CliRun shortGame = runCli({"dump", path("short.gam")});
     EXPECT_NE(shortGame.status, 0);
     EXPECT_NE(shortGame.err.find("Can't load game !"), std::string::npos) << shortGame.err;
     EXPECT_TRUE(shortGame.out.empty());
 
-    CliRun missing = run({"convert", path("absent.gam"), path("absent.json")});
+    CliRun missing = runCli({"convert", path("absent.gam"), path("absent.json")});
     EXPECT_NE(missing.status, 0);
     EXPECT_NE(missing.err.find("Can't load game !"), std::string::npos);
     EXPECT_FALSE(fs::exists(path("absent.json")));
@@ -207,12 +190,12 @@ TEST_F(CommandLineTool, GameConvertsBothWaysAndBadGamesFailToLoad) {
 
 TEST_F(CommandLineTool, SettingsFileConvertsBothWays) {
     writeFile(path("in.json"), R"({"kind":"settings","halves":true,"wallpaperFile":"gym floor.bmp","windowRect":[5,6,700,500]})");
-    ASSERT_EQ(run({"convert", path("in.json"), path("crtlog.ini")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("in.json"), path("crtlog.ini")}).status, 0);
     const std::string ini = readFile(path("crtlog.ini"));
     EXPECT_EQ(ini.substr(0, ini.find('\n')), "Top, Left       : 6,5");
     EXPECT_NE(ini.find("Wallpaper BMP   : gym floor.bmp\n"), std::string::npos);
     EXPECT_NE(ini.back(), '\n');
-    CliRun back = run({"dump", path("crtlog.ini")});
+    CliRun back = runCli({"dump", path("crtlog.ini")});
     ASSERT_EQ(back.status, 0);
     const json j = json::parse(back.out);
     EXPECT_EQ(j["halves"], true);
@@ -234,7 +217,7 @@ TEST_F(CommandLineTool, WrongInputsAreReportedAndWriteNothing) {
     };
     for (const Case& c : cases) {
         writeFile(path(c.in), c.contents);
-        CliRun r = run({"convert", path(c.in), path(c.out)});
+        CliRun r = runCli({"convert", path(c.in), path(c.out)});
         EXPECT_EQ(r.status, 1) << c.in;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.in << " gave: " << r.err;
         EXPECT_FALSE(fs::exists(path(c.out))) << c.out;
@@ -243,7 +226,7 @@ TEST_F(CommandLineTool, WrongInputsAreReportedAndWriteNothing) {
 
 TEST_F(CommandLineTool, JsonToJsonGivesTheCompleteForm) {
     writeFile(path("min.json"), R"({"kind":"game","year":2025,"homeEvents":[{"kind":1,"shotResult":2}],"extra":1})");
-    ASSERT_EQ(run({"convert", path("min.json"), path("full.json")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("min.json"), path("full.json")}).status, 0);
     std::ifstream in(path("full.json"));
     const json full = json::parse(in);
     EXPECT_FALSE(full.contains("extra"));

@@ -4,7 +4,7 @@
 // standard error.
 #include <gtest/gtest.h>
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 
 #include <cctype>
 #include <cstdint>
@@ -83,15 +83,15 @@ class GoldenOutput : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenOutput, SameBytesAsBefore) {
     const GoldenCase& c = GetParam();
-    const clitest::CliRun run = clitest::runCli(c.args);
-    const std::string err = clitest::readFile(kGolden + c.name + ".err");
+    const testing::CliRun run = testing::runCli(c.args);
+    const std::string err = testing::readFile(kGolden + c.name + ".err");
     const std::string expectedErr = err.empty() ? "status 0\n" : err;
     EXPECT_EQ("status " + std::to_string(run.status) + "\n" + withPlaceholders(run.err), expectedErr);
     if (const LargeOutput large = largeOutput(c.name); !large.name.empty()) {
         EXPECT_EQ(run.out.size(), large.length);
         EXPECT_EQ(fnv1a(run.out), large.hash);
     } else {
-        EXPECT_TRUE(run.out == clitest::readFile(kGolden + c.name + ".out")) << run.out.substr(0, 2000);
+        EXPECT_TRUE(run.out == testing::readFile(kGolden + c.name + ".out")) << run.out.substr(0, 2000);
     }
 }
 

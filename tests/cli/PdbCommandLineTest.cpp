@@ -1,6 +1,6 @@
 #include "cli/CommandLineTool.h"
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 using namespace courtlog;
 using namespace courtlog::cli;
@@ -20,12 +19,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using clitest::CliRun;
-
-CliRun run(std::vector<std::string> args) { return clitest::runCli(std::move(args)); }
-
-using clitest::readFile;
-using clitest::writeFile;
+using courtlog::testing::CliRun;
+using courtlog::testing::readFile;
+using courtlog::testing::runCli;
+using courtlog::testing::writeFile;
 
 // The events as the handheld gives them back: each number of the event as a signed byte.
 json asSignedBytes(json events) {
@@ -35,36 +32,26 @@ json asSignedBytes(json events) {
     return events;
 }
 
-class PdbCommandLine : public testing::Test {
+class PdbCommandLine : public courtlog::testing::CommandLineTest {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("courtlog-pdb-cli-" + std::to_string(::getpid()) + "-" +
-                                           testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-        ASSERT_EQ(run({"convert", samples + "/harbor-hawks.tem", path("Hawks.pdb")}).status, 0);
-        ASSERT_EQ(run({"convert", data + "/json/sample-game.json", path("Final.pdb")}).status, 0);
+        ASSERT_EQ(runCli({"convert", samples + "/harbor-hawks.tem", path("Hawks.pdb")}).status, 0);
+        ASSERT_EQ(runCli({"convert", data + "/json/sample-game.json", path("Final.pdb")}).status, 0);
     }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
     // A failed run: status 1, a message on standard error, nothing on standard output.
     void expectFailure(const std::vector<std::string>& args, const std::string& message) {
-        const CliRun r = run(args);
+        const CliRun r = runCli(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
-
-    fs::path dir;
-    const std::string samples = COURTLOG_SAMPLES;
-    const std::string data = COURTLOG_TEST_DATA;
 };
 
 }  // namespace
 
 TEST_F(PdbCommandLine, TeamTravelsThroughAPalmDatabase) {
     const json source = json::parse(readFile(samples + "/source/harbor-hawks.json"));
-    const CliRun dump = run({"dump", path("Hawks.pdb")});
+    const CliRun dump = runCli({"dump", path("Hawks.pdb")});
     ASSERT_EQ(dump.status, 0) << dump.err;
     const json team = json::parse(dump.out);
     EXPECT_EQ(team["kind"], "team");
@@ -72,17 +59,17 @@ TEST_F(PdbCommandLine, TeamTravelsThroughAPalmDatabase) {
     EXPECT_EQ(team["coach"], source["coach"]);
     EXPECT_EQ(team["players"], source["players"]);
 
-    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Hawks.tem")}).status, 0);
-    EXPECT_EQ(json::parse(run({"dump", path("Hawks.tem")}).out)["players"], source["players"]);
-    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Hawks.csv")}).status, 0);
-    ASSERT_EQ(run({"convert", path("Hawks.pdb"), path("Again.pdb")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("Hawks.pdb"), path("Hawks.tem")}).status, 0);
+    EXPECT_EQ(json::parse(runCli({"dump", path("Hawks.tem")}).out)["players"], source["players"]);
+    ASSERT_EQ(runCli({"convert", path("Hawks.pdb"), path("Hawks.csv")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("Hawks.pdb"), path("Again.pdb")}).status, 0);
     // Same payload; only the name and times in the header differ.
     EXPECT_EQ(readFile(path("Again.pdb")).substr(78), readFile(path("Hawks.pdb")).substr(78));
 }
 
 TEST_F(PdbCommandLine, GameTravelsThroughAPalmDatabase) {
     const json source = json::parse(readFile(data + "/json/sample-game.json"));
-    const CliRun dump = run({"dump", path("Final.pdb")});
+    const CliRun dump = runCli({"dump", path("Final.pdb")});
     ASSERT_EQ(dump.status, 0) << dump.err;
     const json game = json::parse(dump.out);
     EXPECT_EQ(game["kind"], "game");
@@ -94,8 +81,8 @@ TEST_F(PdbCommandLine, GameTravelsThroughAPalmDatabase) {
     EXPECT_EQ(game["visitorEvents"], asSignedBytes(source["visitorEvents"]));
     EXPECT_EQ(game["home"]["players"], source["home"]["players"]);
 
-    ASSERT_EQ(run({"convert", path("Final.pdb"), path("Final.gam")}).status, 0);
-    ASSERT_EQ(run({"convert", path("Final.pdb"), path("Final.json")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("Final.pdb"), path("Final.gam")}).status, 0);
+    ASSERT_EQ(runCli({"convert", path("Final.pdb"), path("Final.json")}).status, 0);
     EXPECT_EQ(json::parse(readFile(path("Final.json")))["visitorEvents"], asSignedBytes(source["visitorEvents"]));
 }
 

@@ -1,32 +1,32 @@
 #include <gtest/gtest.h>
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "../core/stats/StatTestGames.h"
 #include "cli/CommandLineTool.h"
 
 namespace courtlog {
 namespace {
 
 using nlohmann::ordered_json;
-using stattest::Folder;
-using stattest::GameBuilder;
-using stattest::play;
+using testing::GameBuilder;
+using testing::play;
+using testing::ScratchFolder;
 
-using StatsRun = clitest::CliRun;
+using testing::CliRun;
 
-StatsRun stats(std::vector<std::string> args) {
+CliRun stats(std::vector<std::string> args) {
     args.insert(args.begin(), "stats");
-    return clitest::runCli(std::move(args));
+    return testing::runCli(std::move(args));
 }
 
 // A small season: Hawks-Owls, Owls-Lynx, Lynx-Hawks, and one damaged file.
-class StatsVerb : public testing::Test {
+class StatsVerb : public ::testing::Test {
 protected:
     void SetUp() override {
         GameBuilder one("Hawks", "Owls");
@@ -35,28 +35,28 @@ protected:
             .home(play("Ann", Shot, TwoPointMissed, 1, 12))
             .home(play("Ann", Shot, TwoPointMade, 2, 12))
             .visitor(play("Oli", Shot, ThreePointMade, 3, -1));
-        games.push_back(folder.save(one.game, "1.gam"));
+        games.push_back(folder.saveGame(one.game, "1.gam"));
 
         GameBuilder two("Owls", "Lynx");
         two.homePlayer("Oli", -1, 4).visitorPlayer("Lou", 3, 4);
         two.home(play("Oli", Turnover, BadPass, 0, -1)).visitor(play("Lou", Steal, 0, 4, 3));
-        games.push_back(folder.save(two.game, "2.gam"));
+        games.push_back(folder.saveGame(two.game, "2.gam"));
 
         GameBuilder three("Lynx", "Hawks");
         three.homePlayer("Lou", 3, 4).visitorPlayer("Ann", 12, 3);
         three.home(play("Lou", Shot, FreeThrowMade, 0, 3)).visitor(play("Ann", Assist, 0, 3, 12));
-        games.push_back(folder.save(three.game, "3.gam"));
+        games.push_back(folder.saveGame(three.game, "3.gam"));
 
         damaged = folder.file("damaged.gam");
         std::ofstream(damaged) << "short";
     }
 
-    static ordered_json parse(const StatsRun& r) {
+    static ordered_json parse(const CliRun& r) {
         EXPECT_EQ(r.status, 0) << r.err;
         return ordered_json::parse(r.out);
     }
 
-    Folder folder{"verb"};
+    ScratchFolder folder;
     std::vector<std::string> games;
     std::string damaged;
 };
@@ -64,7 +64,7 @@ protected:
 TEST_F(StatsVerb, TeamLinesCarryEveryKeyInLineOrderWithTotalsLast) {
     std::vector<std::string> args{"--team", "Hawks"};
     args.insert(args.end(), games.begin(), games.end());
-    const StatsRun r = stats(args);
+    const CliRun r = stats(args);
     EXPECT_EQ(r.err, "");
     const ordered_json doc = parse(r);
     ASSERT_EQ(doc.size(), 1u);
@@ -126,7 +126,7 @@ TEST_F(StatsVerb, OpponentsAndAllTeams) {
 }
 
 TEST_F(StatsVerb, DamagedFileIsCountedWithAWarning) {
-    StatsRun r = stats({"--all", games[0], damaged});
+    CliRun r = stats({"--all", games[0], damaged});
     const ordered_json lines = parse(r).at("lines");
     EXPECT_NE(r.err.find("Warning"), std::string::npos);
     EXPECT_NE(r.err.find(damaged), std::string::npos);
@@ -139,7 +139,7 @@ TEST_F(StatsVerb, DamagedFileIsCountedWithAWarning) {
 
 TEST_F(StatsVerb, MissingFileFailsWithNothingOnStandardOutput) {
     const std::string missing = folder.file("missing.gam");
-    const StatsRun r = stats({"--all", games[0], missing});
+    const CliRun r = stats({"--all", games[0], missing});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(missing), std::string::npos);
@@ -155,8 +155,8 @@ TEST_F(StatsVerb, WrongUsageExitsTwo) {
                                                {"--all", "--opponents", games[0]},
                                                {"--opponents", games[0]},
                                                {"--season", games[0]}}) {
-        const StatsRun r = stats(args);
-        EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
+        const CliRun r = stats(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("Usage: courtlog stats"), std::string::npos);
     }

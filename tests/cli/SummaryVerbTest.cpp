@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "CliTestSupport.h"
+#include "CliRun.h"
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include "cli/CommandLineTool.h"
 #include "core/records/Codes.h"
@@ -16,23 +14,17 @@
 #include "core/records/Settings.h"
 
 using namespace courtlog;
-namespace fs = std::filesystem;
 
 namespace {
 
-using SummaryRun = clitest::CliRun;
+using courtlog::testing::CliRun;
 
-SummaryRun summary(std::vector<std::string> args) {
+CliRun summary(std::vector<std::string> args) {
     args.insert(args.begin(), "summary");
-    return clitest::runCli(std::move(args));
+    return courtlog::testing::runCli(std::move(args));
 }
 
-struct SummaryVerb : testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("courtlog-summary-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const char* name) const { return (dir / name).string(); }
-};
+using SummaryVerb = courtlog::testing::CommandLineTest;
 
 }  // namespace
 
@@ -41,16 +33,9 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
     game.halves = 1;
     game.currentPeriod = 2;
     game.home.name = "Hawks";
-    Player alpha;
-    alpha.name = "Alpha";
-    alpha.number = 4;
-    alpha.courtSlot = 3;
+    const Player alpha = courtlog::testing::player("Alpha", 4, 0, 3);
     game.home.addPlayer(alpha, PersonalInfo::blank());
-    PlayEvent foul;
-    foul.player = alpha;
-    foul.kind = Foul;
-    foul.period = 2;
-    game.homeEvents.assign(3, foul);
+    game.homeEvents.assign(3, courtlog::testing::playBy(alpha, Foul, 0, 2));
     ASSERT_TRUE(game.save(path("g.gam")));
 
     Settings settings;
@@ -59,7 +44,7 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
     settings.league.bonusAfter = 3;
     ASSERT_TRUE(settings.writeSettings(path("league.ini")));
 
-    const SummaryRun run = summary({path("g.gam"), "--settings", path("league.ini")});
+    const CliRun run = summary({path("g.gam"), "--settings", path("league.ini")});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto doc = nlohmann::json::parse(run.out);
     EXPECT_EQ(doc["currentPeriod"], 2);
@@ -75,7 +60,7 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
 
 TEST_F(SummaryVerb, AGameThatDoesNotLoadFailsWithTheLoadMessage) {
     std::ofstream(path("bad.gam")) << "short";
-    SummaryRun run = summary({path("bad.gam")});
+    CliRun run = summary({path("bad.gam")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Can't load game !"), std::string::npos);
     EXPECT_TRUE(run.out.empty());
@@ -83,4 +68,12 @@ TEST_F(SummaryVerb, AGameThatDoesNotLoadFailsWithTheLoadMessage) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(summary({}).status, 2);
     EXPECT_EQ(summary({path("bad.gam"), "--settings"}).status, 2);
+}
+
+TEST_F(SummaryVerb, SettingsThatCannotBeReadSayWhy) {
+    ASSERT_TRUE(Game().save(path("g.gam")));
+    const CliRun run = summary({path("g.gam"), "--settings", path("missing.ini")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Can't read settings ! " + path("missing.ini") + ": Can't open " + path("missing.ini") +
+                           ": No such file or directory\n");
 }

@@ -7,8 +7,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -17,6 +19,8 @@
 
 #include "RecordBuilders.h"
 #include "core/records/Team.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
@@ -81,15 +85,45 @@ inline QStringList tabOrder(QWidget* dialog) {
 
 // Lets the event loop run until done() holds (an access key presses its
 // button a moment later, as the button shows itself pressed first). False
-// when it never does.
+// when it never does. This is the way to wait in these tests: QTRY_VERIFY,
+// QTRY_COMPARE and QVERIFY report to QtTest, not to GoogleTest, so a failed
+// one only returns from the function it is in and the test still passes.
+// Wait with EXPECT_TRUE(processUntil(...)) or ASSERT_TRUE(processUntil(...)).
 inline bool processUntil(const std::function<bool()>& done) {
     for (int turn = 0; turn < 400 && !done(); ++turn) QTest::qWait(5);
     return done();
 }
 
+// Closes the modal dialogs and the game console that are still open. A
+// QDialog is ended through QDialog::done itself, so no override (a console
+// asking to save, say) can keep it up.
+inline void closeStrayWindows() {
+    for (int i = 0; i < 8; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) break;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->QDialog::done(QDialog::Rejected);
+        else
+            modal->close();
+    }
+    if (gui::ui::GameConsoleLink* console = gui::ui::appState().console)
+        if (auto* dialog = qobject_cast<QDialog*>(console->consoleWidget())) dialog->QDialog::done(QDialog::Rejected);
+}
+
+// Runs steps inside an event-loop callback (a timer, a dialog hook). An
+// ASSERT there only leaves the callback, and the dialog the steps were to
+// close would then wait for ever; after a fatal failure in steps the windows
+// left open are closed, so the test fails instead of hanging.
+inline void closingStrayWindowsOnFailure(const std::function<void()>& steps) {
+    const bool failedBefore = ::testing::Test::HasFatalFailure();
+    steps();
+    if (!failedBefore && ::testing::Test::HasFatalFailure()) closeStrayWindows();
+}
+
 // Runs action on the next modal dialog of type D once it is up. Gives up
 // (and fails the test) when no such dialog appears within a few hundred turns
-// of the event loop, so a missing dialog cannot hang the run.
+// of the event loop, so a missing dialog cannot hang the run; a fatal failure
+// inside action closes what is left open.
 template <class D>
 void whenModal(std::function<void(D*)> action, const char* objectName = nullptr) {
     auto* timer = new QTimer;
@@ -105,7 +139,7 @@ void whenModal(std::function<void(D*)> action, const char* objectName = nullptr)
         if (dialog && dialog->isVisible() && (wanted.isEmpty() || dialog->objectName() == wanted)) {
             timer->stop();
             timer->deleteLater();
-            action(dialog);
+            closingStrayWindowsOnFailure([&] { action(dialog); });
         } else if (++*turns > 500) {
             timer->stop();
             timer->deleteLater();
@@ -116,7 +150,32 @@ void whenModal(std::function<void(D*)> action, const char* objectName = nullptr)
     timer->start(5);
 }
 
+// Runs action once the game console is open: starting a game may run the
+// event loop (the team sheets settle) before the console exists. Fails the
+// test when the console does not open; a fatal failure inside action stops
+// the game, so startGameConsole returns.
+inline void whenConsoleOpen(std::function<void()> action) {
+    auto* timer = new QTimer;
+    auto turns = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
+        gui::ui::GameConsoleLink* console = gui::ui::appState().console;
+        const bool open = console && console->consoleWidget()->isVisible();
+        if (!open && ++*turns < 400) return;
+        timer->stop();
+        timer->deleteLater();
+        if (!open) {
+            ADD_FAILURE() << "the game console did not open";
+            closeStrayWindows();
+            return;
+        }
+        closingStrayWindowsOnFailure(action);
+    });
+    timer->start(5);
+}
+
 // The shared record builders, under the names these tests have always used.
+using courtlog::testing::play;
+using courtlog::testing::playBy;
 using courtlog::testing::player;
 inline Team teamWithLineup(const std::string& name, int n) { return courtlog::testing::team(name, n); }
 
@@ -130,6 +189,22 @@ inline bool messageShown(const QString& text) {
     for (const auto& message : gui::ui::testing::shownMessages())
         if (message.text == text) return true;
     return false;
+}
+
+// The text of a PDF file as pdftotext reads it (poppler-utils), with the
+// page layout kept when layout is set; pages end in a form feed. Empty
+// when the file cannot be read.
+inline QString pdfText(const QString& pdfPath, bool layout = false) {
+    QProcess process;
+    QStringList arguments;
+    if (layout) arguments << QStringLiteral("-layout");
+    arguments << pdfPath << QStringLiteral("-");
+    process.start(QStringLiteral("pdftotext"), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext could not read " << pdfPath.toStdString() << " (is poppler-utils installed?)";
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Sounds on (so the test can hear them), no leftovers from other tests.

@@ -18,6 +18,7 @@
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
+#include "core/records/ScheduleEntry.h"
 #include "core/records/Team.h"
 
 namespace courtlog::testing {
@@ -64,6 +65,19 @@ inline PlayEvent play(const std::string& who, int kind, int detail = 0, int peri
     }
     e.period = static_cast<std::int16_t>(period);
     return e;
+}
+
+// A play by a roster entry, copied whole into the play as the console does.
+inline PlayEvent playBy(const Player& who, int kind, int detail = 0, int period = 0) {
+    PlayEvent e = play(who.name, kind, detail, period, who.number);
+    e.player = who;
+    return e;
+}
+
+// The player marked as having played in each of the first `periods` periods.
+inline Player playedIn(Player p, int periods) {
+    for (int i = 0; i < periods && i < Player::kPeriodSlots; ++i) p.playedInPeriod[static_cast<std::size_t>(i)] = 1;
+    return p;
 }
 
 // A shot with its spot on the upright court.
@@ -139,6 +153,120 @@ inline Game game(const std::string& home, const std::string& visitor,
     return g;
 }
 
+// A schedule entry of kind on month/day/year at hour:minute between home and
+// visitor, in season 2024, with no files named.
+inline ScheduleEntry scheduled(int kind, int month, int day, int year, int hour = 12, int minute = 0,
+                               const std::string& home = "", const std::string& visitor = "",
+                               const std::string& court = "", const std::string& note = "") {
+    ScheduleEntry e;
+    e.kind = kind;
+    e.date.year = year;
+    e.date.month = static_cast<std::int8_t>(month);
+    e.date.day = static_cast<std::int8_t>(day);
+    e.hour = hour;
+    e.minute = minute;
+    e.homeName = home;
+    e.visitorName = visitor;
+    e.court = court;
+    e.note = note;
+    e.season = 2024;
+    return e;
+}
+
+// A game put together side by side: roster entries (number, periods
+// played, no position) and plays for each team, the team names in both the
+// rosters and the information block, and nothing else.
+class GameBuilder {
+public:
+    GameBuilder(const std::string& home, const std::string& visitor) {
+        game.homeName = home;
+        game.home.name = home;
+        game.visitorName = visitor;
+        game.visitor.name = visitor;
+    }
+    GameBuilder& homePlayer(const std::string& name, int number, int periodsPlayed) {
+        game.home.addPlayer(playedIn(player(name, number, 0), periodsPlayed), PersonalInfo{});
+        return *this;
+    }
+    GameBuilder& visitorPlayer(const std::string& name, int number, int periodsPlayed) {
+        game.visitor.addPlayer(playedIn(player(name, number, 0), periodsPlayed), PersonalInfo{});
+        return *this;
+    }
+    GameBuilder& home(const PlayEvent& e) {
+        game.addHomeEvent(e);
+        return *this;
+    }
+    GameBuilder& visitor(const PlayEvent& e) {
+        game.addVisitorEvent(e);
+        return *this;
+    }
+
+    Game game;
+};
+
+// For the file formats: a roster entry whose every field differs with i
+// ("Player <i>", number, position, court slot, one period played).
+inline Player variedPlayer(int i) {
+    Player p = player("Player " + std::to_string(i), i % 100, i % 4, i % 6);
+    p.playedInPeriod[static_cast<std::size_t>(i % 8)] = 1;
+    return p;
+}
+
+// A team of variedPlayer(0..players-1), with a coach and an assistant.
+inline Team variedTeam(int players, const std::string& name = "Harbor Hawks") {
+    Team t;
+    t.name = name;
+    t.coach = "Coach " + name;
+    t.assistant = "Assistant " + name;
+    for (int i = 0; i < players; ++i) t.addPlayer(variedPlayer(i), PersonalInfo{});
+    return t;
+}
+
+// A shot by who whose result, spot and period differ with i.
+inline PlayEvent variedShot(const Player& who, int i) {
+    PlayEvent e = playBy(who, Shot, 1 + i % 6, i % 5);
+    e.shotX = static_cast<std::int16_t>(10 + i % 100);
+    e.shotY = static_cast<std::int16_t>(20 + i % 90);
+    return e;
+}
+
+// A game with every information field filled, twelve home and ten visiting
+// varied players, and the given numbers of varied shots a side.
+inline Game variedGame(int homeEvents, int visitorEvents) {
+    Game g;
+    g.court = "Brenvik Arena";
+    g.attendance = "1200";
+    g.referee1 = "Ref One";
+    g.referee2 = "Ref Two";
+    g.referee3 = "Ref Three";
+    g.year = 2004;
+    g.day = 17;
+    g.month = 3;
+    g.hour = 19;
+    g.minute = 30;
+    g.season = 2004;
+    g.currentPeriod = 3;
+    g.home = variedTeam(12, "Harbor Hawks");
+    g.visitor = variedTeam(10, "Valley Miners");
+    g.home.noPersonalInfo = g.visitor.noPersonalInfo = true;
+    g.homeName = g.home.name;
+    g.visitorName = g.visitor.name;
+    for (int i = 0; i < homeEvents; ++i) g.addHomeEvent(variedShot(g.home.players[static_cast<std::size_t>(i % 12)], i));
+    for (int i = 0; i < visitorEvents; ++i)
+        g.addVisitorEvent(variedShot(g.visitor.players[static_cast<std::size_t>(i % 10)], i));
+    return g;
+}
+
+// A file of the test data folder's records/ subfolder.
+inline std::string recordData(const std::string& name) {
+    return std::string(COURTLOG_TEST_DATA) + "/records/" + name;
+}
+
+inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -152,6 +280,7 @@ inline void writeFile(const std::filesystem::path& path, const std::string& byte
 inline void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(out.good()) << path;
 }
 
 // A fresh folder, removed with everything in it when the test ends.

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/records/Game.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 
@@ -14,7 +15,7 @@ namespace courtlog {
 class JsonStreamWriter;
 
 // The JSON form of the record files, used by the command-line tool to show and
-// edit teams, games and settings. Every stored field appears under its own
+// edit teams, games, settings and schedules. Every stored field appears under its own
 // name, texts as UTF-8 (the records hold Windows-1252). Reading back takes
 // missing fields from the defaults of a new record and ignores unknown ones;
 // a field of the wrong type or out of range gives false with the reason in
@@ -38,11 +39,17 @@ bool gameFromJson(const nlohmann::ordered_json& json, Game& game, std::string* e
 nlohmann::ordered_json settingsToJson(const Settings& settings);
 bool settingsFromJson(const nlohmann::ordered_json& json, Settings& settings, std::string* error = nullptr);
 
+// The two header values and every entry with all its stored fields; texts
+// are refused when longer than their field holds with its terminator.
+nlohmann::ordered_json scheduleToJson(const Schedule& schedule);
+bool scheduleFromJson(const nlohmann::ordered_json& json, Schedule& schedule, std::string* error = nullptr);
+
 // The same forms written as text as they are described, without a tree
 // (what the command-line tool prints).
 void writeTeamJson(JsonStreamWriter& out, const Team& team);
 void writeGameJson(JsonStreamWriter& out, const Game& game);
 void writeSettingsJson(JsonStreamWriter& out, const Settings& settings);
+void writeScheduleJson(JsonStreamWriter& out, const Schedule& schedule);
 
 // Hands each play of a list to play, in order; false when not every play
 // could be had (a game file that fails while it is read).
@@ -54,7 +61,7 @@ using PlayFeed = std::function<bool(const std::function<void(const PlayEvent&)>&
 bool writeGameJson(JsonStreamWriter& out, const Game& game, const PlayFeed& homePlays,
                    const PlayFeed& visitorPlays);
 
-// The "kind" member ("team", "game", "settings"), or empty when absent.
+// The "kind" member ("team", "game", "settings", "schedule"), or empty when absent.
 std::string jsonKind(const nlohmann::ordered_json& json);
 
 }  // namespace courtlog

@@ -1,4 +1,4 @@
-// The JSON forms of teams, games and settings, described once and written
+// The JSON forms of teams, games, settings and schedules, described once and written
 // either as a tree (JsonTreeBuilder) or as streamed text (JsonStreamWriter).
 #include <string>
 #include <string_view>
@@ -218,6 +218,42 @@ void writeSettings(Out& out, const Settings& s) {
     out.endObject();
 }
 
+template <class Out>
+void writeScheduleEntry(Out& out, const ScheduleEntry& e) {
+    out.beginObject();
+    numberField(out, "kind", e.kind);
+    textField(out, "court", e.court);
+    textField(out, "homeName", e.homeName);
+    textField(out, "homeFile", e.homeFile);
+    textField(out, "visitorName", e.visitorName);
+    textField(out, "visitorFile", e.visitorFile);
+    textField(out, "gameFile", e.gameFile);
+    numberField(out, "year", e.date.year);
+    numberField(out, "month", e.date.month);
+    numberField(out, "day", e.date.day);
+    numberField(out, "hour", e.hour);
+    numberField(out, "minute", e.minute);
+    numberField(out, "reserved1", e.reserved1);
+    numberField(out, "reserved2", e.reserved2);
+    numberField(out, "season", e.season);
+    textField(out, "note", e.note);
+    out.endObject();
+}
+
+template <class Out>
+void writeSchedule(Out& out, const Schedule& schedule) {
+    out.beginObject();
+    out.key("kind");
+    out.string("schedule");
+    numberField(out, "headerA", schedule.headerA);
+    numberField(out, "headerB", schedule.headerB);
+    out.key("entries");
+    out.beginArray();
+    for (const ScheduleEntry& e : schedule.entries) writeScheduleEntry(out, e);
+    out.endArray();
+    out.endObject();
+}
+
 }  // namespace
 
 nlohmann::ordered_json teamToJson(const Team& team) {
@@ -250,5 +286,13 @@ bool writeGameJson(JsonStreamWriter& out, const Game& game, const PlayFeed& home
 }
 
 void writeSettingsJson(JsonStreamWriter& out, const Settings& settings) { writeSettings(out, settings); }
+
+nlohmann::ordered_json scheduleToJson(const Schedule& schedule) {
+    JsonTreeBuilder tree;
+    writeSchedule(tree, schedule);
+    return tree.take();
+}
+
+void writeScheduleJson(JsonStreamWriter& out, const Schedule& schedule) { writeSchedule(out, schedule); }
 
 }  // namespace courtlog

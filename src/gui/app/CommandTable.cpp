@@ -6,8 +6,10 @@
 #include "gui/handheld/HandheldFoldersDialog.h"
 #include "gui/handheld/PalmCommands.h"
 #include "gui/handheld/PocketPcCommands.h"
+#include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/ScheduleCommands.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Printing.h"
@@ -50,8 +52,8 @@ const std::vector<MenuItem>& commandTable() {
         std::vector<MenuItem> t{
             menu("&File", "fileMenu"),
             menu("&Schedule", "scheduleMenu"),
-            command(CmScheduleNew, "&New...", route<unbuilt::scheduleNewCommand>, noGame),
-            command(CmScheduleEdit, "&Edit...", route<unbuilt::scheduleEditCommand>, noGame),
+            command(CmScheduleNew, "&New...", route<scoring::newScheduleCommand>, noGame),
+            command(CmScheduleEdit, "&Edit...", route<scoring::editScheduleCommand>, noGame),
             endMenu(),
             menu("&Team", "teamMenu"),
             command(CmTeamNew, "&New...", route<people::newTeamCommand>),
@@ -113,7 +115,7 @@ const std::vector<MenuItem>& commandTable() {
             command(
                 CmLeagueOptions, "&League Options", [](MainWindow& w) { w.runLeagueOptions(); }, nullptr,
                 [] { return ui::appState().lastGameInHalves; }),
-            command(CmHtmlOptions, "&HTML Options", route<unbuilt::htmlOptionsCommand>),
+            command(CmHtmlOptions, "&HTML Options", route<output::htmlOptionsCommand>),
             command(CmHandheldFolders, "Handheld &Folders...", route<handheld::handheldFoldersCommand>),
             menu("&Wallpaper", "wallpaperMenu"),
             command(CmWallpaperChange, "&Change ...", [](MainWindow& w) { w.changeWallpaper(); }),

@@ -10,9 +10,6 @@ void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYe
 
 }  // namespace
 
-void scheduleNewCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-void scheduleEditCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-
 void printGameCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
 }
@@ -28,7 +25,5 @@ void statisticsCommand(QWidget* owner) {
 }
 void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
-
-void htmlOptionsCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The HTML options")); }
 
 }  // namespace courtlog::gui::app::unbuilt

@@ -10,10 +10,6 @@ class QWidget;
 // the user plainly that the feature is not there yet.
 namespace courtlog::gui::app::unbuilt {
 
-// File > Schedule
-void scheduleNewCommand(QWidget* owner);
-void scheduleEditCommand(QWidget* owner);
-
 // File > Print
 void printGameCommand(QWidget* owner);
 // Prints pages blank score sheets, laid out for halves or quarters. The
@@ -24,8 +20,5 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 void statisticsCommand(QWidget* owner);
 void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
-
-// Options > HTML Options
-void htmlOptionsCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt

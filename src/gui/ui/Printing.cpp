@@ -1,15 +1,23 @@
 #include "gui/ui/Printing.h"
 
+#include <QAction>
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QToolBar>
+#include <algorithm>
 #include <memory>
 
 #include "core/ProgramInfo.h"
+#include "core/records/SafeSave.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::ui {
 
@@ -25,22 +33,19 @@ QString& pdfInstead() {
     return path;
 }
 
-// Asks the printout for its pages and draws the chosen ones, each on its
-// own sheet. The page rectangle is the printable area in device pixels.
-bool renderPrintout(QPrinter& printer, Printout& printout) {
+// Asks the printout for its pages and draws pages first..last (all when
+// last is 0), each on its own sheet. The page rectangle is the printable
+// area in device pixels.
+bool renderPages(QPagedPaintDevice& device, Printout& printout, int first, int last) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
     const QRect page = painter.viewport();
     const int pageCount = printout.pageCount(painter, page);
-    int first = 1;
-    int last = pageCount;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = std::max(first, printer.fromPage());
-        last = std::min(last, printer.toPage() > 0 ? printer.toPage() : last);
-    }
+    first = std::max(first, 1);
+    last = last > 0 ? std::min(last, pageCount) : pageCount;
     bool firstSheet = true;
     for (int number = first; number <= last; ++number) {
-        if (!firstSheet && !printer.newPage()) {
+        if (!firstSheet && !device.newPage()) {
             painter.end();
             return false;
         }
@@ -51,6 +56,23 @@ bool renderPrintout(QPrinter& printer, Printout& printout) {
     }
     const bool ok = painter.end();
     return ok && !firstSheet;
+}
+
+// On a printer, the pages the print dialog chose.
+bool renderOnPrinter(QPrinter& printer, Printout& printout) {
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    return renderPages(printer, printout, range ? printer.fromPage() : 1, range ? printer.toPage() : 0);
+}
+
+void saveAsPdf(QWidget* owner, Printout& printout) {
+    FileDialogOptions options;
+    options.filters = QStringLiteral("PDF Document (*.pdf)|*.pdf");
+    options.defaultExtension = QStringLiteral("pdf");
+    options.title = QStringLiteral("Save as PDF");
+    const auto choice = getSaveFile(owner, options);
+    if (!choice) return;
+    std::string reason;
+    if (!printToPdf(printout, choice->path, &reason)) showFileSaveFailure(owner, choice->path, reason);
 }
 
 }  // namespace
@@ -75,30 +97,55 @@ void printerSetup(QWidget* owner) {
     dialog.exec();
 }
 
-bool print(QWidget* owner, Printout& printout) {
-    if (!pdfInstead().isEmpty()) return printToPdf(printout, pdfInstead());
-
+void printWithPreview(QWidget* owner, Printout& printout) {
+    if (!pdfInstead().isEmpty()) {
+        printToPdf(printout, pdfInstead());
+        return;
+    }
     QPrinter& printer = sharedPrinter();
     printer.setDocName(printout.title());
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    QPrintDialog dialog(&printer, owner);
-    dialog.setObjectName(QStringLiteral("printDialog"));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return renderPrintout(printer, printout);
+    QPrintPreviewDialog preview(&printer, owner);
+    preview.setObjectName(QStringLiteral("printPreviewDialog"));
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&printout](QPrinter* target) { renderOnPrinter(*target, printout); });
+    if (auto* tools = preview.findChild<QToolBar*>()) {
+        tools->addSeparator();
+        QAction* save = tools->addAction(QStringLiteral("Save as PDF..."));
+        save->setObjectName(QStringLiteral("saveAsPdfAction"));
+        save->setToolTip(QStringLiteral("Save these pages as a PDF file"));
+        QObject::connect(save, &QAction::triggered, &preview, [&preview, &printout] { saveAsPdf(&preview, printout); });
+    }
+    // A large window, so a page can be read without zooming first.
+    preview.resize(900, 700);
+    preview.exec();
 }
 
-bool printToPdf(Printout& printout, const QString& pdfPath) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(pdfPath);
-    pdf.setPageLayout(sharedPrinter().pageLayout());
-    pdf.setDocName(printout.title());
-    pdf.setCreator(QString::fromLatin1(kProgramTitle));
-    return renderPrintout(pdf, printout) && QFileInfo::exists(pdfPath);
+std::optional<QByteArray> renderPdf(Printout& printout) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(sharedPrinter().resolution());
+        pdf.setPageLayout(sharedPrinter().pageLayout());
+        pdf.setTitle(printout.title());
+        pdf.setCreator(QString::fromLatin1(kProgramTitle));
+        if (!renderPages(pdf, printout, 1, 0)) return std::nullopt;
+    }
+    return bytes;
+}
+
+bool printToPdf(Printout& printout, const QString& pdfPath, std::string* error) {
+    const std::optional<QByteArray> bytes = renderPdf(printout);
+    if (!bytes) {
+        if (error) *error = "the pages could not be drawn";
+        return false;
+    }
+    return safeSave(toRecordPath(pdfPath), std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
+                    error);
 }
 
 namespace testing {
@@ -108,4 +155,3 @@ void printToFileInstead(const QString& pdfPath) { pdfInstead() = pdfPath; }
 }  // namespace testing
 
 }  // namespace courtlog::gui::ui
-

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
+#include <string>
 
 class QPainter;
 class QPrinter;
@@ -10,7 +13,7 @@ class QWidget;
 namespace courtlog::gui::ui {
 
 // A printout: counts its pages and draws each into a page rectangle. The same
-// drawing serves the printer, PDF files and test images.
+// drawing serves the print preview, the printer, PDF files and test images.
 class Printout {
 public:
     virtual ~Printout() = default;
@@ -20,18 +23,30 @@ public:
 };
 
 // The one printer of the program. Without a printer installed it prints to
-// PDF (the print dialog offers a file name).
+// PDF (its print dialog asks for a file name). Its paper size (Letter or A4,
+// as the system's locale has it, or as chosen in the printer setup) is the
+// page size of every printout, in the preview and in PDF files too.
 QPrinter& sharedPrinter();
 // The printer setup dialog of the shared printer.
 void printerSetup(QWidget* owner);
-// Prints through the shared printer with the print dialog; false when
-// cancelled or failed.
-bool print(QWidget* owner, Printout& printout);
-// Renders every page to a PDF file; used by tests and "print to file".
-bool printToPdf(Printout& printout, const QString& pdfPath);
+
+// What every "&Print" of the program does: opens the print preview
+// ("Print Preview", object name "printPreviewDialog") of exactly the pages
+// printout draws, on the shared printer's paper. From it the user prints
+// (the print dialog picks the printer and the pages) or saves the pages as a
+// PDF file ("Save as PDF..."); closing it prints nothing.
+void printWithPreview(QWidget* owner, Printout& printout);
+
+// Every page of printout as a PDF document on the shared printer's paper;
+// nullopt when the pages cannot be drawn.
+std::optional<QByteArray> renderPdf(Printout& printout);
+// The same written to pdfPath through the safe save, so a failure never
+// leaves half a file; false with the reason in error.
+bool printToPdf(Printout& printout, const QString& pdfPath, std::string* error = nullptr);
 
 namespace testing {
-// While set, print() writes to this PDF file without showing a dialog.
+// While set, printWithPreview() writes the pages to this PDF file instead
+// of showing the preview.
 void printToFileInstead(const QString& pdfPath);
 }  // namespace testing
 

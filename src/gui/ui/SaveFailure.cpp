@@ -14,4 +14,14 @@ void showSaveFailure(QWidget* owner, const QString& what, const QString& path, c
     showWarning(owner, saveFailureText(what, path, reason), QStringLiteral("Error"));
 }
 
+QString fileSaveFailureText(const QString& path, const std::string& reason) {
+    QString text = QStringLiteral("Can't save %1 !").arg(path);
+    if (!reason.empty()) text += QStringLiteral("\n") + QString::fromStdString(reason);
+    return text;
+}
+
+void showFileSaveFailure(QWidget* owner, const QString& path, const std::string& reason) {
+    showWarning(owner, fileSaveFailureText(path, reason), QStringLiteral("Error"));
+}
+
 }  // namespace courtlog::gui::ui

@@ -12,4 +12,9 @@ namespace courtlog::gui::ui {
 QString saveFailureText(const QString& what, const QString& path, const std::string& reason);
 void showSaveFailure(QWidget* owner, const QString& what, const QString& path, const std::string& reason);
 
+// "Can't save <file name> !" and the reason, caption "Error": for the files
+// a user names for an export or a PDF.
+QString fileSaveFailureText(const QString& path, const std::string& reason);
+void showFileSaveFailure(QWidget* owner, const QString& path, const std::string& reason);
+
 }  // namespace courtlog::gui::ui

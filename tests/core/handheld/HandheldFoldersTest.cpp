@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "HandheldTestNames.h"
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 
 using namespace courtlog::handheld;
@@ -92,6 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
         PartnerEditCase{"remove", [](F& f, const std::string&) { return f.removePartner(0); }, "", {"Bench"}},
         PartnerEditCase{"remove none chosen", [](F& f, const std::string&) { return f.removePartner(-1); },
                         "Choose a device", {"Office", "Bench"}}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/handheld/PalmPayload.h"
-#include "PalmTestRecords.h"
+#include "RecordBuilders.h"
 
 using namespace courtlog;
 using Bytes = std::vector<std::uint8_t>;
@@ -37,7 +37,7 @@ void appendBlock(Bytes& image, const Bytes& part) {
 }  // namespace
 
 TEST(PalmDatabase, TwentyPlayerTeamGives801ByteFirstBlockIn897ByteFile) {
-    const Bytes payload = PalmPayload::team(courtlog::testing::palmTestTeam(20));
+    const Bytes payload = PalmPayload::team(courtlog::testing::variedTeam(20));
     ASSERT_EQ(payload.size(), 801u);  // 3 + 2 + 75 + 1 + 20 * 36
     const std::uint32_t when = 3'000'000'000u;
     const Bytes image = PalmDatabase::build(payload, "/some/folder/Hawks.pdb", when);
@@ -147,7 +147,7 @@ TEST(PalmDatabase, NamesTheDatabaseAfterTheDestinationFile) {
     EXPECT_EQ(PalmDatabase::nameFor("plain"), "plain");
     EXPECT_EQ(PalmDatabase::nameFor(std::string(40, 'n') + ".pdb"), std::string(31, 'n'));
     // A name that spells the block tag is part of the fixed header and never read as a block.
-    const Bytes payload = PalmPayload::team(courtlog::testing::palmTestTeam(3));
+    const Bytes payload = PalmPayload::team(courtlog::testing::variedTeam(3));
     Bytes back;
     ASSERT_TRUE(PalmDatabase::extract(PalmDatabase::build(payload, "DBLKDBLK\xff\xff\xff\xff.pdb", 0), back));
     EXPECT_EQ(back, payload);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HandheldTestNames.h"
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/handheld/PalmUserChoice.h"
 
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PalmDesktopFolder,
                                            FindCase{"none set no home Palm", false, "", ""},
                                            FindCase{"one set", true, "set", "set"},
                                            FindCase{"one set that is gone", true, "gone", ""}),
-                         courtlog::testing::CaseNamer{});
+                         courtlog::testing::NameFromWhat{});
 
 TEST(PalmDesktop, UsersAreTheVisibleSubFoldersSortedByName) {
     ScratchFolder scratch;
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UserChoiceCase{"one user taken without asking", {"Ann"}, Step::OnlyUser, -1, "Ann"},
                       UserChoiceCase{"two users second selected", {"Ann", "Ben"}, Step::AskUser, 1, "Ben"},
                       UserChoiceCase{"two users none selected", {"Ann", "Ben"}, Step::AskUser, -1, ""}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 struct NewUserCase {
     const char* what;
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NewUserCase{"slash", "a/b", "A Palm user's name can't hold"},
                       NewUserCase{"line break", "an\nn", "A Palm user's name can't hold"},
                       NewUserCase{"too long", std::string(255, 'x'), "A Palm user's name can have at most 254"}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 TEST(PalmDesktop, AFirstUserMakesTheDefaultFolder) {
     ScratchFolder scratch;

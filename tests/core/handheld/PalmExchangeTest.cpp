@@ -10,8 +10,7 @@
 
 #include "core/handheld/PalmDatabase.h"
 #include "core/handheld/PalmPayload.h"
-#include "../records/RecordTestFiles.h"
-#include "PalmTestRecords.h"
+#include "RecordBuilders.h"
 
 using namespace courtlog;
 using Bytes = std::vector<std::uint8_t>;
@@ -22,7 +21,7 @@ TEST(PalmExchange, TeamGoesToTheHandheldAndBackWithoutScratchFiles) {
     const fs::path before = fs::current_path();
     fs::current_path(folder.path());  // a scratch file in the current folder would show here
 
-    Team team = courtlog::testing::palmTestTeam(20);
+    Team team = courtlog::testing::variedTeam(20);
     team.players[4].number = -1;
     const std::string path = folder.file("Hawks.pdb");
     PalmResult r = exportToPalm(team, path);
@@ -43,7 +42,7 @@ TEST(PalmExchange, TeamGoesToTheHandheldAndBackWithoutScratchFiles) {
 
 TEST(PalmExchange, GameGoesToTheHandheldAndBack) {
     courtlog::testing::ScratchFolder folder;
-    Game game = courtlog::testing::palmTestGame(120, 90);  // two blocks
+    Game game = courtlog::testing::variedGame(120, 90);  // two blocks
     const std::string path = folder.file("Final.pdb");
     ASSERT_TRUE(exportToPalm(game, path));
     EXPECT_EQ(game.fileName, path);
@@ -71,13 +70,13 @@ TEST(PalmExchange, ReportsFilesThatCannotBeOpenedOrWritten) {
     EXPECT_EQ(r.message, "Could not Open Input File");
     EXPECT_EQ(r.caption, "Error");
 
-    Team good = courtlog::testing::palmTestTeam(2);
+    Team good = courtlog::testing::variedTeam(2);
     r = exportToPalm(good, folder.file("no-such-folder/Hawks.pdb"));
     EXPECT_EQ(r.message, "Could not Open Output File");
     EXPECT_EQ(r.caption, "Error");
 
     // A roster the count byte cannot carry is not written at all.
-    Team big = courtlog::testing::palmTestTeam(128);
+    Team big = courtlog::testing::variedTeam(128);
     r = exportToPalm(big, folder.file("Big.pdb"));
     EXPECT_FALSE(r);
     EXPECT_FALSE(fs::exists(folder.file("Big.pdb")));
@@ -90,8 +89,8 @@ TEST(PalmExchange, EveryTruncationIsRefusedOrReadWhole) {
         bool game;
     };
     const std::vector<Sample> samples{
-        {"team", PalmPayload::team(courtlog::testing::palmTestTeam(20)), false},
-        {"game", PalmPayload::game(courtlog::testing::palmTestGame(60, 40)), true},  // two blocks
+        {"team", PalmPayload::team(courtlog::testing::variedTeam(20)), false},
+        {"game", PalmPayload::game(courtlog::testing::variedGame(60, 40)), true},  // two blocks
     };
     for (const Sample& s : samples) {
         const Bytes image = PalmDatabase::build(s.payload, "cut", 0);

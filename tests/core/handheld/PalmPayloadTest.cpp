@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "PalmTestRecords.h"
+#include "RecordBuilders.h"
 
 using namespace courtlog;
 using Bytes = std::vector<std::uint8_t>;
@@ -32,7 +32,7 @@ Game readGame(const Bytes& payload) {
 }  // namespace
 
 TEST(PalmPayload, TeamRoundTripKeepsTheHandheldFields) {
-    Team team = courtlog::testing::palmTestTeam(3);
+    Team team = courtlog::testing::variedTeam(3);
     team.name = std::string(25, 'T');  // team texts travel whole
     Player& p = team.players[0];
     p.name = std::string(25, 'x');  // the handheld keeps 24 characters
@@ -73,7 +73,7 @@ TEST(PalmPayload, TeamRoundTripKeepsTheHandheldFields) {
 }
 
 TEST(PalmPayload, SignedAndUnsignedBytesComeBackAsTheHandheldReadsThem) {
-    Game game = courtlog::testing::palmTestGame(1, 1);
+    Game game = courtlog::testing::variedGame(1, 1);
     PlayEvent& e = game.homeEvents[0];
     e.shotX = 200;  // above 127: comes back negative
     e.shotY = -5;
@@ -112,20 +112,20 @@ TEST(PalmPayload, SeasonTravelsAsTwoDigits) {
     // The game's year is 2004: a stored 95 (or a negative byte) reads as the year.
     for (const Case c : {Case{2003, 3, 2003}, Case{1996, 96, 1996}, Case{1995, 95, 2004}, Case{2094, 94, 2094},
                          Case{1999, 99, 1999}, Case{2000, 0, 2000}, Case{150, 150, 2004}, Case{42, 42, 2042}}) {
-        Game game = courtlog::testing::palmTestGame(0, 0);
+        Game game = courtlog::testing::variedGame(0, 0);
         game.season = static_cast<std::int16_t>(c.season);
         const Bytes payload = PalmPayload::game(game);
         EXPECT_EQ(payload.at(PalmPayload::kGameSeasonOffset), c.stored & 0xff) << c.season;
         EXPECT_EQ(readGame(payload).season, c.readBack) << c.season;
     }
     // A stored 124 (no season this program writes) reads as 2024.
-    Bytes foreign = PalmPayload::game(courtlog::testing::palmTestGame(0, 0));
+    Bytes foreign = PalmPayload::game(courtlog::testing::variedGame(0, 0));
     foreign.at(PalmPayload::kGameSeasonOffset) = 124;
     EXPECT_EQ(readGame(foreign).season, 2024);
 }
 
 TEST(PalmPayload, GameRoundTripFillsAFreshGame) {
-    const Game game = courtlog::testing::palmTestGame(7, 5);
+    const Game game = courtlog::testing::variedGame(7, 5);
     const Bytes payload = PalmPayload::game(game);
     ASSERT_EQ(payload.size(), 3u + 2 + 125 + 11 + 2 * 76 + 22 * 36 + 4 + 12 * 48);
     const Game back = readGame(payload);
@@ -146,8 +146,8 @@ TEST(PalmPayload, GameRoundTripFillsAFreshGame) {
 }
 
 TEST(PalmPayload, WrongKindAndWrongVersionAreRefusedWithTheirMessages) {
-    const Bytes teamPayload = PalmPayload::team(courtlog::testing::palmTestTeam(2));
-    const Bytes gamePayload = PalmPayload::game(courtlog::testing::palmTestGame(1, 1));
+    const Bytes teamPayload = PalmPayload::team(courtlog::testing::variedTeam(2));
+    const Bytes gamePayload = PalmPayload::game(courtlog::testing::variedGame(1, 1));
     Team team;
     Game game;
 
@@ -172,7 +172,7 @@ TEST(PalmPayload, WrongKindAndWrongVersionAreRefusedWithTheirMessages) {
 }
 
 TEST(PalmPayload, ShortPayloadsAreRefusedAndTeamsKeptUnchanged) {
-    const Bytes payload = PalmPayload::team(courtlog::testing::palmTestTeam(20));
+    const Bytes payload = PalmPayload::team(courtlog::testing::variedTeam(20));
     for (std::size_t cut : {4u, 5u, 40u, 80u, 81u, 800u}) {
         Team team;
         team.name = "untouched";
@@ -181,7 +181,7 @@ TEST(PalmPayload, ShortPayloadsAreRefusedAndTeamsKeptUnchanged) {
         EXPECT_NE(r.message.find("The Palm Team is incomplete or damaged"), std::string::npos) << r.message;
         EXPECT_EQ(team.name, "untouched");
     }
-    const Bytes gamePayload = PalmPayload::game(courtlog::testing::palmTestGame(3, 3));
+    const Bytes gamePayload = PalmPayload::game(courtlog::testing::variedGame(3, 3));
     Game game;
     const PalmResult r = PalmPayload::readGame(Bytes(gamePayload.begin(), gamePayload.end() - 1), game);
     EXPECT_EQ(r.message, "The Palm Game is incomplete or damaged: it ends before the events its counts announce");
@@ -189,12 +189,12 @@ TEST(PalmPayload, ShortPayloadsAreRefusedAndTeamsKeptUnchanged) {
 }
 
 TEST(PalmPayload, CountByteAbove127ReadsAsNoPlayers) {
-    Bytes payload = PalmPayload::team(courtlog::testing::palmTestTeam(0));
+    Bytes payload = PalmPayload::team(courtlog::testing::variedTeam(0));
     payload.back() = 200;
     payload.resize(payload.size() + 200 * PalmPayload::kPlayerSize, 'a');
     EXPECT_EQ(readTeam(payload).playerCount(), 0);
 
-    EXPECT_EQ(PalmPayload::rosterProblem(courtlog::testing::palmTestTeam(127)), "");
-    EXPECT_EQ(PalmPayload::rosterProblem(courtlog::testing::palmTestTeam(128, "Big")),
+    EXPECT_EQ(PalmPayload::rosterProblem(courtlog::testing::variedTeam(127)), "");
+    EXPECT_EQ(PalmPayload::rosterProblem(courtlog::testing::variedTeam(128, "Big")),
               "The team Big has 128 players; the handheld takes at most 127");
 }

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "HandheldTestNames.h"
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/handheld/DesktopFileCopies.h"
 #include "core/handheld/HandheldPaths.h"
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailedSendCase{"install folder blocked", false, true, false, "Could not copy Hawks.pdb into "},
         FailedSendCase{"install folder blocked over an old database", true, true, false, "Could not copy"},
         FailedSendCase{"database cannot be written", false, false, true, "Could not Open Output File"}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 TEST(PalmTransfers, GameToPalmLeavesTheGameAndItsFileAlone) {
     PalmScene scene;
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProposedNameCase{"capital extension", "/b/HAWKS.PDB", DesktopFileKind::Team, "HAWKS.tem"},
                       ProposedNameCase{"dots in the name", "/b/Hawks.v2.pdb", DesktopFileKind::Team, "Hawks.v2.tem"},
                       ProposedNameCase{"no extension", "/b.d/Hawks", DesktopFileKind::Game, "Hawks.gam"}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 struct DatabasePathCase {
     const char* what;
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DatabasePathCase{"no extension in a dotted folder", "/t.d/X", "/t.d/X.pdb"},
                       DatabasePathCase{"short name", "/t/ab", "/t/ab.pdb"},
                       DatabasePathCase{"team file named pdb", "/t/X.pdb", "/t/X.pdb.pdb"}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 TEST(PalmTransfers, WhatIsReadFromADatabaseIsNeverSavedOverIt) {
     PalmScene scene;
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         CopyFailureCase{"game cannot be loaded", DesktopFileKind::Game, false, "Can't load game !", "File corrupt ?"},
         CopyFailureCase{"team cannot be saved", DesktopFileKind::Team, true, "Can't save team !", "Error"},
         CopyFailureCase{"game cannot be saved", DesktopFileKind::Game, true, "Can't save game !", "Error"}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 TEST(DesktopFileCopies, ACopyNeverGoesOverItsOwnSource) {
     ScratchFolder scratch;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HandheldTestNames.h"
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/handheld/HandheldTexts.h"
 
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Import file from this device : Device 1 ?\n(1 of 3 found)",
                     "Import file from this device : Device 3 ?\n(3 of 3 found)"},
                    3}),
-    courtlog::testing::CaseNamer{});
+    courtlog::testing::NameFromWhat{});
 
 TEST(SyncFolderLookup, NoFolderMessagePointsToHandheldFolders) {
     const HandheldMessage m = syncFolderMissingMessage();

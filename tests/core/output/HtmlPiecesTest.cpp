@@ -32,9 +32,8 @@ TEST_P(ColourText, IsRedGreenBlueInTwoUppercaseDigitsEach) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ColourText,
     ::testing::Values(ColourCase{"Mixed", rgb(5, 200, 255), "05C8FF"}, ColourCase{"Black", 0, "000000"},
-                      ColourCase{"Ten", rgb(10, 10, 10), "0A0A0A"}, ColourCase{"Fifteen", rgb(15, 16, 0), "0F1000"},
+                      ColourCase{"FifteenAndSixteen", rgb(15, 16, 10), "0F100A"},
                       ColourCase{"HeaderDefault", HtmlStyle::kDefaultColours[HtmlStyle::HeaderBackground], "F9FAD6"},
-                      ColourCase{"AlternateDefault", HtmlStyle::kDefaultColours[HtmlStyle::AlternateRow], "EEEEEE"},
                       ColourCase{"HighByteIgnored", 0xFF000000u | rgb(1, 2, 3), "010203"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -89,18 +88,12 @@ TEST_P(Escaping, WritesMarkupCharactersAsEntities) { EXPECT_EQ(htmlText(GetParam
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Escaping,
-    ::testing::Values(EscapeCase{"Plain", "Brenvik Eagles #12", "Brenvik Eagles #12"},
-                      EscapeCase{"Ampersand", "Smith & Sons", "Smith &amp; Sons"},
+    ::testing::Values(EscapeCase{"Ampersand", "Smith & Sons", "Smith &amp; Sons"},
                       EscapeCase{"Markup", "<b>loud</b>", "&lt;b&gt;loud&lt;/b&gt;"},
                       EscapeCase{"Quote", "The \"Rock\"", "The &quot;Rock&quot;"},
                       EscapeCase{"EntityStaysText", "&amp;", "&amp;amp;"},
-                      EscapeCase{"Apostrophe and Western letters", "O'Brien Caf\xE9", "O'Brien Caf\xE9"}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (c == ' ') c = '_';
-        return name;
-    });
+                      EscapeCase{"ApostropheAndWesternLetters", "O'Brien Caf\xE9", "O'Brien Caf\xE9"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HtmlPage, HeadNamesTheSubjectEscaped) {
     EXPECT_EQ(pageHead("Box Score"), "<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>");
@@ -162,20 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "\n</TABLE>\n<p><font size=-1>This file was created with <a href=\"x&quot;&gt;&lt;script&gt;\">"
                  "<em>Basketball Courtlog\t</em></a> on 1/02/2024 at  0:00:00</font>\n</BODY></HTML>"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(HtmlStyleSettings, EveryValueGoesIntoTheSettingsAndBack) {
-    HtmlStyle style;
-    style.colours = {1, 2, 3, 4, 5};
-    style.fontFace = "Courier New";
-    style.bodyFontSize = 7;
-    style.headerFontSize = 20;
-    style.footLink = "https://example.org/team";
-    Settings settings;
-    style.storeIn(settings);
-    Settings reread;
-    reread.parse(settings.format());
-    EXPECT_EQ(HtmlStyle::fromSettings(reread), style);
-}
 
 }  // namespace
 }  // namespace courtlog::output

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/JsonForm.h"
 #include "core/records/JsonStreamWriter.h"
 

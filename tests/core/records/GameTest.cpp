@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/ByteIo.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
@@ -12,25 +12,11 @@
 namespace courtlog {
 namespace {
 
+using testing::play;
+using testing::player;
 using testing::readBytes;
 using testing::recordData;
 using testing::ScratchFolder;
-
-Player makePlayer(const std::string& name, int number) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    return p;
-}
-
-PlayEvent shot(int result, int period = 0, const std::string& who = "Ann") {
-    PlayEvent e;
-    e.player = makePlayer(who, 4);
-    e.kind = Shot;
-    e.shotResult = static_cast<std::int16_t>(result);
-    e.period = static_cast<std::int16_t>(period);
-    return e;
-}
 
 PlayEvent eventOfKind(int kind, int tag) {
     PlayEvent e;
@@ -95,12 +81,12 @@ TEST(GameTest, FileSizesAndOrder) {
     Game g;
     EXPECT_EQ(g.toBytes().size(), 733u);
 
-    g.home.addPlayer(makePlayer("H1", 1), PersonalInfo::blank());
-    g.home.addPlayer(makePlayer("H2", 2), PersonalInfo::blank());
-    g.visitor.addPlayer(makePlayer("V1", 3), PersonalInfo::blank());
-    ASSERT_TRUE(g.addHomeEvent(shot(TwoPointMade, 0, "H1")));
-    ASSERT_TRUE(g.addHomeEvent(shot(FreeThrowMade, 1, "H2")));
-    ASSERT_TRUE(g.addVisitorEvent(shot(ThreePointMade, 2, "V1")));
+    g.home.addPlayer(player("H1", 1, 0), PersonalInfo::blank());
+    g.home.addPlayer(player("H2", 2, 0), PersonalInfo::blank());
+    g.visitor.addPlayer(player("V1", 3, 0), PersonalInfo::blank());
+    ASSERT_TRUE(g.addHomeEvent(play("H1", Shot, TwoPointMade, 0)));
+    ASSERT_TRUE(g.addHomeEvent(play("H2", Shot, FreeThrowMade, 1)));
+    ASSERT_TRUE(g.addVisitorEvent(play("V1", Shot, ThreePointMade, 2)));
     const auto b = g.toBytes();
     ASSERT_EQ(b.size(), 733u + 47u * 3 + 71u * 3);
 
@@ -119,7 +105,7 @@ TEST(GameTest, FileSizesAndOrder) {
 TEST(GameTest, StandAloneTeamCopiedIntoAGameIsStoredWithoutPersonalInformation) {
     Game g;
     Team standAlone;
-    standAlone.addPlayer(makePlayer("Ann", 1), PersonalInfo::blank());
+    standAlone.addPlayer(player("Ann", 1, 0), PersonalInfo::blank());
     g.home = standAlone;  // carries noPersonalInfo = false
     EXPECT_EQ(g.toBytes().size(), 733u + 47u);
 }
@@ -203,6 +189,19 @@ TEST(GameTest, NewEmptyGameSavesAs733Bytes) {
     EXPECT_EQ(back.home.logoFile, "default.bmp");
 }
 
+TEST(GameTest, AFailedSaveOrLoadKeepsTheFileNameTheGameHad) {
+    ScratchFolder dir;
+    Game g;
+    ASSERT_TRUE(g.save(dir.file("own.gam")));
+    // Later saves go to the game's own file, whatever was tried in between.
+    std::string error;
+    EXPECT_FALSE(g.save(dir.file("gone/other.gam"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(g.fileName, dir.file("own.gam"));
+    EXPECT_FALSE(g.load(dir.file("gone/third.gam")));
+    EXPECT_EQ(g.fileName, dir.file("own.gam"));
+}
+
 TEST(GameTest, MissingFileIsRefused) {
     Game g;
     std::string error;
@@ -249,11 +248,11 @@ TEST(GameTest, TeamCountClaimingMoreThanTheFileHoldsIsRefused) {
 
 TEST(GameTest, ScoresSumShotPointsOnly) {
     Game g;
-    g.addHomeEvent(shot(TwoPointMade));
-    g.addHomeEvent(shot(ThreePointMade, 1));
-    g.addHomeEvent(shot(FreeThrowMade, 1));
-    g.addHomeEvent(shot(FreeThrowMade, 3));
-    g.addHomeEvent(shot(TwoPointMissed));
+    g.addHomeEvent(play("Ann", Shot, TwoPointMade));
+    g.addHomeEvent(play("Ann", Shot, ThreePointMade, 1));
+    g.addHomeEvent(play("Ann", Shot, FreeThrowMade, 1));
+    g.addHomeEvent(play("Ann", Shot, FreeThrowMade, 3));
+    g.addHomeEvent(play("Ann", Shot, TwoPointMissed));
     g.recomputeScores();
     EXPECT_EQ(g.homeScore, 7);
     EXPECT_EQ(g.visitorScore, 0);
@@ -263,17 +262,25 @@ TEST(GameTest, ScoresSumShotPointsOnly) {
     EXPECT_EQ(g.homePointsInPeriod(3), 1);
 
     // The event kind is not consulted; a deleted event still counts until purged.
-    PlayEvent odd = shot(ThreePointMade, 4);
+    PlayEvent odd = play("Ann", Shot, ThreePointMade, 4);
     odd.kind = Rebound;
     g.addVisitorEvent(odd);
-    PlayEvent deleted = shot(TwoPointMade, 4);
+    PlayEvent deleted = play("Ann", Shot, TwoPointMade, 4);
     deleted.kind = NoEvent;
     g.addVisitorEvent(deleted);
-    g.addVisitorEvent(shot(99, 4));  // outside the table: 0 points
+    g.addVisitorEvent(play("Ann", Shot, 99, 4));  // outside the table: 0 points
     g.recomputeScores();
     EXPECT_EQ(g.visitorScore, 5);
     EXPECT_EQ(g.visitorPointsInPeriod(4), 5);
     EXPECT_EQ(g.visitorPointsInPeriod(0), 0);
+}
+
+TEST(GameTest, ScoresHoldAtTheStoredRangeInsteadOfWrapping) {
+    Game g;
+    // 11 000 threes make 33 000 points, beyond the 16 bits a score is kept in.
+    g.homeEvents.assign(11000, play("Ann", Shot, ThreePointMade));
+    g.recomputeScores();
+    EXPECT_EQ(g.homeScore, 32767);
 }
 
 TEST(GameTest, PurgeRemovesDeletedEventsKeepingOrder) {
@@ -302,25 +309,25 @@ TEST(GameTest, PurgeRemovesDeletedEventsKeepingOrder) {
 TEST(GameTest, AddEventStopsAtTheStoredCountLimit) {
     Game g;
     g.homeEvents.resize(32767);
-    EXPECT_FALSE(g.addHomeEvent(shot(TwoPointMade)));
+    EXPECT_FALSE(g.addHomeEvent(play("Ann", Shot, TwoPointMade)));
     EXPECT_EQ(g.homeEventCount(), 32767);
-    EXPECT_TRUE(g.addVisitorEvent(shot(TwoPointMade)));
-    EXPECT_EQ(g.visitorEvents.back(), shot(TwoPointMade));
+    EXPECT_TRUE(g.addVisitorEvent(play("Ann", Shot, TwoPointMade)));
+    EXPECT_EQ(g.visitorEvents.back(), play("Ann", Shot, TwoPointMade));
 }
 
 TEST(GameTest, RenamePlayerOnlyInTheChosenTeam) {
     Game g;
-    Player ann = makePlayer("Ann", 4);
+    Player ann = player("Ann", 4, 0);
     ann.position = 1;
     ann.courtSlot = 2;
     g.home.addPlayer(ann, {});
-    g.home.addPlayer(makePlayer("ann", 4), {});  // differs in case: not the same name
-    g.visitor.addPlayer(makePlayer("Ann", 4), {});
-    g.addHomeEvent(shot(TwoPointMade, 0, "Ann"));
-    g.addHomeEvent(shot(TwoPointMade, 0, "ann"));
-    g.addVisitorEvent(shot(TwoPointMade, 0, "Ann"));
+    g.home.addPlayer(player("ann", 4, 0), {});  // differs in case: not the same name
+    g.visitor.addPlayer(player("Ann", 4, 0), {});
+    g.addHomeEvent(play("Ann", Shot, TwoPointMade, 0));
+    g.addHomeEvent(play("ann", Shot, TwoPointMade, 0));
+    g.addVisitorEvent(play("Ann", Shot, TwoPointMade, 0));
 
-    Player renamed = makePlayer("Anna", 14);
+    Player renamed = player("Anna", 14, 0);
     renamed.position = 3;  // only name and number are taken
     g.renamePlayer(g.home.players[0], renamed, true);
 
@@ -337,7 +344,7 @@ TEST(GameTest, RenamePlayerOnlyInTheChosenTeam) {
     EXPECT_EQ(g.visitorEvents[0].player.name, "Ann");
     EXPECT_EQ(g.visitorEvents[0].player.number, 4);
 
-    g.renamePlayer(makePlayer("Ann", 0), makePlayer("Annie", 8), false);
+    g.renamePlayer(player("Ann", 0, 0), player("Annie", 8, 0), false);
     EXPECT_EQ(g.visitor.players[0].name, "Annie");
     EXPECT_EQ(g.visitorEvents[0].player.number, 8);
     EXPECT_EQ(g.home.players[0].name, "Anna");

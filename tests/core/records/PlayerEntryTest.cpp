@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
 
@@ -7,12 +8,8 @@ using namespace courtlog;
 
 TEST(PlayerEntry, NamesMustBeGivenAndUniqueOnTheTeam) {
     Team team;
-    Player jones;
-    jones.name = "Jones";
-    team.addPlayer(jones, PersonalInfo{});
-    Player smith;
-    smith.name = "Smith";
-    team.addPlayer(smith, PersonalInfo{});
+    team.addPlayer(courtlog::testing::player("Jones", -1, 0), PersonalInfo{});
+    team.addPlayer(courtlog::testing::player("Smith", -1, 0), PersonalInfo{});
     const struct {
         const char* name;
         int except;

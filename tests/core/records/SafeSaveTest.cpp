@@ -14,7 +14,7 @@
 #include <functional>
 #include <random>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/Game.h"
 #include "core/records/SafeSave.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 using testing::readBytes;
 using testing::ScratchFolder;
-using testing::writeText;
+using testing::writeFile;
 
 std::string readText(const std::string& path) {
     const auto b = readBytes(path);
@@ -133,7 +133,7 @@ TEST(SafeSaveTest, FlushesTheDataBeforeTheRenameAndTheFolderAfterIt) {
 TEST(SafeSaveTest, KeepsTheModeOfAnExistingFile) {
     ScratchFolder dir;
     const std::string path = dir.file("team.tem");
-    writeText(path, "old");
+    writeFile(path, "old");
     ASSERT_EQ(chmod(path.c_str(), 0604), 0);
     ASSERT_TRUE(safeSave(path, std::string_view("new")));
     struct stat st {};
@@ -145,7 +145,7 @@ TEST(SafeSaveTest, FollowsSymbolicLinks) {
     ScratchFolder dir;
     std::filesystem::create_directory(dir.file("real"));
     const std::string target = dir.file("real/team.tem");
-    writeText(target, "old");
+    writeFile(target, "old");
     const std::string link = dir.file("link.tem");
     ASSERT_EQ(symlink("real/team.tem", link.c_str()), 0);  // relative link
     const std::string linkToLink = dir.file("link2.tem");
@@ -178,7 +178,7 @@ TEST(SafeSaveTest, ImpossiblePathsFailWithAReason) {
     EXPECT_NE(error.find(std::strerror(ENOENT)), std::string::npos) << error;
 
     // A "folder" that is a file.
-    writeText(dir.file("plain"), "not a folder");
+    writeFile(dir.file("plain"), "not a folder");
     EXPECT_FALSE(safeSave(dir.file("plain/game.gam"), std::string_view("x"), &error));
     EXPECT_NE(error.find(std::strerror(ENOTDIR)), std::string::npos) << error;
     EXPECT_EQ(readText(dir.file("plain")), "not a folder");
@@ -201,7 +201,7 @@ TEST(SafeSaveTest, ImpossiblePathsFailWithAReason) {
 TEST(SafeSaveTest, FailsCleanlyWhenTheFileSizeLimitIsHit) {
     ScratchFolder dir;
     const std::string path = dir.file("game.gam");
-    writeText(path, "the old game");
+    writeFile(path, "the old game");
     const std::string report = runInChild([&] {
         std::signal(SIGXFSZ, SIG_IGN);  // writes then fail with EFBIG
         const rlimit limit{4096, 4096};
@@ -221,7 +221,7 @@ TEST(SafeSaveTest, FailsCleanlyOnAFullDisk) {
         if (mount("courtlog-test", dir.path().c_str(), "tmpfs", 0, "size=64k") != 0)
             return std::string("SKIP: tmpfs: ") + std::strerror(errno);
         const std::string path = dir.file("game.gam");
-        writeText(path, "the old game");
+        writeFile(path, "the old game");
         return checkFailedSave(dir.path(), path, "the old game", std::string(1 << 20, 'x'));
     });
     expectFailureReport(report, std::strerror(ENOSPC));
@@ -236,7 +236,7 @@ TEST(SafeSaveTest, FailsCleanlyInAReadOnlyFolder) {
         if (mount("courtlog-test", dir.path().c_str(), "tmpfs", 0, "size=1m") != 0)
             return std::string("SKIP: tmpfs: ") + std::strerror(errno);
         const std::string path = dir.file("team.tem");
-        writeText(path, "the old team");
+        writeFile(path, "the old team");
         if (mount(nullptr, dir.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
             return std::string("SKIP: read-only remount: ") + std::strerror(errno);
         return checkFailedSave(dir.path(), path, "the old team", "the new team");
@@ -259,7 +259,7 @@ TEST(SafeSaveTest, RemovesStaleTemporaryFiles) {
     const std::string notOurs1 = ".d.gam.tmp-" + self + "-x";
     const std::string notOurs2 = "e.gam.tmp-" + std::to_string(dead) + "-1";
     for (const auto& name : {deadTemp, oldTemp, liveTemp, notOurs1, notOurs2})
-        writeText(dir.file(name), "junk");
+        writeFile(dir.file(name), "junk");
     const timeval twoMinutesAgo[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
     ASSERT_EQ(utimes(dir.file(oldTemp).c_str(), twoMinutesAgo), 0);
 
@@ -273,7 +273,7 @@ TEST(SafeSaveTest, RemovesStaleTemporaryFiles) {
 
 TEST(SafeSaveTest, ReadWholeFileAndFileSize) {
     ScratchFolder dir;
-    writeText(dir.file("f"), "0123456789");
+    writeFile(dir.file("f"), "0123456789");
     auto bytes = readWholeFile(dir.file("f"), 10);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(bytes->size(), 10u);
@@ -292,19 +292,13 @@ Game bigGame(int variant) {
     Game g;
     g.court = variant == 0 ? "North Hall" : "South Hall";
     for (int i = 0; i < 12; ++i) {
-        Player p;
-        p.name = "Player " + std::to_string(i);
-        p.number = static_cast<std::int16_t>(i);
+        const Player p = testing::player("Player " + std::to_string(i), i, 0);
         g.home.addPlayer(p, {});
         g.visitor.addPlayer(p, {});
     }
     for (int i = 0; i < 1500; ++i) {
-        PlayEvent e;
-        e.player = g.home.players[static_cast<std::size_t>(i % 12)];
-        e.kind = 1;
-        e.shotResult = static_cast<std::int16_t>(1 + (i + variant) % 6);
+        PlayEvent e = testing::playBy(g.home.players[static_cast<std::size_t>(i % 12)], Shot, 1 + (i + variant) % 6, i % 4);
         e.shotX = static_cast<std::int16_t>(i);
-        e.period = static_cast<std::int16_t>(i % 4);
         g.addHomeEvent(e);
         g.addVisitorEvent(e);
     }

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/Game.h"
 #include "core/records/Team.h"
 

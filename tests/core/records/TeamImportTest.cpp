@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/Team.h"
 
 namespace courtlog {
@@ -8,7 +8,7 @@ namespace {
 
 using testing::recordData;
 using testing::ScratchFolder;
-using testing::writeText;
+using testing::writeFile;
 
 TEST(TeamImportTest, CommaDelimitedReferenceFile) {
     Team t;

@@ -2,25 +2,17 @@
 
 #include <cstring>
 
-#include "RecordTestFiles.h"
+#include "RecordBuilders.h"
 #include "core/records/ByteIo.h"
 #include "core/records/Team.h"
 
 namespace courtlog {
 namespace {
 
+using testing::player;
 using testing::readBytes;
 using testing::recordData;
 using testing::ScratchFolder;
-
-Player makePlayer(const std::string& name, int number, int position = 0, int slot = 0) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.position = static_cast<std::int16_t>(position);
-    p.courtSlot = static_cast<std::int16_t>(slot);
-    return p;
-}
 
 PersonalInfo makeInfo(const std::string& phone) {
     PersonalInfo info;
@@ -34,7 +26,7 @@ Team teamOf(int players) {
     Team t;
     t.name = "Eagles";
     for (int i = 0; i < players; ++i)
-        t.addPlayer(makePlayer("P" + std::to_string(i), i), makeInfo("555-" + std::to_string(i)));
+        t.addPlayer(player("P" + std::to_string(i), i, 0), makeInfo("555-" + std::to_string(i)));
     return t;
 }
 
@@ -89,7 +81,7 @@ TEST(TeamTest, EmptyTeamReadsBackEmpty) {
     EXPECT_EQ(readBytes(dir.file("empty.tem")).size(), 266u);
 
     Team back;
-    back.addPlayer(makePlayer("Stale", 1), makeInfo("x"));  // replaced by the load
+    back.addPlayer(player("Stale", 1, 0), makeInfo("x"));  // replaced by the load
     back.fileName = dir.file("empty.tem");
     ASSERT_TRUE(back.load());
     EXPECT_EQ(back.name, "Nobody");
@@ -108,7 +100,7 @@ TEST(TeamTest, WritesTheFieldsAtTheirOffsets) {
     t.logoFile = "eagles.bmp";
     t.logoLayout = 2;
     t.logoFade = 45;
-    Player p = makePlayer("Ann", -1, 3, 4);
+    Player p = player("Ann", -1, 3, 4);
     p.playedInPeriod = {1, 0, 0, 0, 0, 0, 0, 9};
     PersonalInfo info = makeInfo("555");
     info.birthday = {2008, 14, 3};
@@ -390,8 +382,8 @@ TEST(RosterTest, RemovePlayerChecksTheIndex) {
 TEST(RosterTest, AssignFromShorterLongerAndEqual) {
     Team target = teamOf(5);
     Team shorter;
-    shorter.addPlayer(makePlayer("X", 1), makeInfo("x"));
-    shorter.addPlayer(makePlayer("Y", 2), makeInfo("y"));
+    shorter.addPlayer(player("X", 1, 0), makeInfo("x"));
+    shorter.addPlayer(player("Y", 2, 0), makeInfo("y"));
     target.assignFrom(shorter);
     EXPECT_EQ(target.players, shorter.players);
     EXPECT_EQ(target.personalInfo, shorter.personalInfo);
@@ -410,7 +402,7 @@ TEST(RosterTest, AssignFromShorterLongerAndEqual) {
 TEST(RosterTest, AppendToMakesAWorkingCopyAndClearEmpties) {
     Team team = teamOf(3);
     Roster copy;
-    copy.addPlayer(makePlayer("First", 9), makeInfo("f"));
+    copy.addPlayer(player("First", 9, 0), makeInfo("f"));
     team.appendTo(copy);
     ASSERT_EQ(copy.playerCount(), 4);
     EXPECT_EQ(copy.players[0].name, "First");
@@ -423,9 +415,9 @@ TEST(RosterTest, AppendToMakesAWorkingCopyAndClearEmpties) {
 }
 
 TEST(RosterTest, SamePlayerNeedsNameAndNumber) {
-    EXPECT_TRUE(Roster::samePlayer(makePlayer("Ann", 5, 1), makePlayer("Ann", 5, 3)));
-    EXPECT_FALSE(Roster::samePlayer(makePlayer("Ann", 5), makePlayer("ann", 5)));
-    EXPECT_FALSE(Roster::samePlayer(makePlayer("Ann", 5), makePlayer("Ann", -1)));
+    EXPECT_TRUE(Roster::samePlayer(player("Ann", 5, 1), player("Ann", 5, 3)));
+    EXPECT_FALSE(Roster::samePlayer(player("Ann", 5, 0), player("ann", 5, 0)));
+    EXPECT_FALSE(Roster::samePlayer(player("Ann", 5, 0), player("Ann", -1, 0)));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/ConsoleRules.h"
@@ -9,21 +10,8 @@ using namespace courtlog::scoring;
 
 namespace {
 
-Player named(const std::string& name, int number, int slot) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.courtSlot = static_cast<std::int16_t>(slot);
-    return p;
-}
-
-PlayEvent play(const std::string& name, int kind, int period) {
-    PlayEvent e;
-    e.player.name = name;
-    e.kind = static_cast<std::int16_t>(kind);
-    e.period = static_cast<std::int16_t>(period);
-    return e;
-}
+using courtlog::testing::play;
+using courtlog::testing::player;
 
 }  // namespace
 
@@ -51,10 +39,10 @@ TEST(ConsoleRules, FoulWindowsFollowHalvesQuartersAndOvertime) {
 
 TEST(ConsoleRules, TeamFoulsCountFoulsOnlyInTheirWindowAndPersonalFoulsAddTechnicals) {
     Game game;
-    game.home.addPlayer(named("Ann", 4, 1), PersonalInfo::blank());
-    for (int period : {1, 2, 3, 5, 6}) game.homeEvents.push_back(play("Ann", Foul, period));
-    game.homeEvents.push_back(play("Ann", TechnicalFoul, 3));
-    game.homeEvents.push_back(play("ann", Foul, 3));  // another name
+    game.home.addPlayer(player("Ann", 4, 0, 1), PersonalInfo::blank());
+    for (int period : {1, 2, 3, 5, 6}) game.homeEvents.push_back(play("Ann", Foul, 0, period));
+    game.homeEvents.push_back(play("Ann", TechnicalFoul, 0, 3));
+    game.homeEvents.push_back(play("ann", Foul, 0, 3));  // another name
     LeagueOptions league;
     league.bonusPerQuarter = false;
     league.doubleBonusPerQuarter = true;
@@ -75,12 +63,12 @@ TEST(ConsoleRules, BonusShowsOnTheHalfOfTheTeamThatProfitsFromTheOpponentsFouls)
     league.bonusAfter = 2;
     league.doubleBonusAfter = 3;
     league.doubleBonusPerQuarter = true;
-    game.visitorEvents.push_back(play("V", Foul, 0));
+    game.visitorEvents.push_back(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "");
-    game.visitorEvents.push_back(play("V", Foul, 0));
+    game.visitorEvents.push_back(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "BONUS");
     EXPECT_EQ(bonusText(game, false, league), "");
-    game.visitorEvents.push_back(play("V", Foul, 0));
+    game.visitorEvents.push_back(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "DOUBLE BONUS");
     game.currentPeriod = 1;  // a new quarter starts clean
     EXPECT_EQ(bonusText(game, true, league), "");
@@ -92,8 +80,8 @@ TEST(ConsoleRules, TimeOutsPerGameAndPerHalf) {
     Game game;
     LeagueOptions league;
     league.fullTimeOuts = 4;
-    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("", TimeOut, 1));
-    game.homeEvents.push_back(play("", ShortTimeOut, 1));
+    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("", TimeOut, 0, 1));
+    game.homeEvents.push_back(play("", ShortTimeOut, 0, 1));
     game.currentPeriod = 3;
     EXPECT_EQ(timeOutsLeft(game, true, false, league), 0);
     EXPECT_EQ(timeOutsLeft(game, true, true, league), 1);
@@ -129,15 +117,15 @@ TEST(ConsoleRules, PeriodGroupCaptionsLabelsAndCheck) {
 
 TEST(ConsoleRules, LabelsAndBenchMarkFoulTroubleAndFouledOut) {
     Game game;
-    game.home.addPlayer(named("Ann", 4, 3), PersonalInfo::blank());
-    game.home.addPlayer(named("Bea", -1, 0), PersonalInfo::blank());
-    game.home.addPlayer(named("Cat", 12, 0), PersonalInfo::blank());
-    game.home.addPlayer(named("Dot", -1, 1), PersonalInfo::blank());
-    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("Ann", Foul, 0));
-    game.homeEvents.push_back(play("Ann", TechnicalFoul, 0));
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Cat", Foul, 0));
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Dot", Foul, 0));
-    game.homeEvents.push_back(play("Bea", Foul, 0));
+    game.home.addPlayer(player("Ann", 4, 0, 3), PersonalInfo::blank());
+    game.home.addPlayer(player("Bea", -1, 0, 0), PersonalInfo::blank());
+    game.home.addPlayer(player("Cat", 12, 0, 0), PersonalInfo::blank());
+    game.home.addPlayer(player("Dot", -1, 0, 1), PersonalInfo::blank());
+    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("Ann", Foul, 0, 0));
+    game.homeEvents.push_back(play("Ann", TechnicalFoul, 0, 0));
+    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Cat", Foul, 0, 0));
+    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Dot", Foul, 0, 0));
+    game.homeEvents.push_back(play("Bea", Foul, 0, 0));
     LeagueOptions league;
     const TeamConsoleFigures figures = teamConsoleFigures(game, true, league);
     ASSERT_EQ(figures.onCourt.size(), 2u);
@@ -160,9 +148,9 @@ TEST(ConsoleRules, LabelsAndBenchMarkFoulTroubleAndFouledOut) {
 
 TEST(ConsoleRules, TheFirstRosterPlayerInASlotHoldsTheButton) {
     Team team;
-    team.addPlayer(named("A", 1, 0), PersonalInfo::blank());
-    team.addPlayer(named("B", 2, 2), PersonalInfo::blank());
-    team.addPlayer(named("C", 3, 2), PersonalInfo::blank());
+    team.addPlayer(player("A", 1, 0, 0), PersonalInfo::blank());
+    team.addPlayer(player("B", 2, 0, 2), PersonalInfo::blank());
+    team.addPlayer(player("C", 3, 0, 2), PersonalInfo::blank());
     EXPECT_EQ(rosterIndexInSlot(team, 2), 1);
     EXPECT_EQ(rosterIndexInSlot(team, 4), -1);
 }

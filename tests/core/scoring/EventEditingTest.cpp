@@ -11,22 +11,10 @@
 namespace courtlog::scoring {
 namespace {
 
-Player named(const std::string& name, int number) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.position = 1;
-    p.courtSlot = 2;
-    return p;
-}
+using courtlog::testing::playBy;
 
-PlayEvent play(int kind, const Player& who, int period = 0) {
-    PlayEvent e;
-    e.player = who;
-    e.kind = static_cast<std::int16_t>(kind);
-    e.period = static_cast<std::int16_t>(period);
-    return e;
-}
+// On the roster as a guard in court slot 2.
+Player named(const std::string& name, int number) { return courtlog::testing::player(name, number, 1, 2); }
 
 Roster roster() {
     Roster r;
@@ -37,23 +25,23 @@ Roster roster() {
 }
 
 TEST(EventEditing, EventLines) {
-    PlayEvent shot = play(Shot, named("Ann Lee", 4), 1);
+    PlayEvent shot = playBy(named("Ann Lee", 4), Shot, 0, 1);
     shot.shotResult = ThreePointMade;
     EXPECT_EQ(eventLine(shot, false), "2nd  4 - Ann Lee, Shot, Three Point Made");
     EXPECT_EQ(eventLine(shot, true), "1st  4 - Ann Lee, Shot, Three Point Made");
 
-    PlayEvent foul = play(Foul, named("Bo Dahl", -1), 5);
+    PlayEvent foul = playBy(named("Bo Dahl", -1), Foul, 0, 5);
     foul.foulKind = LooseBallFoul;
     EXPECT_EQ(eventLine(foul, false), "OT2 00 - Bo Dahl, Foul, Loose Ball Foul");
 
-    EXPECT_EQ(eventLine(play(Steal, named("Cy Moe", 15), 2), false), "3rd 15 - Cy Moe, Steal");
-    EXPECT_EQ(eventLine(play(Assist, named("Bo Dahl", -1), 3), true), "2nd 00 - Bo Dahl, Assist");
-    EXPECT_EQ(eventLine(play(BlockedShot, named("Ann Lee", 4), 13), false), "OT  4 - Ann Lee, Blocked Shot");
+    EXPECT_EQ(eventLine(playBy(named("Cy Moe", 15), Steal, 0, 2), false), "3rd 15 - Cy Moe, Steal");
+    EXPECT_EQ(eventLine(playBy(named("Bo Dahl", -1), Assist, 0, 3), true), "2nd 00 - Bo Dahl, Assist");
+    EXPECT_EQ(eventLine(playBy(named("Ann Lee", 4), BlockedShot, 0, 13), false), "OT  4 - Ann Lee, Blocked Shot");
     // Kinds without sub-kinds other than these end with an empty part.
-    EXPECT_EQ(eventLine(play(JumpBall, named("Ann Lee", 4)), false), "1st  4 - Ann Lee, Jump Ball, ");
-    EXPECT_EQ(eventLine(play(TimeOut, Player{}, 4), false), "OT1 - Time Out");
-    EXPECT_EQ(eventLine(play(ShortTimeOut, named("Ann Lee", 4), 0), false), "1st - 20-Sec Time Out");
-    PlayEvent turnover = play(Turnover, named("Cy Moe", 15), 12);
+    EXPECT_EQ(eventLine(playBy(named("Ann Lee", 4), JumpBall), false), "1st  4 - Ann Lee, Jump Ball, ");
+    EXPECT_EQ(eventLine(playBy(Player{}, TimeOut, 0, 4), false), "OT1 - Time Out");
+    EXPECT_EQ(eventLine(playBy(named("Ann Lee", 4), ShortTimeOut, 0, 0), false), "1st - 20-Sec Time Out");
+    PlayEvent turnover = playBy(named("Cy Moe", 15), Turnover, 0, 12);
     turnover.turnoverKind = OtherTurnover;
     EXPECT_EQ(eventLine(turnover, false), "OT9 15 - Cy Moe, Turnover, Other Turnover");
 }
@@ -81,22 +69,22 @@ TEST(EventEditing, ListsOfTheEditor) {
 
 TEST(EventEditing, ShowingAnEvent) {
     const Roster r = roster();
-    PlayEvent rebound = play(Rebound, named("Cy Moe", 15), 6);
+    PlayEvent rebound = playBy(named("Cy Moe", 15), Rebound, 0, 6);
     rebound.reboundKind = DefensiveRebound;
     EXPECT_EQ(choiceShowing(rebound, r, 0), (EventChoice{2, Rebound, DefensiveRebound, 6}));
     // Time outs and unknown names leave the player list as it was.
-    EXPECT_EQ(choiceShowing(play(TimeOut, Player{}, 1), r, 1), (EventChoice{1, TimeOut, -1, 1}));
-    EXPECT_EQ(choiceShowing(play(Steal, named("Nobody", 3)), r, -1), (EventChoice{-1, Steal, -1, 0}));
+    EXPECT_EQ(choiceShowing(playBy(Player{}, TimeOut, 0, 1), r, 1), (EventChoice{1, TimeOut, -1, 1}));
+    EXPECT_EQ(choiceShowing(playBy(named("Nobody", 3), Steal), r, -1), (EventChoice{-1, Steal, -1, 0}));
     // Codes outside their tables (a damaged file) show as nothing chosen.
-    PlayEvent odd = play(Foul, named("Ann Lee", 4), 14);
+    PlayEvent odd = playBy(named("Ann Lee", 4), Foul, 0, 14);
     odd.foulKind = 9;
     EXPECT_EQ(choiceShowing(odd, r, -1), (EventChoice{0, Foul, -1, -1}));
-    EXPECT_EQ(choiceShowing(play(40, named("Ann Lee", 4)), r, -1), (EventChoice{0, -1, -1, 0}));
+    EXPECT_EQ(choiceShowing(playBy(named("Ann Lee", 4), 40), r, -1), (EventChoice{0, -1, -1, 0}));
 }
 
 TEST(EventEditing, UpdateStoresTheChoice) {
     const Roster r = roster();
-    PlayEvent e = play(Shot, named("Ann Lee", 4), 0);
+    PlayEvent e = playBy(named("Ann Lee", 4), Shot, 0, 0);
     e.shotResult = TwoPointMade;
     e.shotX = 40;
     e.shotY = 60;
@@ -125,7 +113,7 @@ TEST(EventEditing, UpdateStoresTheChoice) {
 
 TEST(EventEditing, TimeOutsLoseTheirPlayerAndNeedOneBack) {
     const Roster r = roster();
-    PlayEvent e = play(Foul, named("Ann Lee", 4), 1);
+    PlayEvent e = playBy(named("Ann Lee", 4), Foul, 0, 1);
     e.foulKind = OffensiveFoul;
     e.player.playedInPeriod[1] = 1;
     ASSERT_TRUE(updateEvent(e, {0, TimeOut, -1, 1}, r).updated);
@@ -148,7 +136,7 @@ TEST(EventEditing, TimeOutsLoseTheirPlayerAndNeedOneBack) {
 
 TEST(EventEditing, NothingChosenLeavesTheEventAndSaysWhatToChoose) {
     const Roster r = roster();
-    PlayEvent e = play(Rebound, named("Cy Moe", 15), 2);
+    PlayEvent e = playBy(named("Cy Moe", 15), Rebound, 0, 2);
     e.reboundKind = OffensiveRebound;
     const PlayEvent before = e;
     struct Case {

@@ -16,11 +16,7 @@ namespace {
 Game twoTeams() {
     Game game;
     for (int i = 1; i <= 7; ++i) {
-        Player h;
-        h.name = "H" + std::to_string(i);
-        h.number = static_cast<std::int16_t>(i);
-        h.position = static_cast<std::int16_t>(1 + i % 3);
-        h.courtSlot = static_cast<std::int16_t>(i <= 5 ? i : 0);
+        Player h = courtlog::testing::player("H" + std::to_string(i), i, 1 + i % 3, i <= 5 ? i : 0);
         Player v = h;
         v.name = "V" + std::to_string(i);
         game.home.addPlayer(h, PersonalInfo::blank());
@@ -170,10 +166,7 @@ TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
 }
 
 TEST_F(Console, AFouledOutPlayerCannotComeIn) {
-    PlayEvent foul;
-    foul.player = game.home.players[5];
-    foul.kind = Foul;
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(foul);
+    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(courtlog::testing::playBy(game.home.players[5], Foul));
     console.chooseBenchPlayer(true, 5);
     EXPECT_EQ(console.clickPlayer(true, 1).action, PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[5].courtSlot, 0);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 
 using namespace courtlog;
@@ -12,18 +13,13 @@ using namespace courtlog::scoring;
 
 namespace {
 
-Player player(const std::string& name, int number, int slot = 0) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.courtSlot = static_cast<std::int16_t>(slot);
-    return p;
-}
+using courtlog::testing::player;
+using courtlog::testing::playBy;
 
 Team teamWithSlots(const std::vector<int>& slots) {
     Team team;
     int n = 1;
-    for (int slot : slots) team.players.push_back(player("P" + std::to_string(n), n, slot)), ++n;
+    for (int slot : slots) team.players.push_back(player("P" + std::to_string(n), n, 0, slot)), ++n;
     team.personalInfo.resize(team.players.size());
     return team;
 }
@@ -48,18 +44,11 @@ TEST(StartingLineup, EachSlotOnceIsTheOnlyGoodLineup) {
     }
 }
 
-PlayEvent playBy(const Player& p, int kind) {
-    PlayEvent e;
-    e.player = p;
-    e.kind = static_cast<std::int16_t>(kind);
-    return e;
-}
-
 TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
     Game game;
     game.home = teamWithSlots({1, 2, 3});
-    game.home.players[0] = player("Alpha", 4, 1);
-    game.home.players[1] = player("Bravo", 5, 2);
+    game.home.players[0] = player("Alpha", 4, 0, 1);
+    game.home.players[1] = player("Bravo", 5, 0, 2);
     game.homeEvents = {playBy(game.home.players[0], Foul), playBy(game.home.players[1], Steal),
                        playBy(game.home.players[1], Assist)};
 
@@ -80,10 +69,10 @@ TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
 TEST(RenameEditedPlayers, OnlyChangedPlayersAreTouchedAndNumbersFollow) {
     Game game;
     game.visitor = teamWithSlots({1, 2});
-    game.visitor.players[0] = player("Cole", 10, 1);
-    game.visitor.players[1] = player("Dane", 11, 2);
+    game.visitor.players[0] = player("Cole", 10, 0, 1);
+    game.visitor.players[1] = player("Dane", 11, 0, 2);
     game.visitorEvents = {playBy(game.visitor.players[0], Rebound)};
-    game.homeEvents = {playBy(player("Cole", 10), Rebound)};  // a namesake on the other side
+    game.homeEvents = {playBy(player("Cole", 10, 0, 0), Rebound)};  // a namesake on the other side
 
     std::vector<Player> edited = game.visitor.players;
     edited[0].number = -1;  // "00"
@@ -91,7 +80,7 @@ TEST(RenameEditedPlayers, OnlyChangedPlayersAreTouchedAndNumbersFollow) {
 
     EXPECT_EQ(game.visitor.players[0].number, -1);
     EXPECT_EQ(game.visitorEvents[0].player.number, -1);
-    EXPECT_EQ(game.visitor.players[1], player("Dane", 11, 2));
+    EXPECT_EQ(game.visitor.players[1], player("Dane", 11, 0, 2));
     EXPECT_EQ(game.homeEvents[0].player.number, 10);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/SheetFigures.h"
@@ -9,14 +10,10 @@ using namespace courtlog::scoring;
 
 namespace {
 
-Player rosterPlayer(const std::string& name, int number, int position = 1) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.position = static_cast<std::int16_t>(position);
-    return p;
-}
+using courtlog::testing::player;
 
+// Unlike the shared play(), the result goes to the shot result whatever the
+// kind: the sheet reads the shot result alone, which one test relies on.
 PlayEvent play(const std::string& name, int kind, int shotResult, int period) {
     PlayEvent e;
     e.player.name = name;
@@ -38,8 +35,8 @@ Game gameWith(const std::vector<PlayEvent>& homePlays, int currentPeriod = 0, bo
     Game game;
     game.home.name = "Eagles";
     game.home.coach = "R. Lund";
-    game.home.addPlayer(rosterPlayer("Ann Berg", 4), PersonalInfo{});
-    game.home.addPlayer(rosterPlayer("Bo Dahl", -1, 3), PersonalInfo{});
+    game.home.addPlayer(player("Ann Berg", 4), PersonalInfo{});
+    game.home.addPlayer(player("Bo Dahl", -1, 3), PersonalInfo{});
     game.homeEvents = homePlays;
     game.currentPeriod = static_cast<std::int16_t>(currentPeriod);
     game.halves = halves ? 1 : 0;
@@ -82,7 +79,7 @@ TEST(SheetFigures, FiguresFollowTheShotResultNotTheKindAndMatchNamesExactly) {
                           play("Ann Berg ", Shot, TwoPointMade, 0)});
     EXPECT_EQ(teamSheetFigures(game, true).rows[0].game, (ShootingFigures{0, 1, 0, 0, 3}));
     // The visitor's sheet reads the visitor's plays only.
-    game.visitor.addPlayer(rosterPlayer("Ann Berg", 9), PersonalInfo{});
+    game.visitor.addPlayer(player("Ann Berg", 9), PersonalInfo{});
     EXPECT_EQ(teamSheetFigures(game, false).rows[0].game, ShootingFigures{});
 }
 

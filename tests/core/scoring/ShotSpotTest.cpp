@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "core/records/Codes.h"
 #include "core/scoring/ShotSpot.h"
 
@@ -12,6 +15,12 @@ struct OrientationCase {
     PictureSize shown;
     CourtPoint endLine;
 };
+
+void PrintTo(const OrientationCase& c, std::ostream* os) { *os << "court turned " << c.orientation << " degrees"; }
+
+std::string turnName(const ::testing::TestParamInfo<OrientationCase>& info) {
+    return "Turned" + std::to_string(info.param.orientation);
+}
 
 class ShotSpotOrientation : public ::testing::TestWithParam<OrientationCase> {};
 
@@ -46,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(AllFour, ShotSpotOrientation,
                          ::testing::Values(OrientationCase{0, 1162, {118, 199}, {59, 3}},
                                            OrientationCase{90, 1262, {199, 118}, {196, 59}},
                                            OrientationCase{180, 1162, {118, 199}, {59, 196}},
-                                           OrientationCase{270, 1262, {199, 118}, {3, 59}}));
+                                           OrientationCase{270, 1262, {199, 118}, {3, 59}}),
+                         turnName);
 
 TEST(ShotSpot, ClicksLandWhereTheCourtIsTurned) {
     // The far half of the court stays far: a shot from beyond half court
@@ -88,6 +98,15 @@ TEST(ShotSpot, DefaultSpotsAndFieldGoalTries) {
     EXPECT_EQ(defaultShotSpot(ThreePointMissed), (CourtPoint{57, 77}));
     const bool tries[] = {false, true, true, false, true, true, false, false};
     for (int result = 0; result <= 7; ++result) EXPECT_EQ(isFieldGoalAttempt(result), tries[result]) << result;
+}
+
+TEST(ShotSpot, APlayKeepsItsSpotInSixteenBitsWithoutWrapping) {
+    PlayEvent play;
+    storeShotSpot(play, {57, 199});
+    EXPECT_EQ(shotSpotOf(play), (CourtPoint{57, 199}));
+    storeShotSpot(play, {40000, -40000});
+    EXPECT_EQ(play.shotX, 32767);
+    EXPECT_EQ(play.shotY, -32768);
 }
 
 }  // namespace

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "StatTestGames.h"
+#include "CaseNames.h"
+#include "RecordBuilders.h"
 #include "core/stats/StatLine.h"
 
 namespace courtlog {
 namespace {
 
-using stattest::play;
+using testing::play;
 
 // Every counter of a line by its short key.
 std::map<std::string, std::int32_t> countsOf(const StatLine& line) {
@@ -29,7 +30,9 @@ struct CreditCase {
     std::map<std::string, std::int32_t> changed;  // every other counter stays 0
 };
 
-class Crediting : public testing::TestWithParam<CreditCase> {};
+void PrintTo(const CreditCase& c, std::ostream* os) { *os << c.what; }
+
+class Crediting : public ::testing::TestWithParam<CreditCase> {};
 
 TEST_P(Crediting, ChangesExactlyTheListedCounters) {
     const CreditCase& c = GetParam();
@@ -45,7 +48,7 @@ TEST_P(Crediting, ChangesExactlyTheListedCounters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Crediting,
-    testing::Values(
+    ::testing::Values(
         CreditCase{"two made", Shot, TwoPointMade, {{"2A", 1}, {"2M", 1}, {"TP", 2}}},
         CreditCase{"three made", Shot, ThreePointMade, {{"3A", 1}, {"3M", 1}, {"TP", 3}}},
         CreditCase{"free throw made", Shot, FreeThrowMade, {{"FTA", 1}, {"FTM", 1}, {"TP", 1}}},
@@ -85,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
         CreditCase{"goal tend", GoalTend, OffensiveGoalTend, {}},
         CreditCase{"time out", TimeOut, 0, {}},
         CreditCase{"20-second time out", ShortTimeOut, 0, {}},
-        CreditCase{"unknown kind", 40, 0, {}}));
+        CreditCase{"unknown kind", 40, 0, {}}),
+    courtlog::testing::NameFromWhat());
 
 TEST(StatLineTest, ColumnsRunFromGamesPlayedToTurnoversPerGame) {
     std::vector<std::string> keys;
@@ -103,6 +107,8 @@ struct DerivedCase {
     StatLine line;  // counters and GP
     std::map<std::string, double> expected;  // derived values; the others must be 0
 };
+
+void PrintTo(const DerivedCase& c, std::ostream* os) { *os << c.what; }
 
 StatLine counters(std::int32_t gp, std::int32_t tp, std::int32_t twoA, std::int32_t twoM, std::int32_t threeA,
                   std::int32_t threeM, std::int32_t fta, std::int32_t ftm) {
@@ -134,7 +140,7 @@ StatLine others(std::int32_t gp, std::int32_t as, std::int32_t of, std::int32_t 
     return l;
 }
 
-class Derived : public testing::TestWithParam<DerivedCase> {};
+class Derived : public ::testing::TestWithParam<DerivedCase> {};
 
 TEST_P(Derived, FollowsTheGuardedDivisions) {
     const DerivedCase& c = GetParam();
@@ -157,7 +163,7 @@ TEST_P(Derived, FollowsTheGuardedDivisions) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Derived,
-    testing::Values(
+    ::testing::Values(
         DerivedCase{"nothing at all", StatLine{}, {}},
         DerivedCase{"a made free throw alone", counters(1, 1, 0, 0, 0, 0, 1, 1), {{"PPG", 1}, {"FT%", 100}}},
         DerivedCase{"two of three two-pointers",
@@ -172,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         DerivedCase{"per-game figures; technicals are not fouls per game",
                     others(4, 6, 1, 5, 3, 2, 8, 3, 1, 9),
                     {{"APG", 1.5}, {"FPG", 1.5}, {"RPG", 2.5}, {"SPG", 0.75}, {"BPG", 0.25}, {"TPG", 2.25}}},
-        DerivedCase{"per-game figures need games", others(0, 6, 1, 5, 3, 2, 8, 3, 1, 9), {}}));
+        DerivedCase{"per-game figures need games", others(0, 6, 1, 5, 3, 2, 8, 3, 1, 9), {}}),
+    courtlog::testing::NameFromWhat());
 
 TEST(StatLineTest, CountersGoPastSixteenBitsAndStopAtTheTop) {
     StatLine line;

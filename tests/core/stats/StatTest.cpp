@@ -4,15 +4,16 @@
 #include <utility>
 #include <vector>
 
-#include "StatTestGames.h"
+#include "CaseNames.h"
+#include "RecordBuilders.h"
 #include "core/stats/Stat.h"
 
 namespace courtlog {
 namespace {
 
-using stattest::Folder;
-using stattest::GameBuilder;
-using stattest::play;
+using testing::GameBuilder;
+using testing::play;
+using testing::ScratchFolder;
 
 using NameTeam = std::pair<std::string, std::string>;
 
@@ -35,7 +36,7 @@ const StatLine& totalsOf(const Stat& stat) {
 //   c.gam  Ravens (home) vs Miners, the Hawks do not play
 //   bad.gam  not a game file
 // Both the Miners and the Ravens have a player called "Sam".
-class StatOverFiles : public testing::Test {
+class StatOverFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         GameBuilder a("Hawks", "Miners");
@@ -47,7 +48,7 @@ protected:
             .home(play("", Shot, TwoPointMade, 3))  // nobody: credits no line
             .visitor(play("Sam", Shot, FreeThrowMade, 0, 7))
             .visitor(play("Tom", Rebound, DefensiveRebound, 2, -1));
-        files.push_back(folder.save(a.game, "a.gam"));
+        files.push_back(folder.saveGame(a.game, "a.gam"));
 
         GameBuilder b("Ravens", "Hawks");
         b.homePlayer("Sam", 33, 5).homePlayer("Ugo", 8, 6);
@@ -56,12 +57,12 @@ protected:
             .visitor(play("Dee", Assist, 0, 5, 20))  // Dee: not yet met, gets a line from the play
             .home(play("Sam", Shot, TwoPointMade, 1, 33))
             .home(play("Sam", Steal, 0, 2, 33));
-        files.push_back(folder.save(b.game, "b.gam"));
+        files.push_back(folder.saveGame(b.game, "b.gam"));
 
         GameBuilder c("Ravens", "Miners");
         c.homePlayer("Sam", 33, 4).visitorPlayer("Sam", 7, 4);
         c.home(play("Sam", Shot, TwoPointMade, 0, 33)).visitor(play("Sam", Shot, ThreePointMade, 3, 7));
-        files.push_back(folder.save(c.game, "c.gam"));
+        files.push_back(folder.saveGame(c.game, "c.gam"));
 
         files.push_back(folder.file("bad.gam"));
         std::FILE* f = std::fopen(files.back().c_str(), "wb");
@@ -79,7 +80,7 @@ protected:
         return stat;
     }
 
-    Folder folder{"files"};
+    ScratchFolder folder;
     std::vector<std::string> files;
 };
 
@@ -92,7 +93,9 @@ struct ModeCase {
     std::int32_t totalsGp, totalsPp, totalsTp;
 };
 
-class StatModes : public StatOverFiles, public testing::WithParamInterface<ModeCase> {};
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.what; }
+
+class StatModes : public StatOverFiles, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(StatModes, ReadTheMatchingSidesOnly) {
     const ModeCase& c = GetParam();
@@ -108,7 +111,7 @@ TEST_P(StatModes, ReadTheMatchingSidesOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StatModes,
-    testing::Values(
+    ::testing::Values(
         // Hawks play in a and b; c and the damaged file are skipped. Periods:
         // a's last home play is in period 3 (4), b's in period 5 (6).
         ModeCase{"team",
@@ -149,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                  3 + 6 + 4 + 1,
                  (2 + 3 + 1) + (3 + 2) + (2 + 3)},
         ModeCase{"a team that never plays", "Pilots", false, false, {{"TEAM TOTALS", ""}}, 0, 0, 0},
-        ModeCase{"opponents of a team that never plays", "Pilots", false, true, {{"TEAM TOTALS", ""}}, 0, 0, 0}));
+        ModeCase{"opponents of a team that never plays", "Pilots", false, true, {{"TEAM TOTALS", ""}}, 0, 0, 0}),
+    courtlog::testing::NameFromWhat());
 
 TEST_F(StatOverFiles, TeamModeCountsPlaysRosterPeriodsAndGames) {
     const Stat stat = computed("Hawks", false, false);
@@ -192,7 +196,7 @@ TEST_F(StatOverFiles, PlaysWithoutPlayedPeriodsGiveNoGamesPlayed) {
     GameBuilder d("Hawks", "Owls");
     d.homePlayer("Eve", 3, 0).home(play("Eve", Shot, TwoPointMade, 0, 3));
     Stat stat;
-    stat.AddFile(folder.save(d.game, "d.gam"));
+    stat.AddFile(folder.saveGame(d.game, "d.gam"));
     stat.setTeamName("Hawks");
     stat.Compute(false);
     const StatLine* eve = stat.FindLine("Eve", "Hawks");
@@ -216,13 +220,13 @@ TEST_F(StatOverFiles, ComputeStartsAfreshAndClearEmptiesEverything) {
 }
 
 TEST(StatTest, AllTeamsReadsBothSidesOfTwoTeamsWithOneName) {
-    Folder folder("twins");
+    ScratchFolder folder;
     GameBuilder g("Twins", "Twins");
     g.homePlayer("Ann", 1, 4).visitorPlayer("Bo", 2, 3).visitorPlayer("Ann", 1, 2);
     g.home(play("Ann", Shot, TwoPointMade, 0, 1)).home(play("Ann", Shot, TwoPointMade, 1, 1));
     g.visitor(play("Bo", Shot, ThreePointMade, 2, 2)).visitor(play("Ann", Shot, FreeThrowMade, 3, 1));
     Stat stat;
-    stat.AddFile(folder.save(g.game, "twins.gam"));
+    stat.AddFile(folder.saveGame(g.game, "twins.gam"));
     stat.setTeamName("All Teams");
     stat.setAllTeams(true);
     stat.Compute(false);
@@ -240,11 +244,11 @@ TEST(StatTest, AllTeamsReadsBothSidesOfTwoTeamsWithOneName) {
 }
 
 TEST(StatTest, OvertimeAddsItsPeriods) {
-    Folder folder("overtime");
+    ScratchFolder folder;
     GameBuilder g("Hawks", "Owls");
     g.home(play("Ann", Shot, TwoPointMade, 0)).home(play("Ann", Shot, TwoPointMade, 5)).home(play("Ann", Assist, 0, 2));
     Stat stat;
-    stat.AddFile(folder.save(g.game, "ot.gam"));
+    stat.AddFile(folder.saveGame(g.game, "ot.gam"));
     stat.setTeamName("Hawks");
     stat.Compute(false);
     EXPECT_EQ(totalsOf(stat).pp, 6);
@@ -257,14 +261,14 @@ TEST(StatTest, OvertimeAddsItsPeriods) {
 }
 
 TEST(StatTest, SeasonTotalsGoPastSixteenBitsOverMoreThanAThousandFiles) {
-    Folder folder("season");
+    ScratchFolder folder;
     Stat stat;
     const int games = 1001;
     for (int i = 0; i < games; ++i) {
         GameBuilder g("Hawks", "Owls");
         g.homePlayer("Ann", 1, 4);
         for (int p = 0; p < 12; ++p) g.home(play("Ann", Shot, ThreePointMade, p % 4, 1));
-        stat.AddFile(folder.save(g.game, "g" + std::to_string(i) + ".gam"));
+        stat.AddFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
     }
     stat.setTeamName("Hawks");
     stat.Compute(false);

@@ -12,15 +12,9 @@
 #include "GuiTestSupport.h"
 
 using namespace courtlog;
+using namespace courtlog::testsupport;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& dialog, const char* name) {
-    return testsupport::control<T>(&dialog, name);
-}
-
-void click(QWidget& dialog, const char* name) { testsupport::click(&dialog, name); }
 
 TEST(LeagueOptionsDialog, ShowsTheOptions) {
     courtlog::LeagueOptions options;
@@ -30,7 +24,7 @@ TEST(LeagueOptionsDialog, ShowsTheOptions) {
     gui::app::LeagueOptions dialog(nullptr, options);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select League Options"));
 
-    auto* foulOut = child<QComboBox>(dialog, "foulOutList");
+    auto* foulOut = control<QComboBox>(&dialog, "foulOutList");
     ASSERT_EQ(foulOut->count(), 15);
     EXPECT_EQ(foulOut->itemText(0), QStringLiteral("1st"));
     EXPECT_EQ(foulOut->itemText(1), QStringLiteral("2nd"));
@@ -39,8 +33,8 @@ TEST(LeagueOptionsDialog, ShowsTheOptions) {
     EXPECT_EQ(foulOut->itemText(10), QStringLiteral("11th"));
     EXPECT_EQ(foulOut->itemText(14), QStringLiteral("15th"));
     EXPECT_EQ(foulOut->currentText(), QStringLiteral("6th"));
-    EXPECT_EQ(child<QComboBox>(dialog, "bonusList")->currentIndex(), -1);
-    auto* fullTimeOuts = child<QComboBox>(dialog, "fullTimeOutsList");
+    EXPECT_EQ(control<QComboBox>(&dialog, "bonusList")->currentIndex(), -1);
+    auto* fullTimeOuts = control<QComboBox>(&dialog, "fullTimeOutsList");
     ASSERT_EQ(fullTimeOuts->count(), 15);
     EXPECT_EQ(fullTimeOuts->itemText(14), QStringLiteral("15"));
     EXPECT_EQ(fullTimeOuts->currentText(), QStringLiteral("4"));
@@ -60,15 +54,15 @@ TEST(LeagueOptionsDialog, ShowsTheOptions) {
                                                                     {"shortPerHalfRadio", "Hal&f"},
                                                                     {"shortPerGameRadio", "Ga&me"}};
     for (const auto& [name, caption] : captions)
-        EXPECT_EQ(child<QRadioButton>(dialog, name)->text(), QString::fromLatin1(caption));
-    EXPECT_TRUE(child<QRadioButton>(dialog, "quartersRadio")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(dialog, "bonusQuarterRadio")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(dialog, "doubleBonusHalfRadio")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(dialog, "fullPerGameRadio")->isChecked());
+        EXPECT_EQ(control<QRadioButton>(&dialog, name)->text(), QString::fromLatin1(caption));
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "quartersRadio")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "bonusQuarterRadio")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "doubleBonusHalfRadio")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "fullPerGameRadio")->isChecked());
     // An arc outside 0..2 checks no arc button.
     for (const char* arc : {"arcNoneRadio", "arcCollegeRadio", "arcProRadio"})
-        EXPECT_FALSE(child<QRadioButton>(dialog, arc)->isChecked());
-    EXPECT_EQ(child<QGroupBox>(dialog, "timeOutsGroup")->title(), QStringLiteral("Time Outs"));
+        EXPECT_FALSE(control<QRadioButton>(&dialog, arc)->isChecked());
+    EXPECT_EQ(control<QGroupBox>(&dialog, "timeOutsGroup")->title(), QStringLiteral("Time Outs"));
 }
 
 TEST(LeagueOptionsDialog, OkStoresEveryControl) {
@@ -76,16 +70,16 @@ TEST(LeagueOptionsDialog, OkStoresEveryControl) {
     options.bonusAfter = 0;
     gui::app::LeagueOptions dialog(nullptr, options);
     dialog.show();
-    click(dialog, "halvesRadio");
-    click(dialog, "arcProRadio");
-    child<QComboBox>(dialog, "foulOutList")->setCurrentIndex(5);
-    child<QComboBox>(dialog, "doubleBonusList")->setCurrentIndex(14);
-    child<QComboBox>(dialog, "shortTimeOutsList")->setCurrentIndex(0);
-    click(dialog, "bonusHalfRadio");
-    click(dialog, "doubleBonusQuarterRadio");
-    click(dialog, "fullPerHalfRadio");
-    click(dialog, "shortPerHalfRadio");
-    click(dialog, "okButton");
+    click(&dialog, "halvesRadio");
+    click(&dialog, "arcProRadio");
+    control<QComboBox>(&dialog, "foulOutList")->setCurrentIndex(5);
+    control<QComboBox>(&dialog, "doubleBonusList")->setCurrentIndex(14);
+    control<QComboBox>(&dialog, "shortTimeOutsList")->setCurrentIndex(0);
+    click(&dialog, "bonusHalfRadio");
+    click(&dialog, "doubleBonusQuarterRadio");
+    click(&dialog, "fullPerHalfRadio");
+    click(&dialog, "shortPerHalfRadio");
+    click(&dialog, "okButton");
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_TRUE(options.halves);
     EXPECT_EQ(options.threePointArc, 2);
@@ -107,10 +101,10 @@ TEST(LeagueOptionsDialog, CancelChangesNothing) {
     game.currentPeriod = 3;
     gui::app::LeagueOptions dialog(nullptr, options, &game);
     dialog.show();
-    click(dialog, "halvesRadio");
-    click(dialog, "arcNoneRadio");
-    child<QComboBox>(dialog, "foulOutList")->setCurrentIndex(1);
-    click(dialog, "cancelButton");
+    click(&dialog, "halvesRadio");
+    click(&dialog, "arcNoneRadio");
+    control<QComboBox>(&dialog, "foulOutList")->setCurrentIndex(1);
+    click(&dialog, "cancelButton");
     EXPECT_EQ(dialog.result(), 2);
     EXPECT_EQ(options, before);
     EXPECT_EQ(game.currentPeriod, 3);
@@ -125,8 +119,8 @@ TEST(LeagueOptionsDialog, HalvesFoldTheCurrentPeriod) {
         game.currentPeriod = static_cast<std::int16_t>(before);
         gui::app::LeagueOptions dialog(nullptr, options, &game);
         dialog.show();
-        click(dialog, "halvesRadio");
-        click(dialog, "okButton");
+        click(&dialog, "halvesRadio");
+        click(&dialog, "okButton");
         EXPECT_EQ(game.currentPeriod, after) << "from period " << before;
         // The game's own flag is not touched; only new games take the option.
         EXPECT_EQ(game.halves, 0);
@@ -140,8 +134,8 @@ TEST(LeagueOptionsDialog, QuartersChangeNoPeriod) {
     game.currentPeriod = 1;
     gui::app::LeagueOptions dialog(nullptr, options, &game);
     dialog.show();
-    click(dialog, "quartersRadio");
-    click(dialog, "okButton");
+    click(&dialog, "quartersRadio");
+    click(&dialog, "okButton");
     EXPECT_FALSE(options.halves);
     EXPECT_EQ(game.currentPeriod, 1);
 }

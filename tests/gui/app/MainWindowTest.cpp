@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
@@ -36,6 +37,7 @@
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
+#include "GuiTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::app;
@@ -45,25 +47,7 @@ namespace {
 
 const QRect kDesktop(0, 0, 1280, 1024);
 
-// Runs action once the game console is open: starting a game may run the
-// event loop (the team sheets settle) before the console exists.
-void whenConsoleOpen(std::function<void()> action) {
-    auto* timer = new QTimer;
-    auto turns = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, turns, action] {
-        gui::ui::GameConsoleLink* console = appState().console;
-        const bool open = console && console->consoleWidget()->isVisible();
-        if (!open && ++*turns < 400) return;
-        timer->stop();
-        timer->deleteLater();
-        if (!open) {
-            ADD_FAILURE() << "the game console did not open";
-            return;
-        }
-        action();
-    });
-    timer->start(5);
-}
+using courtlog::testsupport::whenConsoleOpen;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -414,11 +398,11 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
 TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
-    window->commandAction(CmScheduleNew)->trigger();
+    window->commandAction(CmBoxScore)->trigger();
     window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The schedule")));
+    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The box score")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
     EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
 }
@@ -437,6 +421,17 @@ TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideThe
     });
     window->commandAction(CmHandheldFolders)->trigger();
     EXPECT_EQ(devices, QStringList{QStringLiteral("Office")});
+}
+
+TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
+    start();
+    QString title;
+    testsupport::whenModal<QDialog>([&title](QDialog* dialog) {
+        title = dialog->windowTitle();
+        testsupport::click(dialog, "cancelButton");
+    }, "htmlOptionsDialog");
+    window->commandAction(CmHtmlOptions)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
@@ -462,9 +457,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
     start();
     gui::ui::programSettings().league.halves = true;
     bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([&](QDialog* dialog) {
         sawDialog = true;
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Game"));
         // One page, laid out as the league plays.
@@ -481,9 +474,7 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
               gui::ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
 
     // Cancel prints nothing.
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testsupport::whenModal<QDialog>([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     gui::ui::testing::clearShownMessages();

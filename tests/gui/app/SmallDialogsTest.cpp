@@ -19,15 +19,9 @@
 using namespace courtlog;
 using namespace courtlog::gui::app;
 using namespace courtlog::gui::ui;
+using namespace courtlog::testsupport;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& dialog, const char* name) {
-    return testsupport::control<T>(&dialog, name);
-}
-
-void click(QWidget& dialog, const char* name) { testsupport::click(&dialog, name); }
 
 Game twoTeams() {
     Game game;
@@ -41,9 +35,9 @@ TEST(PickTeamDialog, HomeIsPreselected) {
     PickTeam dialog(nullptr, game);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Current Game Stats"));
-    EXPECT_EQ(child<QRadioButton>(dialog, "homeRadio")->text(), QStringLiteral("Brenvik Hawks"));
-    EXPECT_EQ(child<QRadioButton>(dialog, "visitorRadio")->text(), QStringLiteral("Harbour Owls"));
-    click(dialog, "okButton");
+    EXPECT_EQ(control<QRadioButton>(&dialog, "homeRadio")->text(), QStringLiteral("Brenvik Hawks"));
+    EXPECT_EQ(control<QRadioButton>(&dialog, "visitorRadio")->text(), QStringLiteral("Harbour Owls"));
+    click(&dialog, "okButton");
     EXPECT_EQ(dialog.result(), PickTeam::HomeTeam);
     EXPECT_EQ(dialog.result(), 1002);
 }
@@ -52,14 +46,14 @@ TEST(PickTeamDialog, VisitorAndCancel) {
     const Game game = twoTeams();
     PickTeam visitor(nullptr, game);
     visitor.show();
-    click(visitor, "visitorRadio");
-    click(visitor, "okButton");
+    click(&visitor, "visitorRadio");
+    click(&visitor, "okButton");
     EXPECT_EQ(visitor.result(), 1003);
 
     PickTeam cancelled(nullptr, game);
     cancelled.show();
-    click(cancelled, "visitorRadio");
-    click(cancelled, "cancelButton");
+    click(&cancelled, "visitorRadio");
+    click(&cancelled, "cancelButton");
     EXPECT_EQ(cancelled.result(), 2);
 
     PickTeam escaped(nullptr, game);
@@ -74,9 +68,9 @@ TEST(PageCountDialog, LimitsOneToNine) {
     PageCountDialog dialog(nullptr, pages, halves);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Print Game"));
-    auto* field = child<QSpinBox>(dialog, "pageCountField");
+    auto* field = control<QSpinBox>(&dialog, "pageCountField");
     EXPECT_EQ(field->value(), 8);
-    EXPECT_TRUE(child<QRadioButton>(dialog, "quartersRadio")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "quartersRadio")->isChecked());
     for (int i = 0; i < 5; ++i) QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(field->value(), 9);
     for (int i = 0; i < 12; ++i) QTest::keyClick(field, Qt::Key_Down);
@@ -91,8 +85,8 @@ TEST(PageCountDialog, LimitsOneToNine) {
     field->setValue(1);
     QTest::keyClick(field, Qt::Key_Up);
     QTest::keyClick(field, Qt::Key_Up);
-    click(dialog, "halvesRadio");
-    click(dialog, "printButton");
+    click(&dialog, "halvesRadio");
+    click(&dialog, "printButton");
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(pages, 3);
     EXPECT_TRUE(halves);
@@ -103,14 +97,14 @@ TEST(PageCountDialog, CancelLeavesTheValues) {
     bool halves = true;
     PageCountDialog dialog(nullptr, pages, halves);
     dialog.show();
-    EXPECT_TRUE(child<QRadioButton>(dialog, "halvesRadio")->isChecked());
-    EXPECT_EQ(child<QRadioButton>(dialog, "halvesRadio")->text(),
+    EXPECT_TRUE(control<QRadioButton>(&dialog, "halvesRadio")->isChecked());
+    EXPECT_EQ(control<QRadioButton>(&dialog, "halvesRadio")->text(),
               QStringLiteral("Game is Played with &Halves"));
-    EXPECT_EQ(child<QRadioButton>(dialog, "quartersRadio")->text(),
+    EXPECT_EQ(control<QRadioButton>(&dialog, "quartersRadio")->text(),
               QStringLiteral("Game is Played with &Quarters"));
-    QTest::keyClick(child<QSpinBox>(dialog, "pageCountField"), Qt::Key_Up);
-    click(dialog, "quartersRadio");
-    click(dialog, "cancelButton");
+    QTest::keyClick(control<QSpinBox>(&dialog, "pageCountField"), Qt::Key_Up);
+    click(&dialog, "quartersRadio");
+    click(&dialog, "cancelButton");
     EXPECT_EQ(dialog.result(), 2);
     EXPECT_EQ(pages, 4);
     EXPECT_TRUE(halves);
@@ -129,15 +123,15 @@ TEST(AboutBox, TextsAndTheWayToTheManual) {
     AboutDialog dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtlog 2.3"));
-    EXPECT_EQ(child<QGroupBox>(dialog, "aboutFrame")->title(), QStringLiteral("Basketball Courtlog"));
-    EXPECT_TRUE(child<QLabel>(dialog, "versionText")->text().startsWith(QStringLiteral("Version 2.3")));
-    EXPECT_TRUE(child<QLabel>(dialog, "supportText")->text().contains(QStringLiteral("Help > Contents")));
+    EXPECT_EQ(control<QGroupBox>(&dialog, "aboutFrame")->title(), QStringLiteral("Basketball Courtlog"));
+    EXPECT_TRUE(control<QLabel>(&dialog, "versionText")->text().startsWith(QStringLiteral("Version 2.3")));
+    EXPECT_TRUE(control<QLabel>(&dialog, "supportText")->text().contains(QStringLiteral("Help > Contents")));
     EXPECT_EQ(dialog.findChildren<QWidget*>(QStringLiteral("decorativeBitmap")).size(), 2);
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     gui::ui::testing::recordHelpInstead(true);
-    click(dialog, "manualButton");
+    click(&dialog, "manualButton");
     gui::ui::testing::recordHelpInstead(false);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     // No web address: the manual opens inside the program.
@@ -145,7 +139,7 @@ TEST(AboutBox, TextsAndTheWayToTheManual) {
     EXPECT_TRUE(gui::ui::testing::lastHelpUrl().toString().endsWith(QStringLiteral("crhelp.html")));
     EXPECT_TRUE(dialog.findChildren<QPushButton*>(QStringLiteral("webAddressButton")).isEmpty());
 
-    click(dialog, "okButton");
+    click(&dialog, "okButton");
     EXPECT_EQ(dialog.result(), 1);
 }
 

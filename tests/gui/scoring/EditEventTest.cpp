@@ -23,19 +23,7 @@ using courtlog::gui::scoring::ShotSpotDialog;
 namespace {
 
 PlayEvent play(const Team& team, int who, int kind, int subKind, int period) {
-    PlayEvent e;
-    if (who >= 0) e.player = team.players[static_cast<std::size_t>(who)];
-    e.kind = static_cast<std::int16_t>(kind);
-    e.period = static_cast<std::int16_t>(period);
-    switch (kind) {
-    case Shot: e.shotResult = static_cast<std::int16_t>(subKind); break;
-    case Foul: e.foulKind = static_cast<std::int16_t>(subKind); break;
-    case TechnicalFoul: e.technicalKind = static_cast<std::int16_t>(subKind); break;
-    case Rebound: e.reboundKind = static_cast<std::int16_t>(subKind); break;
-    case GoalTend: e.goalTendKind = static_cast<std::int16_t>(subKind); break;
-    case Turnover: e.turnoverKind = static_cast<std::int16_t>(subKind); break;
-    default: break;
-    }
+    PlayEvent e = playBy(who >= 0 ? team.players[static_cast<std::size_t>(who)] : Player{}, kind, subKind, period);
     if (kind == Shot) {
         e.shotX = 57;
         e.shotY = subKind == ThreePointMade ? 77 : 47;
@@ -134,7 +122,7 @@ TEST(EditEvent, OpensWithTheListsAndTheLastPlayShown) {
     EXPECT_EQ(control<QComboBox>(&editor, "subTypeList")->count(), 0);
     if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) {
         editor.grab().save(QStringLiteral("/tmp/edit-event.png"));
-        QTest::qWait(300);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&editor));
         QProcess::execute(QStringLiteral("import"),
                           {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("/tmp/edit-event-screen.png")});
     }

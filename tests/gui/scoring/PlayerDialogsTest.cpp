@@ -27,14 +27,6 @@ Game gameInPlay() {
     return game;
 }
 
-PlayEvent foulBy(const Player& p) {
-    PlayEvent event;
-    event.player = p;
-    event.kind = Foul;
-    event.foulKind = DefensiveFoul;
-    return event;
-}
-
 int foulsOf(const std::vector<PlayEvent>& events, const std::string& name) {
     int count = 0;
     for (const PlayEvent& e : events) count += e.kind == Foul && e.player.name == name;
@@ -85,10 +77,10 @@ TEST(ModifyPlayer, RenamingAPlayerWithFoulsKeepsHisFoulCountInHisTeamOnly) {
     Game game = gameInPlay();
     game.visitor.players[1].name = "Eagles Player 2";  // a namesake in the other team
     const Player fouler = game.home.players[1];
-    game.addHomeEvent(foulBy(fouler));
-    game.addHomeEvent(foulBy(fouler));
-    game.addHomeEvent(foulBy(game.home.players[0]));
-    game.addVisitorEvent(foulBy(game.visitor.players[1]));
+    game.addHomeEvent(playBy(fouler, Foul, DefensiveFoul));
+    game.addHomeEvent(playBy(fouler, Foul, DefensiveFoul));
+    game.addHomeEvent(playBy(game.home.players[0], Foul, DefensiveFoul));
+    game.addVisitorEvent(playBy(game.visitor.players[1], Foul, DefensiveFoul));
 
     gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
@@ -151,9 +143,9 @@ TEST(ModifyPlayer, UnchangedNamesakesKeepTheirOwnNumbers) {
 TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
     freshHooks();
     Game game = gameInPlay();
-    game.addHomeEvent(foulBy(game.home.players[0]));
-    game.addHomeEvent(foulBy(game.home.players[1]));
-    game.addHomeEvent(foulBy(game.home.players[1]));
+    game.addHomeEvent(playBy(game.home.players[0], Foul, DefensiveFoul));
+    game.addHomeEvent(playBy(game.home.players[1], Foul, DefensiveFoul));
+    game.addHomeEvent(playBy(game.home.players[1], Foul, DefensiveFoul));
     gui::scoring::ModifyPlayer dialog(game);
     dialog.show();
     auto* list = control<QListWidget>(&dialog, "rosterList");

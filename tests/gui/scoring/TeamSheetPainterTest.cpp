@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "RecordBuilders.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/scoring/SheetFigures.h"
@@ -12,23 +13,8 @@ using namespace courtlog::gui::scoring;
 
 namespace {
 
-Player rosterPlayer(const std::string& name, int number, int position) {
-    Player p;
-    p.name = name;
-    p.number = static_cast<std::int16_t>(number);
-    p.position = static_cast<std::int16_t>(position);
-    return p;
-}
-
-PlayEvent play(const std::string& name, int kind, int shotResult, int period, int technicalKind = 0) {
-    PlayEvent e;
-    e.player.name = name;
-    e.kind = static_cast<std::int16_t>(kind);
-    e.shotResult = static_cast<std::int16_t>(shotResult);
-    e.period = static_cast<std::int16_t>(period);
-    e.technicalKind = static_cast<std::int16_t>(technicalKind);
-    return e;
-}
+using courtlog::testing::play;
+using courtlog::testing::player;
 
 // A scripted game: the home side in its second quarter.
 Game scriptedGame() {
@@ -38,9 +24,9 @@ Game scriptedGame() {
     game.year = 2026;
     game.month = 12;
     game.day = 7;
-    game.home.addPlayer(rosterPlayer("Ann Berg", 4, 1), PersonalInfo{});
-    game.home.addPlayer(rosterPlayer("Bo Dahl", -1, 3), PersonalInfo{});
-    game.home.addPlayer(rosterPlayer("Cai Ek", 12, 2), PersonalInfo{});
+    game.home.addPlayer(player("Ann Berg", 4, 1), PersonalInfo{});
+    game.home.addPlayer(player("Bo Dahl", -1, 3), PersonalInfo{});
+    game.home.addPlayer(player("Cai Ek", 12, 2), PersonalInfo{});
     game.currentPeriod = 1;
     auto& plays = game.homeEvents;
     // Ann: 3 twos, 1 of 2 free throws, all in this quarter; a three earlier.
@@ -49,11 +35,11 @@ Game scriptedGame() {
     plays.push_back(play("Ann Berg", Shot, FreeThrowMissed, 1));
     plays.push_back(play("Ann Berg", Shot, ThreePointMade, 0));
     // Bo: a foul in every period from 0 to 5 plus a seventh; three technicals.
-    for (int period : {0, 1, 2, 3, 5, 4, 6}) plays.push_back(play("Bo Dahl", Foul, NoShot, period));
-    for (int i = 0; i < 3; ++i) plays.push_back(play("Bo Dahl", TechnicalFoul, NoShot, 1, PlayerTechnical));
+    for (int period : {0, 1, 2, 3, 5, 4, 6}) plays.push_back(play("Bo Dahl", Foul, NoFoul, period));
+    for (int i = 0; i < 3; ++i) plays.push_back(play("Bo Dahl", TechnicalFoul, PlayerTechnical, 1));
     // Cai: one foul in the first quarter, a bench technical that is not his.
-    plays.push_back(play("Cai Ek", Foul, NoShot, 0));
-    plays.push_back(play("Cai Ek", TechnicalFoul, NoShot, 0, TechnicalOnBench));
+    plays.push_back(play("Cai Ek", Foul, NoFoul, 0));
+    plays.push_back(play("Cai Ek", TechnicalFoul, TechnicalOnBench, 0));
     return game;
 }
 

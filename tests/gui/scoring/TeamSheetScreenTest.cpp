@@ -55,19 +55,14 @@ Game thirdQuarter() {
     game.visitorName = game.visitor.name;
     game.currentPeriod = 2;
     auto add = [](std::vector<PlayEvent>& plays, const Team& team, int player, int kind, int result, int period) {
-        PlayEvent e;
-        e.player = team.players[static_cast<std::size_t>(player)];
-        e.kind = static_cast<std::int16_t>(kind);
-        e.shotResult = static_cast<std::int16_t>(result);
-        e.period = static_cast<std::int16_t>(period);
-        plays.push_back(e);
+        plays.push_back(testsupport::playBy(team.players[static_cast<std::size_t>(player)], kind, result, period));
     };
     for (int period = 0; period <= 2; ++period)
         for (int player = 0; player < 12; ++player) {
             add(game.homeEvents, game.home, player, Shot, player % 2 ? TwoPointMade : ThreePointMade, period);
             add(game.visitorEvents, game.visitor, player, Shot, player % 3 ? FreeThrowMade : TwoPointMade, period);
-            if ((player + period) % 4 == 0) add(game.homeEvents, game.home, player, Foul, NoShot, period);
-            if ((player + period) % 5 == 0) add(game.visitorEvents, game.visitor, player, Foul, NoShot, period);
+            if ((player + period) % 4 == 0) add(game.homeEvents, game.home, player, Foul, NoFoul, period);
+            if ((player + period) % 5 == 0) add(game.visitorEvents, game.visitor, player, Foul, NoFoul, period);
         }
     game.recomputeScores();
     return game;
@@ -76,9 +71,10 @@ Game thirdQuarter() {
 }  // namespace
 
 // What a scorekeeper sees on a laptop: the main window with both sheets and
-// the console. Run under a 1366 x 768 virtual display with
-// COURTLOG_SCREENSHOT=<file.png> to keep a picture of it; on smaller
-// screens (the offscreen platform) only the lifetime checks apply.
+// the console. scripts/test runs it under a 1366 x 768 virtual display with a
+// window manager (set COURTLOG_SCREENSHOT=<file.png> to keep a picture of
+// it). On smaller screens (the offscreen platform) only the lifetime checks
+// run and the test reports itself skipped.
 TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
     QTemporaryDir startDir;
     gui::ui::appState() = gui::ui::AppState{};
@@ -88,17 +84,19 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     Game game = thirdQuarter();
     gui::ui::programSettings().promptForShot = false;
+    const QRect screen = window->screen()->availableGeometry();
+    const bool laptopScreen = screen.width() >= 1366 && screen.height() >= 738;
 
     bool checked = false;
-    QTimer::singleShot(0, [&] {
+    testsupport::whenConsoleOpen([&] {
         QWidget* console = gui::ui::appState().console ? gui::ui::appState().console->consoleWidget() : nullptr;
         ASSERT_NE(console, nullptr);
-        QTest::qWait(300);
         auto* home = window->findChild<TeamWindow*>(QStringLiteral("homeSheet"));
         auto* visitor = window->findChild<TeamWindow*>(QStringLiteral("visitorSheet"));
         ASSERT_TRUE(home && visitor);
-        const QRect screen = window->screen()->availableGeometry();
-        if (screen.width() >= 1366 && screen.height() >= 738) {
+        if (laptopScreen) {
+            // The window manager frames the console a moment after it shows.
+            testsupport::processUntil([&] { return console->frameGeometry() != console->geometry(); });
             // Both forms show every column, drawn no smaller than three
             // fifths, and stay wholly left and right of the console.
             for (TeamWindow* sheetWindow : {home, visitor}) {
@@ -142,4 +140,7 @@ TEST(TeamSheetScreen, BothSheetsStayReadableBesideTheConsole) {
     window.reset();
     gui::ui::programSettings().setDefaults();
     gui::ui::appState() = gui::ui::AppState{};
+    if (!laptopScreen)
+        GTEST_SKIP() << "the layout checks need a screen of at least 1366 x 738 pixels, this one is "
+                     << screen.width() << " x " << screen.height() << " (scripts/test runs them under Xvfb)";
 }

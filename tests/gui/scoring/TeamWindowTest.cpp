@@ -21,21 +21,13 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::scoring;
 using namespace courtlog::testsupport;
 
 namespace {
-
-PlayEvent shot(const std::string& name, int shotResult, int period) {
-    PlayEvent e;
-    e.player.name = name;
-    e.kind = Shot;
-    e.shotResult = static_cast<std::int16_t>(shotResult);
-    e.period = static_cast<std::int16_t>(period);
-    return e;
-}
 
 Game gameOf(int homePlayers, int visitorPlayers) {
     Game game;
@@ -110,8 +102,8 @@ struct MainWindow {
 TEST(TeamWindow, ShowsTheFiguresAndRecountsAtEveryPaint) {
     Game game = gameOf(3, 2);
     const std::string ann = game.home.players[0].name;
-    game.homeEvents = {shot(ann, TwoPointMade, 0), shot(ann, TwoPointMade, 0), shot(ann, TwoPointMade, 0),
-                       shot(ann, FreeThrowMade, 0), shot(ann, FreeThrowMissed, 0)};
+    game.homeEvents = {play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0),
+                       play(ann, Shot, FreeThrowMade, 0), play(ann, Shot, FreeThrowMissed, 0)};
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
     window.setGame(&game);
     window.resize(600, 400);
@@ -173,9 +165,24 @@ TEST(TeamWindow, LogoIsFadedAndFoundByItsBareName) {
     EXPECT_EQ(viewImage(window).pixelColor(600, 400), QColor(0, 40, 200));
 }
 
+TEST(TeamWindow, LogoBesideATeamFileInAFolderWithAnAccentedNameShows) {
+    QTemporaryDir folder;
+    const QString teamFolder = QDir(folder.path()).filePath(QStringLiteral("Bj\u00F8rnene"));
+    ASSERT_TRUE(QDir().mkpath(teamFolder));
+    writeLogo(teamFolder, QStringLiteral("bears.bmp"), qRgb(0, 40, 200));
+
+    Game game = gameOf(2, 2);
+    game.home.fileName = gui::ui::toRecordPath(QDir(teamFolder).filePath(QStringLiteral("bears.tem")));
+    game.home.logoFile = "bears.bmp";
+    TeamWindow window(nullptr, QStringLiteral("Bears"), true);
+    window.setGame(&game);
+    window.loadLogo();
+    EXPECT_FALSE(window.logo().image.isNull());
+}
+
 TEST(TeamWindow, MissingLogoLeavesTheSheetComplete) {
     Game game = gameOf(2, 2);
-    game.homeEvents = {shot(game.home.players[1].name, ThreePointMade, 0)};
+    game.homeEvents = {play(game.home.players[1].name, Shot, ThreePointMade, 0)};
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
     window.setGame(&game);
     window.resize(640, 420);
@@ -262,7 +269,8 @@ TEST(TeamSheetPair, CoversTheHalvesOfTheClientAreaAndFollowsIt) {
     EXPECT_FALSE(visitor->isHome());
 
     main.window.resize(1201, 700);
-    QTest::qWait(20);
+    // The sheets follow the client area at the next turns of the event loop.
+    processUntil([&] { return home->geometry() == QRect(0, 0, main.area->width() / 2, main.area->height()); });
     EXPECT_EQ(home->geometry(), QRect(0, 0, main.area->width() / 2, main.area->height()));
     EXPECT_EQ(visitor->geometry().right(), main.area->width() - 1);
 
@@ -280,14 +288,17 @@ TEST(TeamSheetPair, ARecordedPlayShowsAtOnce) {
     Game game = gameOf(5, 5);
     TeamSheetPair pair(main.area, game);
     TeamWindow* visitor = pair.visitorSheet();
-    QTest::qWait(20);
 
+    // Counted from the first paint on, once the sheet has shown itself.
     int paints = 0;
     PaintCounter counter(&paints);
     visitor->viewport()->installEventFilter(&counter);
+    EXPECT_TRUE(processUntil([&] { return paints > 0; }));
+    QCoreApplication::sendPostedEvents();
+    paints = 0;
 
     // What the console does after recording a play: append it, then call back.
-    game.visitorEvents.push_back(shot(game.visitor.players[2].name, ThreePointMade, 0));
+    game.visitorEvents.push_back(play(game.visitor.players[2].name, Shot, ThreePointMade, 0));
     const std::function<void()> figuresChanged = pair.refreshCallback();
     figuresChanged();
     EXPECT_TRUE(processUntil([&] { return paints > 0; }));
@@ -407,7 +418,7 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
     Game game = gameOf(6, 6);
     bool sheetsDuringGame = false;
     bool shownAtOnce = false;
-    QTimer::singleShot(0, [&] {
+    whenConsoleOpen([&] {
         QWidget* console = gui::ui::appState().console ? gui::ui::appState().console->consoleWidget() : nullptr;
         ASSERT_NE(console, nullptr);
         auto* home = main.area->findChild<TeamWindow*>(QStringLiteral("homeSheet"));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "GuiTestSupport.h"
 #include "gui/ui/FileDialogs.h"
 
 using namespace courtlog::gui::ui;
@@ -76,9 +77,7 @@ TEST(FileDialogWidget, SaveDialogAppendsTheChosenFiltersExtension) {
     options.title = "Save As";
 
     bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    courtlog::testsupport::whenModal<QFileDialog>([&](QFileDialog* dialog) {
         sawDialog = true;
         EXPECT_EQ(dialog->windowTitle(), "Save As");
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "GuiTestSupport.h"
+#include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
 
 using namespace courtlog::gui::ui;
@@ -52,18 +57,42 @@ TEST(Printing, PrintoutRendersEveryPageToPdf) {
     for (const QRect& page : printout.pages) EXPECT_EQ(page, printout.countPage);
 }
 
-TEST(Printing, PrintGoesToTheTestFileInsteadOfTheDialog) {
+TEST(Printing, PrintGoesToTheTestFileInsteadOfThePreview) {
     QTemporaryDir dir;
     const QString path = dir.filePath("printed.pdf");
     hooks::printToFileInstead(path);
     ThreePagePrintout printout;
-    const bool printed = print(nullptr, printout);
+    printWithPreview(nullptr, printout);
     hooks::printToFileInstead({});
-    EXPECT_TRUE(printed);
     EXPECT_EQ(pdfPageCount(path), 3);
 }
 
 TEST(Printing, UnwritablePdfReportsFailure) {
     ThreePagePrintout printout;
     EXPECT_FALSE(printToPdf(printout, "/no/such/folder/out.pdf"));
+}
+
+// Every "&Print" opens a preview of exactly the printout's pages; from it
+// the pages can be saved as a PDF file.
+TEST(Printing, PreviewShowsThePagesAndSavesThemAsPdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.pdf");
+    int previewPages = 0;
+    courtlog::testsupport::whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        EXPECT_EQ(preview->objectName(), QStringLiteral("printPreviewDialog"));
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(pages, nullptr);
+        ASSERT_TRUE(courtlog::testsupport::processUntil([&] { return pages->pageCount() > 0; }));
+        previewPages = pages->pageCount();
+        auto* save = preview->findChild<QAction*>(QStringLiteral("saveAsPdfAction"));
+        ASSERT_NE(save, nullptr);
+        EXPECT_EQ(save->text(), QStringLiteral("Save as PDF..."));
+        courtlog::gui::ui::testing::queueFileAnswer(courtlog::gui::ui::FileChoice{dir.filePath("saved"), 1});
+        save->trigger();
+        preview->reject();
+    });
+    ThreePagePrintout printout;
+    printWithPreview(nullptr, printout);
+    EXPECT_EQ(previewPages, 3);
+    EXPECT_EQ(pdfPageCount(path), 3);
 }

@@ -1,4 +1,4 @@
-#include "core/scoring/ConsoleSummary.h"
+#include "cli/ConsoleSummary.h"
 
 #include "core/records/JsonName.h"
 #include "core/records/JsonStreamWriter.h"
@@ -6,7 +6,9 @@
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/SheetFigures.h"
 
-namespace courtlog::scoring {
+namespace courtlog::cli {
+
+using namespace courtlog::scoring;
 
 namespace {
 
@@ -105,4 +107,4 @@ void writeConsoleSummary(JsonStreamWriter& out, const Game& game, const LeagueOp
     writeSummary(out, game, league);
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::cli

@@ -1,16 +1,17 @@
 #pragma once
 
+// Runs the command-line tool in-process the way a shell would, capturing
+// what it prints, and gives each command-line test a folder of its own.
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "RecordBuilders.h"
 #include "cli/CommandLineTool.h"
 
-namespace courtlog::clitest {
+namespace courtlog::testing {
 
 // What one run of the command-line tool printed and returned.
 struct CliRun {
@@ -32,15 +33,15 @@ inline CliRun runCli(std::vector<std::string> args) {
     return r;
 }
 
-// A whole file's bytes, or "" when it cannot be read.
-inline std::string readFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// A test of the tool with a scratch folder for the files it writes and the
+// folders of the sample and test files it reads.
+class CommandLineTest : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) const { return folder.file(name); }
 
-inline void writeFile(const std::filesystem::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+    ScratchFolder folder;
+    const std::string samples = COURTLOG_SAMPLES;
+    const std::string data = COURTLOG_TEST_DATA;
+};
 
-}  // namespace courtlog::clitest
+}  // namespace courtlog::testing

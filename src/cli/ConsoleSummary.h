@@ -9,7 +9,7 @@ namespace courtlog {
 class JsonStreamWriter;
 }
 
-namespace courtlog::scoring {
+namespace courtlog::cli {
 
 // What the console and the two team sheets show for game under league, as
 // JSON (texts in UTF-8): the period box, and per team the score, fouls,
@@ -19,4 +19,4 @@ nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& lea
 // The same written as text, without a tree.
 void writeConsoleSummary(JsonStreamWriter& out, const Game& game, const LeagueOptions& league);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::cli

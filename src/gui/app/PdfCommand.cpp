@@ -1,0 +1,124 @@
+#include "gui/app/PdfCommand.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QString>
+#include <cctype>
+#include <iostream>
+
+#include "core/output/HtmlPage.h"
+#include "core/records/Schedule.h"
+#include "core/records/Settings.h"
+#include "gui/people/SchedulePrintout.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
+
+namespace courtlog::gui::app {
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+bool endsWithPdf(const std::string& path) {
+    if (path.size() <= 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".pdf";
+}
+
+void printUsage(const std::vector<PdfKind>& kinds) {
+    std::cerr << "Usage: courtlog pdf KIND ARGS... OUT.pdf\n";
+    if (kinds.empty()) {
+        std::cerr << "No printout can be written as PDF in this version.\n";
+        return;
+    }
+    std::cerr << "\nKinds:\n";
+    for (const PdfKind& kind : kinds) {
+        std::string line = std::string("  courtlog pdf ") + kind.name + (*kind.arguments ? " " : "") +
+                           kind.arguments + " OUT.pdf";
+        std::cerr << line << std::string(line.size() < 44 ? 44 - line.size() : 1, ' ') << kind.summary << "\n";
+    }
+}
+
+// schedule FILE: the schedule's printout, as its editor's "&Print" shows it.
+PdfRequest scheduleRequest(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("courtlog pdf schedule takes one schedule file");
+    Schedule schedule;
+    const Schedule::LoadResult loaded = schedule.load(args[0]);
+    if (!loaded.ok()) return PdfRequest::failed("Can't load schedule ! " + loaded.error);
+    return PdfRequest::ready(
+        std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
+}
+
+}  // namespace
+
+const std::vector<PdfKind>& pdfKinds() {
+    // Each printout of the program adds its row here.
+    static const std::vector<PdfKind> kinds{
+        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+    };
+    return kinds;
+}
+
+bool isPdfCommand(int argc, char** argv) {
+    return argc >= 2 && argv && argv[1] && std::string(argv[1]) == "pdf";
+}
+
+int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKind>& kinds) {
+    if (args.empty()) {
+        printUsage(kinds);
+        return kUsageError;
+    }
+    const PdfKind* kind = nullptr;
+    for (const PdfKind& k : kinds)
+        if (args[0] == k.name) kind = &k;
+    if (!kind) {
+        std::cerr << "Unknown printout: " << args[0] << "\n\n";
+        printUsage(kinds);
+        return kUsageError;
+    }
+    if (args.size() < 2 || !endsWithPdf(args.back())) {
+        std::cerr << "Usage: courtlog pdf " << kind->name << (*kind->arguments ? " " : "") << kind->arguments
+                  << " OUT.pdf\n";
+        return kUsageError;
+    }
+    const std::string& out = args.back();
+    PdfRequest request = kind->prepare(std::vector<std::string>(args.begin() + 1, args.end() - 1));
+    if (!request.printout) {
+        std::cerr << (request.message.empty() ? std::string("Can't write ") + out : request.message) << "\n";
+        if (request.status == kUsageError)
+            std::cerr << "Usage: courtlog pdf " << kind->name << (*kind->arguments ? " " : "") << kind->arguments
+                      << " OUT.pdf\n";
+        return request.status == kUsageError ? kUsageError : kFailed;
+    }
+    std::string reason;
+    if (!ui::printToPdf(*request.printout, ui::fromRecordPath(out), &reason)) {
+        std::cerr << "Can't save " << out << " !" << (reason.empty() ? "" : "\n" + reason) << "\n";
+        return kFailed;
+    }
+    return 0;
+}
+
+int runPdfCommandLine(int argc, char** argv) {
+    // No window opens, so no display is needed.
+    // The words are taken before Qt reads its own options out of argv.
+    std::vector<std::string> args;
+    for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries this command's own messages; Qt's notes about
+    // the session it runs in (no runtime folder, no sound) are no concern of
+    // a script.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+    });
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    QApplication::setApplicationName(ui::kApplicationName);
+    const QString settingsPath = QDir::current().filePath(QString::fromLatin1(Settings::kFileName));
+    ui::programSettings().readSettings(ui::toRecordPath(settingsPath));
+    return runPdfCommand(args);
+}
+
+}  // namespace courtlog::gui::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "core/output/ExportFile.h"
+
+class QWidget;
+
+namespace courtlog::gui::ui {
+
+// The questions about an export file that exists, captioned with the file
+// name, Yes/No buttons and the question icon: "This file already exists.
+// Would you like to append to it?", and on No "Overwrite Existing File?".
+// A file that does not exist asks nothing.
+courtlog::output::ExportMode askExportMode(QWidget* owner, const QString& path);
+
+// Every export of the program goes through this: asks as above, builds the
+// text for the mode (with the page head unless appending, see
+// courtlog::output::writesPageHead) and writes it through the safe save. A file that
+// cannot be written shows "Can't save <file name> !" with the reason and
+// keeps its old bytes. True when the export was written; false when it was
+// cancelled or failed.
+//   exportToFile(this, path, [&](courtlog::output::ExportMode mode) { return boxScorePage(..., mode); });
+bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(courtlog::output::ExportMode)>& text);
+
+}  // namespace courtlog::gui::ui
