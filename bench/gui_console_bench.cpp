@@ -3,6 +3,8 @@
 // of both team sheets, and the auto save of the whole game. The console is
 // opened the way the program opens it: over a main window whose client area
 // the two team sheets cover. Games of 100, 800 and 30,000 plays per team.
+// The second case also has the box score open beside the console, so each
+// play rebuilds it and repaints its list.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -24,6 +26,7 @@
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/scoring/TeamWindow.h"
+#include "gui/stats/BoxScoreDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -64,7 +67,10 @@ std::vector<PlayEvent> plays(const Team& t, int count) {
     return list;
 }
 
-void BM_OnePlayAtTheConsole(benchmark::State& state) {
+// Records one play per iteration at a console on a game of 800 plays per
+// team, answering the event dialog with choice; with the box score open
+// beside it when boxScoreOpen.
+void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen) {
     QTemporaryDir dir;
     Game game;
     game.home = team("Hawks");
@@ -95,28 +101,53 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
     sheets.placeConsole(&court);
     court.setModal(false);
     court.show();
+    gui::stats::BoxScoreDialog* boxScore = nullptr;
+    if (boxScoreOpen) {
+        boxScore = new gui::stats::BoxScoreDialog(&court, game);
+        boxScore->showBesideConsole(&court);
+    }
     QApplication::processEvents();
     auto* guard = court.findChild<QPushButton*>(QStringLiteral("homeSlot1Button"));
+    const QString choiceName = QString::fromLatin1(choice);
 
     for (auto _ : state) {
         // The event dialog is answered as soon as it is up.
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [choiceName] {
             auto* dialog = qobject_cast<gui::scoring::PlayChoiceDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            auto* choice = dialog->findChild<QAbstractButton*>(QStringLiteral("otherJumpBallButton"));
-            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(choice->height() / 2, choice->height() / 2));
+            auto* button = dialog->findChild<QAbstractButton*>(choiceName);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
         });
         QTest::mouseClick(guard, Qt::LeftButton);
         court.repaint();
         sheets.homeSheet()->viewport()->repaint();
         sheets.visitorSheet()->viewport()->repaint();
+        // The box score draws the rows that changed, as the program does
+        // when it next turns to its events.
+        if (boxScore) QApplication::processEvents();
     }
     state.counters["plays"] = static_cast<double>(game.homeEvents.size());
+}
+
+void BM_OnePlayAtTheConsole(benchmark::State& state) { recordPlays(state, "otherJumpBallButton", false); }
+
+// A blocked shot changes the player's row and the totals row every time.
+void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) {
+    recordPlays(state, "otherBlockedShotButton", true);
 }
 
 }  // namespace
 
 BENCHMARK(BM_OnePlayAtTheConsole)
+    ->Arg(100)
+    ->Arg(800)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
     ->Arg(100)
     ->Arg(800)
     ->Arg(30000)
