@@ -1,8 +1,10 @@
 // One play at the game console, as a scorekeeper records it: a click on a
 // court button, a choice in the event dialog, the repaint of the console and
-// the auto save of the whole game, on a game that already holds 800 plays
-// per team. The second case has the box score open beside the console, so
-// each play also rebuilds it and repaints its list.
+// of both team sheets, and the auto save of the whole game. The console is
+// opened the way the program opens it: over a main window whose client area
+// the two team sheets cover. Games of 100, 800 and 30,000 plays per team.
+// The second case also has the box score open beside the console, so each
+// play rebuilds it and repaints its list.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +24,8 @@
 #include "core/records/Game.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/scoring/TeamSheetPair.h"
+#include "gui/scoring/TeamWindow.h"
 #include "gui/stats/BoxScoreDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
@@ -44,13 +49,13 @@ Team team(const std::string& name) {
     return t;
 }
 
-// 800 plays per team spread over the four quarters: shots, fouls, rebounds.
-std::vector<PlayEvent> plays(const Team& t) {
+// count plays per team spread over the four quarters: shots, fouls, rebounds.
+std::vector<PlayEvent> plays(const Team& t, int count) {
     std::vector<PlayEvent> list;
-    for (int i = 0; i < 800; ++i) {
+    for (int i = 0; i < count; ++i) {
         PlayEvent e;
         e.player = t.players[static_cast<std::size_t>(i % 12)];
-        e.period = static_cast<std::int16_t>(i / 200);
+        e.period = static_cast<std::int16_t>(i * 4 / count);
         switch (i % 4) {
             case 0: e.kind = Shot; e.shotResult = TwoPointMade; e.shotX = 57; e.shotY = 47; break;
             case 1: e.kind = Shot; e.shotResult = ThreePointMissed; e.shotX = 57; e.shotY = 77; break;
@@ -72,8 +77,9 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen)
     game.visitor = team("Owls");
     game.homeName = "Hawks";
     game.visitorName = "Owls";
-    game.homeEvents = plays(game.home);
-    game.visitorEvents = plays(game.visitor);
+    const int count = static_cast<int>(state.range(0));
+    game.homeEvents = plays(game.home, count);
+    game.visitorEvents = plays(game.visitor, count);
     game.currentPeriod = 3;
     if (!game.save(QDir(dir.path()).filePath(QStringLiteral("bench.gam")).toStdString())) {
         state.SkipWithError("cannot save the game");
@@ -83,8 +89,17 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen)
     gui::ui::programSettings().soundOn = false;
     gui::ui::appState().autoSave = true;
 
-    gui::scoring::GameConsoleWindow court(nullptr, game, gui::ui::programSettings().league);
-    court.resize(800, 660);
+    // As the program starts a game: the sheets over the main window's client
+    // area, the console beside them, told to refresh the sheets.
+    QMainWindow mainWindow;
+    mainWindow.setCentralWidget(new QWidget);
+    mainWindow.resize(1366, 738);
+    mainWindow.show();
+    gui::scoring::TeamSheetPair sheets(gui::scoring::TeamSheetPair::clientAreaOf(&mainWindow), game);
+    gui::scoring::GameConsoleWindow court(&mainWindow, game, gui::ui::programSettings().league);
+    court.setFiguresChangedCallback(sheets.refreshCallback());
+    sheets.placeConsole(&court);
+    court.setModal(false);
     court.show();
     gui::stats::BoxScoreDialog* boxScore = nullptr;
     if (boxScoreOpen) {
@@ -105,6 +120,8 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen)
         });
         QTest::mouseClick(guard, Qt::LeftButton);
         court.repaint();
+        sheets.homeSheet()->viewport()->repaint();
+        sheets.visitorSheet()->viewport()->repaint();
         // The box score draws the rows that changed, as the program does
         // when it next turns to its events.
         if (boxScore) QApplication::processEvents();
@@ -121,12 +138,24 @@ void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_OnePlayAtTheConsole)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(100)->Repetitions(5);
-BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
+BENCHMARK(BM_OnePlayAtTheConsole)
+    ->Arg(100)
+    ->Arg(800)
+    ->Arg(30000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(100)
-    ->Repetitions(5);
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
+    ->Arg(100)
+    ->Arg(800)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

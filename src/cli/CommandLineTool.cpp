@@ -17,13 +17,16 @@
 #include "core/records/Codes.h"
 #include "core/records/FileNames.h"
 #include "core/records/Game.h"
+#include "core/records/GameFileJson.h"
 #include "core/records/JsonForm.h"
+#include "core/records/JsonStreamWriter.h"
 #include "core/records/RosterExport.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 #include "cli/PalmFiles.h"
+#include "cli/RecordDocument.h"
 #include "cli/Verbs.h"
 
 namespace courtlog::cli {
@@ -50,12 +53,15 @@ bool hasExtension(const std::string& path, std::string_view ext) {
 
 // ---- file kinds ----
 //
-// Every kind converts to and from the JSON form, so any reader can feed any
-// writer of the same record kind. Later kinds (schedules, Palm databases) add
-// a row to kFormats.
+// Every kind reads into a record and writes from the record's JSON form, so
+// any reader can feed any writer of the same record kind. Later kinds
+// (schedules) add a row to formats().
 
-using ReadFn = std::function<bool(const std::string& path, json& out, std::string& error)>;
+using ReadFn = std::function<bool(const std::string& path, RecordDocument& out, std::string& error)>;
 using WriteFn = std::function<bool(const json& doc, const std::string& path, std::string& error)>;
+// Prints the file's JSON form while reading it; false with the message in
+// error (nothing printed, unless the file failed part way).
+using DumpFn = std::function<bool(const std::string& path, JsonStreamWriter& out, std::string& error)>;
 
 struct FileFormat {
     const char* extension;    // lower case, with the dot
@@ -63,6 +69,7 @@ struct FileFormat {
     const char* kind;         // record kind it holds: "team", "game", "settings"; empty: any
     ReadFn read;              // empty: cannot be read
     WriteFn write;            // empty: cannot be written
+    DumpFn dump = nullptr;    // empty: dump reads the record whole, then prints it
 };
 
 bool requireKind(const json& doc, const char* kind, const char* what, std::string& error) {
@@ -72,7 +79,7 @@ bool requireKind(const json& doc, const char* kind, const char* what, std::strin
     return false;
 }
 
-bool readTeamFile(const std::string& path, json& out, std::string& error) {
+bool readTeamFile(const std::string& path, RecordDocument& out, std::string& error) {
     Team team;
     team.fileName = path;
     std::string reason;
@@ -80,7 +87,7 @@ bool readTeamFile(const std::string& path, json& out, std::string& error) {
         error = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }
-    out = teamToJson(team);
+    out = std::move(team);
     return true;
 }
 
@@ -96,15 +103,28 @@ bool writeTeamFile(const json& doc, const std::string& path, std::string& error)
     return true;
 }
 
-bool readGameFile(const std::string& path, json& out, std::string& error) {
+std::string gameLoadFailure(const std::string& path, const std::string& reason) {
+    return "Can't load game ! " + path + (reason.empty() ? "" : ": " + reason);
+}
+
+bool readGameFile(const std::string& path, RecordDocument& out, std::string& error) {
     Game game;
     std::string reason;
     if (!game.load(path, &reason)) {
-        error = "Can't load game ! " + path + (reason.empty() ? "" : ": " + reason);
+        error = gameLoadFailure(path, reason);
         return false;
     }
-    out = gameToJson(game);
+    out = std::move(game);
     return true;
+}
+
+// A game file is printed as it is read, so a game of any length takes the
+// same memory.
+bool dumpGameFile(const std::string& path, JsonStreamWriter& out, std::string& error) {
+    std::string reason;
+    if (writeGameFileJson(path, out, &reason)) return true;
+    error = gameLoadFailure(path, reason);
+    return false;
 }
 
 bool writeGameFile(const json& doc, const std::string& path, std::string& error) {
@@ -119,11 +139,11 @@ bool writeGameFile(const json& doc, const std::string& path, std::string& error)
     return true;
 }
 
-bool readSettingsFile(const std::string& path, json& out, std::string& error) {
+bool readSettingsFile(const std::string& path, RecordDocument& out, std::string& error) {
     Settings settings;
     settings.setDefaults();
     if (!settings.readSettings(path, &error)) return false;
-    out = settingsToJson(settings);
+    out = settings;
     return true;
 }
 
@@ -139,14 +159,14 @@ bool writeSettingsFile(const json& doc, const std::string& path, std::string& er
     return true;
 }
 
-bool readScheduleFile(const std::string& path, json& out, std::string& error) {
+bool readScheduleFile(const std::string& path, RecordDocument& out, std::string& error) {
     Schedule schedule;
     const Schedule::LoadResult result = schedule.load(path);
     if (!result.ok()) {
         error = "Can't load schedule ! " + result.error;
         return false;
     }
-    out = scheduleToJson(schedule);
+    out = std::move(schedule);
     return true;
 }
 
@@ -162,13 +182,14 @@ bool writeScheduleFile(const json& doc, const std::string& path, std::string& er
     return true;
 }
 
-bool readJsonFile(const std::string& path, json& out, std::string& error) {
+bool readJsonFile(const std::string& path, RecordDocument& document, std::string& error) {
     std::string reason;
     auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
     if (!bytes) {
         error = "Can't read " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }
+    json out;
     try {
         out = json::parse(bytes->begin(), bytes->end());
     } catch (const json::exception& e) {
@@ -182,23 +203,24 @@ bool readJsonFile(const std::string& path, json& out, std::string& error) {
     }
     // Read it as its record now, so a bad field is reported against the input
     // and what goes on is the complete form with every default filled in.
+    bytes.reset();
     bool ok = true;
     if (kind == "team") {
         Team team;
         ok = teamFromJson(out, team, &reason);
-        if (ok) out = teamToJson(team);
+        if (ok) document = std::move(team);
     } else if (kind == "game") {
         Game game;
         ok = gameFromJson(out, game, &reason);
-        if (ok) out = gameToJson(game);
+        if (ok) document = std::move(game);
     } else if (kind == "schedule") {
         Schedule schedule;
         ok = scheduleFromJson(out, schedule, &reason);
-        if (ok) out = scheduleToJson(schedule);
+        if (ok) document = std::move(schedule);
     } else {
         Settings settings;
         ok = settingsFromJson(out, settings, &reason);
-        if (ok) out = settingsToJson(settings);
+        if (ok) document = settings;
     }
     if (!ok) error = path + ": " + reason;
     return ok;
@@ -215,14 +237,14 @@ bool writeJsonFile(const json& doc, const std::string& path, std::string& error)
     return true;
 }
 
-bool readTeamImport(const std::string& path, json& out, std::string& error) {
+bool readTeamImport(const std::string& path, RecordDocument& out, std::string& error) {
     Team team;
     Team::ImportResult result = team.importFrom(path);
     if (!result.ok) {
         error = "Can't import team ! " + path + (result.error.empty() ? "" : ": " + result.error);
         return false;
     }
-    out = teamToJson(team);
+    out = std::move(team);
     return true;
 }
 
@@ -242,14 +264,16 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
 const std::vector<FileFormat>& formats() {
     static const std::vector<FileFormat> table{
         {".tem", "team file", "team", readTeamFile, writeTeamFile},
-        {".gam", "game file", "game", readGameFile, writeGameFile},
+        {".gam", "game file", "game", readGameFile, writeGameFile, dumpGameFile},
         {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
         {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
         {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
         {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
         {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
         {".pdb", "Palm database of a team or game", "",
-         [](const std::string& path, json& out, std::string& error) { return readPalmFile(path, "", out, error); },
+         [](const std::string& path, RecordDocument& out, std::string& error) {
+             return readPalmFile(path, "", out, error);
+         },
          writePalmFile},
     };
     return table;
@@ -261,7 +285,7 @@ const FileFormat* formatOf(const std::string& path) {
     return nullptr;
 }
 
-bool readAny(const std::string& path, json& out, std::string& error) {
+bool readAny(const std::string& path, RecordDocument& out, std::string& error) {
     const FileFormat* f = formatOf(path);
     if (!f || !f->read) {
         error = "Unknown input file kind: " + path;
@@ -303,20 +327,31 @@ int runConvert(const std::vector<std::string>& args) {
     const std::string& out = args[1];
     const FileFormat* target = formatOf(out);
     if (!target || !target->write) return fail("Unknown output file kind: " + out);
-    json doc;
+    RecordDocument record;
     std::string error;
     // A Palm database is read as the kind the output wants (any kind for .json or .pdb).
     const bool palmInput = hasExtension(in, ".pdb");
-    if (!(palmInput ? readPalmFile(in, target->kind, doc, error) : readAny(in, doc, error))) return fail(error);
-    if (!target->write(doc, out, error)) return fail(error);
+    if (!(palmInput ? readPalmFile(in, target->kind, record, error) : readAny(in, record, error)))
+        return fail(error);
+    if (!target->write(documentToJson(record), out, error)) return fail(error);
     return 0;
 }
 
+// The JSON form is written as the file is read, without a tree.
 int runDump(const std::vector<std::string>& args) {
-    json doc;
+    const std::string& path = args[0];
+    const FileFormat* format = formatOf(path);
+    JsonStreamWriter out(writeToStandardOutput);
     std::string error;
-    if (!readAny(args[0], doc, error)) return fail(error);
-    std::cout << jsonText(doc) << std::flush;
+    if (format && format->dump) {
+        if (!format->dump(path, out, error)) return fail(error);
+    } else {
+        RecordDocument record;
+        if (!readAny(path, record, error)) return fail(error);
+        writeDocumentJson(out, record);
+    }
+    const bool written = out.finishDocument() && std::fflush(stdout) == 0;
+    if (!written) return fail("Can't write to standard output");
     return 0;
 }
 
@@ -371,6 +406,10 @@ const Verb* findVerb(int argc, char** argv) {
 }
 
 }  // namespace
+
+bool writeToStandardOutput(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+}
 
 bool isCommandLineVerb(int argc, char** argv) {
     if (findVerb(argc, argv) != nullptr) return true;

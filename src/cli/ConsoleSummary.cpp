@@ -1,6 +1,8 @@
 #include "cli/ConsoleSummary.h"
 
-#include "core/records/Cp1252.h"
+#include "core/records/JsonName.h"
+#include "core/records/JsonStreamWriter.h"
+#include "core/records/JsonTreeBuilder.h"
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/SheetFigures.h"
 
@@ -10,60 +12,99 @@ using namespace courtlog::scoring;
 
 namespace {
 
-using json = nlohmann::ordered_json;
-
-json shootingJson(const ShootingFigures& f) {
-    return json{{"2M", f.twoMade}, {"3M", f.threeMade}, {"FTA", f.freeThrowsAttempted},
-                {"FTM", f.freeThrowsMade}, {"TP", f.points}};
+// Written once against either a tree or the streamed text.
+template <class Out>
+void writeShooting(Out& out, JsonName name, const ShootingFigures& f) {
+    out.key(name);
+    out.beginObject();
+    out.member("2M", f.twoMade);
+    out.member("3M", f.threeMade);
+    out.member("FTA", f.freeThrowsAttempted);
+    out.member("FTM", f.freeThrowsMade);
+    out.member("TP", f.points);
+    out.endObject();
 }
 
-json teamJson(const Game& game, bool home, const LeagueOptions& league) {
+template <class Out>
+void writeTeam(Out& out, const Game& game, bool home, const LeagueOptions& league) {
     const TeamConsoleFigures figures = teamConsoleFigures(game, home, league);
-    json out;
-    out["name"] = cp1252ToUtf8(figures.name);
-    out["score"] = figures.score;
-    out["teamFouls"] = figures.teamFouls;
-    out["doubleBonusFouls"] = figures.doubleBonusFouls;
-    out["bonus"] = figures.bonus;
-    out["fullTimeOutsLeft"] = figures.fullTimeOutsLeft;
-    out["shortTimeOutsLeft"] = figures.shortTimeOutsLeft;
-    json onCourt = json::array();
-    for (const CourtLabel& label : figures.onCourt)
-        onCourt.push_back(json{{"slot", label.slot},
-                               {"label", cp1252ToUtf8(label.text)},
-                               {"color", label.red ? "red" : "black"}});
-    out["onCourt"] = std::move(onCourt);
-    json bench = json::array();
-    for (const BenchEntry& entry : figures.bench) bench.push_back(cp1252ToUtf8(entry.text));
-    out["bench"] = std::move(bench);
-    json players = json::array();
-    for (const SheetRow& row : teamSheetFigures(game, home).rows)
-        players.push_back(json{{"name", cp1252ToUtf8(row.name)},
-                               {"number", row.number},
-                               {"personalFouls", row.personalFouls},
-                               {"playerTechnicals", row.playerTechnicals},
-                               {"thisPeriod", shootingJson(row.thisPeriod)},
-                               {"game", shootingJson(row.game)}});
-    out["players"] = std::move(players);
-    return out;
+    out.beginObject();
+    out.cp1252Member("name", figures.name);
+    out.member("score", figures.score);
+    out.member("teamFouls", figures.teamFouls);
+    out.member("doubleBonusFouls", figures.doubleBonusFouls);
+    out.key("bonus");
+    out.string(figures.bonus);
+    out.member("fullTimeOutsLeft", figures.fullTimeOutsLeft);
+    out.member("shortTimeOutsLeft", figures.shortTimeOutsLeft);
+    out.key("onCourt");
+    out.beginArray();
+    for (const CourtLabel& label : figures.onCourt) {
+        out.beginObject();
+        out.member("slot", label.slot);
+        out.cp1252Member("label", label.text);
+        out.key("color");
+        out.string(label.red ? "red" : "black");
+        out.endObject();
+    }
+    out.endArray();
+    out.key("bench");
+    out.beginArray();
+    for (const BenchEntry& entry : figures.bench) out.cp1252String(entry.text);
+    out.endArray();
+    out.key("players");
+    out.beginArray();
+    for (const SheetRow& row : teamSheetFigures(game, home).rows) {
+        out.beginObject();
+        out.cp1252Member("name", row.name);
+        out.member("number", row.number);
+        out.member("personalFouls", row.personalFouls);
+        out.member("playerTechnicals", row.playerTechnicals);
+        writeShooting(out, "thisPeriod", row.thisPeriod);
+        writeShooting(out, "game", row.game);
+        out.endObject();
+    }
+    out.endArray();
+    out.endObject();
+}
+
+template <class Out>
+void writeSummary(Out& out, const Game& game, const LeagueOptions& league) {
+    Game scored = game;
+    scored.recomputeScores();
+    const bool halves = scored.halves != 0;
+    const PeriodGroup group = periodGroup(scored.currentPeriod, halves);
+    out.beginObject();
+    out.member("currentPeriod", scored.currentPeriod);
+    out.key("periodGroup");
+    out.beginObject();
+    out.key("caption");
+    out.string(group.caption);
+    out.key("labels");
+    out.beginArray();
+    for (const std::string& label : group.labels) out.string(label);
+    out.endArray();
+    out.member("checked", group.checked);
+    out.endObject();
+    out.key("sheetPeriodTitle");
+    out.string(sheetPeriodTitle(scored.currentPeriod, halves));
+    out.key("home");
+    writeTeam(out, scored, true, league);
+    out.key("visitor");
+    writeTeam(out, scored, false, league);
+    out.endObject();
 }
 
 }  // namespace
 
 nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& league) {
-    Game scored = game;
-    scored.recomputeScores();
-    const bool halves = scored.halves != 0;
-    const PeriodGroup group = periodGroup(scored.currentPeriod, halves);
-    json out;
-    out["currentPeriod"] = scored.currentPeriod;
-    out["periodGroup"] = json{{"caption", group.caption},
-                              {"labels", json(group.labels)},
-                              {"checked", group.checked}};
-    out["sheetPeriodTitle"] = sheetPeriodTitle(scored.currentPeriod, halves);
-    out["home"] = teamJson(scored, true, league);
-    out["visitor"] = teamJson(scored, false, league);
-    return out;
+    JsonTreeBuilder tree;
+    writeSummary(tree, game, league);
+    return tree.take();
+}
+
+void writeConsoleSummary(JsonStreamWriter& out, const Game& game, const LeagueOptions& league) {
+    writeSummary(out, game, league);
 }
 
 }  // namespace courtlog::cli

@@ -5,6 +5,10 @@
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 
+namespace courtlog {
+class JsonStreamWriter;
+}
+
 namespace courtlog::cli {
 
 // What the console and the two team sheets show for game under league, as
@@ -12,5 +16,7 @@ namespace courtlog::cli {
 // bonus, time outs left, the labels on court, the bench and the sheet rows.
 // The scores are recounted from the plays; the game is not changed.
 nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& league);
+// The same written as text, without a tree.
+void writeConsoleSummary(JsonStreamWriter& out, const Game& game, const LeagueOptions& league);
 
 }  // namespace courtlog::cli

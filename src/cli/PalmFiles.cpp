@@ -22,7 +22,7 @@ std::string kindHeld(const std::string& path) {
 
 }  // namespace
 
-bool readPalmFile(const std::string& path, const std::string& wantedKind, nlohmann::ordered_json& out,
+bool readPalmFile(const std::string& path, const std::string& wantedKind, RecordDocument& out,
                   std::string& error) {
     const std::string kind = wantedKind == "team" || wantedKind == "game" ? wantedKind : kindHeld(path);
     if (kind == "game") {
@@ -31,7 +31,7 @@ bool readPalmFile(const std::string& path, const std::string& wantedKind, nlohma
             error = r.text();
             return false;
         }
-        out = gameToJson(game);
+        out = std::move(game);
         return true;
     }
     Team team;
@@ -39,7 +39,7 @@ bool readPalmFile(const std::string& path, const std::string& wantedKind, nlohma
         error = r.text();
         return false;
     }
-    out = teamToJson(team);
+    out = std::move(team);
     return true;
 }
 

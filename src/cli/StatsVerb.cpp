@@ -1,15 +1,15 @@
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/StatsExport.h"
 #include "cli/StatsRequest.h"
 #include "cli/Verbs.h"
 #include "core/records/Cp1252.h"
+#include "core/records/JsonStreamWriter.h"
 #include "core/stats/Stat.h"
 
 namespace courtlog::cli {
@@ -20,61 +20,50 @@ constexpr const char* kUsage =
     "Usage: courtlog stats (--team NAME [--opponents|--combined] | --all) GAME...\n"
     "       [--csv OUT | --html OUT | --benchboss OUT] [--settings FILE]";
 
-std::string jsonString(const std::string& recordText) {
-    return nlohmann::ordered_json(cp1252ToUtf8(recordText)).dump(-1, ' ', false,
-                                                                 nlohmann::ordered_json::error_handler_t::replace);
-}
-
 // A 32-bit value as the shortest text that reads back to the same float, so
 // "2%" of 2 in 3 shows 66.666664, not rounded; whole values keep a ".0".
-void appendFloat(std::string& out, float value) {
+void writeFloat(JsonStreamWriter& out, float value) {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    const std::string_view text(buffer, ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
-    if (!std::isfinite(value) || text.empty()) {
-        out += "null";
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer - 2, value);
+    std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
+    if (!std::isfinite(value) || length == 0) {
+        out.null();
         return;
     }
-    out += text;
-    if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
+    const std::string_view text(buffer, length);
+    if (text.find_first_of(".e") == std::string_view::npos) {
+        buffer[length++] = '.';
+        buffer[length++] = '0';
+    }
+    out.rawValue(std::string_view(buffer, length));
 }
 
-void appendCount(std::string& out, long long value) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, ec == std::errc() ? end : buffer);
-}
-
-// {"lines": [...]} laid out as a JSON document dumped with an indent of two,
-// keys in line order. Written by hand: a season has hundreds of lines of 45
-// values, and this keeps the output a small part of the run.
-void printLines(const Stat& stat, std::ostream& out) {
+// {"lines": [...]}, keys in line order, written as it goes: a season has
+// hundreds of lines of 45 values.
+bool printLines(const Stat& stat) {
     const auto& columns = statColumns();
-    std::string text = "{\n  \"lines\": [";
-    bool first = true;
+    JsonStreamWriter out(writeToStandardOutput);
+    out.beginObject();
+    out.key("lines");
+    out.beginArray();
     for (const StatLine& line : stat.lines()) {
-        text += first ? "\n    {" : ",\n    {";
-        first = false;
-        text += "\n      \"player\": " + jsonString(line.playerName);
-        text += ",\n      \"team\": " + jsonString(line.teamName);
-        text += ",\n      \"number\": ";
-        appendCount(text, line.number);
+        out.beginObject();
+        out.cp1252Member("player", line.playerName);
+        out.cp1252Member("team", line.teamName);
+        out.member("number", line.number);
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            text += ",\n      \"";
-            text += columns[i].key;
-            text += "\": ";
+            out.checkedKey(columns[i].key);
             if (columns[i].isFloat) {
-                appendFloat(text, statFloat(line, i));
+                writeFloat(out, statFloat(line, i));
             } else {
-                appendCount(text, statCount(line, i));
+                out.number(statCount(line, i));
             }
         }
-        text += "\n    }";
-        out << text;
-        text.clear();
+        out.endObject();
     }
-    text += first ? "]\n}\n" : "\n  ]\n}\n";
-    out << text << std::flush;
+    out.endArray();
+    out.endObject();
+    return out.finishDocument() && std::fflush(stdout) == 0;
 }
 
 }  // namespace
@@ -100,7 +89,10 @@ int runStatsVerb(const std::vector<std::string>& args) {
     if (!reportLoadProblems(stat.loadProblems(), request.allTeams, std::cerr)) return 1;
     const Stat& result = request.set == stats::StatisticsTab::Combined ? shown : stat;
     if (request.output != StatsRequest::Output::Json) return writeStatsExport(request, result.lines(), std::cerr);
-    printLines(result, std::cout);
+    if (!printLines(result)) {
+        std::cerr << "Can't write to standard output\n";
+        return 1;
+    }
     return 0;
 }
 

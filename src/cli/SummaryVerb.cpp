@@ -1,9 +1,10 @@
+#include <cstdio>
 #include <iostream>
-
-#include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "cli/Verbs.h"
 #include "core/records/Game.h"
+#include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
 #include "cli/ConsoleSummary.h"
 
@@ -50,10 +51,12 @@ int runSummaryVerb(const std::vector<std::string>& args) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
         return 1;
     }
-    std::cout << consoleSummary(game, settings.league)
-                     .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-              << "\n"
-              << std::flush;
+    JsonStreamWriter out(writeToStandardOutput);
+    writeConsoleSummary(out, game, settings.league);
+    if (!out.finishDocument() || std::fflush(stdout) != 0) {
+        std::cerr << "Can't write to standard output\n";
+        return 1;
+    }
     return 0;
 }
 

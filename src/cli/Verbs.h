@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Verbs of the command-line tool that live in files of their own. Each gets
@@ -8,6 +9,10 @@
 // messages to standard error, and returns the exit status: 0 done, 1 failed,
 // 2 wrong usage.
 namespace courtlog::cli {
+
+// Hands text to standard output; false when it could not be written. The
+// verbs print their JSON through it.
+bool writeToStandardOutput(std::string_view text);
 
 // summary GAME [--settings FILE]: what the console and the team sheets show.
 int runSummaryVerb(const std::vector<std::string>& args);

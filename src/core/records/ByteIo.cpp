@@ -53,27 +53,24 @@ std::string ByteReader::text(std::size_t width) {
     return s;
 }
 
-void ByteWriter::i8(std::int8_t v) { data_.push_back(static_cast<std::uint8_t>(v)); }
+void ByteWriter::i16(std::int16_t v) { putLe16(extend(2), v); }
 
-void ByteWriter::i16(std::int16_t v) {
-    auto u = static_cast<std::uint16_t>(v);
-    data_.push_back(static_cast<std::uint8_t>(u & 0xff));
-    data_.push_back(static_cast<std::uint8_t>(u >> 8));
-}
-
-void ByteWriter::u32(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) data_.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xff));
-}
+void ByteWriter::u32(std::uint32_t v) { putLe32(extend(4), v); }
 
 void ByteWriter::i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
 
-void ByteWriter::text(std::string_view s, std::size_t width) {
-    std::size_t n = std::min(s.size(), width);
-    data_.insert(data_.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
-    data_.insert(data_.end(), width - n, 0);
+void ByteWriter::text(std::string_view s, std::size_t width) { putText(extend(width), s, width); }
+
+void ByteWriter::bytes(std::span<const std::uint8_t> b) {
+    if (!b.empty()) std::memcpy(extend(b.size()), b.data(), b.size());
 }
 
-void ByteWriter::bytes(std::span<const std::uint8_t> b) { data_.insert(data_.end(), b.begin(), b.end()); }
+std::uint8_t* putText(std::uint8_t* p, std::string_view s, std::size_t width) {
+    const std::size_t n = std::min(s.size(), width);
+    if (n > 0) std::memcpy(p, s.data(), n);
+    std::memset(p + n, 0, width - n);
+    return p + width;
+}
 
 std::string cut(std::string_view s, std::size_t maxBytes) {
     return std::string(s.substr(0, std::min(s.size(), maxBytes)));

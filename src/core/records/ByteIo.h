@@ -77,9 +77,19 @@ private:
     bool failed_ = false;
 };
 
+// Little-endian writer into one growing buffer. Writers that know the size
+// of what they write reserve it once and encode whole records straight into
+// the buffer (extend), instead of growing it a byte at a time.
 class ByteWriter {
 public:
-    void i8(std::int8_t v);
+    void reserve(std::size_t totalBytes) { data_.reserve(totalBytes); }
+    // The next n bytes of the buffer, for the caller to fill completely.
+    std::uint8_t* extend(std::size_t n) {
+        const std::size_t old = data_.size();
+        data_.resize(old + n);
+        return data_.data() + old;
+    }
+    void i8(std::int8_t v) { *extend(1) = static_cast<std::uint8_t>(v); }
     void i16(std::int16_t v);
     void i32(std::int32_t v);
     void u32(std::uint32_t v);
@@ -93,6 +103,21 @@ public:
 private:
     std::vector<std::uint8_t> data_;
 };
+
+// Encoders into a record being filled; each returns the byte after what it
+// wrote.
+inline std::uint8_t* putLe16(std::uint8_t* p, std::int16_t v) {
+    const auto u = static_cast<std::uint16_t>(v);
+    p[0] = static_cast<std::uint8_t>(u & 0xff);
+    p[1] = static_cast<std::uint8_t>(u >> 8);
+    return p + 2;
+}
+inline std::uint8_t* putLe32(std::uint8_t* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xff);
+    return p + 4;
+}
+// Exactly width bytes: the text cut to width, NUL padded.
+std::uint8_t* putText(std::uint8_t* p, std::string_view s, std::size_t width);
 
 // A little-endian 16-bit value inside a block from takeBlock.
 inline std::int16_t le16At(const std::uint8_t* p) {

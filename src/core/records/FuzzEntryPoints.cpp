@@ -4,7 +4,9 @@
 
 #include "core/records/ByteIo.h"
 #include "core/records/Game.h"
+#include "core/records/GameFileJson.h"
 #include "core/records/JsonForm.h"
+#include "core/records/JsonStreamWriter.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
@@ -83,7 +85,19 @@ std::string checkTeamFile(std::span<const std::uint8_t> data) {
 std::string checkGameFile(std::span<const std::uint8_t> data) {
     Game game;
     ByteReader in(data);
-    if (!game.readFrom(in)) return {};  // refused files need only be refused safely
+    const bool reads = game.readFrom(in);
+    // The form printed while the image is read must be the form of the game
+    // read whole, and refused by the same files.
+    std::string streamed;
+    JsonStreamWriter out([&streamed](std::string_view piece) {
+        streamed += piece;
+        return true;
+    });
+    const bool streams = writeGameImageJson(data, out) && out.finishDocument();
+    if (streams != reads) return "game file: the streamed form and the reader disagree on the file";
+    if (!reads) return {};  // refused files need only be refused safely
+    if (streamed != gameToJson(game).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n")
+        return "game file: the streamed form differs from the form of the game read whole";
     Game fromJson;
     std::string error;
     if (!gameFromJson(gameToJson(game), fromJson, &error)) return "game file: JSON form refused: " + error;

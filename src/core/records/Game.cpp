@@ -1,5 +1,6 @@
 #include "core/records/Game.h"
 
+#include <algorithm>
 #include <climits>
 #include <ctime>
 
@@ -10,10 +11,6 @@
 namespace courtlog {
 
 namespace {
-
-// A game of a few thousand plays is well under a megabyte; anything beyond
-// this is not a game file.
-constexpr std::size_t kMaxGameFileSize = 64u * 1024u * 1024u;
 
 int pointsOf(const std::vector<PlayEvent>& events) {
     int sum = 0;
@@ -60,18 +57,6 @@ void rename(Team& team, std::vector<PlayEvent>& events, const Player& oldPlayer,
     }
 }
 
-void writeTeamBlock(ByteWriter& out, const Team& team) {
-    // Teams inside a game never carry personal information, even when a
-    // stand-alone team was copied in whole.
-    if (team.noPersonalInfo) {
-        team.write(out);
-    } else {
-        Team copy = team;
-        copy.noPersonalInfo = true;
-        copy.write(out);
-    }
-}
-
 bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t count) {
     events.clear();
     events.reserve(count);
@@ -81,21 +66,23 @@ bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t coun
 
 }  // namespace
 
-void writeEvent(ByteWriter& out, const PlayEvent& e) {
-    writePlayer(out, e.player);
-    out.i16(e.kind);
-    out.i16(e.shotResult);
-    out.i16(e.shotX);
-    out.i16(e.shotY);
-    out.i16(e.foulKind);
-    out.i16(e.reserved1);
-    out.i16(e.technicalKind);
-    out.i16(e.reserved2);
-    out.i16(e.reboundKind);
-    out.i16(e.goalTendKind);
-    out.i16(e.turnoverKind);
-    out.i16(e.period);
+std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& e) {
+    p = encodePlayer(p, e.player);
+    p = putLe16(p, e.kind);
+    p = putLe16(p, e.shotResult);
+    p = putLe16(p, e.shotX);
+    p = putLe16(p, e.shotY);
+    p = putLe16(p, e.foulKind);
+    p = putLe16(p, e.reserved1);
+    p = putLe16(p, e.technicalKind);
+    p = putLe16(p, e.reserved2);
+    p = putLe16(p, e.reboundKind);
+    p = putLe16(p, e.goalTendKind);
+    p = putLe16(p, e.turnoverKind);
+    return putLe16(p, e.period);
 }
+
+void writeEvent(ByteWriter& out, const PlayEvent& e) { encodeEvent(out.extend(PlayEvent::kRecordSize), e); }
 
 PlayEvent readEvent(ByteReader& in) {
     PlayEvent e{readPlayer(in)};
@@ -154,11 +141,11 @@ bool Game::save(const std::string& path, std::string* error) {
 }
 
 bool Game::load(const std::string& path, std::string* error) {
-    auto bytes = readWholeFile(path, kMaxGameFileSize, error);
+    auto bytes = readWholeFile(path, kMaxFileSize, error);
     if (!bytes) return false;
     ByteReader in(*bytes);
     if (!readFrom(in)) {
-        if (error) *error = "The game file is damaged or incomplete: " + path;
+        if (error) *error = damagedFileMessage(path);
         return false;
     }
     // Only a game read whole is the game of that file, to be saved back over it.
@@ -166,7 +153,24 @@ bool Game::load(const std::string& path, std::string* error) {
     return true;
 }
 
+std::string Game::damagedFileMessage(const std::string& path) {
+    return "The game file is damaged or incomplete: " + path;
+}
+
 bool Game::readFrom(ByteReader& in) {
+    std::size_t visitorCount = 0;
+    std::size_t homeCount = 0;
+    if (!readHeadFrom(in, visitorCount, homeCount)) return false;
+    // Refuse counts the data cannot hold before allocating anything.
+    const std::size_t needed = (visitorCount + homeCount) * PlayEvent::kRecordSize;
+    if (needed > in.remaining()) return false;
+    if (!readEvents(in, visitorEvents, visitorCount)) return false;
+    if (!readEvents(in, homeEvents, homeCount)) return false;
+    isNew = 0;
+    return true;
+}
+
+bool Game::readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount) {
     if (in.remaining() < kInfoBlockSize + 4) {
         in.skip(in.remaining() + 1);
         return false;
@@ -200,51 +204,55 @@ bool Game::readFrom(ByteReader& in) {
     visitor.fileSize = 0;
     if (!visitorComplete) return false;
 
-    const std::int16_t visitorCount = in.i16();
-    const std::int16_t homeCount = in.i16();
-    if (in.failed() || visitorCount < 0 || homeCount < 0) return false;
-    // Refuse counts the data cannot hold before allocating anything.
-    const std::size_t needed =
-        (static_cast<std::size_t>(visitorCount) + static_cast<std::size_t>(homeCount)) *
-        PlayEvent::kRecordSize;
-    if (needed > in.remaining()) return false;
-    if (!readEvents(in, visitorEvents, static_cast<std::size_t>(visitorCount))) return false;
-    if (!readEvents(in, homeEvents, static_cast<std::size_t>(homeCount))) return false;
-    isNew = 0;
+    const std::int16_t visitors = in.i16();
+    const std::int16_t homes = in.i16();
+    if (in.failed() || visitors < 0 || homes < 0) return false;
+    visitorCount = static_cast<std::size_t>(visitors);
+    homeCount = static_cast<std::size_t>(homes);
     return true;
 }
 
 std::vector<std::uint8_t> Game::toBytes() const {
-    ByteWriter out;
-    out.text(court, kTextWidth);
-    out.text(attendance, kTextWidth);
-    out.text(referee1, kTextWidth);
-    out.text(referee2, kTextWidth);
-    out.text(referee3, kTextWidth);
-    out.text(homeName, kTextWidth);
-    out.text(visitorName, kTextWidth);
-    out.i16(reserved1);
-    out.i16(reserved2);
-    out.i16(year);
-    out.i8(day);
-    out.i8(month);
-    out.i16(minute);
-    out.i16(hour);
-    out.i16(reserved3);
-    out.i16(reserved4);
-    out.i16(season);
-    out.i16(halves);
-    out.i16(currentPeriod);
-    writeTeamBlock(out, home);
-    writeTeamBlock(out, visitor);
     // Counts and events go visitor first; the lists never exceed the 16-bit
     // count (appending refuses beyond it), but cut defensively all the same.
     const std::size_t visitorCount = std::min<std::size_t>(visitorEvents.size(), INT16_MAX);
     const std::size_t homeCount = std::min<std::size_t>(homeEvents.size(), INT16_MAX);
-    out.i16(static_cast<std::int16_t>(visitorCount));
-    out.i16(static_cast<std::int16_t>(homeCount));
-    for (std::size_t i = 0; i < visitorCount; ++i) writeEvent(out, visitorEvents[i]);
-    for (std::size_t i = 0; i < homeCount; ++i) writeEvent(out, homeEvents[i]);
+    // Teams inside a game never carry personal information, even when a
+    // stand-alone team was copied in whole.
+    const std::size_t eventsStart =
+        kInfoBlockSize + 4 + home.byteSize(false) + visitor.byteSize(false) + 4;
+
+    // The whole file is built in one buffer of its final size, record by
+    // record: auto save rewrites it after every play.
+    ByteWriter out;
+    out.reserve(eventsStart + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    std::uint8_t* p = out.extend(kInfoBlockSize + 4);
+    p = putText(p, court, kTextWidth);
+    p = putText(p, attendance, kTextWidth);
+    p = putText(p, referee1, kTextWidth);
+    p = putText(p, referee2, kTextWidth);
+    p = putText(p, referee3, kTextWidth);
+    p = putText(p, homeName, kTextWidth);
+    p = putText(p, visitorName, kTextWidth);
+    p = putLe16(p, reserved1);
+    p = putLe16(p, reserved2);
+    p = putLe16(p, year);
+    *p++ = static_cast<std::uint8_t>(day);
+    *p++ = static_cast<std::uint8_t>(month);
+    p = putLe16(p, minute);
+    p = putLe16(p, hour);
+    p = putLe16(p, reserved3);
+    p = putLe16(p, reserved4);
+    p = putLe16(p, season);
+    p = putLe16(p, halves);
+    putLe16(p, currentPeriod);
+    home.write(out, false);
+    visitor.write(out, false);
+    p = out.extend(4 + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    p = putLe16(p, static_cast<std::int16_t>(visitorCount));
+    p = putLe16(p, static_cast<std::int16_t>(homeCount));
+    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeEvent(p, visitorEvents[i]);
+    for (std::size_t i = 0; i < homeCount; ++i) p = encodeEvent(p, homeEvents[i]);
     return out.take();
 }
 

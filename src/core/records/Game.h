@@ -31,6 +31,11 @@ struct PlayEvent {
     bool operator==(const PlayEvent&) const = default;
 };
 
+// Record encoders: each fills exactly kRecordSize bytes at p and returns the
+// byte after them.
+std::uint8_t* encodePlayer(std::uint8_t* p, const Player& player);
+std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& event);
+
 void writePlayer(ByteWriter& out, const Player& p);
 Player readPlayer(ByteReader& in);
 void writeEvent(ByteWriter& out, const PlayEvent& e);
@@ -41,6 +46,9 @@ public:
     static constexpr std::size_t kTextWidth = 25;
     static constexpr std::size_t kInfoBlockSize = 193;
     static constexpr std::size_t kEmptyFileSize = 733;
+    // Even the largest game (32,767 plays a team) is under 5 MB; a file
+    // beyond this is not a game file.
+    static constexpr std::size_t kMaxFileSize = 64u * 1024u * 1024u;
 
     // Game information block, in file order.
     std::string court = " ";
@@ -90,9 +98,15 @@ public:
     // counts claim; fileName is then left as it was, so a game that did not
     // load is never saved back over its file by name.
     bool load(const std::string& path, std::string* error = nullptr);
+    // The reason load gives for a file that does not hold a whole game.
+    static std::string damagedFileMessage(const std::string& path);
     // Reads a game file image; false when it is truncated or its counts are
     // impossible. What was read before the fault stays in the game.
     bool readFrom(ByteReader& in);
+    // Reads a game file image up to and including the two play counts
+    // (the events follow: visitorCount, then homeCount records). False when
+    // that part is truncated or a count is negative.
+    bool readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount);
     std::vector<std::uint8_t> toBytes() const;
 
     bool addHomeEvent(const PlayEvent& event);

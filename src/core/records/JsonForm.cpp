@@ -113,17 +113,7 @@ void readIntArray(const json& obj, const char* key, std::array<T, N>& out, const
         if (!(*j)[i].is_null()) out[i] = integerValue<T>((*j)[i], element(member(path, key), i));
 }
 
-std::string text(const std::string& raw) { return cp1252ToUtf8(raw); }
-
 // ---- players and teams ----
-
-json playerToJson(const Player& p) {
-    return json{{"name", text(p.name)},
-                {"number", p.number},
-                {"playedInPeriod", p.playedInPeriod},
-                {"position", p.position},
-                {"courtSlot", p.courtSlot}};
-}
 
 // A roster entry keeps position and slot in their ranges; the copy of a
 // player inside a play keeps whatever it held.
@@ -141,17 +131,6 @@ Player playerFromJson(const json& j, const std::string& path, bool inRoster = fa
         readInt(j, "courtSlot", p.courtSlot, path);
     }
     return p;
-}
-
-json personalInfoToJson(const PersonalInfo& info) {
-    return json{{"phone", text(info.phone)},
-                {"address", text(info.address)},
-                {"city", text(info.city)},
-                {"state", text(info.state)},
-                {"zip", text(info.zip)},
-                {"birthday", {{"year", info.birthday.year}, {"month", info.birthday.month}, {"day", info.birthday.day}}},
-                {"email", text(info.email)},
-                {"note", text(info.note)}};
 }
 
 PersonalInfo personalInfoFromJson(const json& j, const std::string& path) {
@@ -177,28 +156,6 @@ PersonalInfo personalInfoFromJson(const json& j, const std::string& path) {
 // Counts are stored in 16 bits: players read back unsigned, events signed.
 constexpr std::size_t kMaxPlayers = 65535;
 constexpr std::size_t kMaxEvents = 32767;
-
-json teamBody(const Team& team, bool withPersonalInfo) {
-    json j = json::object();
-    j["name"] = text(team.name);
-    j["coach"] = text(team.coach);
-    j["assistant"] = text(team.assistant);
-    j["spareText"] = text(team.spareText);
-    j["logoFile"] = text(team.logoFile);
-    j["logoLayout"] = team.logoLayout;
-    j["logoFade"] = team.logoFade;
-    json players = json::array();
-    for (const Player& p : team.players) players.push_back(playerToJson(p));
-    j["players"] = std::move(players);
-    if (withPersonalInfo) {
-        json infos = json::array();
-        for (std::size_t i = 0; i < team.players.size(); ++i)
-            infos.push_back(personalInfoToJson(i < team.personalInfo.size() ? team.personalInfo[i]
-                                                                            : PersonalInfo::blank()));
-        j["personalInfo"] = std::move(infos);
-    }
-    return j;
-}
 
 // Reads the team fields over a fresh team that keeps target's noPersonalInfo.
 Team teamFrom(const json& j, bool noPersonalInfo, const std::string& path) {
@@ -242,22 +199,6 @@ void checkKind(const json& j, const char* expected) {
 
 // ---- games ----
 
-json eventToJson(const PlayEvent& e) {
-    return json{{"player", playerToJson(e.player)},
-                {"kind", e.kind},
-                {"shotResult", e.shotResult},
-                {"shotX", e.shotX},
-                {"shotY", e.shotY},
-                {"foulKind", e.foulKind},
-                {"reserved1", e.reserved1},
-                {"technicalKind", e.technicalKind},
-                {"reserved2", e.reserved2},
-                {"reboundKind", e.reboundKind},
-                {"goalTendKind", e.goalTendKind},
-                {"turnoverKind", e.turnoverKind},
-                {"period", e.period}};
-}
-
 PlayEvent eventFromJson(const json& j, const std::string& path) {
     requireObject(j, path);
     PlayEvent e;
@@ -286,25 +227,6 @@ std::vector<PlayEvent> eventsFrom(const json& j, const char* key) {
 }
 
 // ---- schedules ----
-
-json scheduleEntryToJson(const ScheduleEntry& e) {
-    return json{{"kind", e.kind},
-                {"court", text(e.court)},
-                {"homeName", text(e.homeName)},
-                {"homeFile", text(e.homeFile)},
-                {"visitorName", text(e.visitorName)},
-                {"visitorFile", text(e.visitorFile)},
-                {"gameFile", text(e.gameFile)},
-                {"year", e.date.year},
-                {"month", e.date.month},
-                {"day", e.date.day},
-                {"hour", e.hour},
-                {"minute", e.minute},
-                {"reserved1", e.reserved1},
-                {"reserved2", e.reserved2},
-                {"season", e.season},
-                {"note", text(e.note)}};
-}
 
 ScheduleEntry scheduleEntryFromJson(const json& j, const std::string& path) {
     requireObject(j, path);
@@ -380,13 +302,6 @@ std::string jsonKind(const json& j) {
     return it->get<std::string>();
 }
 
-json teamToJson(const Team& team) {
-    json j = json::object();
-    j["kind"] = "team";
-    j.update(teamBody(team, !team.noPersonalInfo));
-    return j;
-}
-
 bool teamFromJson(const json& j, Team& team, std::string* error) {
     return guarded(error, [&] {
         checkKind(j, "team");
@@ -394,42 +309,6 @@ bool teamFromJson(const json& j, Team& team, std::string* error) {
         read.fileName = team.fileName;
         team = std::move(read);
     });
-}
-
-json gameToJson(const Game& game) {
-    Game scored = game;
-    scored.recomputeScores();
-    json j = json::object();
-    j["kind"] = "game";
-    j["court"] = text(game.court);
-    j["attendance"] = text(game.attendance);
-    j["referee1"] = text(game.referee1);
-    j["referee2"] = text(game.referee2);
-    j["referee3"] = text(game.referee3);
-    j["homeName"] = text(game.homeName);
-    j["visitorName"] = text(game.visitorName);
-    j["reserved1"] = game.reserved1;
-    j["reserved2"] = game.reserved2;
-    j["year"] = game.year;
-    j["day"] = game.day;
-    j["month"] = game.month;
-    j["minute"] = game.minute;
-    j["hour"] = game.hour;
-    j["reserved3"] = game.reserved3;
-    j["reserved4"] = game.reserved4;
-    j["season"] = game.season;
-    j["halves"] = game.halves;
-    j["currentPeriod"] = game.currentPeriod;
-    j["home"] = teamBody(game.home, false);
-    j["visitor"] = teamBody(game.visitor, false);
-    json home = json::array(), visitor = json::array();
-    for (const PlayEvent& e : game.homeEvents) home.push_back(eventToJson(e));
-    for (const PlayEvent& e : game.visitorEvents) visitor.push_back(eventToJson(e));
-    j["homeEvents"] = std::move(home);
-    j["visitorEvents"] = std::move(visitor);
-    j["homeScore"] = scored.homeScore;
-    j["visitorScore"] = scored.visitorScore;
-    return j;
 }
 
 bool gameFromJson(const json& j, Game& game, std::string* error) {
@@ -466,17 +345,6 @@ bool gameFromJson(const json& j, Game& game, std::string* error) {
     });
 }
 
-json scheduleToJson(const Schedule& schedule) {
-    json j = json::object();
-    j["kind"] = "schedule";
-    j["headerA"] = schedule.headerA;
-    j["headerB"] = schedule.headerB;
-    json entries = json::array();
-    for (const ScheduleEntry& e : schedule.entries) entries.push_back(scheduleEntryToJson(e));
-    j["entries"] = std::move(entries);
-    return j;
-}
-
 bool scheduleFromJson(const json& j, Schedule& schedule, std::string* error) {
     return guarded(error, [&] {
         checkKind(j, "schedule");
@@ -490,38 +358,6 @@ bool scheduleFromJson(const json& j, Schedule& schedule, std::string* error) {
         read.fileName = schedule.fileName;
         schedule = std::move(read);
     });
-}
-
-json settingsToJson(const Settings& s) {
-    const LeagueOptions& l = s.league;
-    json j = json::object();
-    j["kind"] = "settings";
-    j["threePointArc"] = l.threePointArc;
-    j["foulOutAfter"] = l.foulOutAfter;
-    j["foulTroubleAfter"] = l.foulTroubleAfter;
-    j["bonusAfter"] = l.bonusAfter;
-    j["bonusPerQuarter"] = l.bonusPerQuarter;
-    j["doubleBonusAfter"] = l.doubleBonusAfter;
-    j["doubleBonusPerQuarter"] = l.doubleBonusPerQuarter;
-    j["fullTimeOuts"] = l.fullTimeOuts;
-    j["fullTimeOutsPerHalf"] = l.fullTimeOutsPerHalf;
-    j["shortTimeOuts"] = l.shortTimeOuts;
-    j["shortTimeOutsPerHalf"] = l.shortTimeOutsPerHalf;
-    j["halves"] = l.halves;
-    j["soundOn"] = s.soundOn;
-    j["promptForShot"] = s.promptForShot;
-    j["windowRect"] = {s.windowRect.left, s.windowRect.top, s.windowRect.right, s.windowRect.bottom};
-    j["wallpaperLayout"] = s.wallpaperLayout;
-    j["wallpaperFile"] = text(s.wallpaperFile);
-    j["htmlColors"] = s.htmlColors;
-    j["htmlFontFace"] = text(s.htmlFontFace);
-    j["htmlBodyFontSize"] = s.htmlBodyFontSize;
-    j["htmlHeaderFontSize"] = s.htmlHeaderFontSize;
-    j["htmlFootLink"] = text(s.htmlFootLink);
-    j["scheduleColumnWidths"] = s.scheduleColumnWidths;
-    j["personalInfoColumnWidths"] = s.personalInfoColumnWidths;
-    j["statColumnWidths"] = s.statColumnWidths;
-    return j;
 }
 
 bool settingsFromJson(const json& j, Settings& settings, std::string* error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -10,6 +11,8 @@
 #include "core/records/Team.h"
 
 namespace courtlog {
+
+class JsonStreamWriter;
 
 // The JSON form of the record files, used by the command-line tool to show and
 // edit teams, games, settings and schedules. Every stored field appears under its own
@@ -40,6 +43,23 @@ bool settingsFromJson(const nlohmann::ordered_json& json, Settings& settings, st
 // are refused when longer than their field holds with its terminator.
 nlohmann::ordered_json scheduleToJson(const Schedule& schedule);
 bool scheduleFromJson(const nlohmann::ordered_json& json, Schedule& schedule, std::string* error = nullptr);
+
+// The same forms written as text as they are described, without a tree
+// (what the command-line tool prints).
+void writeTeamJson(JsonStreamWriter& out, const Team& team);
+void writeGameJson(JsonStreamWriter& out, const Game& game);
+void writeSettingsJson(JsonStreamWriter& out, const Settings& settings);
+void writeScheduleJson(JsonStreamWriter& out, const Schedule& schedule);
+
+// Hands each play of a list to play, in order; false when not every play
+// could be had (a game file that fails while it is read).
+using PlayFeed = std::function<bool(const std::function<void(const PlayEvent&)>& play)>;
+// The form of game with its plays taken from the feeds instead of its own
+// lists, so a game file can be written out as it is read; the scores are
+// summed from the plays fed. False when a feed failed (the text is then
+// incomplete).
+bool writeGameJson(JsonStreamWriter& out, const Game& game, const PlayFeed& homePlays,
+                   const PlayFeed& visitorPlays);
 
 // The "kind" member ("team", "game", "settings", "schedule"), or empty when absent.
 std::string jsonKind(const nlohmann::ordered_json& json);

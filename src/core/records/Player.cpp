@@ -33,13 +33,15 @@ PersonalInfo PersonalInfo::blank() {
 }
 
 // Player record, 47 bytes: name[25], number, playedInPeriod[8], position, courtSlot.
-void writePlayer(ByteWriter& out, const Player& p) {
-    out.text(p.name, Player::kNameWidth);
-    out.i16(p.number);
-    for (std::int16_t played : p.playedInPeriod) out.i16(played);
-    out.i16(p.position);
-    out.i16(p.courtSlot);
+std::uint8_t* encodePlayer(std::uint8_t* p, const Player& player) {
+    p = putText(p, player.name, Player::kNameWidth);
+    p = putLe16(p, player.number);
+    for (std::int16_t played : player.playedInPeriod) p = putLe16(p, played);
+    p = putLe16(p, player.position);
+    return putLe16(p, player.courtSlot);
 }
+
+void writePlayer(ByteWriter& out, const Player& p) { encodePlayer(out.extend(Player::kRecordSize), p); }
 
 Player readPlayer(ByteReader& in) {
     Player p;

@@ -7,17 +7,17 @@ namespace courtlog {
 
 namespace {
 
-void writePersonalInfo(ByteWriter& out, const PersonalInfo& info) {
-    out.text(info.phone, PersonalInfo::kPhoneWidth);
-    out.text(info.address, PersonalInfo::kAddressWidth);
-    out.text(info.city, PersonalInfo::kCityWidth);
-    out.text(info.state, PersonalInfo::kStateWidth);
-    out.text(info.zip, PersonalInfo::kZipWidth);
-    out.i32(info.birthday.year);
-    out.i8(info.birthday.day);
-    out.i8(info.birthday.month);
-    out.text(info.email, PersonalInfo::kEmailWidth);
-    out.text(info.note, PersonalInfo::kNoteWidth);
+std::uint8_t* encodePersonalInfo(std::uint8_t* p, const PersonalInfo& info) {
+    p = putText(p, info.phone, PersonalInfo::kPhoneWidth);
+    p = putText(p, info.address, PersonalInfo::kAddressWidth);
+    p = putText(p, info.city, PersonalInfo::kCityWidth);
+    p = putText(p, info.state, PersonalInfo::kStateWidth);
+    p = putText(p, info.zip, PersonalInfo::kZipWidth);
+    p = putLe32(p, static_cast<std::uint32_t>(info.birthday.year));
+    *p++ = static_cast<std::uint8_t>(info.birthday.day);
+    *p++ = static_cast<std::uint8_t>(info.birthday.month);
+    p = putText(p, info.email, PersonalInfo::kEmailWidth);
+    return putText(p, info.note, PersonalInfo::kNoteWidth);
 }
 
 PersonalInfo readPersonalInfo(ByteReader& in) {
@@ -84,14 +84,20 @@ void Roster::appendTo(Roster& other) const {
 
 bool Roster::samePlayer(const Player& a, const Player& b) { return a.name == b.name && a.number == b.number; }
 
-void Roster::writeRoster(ByteWriter& out) const {
-    // Only the low 16 bits of the count go to the file.
+std::size_t Roster::rosterByteSize(bool withPersonalInfo) const {
+    // Only the low 16 bits of the count go to the file, and as many records.
+    const std::size_t count = static_cast<std::uint16_t>(players.size());
+    return 2 + count * (Player::kRecordSize + (withPersonalInfo ? PersonalInfo::kRecordSize : 0));
+}
+
+void Roster::writeRoster(ByteWriter& out, bool withPersonalInfo) const {
     const auto count = static_cast<std::uint16_t>(players.size());
-    out.i16(static_cast<std::int16_t>(count));
-    for (std::size_t i = 0; i < count; ++i) writePlayer(out, players[i]);
-    if (!noPersonalInfo) {
+    std::uint8_t* p = out.extend(rosterByteSize(withPersonalInfo));
+    p = putLe16(p, static_cast<std::int16_t>(count));
+    for (std::size_t i = 0; i < count; ++i) p = encodePlayer(p, players[i]);
+    if (withPersonalInfo) {
         for (std::size_t i = 0; i < count; ++i)
-            writePersonalInfo(out, i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
+            p = encodePersonalInfo(p, i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
     }
 }
 

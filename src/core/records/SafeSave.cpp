@@ -11,6 +11,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "core/records/ReadOnlyFile.h"
+
 namespace courtlog {
 
 namespace {
@@ -220,49 +222,9 @@ bool safeSave(const std::string& path, std::string_view text, std::string* error
 
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes,
                                                        std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        setError(error, "Can't open " + path, errno);
-        return std::nullopt;
-    }
-    struct stat st {};
-    if (fstat(fd, &st) != 0) {
-        setError(error, "Can't read " + path, errno);
-        ::close(fd);
-        return std::nullopt;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        setError(error, "Can't read " + path, EISDIR);
-        ::close(fd);
-        return std::nullopt;
-    }
-    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        setError(error, "Can't read " + path, EFBIG);
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes;
-    if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
-    std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            setError(error, "Can't read " + path, errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        // A file that grows while we read (or a device) is still capped.
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            setError(error, "Can't read " + path, EFBIG);
-            ::close(fd);
-            return std::nullopt;
-        }
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    ::close(fd);
-    return bytes;
+    ReadOnlyFile file;
+    if (!file.open(path, maxBytes, error)) return std::nullopt;
+    return file.readToEnd(maxBytes, error);
 }
 
 long long fileSizeOf(const std::string& path) {

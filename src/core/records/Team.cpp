@@ -105,20 +105,23 @@ bool Team::bringIntoRange() {
     return changed;
 }
 
-void Team::write(ByteWriter& out) const {
-    out.text(fileName, 80);
-    out.text(name, kNameWidth);
-    out.text(coach, kNameWidth);
-    out.text(assistant, kNameWidth);
-    out.text(spareText, kNameWidth);
-    out.text(logoFile, kLogoFileWidth);
-    out.i16(logoLayout);
-    out.i16(logoFade);
-    writeRoster(out);
+void Team::write(ByteWriter& out, bool withPersonalInfo) const {
+    // The header up to the player count as one record.
+    std::uint8_t* p = out.extend(kHeaderSize - 2);
+    p = putText(p, fileName, 80);
+    p = putText(p, name, kNameWidth);
+    p = putText(p, coach, kNameWidth);
+    p = putText(p, assistant, kNameWidth);
+    p = putText(p, spareText, kNameWidth);
+    p = putText(p, logoFile, kLogoFileWidth);
+    p = putLe16(p, logoLayout);
+    putLe16(p, logoFade);
+    writeRoster(out, withPersonalInfo);
 }
 
 std::vector<std::uint8_t> Team::toBytes() const {
     ByteWriter out;
+    out.reserve(byteSize(!noPersonalInfo));
     write(out);
     return out.take();
 }

@@ -27,7 +27,10 @@ public:
     static bool samePlayer(const Player& a, const Player& b);
 
     // Count (int16), players, and the personal information unless noPersonalInfo.
-    void writeRoster(ByteWriter& out) const;
+    void writeRoster(ByteWriter& out) const { writeRoster(out, !noPersonalInfo); }
+    void writeRoster(ByteWriter& out, bool withPersonalInfo) const;
+    // Bytes writeRoster writes.
+    std::size_t rosterByteSize(bool withPersonalInfo) const;
     // Reads the complete records the data holds, never more than the count.
     // Personal information is taken only when the size rule of the team file
     // says the block is there (fileSize - (266 + 47n) == 331n).
@@ -68,7 +71,12 @@ public:
     // Layout 0..2, fade 0..100, positions 0..3, slots 0..5; true when any
     // value had to be moved.
     bool bringIntoRange();
-    void write(ByteWriter& out) const;
+    void write(ByteWriter& out) const { write(out, !noPersonalInfo); }
+    // The team block with or without the personal information, whatever
+    // noPersonalInfo says (a game holds its teams without it).
+    void write(ByteWriter& out, bool withPersonalInfo) const;
+    // Bytes write writes.
+    std::size_t byteSize(bool withPersonalInfo) const { return kHeaderSize - 2 + rosterByteSize(withPersonalInfo); }
     std::vector<std::uint8_t> toBytes() const;
     // Safe-saves the team to path and remembers it as fileName.
     bool saveTo(const std::string& path, std::string* error = nullptr);

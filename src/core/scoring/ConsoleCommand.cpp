@@ -16,6 +16,8 @@ bool ConsoleCommand::apply(Game& game, ConsoleState& console) {
     return true;
 }
 
+void ConsoleCommand::updateTallies(const Game&, PlayTally&, PlayTally&, bool) const {}
+
 void ConsoleCommand::revert(Game& game, ConsoleState& console) {
     revertOnGame(game);
     if (otherState_) std::swap(console, *otherState_);

@@ -8,6 +8,8 @@
 
 namespace courtlog::scoring {
 
+class PlayTally;
+
 // One change made at the game console (a play, a prompt's answer, a time
 // out, a substitution, a period change, swapping sides, a closed event
 // editor), kept so that Ctrl+Z can take it back and Ctrl+Y make it again.
@@ -28,6 +30,11 @@ public:
     bool apply(Game& game, ConsoleState& console);
     // Takes back the change the last apply made.
     void revert(Game& game, ConsoleState& console);
+
+    // Brings the running counts of both teams' plays up to date with what
+    // the last apply (applied) or revert did to the play lists; game is as
+    // that left it. Most changes leave the lists alone and do nothing here.
+    virtual void updateTallies(const Game& game, PlayTally& home, PlayTally& visitor, bool applied) const;
 
     // A few words for the scorekeeper: "2 pointer made, #3 Marsh".
     std::string describe() const { return description_; }

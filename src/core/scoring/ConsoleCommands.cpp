@@ -6,6 +6,7 @@
 
 #include "core/records/Codes.h"
 #include "core/scoring/ConsoleRules.h"
+#include "core/scoring/PlayTally.h"
 
 namespace courtlog::scoring {
 
@@ -40,6 +41,7 @@ private:
             if (before) side.players = std::move(*before);
             return false;
         }
+        appended_ = playList(game, home_).back();
         // Most plays find their players marked already: keep the roster
         // only when the marks changed.
         playersBefore_.reset();
@@ -55,18 +57,33 @@ private:
         playersBefore_.reset();
     }
 
+    void updateTallies(const Game&, PlayTally& home, PlayTally& visitor, bool applied) const override {
+        PlayTally& tally = home_ ? home : visitor;
+        if (applied)
+            tally.add(appended_);
+        else
+            tally.remove(appended_);
+    }
+
     const bool home_;
     const PlayEvent play_;
     const bool markPlayers_;
     std::optional<std::vector<Player>> playersBefore_;
+    PlayEvent appended_;  // the play as the list holds it
 };
 
 // A change whose undo and redo are the same exchange of two values.
 template <class Exchange>
 class ExchangeCommand final : public ConsoleCommand {
 public:
-    ExchangeCommand(Exchange exchange, std::string description, std::optional<ConsoleState> after)
-        : ConsoleCommand(std::move(description), std::move(after)), exchange_(std::move(exchange)) {}
+    // replacesHome / replacesVisitor: the exchange swaps that team's whole
+    // play list, which is then counted afresh.
+    ExchangeCommand(Exchange exchange, std::string description, std::optional<ConsoleState> after,
+                    bool replacesHome, bool replacesVisitor)
+        : ConsoleCommand(std::move(description), std::move(after)),
+          exchange_(std::move(exchange)),
+          replacesHome_(replacesHome),
+          replacesVisitor_(replacesVisitor) {}
 
 private:
     bool applyToGame(Game& game) override {
@@ -75,13 +92,22 @@ private:
     }
     void revertOnGame(Game& game) override { exchange_(game); }
 
+    void updateTallies(const Game& game, PlayTally& home, PlayTally& visitor, bool) const override {
+        if (replacesHome_) home.recount(game.homeEvents);
+        if (replacesVisitor_) visitor.recount(game.visitorEvents);
+    }
+
     Exchange exchange_;
+    bool replacesHome_;
+    bool replacesVisitor_;
 };
 
 template <class Exchange>
 std::unique_ptr<ConsoleCommand> exchangeCommand(Exchange exchange, std::string description,
-                                                std::optional<ConsoleState> after) {
-    return std::make_unique<ExchangeCommand<Exchange>>(std::move(exchange), std::move(description), std::move(after));
+                                                std::optional<ConsoleState> after, bool replacesHome = false,
+                                                bool replacesVisitor = false) {
+    return std::make_unique<ExchangeCommand<Exchange>>(std::move(exchange), std::move(description), std::move(after),
+                                                       replacesHome, replacesVisitor);
 }
 
 // "Lost Ball" -> "lost ball" (from = 0) or "Lost ball" (from = 1).
@@ -148,10 +174,12 @@ std::unique_ptr<ConsoleCommand> consoleStateCommand(std::string description, Con
 std::unique_ptr<ConsoleCommand> playListsCommand(std::optional<std::vector<PlayEvent>> homePlays,
                                                  std::optional<std::vector<PlayEvent>> visitorPlays,
                                                  std::string description) {
+    const bool replacesHome = homePlays.has_value();
+    const bool replacesVisitor = visitorPlays.has_value();
     return exchangeCommand([home = std::move(homePlays), visitor = std::move(visitorPlays)](Game& game) mutable {
         if (home) std::swap(game.homeEvents, *home);
         if (visitor) std::swap(game.visitorEvents, *visitor);
-    }, std::move(description), std::nullopt);
+    }, std::move(description), std::nullopt, replacesHome, replacesVisitor);
 }
 
 std::string playerWords(const Player& player) { return "#" + uniformText(player.number) + " " + player.name; }

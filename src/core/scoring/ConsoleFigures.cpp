@@ -1,5 +1,7 @@
 #include "core/scoring/ConsoleFigures.h"
 
+#include <algorithm>
+
 #include "core/scoring/ConsoleRules.h"
 
 namespace courtlog::scoring {
@@ -24,7 +26,44 @@ PeriodGroup periodGroup(int c, bool halves) {
     return group;
 }
 
-std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league) {
+namespace {
+
+// The counts the figures need, taken over every play.
+struct RecountedPlays {
+    const Game& game;
+    const LeagueOptions& league;
+
+    int personalFouls(bool home, const std::string& name) const { return scoring::personalFouls(game, home, name); }
+    int teamFouls(bool home) const { return scoring::teamFouls(game, home, league); }
+    int doubleBonusFouls(bool home) const { return scoring::doubleBonusFouls(game, home, league); }
+    int timeOutsUsed(bool home, bool shortTimeOut) const {
+        return scoring::timeOutsUsed(game, home, shortTimeOut, league);
+    }
+};
+
+// The same counts from the running tallies of both teams.
+struct TalliedPlays {
+    const Game& game;
+    const LeagueOptions& league;
+    const PlayTally& home;
+    const PlayTally& visitor;
+
+    const PlayTally& of(bool isHome) const { return isHome ? home : visitor; }
+    int personalFouls(bool isHome, const std::string& name) const { return of(isHome).personalFouls(name); }
+    int teamFouls(bool isHome) const {
+        return of(isHome).fouls(foulWindow(game.currentPeriod, game.halves != 0, league.bonusPerQuarter));
+    }
+    int doubleBonusFouls(bool isHome) const {
+        return of(isHome).fouls(foulWindow(game.currentPeriod, game.halves != 0, league.doubleBonusPerQuarter));
+    }
+    int timeOutsUsed(bool isHome, bool shortTimeOut) const {
+        const bool perHalf = shortTimeOut ? league.shortTimeOutsPerHalf : league.fullTimeOutsPerHalf;
+        return of(isHome).timeOuts(shortTimeOut, timeOutWindow(game.currentPeriod, perHalf));
+    }
+};
+
+template <class Counts>
+std::vector<BenchEntry> benchFrom(const Game& game, bool home, const LeagueOptions& league, const Counts& counts) {
     std::vector<BenchEntry> entries;
     const Team& side = team(game, home);
     for (int i = 0; i < side.playerCount(); ++i) {
@@ -33,28 +72,33 @@ std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOp
         BenchEntry entry;
         entry.rosterIndex = i;
         entry.text = playerEntryText(player);
-        entry.fouledOut = reaches(personalFouls(game, home, player.name), league.foulOutAfter);
+        entry.fouledOut = reaches(counts.personalFouls(home, player.name), league.foulOutAfter);
         if (entry.fouledOut) entry.text += ", OUT!";
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
-TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league) {
+template <class Counts>
+TeamConsoleFigures figuresFrom(const Game& game, bool home, const LeagueOptions& league, const Counts& counts) {
     TeamConsoleFigures figures;
     const Team& side = team(game, home);
     figures.name = side.name;
     figures.score = home ? game.homeScore : game.visitorScore;
-    figures.teamFouls = teamFouls(game, home, league);
-    figures.doubleBonusFouls = doubleBonusFouls(game, home, league);
-    figures.bonus = bonusText(game, home, league);
-    figures.fullTimeOutsLeft = timeOutsLeft(game, home, false, league);
-    figures.shortTimeOutsLeft = timeOutsLeft(game, home, true, league);
+    figures.teamFouls = counts.teamFouls(home);
+    figures.doubleBonusFouls = counts.doubleBonusFouls(home);
+    // The bonus of this half comes from the fouls of the other team.
+    if (reaches(counts.doubleBonusFouls(!home), league.doubleBonusAfter))
+        figures.bonus = "DOUBLE BONUS";
+    else if (reaches(counts.teamFouls(!home), league.bonusAfter))
+        figures.bonus = "BONUS";
+    figures.fullTimeOutsLeft = std::max(0, league.fullTimeOuts - counts.timeOutsUsed(home, false));
+    figures.shortTimeOutsLeft = std::max(0, league.shortTimeOuts - counts.timeOutsUsed(home, true));
     for (int slot = 1; slot <= 5; ++slot) {
         const int index = rosterIndexInSlot(side, slot);
         if (index < 0) continue;
         const Player& player = side.players[static_cast<std::size_t>(index)];
-        const int fouls = personalFouls(game, home, player.name);
+        const int fouls = counts.personalFouls(home, player.name);
         CourtLabel label;
         label.slot = slot;
         label.rosterIndex = index;
@@ -63,8 +107,24 @@ TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueO
         label.text = label.fouledOut ? fouledOutText(player) : playerEntryText(player);
         figures.onCourt.push_back(std::move(label));
     }
-    figures.bench = benchEntries(game, home, league);
+    figures.bench = benchFrom(game, home, league, counts);
     return figures;
+}
+
+}  // namespace
+
+std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league) {
+    return benchFrom(game, home, league, RecountedPlays{game, league});
+}
+
+TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league) {
+    return figuresFrom(game, home, league, RecountedPlays{game, league});
+}
+
+TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league,
+                                      const PlayTally& own, const PlayTally& opponent) {
+    return figuresFrom(game, home, league,
+                       TalliedPlays{game, league, home ? own : opponent, home ? opponent : own});
 }
 
 }  // namespace courtlog::scoring

@@ -6,6 +6,7 @@
 
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
+#include "core/scoring/PlayTally.h"
 
 namespace courtlog::scoring {
 
@@ -24,6 +25,7 @@ struct CourtLabel {
     std::string text;  // " 4-Alpha" or "# 4 Fouled Out!"
     bool red = false;  // in foul trouble (or out)
     bool fouledOut = false;
+    bool operator==(const CourtLabel&) const = default;
 };
 
 // What the console shows of one team.
@@ -37,6 +39,7 @@ struct TeamConsoleFigures {
     int shortTimeOutsLeft = 0;
     std::vector<CourtLabel> onCourt;  // slots with a player, in slot order
     std::vector<BenchEntry> bench;    // roster order
+    bool operator==(const TeamConsoleFigures&) const = default;
 };
 
 // The period box: caption, the labels under the four display-only radio
@@ -55,6 +58,11 @@ std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOp
 
 // Everything of one team the console draws. The scores are those last
 // recomputed into the game.
+// Counted over every play of the game.
 TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league);
+// The same from the running counts of the team's plays (own) and of the
+// team it plays against (opponent), kept in step with the game's lists.
+TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league,
+                                      const PlayTally& own, const PlayTally& opponent);
 
 }  // namespace courtlog::scoring

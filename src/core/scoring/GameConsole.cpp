@@ -44,6 +44,7 @@ ClickOutcome clicked(PlayerClick action, ChangeOutcome outcome) {
 GameConsole::GameConsole(Game& game, const LeagueOptions& league)
     : game_(game), league_(league), periodKnown_(game.currentPeriod) {
     game_.recomputeScores();
+    recountTallies();
 }
 
 PeriodGroup GameConsole::periodGroup() const { return scoring::periodGroup(game_.currentPeriod, game_.halves != 0); }
@@ -242,6 +243,7 @@ ChangeOutcome GameConsole::perform(std::unique_ptr<ConsoleCommand> command) { re
 
 ChangeOutcome GameConsole::keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused) {
     if (!history_.perform(std::move(command), game_, state_)) return refused;
+    history_.nextUndo()->updateTallies(game_, homeTally_, visitorTally_, true);
     lastStep_.clear();
     periodKnown_ = game_.currentPeriod;
     ChangeOutcome done;
@@ -259,6 +261,7 @@ void GameConsole::cancelAction() {
 bool GameConsole::undo() {
     const ConsoleCommand* undone = history_.undo(game_, state_);
     if (!undone) return false;
+    undone->updateTallies(game_, homeTally_, visitorTally_, false);
     lastStep_ = "Undone: " + undone->describe();
     periodKnown_ = game_.currentPeriod;
     return true;
@@ -267,6 +270,7 @@ bool GameConsole::undo() {
 bool GameConsole::redo() {
     const ConsoleCommand* redone = history_.redo(game_, state_);
     if (!redone) return false;
+    redone->updateTallies(game_, homeTally_, visitorTally_, true);
     lastStep_ = "Redone: " + redone->describe();
     periodKnown_ = game_.currentPeriod;
     return true;
@@ -288,6 +292,12 @@ void GameConsole::rosterChanged() {
     state_.title = kIdleTitle;
     history_.clear();
     lastStep_.clear();
+    recountTallies();
+}
+
+void GameConsole::recountTallies() {
+    homeTally_.recount(game_.homeEvents);
+    visitorTally_.recount(game_.visitorEvents);
 }
 
 void GameConsole::leagueOptionsChanged() {

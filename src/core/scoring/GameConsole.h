@@ -12,6 +12,7 @@
 #include "core/scoring/ConsoleHistory.h"
 #include "core/scoring/ConsoleState.h"
 #include "core/scoring/PlayChoice.h"
+#include "core/scoring/PlayTally.h"
 #include "core/scoring/ShotSpot.h"
 
 namespace courtlog::scoring {
@@ -62,7 +63,12 @@ public:
     // The questions the court shows, and on whose half.
     std::vector<CourtPrompt> courtPrompts() const { return scoring::courtPrompts(state_.pending); }
 
-    TeamConsoleFigures teamFigures(bool home) const { return teamConsoleFigures(game_, home, league_); }
+    // From the running counts of both play lists, which every change made
+    // here keeps in step (a full recount gives the same).
+    TeamConsoleFigures teamFigures(bool home) const {
+        return teamConsoleFigures(game_, home, league_, tally(home), tally(!home));
+    }
+    const PlayTally& tally(bool home) const { return home ? homeTally_ : visitorTally_; }
     PeriodGroup periodGroup() const;
 
     // A bench line was chosen: the next click on that team's court button
@@ -121,6 +127,7 @@ public:
 
 private:
     ChangeOutcome keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused = {});
+    void recountTallies();
     PlayEvent playFor(const Player& player) const;
     ClickOutcome substitute(bool home, int slot);
     ClickOutcome answerPrompt(bool home, int slot, PlayerClick prompt);
@@ -131,6 +138,8 @@ private:
     const LeagueOptions& league_;
     ConsoleState state_;
     ConsoleHistory history_;
+    PlayTally homeTally_;
+    PlayTally visitorTally_;
     std::string lastStep_;
     int periodKnown_ = 0;  // the period as the last change left it
 };

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QFile>
 #include <QScreen>
+#include <cstdlib>
 
 #include "core/ProgramInfo.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/DeferredIconStyle.h"
 #include "gui/app/MainWindow.h"
 #include "gui/handheld/HandheldSetup.h"
 #include "gui/ui/MessageBox.h"
@@ -46,9 +50,23 @@ void resetProgramState(const QString& startDirectory) {
     state.startDirectory = startDirectory;
 }
 
+// For the start-up benchmark (bench/startup.sh): with
+// COURTLOG_EXIT_ON_FIRST_PAINT set the program ends at its first paint, the
+// moment the main window is mapped and drawn.
+class ExitOnFirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) std::_Exit(0);
+        return false;
+    }
+};
+
 }  // namespace
 
 Application::Application(int& argc, char** argv) : application_(std::make_unique<QApplication>(argc, argv)) {
+    // The style's icons are read when first drawn, not while the main window
+    // is built (reading them would load every image format plugin).
+    QApplication::setStyle(new ui::DeferredIconStyle);
     QApplication::setApplicationName(ui::kApplicationName);
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
 }
@@ -56,6 +74,8 @@ Application::Application(int& argc, char** argv) : application_(std::make_unique
 Application::~Application() = default;
 
 int Application::run() {
+    ExitOnFirstPaint probe;
+    if (qEnvironmentVariableIsSet("COURTLOG_EXIT_ON_FIRST_PAINT")) application_->installEventFilter(&probe);
     std::unique_ptr<MainWindow> window = initMainWindow();
     window->show();
     return application_->exec();
@@ -103,7 +123,7 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
         window->resize(kDefaultWidth, kDefaultHeight);
     window->setKeptRect(rect);
 
-    ui::playSoundEffect(ui::SoundStartup);
+    ui::playSoundEffectWhenShown(*window, ui::SoundStartup);
     window->updateCommandStates();
     ui::appState().homeDirectory = QDir::currentPath();
     window->loadStartupWallpaper();

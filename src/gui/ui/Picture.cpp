@@ -1,6 +1,8 @@
 #include "gui/ui/Picture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QRect>
 #include <algorithm>
@@ -12,13 +14,24 @@ namespace courtlog::gui::ui {
 
 namespace {
 
+// Pictures are Windows bitmaps: read as BMP straight away, so no image
+// format plugin is looked for or loaded (at start-up that would be every one
+// installed). A file that is no BMP at all still gets the general reader.
 QImage readImage(const QString& path) {
-    QImage image;
-    if (!path.isEmpty()) image.load(path);
+    if (path.isEmpty() || !QFile::exists(path)) return {};
+    QImageReader bitmap(path, "bmp");
+    bitmap.setAutoDetectImageFormat(false);
+    QImage image = bitmap.read();
+    if (image.isNull() && bitmap.error() != QImageReader::FileNotFoundError) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.peek(2) != "BM") image.load(path);
+    }
     return image;
 }
 
 }  // namespace
+
+Picture Picture::read(const QString& path) { return Picture(readImage(path)); }
 
 Picture Picture::loadFile(const QString& path) {
     QImage image = readImage(path);

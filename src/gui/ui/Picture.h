@@ -24,6 +24,9 @@ public:
     // Loads path; when that fails, the bare file name (after the last '/' or
     // '\\') from the current directory. A null picture when both fail.
     static Picture loadFile(const QString& path);
+    // Reads exactly path: as a BMP without looking for image format plugins,
+    // other formats only when the file is no BMP. Null when it fails.
+    static Picture read(const QString& path);
     // The program's own picture by resource number (digits 1000..1009, 1124,
     // 1150, 1151, the courts 1152..1273), null when there is none.
     static Picture resource(int id);

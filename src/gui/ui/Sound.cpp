@@ -1,13 +1,12 @@
 #include "gui/ui/Sound.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
-#include <map>
+#include <QTimer>
+#include <QWidget>
 
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
@@ -21,6 +20,11 @@ std::vector<int>& played() {
     return ids;
 }
 
+std::vector<int>& started() {
+    static std::vector<int> ids;
+    return ids;
+}
+
 bool& recordingSounds() {
     static bool on = false;
     return on;
@@ -28,47 +32,77 @@ bool& recordingSounds() {
 
 QString soundPath(int id) { return QStringLiteral(":/sounds/%1.wav").arg(id); }
 
-// One effect per sound, made on first use and owned by the application so
-// it goes away with it. The wave data is decoded once.
-QSoundEffect* effectFor(int id) {
-    static std::map<int, QPointer<QSoundEffect>> effects;
-    QPointer<QSoundEffect>& effect = effects[id];
-    if (!effect) {
-        effect = new QSoundEffect(QCoreApplication::instance());
-        effect->setSource(QUrl(QStringLiteral("qrc") + soundPath(id)));
+// The playback module beside the program, loaded at the first sound: the
+// audio system is a good part of what a Qt program loads, and no window
+// needs it to show. Without the module the program is silent.
+using PlayWave = void (*)(const char* resource);
+
+PlayWave wavePlayback() {
+    static bool tried = false;
+    static PlayWave play = nullptr;
+    if (!tried && QCoreApplication::instance()) {
+        tried = true;
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/courtlog-sound"));
+        play = reinterpret_cast<PlayWave>(module.resolve("courtlogPlayWave"));
     }
-    return effect;
+    return play;
 }
 
-QPointer<QSoundEffect>& playing() {
-    static QPointer<QSoundEffect> current;
-    return current;
+void startPlayback(int id) {
+    if (recordingSounds()) started().push_back(id);
+    if (PlayWave play = wavePlayback()) play(soundPath(id).toUtf8().constData());
 }
+
+// Whether id is to be heard now: sound effects on and the sound there.
+bool soundWanted(int id) {
+    if (!programSettings().soundOn) return false;
+    ensureProgramResources();
+    if (!QFile::exists(soundPath(id))) return false;
+    if (recordingSounds()) played().push_back(id);
+    return true;
+}
+
+// Starts a sound once its window has been drawn for the first time.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget& window, int id) : QObject(&window), id_(id) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            const int id = id_;
+            QTimer::singleShot(0, [id] { startPlayback(id); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    int id_;
+};
 
 }  // namespace
 
 void playSoundEffect(int id) {
-    if (!programSettings().soundOn) return;
-    ensureProgramResources();
-    if (!QFile::exists(soundPath(id))) return;
-    if (recordingSounds()) played().push_back(id);
+    if (soundWanted(id)) startPlayback(id);
+}
 
-    // Without an application or an audio output (a server without sound) the
-    // effect stays silent rather than waiting on a device that is not there.
-    if (!QCoreApplication::instance() || QMediaDevices::audioOutputs().isEmpty()) return;
-    if (QSoundEffect* previous = playing(); previous && previous->isPlaying()) previous->stop();
-    QSoundEffect* effect = effectFor(id);
-    playing() = effect;
-    effect->play();
+void playSoundEffectWhenShown(QWidget& window, int id) {
+    if (soundWanted(id)) new AfterFirstPaint(window, id);
 }
 
 namespace testing {
 
 const std::vector<int>& playedSounds() { return played(); }
+const std::vector<int>& startedSounds() { return started(); }
 
 void setSoundRecording(bool on) { recordingSounds() = on; }
 
-void clearPlayedSounds() { played().clear(); }
+void clearPlayedSounds() {
+    played().clear();
+    started().clear();
+}
 
 }  // namespace testing
 

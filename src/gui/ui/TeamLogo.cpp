@@ -22,8 +22,8 @@ Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
     if (!teamFile.isEmpty()) folders << QFileInfo(teamFile).absolutePath();
     if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
     for (const QString& folder : folders) {
-        QImage image(QDir(folder).filePath(bareName));
-        if (!image.isNull()) return Picture(std::move(image));
+        Picture found = Picture::read(QDir(folder).filePath(bareName));
+        if (!found.isNull()) return found;
     }
     // Only the pictures the program ships; its other built-in pictures are
     // not logos.
@@ -31,7 +31,7 @@ Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
         bareName.compare(QStringLiteral("logo.bmp"), Qt::CaseInsensitive) != 0)
         return {};
     ensureProgramResources();
-    return Picture(QImage(QStringLiteral(":/pictures/") + bareName.toLower()));
+    return Picture::read(QStringLiteral(":/pictures/") + bareName.toLower());
 }
 
 }  // namespace courtlog::gui::ui

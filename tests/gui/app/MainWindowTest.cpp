@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -110,6 +111,15 @@ protected:
     QString previousDir;
     std::unique_ptr<MainWindow> window;
 };
+
+TEST_F(MainWindowTest, StartupSoundIsHeardOnceTheWindowIsDrawn) {
+    start();
+    const auto& started = gui::ui::testing::startedSounds();
+    EXPECT_EQ(std::count(started.begin(), started.end(), int(gui::ui::SoundStartup)), 0);
+    window->show();
+    ASSERT_TRUE(testsupport::processUntil(
+        [&] { return std::count(started.begin(), started.end(), int(gui::ui::SoundStartup)) == 1; }));
+}
 
 TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
     ASSERT_FALSE(QFile::exists(settingsPath()));
