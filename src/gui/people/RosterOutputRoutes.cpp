@@ -4,6 +4,7 @@
 
 #include "gui/ui/NotYetAvailable.h"
 #include "gui/people/TeamSave.h"
+#include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
@@ -30,9 +31,10 @@ RosterOutputKind outputKindFor(const QString& path, int filterIndex) {
 }  // namespace
 
 void applyTypedTexts(Team& team, const TeamEditorTexts& typed) {
-    team.name = ui::toRecordText(typed.name, kTeamTextChars);
-    team.coach = ui::toRecordText(typed.coach, kTeamTextChars);
-    team.assistant = ui::toRecordText(typed.assistant, kTeamTextChars);
+    // Blanks around a typed name are never part of it.
+    team.name = trimmedName(ui::toRecordText(typed.name, std::string::npos), kTeamTextChars);
+    team.coach = trimmedName(ui::toRecordText(typed.coach, std::string::npos), kTeamTextChars);
+    team.assistant = trimmedName(ui::toRecordText(typed.assistant, std::string::npos), kTeamTextChars);
 }
 
 void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
