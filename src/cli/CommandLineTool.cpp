@@ -22,6 +22,7 @@
 #include "core/records/SafeSave.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
+#include "core/records/TeamDamage.h"
 #include "cli/PalmFiles.h"
 #include "cli/Verbs.h"
 
@@ -53,6 +54,9 @@ bool hasExtension(const std::string& path, std::string_view ext) {
 // writer of the same record kind. Later kinds (schedules, Palm databases) add
 // a row to kFormats.
 
+// A reader that read something but not a whole file returns true with out
+// holding what it read and error saying what is wrong; the verbs print the
+// error and end with a failure, so a damaged file never passes as whole.
 using ReadFn = std::function<bool(const std::string& path, json& out, std::string& error)>;
 using WriteFn = std::function<bool(const json& doc, const std::string& path, std::string& error)>;
 
@@ -80,6 +84,7 @@ bool readTeamFile(const std::string& path, json& out, std::string& error) {
         return false;
     }
     out = teamToJson(team);
+    error = teamDamageText(team, path);
     return true;
 }
 
@@ -279,6 +284,8 @@ int runConvert(const std::vector<std::string>& args) {
     // A Palm database is read as the kind the output wants (any kind for .json or .pdb).
     const bool palmInput = hasExtension(in, ".pdb");
     if (!(palmInput ? readPalmFile(in, target->kind, doc, error) : readAny(in, doc, error))) return fail(error);
+    // A damaged input is not carried into a file that would look whole.
+    if (!error.empty()) return fail(error);
     if (!target->write(doc, out, error)) return fail(error);
     return 0;
 }
@@ -287,8 +294,9 @@ int runDump(const std::vector<std::string>& args) {
     json doc;
     std::string error;
     if (!readAny(args[0], doc, error)) return fail(error);
+    // What a damaged file held is printed all the same, and the damage said.
     std::cout << jsonText(doc) << std::flush;
-    return 0;
+    return error.empty() ? 0 : fail(error);
 }
 
 // Pages are drawn with the window program's painting, which this tool is
