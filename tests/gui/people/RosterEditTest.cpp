@@ -163,7 +163,7 @@ TEST(RosterEdit, AddKeepsNineteenCharactersAndBenchWhenNoPosition) {
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("No Player Selected"));
     EXPECT_TRUE(control<QLineEdit>(&editor, "nameEdit")->text().isEmpty());
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), -1);
-    EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("00 - Abcdefghijklmnopqrs, B")});
+    EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("0 - Abcdefghijklmnopqrs, B")});
     EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
 }
 
