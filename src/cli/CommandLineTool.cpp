@@ -20,6 +20,7 @@
 #include "core/records/JsonForm.h"
 #include "core/records/RosterExport.h"
 #include "core/records/SafeSave.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 #include "core/records/TeamDamage.h"
@@ -143,6 +144,29 @@ bool writeSettingsFile(const json& doc, const std::string& path, std::string& er
     return true;
 }
 
+bool readScheduleFile(const std::string& path, json& out, std::string& error) {
+    Schedule schedule;
+    const Schedule::LoadResult result = schedule.load(path);
+    if (!result.ok()) {
+        error = "Can't load schedule ! " + result.error;
+        return false;
+    }
+    out = scheduleToJson(schedule);
+    return true;
+}
+
+bool writeScheduleFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "schedule", "a schedule file", error)) return false;
+    Schedule schedule;
+    if (!scheduleFromJson(doc, schedule, &error)) return false;
+    std::string reason;
+    if (!schedule.save(path, &reason)) {
+        error = "Can't save " + path + " !" + (reason.empty() ? "" : " " + reason);
+        return false;
+    }
+    return true;
+}
+
 bool readJsonFile(const std::string& path, json& out, std::string& error) {
     std::string reason;
     auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
@@ -157,8 +181,8 @@ bool readJsonFile(const std::string& path, json& out, std::string& error) {
         return false;
     }
     std::string kind = jsonKind(out);
-    if (kind != "team" && kind != "game" && kind != "settings") {
-        error = path + ": the JSON needs \"kind\": \"team\", \"game\" or \"settings\"";
+    if (kind != "team" && kind != "game" && kind != "settings" && kind != "schedule") {
+        error = path + ": the JSON needs \"kind\": \"team\", \"game\", \"settings\" or \"schedule\"";
         return false;
     }
     // Read it as its record now, so a bad field is reported against the input
@@ -172,6 +196,10 @@ bool readJsonFile(const std::string& path, json& out, std::string& error) {
         Game game;
         ok = gameFromJson(out, game, &reason);
         if (ok) out = gameToJson(game);
+    } else if (kind == "schedule") {
+        Schedule schedule;
+        ok = scheduleFromJson(out, schedule, &reason);
+        if (ok) out = scheduleToJson(schedule);
     } else {
         Settings settings;
         ok = settingsFromJson(out, settings, &reason);
@@ -221,6 +249,7 @@ const std::vector<FileFormat>& formats() {
         {".tem", "team file", "team", readTeamFile, writeTeamFile},
         {".gam", "game file", "game", readGameFile, writeGameFile},
         {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
         {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
         {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
         {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
@@ -326,6 +355,13 @@ const std::vector<Verb>& verbs() {
          runSummaryVerb},
         {"stats", "(--team NAME [--opponents] | --all) GAME...", "print statistics over saved games", -1,
          runStatsVerb},
+        {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
+        {"boxscore", "GAME [--html OUT] [--settings FILE]", "print the box score of a saved game, or write it as HTML",
+         -1, runBoxScoreVerb},
+        {"roster", "TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
+         "write a team's roster as comma-delimited text or a web page", -1, runRosterVerb},
+        {"addresses", "TEAM (--csv OUT | --html OUT) [--settings FILE]",
+         "write the players' address list as comma-delimited text or a web page", -1, runAddressesVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},

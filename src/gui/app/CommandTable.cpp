@@ -9,6 +9,8 @@
 #include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/ScheduleCommands.h"
+#include "gui/stats/BoxScoreCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Printing.h"
@@ -51,8 +53,8 @@ const std::vector<MenuItem>& commandTable() {
         std::vector<MenuItem> t{
             menu("&File", "fileMenu"),
             menu("&Schedule", "scheduleMenu"),
-            command(CmScheduleNew, "&New...", route<unbuilt::scheduleNewCommand>, noGame),
-            command(CmScheduleEdit, "&Edit...", route<unbuilt::scheduleEditCommand>, noGame),
+            command(CmScheduleNew, "&New...", route<scoring::newScheduleCommand>, noGame),
+            command(CmScheduleEdit, "&Edit...", route<scoring::editScheduleCommand>, noGame),
             endMenu(),
             menu("&Team", "teamMenu"),
             command(CmTeamNew, "&New...", route<people::newTeamCommand>),
@@ -95,7 +97,7 @@ const std::vector<MenuItem>& commandTable() {
             menu("&Statistics", "statisticsMenu"),
             command(CmStatistics, "&Player and Team Statistics...", route<unbuilt::statisticsCommand>,
                     [] { return !ui::appState().statsViewerOpen; }),
-            command(CmBoxScore, "&Box Score...", route<unbuilt::boxScoreCommand>,
+            command(CmBoxScore, "&Box Score...", route<stats::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),
             command(CmShotAnalysis, "&Shot Analysis...", route<unbuilt::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),

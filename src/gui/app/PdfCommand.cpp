@@ -6,7 +6,12 @@
 #include <cctype>
 #include <iostream>
 
+#include "core/output/HtmlPage.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "gui/people/SchedulePrintout.h"
+#include "gui/stats/BoxScorePrintout.h"
+#include "gui/app/TeamPdfKinds.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -39,11 +44,33 @@ void printUsage(const std::vector<PdfKind>& kinds) {
     }
 }
 
+// schedule FILE: the schedule's printout, as its editor's "&Print" shows it.
+PdfRequest scheduleRequest(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("courtlog pdf schedule takes one schedule file");
+    Schedule schedule;
+    const Schedule::LoadResult loaded = schedule.load(args[0]);
+    if (!loaded.ok()) return PdfRequest::failed("Can't load schedule ! " + loaded.error);
+    return PdfRequest::ready(
+        std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
+}
+
+PdfRequest prepareBoxScore(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("boxscore needs one game file");
+    std::string error;
+    std::unique_ptr<ui::Printout> printout = stats::boxScorePrintoutOfFile(args[0], error);
+    return printout ? PdfRequest::ready(std::move(printout)) : PdfRequest::failed(error);
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
-    static const std::vector<PdfKind> kinds{};
+    static const std::vector<PdfKind> kinds{
+        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
+        {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
+        {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
+    };
     return kinds;
 }
 

@@ -10,9 +10,6 @@ void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYe
 
 }  // namespace
 
-void scheduleNewCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-void scheduleEditCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-
 void printGameCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
 }
@@ -26,7 +23,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
 void statisticsCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
 }
-void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt

@@ -10,10 +10,6 @@ class QWidget;
 // the user plainly that the feature is not there yet.
 namespace courtlog::gui::app::unbuilt {
 
-// File > Schedule
-void scheduleNewCommand(QWidget* owner);
-void scheduleEditCommand(QWidget* owner);
-
 // File > Print
 void printGameCommand(QWidget* owner);
 // Prints pages blank score sheets, laid out for halves or quarters. The
@@ -22,7 +18,6 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void statisticsCommand(QWidget* owner);
-void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt
