@@ -156,9 +156,13 @@ std::vector<CoveredArea> TeamSheetPair::coveredAreas() const {
     int group = 0;
     if (area_) {
         const QRect frame = area_->window()->frameGeometry();
+        // A few pixels more: a window manager that maximises the main
+        // window after the console is placed may move the menu down a little.
+        constexpr int kMenuSpare = 6;
         const int areaTop = area_->mapToGlobal(QPoint(0, 0)).y();
-        if (areaTop > frame.top()) areas.push_back({QRect(frame.left(), frame.top(), frame.width(), areaTop - frame.top()),
-                                                    kMenuWeight, group++});
+        if (areaTop > frame.top())
+            areas.push_back({QRect(frame.left(), frame.top(), frame.width(), areaTop - frame.top() + kMenuSpare),
+                             kMenuWeight, group++});
     }
     for (const TeamWindow* window : {home_.data(), visitor_.data()}) {
         if (!window || !window->isVisible()) continue;

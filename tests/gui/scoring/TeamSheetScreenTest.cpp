@@ -117,10 +117,14 @@ void checkBothSheetsAndTheConsole(const std::function<QRect(const QRect&)>& star
         if (laptopScreen) {
             // The window manager frames the console (and maximises the main
             // window) a moment after it shows.
+            const auto clientArea = [&] {
+                return QRect(window->clientArea()->mapToGlobal(QPoint(0, 0)), window->clientArea()->size());
+            };
             testsupport::processUntil([&] {
-                return console->frameGeometry() != console->geometry() &&
-                       !console->frameGeometry().intersects(QRect(home->mapToGlobal(QPoint(0, 0)), home->size())) &&
-                       !console->frameGeometry().intersects(QRect(visitor->mapToGlobal(QPoint(0, 0)), visitor->size()));
+                const QRect frame = console->frameGeometry();
+                return frame != console->geometry() && frame.top() >= clientArea().top() && screen.contains(frame) &&
+                       !frame.intersects(QRect(home->mapToGlobal(QPoint(0, 0)), home->size())) &&
+                       !frame.intersects(QRect(visitor->mapToGlobal(QPoint(0, 0)), visitor->size()));
             });
             // Both forms show every column, their smallest text at least 10
             // pixels tall, wholly left and right of the console.
@@ -135,8 +139,7 @@ void checkBothSheetsAndTheConsole(const std::function<QRect(const QRect&)>& star
             const QRect consoleFrame = console->frameGeometry();
             EXPECT_TRUE(screen.contains(consoleFrame)) << consoleFrame.x() << "," << consoleFrame.y() << " "
                                                        << consoleFrame.width() << "x" << consoleFrame.height();
-            const QRect client(window->clientArea()->mapToGlobal(QPoint(0, 0)), window->clientArea()->size());
-            EXPECT_GE(consoleFrame.top(), client.top());
+            EXPECT_GE(consoleFrame.top(), clientArea().top());
             int wholeSheets = 0;
             for (TeamWindow* sheetWindow : {home, visitor}) {
                 const QPoint origin = sheetWindow->viewport()->mapToGlobal(QPoint(0, 0));
