@@ -13,7 +13,9 @@ namespace courtlog::gui::scoring {
 CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
     setObjectName(QStringLiteral("courtArea"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumSize(kNarrowestCourtWidth, 440);
+    // Low enough that the console fits below the menu bar on a 768-pixel
+    // screen, high enough for a question between the rows of buttons.
+    setMinimumSize(kNarrowestCourtWidth, 420);
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {

@@ -126,7 +126,8 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     // Prompts, or else the bonus indicators. A prompt sits between the
     // label under the center's button and the buttons of the lower row,
     // drawn small enough to fit there, however small the court is drawn.
-    const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + 16;
+    const int labelHeight = QFontMetrics(arial(smallText, 400)).height();
+    const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + labelHeight;
     const int lowerRowTop = at(area, 0, kHomeAnchors[1].y()).y();
     painter.setFont(promptFont(lowerRowTop - centerLabelBottom - 4));
     painter.setPen(Qt::red);
