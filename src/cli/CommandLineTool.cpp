@@ -25,6 +25,7 @@
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
+#include "core/records/TeamDamage.h"
 #include "cli/PalmFiles.h"
 #include "cli/RecordDocument.h"
 #include "cli/Verbs.h"
@@ -57,6 +58,9 @@ bool hasExtension(const std::string& path, std::string_view ext) {
 // any reader can feed any writer of the same record kind. Later kinds
 // (schedules) add a row to formats().
 
+// A reader that read something but not a whole file returns true with out
+// holding what it read and error saying what is wrong; the verbs print the
+// error and end with a failure, so a damaged file never passes as whole.
 using ReadFn = std::function<bool(const std::string& path, RecordDocument& out, std::string& error)>;
 using WriteFn = std::function<bool(const json& doc, const std::string& path, std::string& error)>;
 // Prints the file's JSON form while reading it; false with the message in
@@ -87,6 +91,7 @@ bool readTeamFile(const std::string& path, RecordDocument& out, std::string& err
         error = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }
+    error = teamDamageText(team, path);
     out = std::move(team);
     return true;
 }
@@ -333,6 +338,8 @@ int runConvert(const std::vector<std::string>& args) {
     const bool palmInput = hasExtension(in, ".pdb");
     if (!(palmInput ? readPalmFile(in, target->kind, record, error) : readAny(in, record, error)))
         return fail(error);
+    // A damaged input is not carried into a file that would look whole.
+    if (!error.empty()) return fail(error);
     if (!target->write(documentToJson(record), out, error)) return fail(error);
     return 0;
 }
@@ -348,11 +355,12 @@ int runDump(const std::vector<std::string>& args) {
     } else {
         RecordDocument record;
         if (!readAny(path, record, error)) return fail(error);
+        // What a damaged file held is printed all the same, and the damage said.
         writeDocumentJson(out, record);
     }
     const bool written = out.finishDocument() && std::fflush(stdout) == 0;
     if (!written) return fail("Can't write to standard output");
-    return 0;
+    return error.empty() ? 0 : fail(error);
 }
 
 // Pages are drawn with the window program's painting, which this tool is

@@ -108,7 +108,11 @@ TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
     ASSERT_EQ(runCli({"convert", path("miners.csv"), path("again.tem")}).status, 0);
     ASSERT_EQ(runCli({"convert", path("again.tem"), path("again.json")}).status, 0);
     std::ifstream a(source), b(path("again.json"));
-    EXPECT_EQ(json::parse(a), json::parse(b));
+    // A comma-delimited roster holds no logo fade: the team comes back with
+    // a new team's.
+    json expected = json::parse(a);
+    expected["logoFade"] = 0;
+    EXPECT_EQ(expected, json::parse(b));
 }
 
 // Texts holding a comma or a line break go into the roster quoted and come
@@ -116,7 +120,10 @@ TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
 TEST_F(CommandLineTool, RosterTextsWithCommasAndLineBreaksAreQuotedAndComeBack) {
     const std::string source = samples + "/source/valley-miners.json";
     std::ifstream in(source);
-    const json team = json::parse(in);
+    json team = json::parse(in);
+    // A comma-delimited roster holds no logo fade; the team file written
+    // back from it has a new team's.
+    team["logoFade"] = 0;
 
     struct Case {
         const char* pointer;  // field to change
@@ -235,4 +242,25 @@ TEST_F(CommandLineTool, JsonToJsonGivesTheCompleteForm) {
     EXPECT_EQ(full["homeScore"], 3);
     EXPECT_EQ(full["home"]["logoFile"], "default.bmp");
     EXPECT_EQ(full["homeEvents"][0]["player"]["number"], -1);
+}
+
+TEST_F(CommandLineTool, DamagedTeamFileIsReportedAndFails) {
+    Team written = courtlog::testing::team("Owls", 11);
+    written.noPersonalInfo = true;
+    std::vector<std::uint8_t> bytes = written.toBytes();
+    bytes.resize(Team::kHeaderSize + 9 * Player::kRecordSize);
+    courtlog::testing::writeBytes(path("owls.tem"), bytes);
+    const std::string message = "The team file " + path("owls.tem") + " is damaged: 9 of its 11 players could be read.";
+
+    // dump prints what it read and says what is missing.
+    const CliRun dump = runCli({"dump", path("owls.tem")});
+    EXPECT_EQ(dump.status, 1);
+    EXPECT_EQ(json::parse(dump.out)["players"].size(), 9u);
+    EXPECT_EQ(dump.err, message + "\n");
+
+    // convert writes no file that would pass for the whole team.
+    const CliRun convert = runCli({"convert", path("owls.tem"), path("owls.csv")});
+    EXPECT_EQ(convert.status, 1);
+    EXPECT_EQ(convert.err, message + "\n");
+    EXPECT_FALSE(fs::exists(path("owls.csv")));
 }

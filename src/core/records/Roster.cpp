@@ -106,6 +106,7 @@ bool Roster::readRoster(ByteReader& in) {
     // The count is stored in 16 bits and read back unsigned (0..65535).
     const std::size_t claimed = static_cast<std::uint16_t>(in.i16());
     if (in.failed()) return false;
+    claimedCount = claimed;
 
     // Never trust the count beyond what the data can hold.
     const std::size_t available = std::min(claimed, in.remaining() / Player::kRecordSize);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/records/Codes.h"
+#include "core/records/FieldText.h"
+#include "core/records/PlayerEntry.h"
 
 namespace courtlog {
 
@@ -21,7 +23,10 @@ int chosenFor(const std::vector<Player>& players, const LineupChoices& chosen, i
 }  // namespace
 
 std::string rosterListText(const Player& player) {
-    return uniformText(player.number, UniformPadding::Zero) + " - " + player.name + ", " +
+    // Uniform 0 is "0", never padded to the "00" of the uniform 00.
+    const std::string number =
+        player.number == 0 ? std::string("0") : uniformText(player.number, UniformPadding::Zero);
+    return number + " - " + player.name + ", " +
            std::string(positionLetter(player.position));
 }
 
@@ -55,8 +60,17 @@ void updatePlayerFromLineup(std::vector<Player>& players, int index, Player upda
 bool entryPending(const Player* shown, const TypedEntry& typed) {
     if (!shown) return !isBlankText(typed.name) || !isBlankText(typed.number);
     const int shownPosition = shown->position >= 0 && shown->position <= 3 ? shown->position : -1;
-    return typed.name != shown->name || typed.number != uniformText(shown->number) ||
-           typed.position != shownPosition;
+    // The number as a uniform: "07" is the 7 shown, "00" the uniform 00.
+    const std::optional<int> typedNumber = parseUniform(typed.number);
+    const bool sameNumber = typedNumber ? *typedNumber == (shown->number < 0 ? -1 : shown->number)
+                                        : typed.number == uniformText(shown->number);
+    return trimmedName(typed.name) != trimmedName(shown->name) || !sameNumber || typed.position != shownPosition;
+}
+
+RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed) {
+    if (!entryPending(shown, typed)) return RosterEnterAction::PressOk;
+    if (shown && trimmedName(typed.name) == trimmedName(shown->name)) return RosterEnterAction::UpdateShownPlayer;
+    return RosterEnterAction::AddPlayer;
 }
 
 }  // namespace courtlog

@@ -22,7 +22,8 @@ inline constexpr int kTypedNameChars = 49;
 inline constexpr int kTypedNumberChars = 9;
 
 // A player's line in the roster list and the lineup lists: "07 - Jones, G"
-// (number, name, position letter); "00 - ..." for the uniform 00.
+// (number, name, position letter); "00 - ..." for the uniform 00 and
+// "0 - ..." for the uniform 0.
 std::string rosterListText(const Player& player);
 
 // The lineup lists list every player in roster order: chosen[s - 1] is the
@@ -54,5 +55,12 @@ struct TypedEntry {
 // the player shown (his name exactly, his number as the field shows it,
 // his position).
 bool entryPending(const Player* shown, const TypedEntry& typed);
+
+// What Enter in the entry fields does. The editor opens with a player
+// shown, so typing a new player over him must not rename him: Enter adds
+// unless the name field still holds the shown player's name (a rename is
+// the "Update Player" button's work). Nothing pending: Enter is OK.
+enum class RosterEnterAction { PressOk, AddPlayer, UpdateShownPlayer };
+RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed);
 
 }  // namespace courtlog

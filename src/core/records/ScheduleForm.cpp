@@ -4,6 +4,7 @@
 
 #include "core/records/FieldText.h"
 #include "core/records/ScheduledFiles.h"
+#include "core/records/TeamDamage.h"
 
 namespace courtlog {
 
@@ -18,6 +19,11 @@ bool readTeam(const std::string& field, Team& team, std::string* error) {
     std::string reason;
     if (path.empty() || !team.load(&reason)) {
         if (error) *error = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    // No game is played with players missing from a damaged file.
+    if (const std::string damage = teamDamageText(team, path); !damage.empty()) {
+        if (error) *error = damage;
         return false;
     }
     return true;

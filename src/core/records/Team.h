@@ -16,6 +16,7 @@ public:
     std::vector<PersonalInfo> personalInfo;  // always the same length as players
     bool noPersonalInfo = false;  // set for the two teams held inside a game
     std::int32_t fileSize = 0;    // size of the team file when it was opened for reading
+    std::size_t claimedCount = 0;  // the player count the file read last claimed
 
     int playerCount() const { return static_cast<int>(players.size()); }
 

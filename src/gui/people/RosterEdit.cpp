@@ -76,10 +76,10 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     numberEdit_ = new QLineEdit(this);
     numberEdit_->setObjectName(QStringLiteral("numberEdit"));
     numberEdit_->setMaxLength(kTypedNumberChars);
-    // Uniforms are 00 and 0 to 99: anything else is refused as it is typed,
-    // and the tooltip says why.
+    // Uniforms are 00 and 0 to 99, zeros in front allowed ("007" is 7):
+    // anything else is refused as it is typed, and the tooltip says why.
     numberEdit_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *[0-9]{0,2} *")), numberEdit_));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *0*[0-9]{0,2} *")), numberEdit_));
     connect(numberEdit_, &QLineEdit::inputRejected, this, [this] {
         QToolTip::showText(numberEdit_->mapToGlobal(QPoint(0, numberEdit_->height())),
                            QString::fromLatin1(kUniformRule), numberEdit_);
@@ -170,10 +170,17 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
 void RosterEdit::reject() { cancelButton_->click(); }
 
 bool RosterEdit::entryPending() const {
+    return courtlog::entryPending(shownPlayer(), typedEntry());
+}
+
+const Player* RosterEdit::shownPlayer() const {
     const bool shown = current_ >= 0 && current_ < team_.playerCount();
-    return courtlog::entryPending(shown ? &team_.players[static_cast<std::size_t>(current_)] : nullptr,
-                                  {ui::toRecordText(nameEdit_->text(), std::string::npos),
-                                   numberEdit_->text().toStdString(), positionList_->currentIndex()});
+    return shown ? &team_.players[static_cast<std::size_t>(current_)] : nullptr;
+}
+
+TypedEntry RosterEdit::typedEntry() const {
+    return {trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos)), numberEdit_->text().toStdString(),
+            positionList_->currentIndex()};
 }
 
 void RosterEdit::keyPressEvent(QKeyEvent* event) {
@@ -184,9 +191,10 @@ void RosterEdit::keyPressEvent(QKeyEvent* event) {
     // means "take this player": fast entry is name, Tab, number, Enter.
     QWidget* focus = focusWidget();
     const bool onButton = focus && focus->inherits("QAbstractButton");
-    if (enter && !onButton && entryPending()) {
+    const RosterEnterAction action = rosterEnterAction(shownPlayer(), typedEntry());
+    if (enter && !onButton && action != RosterEnterAction::PressOk) {
         event->accept();
-        const bool adding = current_ < 0;
+        const bool adding = action == RosterEnterAction::AddPlayer;
         (adding ? addButton_ : updateButton_)->click();
         nameEdit_->setFocus();
         if (!adding) nameEdit_->selectAll();
@@ -272,7 +280,7 @@ LineupChoices RosterEdit::lineupChoices() const {
 
 std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_t nameChars) {
     Entry entry;
-    entry.name = ui::toRecordText(nameEdit_->text(), nameChars);
+    entry.name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), nameChars);
     const PlayerNameProblem nameProblem = checkPlayerName(team_.players, entry.name, except);
     if (nameProblem != PlayerNameProblem::None) {
         ui::showWarning(this, ui::playerNameProblemText(nameProblem, entry.name, team_.name),

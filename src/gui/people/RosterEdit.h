@@ -43,11 +43,17 @@ public:
     bool entryPending() const;
 
 protected:
-    // Enter in the entry fields adds or updates the player typed there and
-    // keeps the editor open; with nothing pending it presses OK.
+    // Enter in the entry fields adds the player typed there, or updates the
+    // one shown when his name is still in the name field, and keeps the
+    // editor open; with nothing pending it presses OK.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The player shown in the entry fields (null when none) and what the
+    // fields hold, the name trimmed.
+    const Player* shownPlayer() const;
+    TypedEntry typedEntry() const;
+
     void fillLists();
     void showStartingLineup();
     void showEntry(int index);

@@ -4,6 +4,7 @@
 #include "core/output/HtmlPage.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
+#include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
 #include "gui/people/RosterPrintout.h"
 #include "gui/people/TeamSave.h"
@@ -62,9 +63,10 @@ void writeRosterText(QWidget* owner, const Team& team, const QString& path, Rost
 }  // namespace
 
 void applyTypedTexts(Team& team, const TeamEditorTexts& typed) {
-    team.name = ui::toRecordText(typed.name, kTeamTextChars);
-    team.coach = ui::toRecordText(typed.coach, kTeamTextChars);
-    team.assistant = ui::toRecordText(typed.assistant, kTeamTextChars);
+    // Blanks around a typed name are never part of it.
+    team.name = trimmedName(ui::toRecordText(typed.name, std::string::npos), kTeamTextChars);
+    team.coach = trimmedName(ui::toRecordText(typed.coach, std::string::npos), kTeamTextChars);
+    team.assistant = trimmedName(ui::toRecordText(typed.assistant, std::string::npos), kTeamTextChars);
 }
 
 void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {

@@ -6,6 +6,7 @@
 #include "gui/people/TeamEdit.h"
 #include "gui/people/TeamSave.h"
 #include "core/records/Team.h"
+#include "core/records/TeamDamage.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
@@ -74,6 +75,14 @@ void editTeamCommand(QWidget* owner) {
                             ui::MessageIcon::Exclamation);
             return;
         }
+        // A damaged file is said so before its team is shown, not first
+        // when OK would write it back.
+        const std::string damage = teamDamageText(team, QFileInfo(choice->path).fileName().toStdString());
+        if (!damage.empty() &&
+            ui::showMessage(owner, QString::fromStdString(damage) + QStringLiteral("\n\nOpen what could be read?"),
+                            QStringLiteral("Damaged Team File"), ui::MessageButtons::OkCancel,
+                            ui::MessageIcon::Exclamation) != ui::ResultOk)
+            return;
     }
     editAndSave(owner, team);
 }

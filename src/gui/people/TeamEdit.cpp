@@ -12,6 +12,7 @@
 #include "gui/people/RosterEdit.h"
 #include "gui/people/LogoPreview.h"
 #include "core/records/LogoPath.h"
+#include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
 #include "gui/ui/CornerBitmap.h"
 #include "gui/ui/FileDialogs.h"
@@ -182,7 +183,7 @@ void TeamEdit::editRoster() {
     Team working;
     team_.appendTo(working);
     working.noPersonalInfo = team_.noPersonalInfo;
-    working.name = ui::toRecordText(nameEdit_->text(), kTeamTextChars);
+    working.name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kTeamTextChars);
     ui::playSoundEffect(ui::SoundClick);
     RosterEdit editor(working, this);
     if (editor.run() == 1) team_.assignFrom(working);

@@ -90,7 +90,7 @@ void AddPlayer::reject() { cancelButton_->click(); }
 
 void AddPlayer::addToTeam() {
     Player player;
-    player.name = ui::toRecordText(nameEdit_->text(), kAddedNameChars);
+    player.name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kAddedNameChars);
     player.number = static_cast<std::int16_t>(numberList_->currentIndex() - 1);
     player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
     player.courtSlot = 0;

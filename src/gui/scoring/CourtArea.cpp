@@ -13,12 +13,14 @@ namespace courtlog::gui::scoring {
 CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
     setObjectName(QStringLiteral("courtArea"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumSize(600, 440);
+    // Low enough that the console fits below the menu bar on a 768-pixel
+    // screen, high enough for a question between the rows of buttons.
+    setMinimumSize(kNarrowestCourtWidth, 420);
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
     buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)] = button;
-    button->setFixedSize(kPlayerButtonWidth, kPlayerButtonHeight);
+    button->setFixedSize(playerButtonWidth(width()), kPlayerButtonHeight);
 }
 
 void CourtArea::placeButtons() {
@@ -26,6 +28,12 @@ void CourtArea::placeButtons() {
         for (int slot = 1; slot <= 5; ++slot) {
             QPushButton* button = buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)];
             if (!button) continue;
+            // Narrower on a narrow court, with a smaller caption to match.
+            const int buttonWidth = playerButtonWidth(width());
+            button->setFixedSize(buttonWidth, kPlayerButtonHeight);
+            QFont font = this->font();
+            if (buttonWidth < kPlayerButtonWidth) font.setPixelSize(11);
+            button->setFont(font);
             const QPoint anchor = slotAnchorIn(rect(), home, slot, console_.sidesSwapped());
             button->move(anchor.x() - button->width() / 2, anchor.y());
         }

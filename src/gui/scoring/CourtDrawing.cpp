@@ -39,16 +39,46 @@ QPoint at(const QRect& area, double x, double y) {
     return {area.left() + static_cast<int>(x * area.width()), area.top() + static_cast<int>(y * area.height())};
 }
 
-// Text centred on x whose top is at y.
+// Text centred on x whose top is at y, on a pale ground of its own so the
+// court's lines never run through it.
 void centredText(QPainter& painter, QPoint topMiddle, const QString& text) {
+    if (text.isEmpty()) return;
     const QFontMetrics metrics(painter.font());
     const int width = metrics.horizontalAdvance(text);
+    const QRect ground(topMiddle.x() - width / 2 - 3, topMiddle.y(), width + 6, metrics.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 215));
+    painter.drawRoundedRect(ground, 3, 3);
+    painter.restore();
     painter.drawText(QPoint(topMiddle.x() - width / 2, topMiddle.y() + metrics.ascent()), text);
+}
+
+// The largest of the prompt sizes (18 down to 11 pixels) whose line fits
+// height, so a question never runs into the buttons below it.
+QFont promptFont(int height) {
+    int pixels = 18;
+    QFont font = arial(pixels, 600);
+    while (pixels > 11 && QFontMetrics(font).height() > height) font = arial(--pixels, 600);
+    return font;
 }
 
 QString text(const std::string& recordText) { return ui::fromRecordText(recordText); }
 
 }  // namespace
+
+int playerButtonWidth(int courtWidth) {
+    constexpr int kFullCourtWidth = 760;
+    return std::clamp(courtWidth * kPlayerButtonWidth / kFullCourtWidth, kNarrowestPlayerButtonWidth,
+                      kPlayerButtonWidth);
+}
+
+int playerLabelWidth(int courtWidth) {
+    // The nearest anchors on one row are the two teams' guards.
+    const double nearest = kVisitorAnchors[0].x() - kHomeAnchors[0].x();
+    return static_cast<int>(nearest * courtWidth) - 4;
+}
 
 CourtScene courtScene(const GameConsole& console) {
     return {console.teamFigures(true), console.teamFigures(false), console.courtPrompts(), console.sidesSwapped()};
@@ -79,8 +109,10 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     centredText(painter, at(area, homeLeft ? kLeftNameX : kRightNameX, kNameY), text(scene.home.name));
     centredText(painter, at(area, homeLeft ? kRightNameX : kLeftNameX, kNameY), text(scene.visitor.name));
 
-    // Team fouls and time outs left.
-    painter.setFont(arial(13, 400));
+    // Team fouls and time outs left; on a narrow court a little smaller, so
+    // the two teams' lines stay apart.
+    const int smallText = area.width() < 600 ? 11 : 13;
+    painter.setFont(arial(smallText, 400));
     painter.setPen(Qt::blue);
     for (const bool home : {true, false}) {
         const TeamConsoleFigures& team = home ? scene.home : scene.visitor;
@@ -91,12 +123,16 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
                         .arg(team.shortTimeOutsLeft));
     }
 
-    // Prompts, or else the bonus indicators. A prompt stays clear of the
-    // label under the center's button, however small the court is drawn.
-    painter.setFont(arial(18, 600));
+    // Prompts, or else the bonus indicators. A prompt sits between the
+    // label under the center's button and the buttons of the lower row,
+    // drawn small enough to fit there, however small the court is drawn.
+    const int labelHeight = QFontMetrics(arial(smallText, 400)).height();
+    const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + labelHeight;
+    const int lowerRowTop = at(area, 0, kHomeAnchors[1].y()).y();
+    painter.setFont(promptFont(lowerRowTop - centerLabelBottom - 4));
     painter.setPen(Qt::red);
-    const int centerLabelBottom = at(area, 0, kHomeAnchors[2].y()).y() + kPlayerButtonHeight + 1 + 16;
-    const int promptTop = std::max(at(area, 0, kPromptY).y(), centerLabelBottom + 2);
+    const int promptTop = std::clamp(at(area, 0, kPromptY).y(), centerLabelBottom + 2,
+                                     std::max(centerLabelBottom + 2, lowerRowTop - 2 - painter.fontMetrics().height()));
     const bool prompted = !scene.prompts.empty();
     for (const CourtPrompt& prompt : scene.prompts) {
         const QString words = QString::fromStdString(prompt.text);
@@ -110,6 +146,7 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     }
     if (!prompted) {
         // Between the team name and the first row of buttons.
+        painter.setFont(arial(18, 600));
         const QFontMetrics metrics(painter.font());
         const int nameBottom = at(area, 0, kNameY).y() + metrics.height();
         const int rowTop = at(area, 0, kHomeAnchors[0].y()).y();
@@ -122,13 +159,16 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
         }
     }
 
-    // Labels under the court buttons.
-    painter.setFont(arial(13, 400));
+    // Labels under the court buttons; a little smaller on a narrow court,
+    // so more of each name shows.
+    painter.setFont(arial(smallText, 400));
     for (const bool home : {true, false}) {
         for (const CourtLabel& label : (home ? scene.home : scene.visitor).onCourt) {
             const QPoint anchor = slotAnchorIn(area, home, label.slot, scene.sidesSwapped);
             painter.setPen(label.red ? Qt::red : Qt::black);
-            centredText(painter, QPoint(anchor.x(), anchor.y() + kPlayerButtonHeight + 1), text(label.text));
+            const QString shown =
+                painter.fontMetrics().elidedText(text(label.text), Qt::ElideRight, playerLabelWidth(area.width()));
+            centredText(painter, QPoint(anchor.x(), anchor.y() + kPlayerButtonHeight + 1), shown);
         }
     }
     painter.restore();

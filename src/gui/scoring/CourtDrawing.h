@@ -35,6 +35,16 @@ QPoint slotAnchorIn(const QRect& area, bool home, int slot, bool sidesSwapped);
 // Court buttons: size, and the gap between a button and its label below.
 inline constexpr int kPlayerButtonWidth = 96;
 inline constexpr int kPlayerButtonHeight = 24;
+// The narrowest court the console is drawn on (a laptop screen keeps room
+// for both team sheets beside it) and the button width there: the two
+// guards' buttons of a row still stand apart.
+inline constexpr int kNarrowestCourtWidth = 380;
+inline constexpr int kNarrowestPlayerButtonWidth = 70;
+// Width of the court buttons on a court width pixels wide.
+int playerButtonWidth(int courtWidth);
+// How wide a label under a court button may be before it would run into
+// the label beside it.
+int playerLabelWidth(int courtWidth);
 
 // Draws the court picture stretched over area, the team names, team fouls,
 // time outs left, the prompts or bonus indicators and the labels under the

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 
 #include "core/records/Game.h"
+#include "gui/scoring/ConsoleFocusKeeper.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/TeamSheetPair.h"
@@ -37,6 +38,7 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         QObject::connect(&console, &QDialog::finished, &loop, &QEventLoop::quit);
         console.setModal(false);
         console.show();
+        const ConsoleFocusKeeper focusKeeper(&console);
         loop.exec();
         sheets.rememberConsolePlace(&console);
         state.console = nullptr;

@@ -3,14 +3,17 @@
 #include "gui/scoring/GameConsoleWindow.h"
 
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/records/Game.h"
@@ -54,7 +57,8 @@ void place(QGridLayout* grid, QWidget* widget, int row, int column, int rowSpan 
 QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setFixedSize(72, 48);
+    // Small enough to leave the console narrow between two team sheets.
+    label->setFixedSize(48, 32);
     label->setAlignment(Qt::AlignCenter);
     const ui::Picture logo = ui::Picture::loadFile(ui::fromRecordText(team.logoFile));
     if (!logo.isNull())
@@ -87,6 +91,9 @@ GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOp
     buildRows();
 
     auto* layout = new QVBoxLayout(this);
+    // Narrow margins: on a laptop screen the console stands between the
+    // two team sheets.
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(topGrid_);
     layout->addWidget(area_, 1);
     layout->addLayout(timeOutRow_);
@@ -96,8 +103,10 @@ GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOp
     fillBenches();
     refresh();
     resize(820, 700);
-    // A right click anywhere on the console cancels, whichever control it hits.
+    // A right click anywhere on the console cancels, whichever control it
+    // hits; the bench lists (and their open lists) hand player keys on.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    for (QComboBox* bench : benches_) bench->view()->installEventFilter(this);
 }
 
 void GameConsoleWindow::buildTopBand(QGridLayout* grid) {
@@ -142,8 +151,11 @@ void GameConsoleWindow::buildTopBand(QGridLayout* grid) {
         button->setAutoDefault(false);
         button->setFixedWidth(52);
     }
-    periodGrid->addWidget(up, 0, 4);
-    periodGrid->addWidget(down, 1, 4);
+    // Under the periods, so the console stays narrow.
+    auto* stepRow = new QHBoxLayout;
+    stepRow->addWidget(up);
+    stepRow->addWidget(down);
+    periodGrid->addLayout(stepRow, 2, 0, 1, 4, Qt::AlignCenter);
     connect(up, &QPushButton::clicked, this, [this] { changePeriod(true); });
     connect(down, &QPushButton::clicked, this, [this] { changePeriod(false); });
 
@@ -179,14 +191,21 @@ void GameConsoleWindow::buildRows() {
     for (const bool home : {true, false}) {
         auto* bench = new QComboBox(this);
         bench->setObjectName(teamPrefix(home) + QStringLiteral("BenchList"));
-        bench->setMinimumWidth(200);
+        bench->setMinimumWidth(140);
         bench->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         connect(bench, &QComboBox::activated, this, [this, home](int entry) { chooseBench(home, entry); });
         benches_[side(home)] = bench;
     }
 
+    // What Ctrl+Z or Ctrl+Y did, until the next change; a line of its own
+    // that never widens the console.
+    lastStepLabel_ = new QLabel(this);
+    lastStepLabel_->setObjectName(QStringLiteral("lastStepLabel"));
+    lastStepLabel_->setAlignment(Qt::AlignCenter);
+    lastStepLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
     timeOutRow_ = new QGridLayout;
-    timeOutRow_->addWidget(swap, 0, 2, Qt::AlignCenter);
+    timeOutRow_->addWidget(lastStepLabel_, 3, 0, 1, 5);
     timeOutRow_->addWidget(benchLabels_[0], 1, 0, 1, 2);
     timeOutRow_->addWidget(benchLabels_[1], 1, 3, 1, 2);
     timeOutRow_->setColumnStretch(2, 1);
@@ -200,13 +219,21 @@ void GameConsoleWindow::buildRows() {
         ui::playSoundEffect(ui::SoundClick);
         ui::openHelpTopic(this, QStringLiteral("game-console.html"));
     });
+    // F1 opens the same page, as in every other window.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this,
+            [this] { ui::openHelpTopic(this, QStringLiteral("game-console.html")); });
     auto* cancel =
         button(QStringLiteral("Ca&ncel Action"), QStringLiteral("cancelActionButton"), [this] { cancelAction(); });
     cancelButton_ = cancel;
+    // Two rows: the event editors at the teams' ends, the rest under them,
+    // which keeps the console narrow enough for a laptop screen.
     bottomRow_ = new QGridLayout;
-    bottomRow_->addWidget(stop, 0, 1);
-    bottomRow_->addWidget(help, 0, 2);
-    bottomRow_->addWidget(cancel, 0, 3);
+    bottomRow_->addWidget(swap, 0, 2);
+    bottomRow_->addWidget(stop, 1, 0);
+    bottomRow_->addWidget(help, 1, 2);
+    bottomRow_->addWidget(cancel, 1, 4);
 }
 
 QString GameConsoleWindow::cancelActionTip() const {
@@ -240,8 +267,8 @@ void GameConsoleWindow::arrangeSides() {
     place(timeOutRow_, shortTimeOutButtons_[static_cast<std::size_t>(right)], 0, 4);
     place(timeOutRow_, benches_[static_cast<std::size_t>(left)], 2, 0, 1, 2);
     place(timeOutRow_, benches_[static_cast<std::size_t>(right)], 2, 3, 1, 2);
-    place(bottomRow_, editButtons_[static_cast<std::size_t>(left)], 0, 0);
-    place(bottomRow_, editButtons_[static_cast<std::size_t>(right)], 0, 4);
+    place(bottomRow_, editButtons_[static_cast<std::size_t>(left)], 0, 0, 1, 2);
+    place(bottomRow_, editButtons_[static_cast<std::size_t>(right)], 0, 3, 1, 2);
     area_->placeButtons();
 }
 
@@ -384,6 +411,7 @@ void GameConsoleWindow::refresh() {
     // A fouled-out player's bench line changes with the fouls.
     fillBenches();
     cancelButton_->setToolTip(cancelActionTip());
+    lastStepLabel_->setText(ui::fromRecordText(model_.lastStep()));
     area_->update();
 }
 
@@ -449,6 +477,20 @@ bool GameConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         cancelAction();
         return true;
+    }
+    // A player key in a bench list is for the court buttons, never the
+    // list's type-ahead ("3" must not pick "33"); the bench player is
+    // chosen with the arrow keys or the mouse.
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (keyEvent && isPlayerKey(static_cast<QKeyEvent*>(event))) {
+        for (QComboBox* bench : benches_) {
+            if (watched != bench && watched != bench->view()) continue;
+            event->accept();
+            if (event->type() == QEvent::ShortcutOverride) return true;
+            bench->hidePopup();
+            clickPlayerButtonForKey(this, static_cast<QKeyEvent*>(event));
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -101,6 +101,7 @@ private:
     std::array<QComboBox*, 2> benches_{};
     std::array<QPushButton*, 2> editButtons_{};
     QPushButton* cancelButton_ = nullptr;
+    QLabel* lastStepLabel_ = nullptr;
     QGroupBox* periodBox_ = nullptr;
     std::array<QRadioButton*, 4> periodRadios_{};
     std::array<QLabel*, 4> periodLabels_{};

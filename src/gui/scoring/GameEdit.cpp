@@ -3,6 +3,7 @@
 #include "gui/scoring/GameEdit.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include "gui/ui/CalendarDialog.h"
 #include "gui/people/TeamEdit.h"
 #include "core/records/Game.h"
+#include "core/records/TeamDamage.h"
 #include "core/scoring/GameInfoRules.h"
 #include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
@@ -224,6 +226,12 @@ void GameEdit::selectTeam(bool home) {
     chosen.fileName = ui::toRecordPath(choice->path);
     if (!chosen.load()) {
         ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
+        return;
+    }
+    // A game is not played with players missing from a damaged file.
+    const std::string damage = teamDamageText(chosen, QFileInfo(choice->path).fileName().toStdString());
+    if (!damage.empty()) {
+        ui::showWarning(this, QString::fromStdString(damage), QStringLiteral("Damaged Team File"));
         return;
     }
     target = std::move(chosen);

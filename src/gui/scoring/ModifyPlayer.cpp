@@ -115,7 +115,7 @@ bool ModifyPlayer::applyEdits() {
     std::vector<Player>& roster = shownRoster();
     if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return true;
     Player& player = roster[static_cast<std::size_t>(shown_)];
-    const std::string name = ui::toRecordText(nameEdit_->text(), kUpdatedNameChars);
+    const std::string name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kUpdatedNameChars);
     // With no entry chosen the number stays as it was.
     const int number = numberList_->currentIndex() >= 0 ? numberList_->currentIndex() - 1 : player.number;
     if (name == player.name && number == player.number) return true;

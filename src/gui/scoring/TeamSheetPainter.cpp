@@ -180,19 +180,23 @@ void drawBlockHeadings(QPainter& p, int left, int bottom) {
         p.drawLine(left + kFigureLeft[c], headingsLine(), left + kFigureLeft[c], bottom);
 }
 
+
 void drawCross(QPainter& p, const QRect& cell, const QColor& color) {
-    p.setPen(QPen(color, 2));
     const QRect r = cell.adjusted(3, 1, -3, -1);
-    p.drawLine(r.topLeft(), r.bottomRight());
-    p.drawLine(r.bottomLeft(), r.topRight());
+    for (const QPen& pen : {QPen(Qt::white, 4), QPen(color, 2)}) {
+        p.setPen(pen);
+        p.drawLine(r.topLeft(), r.bottomRight());
+        p.drawLine(r.bottomLeft(), r.topRight());
+    }
 }
 
 void drawFigures(QPainter& p, int row, bool gameBlock, const ShootingFigures& f) {
     const std::array<int, kFigureColumns> values{f.twoMade, f.threeMade, f.freeThrowsAttempted, f.freeThrowsMade,
                                                  f.points};
-    for (std::size_t c = 0; c < values.size(); ++c)
-        p.drawText(figureCell(row, gameBlock, static_cast<int>(c)), Qt::AlignCenter | Qt::TextDontClip,
-                   QString::number(values[c]));
+    for (std::size_t c = 0; c < values.size(); ++c) {
+        const QRect cell = figureCell(row, gameBlock, static_cast<int>(c));
+        p.drawText(cell, Qt::AlignCenter | Qt::TextDontClip, QString::number(values[c]));
+    }
 }
 
 void drawRow(QPainter& p, int row, const SheetRow& player) {
@@ -243,6 +247,10 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
 
     const int rowCount = static_cast<int>(figures.rows.size());
     const int bottom = rowTop(rowCount);
+    // The foul boxes and the figures lie on a pale ground of their own, so
+    // no logo behind the sheet (an orange ball under a red cross) can
+    // swallow them; the rules are drawn over it.
+    painter.fillRect(QRect(kFoulLeft, rowTop(0), kWidth - kFoulLeft, bottom - rowTop(0)), QColor(255, 255, 255, 190));
     drawHeader(painter, figures);
     drawColumnHeadings(painter, figures);
     drawBlockHeadings(painter, kPeriodBlockLeft, bottom);

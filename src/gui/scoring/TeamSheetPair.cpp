@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/records/Game.h"
@@ -38,6 +39,10 @@ constexpr long long kRowWeight = 100'000'000;
 // Auto Save and the roster commands are used during the game); hiding them
 // counts like losing four rows.
 constexpr long long kMenuWeight = 4 * kRowWeight;
+
+// The smallest a form is drawn beside the console: its smallest text (the
+// foul boxes' and the blocks' captions) stays 10 pixels tall.
+double readableFormScale() { return 10.0 / sheet::smallFont().pixelSize(); }
 
 QPoint clampedTo(const QRect& screen, const QSize& frame, QPoint place) {
     const int maxX = std::max(screen.left(), screen.left() + screen.width() - frame.width());
@@ -93,12 +98,10 @@ void TeamSheetPair::layoutSheets() {
     const int height = area_->height();
     int sheetWidth = width / 2;
     if (reservedMiddle_ > 0) {
-        const int scrollBar = home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_);
         const int besideConsole = (width - reservedMiddle_) / 2;
         // Smaller than this the figures no longer read well; then the sheets
         // keep their halves and the console covers one of them instead.
-        const int narrowest = sheet::kWidth * 3 / 5 + scrollBar;
-        if (besideConsole < sheetWidth && besideConsole >= narrowest) sheetWidth = besideConsole;
+        if (besideConsole < sheetWidth && besideConsole >= narrowestSheetWidth()) sheetWidth = besideConsole;
     }
     const bool besideConsole = sheetWidth < width / 2;
     home_->setFitToWidth(besideConsole);
@@ -107,14 +110,28 @@ void TeamSheetPair::layoutSheets() {
     visitor_->setGeometry(width - sheetWidth, 0, sheetWidth, height);
 }
 
-void TeamSheetPair::makeRoomForForms() {
+int TeamSheetPair::scrollBarWidth() const {
+    return home_ ? home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_) : 0;
+}
+
+int TeamSheetPair::narrowestSheetWidth() const {
+    return static_cast<int>(std::ceil(sheet::size(0).width() * readableFormScale())) + scrollBarWidth();
+}
+
+void TeamSheetPair::makeRoomForForms(int consoleWidth) {
+    if (!area_ || !home_ || !visitor_) return;
     QWidget* mainWindow = area_->window();
     if (!mainWindow->isVisible() || mainWindow->isMaximized() || mainWindow->isFullScreen()) return;
     const int rows = static_cast<int>(std::max(home_->figures().rows.size(), visitor_->figures().rows.size()));
     const QSize form = sheet::size(rows);
-    const int scrollBar = home_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, home_);
-    // Both forms side by side, each with room for its scroll bar.
-    if (area_->width() >= 2 * (form.width() + scrollBar) && area_->height() >= form.height()) return;
+    // Both forms side by side, each with room for its scroll bar; with the
+    // console between them, both at least at their readable size.
+    if (consoleWidth <= 0 && area_->width() >= 2 * (form.width() + scrollBarWidth()) &&
+        area_->height() >= form.height())
+        return;
+    if (consoleWidth > 0 && area_->width() >= 2 * narrowestSheetWidth() + consoleWidth &&
+        area_->height() >= static_cast<int>(std::ceil(form.height() * readableFormScale())))
+        return;
     const QSize before = area_->size();
     mainWindow->showMaximized();
     maximisedMainWindow_ = true;
@@ -139,9 +156,13 @@ std::vector<CoveredArea> TeamSheetPair::coveredAreas() const {
     int group = 0;
     if (area_) {
         const QRect frame = area_->window()->frameGeometry();
+        // A few pixels more: a window manager that maximises the main
+        // window after the console is placed may move the menu down a little.
+        constexpr int kMenuSpare = 6;
         const int areaTop = area_->mapToGlobal(QPoint(0, 0)).y();
-        if (areaTop > frame.top()) areas.push_back({QRect(frame.left(), frame.top(), frame.width(), areaTop - frame.top()),
-                                                    kMenuWeight, group++});
+        if (areaTop > frame.top())
+            areas.push_back({QRect(frame.left(), frame.top(), frame.width(), areaTop - frame.top() + kMenuSpare),
+                             kMenuWeight, group++});
     }
     for (const TeamWindow* window : {home_.data(), visitor_.data()}) {
         if (!window || !window->isVisible()) continue;
@@ -177,6 +198,9 @@ void TeamSheetPair::placeConsole(QWidget* console) {
     QSize decoration = console->frameGeometry().size() - console->size();
     if (!console->isVisible() && mainWindow && mainWindow->isVisible())
         decoration = mainWindow->frameGeometry().size() - mainWindow->size();
+    // A maximised main window may have lost its borders; the console keeps
+    // a title bar and borders of its own.
+    decoration = decoration.expandedTo(QSize(8, 32));
 
     if (keptConsolePlace()) {
         const QSize size = keptConsolePlace()->size().expandedTo(console->minimumSizeHint());
@@ -191,18 +215,33 @@ void TeamSheetPair::placeConsole(QWidget* console) {
         QSize smallest = console->minimumSizeHint();
         if (!smallest.isValid()) smallest = full;
         smallest = smallest.expandedTo(console->minimumSize()).boundedTo(full);
-        // Room between the sheets for the console at its smallest, so both
-        // forms can stay in view beside it.
-        reservedMiddle_ = smallest.width() + decoration.width();
+        // A main window too small for both readable forms and the console
+        // grows first (the sheets and the console follow once it has).
+        makeRoomForForms(smallest.width() + decoration.width());
+        // Room between the sheets for the console: what two whole forms
+        // leave, but no less than its smallest size, so both forms stay in
+        // view beside it, drawn smaller if need be.
+        const int room = area_ ? area_->width() - 2 * (sheet::size(0).width() + scrollBarWidth()) : full.width();
+        const int consoleWidth = std::clamp(room - decoration.width(), smallest.width(), full.width());
+        reservedMiddle_ = consoleWidth + decoration.width();
         layoutSheets();
         const std::vector<CoveredArea> areas = coveredAreas();
 
-        // The console keeps its size unless a smaller one loses fewer rows.
-        QSize chosenSize = full;
+        // The console keeps its size unless a smaller one loses fewer rows;
+        // it starts as wide as the room between the sheets and no taller
+        // than the screen.
+        // Below the main window's menu bar, which stays usable, with a few
+        // pixels to spare for a window manager whose frame differs from the
+        // estimate.
+        constexpr int kSpare = 6;
+        const int top = area_ ? std::max(available.top(), area_->mapToGlobal(QPoint(0, 0)).y()) : available.top();
+        const int roomBelowMenu = available.top() + available.height() - top - decoration.height() - kSpare;
+        const QSize start(consoleWidth, std::clamp(roomBelowMenu, smallest.height(), full.height()));
+        QSize chosenSize = start;
         QPoint chosenPlace;
         long long chosenRowsLost = -1;
         for (int step = 0; step <= kShrinkSteps; ++step) {
-            const QSize size = full - (full - smallest) * step / kShrinkSteps;
+            const QSize size = start - (start - smallest) * step / kShrinkSteps;
             const QSize frame = size + decoration;
             const QPoint centred = around.center() - QPoint(frame.width() / 2, frame.height() / 2);
             const QPoint place = leastCoveringPlace(available, frame, areas, clampedTo(available, frame, centred));

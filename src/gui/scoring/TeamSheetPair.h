@@ -69,7 +69,12 @@ protected:
 
 private:
     void layoutSheets();
-    void makeRoomForForms();
+    // Maximises a main window that cannot show both forms whole (without a
+    // console width) or both readable beside a console of consoleWidth.
+    void makeRoomForForms(int consoleWidth = 0);
+    int scrollBarWidth() const;
+    // The narrowest sheet whose form still reads well (text 10 pixels tall).
+    int narrowestSheetWidth() const;
     // Width kept free between the sheets for the console; 0 lays the sheets
     // over the two halves.
     int reservedMiddle_ = 0;

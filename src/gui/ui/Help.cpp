@@ -72,7 +72,11 @@ void openHelpContents(QWidget* owner) { openHelpTopic(owner, QLatin1String(kHelp
 
 namespace testing {
 
-void recordHelpInstead(bool on) { hooks().recordInstead = on; }
+void recordHelpInstead(bool on) {
+    hooks().recordInstead = on;
+    // Each recording starts afresh, so an opening that did not happen is seen.
+    if (on) hooks().lastUrl = QUrl();
+}
 
 QUrl lastHelpUrl() { return hooks().lastUrl; }
 

@@ -28,6 +28,7 @@ QUrl manualFolder();
 
 namespace testing {
 // While on, the help window is not opened; the URL is recorded instead.
+// Turning it on forgets the URL recorded before.
 void recordHelpInstead(bool on);
 // The URL of the most recent opening (empty when the manual was missing).
 QUrl lastHelpUrl();

@@ -41,6 +41,10 @@ TEST(FieldText, UniformNumbersAreDoubleZeroOrZeroToNinetyNine) {
     EXPECT_EQ(parseUniform("0"), 0);
     EXPECT_EQ(parseUniform("07"), 7);
     EXPECT_EQ(parseUniform("99"), 99);
-    for (const char* refused : {"", " ", "abc", "100", "99999999", "-3", "-1", "7b", "000", "1 2", "+5"})
+    // Only "00" itself is the double zero: more zeros in front only pad.
+    EXPECT_EQ(parseUniform("007"), 7);
+    EXPECT_EQ(parseUniform("000"), 0);
+    EXPECT_EQ(parseUniform("0099"), 99);
+    for (const char* refused : {"", " ", "abc", "100", "0100", "99999999", "-3", "-1", "7b", "1 2", "+5"})
         EXPECT_FALSE(parseUniform(refused).has_value()) << refused;
 }

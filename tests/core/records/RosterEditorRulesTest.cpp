@@ -104,6 +104,33 @@ TEST_P(EntryPending, ComparesTheFieldsWithThePlayerShown) {
 INSTANTIATE_TEST_SUITE_P(Fields, EntryPending, ::testing::ValuesIn(kPendingCases),
                          [](const auto& info) { return std::string(info.param.what); });
 
+struct EnterCase {
+    const char* what;
+    std::optional<Player> shown;
+    TypedEntry typed;
+    RosterEnterAction action;
+};
+void PrintTo(const EnterCase& c, std::ostream* out) { *out << c.what; }
+
+const EnterCase kEnterCases[] = {
+    {"NewNameTypedOverTheShownPlayerIsAdded", kAnn, {"Bo", "12", 1}, RosterEnterAction::AddPlayer},
+    {"ShownNameWithAnotherNumberUpdatesHim", kAnn, {"Ann", "8", 1}, RosterEnterAction::UpdateShownPlayer},
+    {"ShownNameWithBlanksAroundUpdatesHim", kAnn, {" Ann ", "8", 1}, RosterEnterAction::UpdateShownPlayer},
+    {"NameTypedWithNoPlayerShownIsAdded", std::nullopt, {"Bo", "", -1}, RosterEnterAction::AddPlayer},
+    {"ShownPlayerUnchangedIsOk", kAnn, {"Ann", "07", 1}, RosterEnterAction::PressOk},
+    {"NothingTypedIsOk", std::nullopt, {"", "", -1}, RosterEnterAction::PressOk},
+};
+
+class EnterInTheEntryFields : public ::testing::TestWithParam<EnterCase> {};
+
+TEST_P(EnterInTheEntryFields, AddsUnlessTheShownNameIsStillThere) {
+    const EnterCase& c = GetParam();
+    EXPECT_EQ(rosterEnterAction(c.shown ? &*c.shown : nullptr, c.typed), c.action);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EnterInTheEntryFields, ::testing::ValuesIn(kEnterCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 struct UniformCase {
     const char* what;
     int number;
@@ -134,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, UniformText, ::testing::ValuesIn(kUniformCases
 TEST(RosterEditorRules, ListTextIsNumberNameAndPositionLetter) {
     EXPECT_EQ(rosterListText(player("Jones", 7, 1)), "07 - Jones, G");
     EXPECT_EQ(rosterListText(player("Jones", -1, 3)), "00 - Jones, F");
+    EXPECT_EQ(rosterListText(player("Jones", 0, 3)), "0 - Jones, F");
     EXPECT_EQ(rosterListText(player("Jones", 7, -1)), "07 - Jones, ");
 }
 

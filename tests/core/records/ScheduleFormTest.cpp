@@ -144,6 +144,17 @@ TEST_F(ScheduledGames, StartWithAMissingTeamFileGivesNoGame) {
     EXPECT_NE(error.find("Can't load team !"), std::string::npos);
 }
 
+TEST_F(ScheduledGames, StartWithATruncatedTeamFileGivesNoGameAndSaysWhy) {
+    ScheduleEntry entry = withTeams();
+    std::vector<std::uint8_t> bytes = testing::team("Miners", 11).toBytes();
+    bytes.resize(Team::kHeaderSize + 9 * Player::kRecordSize);
+    testing::writeBytes(folder.file("cut.tem"), bytes);
+    entry.visitorFile = folder.file("cut.tem");
+    std::string error;
+    EXPECT_FALSE(gameForScheduledEvent(entry, {}, kToday, false, &error).has_value());
+    EXPECT_EQ(error, "The team file " + folder.file("cut.tem") + " is damaged: 9 of its 11 players could be read.");
+}
+
 TEST_F(ScheduledGames, AnEntryTakesDateTimeAndSeasonFromItsGameAndTheCourtOnlyWhenItHasNone) {
     Game g = testing::game("Hawks", "Miners");
     g.hour = 20;

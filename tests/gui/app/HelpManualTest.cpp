@@ -67,3 +67,18 @@ TEST(HelpManual, FeaturesStillToComeCarryNoLinks) {
 }
 
 }  // namespace
+
+namespace {
+
+// The console page says which keys belong to which team after Swap Sides,
+// and the first-game walk-through leads to it instead of promising it.
+TEST(HelpManual, TheConsolePageNamesTheKeysByTeamAndTheWalkThroughLinksToIt) {
+    const QString console = readPage(QStringLiteral("game-console.html"));
+    EXPECT_FALSE(console.contains(QStringLiteral("for the team on the left")));
+    EXPECT_TRUE(console.contains(QStringLiteral("for the home team")));
+    const QString walkThrough = readPage(QStringLiteral("quick-start.html"));
+    EXPECT_FALSE(walkThrough.contains(QStringLiteral("description of the console is coming")));
+    EXPECT_TRUE(localLinks(walkThrough).contains(QStringLiteral("game-console.html")));
+}
+
+}  // namespace

@@ -164,7 +164,7 @@ TEST(RosterEdit, AddKeepsNineteenCharactersAndBenchWhenNoPosition) {
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("No Player Selected"));
     EXPECT_TRUE(control<QLineEdit>(&editor, "nameEdit")->text().isEmpty());
     EXPECT_EQ(control<QListWidget>(&editor, "rosterList")->currentRow(), -1);
-    EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("00 - Abcdefghijklmnopqrs, B")});
+    EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("0 - Abcdefghijklmnopqrs, B")});
     EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
 }
 
@@ -389,4 +389,28 @@ TEST(RosterEdit, EnterOnAFocusedButtonStillPressesThatButton) {
     QTest::keyClick(cancel, Qt::Key_Return);
     EXPECT_EQ(editor.result(), 2);
     EXPECT_EQ(team.players[0].name, "Owls Player 1");
+}
+
+// The editor opens on the first player: a new player typed over him and
+// entered is added beside him, never renamed onto him. Blanks around a
+// name do not make it another name, zeros in front of a uniform only pad
+// it, and the uniforms 0 and 00 read differently in the list.
+TEST(RosterEdit, EnterOverTheFirstPlayerAddsTheTypedPlayerBesideHim) {
+    freshHooks();
+    Team team = teamWithLineup("Owls", 1);
+    RosterEdit editor(team);
+    editor.show();
+    for (const auto& [name, number] : {std::pair{"Ari Solberg ", "007"}, std::pair{" Ari Solberg", "5"},
+                                       std::pair{"Cy Dunn", "0"}}) {
+        typeInto(&editor, "nameEdit", QString::fromLatin1(name));
+        typeInto(&editor, "numberEdit", QString::fromLatin1(number));
+        pressEnter(editor);
+    }
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(rosterTexts(editor), (QStringList{QStringLiteral("03 - Owls Player 1, G"),
+                                                QStringLiteral("07 - Ari Solberg, G"),
+                                                QStringLiteral("0 - Cy Dunn, B")}));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
+        QStringLiteral("Owls already has a player named Ari Solberg.")));
 }

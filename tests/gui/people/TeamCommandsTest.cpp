@@ -296,16 +296,40 @@ TEST(TeamCommands, ADamagedTeamFileIsNotOverwrittenWithoutAsking) {
     });
     const QString other = QDir(dir.path()).filePath(QStringLiteral("mended.tem"));
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultOk);
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{other, 1});
     gui::people::editTeamCommand(nullptr);
 
-    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Save Team"));
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Damaged Team File"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].caption, QStringLiteral("Save Team"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[1].buttons, gui::ui::MessageButtons::YesNo);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     EXPECT_EQ(original.readAll(), bytes);
     const Team mended = loadTeam(other);
     EXPECT_EQ(mended.logoFade, 100);
     EXPECT_FALSE(mended.damaged);
+}
+
+// A team file cut short says so when it is opened; Cancel opens nothing.
+TEST(TeamCommands, OpeningATruncatedTeamFileSaysHowManyPlayersCouldBeRead) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("owls.tem"));
+    Team team = teamWithLineup("Owls", 11);
+    std::vector<std::uint8_t> bytes = team.toBytes();
+    bytes.resize(Team::kHeaderSize + 9 * Player::kRecordSize);
+    courtlog::testing::writeBytes(tem.toStdString(), bytes);
+
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultCancel);
+    gui::people::editTeamCommand(nullptr);
+
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("The team file owls.tem is damaged: 9 of its 11 players could be read.\n\n"
+                             "Open what could be read?"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::OkCancel);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -245,12 +246,58 @@ TEST_F(ShotAndUndo, HelpOpensTheConsolePageThatNamesTheUndoKeys) {
     gui::ui::testing::recordHelpInstead(true);
     click(court.get(), "helpButton");
     const QUrl shown = gui::ui::testing::lastHelpUrl();
+    // F1 opens the same page, wherever the console's focus is.
+    court->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(court.get()));
+    gui::ui::testing::recordHelpInstead(true);
+    QTest::keyClick(control<QComboBox>(court.get(), "homeBenchList"), Qt::Key_F1);
+    const QUrl byKey = gui::ui::testing::lastHelpUrl();
     gui::ui::testing::recordHelpInstead(false);
     gui::ui::testing::setHelpFolders({});
     EXPECT_EQ(shown.fileName(), QStringLiteral("game-console.html"));
+    EXPECT_EQ(byKey.fileName(), QStringLiteral("game-console.html"));
 
     QFile page(QStringLiteral(COURTLOG_RESOURCES "/help/game-console.html"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
     for (const char* key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Y"}) EXPECT_TRUE(text.contains(QLatin1String(key))) << key;
+}
+
+// Ctrl+Z says on the console what it took back, Ctrl+Y what it made again,
+// until the next change.
+TEST_F(ShotAndUndo, UndoAndRedoSayWhatTheyDid) {
+    gui::ui::programSettings().promptForShot = false;
+    open();
+    play(true, 1, "shotMade3PointerButton");
+    auto* said = control<QLabel>(court.get(), "lastStepLabel");
+    undo();
+    EXPECT_EQ(said->text(), QStringLiteral("Undone: 3 pointer made, #3 Hawks Player 1"));
+    redoY();
+    EXPECT_EQ(said->text(), QStringLiteral("Redone: 3 pointer made, #3 Hawks Player 1"));
+    QTest::mouseClick(player(true, 2), Qt::LeftButton);  // the assist
+    EXPECT_EQ(said->text(), QString());
+}
+
+// With a bench list focused, a player key is the court button's, never the
+// list's type-ahead: "3" does not pick number 33 from the bench. The bench
+// player is chosen with the arrow keys.
+TEST_F(ShotAndUndo, PlayerKeysInABenchListGoToTheCourtButtons) {
+    game.home.players[5].number = 33;
+    open();
+    auto* bench = control<QComboBox>(court.get(), "homeBenchList");
+    bench->setFocus();
+    bool asked = false;
+    whenModal<PlayChoiceDialog>([&asked](PlayChoiceDialog* dialog) {
+        asked = true;
+        click(dialog, "cancelButton");
+    });
+    QTest::keyClick(bench, Qt::Key_3);
+    EXPECT_TRUE(processUntil([&asked] { return asked; }));
+    EXPECT_EQ(bench->currentIndex(), -1);
+
+    QTest::keyClick(bench, Qt::Key_Down);
+    ASSERT_EQ(bench->currentText(), QStringLiteral("33-Hawks Player 6"));
+    QTest::keyClick(bench, Qt::Key_3, Qt::AltModifier);
+    EXPECT_TRUE(processUntil([this] { return court->model().game().home.players[5].courtSlot == 3; }));
+    EXPECT_EQ(court->model().game().home.players[2].courtSlot, 0);
 }

@@ -79,3 +79,17 @@ TEST(ScoreDisplay, DrawsThreeDigitPicturesWithLeadingZeros) {
         }
     }
 }
+
+// A question in a team's half fits between the center's label and the
+// buttons of the lower row, so it never runs into the D or E button; the
+// court's texts lie on a pale ground the court lines do not cross.
+TEST(CourtDrawing, AHalfCourtQuestionStaysAboveTheLowerRowOfButtons) {
+    CourtScene scene;
+    scene.prompts = {{CourtPrompt::Place::VisitorHalf, "Stolen From?"}};
+    const QImage image = render(scene);
+    const QRect area = image.rect();
+    const int lowerRowTop = slotAnchorIn(area, false, 5, false).y();
+    const int labelBottom = slotAnchorIn(area, false, 3, false).y() + kPlayerButtonHeight + 1 + 16;
+    EXPECT_GT(redPixels(image, QRect(area.width() / 2, labelBottom, area.width() / 2, lowerRowTop - labelBottom)), 20);
+    EXPECT_EQ(redPixels(image, QRect(0, lowerRowTop, area.width(), area.height() - lowerRowTop)), 0);
+}

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTemporaryDir>
@@ -170,4 +171,37 @@ TEST(GameCommands, RosterCommandsNeedAGameInProgress) {
     freshHooks();
     EXPECT_FALSE(gui::scoring::addPlayerCommand(nullptr));
     EXPECT_FALSE(gui::scoring::modifyPlayerCommand(nullptr));
+}
+
+// During a game the focus goes back to the console when a menu of the
+// main window or a dialog beside the console closes, so the player keys
+// work on.
+TEST(GameCommands, TheConsoleTakesTheFocusBackAfterAMenuOrADialog) {
+    freshHooks();
+    TeamFiles files;
+    describeGame(files, "startGameButton", gui::ui::FileChoice{files.path("focus"), 1});
+    QWidget mainWindow;
+    mainWindow.resize(300, 200);
+    mainWindow.show();
+    bool backAfterDialog = false;
+    bool backAfterMenu = false;
+    whenModal<QDialog>(
+        [&](QDialog* console) {
+            whenModal<QDialog>([](QDialog* modify) { click(modify, "cancelButton"); }, "modifyPlayer");
+            gui::scoring::modifyPlayerCommand(&mainWindow);
+            backAfterDialog = processUntil([console] { return console->isActiveWindow(); });
+
+            QMenu menu(&mainWindow);
+            menu.addAction(QStringLiteral("Prompt for Shot Location"));
+            mainWindow.activateWindow();
+            menu.popup(mainWindow.mapToGlobal(QPoint(10, 10)));
+            EXPECT_TRUE(processUntil([&menu] { return menu.isVisible(); }));
+            menu.hide();
+            backAfterMenu = processUntil([console] { return console->isActiveWindow(); });
+            QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+        },
+        "gameConsole");
+    gui::scoring::newGameCommand(nullptr);
+    EXPECT_TRUE(backAfterDialog);
+    EXPECT_TRUE(backAfterMenu);
 }

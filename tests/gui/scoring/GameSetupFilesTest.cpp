@@ -65,3 +65,20 @@ TEST(GameSave, SelectingATeamFileThatDoesNotLoadSaysSo) {
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load team !"));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt or missing ?"));
 }
+
+// Game setup refuses a team file cut short, with the reason.
+TEST(GameSave, SelectingATruncatedTeamFileRefusesItWithItsDamage) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString tem = QDir(dir.path()).filePath(QStringLiteral("owls.tem"));
+    std::vector<std::uint8_t> bytes = teamWithLineup("Owls", 11).toBytes();
+    bytes.resize(Team::kHeaderSize + 9 * Player::kRecordSize);
+    courtlog::testing::writeBytes(tem.toStdString(), bytes);
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 1});
+    click(&editor, "homeSelectButton");
+    EXPECT_FALSE(editor.homeSelected());
+    EXPECT_TRUE(messageShown(QStringLiteral("The team file owls.tem is damaged: 9 of its 11 players could be read.")));
+}

@@ -236,3 +236,18 @@ TEST(TeamSheetPainter, ScrollMovesTheFormButNotTheLogoAndPaintsOnlyTheArea) {
     EXPECT_EQ(image.pixelColor(area.left() + 1, area.top() + sheet::rowTop(1) - 45), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(area.left() + 1, area.top() + sheet::rowTop(1)), QColor(200, 230, 255));
 }
+
+// Over an orange logo at no fade, a red cross still stands out from its
+// box and the figures from their cells: both lie on a pale ground.
+TEST(TeamSheetPainter, CrossesAndFiguresStayVisibleOverAnOrangeLogo) {
+    QImage logo(10, 8, QImage::Format_RGB32);
+    logo.fill(QColor(255, 140, 0));
+    const QImage image = render(teamSheetFigures(scriptedGame(), true), {logo, gui::ui::PictureLayout::Fit});
+    // Bo Dahl's fourth foul is red; his box is pale around it, not orange.
+    const QRect redCross = sheet::foulCell(1, 3);
+    EXPECT_GT(pixelsOf(image, redCross, QColor(255, 0, 0)), 15);
+    EXPECT_EQ(pixelsOf(image, redCross, QColor(255, 140, 0)), 0);
+    EXPECT_EQ(pixelsOf(image, sheet::figureCell(0, true, 4).adjusted(1, 1, 0, 0), QColor(255, 140, 0)), 0);
+    // The names column still shows the logo.
+    EXPECT_EQ(image.pixelColor(100, sheet::rowTop(3) + 5), QColor(255, 140, 0));
+}
