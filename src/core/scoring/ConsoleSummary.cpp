@@ -1,12 +1,10 @@
-#include "cli/ConsoleSummary.h"
+#include "core/scoring/ConsoleSummary.h"
 
 #include "core/records/Cp1252.h"
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/SheetFigures.h"
 
-namespace courtlog::cli {
-
-using namespace courtlog::scoring;
+namespace courtlog::scoring {
 
 namespace {
 
@@ -66,4 +64,4 @@ nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& lea
     return out;
 }
 
-}  // namespace courtlog::cli
+}  // namespace courtlog::scoring
