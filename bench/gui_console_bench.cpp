@@ -1,7 +1,8 @@
 // One play at the game console, as a scorekeeper records it: a click on a
 // court button, a choice in the event dialog, the repaint of the console and
 // the auto save of the whole game, on a game that already holds 800 plays
-// per team.
+// per team. The argument 1 has the live scoreboard feed on, written beside
+// the game, so the two lines show what the feed adds to a play.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -77,6 +78,7 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
     gui::ui::programSettings().setDefaults();
     gui::ui::programSettings().soundOn = false;
     gui::ui::appState().autoSave = true;
+    gui::ui::programSettings().scoreboardFeedOn = state.range(0) != 0;
 
     gui::scoring::GameConsoleWindow court(nullptr, game, gui::ui::programSettings().league);
     court.resize(800, 660);
@@ -100,7 +102,7 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_OnePlayAtTheConsole)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(100)->Repetitions(5);
+BENCHMARK(BM_OnePlayAtTheConsole)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(100)->Repetitions(5);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -160,7 +162,7 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 40u);
+    EXPECT_EQ(window->mainMenu().commands().size(), 41u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
@@ -422,6 +424,30 @@ TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
     }, "htmlOptionsDialog");
     window->commandAction(CmHtmlOptions)->trigger();
     EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
+}
+
+// Options > Live Scoreboard... edits a copy: Cancel keeps the settings, OK
+// stores the choice and the folder picked with Browse, and they reach the file.
+TEST_F(MainWindowTest, LiveScoreboardOpensFromOptionsAndIsKeptWithTheSettings) {
+    start();
+    EXPECT_EQ(window->commandAction(CmLiveScoreboard)->text(), QStringLiteral("Live &Scoreboard..."));
+    const QString feedFolder = otherDir.path();
+    for (const char* button : {"cancelButton", "okButton"}) {
+        testsupport::whenModal<QDialog>([&](QDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Live Scoreboard"));
+            testsupport::control<QCheckBox>(dialog, "feedOnCheck")->setChecked(true);
+            gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{feedFolder});
+            testsupport::click(dialog, "browseButton");
+            EXPECT_EQ(testsupport::control<QLineEdit>(dialog, "feedFolderEdit")->text(), feedFolder);
+            testsupport::click(dialog, button);
+        }, "liveScoreboardDialog");
+        window->commandAction(CmLiveScoreboard)->trigger();
+        EXPECT_EQ(gui::ui::programSettings().scoreboardFeedOn, button == std::string("okButton"));
+    }
+    window->close();
+    const Settings written = readWrittenSettings();
+    EXPECT_TRUE(written.scoreboardFeedOn);
+    EXPECT_EQ(written.scoreboardFeedFolder, feedFolder.toStdString());
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {
