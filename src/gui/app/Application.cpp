@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 
 #include "core/ProgramInfo.h"
 #include "gui/ui/AppState.h"
@@ -56,7 +57,11 @@ Application::Application(int& argc, char** argv) : application_(std::make_unique
 Application::~Application() = default;
 
 int Application::run() {
-    std::unique_ptr<MainWindow> window = initMainWindow();
+    StartupOptions options;
+    // Qt has taken its own options out; what is left is the file, if any.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 2) options.fileToOpen = arguments.at(1);
+    std::unique_ptr<MainWindow> window = initMainWindow(options);
     window->show();
     return application_->exec();
 }
@@ -107,6 +112,12 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     window->updateCommandStates();
     ui::appState().homeDirectory = QDir::currentPath();
     window->loadStartupWallpaper();
+    if (!options.fileToOpen.isEmpty()) {
+        // Relative to where the program was started, before any dialog
+        // changes the current folder.
+        const QString path = QDir(startDirectory).absoluteFilePath(options.fileToOpen);
+        QTimer::singleShot(0, window.get(), [target = window.get(), path] { target->openFile(path); });
+    }
     return window;
 }
 
