@@ -11,6 +11,7 @@
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
+#include "gui/stats/BoxScoreCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Printing.h"
@@ -97,7 +98,7 @@ const std::vector<MenuItem>& commandTable() {
             menu("&Statistics", "statisticsMenu"),
             command(CmStatistics, "&Player and Team Statistics...", route<unbuilt::statisticsCommand>,
                     [] { return !ui::appState().statsViewerOpen; }),
-            command(CmBoxScore, "&Box Score...", route<unbuilt::boxScoreCommand>,
+            command(CmBoxScore, "&Box Score...", route<stats::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),
             command(CmShotAnalysis, "&Shot Analysis...", route<unbuilt::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),

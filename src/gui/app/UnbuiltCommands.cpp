@@ -14,16 +14,9 @@ void printGameCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
 }
 
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
-    Q_UNUSED(pages);
-    Q_UNUSED(halves);
-    tellNotYetAvailable(owner, QStringLiteral("Printing blank score sheets"));
-}
-
 void statisticsCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
 }
-void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt

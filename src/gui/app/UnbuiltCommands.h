@@ -12,13 +12,9 @@ namespace courtlog::gui::app::unbuilt {
 
 // File > Print
 void printGameCommand(QWidget* owner);
-// Prints pages blank score sheets, laid out for halves or quarters. The
-// page-count dialog has already asked for both values.
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void statisticsCommand(QWidget* owner);
-void boxScoreCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt
