@@ -1,13 +1,13 @@
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/StatsExport.h"
+#include "cli/StatsRequest.h"
 #include "cli/Verbs.h"
 #include "core/records/Cp1252.h"
 #include "core/stats/Stat.h"
@@ -16,59 +16,9 @@ namespace courtlog::cli {
 
 namespace {
 
-constexpr const char* kUsage = "Usage: courtlog stats (--team NAME [--opponents] | --all) GAME...";
-
-struct StatsRequest {
-    std::string team;
-    bool haveTeam = false;
-    bool opponents = false;
-    bool allTeams = false;
-    std::vector<std::string> games;
-};
-
-// Options may stand anywhere; "--" ends them, so a game file may start with '-'.
-bool parseArguments(const std::vector<std::string>& args, StatsRequest& request, std::string& error) {
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            request.games.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--team") {
-            if (i + 1 >= args.size()) {
-                error = "--team needs a team name";
-                return false;
-            }
-            if (request.haveTeam) {
-                error = "--team may be given once";
-                return false;
-            }
-            request.team = args[++i];
-            request.haveTeam = true;
-        } else if (arg == "--opponents") {
-            request.opponents = true;
-        } else if (arg == "--all") {
-            request.allTeams = true;
-        } else {
-            error = "Unknown option: " + arg;
-            return false;
-        }
-    }
-    if (request.haveTeam == request.allTeams) {
-        error = "Give either --team NAME or --all";
-        return false;
-    }
-    if (request.opponents && request.allTeams) {
-        error = "--opponents goes with --team only";
-        return false;
-    }
-    if (request.games.empty()) {
-        error = "Name at least one game file";
-        return false;
-    }
-    return true;
-}
+constexpr const char* kUsage =
+    "Usage: courtlog stats (--team NAME [--opponents|--combined] | --all) GAME...\n"
+    "       [--csv OUT | --html OUT | --benchboss OUT] [--settings FILE]";
 
 std::string jsonString(const std::string& recordText) {
     return nlohmann::ordered_json(cp1252ToUtf8(recordText)).dump(-1, ' ', false,
@@ -127,48 +77,30 @@ void printLines(const Stat& stat, std::ostream& out) {
     out << text << std::flush;
 }
 
-bool exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec) || ec == std::errc::permission_denied;
-}
-
 }  // namespace
 
 int runStatsVerb(const std::vector<std::string>& args) {
     StatsRequest request;
     std::string error;
-    if (!parseArguments(args, request, error)) {
+    if (!parseStatsRequest(args, StatsWords::Exports, request, error)) {
         std::cerr << error << "\n" << kUsage << "\n";
         return 2;
     }
 
-    Stat stat;
-    // Names come in as UTF-8 and are held as the records hold them.
-    stat.setTeamName(request.allTeams ? std::string(Stat::kAllTeamsName) : utf8ToCp1252(request.team));
-    stat.setAllTeams(request.allTeams);
-    for (const std::string& game : request.games) stat.AddFile(game);
-    stat.Compute(request.opponents);
-
-    // Only files that failed are checked for existence, so a long season
-    // costs no extra look-up per file.
-    bool missing = false;
-    for (const Stat::LoadProblem& problem : stat.loadProblems()) {
-        if (!exists(problem.path)) {
-            std::cerr << "No such game file: " << problem.path << "\n";
-            missing = true;
-        }
+    Stat stat = request.selection();
+    Stat shown;
+    if (request.set == stats::StatisticsTab::Combined) {
+        Stat opponents = stat;
+        opponents.Compute(true);
+        stat.Compute(false);
+        shown = Stat::combined(stat, opponents);
+    } else {
+        stat.Compute(request.set == stats::StatisticsTab::Opponents);
     }
-    if (missing) return 1;
-    for (const Stat::LoadProblem& problem : stat.loadProblems()) {
-        // The reader's reason usually names the file already.
-        const bool named = problem.reason.find(problem.path) != std::string::npos;
-        std::cerr << "Warning: "
-                  << (named ? problem.reason
-                            : "can't load game " + problem.path +
-                                  (problem.reason.empty() ? "" : " (" + problem.reason + ")"))
-                  << (request.allTeams ? "; counted as a game with no plays" : "; skipped") << "\n";
-    }
-    printLines(stat, std::cout);
+    if (!reportLoadProblems(stat.loadProblems(), request.allTeams, std::cerr)) return 1;
+    const Stat& result = request.set == stats::StatisticsTab::Combined ? shown : stat;
+    if (request.output != StatsRequest::Output::Json) return writeStatsExport(request, result.lines(), std::cerr);
+    printLines(result, std::cout);
     return 0;
 }
 

@@ -12,7 +12,8 @@ namespace courtlog::cli {
 // summary GAME [--settings FILE]: what the console and the team sheets show.
 int runSummaryVerb(const std::vector<std::string>& args);
 
-// stats (--team NAME [--opponents] | --all) GAME...: statistics as JSON.
+// stats (--team NAME [--opponents|--combined] | --all) GAME...: statistics
+// as JSON, or with --csv, --html or --benchboss OUT written as that export.
 int runStatsVerb(const std::vector<std::string>& args);
 
 // schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's

@@ -8,10 +8,12 @@
 #include "gui/handheld/PocketPcCommands.h"
 #include "gui/output/HtmlOptionsDialog.h"
 #include "gui/output/LiveScoreboardDialog.h"
+#include "gui/output/PrintGameCommand.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
 #include "gui/stats/BoxScoreCommand.h"
+#include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/Printing.h"
@@ -76,7 +78,7 @@ const std::vector<MenuItem>& commandTable() {
             endMenu(),
             separator(),
             menu("&Print", "printMenu"),
-            command(CmPrintGame, "&Game...", route<unbuilt::printGameCommand>),
+            command(CmPrintGame, "&Game...", route<output::printGameCommand>),
             command(CmPrintBlankSheets, "&Blank ScoreSheets ...",
                     [](MainWindow& w) { w.printBlankScoreSheets(); }),
             endMenu(),
@@ -96,7 +98,7 @@ const std::vector<MenuItem>& commandTable() {
 
             // Each analysis viewer exists at most once.
             menu("&Statistics", "statisticsMenu"),
-            command(CmStatistics, "&Player and Team Statistics...", route<unbuilt::statisticsCommand>,
+            command(CmStatistics, "&Player and Team Statistics...", route<stats::statisticsCommand>,
                     [] { return !ui::appState().statsViewerOpen; }),
             command(CmBoxScore, "&Box Score...", route<stats::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),

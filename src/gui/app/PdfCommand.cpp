@@ -9,6 +9,7 @@
 #include "core/output/HtmlPage.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "gui/app/StatisticsPdf.h"
 #include "gui/people/SchedulePrintout.h"
 #include "gui/stats/BoxScorePrintout.h"
 #include "gui/app/TeamPdfKinds.h"
@@ -102,6 +103,8 @@ const std::vector<PdfKind>& pdfKinds() {
     static const std::vector<PdfKind> kinds{
         {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
         {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
+        {"stats", "(--team NAME [--opponents|--combined] | --all) [--fit] GAME...", "the statistics printout",
+         prepareStatisticsPdf},
         {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
         {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
         {"scoresheet", "GAME [--home|--visitor|--both]", "a game's score sheets (both teams unless one is named)",

@@ -10,13 +10,6 @@ void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYe
 
 }  // namespace
 
-void printGameCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
-}
-
-void statisticsCommand(QWidget* owner) {
-    tellNotYetAvailable(owner, QStringLiteral("Player and team statistics"));
-}
 void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt

@@ -11,10 +11,8 @@ class QWidget;
 namespace courtlog::gui::app::unbuilt {
 
 // File > Print
-void printGameCommand(QWidget* owner);
 
 // Statistics
-void statisticsCommand(QWidget* owner);
 void shotAnalysisCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt

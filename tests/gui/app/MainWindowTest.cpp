@@ -396,12 +396,10 @@ TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
     window->commandAction(CmShotAnalysis)->trigger();
-    window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
-    ASSERT_EQ(shown.size(), 2u);
+    ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The shot analysis")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
-    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
 }
 
 TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {

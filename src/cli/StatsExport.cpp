@@ -1,0 +1,50 @@
+#include "cli/StatsExport.h"
+
+#include <ostream>
+#include <string>
+
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
+#include "core/output/StatisticsExport.h"
+#include "core/records/Settings.h"
+
+namespace courtlog::cli {
+
+namespace {
+
+output::StatisticsExportKind kindOf(StatsRequest::Output output) {
+    switch (output) {
+    case StatsRequest::Output::Html: return output::StatisticsExportKind::Html;
+    case StatsRequest::Output::Benchboss: return output::StatisticsExportKind::Benchboss;
+    case StatsRequest::Output::Csv:
+    case StatsRequest::Output::Json: break;
+    }
+    return output::StatisticsExportKind::CommaSeparated;
+}
+
+}  // namespace
+
+int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& lines, std::ostream& err) {
+    Settings settings;
+    settings.setDefaults();
+    // A settings file named on purpose must be there; the one of the
+    // current folder is used when it is, as the program does.
+    if (!settings.readSettings(request.settings) && request.settingsGiven) {
+        err << "Can't read settings ! " << request.settings << "\n";
+        return 1;
+    }
+    const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
+    // On the command line an existing file is replaced without asking.
+    const std::string text = output::statisticsExportText(kindOf(request.output), lines, title,
+                                                          output::HtmlStyle::fromSettings(settings),
+                                                          output::ExportMode::Overwrite, output::localTimeNow());
+    std::string reason;
+    if (!output::writeExportFile(request.outPath, output::ExportMode::Overwrite, text, &reason)) {
+        err << "Can't save " << request.outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace courtlog::cli

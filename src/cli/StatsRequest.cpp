@@ -1,0 +1,133 @@
+#include "cli/StatsRequest.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "core/records/Cp1252.h"
+
+namespace courtlog::cli {
+
+namespace {
+
+bool takeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error) {
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = args[i] + " needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) || ec == std::errc::permission_denied;
+}
+
+}  // namespace
+
+Stat StatsRequest::selection() const {
+    Stat stat;
+    // Names come in as UTF-8 and are held as the records hold them.
+    stat.setTeamName(allTeams ? std::string(Stat::kAllTeamsName) : utf8ToCp1252(team));
+    stat.setAllTeams(allTeams);
+    for (const std::string& game : games) stat.AddFile(game);
+    return stat;
+}
+
+bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, StatsRequest& request,
+                       std::string& error) {
+    bool optionsEnded = false;
+    bool setChosen = false;
+    bool outputChosen = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-') {
+            request.games.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--team") {
+            if (request.haveTeam) {
+                error = "--team may be given once";
+                return false;
+            }
+            if (i + 1 >= args.size()) {
+                error = "--team needs a team name";
+                return false;
+            }
+            request.team = args[++i];
+            request.haveTeam = true;
+        } else if (arg == "--opponents" || arg == "--combined") {
+            const auto set = arg == "--opponents" ? stats::StatisticsTab::Opponents : stats::StatisticsTab::Combined;
+            if (setChosen && request.set != set) {
+                error = "Give --opponents or --combined, not both";
+                return false;
+            }
+            request.set = set;
+            setChosen = true;
+        } else if (arg == "--all") {
+            request.allTeams = true;
+        } else if (words == StatsWords::Exports && (arg == "--csv" || arg == "--html" || arg == "--benchboss")) {
+            if (outputChosen) {
+                error = "Give one of --csv, --html and --benchboss";
+                return false;
+            }
+            request.output = arg == "--csv"    ? StatsRequest::Output::Csv
+                             : arg == "--html" ? StatsRequest::Output::Html
+                                               : StatsRequest::Output::Benchboss;
+            if (!takeValue(args, i, request.outPath, error)) return false;
+            outputChosen = true;
+        } else if (words == StatsWords::Exports && arg == "--settings") {
+            if (request.settingsGiven) {
+                error = "--settings may be given once";
+                return false;
+            }
+            if (!takeValue(args, i, request.settings, error)) return false;
+            request.settingsGiven = true;
+        } else if (words == StatsWords::Printout && arg == "--fit") {
+            request.fit = true;
+        } else {
+            error = "Unknown option: " + arg;
+            return false;
+        }
+    }
+    if (request.haveTeam == request.allTeams) {
+        error = "Give either --team NAME or --all";
+        return false;
+    }
+    if (setChosen && request.allTeams) {
+        error = std::string(request.set == stats::StatisticsTab::Opponents ? "--opponents" : "--combined") +
+                " goes with --team only";
+        return false;
+    }
+    if (request.games.empty()) {
+        error = "Name at least one game file";
+        return false;
+    }
+    return true;
+}
+
+bool reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, bool allTeams, std::ostream& err) {
+    // Only files that failed are checked for existence, so a long season
+    // costs no extra look-up per file.
+    bool missing = false;
+    for (const Stat::LoadProblem& problem : problems) {
+        if (!exists(problem.path)) {
+            err << "No such game file: " << problem.path << "\n";
+            missing = true;
+        }
+    }
+    if (missing) return false;
+    for (const Stat::LoadProblem& problem : problems) {
+        // The reader's reason usually names the file already.
+        const bool named = problem.reason.find(problem.path) != std::string::npos;
+        err << "Warning: "
+            << (named ? problem.reason
+                      : "can't load game " + problem.path +
+                            (problem.reason.empty() ? "" : " (" + problem.reason + ")"))
+            << (allTeams ? "; counted as a game with no plays" : "; skipped") << "\n";
+    }
+    return true;
+}
+
+}  // namespace courtlog::cli

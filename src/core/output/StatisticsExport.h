@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
+#include "core/stats/StatLine.h"
+
+namespace courtlog::output {
+
+// The three files a set of statistics lines exports to. Each writer gives
+// the whole text for one set; the last line of a set is its totals line.
+// Record texts go out in their single-byte form, as the records hold them.
+
+// Comma-separated: the heading "PLAYER,Teamn,GP,PP,..." and one row per
+// line, each row starting with a newline (the text ends without one); counts
+// as "%d", percentages and averages as "%f". A name holding a comma, a quote
+// or a line break is quoted, so every row keeps its 44 fields.
+std::string statisticsCsv(const std::vector<StatLine>& lines);
+
+// The coaching program's import text: as the comma-separated file without
+// the team and the eleven turnover kinds, "PLAYER,GP,PP,...,TO,TPG".
+std::string statisticsBenchboss(const std::vector<StatLine>& lines);
+
+// The HTML page (or, appending, the part after the page head): the table
+// titled title with its group and heading rows, one row per line in the
+// row colours, the totals line in the header colour and font, and the page
+// foot. Names and the title are escaped.
+std::string statisticsHtml(const std::vector<StatLine>& lines, std::string_view title, const HtmlStyle& style,
+                           bool withPageHead, const ClockReading& now);
+
+enum class StatisticsExportKind { CommaSeparated, Html, Benchboss };
+
+// The save dialog's filters, in the order filterIndex counts them (from 1).
+inline constexpr const char* kStatisticsExportFilters =
+    "Comma Separated Value (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|"
+    "Benchboss Import Format (*.txt)|*.txt|";
+
+// Which file a chosen name and filter make: HTML when the name's last five
+// characters hold "htm" (any letter case) or the HTML filter (2) was chosen;
+// Benchboss when its filter (3) was; comma-separated otherwise.
+StatisticsExportKind statisticsExportKind(const std::string& path, int filterIndex);
+
+// The text of kind for the set, as it goes into a file in mode (an HTML page
+// gets its head unless appending).
+std::string statisticsExportText(StatisticsExportKind kind, const std::vector<StatLine>& lines,
+                                 std::string_view htmlTitle, const HtmlStyle& style, ExportMode mode,
+                                 const ClockReading& now);
+
+}  // namespace courtlog::output

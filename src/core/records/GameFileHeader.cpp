@@ -1,0 +1,45 @@
+#include "core/records/GameFileHeader.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "core/records/ByteIo.h"
+#include "core/records/Game.h"
+
+namespace courtlog {
+
+namespace {
+
+// Offsets of the two names in the information block: five texts (court,
+// attendance, three referees) come first, then the home and the visiting
+// team's names.
+constexpr std::size_t kHomeNameAt = 5 * Game::kTextWidth;
+constexpr std::size_t kVisitorNameAt = 6 * Game::kTextWidth;
+
+std::string nameAt(const std::array<std::uint8_t, Game::kInfoBlockSize>& block, std::size_t have,
+                   std::size_t at) {
+    if (have < at + Game::kTextWidth) return {};
+    ByteReader in(std::span<const std::uint8_t>(block.data() + at, Game::kTextWidth));
+    return in.text(Game::kTextWidth);
+}
+
+}  // namespace
+
+std::optional<GameFileTeams> readGameFileTeams(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::array<std::uint8_t, Game::kInfoBlockSize> block{};
+    const std::size_t have = std::fread(block.data(), 1, block.size(), file);
+    std::fclose(file);
+    return GameFileTeams{nameAt(block, have, kHomeNameAt), nameAt(block, have, kVisitorNameAt)};
+}
+
+GameFileTeams gameFileTeamsOrBlank(const std::string& path) {
+    return readGameFileTeams(path).value_or(GameFileTeams{});
+}
+
+}  // namespace courtlog
