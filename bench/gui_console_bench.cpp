@@ -4,7 +4,8 @@
 // opened the way the program opens it: over a main window whose client area
 // the two team sheets cover. Games of 100, 800 and 30,000 plays per team.
 // The second case also has the box score open beside the console, so each
-// play rebuilds it and repaints its list.
+// play rebuilds it and repaints its list. The third has the live scoreboard
+// feed on, written beside the game: against the first, what the feed adds.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -69,8 +70,9 @@ std::vector<PlayEvent> plays(const Team& t, int count) {
 
 // Records one play per iteration at a console on a game of 800 plays per
 // team, answering the event dialog with choice; with the box score open
-// beside it when boxScoreOpen.
-void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen) {
+// beside it when boxScoreOpen, and the scoreboard feed written when
+// scoreboardFeedOn.
+void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen, bool scoreboardFeedOn = false) {
     QTemporaryDir dir;
     Game game;
     game.home = team("Hawks");
@@ -87,6 +89,7 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen)
     }
     gui::ui::programSettings().setDefaults();
     gui::ui::programSettings().soundOn = false;
+    gui::ui::programSettings().scoreboardFeedOn = scoreboardFeedOn;
     gui::ui::appState().autoSave = true;
 
     // As the program starts a game: the sheets over the main window's client
@@ -136,6 +139,10 @@ void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) {
     recordPlays(state, "otherBlockedShotButton", true);
 }
 
+void BM_OnePlayWithTheScoreboardFeed(benchmark::State& state) {
+    recordPlays(state, "otherJumpBallButton", false, true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_OnePlayAtTheConsole)
@@ -151,6 +158,14 @@ BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
     ->Arg(100)
     ->Arg(800)
     ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_OnePlayWithTheScoreboardFeed)
+    ->Arg(800)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(50)

@@ -355,6 +355,46 @@ def default_logo(path):
              "-gravity", "south", "-annotate", "+0+5", "TEAM"], path)
 
 
+def icon_svg(path):
+    # The wallpaper's ball on a tile of its sky (one colour: not every
+    # renderer draws gradients), for the desktop's menus and
+    # file managers: the same colours and seams, drawn as vectors.
+    cx, cy, r = 128, 128, 92
+    offset, radius = 1.35 * r, 0.95 * r
+    along = (offset * offset + radius * radius - r * r) / (2 * offset)
+    half = math.acos(along / radius)
+    seams = []
+    for centre, start in ((cx - offset, -half), (cx + offset, math.pi - half)):
+        x0, y0 = centre + radius * math.cos(start), cy + radius * math.sin(start)
+        x1, y1 = centre + radius * math.cos(start + 2 * half), cy + radius * math.sin(start + 2 * half)
+        seams.append(f'<path d="M {x0:.1f} {y0:.1f} A {radius:.1f} {radius:.1f} 0 0 1 {x1:.1f} {y1:.1f}"/>')
+    svg = f"""<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <rect x="8" y="8" width="240" height="240" rx="40" fill="#3a66aa"/>
+  <circle cx="{cx}" cy="{cy}" r="{r}" fill="#ea7020" stroke="#3a1c08" stroke-width="7"/>
+  <g fill="none" stroke="#3a1c08" stroke-width="6">
+    <line x1="{cx}" y1="{cy - r}" x2="{cx}" y2="{cy + r}"/>
+    <line x1="{cx - r}" y1="{cy}" x2="{cx + r}" y2="{cy}"/>
+    {seams[0]}
+    {seams[1]}
+  </g>
+</svg>
+"""
+    with open(path, "w") as f:
+        f.write(svg)
+
+
+def icons():
+    folder = os.path.join(HERE, "..", "icons")
+    os.makedirs(folder, exist_ok=True)
+    svg = os.path.join(folder, "courtlog.svg")
+    icon_svg(svg)
+    for size in (48, 256):
+        subprocess.run(["convert", "-background", "none", "-density", str(96 * size // 256 * 4), svg,
+                        "-resize", f"{size}x{size}", f"PNG32:{os.path.join(folder, f'courtlog-{size}.png')}"],
+                       check=True)
+
+
 def main():
     out = lambda name: os.path.join(HERE, name)
     for value in range(10):
@@ -373,6 +413,7 @@ def main():
     write_bmp(out("1150.bmp"), ball, ball_palette)
     wallpaper(out("logo.bmp"))
     default_logo(out("default.bmp"))
+    icons()
 
 
 if __name__ == "__main__":

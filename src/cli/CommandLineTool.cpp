@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -419,8 +420,15 @@ bool writeToStandardOutput(std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
 }
 
+bool namesFileToOpen(int argc, char** argv) {
+    if (argc != 2 || !argv || !argv[1] || argv[1][0] == '-' || findVerb(argc, argv)) return false;
+    std::error_code error;
+    return std::filesystem::is_regular_file(argv[1], error);
+}
+
 bool isCommandLineVerb(int argc, char** argv) {
     if (findVerb(argc, argv) != nullptr) return true;
+    if (namesFileToOpen(argc, argv)) return false;
     // Anything else that is not an option for the window system is a
     // mistyped verb: it gets the usage, never a window that waits.
     return argc >= 2 && argv && argv[1] && argv[1][0] != '-';

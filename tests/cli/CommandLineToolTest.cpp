@@ -68,6 +68,26 @@ TEST_F(CommandLineTool, RecognisesItsVerbsOnly) {
     EXPECT_NE(version.out.find("Brenvik Basketball Courtlog"), std::string::npos);
 }
 
+// One argument that is an existing file, not a verb, is for the window
+// program to open; a file named like a verb is reached as ./NAME.
+TEST_F(CommandLineTool, AnExistingFileIsOpenedInTheWindow) {
+    writeFile(path("final.gam"), "x");
+    writeFile(path("summary"), "x");
+    const struct {
+        std::string argument;
+        bool opens;
+    } cases[] = {{path("final.gam"), true}, {path("missing.gam"), false}, {"summary", false},
+                 {path("summary"), true},   {folder.path(), false},      {"-platform", false}};
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"courtlog", c.argument};
+        std::vector<char*> argv{args[0].data(), args[1].data(), nullptr};
+        EXPECT_EQ(namesFileToOpen(2, argv.data()), c.opens) << c.argument;
+        if (c.opens) {
+            EXPECT_FALSE(isCommandLineVerb(2, argv.data())) << c.argument;
+        }
+    }
+}
+
 TEST_F(CommandLineTool, UsageErrorsGoToStandardError) {
     CliRun none = runCli({});
     EXPECT_EQ(none.status, 2);

@@ -42,6 +42,8 @@ constexpr const char* kScheduleWidths = "Schedule Col Widths:              ";
 constexpr const char* kPersonalInfoWidths = "Personal Info Col Widths:         ";
 constexpr const char* kStatWidths = "Stat Col Widths:                  ";
 constexpr const char* kFootLink = "HTML Page Foot Link:              ";
+constexpr const char* kScoreboardOn = "Scoreboard Feed is:               ";
+constexpr const char* kScoreboardFolder = "Scoreboard Feed Folder:           ";
 
 constexpr std::size_t kLongLineLimit = 199;   // lines 1-18 and 27-29
 constexpr std::size_t kShortLineLimit = 79;   // lines 19-26
@@ -181,10 +183,11 @@ void Settings::setDefaults() { *this = Settings{}; }
 
 void Settings::parse(std::string_view text) {
     const auto lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size() && i < 30; ++i) {
+    for (std::size_t i = 0; i < lines.size() && i < 32; ++i) {
         const int lineNo = static_cast<int>(i) + 1;
         const std::size_t limit = (lineNo >= 19 && lineNo <= 26) ? kShortLineLimit
-                                  : lineNo == 30                 ? kFootLinkLineLimit
+                                  : lineNo == 32                 ? kLabelWidth + Settings::kMaxFolderLength
+                                  : lineNo >= 30                 ? kFootLinkLineLimit
                                                                  : kLongLineLimit;
         std::string_view line = lines[i].substr(0, std::min(lines[i].size(), limit));
         switch (lineNo) {
@@ -246,6 +249,11 @@ void Settings::parse(std::string_view text) {
             if (line.size() >= kLabelWidth && line.substr(0, kLabelWidth) == kFootLink)
                 htmlFootLink = std::string(line.substr(kLabelWidth));
             break;
+        case 31: readFlag(line, kScoreboardOn, scoreboardFeedOn); break;
+        case 32:
+            if (line.size() >= kLabelWidth && line.substr(0, kLabelWidth) == kScoreboardFolder)
+                scoreboardFeedFolder = std::string(line.substr(kLabelWidth));
+            break;
         }
     }
 }
@@ -280,13 +288,22 @@ std::string Settings::format() const {
     appendWidths(out, kPersonalInfoWidths, personalInfoColumnWidths);
     out += '\n';
     appendWidths(out, kStatWidths, statColumnWidths);  // the last line has no newline
-    if (!htmlFootLink.empty()) {
-        // A line break would end the line early; the link is one line.
-        std::string link = htmlFootLink.substr(0, kMaxFootLinkLength);
-        for (char& c : link)
+    // A line break would end a line early; the link and the folder are one line each.
+    auto oneLine = [](std::string text, std::size_t limit) {
+        text = text.substr(0, limit);
+        for (char& c : text)
             if (c == '\r' || c == '\n') c = ' ';
+        return text;
+    };
+    const bool feedSet = scoreboardFeedOn || !scoreboardFeedFolder.empty();
+    if (!htmlFootLink.empty() || feedSet) {
         out += '\n';
-        out += kFootLink + link;
+        out += kFootLink + oneLine(htmlFootLink, kMaxFootLinkLength);
+    }
+    if (feedSet) {
+        out += '\n';
+        appendLine(out, kScoreboardOn, scoreboardFeedOn ? 1 : 0);
+        out += kScoreboardFolder + oneLine(scoreboardFeedFolder, kMaxFolderLength);
     }
     return out;
 }

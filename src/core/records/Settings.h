@@ -57,6 +57,13 @@ struct Settings {
     // and older versions reading a file with one stop after line 29.
     std::string htmlFootLink;
     static constexpr std::size_t kMaxFootLinkLength = 255;
+    // The live scoreboard feed: on or off, and the folder it is written to
+    // (empty: beside the game file). Kept on lines 31 and 32, written only
+    // when the feed is on or has a folder; line 30 is then written too, with
+    // an empty link when none is set.
+    bool scoreboardFeedOn = false;
+    std::string scoreboardFeedFolder;
+    static constexpr std::size_t kMaxFolderLength = 4096;
     std::array<std::int32_t, 8> scheduleColumnWidths{75, 60, 90, 90, 90, 90, 50, 200};
     std::array<std::int32_t, 9> personalInfoColumnWidths{130, 75, 75, 150, 100, 75, 60, 100, 100};
     std::array<std::int32_t, 45> statColumnWidths{130, 30, 30, 53, 65, 60, 47, 40, 60, 47, 40, 65, 49, 40, 65,
@@ -72,8 +79,8 @@ struct Settings {
     // Applies the lines of a settings file over the current values; lines
     // that do not match their label leave their value alone.
     void parse(std::string_view text);
-    // The 29-line file text (30 with a foot link), without a newline after
-    // the last line.
+    // The 29-line file text (30 with a foot link, 32 with the scoreboard
+    // feed), without a newline after the last line.
     std::string format() const;
 
     // Absent, unreadable or oversized file: nothing changes, false, and

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
 
 #include "core/ProgramInfo.h"
@@ -76,7 +77,11 @@ Application::~Application() = default;
 int Application::run() {
     ExitOnFirstPaint probe;
     if (qEnvironmentVariableIsSet("COURTLOG_EXIT_ON_FIRST_PAINT")) application_->installEventFilter(&probe);
-    std::unique_ptr<MainWindow> window = initMainWindow();
+    StartupOptions options;
+    // Qt has taken its own options out; what is left is the file, if any.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 2) options.fileToOpen = arguments.at(1);
+    std::unique_ptr<MainWindow> window = initMainWindow(options);
     window->show();
     return application_->exec();
 }
@@ -127,6 +132,12 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     window->updateCommandStates();
     ui::appState().homeDirectory = QDir::currentPath();
     window->loadStartupWallpaper();
+    if (!options.fileToOpen.isEmpty()) {
+        // Relative to where the program was started, before any dialog
+        // changes the current folder.
+        const QString path = QDir(startDirectory).absoluteFilePath(options.fileToOpen);
+        QTimer::singleShot(0, window.get(), [target = window.get(), path] { target->openFile(path); });
+    }
     return window;
 }
 

@@ -14,6 +14,7 @@ class MainWindow;
 struct StartupOptions {
     QString startDirectory;  // the current directory
     QRect desktop;           // the primary screen's available area
+    QString fileToOpen{};    // a file named on the command line, opened once the window shows
 };
 
 // The application object: creates the main window and runs the program.
@@ -22,7 +23,8 @@ public:
     Application(int& argc, char** argv);
     ~Application();
 
-    // Shows the main window and runs until it closes; the exit code.
+    // Shows the main window, opens the file named on the command line (if
+    // any) and runs until the window closes; the exit code.
     int run();
 
     // The main-window step of start-up: program defaults, the settings file

@@ -7,6 +7,7 @@
 #include "gui/handheld/PalmCommands.h"
 #include "gui/handheld/PocketPcCommands.h"
 #include "gui/output/HtmlOptionsDialog.h"
+#include "gui/output/LiveScoreboardDialog.h"
 #include "gui/output/PrintGameCommand.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
@@ -120,6 +121,7 @@ const std::vector<MenuItem>& commandTable() {
                 [] { return ui::appState().lastGameInHalves; }),
             command(CmHtmlOptions, "&HTML Options", route<output::htmlOptionsCommand>),
             command(CmHandheldFolders, "Handheld &Folders...", route<handheld::handheldFoldersCommand>),
+            command(CmLiveScoreboard, "Live &Scoreboard...", route<output::liveScoreboardCommand>),
             menu("&Wallpaper", "wallpaperMenu"),
             command(CmWallpaperChange, "&Change ...", [](MainWindow& w) { w.changeWallpaper(); }),
             separator(),

@@ -34,6 +34,7 @@ enum Command : int {
     CmLeagueOptions = 132,
     CmHtmlOptions = 133,
     CmHandheldFolders = 134,
+    CmLiveScoreboard = 135,
     CmWallpaperChange = 117,
     CmWallpaperFit = 114,
     CmWallpaperTile = 115,

@@ -4,15 +4,23 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QWindowStateChangeEvent>
 
 #include "core/ProgramInfo.h"
+#include "core/records/OpenedFileKind.h"
 #include "gui/app/LeagueOptions.h"
 #include "gui/app/WallpaperArea.h"
 #include "gui/output/ScoreSheetCommands.h"
+#include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/ScheduleCommands.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/PageCountDialog.h"
@@ -46,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), menu_(menuBar()) 
     helpKey->setObjectName(QStringLiteral("helpShortcut"));
     connect(helpKey, &QShortcut::activated, this, [this] { runCommand(CmHelpContents); });
 
+    setAcceptDrops(true);
     appState().gameStateChanged = [this] { updateCommandStates(); };
     updateCommandStates();
 }
@@ -148,6 +157,50 @@ void MainWindow::changeWallpaper() {
     }
     ui::programSettings().wallpaperFile = ui::toRecordPath(choice->path);
     area_->update();
+}
+
+void MainWindow::openFile(const QString& path) {
+    // The console is modal while a game is scored, so nothing reaches here
+    // then; a second start-up file waits for none.
+    if (appState().gameInProgress) return;
+    switch (openedFileKind(ui::toRecordPath(path))) {
+    case OpenedFileKind::Game: scoring::openGameFile(this, path); break;
+    case OpenedFileKind::Team: people::openTeamFile(this, path, false); break;
+    case OpenedFileKind::Roster: people::openTeamFile(this, path, true); break;
+    case OpenedFileKind::Schedule: scoring::openScheduleFile(this, path); break;
+    case OpenedFileKind::Unknown:
+        ui::showMessage(this,
+                        QStringLiteral("Can't open %1 !\nThe program opens games (.gam), teams (.tem), schedules "
+                                       "(.sch) and rosters (.csv, .txt).")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QStringLiteral("Open File"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
+        break;
+    }
+    updateCommandStates();
+}
+
+namespace {
+
+// The first local file of a drag, or an empty text.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) return url.toLocalFile();
+    return {};
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!appState().gameInProgress && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // The dialogs it opens are modal: the file manager is let go first.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -53,9 +53,18 @@ public:
     void addPlayer();
     void modifyPlayer();
 
+    // Opens a file handed to the program as its File command would: a game
+    // in the game information dialog, a team or a roster in the team editor,
+    // a schedule in its editor. Anything else gets a message; the window
+    // stays either way.
+    void openFile(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Files dropped from a file manager are opened once the drop is over.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void rosterChanged();

@@ -64,11 +64,15 @@ void editTeamCommand(QWidget* owner) {
     const bool commaDelimited =
         suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ||
         (suffix.compare(QStringLiteral("tem"), Qt::CaseInsensitive) != 0 && choice->filterIndex == 2);
+    openTeamFile(owner, choice->path, commaDelimited);
+}
+
+void openTeamFile(QWidget* owner, const QString& path, bool roster) {
     Team team;
-    if (commaDelimited) {
-        if (!importRoster(owner, team, choice->path)) return;
+    if (roster) {
+        if (!importRoster(owner, team, path)) return;
     } else {
-        team.fileName = ui::toRecordPath(choice->path);
+        team.fileName = ui::toRecordPath(path);
         if (!team.load()) {
             ui::showMessage(owner, QStringLiteral("Can't load team !"),
                             QStringLiteral("File corrupt or missing ?"), ui::MessageButtons::Ok,

@@ -76,14 +76,18 @@ void newGameCommand(QWidget* owner) {
 }
 
 void editGameCommand(QWidget* owner) {
-    Game game(ui::programSettings().league.halves);
-    CurrentGameGuard guard{&game};
     ui::FileDialogOptions options = gameFileOptions();
     options.initialDirectory = ui::appState().homeDirectory;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const bool loaded = game.load(ui::toRecordPath(choice->path));
+    openGameFile(owner, choice->path);
+}
+
+void openGameFile(QWidget* owner, const QString& path) {
+    Game game(ui::programSettings().league.halves);
+    CurrentGameGuard guard{&game};
+    const bool loaded = game.load(ui::toRecordPath(path));
     if (!loaded) ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
     // Whatever was read is shown as a game read from its file: its own
     // information and both teams.

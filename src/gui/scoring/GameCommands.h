@@ -15,6 +15,9 @@ namespace courtlog::gui::scoring {
 
 void newGameCommand(QWidget* owner);
 void editGameCommand(QWidget* owner);
+// Game > Edit on a file already chosen (the command line, a dropped file):
+// the game information dialog on it, from which it can be continued.
+void openGameFile(QWidget* owner, const QString& path);
 void saveGameCommand(QWidget* owner);
 void saveGameAsCommand(QWidget* owner);
 

@@ -69,7 +69,7 @@ QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
 
 }  // namespace
 
-GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league) {
+GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league), scoreboardFeed_(model_.game()) {
     setObjectName(QStringLiteral("gameConsole"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -101,6 +101,7 @@ GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOp
 
     arrangeSides();
     fillBenches();
+    updateScoreboardFeed();
     refresh();
     resize(820, 700);
     // A right click anywhere on the console cancels, whichever control it
@@ -391,6 +392,7 @@ void GameConsoleWindow::showOutcome(const ChangeOutcome& outcome) {
 }
 
 void GameConsoleWindow::changed(bool figures, bool save) {
+    if (figures) updateScoreboardFeed();
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
     if (figures) ui::refreshGameViewers();
@@ -398,7 +400,9 @@ void GameConsoleWindow::changed(bool figures, bool save) {
 }
 
 void GameConsoleWindow::refresh() {
-    setWindowTitle(QString::fromLatin1(model_.title().c_str()));
+    QString title = QString::fromLatin1(model_.title().c_str());
+    if (!scoreboardProblem_.isEmpty()) title += QStringLiteral("  [Scoreboard not written: %1]").arg(scoreboardProblem_);
+    setWindowTitle(title);
     const Game& game = model_.game();
     scores_[kHome]->setValue(game.homeScore);
     scores_[kVisitor]->setValue(game.visitorScore);
@@ -440,6 +444,14 @@ bool GameConsoleWindow::saveGame() {
     ui::showMessage(this, ui::saveFailureText(QStringLiteral("game"), ui::fromRecordPath(game.fileName), error),
                     QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
     return false;
+}
+
+void GameConsoleWindow::updateScoreboardFeed() {
+    std::string error;
+    const bool written = scoreboardFeed_.gameChanged(model_.game(), model_.league(), ui::programSettings(), std::time(nullptr), &error);
+    // Scoring goes on whatever became of the feed; the title says it once,
+    // without a message to answer, and the next change tries again.
+    scoreboardProblem_ = written ? QString() : ui::fromRecordPath(error);
 }
 
 // ---- keys, mouse, closing ----

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "core/output/ScoreboardFeedWriter.h"
 #include "core/scoring/GameConsole.h"
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/scoring/ScoringCoreNames.h"
@@ -88,8 +89,13 @@ private:
     void refresh();
     void fillBenches();
     bool saveGame();
+    // Keeps the scoreboard feed current; a failed write shows in the title
+    // until a later change writes it.
+    void updateScoreboardFeed();
 
     GameConsole model_;
+    courtlog::output::ScoreboardFeedWriter scoreboardFeed_;
+    QString scoreboardProblem_;
     CourtArea* area_ = nullptr;
     std::array<std::array<QPushButton*, 5>, 2> playerButtons_{};
     std::array<ScoreDisplay*, 2> scores_{};

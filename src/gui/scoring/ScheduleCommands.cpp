@@ -123,19 +123,22 @@ void editScheduleCommand(QWidget* owner) {
     options.mustExist = false;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
+    openScheduleFile(owner, choice->path);
+}
 
+void openScheduleFile(QWidget* owner, const QString& path) {
     Schedule schedule;
-    const Schedule::LoadResult loaded = schedule.load(ui::toRecordPath(choice->path));
+    const Schedule::LoadResult loaded = schedule.load(ui::toRecordPath(path));
     if (loaded.outcome == Schedule::LoadOutcome::Damaged) {
         // The empty schedule would replace the file on closing: not without asking.
         const QString question =
-            QStringLiteral("The schedule %1 is damaged: start an empty one and replace it?").arg(choice->path);
+            QStringLiteral("The schedule %1 is damaged: start an empty one and replace it?").arg(path);
         if (ui::showMessage(owner, question, QStringLiteral("Schedule"), ui::MessageButtons::YesNo,
                             ui::MessageIcon::Question) != ui::ResultYes)
             return;
         schedule.entries.clear();
     }
-    schedule.fileName = ui::toRecordPath(choice->path);
+    schedule.fileName = ui::toRecordPath(path);
 
     ScheduleEditor editor(schedule, owner);
     const int result = editor.run();

@@ -15,6 +15,8 @@ namespace courtlog::gui::scoring {
 
 void newScheduleCommand(QWidget* owner);
 void editScheduleCommand(QWidget* owner);
+// Schedule > Edit on a file already chosen (the command line, a dropped file).
+void openScheduleFile(QWidget* owner, const QString& path);
 
 // Writes schedule to path (when given); after a failure ("Can't save <file> !")
 // and when there is no path, asks for a file until the schedule is written

@@ -32,7 +32,11 @@ HelpHooks& hooks() {
 QStringList helpFileCandidates() {
     QStringList folders = hooks().folders;
     if (folders.isEmpty()) {
-        if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
+        if (QCoreApplication::instance()) {
+            folders << QCoreApplication::applicationDirPath();
+            // Installed: PREFIX/bin/courtlog with its manual in PREFIX/share/courtlog/help.
+            folders << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/courtlog"));
+        }
         folders << QDir::currentPath();
     }
     QStringList candidates;

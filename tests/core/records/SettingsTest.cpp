@@ -197,6 +197,23 @@ TEST(Settings, FootLinkIsAThirtiethLineThatOlderFilesAndReadersDoWithout) {
     EXPECT_EQ(back.statColumnWidths, withLink.statColumnWidths);
 }
 
+// The scoreboard feed takes lines 31 and 32, after an empty foot link when
+// none is set, and reads back; without the feed the file stays as it was.
+TEST(Settings, ScoreboardFeedIsKeptOnLines31And32) {
+    Settings feed = changedSettings();
+    feed.htmlFootLink.clear();
+    feed.scoreboardFeedOn = true;
+    feed.scoreboardFeedFolder = "/srv/stream feed";
+    const auto lines = linesOf(feed.format());
+    ASSERT_EQ(lines.size(), 32u);
+    EXPECT_EQ(lines[29], "HTML Page Foot Link:              ");
+    EXPECT_EQ(lines[30], "Scoreboard Feed is:               1");
+    EXPECT_EQ(lines[31], "Scoreboard Feed Folder:           /srv/stream feed");
+    Settings back;
+    back.parse(feed.format());
+    EXPECT_EQ(back, feed);
+}
+
 TEST(Settings, FontFaceIsTheTextAfterTheLabelWhateverTheLabel) {
     auto lines = linesOf(Settings{}.format());
     lines[23] = "Anything at all, 34 characters ...Arial Black";

@@ -2,11 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -31,6 +36,7 @@
 #include "gui/handheld/HandheldFoldersDialog.h"
 #include "GuiTestSupport.h"
 #include "core/records/Game.h"
+#include "core/records/Schedule.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
@@ -171,7 +177,7 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 40u);
+    EXPECT_EQ(window->mainMenu().commands().size(), 41u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
@@ -431,6 +437,89 @@ TEST_F(MainWindowTest, HtmlOptionsOpenFromTheOptionsMenu) {
     }, "htmlOptionsDialog");
     window->commandAction(CmHtmlOptions)->trigger();
     EXPECT_EQ(title, QStringLiteral("Select HTML Options"));
+}
+
+// Options > Live Scoreboard... edits a copy: Cancel keeps the settings, OK
+// stores the choice and the folder picked with Browse, and they reach the file.
+TEST_F(MainWindowTest, LiveScoreboardOpensFromOptionsAndIsKeptWithTheSettings) {
+    start();
+    EXPECT_EQ(window->commandAction(CmLiveScoreboard)->text(), QStringLiteral("Live &Scoreboard..."));
+    const QString feedFolder = otherDir.path();
+    for (const char* button : {"cancelButton", "okButton"}) {
+        testsupport::whenModal<QDialog>([&](QDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Live Scoreboard"));
+            testsupport::control<QCheckBox>(dialog, "feedOnCheck")->setChecked(true);
+            gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{feedFolder});
+            testsupport::click(dialog, "browseButton");
+            EXPECT_EQ(testsupport::control<QLineEdit>(dialog, "feedFolderEdit")->text(), feedFolder);
+            testsupport::click(dialog, button);
+        }, "liveScoreboardDialog");
+        window->commandAction(CmLiveScoreboard)->trigger();
+        EXPECT_EQ(gui::ui::programSettings().scoreboardFeedOn, button == std::string("okButton"));
+    }
+    window->close();
+    const Settings written = readWrittenSettings();
+    EXPECT_TRUE(written.scoreboardFeedOn);
+    EXPECT_EQ(written.scoreboardFeedFolder, feedFolder.toStdString());
+}
+
+// A file handed to the program opens where its File command would open it:
+// named on the command line, dropped on the window, or of a kind it does
+// not know (a message, and the window stays).
+TEST_F(MainWindowTest, FilesOpenFromTheCommandLineAndByDropping) {
+    const QDir folder(startDir.path());
+    Game game = courtlog::testing::game("Hawks", "Owls");
+    game.court = "North Gym";
+    ASSERT_TRUE(game.save(folder.filePath(QStringLiteral("final.gam")).toStdString()));
+    ASSERT_TRUE(Schedule().save(folder.filePath(QStringLiteral("season.sch")).toStdString()));
+    courtlog::testing::writeFile(folder.filePath(QStringLiteral("notes.doc")).toStdString(), "notes");
+
+    struct Case {
+        QString file;
+        const char* dialogClass;
+        const char* textEdit;  // a field showing the file's content
+        QString text;
+    };
+    const QString samples = QStringLiteral(COURTLOG_SAMPLES);
+    const std::vector<Case> cases{
+        {folder.filePath(QStringLiteral("final.gam")), "courtlog::gui::scoring::GameEdit", "courtEdit",
+         QStringLiteral("North Gym")},
+        {samples + QStringLiteral("/harbor-hawks.tem"), "courtlog::gui::people::TeamEdit", "teamNameEdit",
+         QStringLiteral("Harbor Hawks")},
+        {samples + QStringLiteral("/valley-miners.csv"), "courtlog::gui::people::TeamEdit", nullptr, {}},
+        {folder.filePath(QStringLiteral("season.sch")), "courtlog::gui::people::ScheduleEditor", nullptr, {}},
+    };
+    window = Application::initMainWindow({startDir.path(), kDesktop, QStringLiteral("final.gam")});
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        QString opened;
+        QString shown;
+        testsupport::whenModal<QDialog>([&](QDialog* dialog) {
+            opened = QString::fromLatin1(dialog->metaObject()->className());
+            if (c.textEdit) shown = testsupport::control<QLineEdit>(dialog, c.textEdit)->text();
+            dialog->reject();
+        });
+        if (i == 0) {
+            // The start-up file opens once the event loop runs.
+            ASSERT_TRUE(testsupport::processUntil([&] { return !opened.isEmpty(); }));
+        } else {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(c.file)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.get(), &enter);
+            EXPECT_TRUE(enter.isAccepted()) << c.file.toStdString();
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.get(), &drop);
+            ASSERT_TRUE(testsupport::processUntil([&] { return !opened.isEmpty(); })) << c.file.toStdString();
+        }
+        EXPECT_EQ(opened, QString::fromLatin1(c.dialogClass)) << c.file.toStdString();
+        EXPECT_EQ(shown, c.text) << c.file.toStdString();
+    }
+
+    gui::ui::testing::clearShownMessages();
+    window->openFile(folder.filePath(QStringLiteral("notes.doc")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't open ")));
 }
 
 TEST_F(MainWindowTest, KeysForExitAndHelp) {

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <nlohmann/json.hpp>
+
 #include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
@@ -329,4 +331,51 @@ TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
     emit bench(true)->activated(1);
     QTest::mouseClick(player(true, 1), Qt::LeftButton);
     EXPECT_EQ(saved().home.players[6].courtSlot, 1);
+}
+
+// With the feed on, every change replaces the feed files beside the game:
+// a play shows in both, and its undo takes it back out.
+TEST_F(ConsoleFixture, ScoreboardFeedFollowsAPlayAndItsUndo) {
+    gui::ui::programSettings().scoreboardFeedOn = true;
+    open();
+    const QDir folder(dir.path());
+    auto feed = [&] {
+        return nlohmann::json::parse(courtlog::testing::readFile(folder.filePath("scoreboard.json").toStdString()));
+    };
+    auto line = [&] { return courtlog::testing::readFile(folder.filePath("scoreboard.txt").toStdString()); };
+    EXPECT_EQ(feed()["lastPlay"], "");
+
+    play(player(true, 1), "shotMade3PointerButton");
+    EXPECT_EQ(feed()["home"]["score"], 3);
+    EXPECT_EQ(feed()["lastPlay"], "Home #3 Hawks Player 1: Three Point Made");
+    EXPECT_EQ(line(), "Hawks 3 - 0 Owls  Q1\n");
+
+    QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(processUntil([&] { return game.homeEvents.empty(); }));
+    EXPECT_EQ(feed()["home"]["score"], 0);
+    EXPECT_EQ(feed()["lastPlay"], "");
+    EXPECT_EQ(line(), "Hawks 0 - 0 Owls  Q1\n");
+}
+
+// A feed folder that cannot be written to (a file stands in its way, which
+// stops the superuser too) leaves scoring alone: the play is recorded and
+// saved, the title says so without a message, and the next change retries.
+TEST_F(ConsoleFixture, AnUnwritableFeedFolderDoesNotStopAPlay) {
+    const QString blocked = QDir(dir.path()).filePath(QStringLiteral("feed"));
+    courtlog::testing::writeFile(blocked.toStdString(), "not a folder");
+    gui::ui::programSettings().scoreboardFeedOn = true;
+    gui::ui::programSettings().scoreboardFeedFolder = blocked.toStdString();
+    open();
+    gui::ui::testing::clearShownMessages();
+
+    play(player(false, 2), "foulDefensiveButton");
+    ASSERT_EQ(saved().visitorEvents.size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+    EXPECT_TRUE(title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + blocked)) << title().toStdString();
+
+    ASSERT_TRUE(QFile::remove(blocked));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("feed")));
+    play(player(false, 3), "foulDefensiveButton");
+    EXPECT_EQ(title(), kIdle);
+    EXPECT_TRUE(QFile::exists(QDir(blocked).filePath(QStringLiteral("scoreboard.html"))));
 }

@@ -1,4 +1,4 @@
-#include "cli/ConsoleSummary.h"
+#include "core/scoring/ConsoleSummary.h"
 
 #include "core/records/JsonName.h"
 #include "core/records/JsonStreamWriter.h"
@@ -6,9 +6,7 @@
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/SheetFigures.h"
 
-namespace courtlog::cli {
-
-using namespace courtlog::scoring;
+namespace courtlog::scoring {
 
 namespace {
 
@@ -107,4 +105,4 @@ void writeConsoleSummary(JsonStreamWriter& out, const Game& game, const LeagueOp
     writeSummary(out, game, league);
 }
 
-}  // namespace courtlog::cli
+}  // namespace courtlog::scoring
