@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/records/Codes.h"
+#include "core/records/FileNames.h"
 #include "core/records/Game.h"
 #include "core/records/JsonForm.h"
 #include "core/records/RosterExport.h"
@@ -32,7 +33,7 @@ using json = nlohmann::ordered_json;
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// Larger than any team, game or settings file this program writes.
+// Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
 
 std::string lower(std::string_view s) {
@@ -41,13 +42,8 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-std::string baseName(const std::string& path) {
-    auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool hasExtension(const std::string& path, std::string_view ext) {
-    std::string name = lower(baseName(path));
+    std::string name = lower(bareFileName(path));
     return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
 }
 
@@ -123,15 +119,9 @@ bool writeGameFile(const json& doc, const std::string& path, std::string& error)
 }
 
 bool readSettingsFile(const std::string& path, json& out, std::string& error) {
-    std::string reason;
-    auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
-    if (!bytes) {
-        error = "Can't read settings ! " + path + (reason.empty() ? "" : ": " + reason);
-        return false;
-    }
     Settings settings;
     settings.setDefaults();
-    settings.parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!settings.readSettings(path, &error)) return false;
     out = settingsToJson(settings);
     return true;
 }

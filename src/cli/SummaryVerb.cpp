@@ -5,7 +5,7 @@
 #include "cli/Verbs.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
-#include "core/scoring/ConsoleSummary.h"
+#include "cli/ConsoleSummary.h"
 
 namespace courtlog::cli {
 
@@ -38,8 +38,10 @@ int runSummaryVerb(const std::vector<std::string>& args) {
 
     Settings settings;
     settings.setDefaults();
-    if (!settings.readSettings(settingsPath) && settingsGiven) {
-        std::cerr << "Can't read settings ! " << settingsPath << "\n";
+    std::string settingsError;
+    // Without --settings, a missing file in this folder leaves the defaults.
+    if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
+        std::cerr << settingsError << "\n";
         return 1;
     }
     Game game;
@@ -48,7 +50,7 @@ int runSummaryVerb(const std::vector<std::string>& args) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
         return 1;
     }
-    std::cout << scoring::consoleSummary(game, settings.league)
+    std::cout << consoleSummary(game, settings.league)
                      .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
               << "\n"
               << std::flush;

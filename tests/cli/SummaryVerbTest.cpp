@@ -69,3 +69,11 @@ TEST_F(SummaryVerb, AGameThatDoesNotLoadFailsWithTheLoadMessage) {
     EXPECT_EQ(summary({}).status, 2);
     EXPECT_EQ(summary({path("bad.gam"), "--settings"}).status, 2);
 }
+
+TEST_F(SummaryVerb, SettingsThatCannotBeReadSayWhy) {
+    ASSERT_TRUE(Game().save(path("g.gam")));
+    const CliRun run = summary({path("g.gam"), "--settings", path("missing.ini")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Can't read settings ! " + path("missing.ini") + ": Can't open " + path("missing.ini") +
+                           ": No such file or directory\n");
+}

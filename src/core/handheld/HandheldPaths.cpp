@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/records/FileNames.h"
+
 namespace courtlog::handheld {
 
 namespace fs = std::filesystem;
@@ -11,7 +13,7 @@ std::string companionPath(const std::string& startDirectory) {
     return (fs::path(startDirectory) / kCompanionFileName).string();
 }
 
-std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string fileNameOf(const std::string& path) { return std::string(bareFileName(path)); }
 
 std::string folderOf(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();

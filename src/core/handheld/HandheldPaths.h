@@ -12,7 +12,7 @@ namespace courtlog::handheld {
 inline constexpr const char* kCompanionFileName = "Hoopmate.prc";
 std::string companionPath(const std::string& startDirectory);
 
-// The name after the last '/', and the folder before it ("." for none).
+// The bare file name (bareFileName), and the folder before it ("." for none).
 std::string fileNameOf(const std::string& path);
 std::string folderOf(const std::string& path);
 

@@ -1,12 +1,10 @@
 #include "core/handheld/HandheldTexts.h"
 
-#include <filesystem>
+#include "core/handheld/HandheldPaths.h"
 
 namespace courtlog::handheld {
 
 namespace {
-
-std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 const char* kindName(DesktopFileKind kind) { return kind == DesktopFileKind::Team ? "team" : "game"; }
 const char* kindTitle(DesktopFileKind kind) { return kind == DesktopFileKind::Team ? "Team" : "Game"; }

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "core/handheld/PalmByteIo.h"
+#include "core/records/FileNames.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
@@ -33,8 +34,7 @@ PalmResult damaged(std::vector<std::uint8_t>& payload, const char* what) {
 }  // namespace
 
 std::string PalmDatabase::nameFor(const std::string& destination) {
-    std::string name = destination;
-    if (const auto slash = name.find_last_of("/\\"); slash != std::string::npos) name.erase(0, slash + 1);
+    std::string name(bareFileName(destination));
     if (const auto ext = name.find(".pdb"); ext != std::string::npos) name.erase(ext);
     if (const auto nul = name.find('\0'); nul != std::string::npos) name.erase(nul);
     if (name.size() > kNameWidth - 1) name.resize(kNameWidth - 1);

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "core/records/Codes.h"
+#include "core/records/FieldText.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
@@ -145,12 +146,14 @@ void Game::setToday() {
 }
 
 bool Game::save(const std::string& path, std::string* error) {
+    // A file that could not be written does not become the game's file:
+    // later saves still go to the one it had.
+    if (!safeSave(path, toBytes(), error)) return false;
     fileName = path;
-    return safeSave(path, toBytes(), error);
+    return true;
 }
 
 bool Game::load(const std::string& path, std::string* error) {
-    fileName = path;
     auto bytes = readWholeFile(path, kMaxGameFileSize, error);
     if (!bytes) return false;
     ByteReader in(*bytes);
@@ -158,6 +161,8 @@ bool Game::load(const std::string& path, std::string* error) {
         if (error) *error = "The game file is damaged or incomplete: " + path;
         return false;
     }
+    // Only a game read whole is the game of that file, to be saved back over it.
+    fileName = path;
     return true;
 }
 
@@ -249,8 +254,8 @@ bool Game::purgeHomeEvents() { return purge(homeEvents); }
 bool Game::purgeVisitorEvents() { return purge(visitorEvents); }
 
 void Game::recomputeScores() {
-    homeScore = static_cast<std::int16_t>(pointsOf(homeEvents));
-    visitorScore = static_cast<std::int16_t>(pointsOf(visitorEvents));
+    homeScore = toInt16(pointsOf(homeEvents));
+    visitorScore = toInt16(pointsOf(visitorEvents));
 }
 
 int Game::homePointsInPeriod(int period) const { return pointsOf(homeEvents, period); }

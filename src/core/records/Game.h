@@ -82,10 +82,13 @@ public:
     int homeEventCount() const { return static_cast<int>(homeEvents.size()); }
     int visitorEventCount() const { return static_cast<int>(visitorEvents.size()); }
 
-    // Safe-saves the whole game to path and remembers it as fileName.
+    // Safe-saves the whole game to path and, once it is written, remembers
+    // it as fileName; after a failure fileName is what it was.
     bool save(const std::string& path, std::string* error = nullptr);
-    // Loads path into this (freshly made) game. Fails when the file cannot be
-    // opened or does not hold the records its counts claim.
+    // Loads path into this (freshly made) game and remembers it as fileName.
+    // Fails when the file cannot be opened or does not hold the records its
+    // counts claim; fileName is then left as it was, so a game that did not
+    // load is never saved back over its file by name.
     bool load(const std::string& path, std::string* error = nullptr);
     // Reads a game file image; false when it is truncated or its counts are
     // impossible. What was read before the fault stays in the game.
@@ -96,6 +99,8 @@ public:
     bool addVisitorEvent(const PlayEvent& event);
     bool purgeHomeEvents();
     bool purgeVisitorEvents();
+    // The scores from the shot results of every play, held at the 16-bit
+    // range they are stored in.
     void recomputeScores();
     int homePointsInPeriod(int period) const;
     int visitorPointsInPeriod(int period) const;

@@ -27,11 +27,6 @@ std::string folderOf(std::string_view path) {
 
 }  // namespace
 
-std::string_view bareFileName(std::string_view path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 std::optional<std::string> logoFieldFor(std::string_view chosenPath, std::string_view teamFilePath) {
     if (auto whole = asField(chosenPath)) return whole;
     if (teamFilePath.empty() || folderOf(chosenPath) != folderOf(teamFilePath)) return std::nullopt;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/FileNames.h"
+
 namespace courtlog {
 
 // A team keeps its logo's path in a field of 80 Windows-1252 bytes (79 and
@@ -14,8 +16,5 @@ namespace courtlog {
 // team file's own folder, its bare file name (looked for beside the team
 // file when it is loaded); otherwise nothing: the path cannot be stored.
 std::optional<std::string> logoFieldFor(std::string_view chosenPath, std::string_view teamFilePath);
-
-// The text after the last '/' or '\\' of a path.
-std::string_view bareFileName(std::string_view path);
 
 }  // namespace courtlog

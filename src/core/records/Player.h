@@ -22,8 +22,14 @@ struct Player {
     bool operator==(const Player&) const = default;
 };
 
-// "00" for -1, otherwise the number in decimal.
-std::string uniformText(int number);
+// How a uniform number is laid out: "%d" (7), "%2d" (" 7") or "%02d" ("07").
+enum class UniformPadding { None, Blank, Zero };
+
+// A uniform number as every list, label, sheet and export shows it: "00"
+// for any negative number (-1 is the uniform 00; another negative number
+// can only come from a damaged or foreign file, and shows as 00 too rather
+// than as a uniform nobody wears), otherwise the number laid out as asked.
+std::string uniformText(int number, UniformPadding padding = UniformPadding::None);
 
 // Stored birthday: year, day of month, month (1..12), in file order.
 struct BirthDate {

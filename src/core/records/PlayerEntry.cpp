@@ -13,4 +13,12 @@ PlayerNameProblem checkPlayerName(const std::vector<Player>& players, const std:
     return PlayerNameProblem::None;
 }
 
+std::optional<std::size_t> renamedOntoTakenName(const std::vector<Player>& before, const std::vector<Player>& edited) {
+    for (std::size_t i = 0; i < edited.size() && i < before.size(); ++i) {
+        if (edited[i].name == before[i].name) continue;
+        if (checkPlayerName(edited, edited[i].name, static_cast<int>(i)) == PlayerNameProblem::Taken) return i;
+    }
+    return std::nullopt;
+}
+
 }  // namespace courtlog

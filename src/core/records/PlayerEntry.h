@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,5 +16,11 @@ enum class PlayerNameProblem { None, Empty, Taken };
 // name is the record text as it would be stored; except is the index of the
 // player being changed (-1 for a new player), whose own name does not count.
 PlayerNameProblem checkPlayerName(const std::vector<Player>& players, const std::string& name, int except = -1);
+
+// The first player of edited (a roster as edited, entry by entry beside
+// before) whose name was changed to one that another player of edited has;
+// nullopt when there is none. Renaming him would merge the two players'
+// plays. Names may be swapped between players: only the final names count.
+std::optional<std::size_t> renamedOntoTakenName(const std::vector<Player>& before, const std::vector<Player>& edited);
 
 }  // namespace courtlog

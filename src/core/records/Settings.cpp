@@ -291,11 +291,13 @@ std::string Settings::format() const {
     return out;
 }
 
-bool Settings::readSettings(const std::string& path) {
-    // A settings file is about 1.5 KB; anything far larger is not one.
-    constexpr std::size_t kMaxSettingsFile = 1 << 20;
-    auto bytes = readWholeFile(path, kMaxSettingsFile);
-    if (!bytes) return false;
+bool Settings::readSettings(const std::string& path, std::string* error) {
+    std::string reason;
+    auto bytes = readWholeFile(path, kMaxFileSize, &reason);
+    if (!bytes) {
+        if (error) *error = "Can't read settings ! " + path + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
     parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     return true;
 }

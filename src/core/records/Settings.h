@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ struct WindowRect {
 // Every persisted preference, kept in crtlog.ini.
 struct Settings {
     static constexpr const char* kFileName = "crtlog.ini";
+    // A settings file is about 1.5 KB; anything far larger is not one.
+    static constexpr std::size_t kMaxFileSize = 1 << 20;
 
     // Colours are 0x00BBGGRR values, as stored in the file.
     enum HtmlColor { HeaderColor, PrimaryRowColor, AlternateRowColor, FontColor, HeaderFontColor };
@@ -73,8 +76,9 @@ struct Settings {
     // the last line.
     std::string format() const;
 
-    // Absent or unreadable file: nothing changes, false.
-    bool readSettings(const std::string& path);
+    // Absent, unreadable or oversized file: nothing changes, false, and
+    // error says why ("Can't read settings ! <path>: <reason>").
+    bool readSettings(const std::string& path, std::string* error = nullptr);
     // Safe-saves the file; false with a reason on failure.
     bool writeSettings(const std::string& path, std::string* error = nullptr) const;
 };

@@ -1,7 +1,6 @@
 #include "core/scoring/ConsoleRules.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/records/Codes.h"
 
@@ -77,21 +76,11 @@ std::string bonusText(const Game& game, bool home, const LeagueOptions& league) 
 }
 
 std::string playerEntryText(const Player& player) {
-    char text[64];
-    if (player.number < 0)
-        std::snprintf(text, sizeof text, "00-");
-    else
-        std::snprintf(text, sizeof text, "%2d-", static_cast<int>(player.number));
-    return text + player.name;
+    return uniformText(player.number, UniformPadding::Blank) + "-" + player.name;
 }
 
 std::string fouledOutText(const Player& player) {
-    char text[64];
-    if (player.number < 0)
-        std::snprintf(text, sizeof text, "#00 Fouled Out!");
-    else
-        std::snprintf(text, sizeof text, "#%2d Fouled Out!", static_cast<int>(player.number));
-    return text;
+    return "#" + uniformText(player.number, UniformPadding::Blank) + " Fouled Out!";
 }
 
 int nextPeriod(int currentPeriod, bool halves) {

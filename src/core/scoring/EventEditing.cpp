@@ -1,6 +1,5 @@
 #include "core/scoring/EventEditing.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "core/records/Codes.h"
@@ -56,13 +55,6 @@ std::int16_t* subKindField(PlayEvent& event, int kind) {
     }
 }
 
-std::string numberPart(int number) {
-    if (number < 0) return "00";
-    char text[16];
-    std::snprintf(text, sizeof text, "%2d", number);
-    return text;
-}
-
 bool inRange(int value, int count) { return value >= 0 && value < count; }
 
 }  // namespace
@@ -100,13 +92,14 @@ std::string eventLine(const PlayEvent& event, bool halves) {
     const std::string period = periodName(event.period, halves);
     const std::string kind(eventKindText(event.kind));
     if (isTimeOutKind(event.kind)) return period + " - " + kind;
-    std::string line = period + " " + numberPart(event.player.number) + " - " + event.player.name + ", " + kind;
+    std::string line = period + " " + uniformText(event.player.number, UniformPadding::Blank) + " - " +
+                       event.player.name + ", " + kind;
     if (event.kind == Assist || event.kind == Steal || event.kind == BlockedShot) return line;
     return line + ", " + std::string(subKindText(event));
 }
 
 std::string rosterLine(const Player& player) {
-    return (player.number < 0 ? std::string("00") : std::to_string(player.number)) + " - " + player.name;
+    return uniformText(player.number) + " - " + player.name;
 }
 
 EventChoice choiceShowing(const PlayEvent& event, const Roster& roster, int previousPlayer) {

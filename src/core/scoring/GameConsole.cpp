@@ -175,10 +175,7 @@ ChangeOutcome GameConsole::recordPlay(bool home, int slot, const PlayChoice& cho
     if (!player) return refusal("There is no player in that place on the court.", "Play Not Recorded");
     PlayEvent play = playFor(*player);
     applyChoice(choice, play);
-    if (choice.isFieldGoalAttempt()) {
-        play.shotX = static_cast<std::int16_t>(spot.x);
-        play.shotY = static_cast<std::int16_t>(spot.y);
-    }
+    if (choice.isFieldGoalAttempt()) storeShotSpot(play, spot);
 
     // Prompts left by earlier plays stay; this play's team becomes the
     // reference for the assist and the rebound.

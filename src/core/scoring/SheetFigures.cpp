@@ -53,6 +53,7 @@ TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
         SheetRow row;
         row.name = player.name;
         row.number = player.number;
+        row.numberText = uniformText(player.number);
         row.position = player.position;
         row.thisPeriod = shootingFigures(plays, player.name, game.currentPeriod);
         row.game = shootingFigures(plays, player.name);

@@ -21,7 +21,8 @@ struct ShootingFigures {
 // One roster player's row of a team sheet.
 struct SheetRow {
     std::string name;
-    int number = -1;  // -1 shows as "00"
+    int number = -1;
+    std::string numberText;  // the uniform as the sheet shows it (uniformText)
     int position = 0;
     ShootingFigures thisPeriod;  // plays of the game's current period only
     ShootingFigures game;        // all the player's plays

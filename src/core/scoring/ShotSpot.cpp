@@ -1,6 +1,7 @@
 #include "core/scoring/ShotSpot.h"
 
 #include "core/records/Codes.h"
+#include "core/records/FieldText.h"
 
 namespace courtlog::scoring {
 
@@ -86,6 +87,13 @@ bool isFieldGoalAttempt(int shotResult) {
 CourtPoint defaultShotSpot(int shotResult) {
     if (shotResult == TwoPointMade || shotResult == TwoPointMissed) return kDefaultTwoPointSpot;
     return kDefaultThreePointSpot;
+}
+
+CourtPoint shotSpotOf(const PlayEvent& play) { return {play.shotX, play.shotY}; }
+
+void storeShotSpot(PlayEvent& play, CourtPoint spot) {
+    play.shotX = toInt16(spot.x);
+    play.shotY = toInt16(spot.y);
 }
 
 }  // namespace courtlog::scoring

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/records/Game.h"
+
 namespace courtlog::scoring {
 
 // A point on a court picture, in pixels from its top-left corner.
@@ -56,5 +58,11 @@ CourtPoint toShown(CourtPoint upright, int orientation, PictureSize shownSize);
 bool isFieldGoalAttempt(int shotResult);
 // The spot a field-goal try starts from: (57, 47) for twos, (57, 77) for threes.
 CourtPoint defaultShotSpot(int shotResult);
+
+// A play keeps its spot in two 16-bit fields. These two are the only way
+// between them and a court point: a coordinate beyond 16 bits is held at the
+// edge of the range instead of wrapping round to the other end.
+CourtPoint shotSpotOf(const PlayEvent& play);
+void storeShotSpot(PlayEvent& play, CourtPoint spot);
 
 }  // namespace courtlog::scoring

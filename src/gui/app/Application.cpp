@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QScreen>
 
 #include "core/ProgramInfo.h"
@@ -10,6 +9,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/handheld/HandheldSetup.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 
@@ -87,7 +87,7 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     settings.windowRect = toWindowRect(defaultRect(desktop));
 
     const QString settingsPath = QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName));
-    settings.readSettings(QFile::encodeName(settingsPath).toStdString());
+    settings.readSettings(ui::toRecordPath(settingsPath));
     // The file is trusted, but a wallpaper mode it does not know would leave
     // the window without a picture and the menu without a check mark.
     if (settings.wallpaperLayout < 0 || settings.wallpaperLayout > 2) settings.wallpaperLayout = 0;

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QWindowStateChangeEvent>
@@ -20,6 +19,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
@@ -27,11 +27,6 @@
 namespace courtlog::gui::app {
 
 namespace {
-
-QString fromSettingsPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-std::string toSettingsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 using ui::appState;
 using ui::AppState;
@@ -115,7 +110,7 @@ bool MainWindow::loadWallpaper(const QString& path) {
 void MainWindow::loadStartupWallpaper() {
     Settings& settings = ui::programSettings();
     applyWallpaperLayout();
-    if (loadWallpaper(fromSettingsPath(settings.wallpaperFile))) return;
+    if (loadWallpaper(ui::fromRecordPath(settings.wallpaperFile))) return;
     settings.wallpaperFile = "logo.bmp";
     if (loadWallpaper(QStringLiteral("logo.bmp"))) return;
     // The logo ships beside the program and inside it, whatever folder the
@@ -128,9 +123,7 @@ void MainWindow::loadStartupWallpaper() {
 
 void MainWindow::applyWallpaperLayout() {
     const int layout = ui::programSettings().wallpaperLayout;
-    area_->setLayoutMode(layout == 1   ? ui::PictureLayout::Tile
-                         : layout == 2 ? ui::PictureLayout::Center
-                                       : ui::PictureLayout::Fit);
+    area_->setLayoutMode(pictureLayoutOf(layout));
 }
 
 void MainWindow::setWallpaperLayout(int layout) {
@@ -153,7 +146,7 @@ void MainWindow::changeWallpaper() {
             QStringLiteral("Wallpaper"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
         return;
     }
-    ui::programSettings().wallpaperFile = toSettingsPath(choice->path);
+    ui::programSettings().wallpaperFile = ui::toRecordPath(choice->path);
     area_->update();
 }
 
@@ -196,7 +189,7 @@ void MainWindow::writeSettingsAtExit() {
     // A file that cannot be written loses this session's changes, silently:
     // the program is closing and there is nobody left to tell.
     settings.writeSettings(
-        toSettingsPath(QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName))));
+        ui::toRecordPath(QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName))));
 }
 
 }  // namespace courtlog::gui::app

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <cctype>
 #include <iostream>
@@ -10,6 +9,7 @@
 #include "core/records/Settings.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::app {
 
@@ -79,7 +79,7 @@ int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKin
         return request.status == kUsageError ? kUsageError : kFailed;
     }
     std::string reason;
-    if (!ui::printToPdf(*request.printout, QString::fromStdString(out), &reason)) {
+    if (!ui::printToPdf(*request.printout, ui::fromRecordPath(out), &reason)) {
         std::cerr << "Can't save " << out << " !" << (reason.empty() ? "" : "\n" + reason) << "\n";
         return kFailed;
     }
@@ -102,7 +102,7 @@ int runPdfCommandLine(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(ui::kApplicationName);
     const QString settingsPath = QDir::current().filePath(QString::fromLatin1(Settings::kFileName));
-    ui::programSettings().readSettings(QFile::encodeName(settingsPath).toStdString());
+    ui::programSettings().readSettings(ui::toRecordPath(settingsPath));
     return runPdfCommand(args);
 }
 

@@ -15,6 +15,7 @@
 #include "core/handheld/PalmDesktop.h"
 #include "gui/handheld/HandheldSetup.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
 
@@ -45,7 +46,7 @@ HandheldFoldersDialog::HandheldFoldersDialog(QWidget* parent) : CourtlogDialog(p
     layout->addWidget(makeDeviceGroup());
     layout->addLayout(buttonRow({ok, cancel}));
 
-    palmFolder_->setText(fromPath(edited_.palmDesktopFolder));
+    palmFolder_->setText(ui::fromRecordPath(edited_.palmDesktopFolder));
     showPalmUsers();
     showPartners(-1);
     resize(620, sizeHint().height());
@@ -56,7 +57,7 @@ QWidget* HandheldFoldersDialog::makePalmGroup() {
     group->setObjectName(QStringLiteral("palmGroup"));
     palmFolder_ = lineEdit(group, "palmFolderEdit");
     palmFolder_->setPlaceholderText(
-        QDir::toNativeSeparators(fromPath(core::PalmDesktop::defaultFolder(toPath(homeFolder())))) +
+        QDir::toNativeSeparators(ui::fromRecordPath(core::PalmDesktop::defaultFolder(ui::toRecordPath(homeFolder())))) +
         QStringLiteral(" (when it exists)"));
     auto* browse = addClickButton(QStringLiteral("&Browse..."), QStringLiteral("palmFolderBrowse"),
                                   [this] { choosePalmFolder(); });
@@ -139,28 +140,28 @@ QWidget* HandheldFoldersDialog::makeDeviceGroup() {
 QString HandheldFoldersDialog::effectivePalmFolder() const {
     const QString typed = palmFolder_->text().trimmed();
     if (!typed.isEmpty()) return typed;
-    return fromPath(core::PalmDesktop::defaultFolder(toPath(homeFolder())));
+    return ui::fromRecordPath(core::PalmDesktop::defaultFolder(ui::toRecordPath(homeFolder())));
 }
 
 void HandheldFoldersDialog::showPalmUsers() {
     palmUsers_->clear();
     const QString folder = effectivePalmFolder();
     const std::optional<core::PalmDesktop> desktop =
-        core::PalmDesktop::find(toPath(palmFolder_->text().trimmed()), toPath(homeFolder()));
+        core::PalmDesktop::find(ui::toRecordPath(palmFolder_->text().trimmed()), ui::toRecordPath(homeFolder()));
     if (!desktop) {
         palmUsersLabel_->setText(QStringLiteral("No Palm desktop folder at %1 yet; adding a user makes it.")
                                      .arg(QDir::toNativeSeparators(folder)));
         return;
     }
     palmUsersLabel_->setText(QStringLiteral("Palm users in %1:").arg(QDir::toNativeSeparators(folder)));
-    for (const std::string& user : desktop->users()) palmUsers_->addItem(fromPath(user));
+    for (const std::string& user : desktop->users()) palmUsers_->addItem(ui::fromRecordPath(user));
 }
 
 void HandheldFoldersDialog::showPartners(int selectRow) {
     partners_->clear();
     for (const core::DevicePartner& partner : edited_.partners)
         new QTreeWidgetItem(partners_,
-                            {QString::fromStdString(partner.name), QDir::toNativeSeparators(fromPath(partner.folder))});
+                            {QString::fromStdString(partner.name), QDir::toNativeSeparators(ui::fromRecordPath(partner.folder))});
     if (selectRow >= 0 && selectRow < partners_->topLevelItemCount())
         partners_->setCurrentItem(partners_->topLevelItem(selectRow));
 }
@@ -183,9 +184,9 @@ void HandheldFoldersDialog::addPalmUser() {
     const QString typed = palmFolder_->text().trimmed();
     // A folder typed must be there; only the default one is made for a
     // first user.
-    if (!acceptable(core::HandheldFolders::palmFolderProblem(toPath(typed)))) return;
-    const core::PalmDesktop desktop(toPath(effectivePalmFolder()));
-    const core::HandheldOutcome added = desktop.addUser(toPath(newUser_->text()));
+    if (!acceptable(core::HandheldFolders::palmFolderProblem(ui::toRecordPath(typed)))) return;
+    const core::PalmDesktop desktop(ui::toRecordPath(effectivePalmFolder()));
+    const core::HandheldOutcome added = desktop.addUser(ui::toRecordPath(newUser_->text()));
     if (!added) {
         showHandheldMessage(this, added.message);
         return;
@@ -201,7 +202,7 @@ void HandheldFoldersDialog::choosePartnerFolder() {
 }
 
 void HandheldFoldersDialog::addPartner() {
-    if (!acceptable(edited_.addPartner(partnerName_->text().toStdString(), toPath(partnerFolder_->text()))))
+    if (!acceptable(edited_.addPartner(partnerName_->text().toStdString(), ui::toRecordPath(partnerFolder_->text()))))
         return;
     showPartners(static_cast<int>(edited_.partners.size()) - 1);
 }
@@ -226,11 +227,11 @@ void HandheldFoldersDialog::partnerChosen() {
     if (row < 0 || static_cast<std::size_t>(row) >= edited_.partners.size()) return;
     const core::DevicePartner& partner = edited_.partners[static_cast<std::size_t>(row)];
     partnerName_->setText(QString::fromStdString(partner.name));
-    partnerFolder_->setText(fromPath(partner.folder));
+    partnerFolder_->setText(ui::fromRecordPath(partner.folder));
 }
 
 void HandheldFoldersDialog::accept() {
-    const std::string folder = toPath(palmFolder_->text().trimmed());
+    const std::string folder = ui::toRecordPath(palmFolder_->text().trimmed());
     if (!acceptable(core::HandheldFolders::palmFolderProblem(folder))) return;
     edited_.palmDesktopFolder = folder;
     // Kept in the program only once its file is written, so the two agree.

@@ -1,10 +1,10 @@
 #include "gui/handheld/HandheldSetup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "gui/ui/AppState.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
 
@@ -49,13 +49,13 @@ QString handheldFoldersFile() {
 
 void loadHandheldFolders() {
     session().folders = HandheldFolders{};
-    session().folders.read(toPath(handheldFoldersFile()));
+    session().folders.read(ui::toRecordPath(handheldFoldersFile()));
     session().workingFolder.clear();
 }
 
 bool saveHandheldFolders(QWidget* owner) {
     std::string reason;
-    if (session().folders.write(toPath(handheldFoldersFile()), &reason)) return true;
+    if (session().folders.write(ui::toRecordPath(handheldFoldersFile()), &reason)) return true;
     ui::showWarning(owner,
                     QStringLiteral("The handheld folders could not be kept in %1.\n%2")
                         .arg(QDir::toNativeSeparators(handheldFoldersFile()), QString::fromStdString(reason)),
@@ -78,10 +78,6 @@ int showHandheldMessage(QWidget* owner, const HandheldMessage& message, ui::Mess
     return ui::showMessage(owner, QString::fromStdString(message.text), QString::fromStdString(message.caption),
                            buttons, iconOf(message.icon), message.icon == MessageIcon::Exclamation);
 }
-
-QString fromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
-std::string toPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 namespace testing {
 void setHomeFolder(const QString& folder) { session().homeForTests = folder; }

@@ -38,10 +38,6 @@ void rememberWorkingFolder(const QString& chosenFile);
 int showHandheldMessage(QWidget* owner, const ::courtlog::handheld::HandheldMessage& message,
                         ui::MessageButtons buttons = ui::MessageButtons::Ok);
 
-// Paths between the core's bytes and the window's text.
-QString fromPath(const std::string& path);
-std::string toPath(const QString& path);
-
 namespace testing {
 // Where the default Palm desktop folder is looked for (empty: the real home).
 void setHomeFolder(const QString& folder);

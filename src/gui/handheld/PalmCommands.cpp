@@ -13,6 +13,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
 
@@ -35,7 +36,7 @@ struct PalmTarget {
 // chosen, or none (no users, or the list closed without a choice).
 std::optional<PalmTarget> choosePalmUser(QWidget* owner, PalmUserPurpose purpose) {
     const PalmUserChoice choice =
-        PalmUserChoice::start(handheldFolders().palmDesktopFolder, toPath(homeFolder()), purpose);
+        PalmUserChoice::start(handheldFolders().palmDesktopFolder, ui::toRecordPath(homeFolder()), purpose);
     switch (choice.step) {
         case PalmUserChoice::Step::NoDesktop:
             showHandheldMessage(owner, choice.message);
@@ -63,7 +64,7 @@ std::optional<PalmTarget> chooseInstallTarget(QWidget* owner) {
 void installFile(QWidget* owner, const QString& path) {
     const std::optional<PalmTarget> target = chooseInstallTarget(owner);
     if (!target) return;
-    showHandheldMessage(owner, core::installOnPalm(target->desktop, *target->user, toPath(path)).message);
+    showHandheldMessage(owner, core::installOnPalm(target->desktop, *target->user, ui::toRecordPath(path)).message);
 }
 
 std::optional<QString> openFile(QWidget* owner, const QString& filters, const QString& extension,
@@ -95,7 +96,7 @@ std::optional<QString> saveFile(QWidget* owner, const QString& filters, const QS
 // or the working folder when no user was chosen.
 QString importStartFolder(const PalmTarget& target) {
     if (!target.user) return workingFolder();
-    return fromPath(target.desktop.importStartFolder(*target.user));
+    return ui::fromRecordPath(target.desktop.importStartFolder(*target.user));
 }
 
 // Team or Game from Palm: the database, the record read from it, the desktop
@@ -111,29 +112,29 @@ void importDatabase(QWidget* owner, PalmUserPurpose purpose, DesktopFileKind kin
 
     core::HandheldOutcome read;
     if constexpr (std::is_same_v<Record, Team>)
-        read = core::readTeamFromPalm(toPath(*database), record);
+        read = core::readTeamFromPalm(ui::toRecordPath(*database), record);
     else
-        read = core::readGameFromPalm(toPath(*database), record);
+        read = core::readGameFromPalm(ui::toRecordPath(*database), record);
     if (!read) {
         showHandheldMessage(owner, read.message);
         return;
     }
-    const QString proposed = fromPath(core::proposedDesktopName(toPath(*database), kind));
+    const QString proposed = ui::fromRecordPath(core::proposedDesktopName(ui::toRecordPath(*database), kind));
     const std::optional<QString> path =
         saveFile(owner, saveFilters, extension, ui::appState().startDirectory, proposed);
     if (!path) return;
     if constexpr (std::is_same_v<Record, Team>)
-        showHandheldMessage(owner, core::saveTeamFromPalm(record, toPath(*path)).message);
+        showHandheldMessage(owner, core::saveTeamFromPalm(record, ui::toRecordPath(*path)).message);
     else
-        showHandheldMessage(owner, core::saveGameFromPalm(record, toPath(*path)).message);
+        showHandheldMessage(owner, core::saveGameFromPalm(record, ui::toRecordPath(*path)).message);
 }
 
 }  // namespace
 
 void palmInstallCompanionCommand(QWidget* owner) {
-    QString path = fromPath(core::companionPath(toPath(ui::appState().startDirectory)));
+    QString path = ui::fromRecordPath(core::companionPath(ui::toRecordPath(ui::appState().startDirectory)));
     if (!QFileInfo::exists(path)) {
-        const int answer = showHandheldMessage(owner, core::companionMissingQuestion(toPath(path)),
+        const int answer = showHandheldMessage(owner, core::companionMissingQuestion(ui::toRecordPath(path)),
                                                ui::MessageButtons::YesNo);
         if (answer != ui::ResultYes) return;
         const std::optional<QString> chosen = openFile(
@@ -160,15 +161,15 @@ void gameToPalmCommand(QWidget* owner) {
         const std::optional<QString> path = openFile(owner, QStringLiteral("Game Files (*.gam)|*.gam|"),
                                                      QStringLiteral("gam"), workingFolder());
         if (!path) return;
-        if (const core::HandheldOutcome r = core::loadGameFile(toPath(*path), loaded); !r) {
+        if (const core::HandheldOutcome r = core::loadGameFile(ui::toRecordPath(*path), loaded); !r) {
             showHandheldMessage(owner, r.message);
             return;
         }
         game = &loaded;
     }
-    const QString gameFile = fromPath(game->fileName);
+    const QString gameFile = ui::fromRecordPath(game->fileName);
     const QString proposed =
-        gameFile.isEmpty() ? QString() : fromPath(core::fileNameOf(core::databasePathBeside(game->fileName)));
+        gameFile.isEmpty() ? QString() : ui::fromRecordPath(core::fileNameOf(core::databasePathBeside(game->fileName)));
     const std::optional<QString> database =
         saveFile(owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"), QStringLiteral("pdb"),
                  gameFile.isEmpty() ? workingFolder() : QFileInfo(gameFile).absolutePath(), proposed);
@@ -178,7 +179,7 @@ void gameToPalmCommand(QWidget* owner) {
     const std::optional<PalmTarget> target = chooseInstallTarget(owner);
     if (!target) return;
     showHandheldMessage(owner,
-                        core::sendGameToPalm(*game, toPath(*database), target->desktop, *target->user).message);
+                        core::sendGameToPalm(*game, ui::toRecordPath(*database), target->desktop, *target->user).message);
 }
 
 void teamToPalmCommand(QWidget* owner) {
@@ -186,13 +187,13 @@ void teamToPalmCommand(QWidget* owner) {
         openFile(owner, QStringLiteral("Team Files (*.tem)|*.tem|"), QStringLiteral("tem"), workingFolder());
     if (!path) return;
     Team team;
-    if (const core::HandheldOutcome r = core::loadTeamFile(toPath(*path), team); !r) {
+    if (const core::HandheldOutcome r = core::loadTeamFile(ui::toRecordPath(*path), team); !r) {
         showHandheldMessage(owner, r.message);
         return;
     }
     const std::optional<PalmTarget> target = chooseInstallTarget(owner);
     if (!target) return;
-    const std::string database = core::databasePathBeside(toPath(*path));
+    const std::string database = core::databasePathBeside(ui::toRecordPath(*path));
     showHandheldMessage(owner, core::sendTeamToPalm(team, database, target->desktop, *target->user).message);
 }
 

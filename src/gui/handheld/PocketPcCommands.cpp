@@ -9,6 +9,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
 
@@ -56,13 +57,13 @@ std::optional<QString> findSyncFolder(QWidget* owner, TransferDirection directio
         showHandheldMessage(owner, core::syncFolderMissingMessage());
         return std::nullopt;
     }
-    return fromPath(*folder);
+    return ui::fromRecordPath(*folder);
 }
 
-core::HandheldOutcome load(const QString& path, Team& team) { return core::loadTeamFile(toPath(path), team); }
-core::HandheldOutcome load(const QString& path, Game& game) { return core::loadGameFile(toPath(path), game); }
-core::HandheldOutcome saveCopy(Team& team, const QString& path) { return core::saveTeamCopy(team, toPath(path)); }
-core::HandheldOutcome saveCopy(Game& game, const QString& path) { return core::saveGameCopy(game, toPath(path)); }
+core::HandheldOutcome load(const QString& path, Team& team) { return core::loadTeamFile(ui::toRecordPath(path), team); }
+core::HandheldOutcome load(const QString& path, Game& game) { return core::loadGameFile(ui::toRecordPath(path), game); }
+core::HandheldOutcome saveCopy(Team& team, const QString& path) { return core::saveTeamCopy(team, ui::toRecordPath(path)); }
+core::HandheldOutcome saveCopy(Game& game, const QString& path) { return core::saveGameCopy(game, ui::toRecordPath(path)); }
 
 // A desktop file from the working folder to the device's folder.
 template <typename Record>
@@ -78,7 +79,7 @@ void exportToDevice(QWidget* owner, const FileKind& kind, Record record) {
     const std::optional<QString> folder = findSyncFolder(owner, TransferDirection::Export);
     if (!folder) return;
     const std::optional<QString> destination = chooseFile(owner, true, kind.deviceSaveFilters, kind.extension, *folder,
-                                                          fromPath(core::fileNameOf(toPath(*source))));
+                                                          ui::fromRecordPath(core::fileNameOf(ui::toRecordPath(*source))));
     if (!destination) return;
     if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)
         showHandheldMessage(owner, saved.message);
@@ -98,7 +99,7 @@ void importFromDevice(QWidget* owner, const FileKind& kind, Record record) {
     }
     const std::optional<QString> destination =
         chooseFile(owner, true, kind.desktopFilters, kind.extension, ui::appState().startDirectory,
-                   fromPath(core::fileNameOf(toPath(*source))));
+                   ui::fromRecordPath(core::fileNameOf(ui::toRecordPath(*source))));
     if (!destination) return;
     rememberWorkingFolder(*destination);
     if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)

@@ -1,10 +1,11 @@
 #include "gui/handheld/SelectPalmUserDialog.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
 
@@ -18,7 +19,7 @@ SelectPalmUserDialog::SelectPalmUserDialog(QWidget* parent, const std::vector<st
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("palmUserList"));
     label->setBuddy(list_);
-    for (const std::string& user : users) list_->addItem(QFile::decodeName(QByteArray::fromStdString(user)));
+    for (const std::string& user : users) list_->addItem(ui::fromRecordPath(user));
     // The first user is offered, so Enter takes the usual one.
     if (list_->count() > 0) list_->setCurrentRow(0);
     list_->setMinimumWidth(260);

@@ -19,6 +19,7 @@
 #include "core/records/Codes.h"
 #include "core/records/FieldText.h"
 #include "core/records/PlayerEntry.h"
+#include "core/records/RosterEditorRules.h"
 #include "core/records/Team.h"
 #include "gui/ui/CornerBitmap.h"
 #include "gui/ui/EntryMessages.h"
@@ -31,22 +32,11 @@ namespace courtlog::gui::people {
 
 namespace {
 
-// Names are kept to 19 characters when a player is added or the editor ends
-// with OK, and to 24 (the whole record field) by "Update Player".
-constexpr std::size_t kShortNameChars = 19;
-constexpr std::size_t kLongNameChars = 24;
-constexpr int kLongNumberChars = 9;
-constexpr int kSlotCount = 5;
+constexpr int kSlotCount = static_cast<int>(std::tuple_size_v<LineupChoices>);
 
 }  // namespace
 
-QString RosterEdit::listText(const Player& player) {
-    // Negative numbers of any kind show as the uniform 00.
-    const QString number = player.number < 0 ? QString::fromStdString(uniformText(-1))
-                                             : QString::asprintf("%02d", int(player.number));
-    return QStringLiteral("%1 - %2, %3")
-        .arg(number, ui::fromRecordText(player.name), QString::fromLatin1(positionLetter(player.position)));
-}
+QString RosterEdit::listText(const Player& player) { return ui::fromRecordText(rosterListText(player)); }
 
 RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(parent), team_(working) {
     setObjectName(QStringLiteral("rosterEdit"));
@@ -80,12 +70,12 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
-    nameEdit_->setMaxLength(49);
+    nameEdit_->setMaxLength(kTypedNameChars);
     ui::acceptRecordTextOnly(nameEdit_);
     auto* numberLabel = new QLabel(QStringLiteral("Number:"), this);
     numberEdit_ = new QLineEdit(this);
     numberEdit_->setObjectName(QStringLiteral("numberEdit"));
-    numberEdit_->setMaxLength(kLongNumberChars);
+    numberEdit_->setMaxLength(kTypedNumberChars);
     // Uniforms are 00 and 0 to 99: anything else is refused as it is typed,
     // and the tooltip says why.
     numberEdit_->setValidator(
@@ -164,7 +154,7 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
     // Opening: fill the lists and show the first player, if any.
     fillLists();
     if (team_.playerCount() > 0) {
-        showEntry(0, true);
+        showEntry(0);
         showStartingLineup();
         selectRosterRow(0);
         current_ = 0;
@@ -180,15 +170,10 @@ RosterEdit::RosterEdit(Team& working, QWidget* parent) : ui::CourtlogDialog(pare
 void RosterEdit::reject() { cancelButton_->click(); }
 
 bool RosterEdit::entryPending() const {
-    if (current_ < 0 || current_ >= team_.playerCount())
-        return !nameEdit_->text().trimmed().isEmpty() || !numberEdit_->text().trimmed().isEmpty();
-    const Player& player = team_.players[static_cast<std::size_t>(current_)];
-    const QString number = numberEdit_->text();
-    const bool sameNumber =
-        number == QString::number(player.number) || (player.number < 0 && number == QStringLiteral("00"));
-    const int shownPosition = player.position >= 0 && player.position <= 3 ? player.position : -1;
-    return nameEdit_->text() != ui::fromRecordText(player.name) || !sameNumber ||
-           positionList_->currentIndex() != shownPosition;
+    const bool shown = current_ >= 0 && current_ < team_.playerCount();
+    return courtlog::entryPending(shown ? &team_.players[static_cast<std::size_t>(current_)] : nullptr,
+                                  {ui::toRecordText(nameEdit_->text(), std::string::npos),
+                                   numberEdit_->text().toStdString(), positionList_->currentIndex()});
 }
 
 void RosterEdit::keyPressEvent(QKeyEvent* event) {
@@ -249,16 +234,13 @@ void RosterEdit::selectRosterRow(int row) {
     if (row < 0) rosterList_->clearSelection();
 }
 
-void RosterEdit::showEntry(int index, bool anyNegativeAsDoubleZero) {
+void RosterEdit::showEntry(int index) {
     const Player& player = team_.players[static_cast<std::size_t>(index)];
     nameEdit_->setText(ui::fromRecordText(player.name));
     nameEdit_->setCursorPosition(0);
     const QSignalBlocker block(positionList_);
     positionList_->setCurrentIndex(player.position >= 0 && player.position <= 3 ? player.position : -1);
-    // On opening every negative number shows as "00", as in the list; once
-    // the editor runs only -1 is "00".
-    const bool doubleZero = player.number == -1 || (anyNegativeAsDoubleZero && player.number < 0);
-    numberEdit_->setText(doubleZero ? QStringLiteral("00") : QString::number(player.number));
+    numberEdit_->setText(QString::fromStdString(uniformText(player.number)));
 }
 
 void RosterEdit::showPlayer(int index) {
@@ -282,14 +264,10 @@ void RosterEdit::clearEntry() {
     setWindowTitle(QStringLiteral("No Player Selected"));
 }
 
-void RosterEdit::setSlotsFromLineupLists() {
-    for (Player& player : team_.players) player.courtSlot = 0;
-    // In slot order, so a player chosen in two lists ends with the higher slot.
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const int chosen = lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex();
-        if (chosen >= 0 && chosen < team_.playerCount())
-            team_.players[static_cast<std::size_t>(chosen)].courtSlot = static_cast<std::int16_t>(slot);
-    }
+LineupChoices RosterEdit::lineupChoices() const {
+    LineupChoices chosen{};
+    for (std::size_t i = 0; i < chosen.size(); ++i) chosen[i] = lineupLists_[i]->currentIndex();
+    return chosen;
 }
 
 std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_t nameChars) {
@@ -316,21 +294,21 @@ std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_
 
 bool RosterEdit::commitOnOk() {
     if (team_.playerCount() > 0 && current_ >= 0 && current_ < team_.playerCount()) {
-        const std::optional<Entry> entry = checkedEntry(current_, kShortNameChars);
+        const std::optional<Entry> entry = checkedEntry(current_, kAddedNameChars);
         if (!entry) return false;
         Player& player = team_.players[static_cast<std::size_t>(current_)];
         player.name = entry->name;
         player.position = static_cast<std::int16_t>(positionList_->currentIndex());
         player.number = entry->number;
     }
-    setSlotsFromLineupLists();
+    setSlotsFromLineup(team_.players, lineupChoices());
     return true;
 }
 
 void RosterEdit::addPlayer() {
     // Nothing is added that would be invisible, merge with another player
     // or carry a number no uniform has.
-    const std::optional<Entry> entry = checkedEntry(-1, kShortNameChars);
+    const std::optional<Entry> entry = checkedEntry(-1, kAddedNameChars);
     if (!entry) return;
     Player player;
     player.name = entry->name;
@@ -347,11 +325,7 @@ void RosterEdit::addPlayer() {
     ++current_;
     if (current_ >= team_.playerCount()) current_ = 0;
 
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const int chosen = lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex();
-        if (chosen >= 0 && chosen < team_.playerCount())
-            team_.players[static_cast<std::size_t>(chosen)].courtSlot = static_cast<std::int16_t>(slot);
-    }
+    addSlotsFromLineup(team_.players, lineupChoices());
 
     fillLists();
     showStartingLineup();
@@ -367,7 +341,7 @@ bool RosterEdit::selectPlayer() {
     if (current_ >= 0 && current_ < team_.playerCount()) {
         // Save the player on display before showing the next one; a refused
         // entry stays on display, and so does its row.
-        const std::optional<Entry> entry = checkedEntry(current_, kLongNameChars);
+        const std::optional<Entry> entry = checkedEntry(current_, kUpdatedNameChars);
         if (!entry) {
             selectRosterRow(current_);
             return false;
@@ -376,15 +350,7 @@ bool RosterEdit::selectPlayer() {
         updated.name = entry->name;
         updated.position = static_cast<std::int16_t>(positionList_->currentIndex());
         updated.number = entry->number;
-        setSlotsFromLineupLists();
-        updated.courtSlot = 0;
-        for (int slot = 1; slot <= kSlotCount; ++slot) {
-            if (lineupLists_[static_cast<std::size_t>(slot - 1)]->currentIndex() == current_) {
-                updated.courtSlot = static_cast<std::int16_t>(slot);
-                break;
-            }
-        }
-        team_.players[static_cast<std::size_t>(current_)] = updated;
+        updatePlayerFromLineup(team_.players, current_, updated, lineupChoices());
         fillLists();
         showStartingLineup();
     }
@@ -400,7 +366,7 @@ void RosterEdit::deletePlayer() {
     // (nor checking), only the lineup lists are taken.
     const int chosen = rosterList_->currentRow();
     if (chosen >= 0 && chosen == current_)
-        setSlotsFromLineupLists();
+        setSlotsFromLineup(team_.players, lineupChoices());
     else if (!selectPlayer())
         return;
     if (team_.playerCount() == 0 || current_ < 0) return;

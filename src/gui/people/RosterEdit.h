@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/records/RosterEditorRules.h"
 #include "gui/ui/CourtlogDialog.h"
 
 class QComboBox;
@@ -37,7 +38,8 @@ public:
     void reject() override;
 
     // True while the entry fields hold a player that is not in the roster
-    // yet (no player selected) or differs from the selected one.
+    // yet (no player selected) or differs from the selected one (the rule
+    // is the core's entryPending).
     bool entryPending() const;
 
 protected:
@@ -48,10 +50,10 @@ protected:
 private:
     void fillLists();
     void showStartingLineup();
-    void showEntry(int index, bool anyNegativeAsDoubleZero = false);
+    void showEntry(int index);
     void showPlayer(int index);
     void clearEntry();
-    void setSlotsFromLineupLists();
+    LineupChoices lineupChoices() const;
     void selectRosterRow(int row);
 
     // The name and number in the entry fields, checked: a name given and

@@ -7,6 +7,7 @@
 #include "core/records/Team.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -61,7 +62,7 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
                                            ui::MessageButtons::YesNo, ui::MessageIcon::Question);
         if (answer != ui::ResultYes) return;
     }
-    team.fileName = path.toStdString();
+    team.fileName = ui::toRecordPath(path);
     saveTeam(owner, team);
 }
 

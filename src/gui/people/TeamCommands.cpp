@@ -9,6 +9,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::people {
 
@@ -16,7 +17,7 @@ namespace {
 
 // Reads a comma-delimited or plain-text roster into team; shows why not.
 bool importRoster(QWidget* owner, Team& team, const QString& path) {
-    const Team::ImportResult result = team.importFrom(path.toStdString());
+    const Team::ImportResult result = team.importFrom(ui::toRecordPath(path));
     if (result.ok) return true;
     QString text;
     // The reader's own words first: an invalid line, or a character a team
@@ -66,7 +67,7 @@ void editTeamCommand(QWidget* owner) {
     if (commaDelimited) {
         if (!importRoster(owner, team, choice->path)) return;
     } else {
-        team.fileName = choice->path.toStdString();
+        team.fileName = ui::toRecordPath(choice->path);
         if (!team.load()) {
             ui::showMessage(owner, QStringLiteral("Can't load team !"),
                             QStringLiteral("File corrupt or missing ?"), ui::MessageButtons::Ok,

@@ -16,6 +16,7 @@
 #include "gui/ui/CornerBitmap.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
@@ -123,7 +124,7 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     layout->addSpacing(6);
     layout->addLayout(bottom);
 
-    logo_->setTeamFile(QString::fromStdString(team_.fileName));
+    logo_->setTeamFile(ui::fromRecordPath(team_.fileName));
     logo_->loadLogo(ui::fromRecordText(team_.logoFile), team_.logoFade);
     showFade();
     nameEdit_->setFocus();
@@ -149,7 +150,7 @@ void TeamEdit::changeLogo() {
     if (!choice || choice->path.isEmpty()) return;
     // The team file keeps 79 Windows-1252 characters of the path; a path it
     // cannot hold would be cut or mangled and the logo lost at once.
-    const std::optional<std::string> field = logoFieldFor(choice->path.toStdString(), team_.fileName);
+    const std::optional<std::string> field = logoFieldFor(ui::toRecordPath(choice->path), team_.fileName);
     if (!field) {
         ui::showWarning(this,
                         QStringLiteral("The team file cannot hold the path of this picture:\n%1\n\n"

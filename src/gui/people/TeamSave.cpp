@@ -6,6 +6,7 @@
 #include "core/records/Team.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::people {
@@ -33,13 +34,13 @@ std::optional<QString> askTeamFileName(QWidget* owner, const QString& proposal) 
 
 bool writeTeamFile(QWidget* owner, Team& team, const QString& path) {
     std::string error;
-    if (team.saveTo(path.toStdString(), &error)) return true;
+    if (team.saveTo(ui::toRecordPath(path), &error)) return true;
     ui::showSaveFailure(owner, QStringLiteral("team"), path, error);
     return false;
 }
 
 bool saveTeam(QWidget* owner, Team& team) {
-    const QString current = QString::fromStdString(team.fileName);
+    const QString current = ui::fromRecordPath(team.fileName);
     QString path = current;
     if (current.size() < 4) {
         const std::optional<QString> chosen = askTeamFileName(owner, QString());
@@ -72,7 +73,7 @@ bool saveTeam(QWidget* owner, Team& team) {
     // A team that could not be written is not thrown away: the user is asked
     // for another file until one is written or the dialog is cancelled.
     for (;;) {
-        team.fileName = path.toStdString();
+        team.fileName = ui::toRecordPath(path);
         if (writeTeamFile(owner, team, path)) {
             team.damaged = false;
             return true;

@@ -14,20 +14,17 @@
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/PlayerEntry.h"
+#include "core/records/RosterEditorRules.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
 
-namespace {
-// A player added during a game keeps the first 19 characters of his name.
-constexpr int kAddedNameChars = 19;
-}  // namespace
-
 QStringList uniformNumberEntries() {
-    QStringList entries{QStringLiteral("00")};
-    for (int n = 0; n <= 99; ++n) entries << QString::number(n);
+    // Entry n is the uniform n - 1: "00" first.
+    QStringList entries;
+    for (int number = -1; number <= 99; ++number) entries << QString::fromStdString(uniformText(number));
     return entries;
 }
 
@@ -45,7 +42,7 @@ AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), 
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     // What the box can hold is what is kept.
-    nameEdit_->setMaxLength(kAddedNameChars);
+    nameEdit_->setMaxLength(static_cast<int>(kAddedNameChars));
     ui::acceptRecordTextOnly(nameEdit_);
     positionList_ = new QComboBox(this);
     positionList_->setObjectName(QStringLiteral("positionList"));

@@ -146,8 +146,10 @@ bool EditEvent::updateSelectedEvent() {
     if (result.askShotPoint &&
         ui::showMessage(this, QStringLiteral("Do you want to update the shot point?"),
                         QStringLiteral("Update Shot Point?"), ui::MessageButtons::YesNo,
-                        ui::MessageIcon::Question) == ui::ResultYes)
-        ShotSpotDialog::askShotSpot(this, event.shotX, event.shotY, home_);
+                        ui::MessageIcon::Question) == ui::ResultYes) {
+        CourtPoint spot = shotSpotOf(event);
+        if (ShotSpotDialog::askShotSpot(this, spot, home_)) storeShotSpot(event, spot);
+    }
     fillEventList();
     clearSelections();
     return true;

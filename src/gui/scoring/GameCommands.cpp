@@ -13,6 +13,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::scoring {
@@ -26,28 +27,31 @@ ui::FileDialogOptions gameFileOptions() {
     return options;
 }
 
-// Saves game to path; a failure is told, never passed over.
+// Saves game to path; a failure is told, never passed over, and leaves the
+// game on the file it had.
 bool saveGameTo(QWidget* owner, Game& game, const QString& path) {
     std::string error;
-    if (game.save(path.toStdString(), &error)) return true;
+    if (game.save(ui::toRecordPath(path), &error)) return true;
     ui::showSaveFailure(owner, QStringLiteral("game"), path, error);
     return false;
 }
 
 // Saves game to path (when given); after a failure, and when there is
 // no path, asks for a file until the game is written or the user cancels.
-// Nothing typed into a new game is lost to one unwritable folder.
+// Nothing typed into a new game is lost to one unwritable folder. The
+// dialog offers the name last tried, or else the game's own.
 bool saveGameAsking(QWidget* owner, Game& game, QString path) {
+    QString lastTried = ui::fromRecordPath(game.fileName);
     for (;;) {
         if (path.isEmpty()) {
             ui::FileDialogOptions options = gameFileOptions();
-            options.initialName = QString::fromStdString(game.fileName);
+            options.initialName = lastTried;
             const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
             if (!choice || choice->path.isEmpty()) return false;
             path = choice->path;
         }
         if (saveGameTo(owner, game, path)) return true;
-        game.fileName = path.toStdString();
+        lastTried = path;
         path.clear();
     }
 }
@@ -83,27 +87,33 @@ void editGameCommand(QWidget* owner) {
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    if (!game.load(choice->path.toStdString()))
-        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
-    // Whatever was read is shown as a game read from its file (its own
-    // information, both teams) and saved back to the same file.
-    game.fileName = choice->path.toStdString();
+    const bool loaded = game.load(ui::toRecordPath(choice->path));
+    if (!loaded) ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+    // Whatever was read is shown as a game read from its file: its own
+    // information and both teams.
     game.isNew = 0;
 
     GameEdit editor(game, owner);
     const int result = editor.run();
+    if (result != 1 && result != GameEdit::kStartGame) return;
+    if (!loaded) {
+        // A game that did not load whole is never written over its file
+        // (the console saves as it goes): it is saved under a name the
+        // user gives, or not at all.
+        if (!saveGameAsking(owner, game, QString())) return;
+    } else if (result == 1) {
+        saveGameAsking(owner, game, ui::fromRecordPath(game.fileName));
+    }
     if (result == GameEdit::kStartGame) {
         ui::appState().currentGame = &game;
         startGameConsole(owner, game, true);
-    } else if (result == 1) {
-        saveGameAsking(owner, game, QString::fromStdString(game.fileName));
     }
 }
 
 void saveGameCommand(QWidget* owner) {
     Game* game = ui::appState().currentGame;
     if (!game) return;
-    saveGameTo(owner, *game, QString::fromStdString(game->fileName));
+    saveGameTo(owner, *game, ui::fromRecordPath(game->fileName));
 }
 
 void saveGameAsCommand(QWidget* owner) {

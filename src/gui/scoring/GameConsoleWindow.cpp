@@ -27,6 +27,8 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Picture.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -270,13 +272,10 @@ void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
 }
 
 CourtPoint GameConsoleWindow::shotSpotFor(bool home, const PlayChoice& choice) {
-    const CourtPoint start = defaultShotSpot(choice.subKind);
-    if (!ui::programSettings().promptForShot) return start;
+    CourtPoint spot = defaultShotSpot(choice.subKind);
     // Closing the question without a click keeps the starting spot.
-    auto x = static_cast<std::int16_t>(start.x);
-    auto y = static_cast<std::int16_t>(start.y);
-    ShotSpotDialog::askShotSpot(this, x, y, home);
-    return {x, y};
+    if (ui::programSettings().promptForShot) ShotSpotDialog::askShotSpot(this, spot, home);
+    return spot;
 }
 
 void GameConsoleWindow::chooseBench(bool home, int entry) {
@@ -408,9 +407,10 @@ void GameConsoleWindow::fillBenches() {
 bool GameConsoleWindow::saveGame() {
     Game& game = model_.game();
     std::string error;
-    if (!game.fileName.empty() && game.save(game.fileName, &error)) return true;
-    ui::showMessage(this, QStringLiteral("Can't save game !"), QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok,
-                    ui::MessageIcon::Exclamation);
+    if (game.save(game.fileName, &error)) return true;
+    // Why the file could not be written, as every other save says it.
+    ui::showMessage(this, ui::saveFailureText(QStringLiteral("game"), ui::fromRecordPath(game.fileName), error),
+                    QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
     return false;
 }
 

@@ -11,16 +11,15 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <limits>
 
 #include "gui/ui/CalendarDialog.h"
 #include "gui/people/TeamEdit.h"
-#include "core/records/FieldText.h"
 #include "core/records/Game.h"
+#include "core/scoring/GameInfoRules.h"
 #include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -30,16 +29,10 @@ namespace {
 
 constexpr int kGameTextChars = 24;
 
-// The "%d/%d/%d"-style reading of the date, time and season fields.
-int scanNumbers(const QString& text, QChar separator, int* values, int count) {
-    return courtlog::scanNumbers(text.toStdString(), static_cast<char>(separator.unicode()), values, count);
+GameDate today() {
+    const QDate date = QDate::currentDate();
+    return {date.month(), date.day(), date.year()};
 }
-
-QString dateText(int month, int day, int year) {
-    return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year);
-}
-
-QString timeText(int hour, int minute) { return QString::asprintf("%02d:%02d", hour, minute); }
 
 QString summaryOf(const Team& team) {
     return QStringLiteral("Name: %1\nCoach: %2\nAssistant: %3\n")
@@ -49,17 +42,6 @@ QString summaryOf(const Team& team) {
 
 }  // namespace
 
-int GameEdit::seasonUp(int season) {
-    if (season < 0) return 0;
-    if (season < 9999) return season + 1;
-    return 0;
-}
-
-int GameEdit::seasonDown(int season) {
-    if (season >= 1 && season <= 9999) return season - 1;
-    return 9999;
-}
-
 GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), game_(game) {
     setObjectName(QStringLiteral("gameEdit"));
     setWindowTitle(QStringLiteral("Edit Game Information"));
@@ -67,16 +49,8 @@ GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), ga
 
     // A game still being described opens with today's date and no teams; a
     // game read from its file shows its own information and both teams.
-    const QDate today = QDate::currentDate();
-    int month = today.month(), day = today.day(), year = today.year();
-    int hour = 12, minute = 0, season = today.year();
+    const GameInfoTexts opening = openingGameInfo(game_, today());
     if (!game_.isNew) {
-        month = game_.month;
-        day = game_.day;
-        year = game_.year;
-        hour = game_.hour;
-        minute = game_.minute;
-        season = game_.season;
         homeSelected_ = visitorSelected_ = true;
         homeName_ = ui::fromRecordText(game_.homeName);
         visitorName_ = ui::fromRecordText(game_.visitorName);
@@ -85,15 +59,15 @@ GameEdit::GameEdit(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), ga
     // Made in reading order, which is also the tab order.
     auto* dateButton =
         addClickButton(QStringLiteral("Date:"), QStringLiteral("dateButton"), [this] { pickDate(); });
-    dateEdit_ = new QLineEdit(dateText(month, day, year), this);
+    dateEdit_ = new QLineEdit(QString::fromStdString(opening.date), this);
     dateEdit_->setObjectName(QStringLiteral("dateEdit"));
     dateEdit_->setMaxLength(16);
     auto* timeLabel = new QLabel(QStringLiteral("Time:"), this);
-    timeEdit_ = new QLineEdit(timeText(hour, minute), this);
+    timeEdit_ = new QLineEdit(QString::fromStdString(opening.time), this);
     timeEdit_->setObjectName(QStringLiteral("timeEdit"));
     timeEdit_->setMaxLength(12);
     auto* seasonLabel = new QLabel(QStringLiteral("Season:"), this);
-    seasonEdit_ = new QLineEdit(QString::number(season), this);
+    seasonEdit_ = new QLineEdit(QString::fromStdString(opening.season), this);
     seasonEdit_->setObjectName(QStringLiteral("seasonEdit"));
     seasonEdit_->setMaxLength(12);
     auto* seasonUpButton = new QToolButton(this);
@@ -222,25 +196,15 @@ void GameEdit::showSummaries() {
 }
 
 void GameEdit::pickDate() {
-    int values[3] = {0, 0, -1};
-    scanNumbers(dateEdit_->text(), QLatin1Char('/'), values, 3);
-    int month = values[0], day = values[1], year = values[2];
-    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) {
-        const QDate today = QDate::currentDate();
-        month = today.month();
-        day = today.day();
-        year = today.year();
-    }
-    ui::CalendarDialog picker(this, year, day, month);
-    if (picker.run() == 1) dateEdit_->setText(dateText(picker.month(), picker.day(), picker.year()));
+    const GameDate start = pickerStartDate(dateEdit_->text().toStdString(), today());
+    ui::CalendarDialog picker(this, start.year, start.day, start.month);
+    if (picker.run() == 1)
+        dateEdit_->setText(QString::fromStdString(gameDateText({picker.month(), picker.day(), picker.year()})));
 }
 
 void GameEdit::stepSeason(bool up) {
     ui::playSoundEffect(ui::SoundClick);
-    int season = 0;
-    scanNumbers(seasonEdit_->text(), QLatin1Char(' '), &season, 1);
-    season = up ? seasonUp(season) : seasonDown(season);
-    seasonEdit_->setText(QString::asprintf("%6d", season));
+    seasonEdit_->setText(QString::fromStdString(steppedSeasonText(seasonEdit_->text().toStdString(), up)));
 }
 
 void GameEdit::selectTeam(bool home) {
@@ -257,7 +221,7 @@ void GameEdit::selectTeam(bool home) {
     chosen.name.clear();
     chosen.coach.clear();
     chosen.assistant.clear();
-    chosen.fileName = choice->path.toStdString();
+    chosen.fileName = ui::toRecordPath(choice->path);
     if (!chosen.load()) {
         ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
         return;
@@ -320,21 +284,10 @@ void GameEdit::startGame() {
 }
 
 void GameEdit::collectFields() {
-    int date[3] = {0, 0, -1};
-    scanNumbers(dateEdit_->text(), QLatin1Char('/'), date, 3);
-    const int thisYear = QDate::currentDate().year();
-    game_.month = static_cast<std::int8_t>(date[0] >= 1 && date[0] <= 12 ? date[0] : 1);
-    game_.day = static_cast<std::int8_t>(date[1] >= 1 && date[1] <= 31 ? date[1] : 1);
-    game_.year = static_cast<std::int16_t>(date[2] >= 0 && date[2] <= 9999 ? date[2] : thisYear);
-
-    int time[2] = {0, 0};
-    scanNumbers(timeEdit_->text(), QLatin1Char(':'), time, 2);
-    game_.hour = toInt16(time[0]);
-    game_.minute = toInt16(time[1]);
-
-    int season = -1;
-    scanNumbers(seasonEdit_->text(), QLatin1Char(' '), &season, 1);
-    game_.season = static_cast<std::int16_t>(season >= 0 && season <= 9999 ? season : thisYear);
+    readBackGameInfo(game_,
+                     {dateEdit_->text().toStdString(), timeEdit_->text().toStdString(),
+                      seasonEdit_->text().toStdString()},
+                     today().year);
 
     game_.court = ui::toRecordText(courtEdit_->text(), kGameTextChars);
     game_.attendance = ui::toRecordText(attendanceEdit_->text(), kGameTextChars);

@@ -32,10 +32,6 @@ public:
     // lineup message for that team is shown and false returned.
     static bool checkStartingLineup(QWidget* owner, const Team& team, bool isHome);
 
-    // The season up and down rules (wrapping between 0 and 9999).
-    static int seasonUp(int season);
-    static int seasonDown(int season);
-
 private:
     void pickDate();
     void stepSeason(bool up);

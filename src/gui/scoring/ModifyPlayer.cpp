@@ -19,15 +19,12 @@
 #include "core/scoring/GameSetupRules.h"
 #include "gui/scoring/AddPlayer.h"
 #include "core/records/PlayerEntry.h"
+#include "core/records/RosterEditorRules.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
-
-namespace {
-constexpr int kNameChars = 24;
-}  // namespace
 
 ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
     : ui::CourtlogDialog(parent),
@@ -44,7 +41,7 @@ ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
     rosterList_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
-    nameEdit_->setMaxLength(kNameChars);
+    nameEdit_->setMaxLength(static_cast<int>(kUpdatedNameChars));
     ui::acceptRecordTextOnly(nameEdit_);
     numberList_ = new QComboBox(this);
     numberList_->setObjectName(QStringLiteral("numberList"));
@@ -118,7 +115,7 @@ bool ModifyPlayer::applyEdits() {
     std::vector<Player>& roster = shownRoster();
     if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return true;
     Player& player = roster[static_cast<std::size_t>(shown_)];
-    const std::string name = ui::toRecordText(nameEdit_->text(), kNameChars);
+    const std::string name = ui::toRecordText(nameEdit_->text(), kUpdatedNameChars);
     // With no entry chosen the number stays as it was.
     const int number = numberList_->currentIndex() >= 0 ? numberList_->currentIndex() - 1 : player.number;
     if (name == player.name && number == player.number) return true;
@@ -169,16 +166,14 @@ void ModifyPlayer::commit() {
     // his team has would merge the two players' plays.
     for (const bool home : {true, false}) {
         const std::vector<Player>& copy = home ? homeCopy_ : visitorCopy_;
-        const std::vector<Player>& before = home ? game_.home.players : game_.visitor.players;
-        for (std::size_t i = 0; i < copy.size() && i < before.size(); ++i) {
-            if (copy[i].name == before[i].name) continue;
-            if (checkPlayerName(copy, copy[i].name, static_cast<int>(i)) != PlayerNameProblem::Taken) continue;
-            ui::showWarning(this,
-                            ui::playerNameProblemText(PlayerNameProblem::Taken, copy[i].name,
-                                                      home ? game_.homeName : game_.visitorName),
-                            QStringLiteral("Edit Player"));
-            return;
-        }
+        const std::optional<std::size_t> clash =
+            renamedOntoTakenName(home ? game_.home.players : game_.visitor.players, copy);
+        if (!clash) continue;
+        ui::showWarning(this,
+                        ui::playerNameProblemText(PlayerNameProblem::Taken, copy[*clash].name,
+                                                  home ? game_.homeName : game_.visitorName),
+                        QStringLiteral("Edit Player"));
+        return;
     }
     renameEditedPlayers(game_, true, homeCopy_);
     renameEditedPlayers(game_, false, visitorCopy_);

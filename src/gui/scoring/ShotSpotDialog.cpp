@@ -26,12 +26,11 @@ int& ShotSpotDialog::teamOrientation(bool home) { return home ? homeOrientation 
 
 std::optional<QPoint>& ShotSpotDialog::lastPosition() { return lastDialogPosition; }
 
-bool ShotSpotDialog::askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home) {
-    CourtPoint point{x, y};
+bool ShotSpotDialog::askShotSpot(QWidget* parent, CourtPoint& spot, bool home) {
+    CourtPoint point = spot;
     ShotSpotDialog dialog(parent, point, teamOrientation(home));
     if (dialog.run() != 1) return false;
-    x = static_cast<std::int16_t>(point.x);
-    y = static_cast<std::int16_t>(point.y);
+    spot = point;
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPoint>
-#include <cstdint>
 #include <optional>
 
 #include "core/scoring/ShotSpot.h"
@@ -30,8 +29,8 @@ public:
     ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation);
 
     // Asks for a spot for the home or the visiting team, starting from
-    // (x, y). True when a spot was clicked; otherwise (x, y) are unchanged.
-    static bool askShotSpot(QWidget* parent, std::int16_t& x, std::int16_t& y, bool home);
+    // spot. True when a spot was clicked; otherwise spot is unchanged.
+    static bool askShotSpot(QWidget* parent, CourtPoint& spot, bool home);
 
     // Each team's orientation, kept for the whole run of the program.
     static int& teamOrientation(bool home);

@@ -109,8 +109,6 @@ namespace {
 
 using namespace sheet;
 
-QString twoDigits(int number) { return number == -1 ? QStringLiteral("00") : QString::number(number); }
-
 void drawLeft(QPainter& p, int x, int y, const QString& text) {
     p.drawText(QPoint(x, y + p.fontMetrics().ascent()), text);
 }
@@ -210,7 +208,7 @@ void drawRow(QPainter& p, int row, const SheetRow& player) {
     drawLeft(p, kNameLeft, textTop,
              fm.elidedText(ui::fromRecordText(player.name), Qt::ElideRight, kNumberLeft - kNameLeft - 4));
     p.drawText(QRect(kNumberLeft, textTop, fm.horizontalAdvance(QStringLiteral("00")), fm.height()),
-               Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, twoDigits(player.number));
+               Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(player.numberText));
     drawFigures(p, row, false, player.thisPeriod);
     drawFigures(p, row, true, player.game);
 
@@ -219,10 +217,10 @@ void drawRow(QPainter& p, int row, const SheetRow& player) {
     for (std::size_t box = 0; box < labels.size(); ++box)
         p.drawText(foulCell(row, static_cast<int>(box)), Qt::AlignCenter | Qt::TextDontClip,
                    QString::fromLatin1(labels[box]));
-    // Only six personal and two technical boxes: later fouls leave no cross.
-    for (std::size_t i = 0; i < player.personalFoulPeriods.size() && i < 6; ++i)
+    // The figures hold at most six personal and two technical fouls, one per box.
+    for (std::size_t i = 0; i < player.personalFoulPeriods.size(); ++i)
         drawCross(p, foulCell(row, static_cast<int>(i)), foulColor(player.personalFoulPeriods[i]));
-    for (std::size_t i = 0; i < player.technicalPeriods.size() && i < 2; ++i)
+    for (std::size_t i = 0; i < player.technicalPeriods.size(); ++i)
         drawCross(p, foulCell(row, 6 + static_cast<int>(i)), technicalColor());
 
     p.setPen(rule);

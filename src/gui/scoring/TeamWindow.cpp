@@ -10,22 +10,11 @@
 
 #include "core/records/Game.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
-
-namespace {
-
-ui::PictureLayout pictureLayout(int logoLayout) {
-    switch (logoLayout) {
-        case 0: return ui::PictureLayout::Fit;
-        case 2: return ui::PictureLayout::Center;
-        default: return ui::PictureLayout::Tile;
-    }
-}
-
-}  // namespace
 
 TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbstractScrollArea(parent), home_(home) {
     setObjectName(home ? QStringLiteral("homeSheet") : QStringLiteral("visitorSheet"));
@@ -64,10 +53,10 @@ void TeamWindow::loadLogo() {
     logoFile_ = ui::fromRecordText(team.logoFile);
     logoFade_ = team.logoFade;
     logoLayout_ = team.logoLayout;
-    logo_.layout = pictureLayout(logoLayout_);
+    logo_.layout = pictureLayoutOf(logoLayout_);
     // Found as the team editor finds it (beside the team file, the shipped
     // default built in) and faded the same way.
-    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordText(team.fileName)).faded(logoFade_).image();
+    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordPath(team.fileName)).faded(logoFade_).image();
 }
 
 bool TeamWindow::logoIsStale() const {

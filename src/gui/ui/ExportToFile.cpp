@@ -1,6 +1,7 @@
 #include "gui/ui/ExportToFile.h"
 
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::ui {
@@ -14,14 +15,14 @@ courtlog::output::ExportMode askExportMode(QWidget* owner, const QString& path) 
         return ask(QStringLiteral("This file already exists.  Would you like to append to it?"));
     };
     questions.overwriteIt = [&] { return ask(QStringLiteral("Overwrite Existing File?")); };
-    return courtlog::output::chooseExportMode(courtlog::output::exportFileExists(path.toStdString()), questions);
+    return courtlog::output::chooseExportMode(courtlog::output::exportFileExists(toRecordPath(path)), questions);
 }
 
 bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(courtlog::output::ExportMode)>& text) {
     const courtlog::output::ExportMode mode = askExportMode(owner, path);
     if (mode == courtlog::output::ExportMode::Cancelled) return false;
     std::string reason;
-    if (!courtlog::output::writeExportFile(path.toStdString(), mode, text(mode), &reason)) {
+    if (!courtlog::output::writeExportFile(toRecordPath(path), mode, text(mode), &reason)) {
         showFileSaveFailure(owner, path, reason);
         return false;
     }

@@ -7,6 +7,8 @@
 #include <deque>
 #include <functional>
 
+#include "gui/ui/RecordPaths.h"
+
 namespace courtlog::gui::ui {
 
 namespace {
@@ -144,8 +146,7 @@ QString extensionOfFilter(const QString& filters, int filterIndex) {
 
 QString withDefaultExtension(const QString& path, const QString& extension) {
     if (path.isEmpty() || extension.isEmpty()) return path;
-    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    const QString fileName = path.mid(slash + 1);
+    const QString fileName = bareFileName(path);
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('.'))) return path;
     return path + QLatin1Char('.') + extension;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gui/ui/ProgramResources.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::ui {
 
@@ -24,9 +25,7 @@ Picture Picture::loadFile(const QString& path) {
     if (image.isNull()) {
         // Pictures named in old team files and settings often carry a folder
         // that no longer exists; the file itself may sit in the current one.
-        const qsizetype slash =
-            std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-        const QString bareName = path.mid(slash + 1);
+        const QString bareName = bareFileName(path);
         if (!bareName.isEmpty() && bareName != path) image = readImage(QDir::current().filePath(bareName));
     }
     return Picture(std::move(image));

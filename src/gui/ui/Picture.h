@@ -3,12 +3,15 @@
 #include <QImage>
 #include <QString>
 
+#include "core/records/PictureLayout.h"
+
 class QPainter;
 class QRect;
 
 namespace courtlog::gui::ui {
 
-enum class PictureLayout { Fit = 0, Tile = 1, Center = 2 };
+// The core's layouts, under the name the drawing code has always used.
+using PictureLayout = courtlog::PictureLayout;
 
 // A device-independent picture as read from a BMP file or from the
 // program's own pictures. Indexed pictures keep their colour table, so the

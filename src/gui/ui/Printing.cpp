@@ -16,6 +16,7 @@
 #include "core/ProgramInfo.h"
 #include "core/records/SafeSave.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::ui {
@@ -143,7 +144,7 @@ bool printToPdf(Printout& printout, const QString& pdfPath, std::string* error) 
         if (error) *error = "the pages could not be drawn";
         return false;
     }
-    return safeSave(pdfPath.toStdString(), std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
+    return safeSave(toRecordPath(pdfPath), std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
                     error);
 }
 

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 
 #include "gui/ui/ProgramResources.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::ui {
 
@@ -15,9 +15,7 @@ Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
     Picture picture = Picture::loadFile(logoFile);
     if (!picture.isNull()) return picture;
 
-    const qsizetype slash =
-        std::max(logoFile.lastIndexOf(QLatin1Char('/')), logoFile.lastIndexOf(QLatin1Char('\\')));
-    const QString bareName = logoFile.mid(slash + 1);
+    const QString bareName = bareFileName(logoFile);
     if (bareName.isEmpty()) return {};
     QStringList folders;
     // A team folder copied to another computer keeps its logos beside it.

@@ -189,6 +189,19 @@ TEST(GameTest, NewEmptyGameSavesAs733Bytes) {
     EXPECT_EQ(back.home.logoFile, "default.bmp");
 }
 
+TEST(GameTest, AFailedSaveOrLoadKeepsTheFileNameTheGameHad) {
+    ScratchFolder dir;
+    Game g;
+    ASSERT_TRUE(g.save(dir.file("own.gam")));
+    // Later saves go to the game's own file, whatever was tried in between.
+    std::string error;
+    EXPECT_FALSE(g.save(dir.file("gone/other.gam"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(g.fileName, dir.file("own.gam"));
+    EXPECT_FALSE(g.load(dir.file("gone/third.gam")));
+    EXPECT_EQ(g.fileName, dir.file("own.gam"));
+}
+
 TEST(GameTest, MissingFileIsRefused) {
     Game g;
     std::string error;
@@ -260,6 +273,14 @@ TEST(GameTest, ScoresSumShotPointsOnly) {
     EXPECT_EQ(g.visitorScore, 5);
     EXPECT_EQ(g.visitorPointsInPeriod(4), 5);
     EXPECT_EQ(g.visitorPointsInPeriod(0), 0);
+}
+
+TEST(GameTest, ScoresHoldAtTheStoredRangeInsteadOfWrapping) {
+    Game g;
+    // 11 000 threes make 33 000 points, beyond the 16 bits a score is kept in.
+    g.homeEvents.assign(11000, play("Ann", Shot, ThreePointMade));
+    g.recomputeScores();
+    EXPECT_EQ(g.homeScore, 32767);
 }
 
 TEST(GameTest, PurgeRemovesDeletedEventsKeepingOrder) {

@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include "RecordBuilders.h"
+
 using namespace courtlog;
 
 namespace {
@@ -221,4 +223,18 @@ TEST(Settings, FileIsWrittenAndReadThroughThePath) {
     EXPECT_FALSE(untouched.readSettings((dir / "missing.ini").string()));
     EXPECT_EQ(untouched, Settings{});
     std::filesystem::remove_all(dir);
+}
+
+TEST(Settings, AFileThatCannotBeReadSaysWhyAndChangesNothing) {
+    courtlog::testing::ScratchFolder dir;
+    Settings settings;
+    std::string error;
+    EXPECT_FALSE(settings.readSettings(dir.file("missing.ini"), &error));
+    EXPECT_EQ(error, "Can't read settings ! " + dir.file("missing.ini") + ": Can't open " + dir.file("missing.ini") +
+                         ": No such file or directory");
+    // Far larger than any settings file: refused before it is read.
+    courtlog::testing::writeFile(dir.file("huge.ini"), std::string(Settings::kMaxFileSize + 1, '\n'));
+    EXPECT_FALSE(settings.readSettings(dir.file("huge.ini"), &error));
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    EXPECT_EQ(settings, Settings{});
 }

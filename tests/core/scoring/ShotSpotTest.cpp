@@ -100,5 +100,14 @@ TEST(ShotSpot, DefaultSpotsAndFieldGoalTries) {
     for (int result = 0; result <= 7; ++result) EXPECT_EQ(isFieldGoalAttempt(result), tries[result]) << result;
 }
 
+TEST(ShotSpot, APlayKeepsItsSpotInSixteenBitsWithoutWrapping) {
+    PlayEvent play;
+    storeShotSpot(play, {57, 199});
+    EXPECT_EQ(shotSpotOf(play), (CourtPoint{57, 199}));
+    storeShotSpot(play, {40000, -40000});
+    EXPECT_EQ(play.shotX, 32767);
+    EXPECT_EQ(play.shotY, -32768);
+}
+
 }  // namespace
 }  // namespace courtlog::scoring

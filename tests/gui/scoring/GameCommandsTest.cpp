@@ -101,7 +101,7 @@ TEST(GameCommands, CancellingTheSaveDialogStartsNoGameAndWritesNothing) {
     EXPECT_FALSE(gui::ui::appState().gameInProgress);
 }
 
-TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
+TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnlyUnderANewName) {
     freshHooks();
     TeamFiles files;
     const QString path = files.path("league.gam");
@@ -115,6 +115,10 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.resize(file.size() - 10));
     }
+    const QByteArray damaged = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
     gui::ui::testing::clearShownMessages();
     QString courtShown;
     whenModal<GameEdit>([&courtShown](GameEdit* editor) {
@@ -123,16 +127,43 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnOk) {
         click(editor, "okButton");
         if (editor->isVisible()) editor->done(2);
     });
+    const QString recovered = files.path("recovered.gam");
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path, 1});
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{recovered, 1});
     gui::scoring::editGameCommand(nullptr);
 
     ASSERT_FALSE(gui::ui::testing::shownMessages().empty());
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_EQ(courtShown, QStringLiteral("North Gym"));
+    // OK asked for a file instead of writing over the one that did not load.
+    EXPECT_TRUE(gui::ui::testing::lastFileDialogOptions().initialName.isEmpty());
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), damaged);
     Game game;
-    game.load(path.toStdString());
+    ASSERT_TRUE(game.load(recovered.toStdString()));
     EXPECT_EQ(game.court, "South Gym");
+}
+
+TEST(GameCommands, AFailedSaveAsLeavesLaterSavesOnTheGamesOwnFile) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString own = QDir(dir.path()).filePath(QStringLiteral("own.gam"));
+    Game game = courtlog::testing::game("Eagles", "Owls");
+    ASSERT_TRUE(game.save(own.toStdString()));
+    gui::ui::appState().currentGame = &game;
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QDir(dir.path()).filePath(QStringLiteral("gone/as.gam")), 1});
+    gui::scoring::saveGameAsCommand(nullptr);
+    game.court = "Later Hall";
+    gui::scoring::saveGameCommand(nullptr);
+    gui::ui::appState().currentGame = nullptr;
+
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save game !")));
+    Game back;
+    ASSERT_TRUE(back.load(own.toStdString()));
+    EXPECT_EQ(back.court, "Later Hall");
 }
 
 TEST(GameCommands, RosterCommandsNeedAGameInProgress) {

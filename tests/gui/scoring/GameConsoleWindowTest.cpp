@@ -281,7 +281,9 @@ TEST_F(ConsoleFixture, AFailedSaveKeepsTheConsoleOpen) {
     court->close();
     EXPECT_TRUE(court->isVisible());
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("Can't save game !"));
+    // The message says why, as every other save does.
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(QStringLiteral("Can't save game !\n")));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.contains(QStringLiteral("No such file or directory")));
     EXPECT_EQ(gui::ui::testing::shownMessages()[1].caption, QStringLiteral("Disk Full ?"));
     // Stop Game with Yes stays too; No leaves.
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);

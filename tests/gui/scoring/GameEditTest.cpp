@@ -72,61 +72,37 @@ TEST(GameEdit, NewGameOpensWithTodayNoonAndNoTeams) {
     EXPECT_TRUE(editor.isVisible());
 }
 
+// The ranges themselves are tested in the core (GameInfoRules); this is the
+// dialog handing its fields to them and the texts and teams to the game.
 TEST(GameEdit, FieldsAreReadBackWithinTheirRanges) {
     freshHooks();
     QTemporaryDir dir;
     const QString home = saveTeamFile(dir, teamWithLineup("Eagles", 5), QStringLiteral("home.tem"));
     const QString visitor = saveTeamFile(dir, teamWithLineup("Owls", 5), QStringLiteral("visitor.tem"));
-    const int thisYear = QDate::currentDate().year();
-
-    struct Case {
-        const char* date;
-        const char* season;
-        int month, day, year, storedSeason;
-    };
-    const Case cases[] = {
-        {"13/40/2004", "2004", 1, 1, 2004, 2004},
-        {"2/29/-5", "-3", 2, 29, thisYear, thisYear},
-        {"0/0/10000", "10000", 1, 1, thisYear, thisYear},
-        {"12/31/0", "  1999", 12, 31, 0, 1999},
-    };
-    for (const Case& c : cases) {
-        Game game;
-        GameEdit editor(game);
-        editor.show();
-        selectTeams(editor, home, visitor);
-        typeInto(&editor, "dateEdit", QString::fromLatin1(c.date));
-        typeInto(&editor, "seasonEdit", QString::fromLatin1(c.season));
-        typeInto(&editor, "timeEdit", QStringLiteral("7:5"));
-        typeInto(&editor, "referee2Edit", QStringLiteral("Ref Ærø with a very long name"));
-        click(&editor, "okButton");
-        ASSERT_EQ(editor.result(), 1) << c.date;
-        EXPECT_EQ(game.month, c.month) << c.date;
-        EXPECT_EQ(game.day, c.day) << c.date;
-        EXPECT_EQ(game.year, c.year) << c.date;
-        EXPECT_EQ(game.season, c.storedSeason) << c.season;
-        EXPECT_EQ(game.hour, 7);
-        EXPECT_EQ(game.minute, 5);
-        EXPECT_EQ(game.referee2, std::string("Ref \xC6r\xF8 with a very long"));
-        EXPECT_EQ(game.homeName, "Eagles");
-        EXPECT_EQ(game.visitorName, "Owls");
-        EXPECT_EQ(game.isNew, 1);
-    }
+    Game game;
+    GameEdit editor(game);
+    editor.show();
+    selectTeams(editor, home, visitor);
+    typeInto(&editor, "dateEdit", QStringLiteral("13/40/2004"));
+    typeInto(&editor, "seasonEdit", QStringLiteral("  1999"));
+    typeInto(&editor, "timeEdit", QStringLiteral("7:5"));
+    typeInto(&editor, "referee2Edit", QStringLiteral("Ref \u00C6r\u00F8 with a very long name"));
+    click(&editor, "okButton");
+    ASSERT_EQ(editor.result(), 1);
+    EXPECT_EQ(game.month, 1);
+    EXPECT_EQ(game.day, 1);
+    EXPECT_EQ(game.year, 2004);
+    EXPECT_EQ(game.season, 1999);
+    EXPECT_EQ(game.hour, 7);
+    EXPECT_EQ(game.minute, 5);
+    EXPECT_EQ(game.referee2, std::string("Ref \xC6r\xF8 with a very long"));
+    EXPECT_EQ(game.homeName, "Eagles");
+    EXPECT_EQ(game.visitorName, "Owls");
+    EXPECT_EQ(game.isNew, 1);
 }
 
+// The stepping rule itself is tested in the core (GameInfoRules).
 TEST(GameEdit, SeasonButtonsWrapBetweenZeroAndNineNineNineNine) {
-    struct Case {
-        int from;
-        int up;
-        int down;
-    };
-    const Case cases[] = {{9999, 0, 9998},  {0, 1, 9999}, {-4, 0, 9999},
-                          {12000, 0, 9999}, {1, 2, 0},    {2004, 2005, 2003}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(GameEdit::seasonUp(c.from), c.up) << c.from;
-        EXPECT_EQ(GameEdit::seasonDown(c.from), c.down) << c.from;
-    }
-
     freshHooks();
     Game game;
     GameEdit editor(game);

@@ -17,18 +17,16 @@ namespace {
 
 struct ShotAnswer {
     bool clicked = false;
-    std::int16_t x = 57;
-    std::int16_t y = 47;
+    int x = 57;
+    int y = 47;
 };
 
 // Asks for a spot for one side; while the dialog is up, action plays the user.
 ShotAnswer askWith(bool home, std::function<void(ShotSpotDialog*)> action, CourtPoint start = {57, 47}) {
-    ShotAnswer answer;
-    answer.x = static_cast<std::int16_t>(start.x);
-    answer.y = static_cast<std::int16_t>(start.y);
+    CourtPoint spot = start;
     whenModal<ShotSpotDialog>(std::move(action));
-    answer.clicked = ShotSpotDialog::askShotSpot(nullptr, answer.x, answer.y, home);
-    return answer;
+    const bool clicked = ShotSpotDialog::askShotSpot(nullptr, spot, home);
+    return {clicked, spot.x, spot.y};
 }
 
 void turn(ShotSpotDialog* dialog, int times) {

@@ -21,6 +21,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::scoring;
@@ -162,6 +163,21 @@ TEST(TeamWindow, LogoIsFadedAndFoundByItsBareName) {
     // The team names another fade: the next paint reads the picture again.
     game.home.logoFade = 0;
     EXPECT_EQ(viewImage(window).pixelColor(600, 400), QColor(0, 40, 200));
+}
+
+TEST(TeamWindow, LogoBesideATeamFileInAFolderWithAnAccentedNameShows) {
+    QTemporaryDir folder;
+    const QString teamFolder = QDir(folder.path()).filePath(QStringLiteral("Bj\u00F8rnene"));
+    ASSERT_TRUE(QDir().mkpath(teamFolder));
+    writeLogo(teamFolder, QStringLiteral("bears.bmp"), qRgb(0, 40, 200));
+
+    Game game = gameOf(2, 2);
+    game.home.fileName = gui::ui::toRecordPath(QDir(teamFolder).filePath(QStringLiteral("bears.tem")));
+    game.home.logoFile = "bears.bmp";
+    TeamWindow window(nullptr, QStringLiteral("Bears"), true);
+    window.setGame(&game);
+    window.loadLogo();
+    EXPECT_FALSE(window.logo().image.isNull());
 }
 
 TEST(TeamWindow, MissingLogoLeavesTheSheetComplete) {

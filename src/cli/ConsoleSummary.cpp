@@ -1,10 +1,12 @@
-#include "core/scoring/ConsoleSummary.h"
+#include "cli/ConsoleSummary.h"
 
 #include "core/records/Cp1252.h"
 #include "core/scoring/ConsoleFigures.h"
 #include "core/scoring/SheetFigures.h"
 
-namespace courtlog::scoring {
+namespace courtlog::cli {
+
+using namespace courtlog::scoring;
 
 namespace {
 
@@ -64,4 +66,4 @@ nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& lea
     return out;
 }
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::cli

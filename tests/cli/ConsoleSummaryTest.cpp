@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/records/Codes.h"
-#include "core/scoring/ConsoleSummary.h"
+#include "cli/ConsoleSummary.h"
 
 using namespace courtlog;
-using namespace courtlog::scoring;
+using namespace courtlog::cli;
 
 TEST(ConsoleSummary, ShowsWhatTheConsoleAndSheetsShow) {
     Game game;

@@ -5,7 +5,7 @@
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 
-namespace courtlog::scoring {
+namespace courtlog::cli {
 
 // What the console and the two team sheets show for game under league, as
 // JSON (texts in UTF-8): the period box, and per team the score, fouls,
@@ -13,4 +13,4 @@ namespace courtlog::scoring {
 // The scores are recounted from the plays; the game is not changed.
 nlohmann::ordered_json consoleSummary(const Game& game, const LeagueOptions& league);
 
-}  // namespace courtlog::scoring
+}  // namespace courtlog::cli
