@@ -319,6 +319,8 @@ const std::vector<Verb>& verbs() {
         {"stats", "(--team NAME [--opponents|--combined] | --all) GAME... [--csv|--html|--benchboss OUT]",
          "print or export statistics over saved games", -1,
          runStatsVerb},
+        {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
+         "print the marks and zones of a shot chart", -1, runShotsVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},
