@@ -9,6 +9,7 @@
 #include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/stats/ShotAnalysisCommand.h"
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
@@ -98,7 +99,7 @@ const std::vector<MenuItem>& commandTable() {
                     [] { return !ui::appState().statsViewerOpen; }),
             command(CmBoxScore, "&Box Score...", route<unbuilt::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),
-            command(CmShotAnalysis, "&Shot Analysis...", route<unbuilt::shotAnalysisCommand>,
+            command(CmShotAnalysis, "&Shot Analysis...", route<stats::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),
             endMenu(),
 

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/records/Settings.h"
+#include "gui/app/ShotChartPdf.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -43,7 +44,10 @@ void printUsage(const std::vector<PdfKind>& kinds) {
 
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
-    static const std::vector<PdfKind> kinds{};
+    static const std::vector<PdfKind> kinds{
+        {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
+         "the shot chart", prepareShotChartPdf},
+    };
     return kinds;
 }
 

@@ -24,6 +24,5 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
 }
 
 void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
-void shotAnalysisCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The shot analysis")); }
 
 }  // namespace courtlog::gui::app::unbuilt

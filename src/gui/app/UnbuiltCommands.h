@@ -22,6 +22,5 @@ void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
 
 // Statistics
 void boxScoreCommand(QWidget* owner);
-void shotAnalysisCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt
