@@ -20,9 +20,9 @@ namespace {
 using courtlog::testing::play;
 using courtlog::testing::readFile;
 
-testing::CliRun stats(std::vector<std::string> args) {
+courtlog::testing::CliRun stats(std::vector<std::string> args) {
     args.insert(args.begin(), "stats");
-    return testing::runCli(std::move(args));
+    return courtlog::testing::runCli(std::move(args));
 }
 
 // Hawks (Ann scores 2) against Owls (Oli scores 3), saved in a scratch folder.
@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(StatsExportVerb, CombinedListsOpponentsThenTheTeamWithOneTotals) {
-    const testing::CliRun r = stats({"--team", "Hawks", "--combined", game});
+    const courtlog::testing::CliRun r = stats({"--team", "Hawks", "--combined", game});
     ASSERT_EQ(r.status, 0) << r.err;
     const nlohmann::json doc = nlohmann::json::parse(r.out);
     std::vector<std::string> players;
@@ -52,7 +52,7 @@ TEST_F(StatsExportVerb, CombinedListsOpponentsThenTheTeamWithOneTotals) {
 
 TEST_F(StatsExportVerb, CsvIsWrittenInsteadOfJson) {
     const std::string out = folder.file("stats.csv");
-    const testing::CliRun r = stats({"--team", "Hawks", game, "--csv", out});
+    const courtlog::testing::CliRun r = stats({"--team", "Hawks", game, "--csv", out});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     const std::string text = readFile(out);
@@ -74,7 +74,7 @@ TEST_F(StatsExportVerb, HtmlTakesItsStyleFromTheNamedSettings) {
     settings.htmlColors[Settings::HeaderColor] = 0x00332211u;  // shows as 112233
     ASSERT_TRUE(settings.writeSettings(folder.file("league.ini")));
     const std::string out = folder.file("page.htm");
-    const testing::CliRun r = stats({"--team", "Hawks", "--opponents", "--html", out, "--settings",
+    const courtlog::testing::CliRun r = stats({"--team", "Hawks", "--opponents", "--html", out, "--settings",
                                      folder.file("league.ini"), game});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string page = readFile(out);
@@ -89,7 +89,7 @@ TEST_F(StatsExportVerb, HtmlReadsTheSettingsOfTheCurrentFolder) {
     ASSERT_TRUE(settings.writeSettings(folder.file(Settings::kFileName)));
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());
-    const testing::CliRun r = stats({"--all", "--html", "all.htm", game});
+    const courtlog::testing::CliRun r = stats({"--all", "--html", "all.htm", game});
     std::filesystem::current_path(before);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string page = readFile(folder.file("all.htm"));
@@ -97,7 +97,7 @@ TEST_F(StatsExportVerb, HtmlReadsTheSettingsOfTheCurrentFolder) {
 }
 
 TEST_F(StatsExportVerb, AFileThatCannotBeWrittenFails) {
-    const testing::CliRun r = stats({"--all", "--csv", folder.file("no/such/folder.csv"), game});
+    const courtlog::testing::CliRun r = stats({"--all", "--csv", folder.file("no/such/folder.csv"), game});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Can't save"), std::string::npos);
 }
@@ -109,7 +109,7 @@ TEST_F(StatsExportVerb, WrongUsageExitsTwo) {
              {"--all", game, "--csv"},
              {"--all", "--csv", "a.csv", "--html", "a.htm", game},
              {"--all", "--fit", game}}) {
-        const testing::CliRun r = stats(args);
+        const courtlog::testing::CliRun r = stats(args);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
         EXPECT_NE(r.err.find("Usage: courtlog stats"), std::string::npos);
     }

@@ -15,6 +15,7 @@ void StatisticsSets::take(const Stat& team, const Stat& opponents) {
 void StatisticsSets::compute() {
     Stat team = selection_;
     team.Compute(false);
+    loadProblems_ = team.loadProblems();
     if (selection_.allTeams()) {
         // All teams show one set; the other two would read every file again
         // for nothing (no game has a team called "All Teams" to face).
@@ -31,6 +32,7 @@ void StatisticsSets::compute() {
 void StatisticsSets::compute(const Game& gameInProgress) {
     Stat team = selection_;
     team.Compute(gameInProgress, false);
+    loadProblems_.clear();
     Stat opponents = selection_;
     opponents.Compute(gameInProgress, true);
     take(team, opponents);

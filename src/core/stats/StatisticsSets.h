@@ -31,6 +31,8 @@ public:
     void compute(const Game& gameInProgress);
 
     const Stat& selection() const { return selection_; }
+    // The game files the last compute() could not load.
+    const std::vector<Stat::LoadProblem>& loadProblems() const { return loadProblems_; }
     bool allTeams() const { return selection_.allTeams(); }
 
     // The tabs in order: the team, "Opponents", "Combined"; for all teams
@@ -58,6 +60,7 @@ private:
     std::vector<StatLine> team_;
     std::vector<StatLine> opponents_;
     std::vector<StatLine> combined_;
+    std::vector<Stat::LoadProblem> loadProblems_;
 };
 
 }  // namespace courtlog::stats

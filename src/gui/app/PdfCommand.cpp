@@ -8,6 +8,7 @@
 
 #include "core/records/Settings.h"
 #include "gui/app/ShotChartPdf.h"
+#include "gui/app/StatisticsPdf.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -45,6 +46,8 @@ void printUsage(const std::vector<PdfKind>& kinds) {
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
     static const std::vector<PdfKind> kinds{
+        {"stats", "(--team NAME [--opponents|--combined] | --all) [--fit] GAME...", "the statistics printout",
+         prepareStatisticsPdf},
         {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
          "the shot chart", prepareShotChartPdf},
     };

@@ -1,8 +1,6 @@
 #include "gui/stats/GameSelectionDialog.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -10,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/records/GameFileHeader.h"
+#include "gui/ui/GameFilesList.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
 
@@ -19,10 +18,7 @@ namespace {
 
 using courtlog::stats::ListedEntry;
 using courtlog::stats::SelectionProblem;
-
-// File names are the system's bytes; the core keeps them as they are.
-std::string systemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString shownPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+using ui::shownPath;
 
 }  // namespace
 
@@ -40,8 +36,7 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     information_->setWordWrap(true);
     information_->setFrameShape(QFrame::StyledPanel);
 
-    files_ = new QListWidget(this);
-    files_->setObjectName(QStringLiteral("filesList"));
+    files_ = new ui::GameFilesList(this);
     games_ = new QListWidget(this);
     games_->setObjectName(QStringLiteral("gamesList"));
     teams_ = new QComboBox(this);
@@ -100,35 +95,17 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     layout->addLayout(buttonRow({ok, cancel}));
     resize(620, 400);
 
-    connect(files_, &QListWidget::currentRowChanged, this, [this] { showInformation(); });
-    connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { enterOrSelect(item); });
+    connect(files_, &ui::GameFilesList::highlightChanged, this, [this] { showInformation(); });
+    connect(files_, &ui::GameFilesList::gameChosen, this, [this](const ListedEntry& entry) { addGame(entry); });
 
     showTeams({}, -1);
-    if (!enterFolder(QDir::currentPath())) enterFolder(QDir::homePath());
+    files_->enterStartFolder();
 }
 
-bool GameSelectionDialog::enterFolder(const QString& folder) {
-    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
-    const auto listing = courtlog::stats::readFolderEntries(systemPath(absolute));
-    // A folder that cannot be listed leaves the dialog where it was.
-    if (!listing || !QDir::setCurrent(absolute)) return false;
-    folder_ = absolute;
-    entries_ = courtlog::stats::listGameFolder(systemPath(folder_), *listing, systemPath(QDir::homePath()));
-    files_->clear();
-    for (const ListedEntry& entry : entries_) files_->addItem(shownPath(entry.text));
-    files_->setCurrentRow(entries_.empty() ? -1 : 0);
-    showInformation();
-    return true;
-}
-
-const ListedEntry* GameSelectionDialog::highlightedEntry() const {
-    const int row = files_->currentRow();
-    if (row < 0 || static_cast<std::size_t>(row) >= entries_.size()) return nullptr;
-    return &entries_[static_cast<std::size_t>(row)];
-}
+const QString& GameSelectionDialog::currentFolder() const { return files_->currentFolder(); }
 
 void GameSelectionDialog::showInformation() {
-    const ListedEntry* entry = highlightedEntry();
+    const ListedEntry* entry = files_->highlightedEntry();
     if (entry && entry->isGame()) {
         if (const auto teams = readGameFileTeams(entry->target)) {
             information_->setText(ui::fromRecordText(teams->visitorName) + QStringLiteral("\nvs\n") +
@@ -136,17 +113,7 @@ void GameSelectionDialog::showInformation() {
             return;
         }
     }
-    information_->setText(shownPath(courtlog::stats::gameSearchPath(systemPath(folder_))));
-}
-
-void GameSelectionDialog::enterOrSelect(QListWidgetItem* item) {
-    const int row = files_->row(item);
-    if (row < 0 || static_cast<std::size_t>(row) >= entries_.size()) return;
-    const ListedEntry entry = entries_[static_cast<std::size_t>(row)];
-    if (entry.isGame())
-        addGame(entry);
-    else
-        enterFolder(shownPath(entry.target));
+    information_->setText(files_->searchPath());
 }
 
 void GameSelectionDialog::addGame(const ListedEntry& entry) {
@@ -160,11 +127,11 @@ void GameSelectionDialog::addGame(const ListedEntry& entry) {
 }
 
 void GameSelectionDialog::selectGame() {
-    if (const ListedEntry* entry = highlightedEntry()) addGame(*entry);
+    if (const ListedEntry* entry = files_->highlightedEntry()) addGame(*entry);
 }
 
 void GameSelectionDialog::selectAllGames() {
-    const std::vector<ListedEntry> entries = entries_;
+    const std::vector<ListedEntry> entries = files_->entries();
     for (const ListedEntry& entry : entries)
         if (entry.isGame()) addGame(entry);
 }

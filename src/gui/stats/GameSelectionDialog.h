@@ -10,7 +10,10 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
+
+namespace courtlog::gui::ui {
+class GameFilesList;
+}
 
 namespace courtlog::gui::stats {
 
@@ -32,29 +35,22 @@ public:
     // The games, the team and the all-teams flag chosen (after OK).
     const courtlog::stats::AnalysisChoice& choice() const { return choice_; }
     // The folder the files list shows.
-    const QString& currentFolder() const { return folder_; }
+    const QString& currentFolder() const;
 
 private:
-    // Shows folder's entries; false (and nothing changes) when it cannot be
-    // listed.
-    bool enterFolder(const QString& folder);
     void showInformation();
-    void enterOrSelect(QListWidgetItem* item);
     void selectGame();
     void selectAllGames();
     void removeGame();
     void addGame(const courtlog::stats::ListedEntry& entry);
     void showTeams(const QString& chosenBefore, int chosenIndexBefore);
     void finishIfComplete();
-    const courtlog::stats::ListedEntry* highlightedEntry() const;
 
     SelectionPurpose purpose_;
     courtlog::stats::GameSelection selection_;
     courtlog::stats::AnalysisChoice choice_;
-    std::vector<courtlog::stats::ListedEntry> entries_;
-    QString folder_;
     QLabel* information_;
-    QListWidget* files_;
+    ui::GameFilesList* files_;
     QListWidget* games_;
     QComboBox* teams_;
 };

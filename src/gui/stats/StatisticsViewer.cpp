@@ -1,5 +1,6 @@
 #include "gui/stats/StatisticsViewer.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -9,9 +10,14 @@
 #include <algorithm>
 
 #include "core/records/Game.h"
+#include "core/output/StatisticsExport.h"
+#include "gui/stats/StatisticsPrintout.h"
 #include "gui/stats/StatisticsTableModel.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/CornerBitmap.h"
+#include "gui/ui/ExportToFile.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/TextFields.h"
@@ -165,8 +171,36 @@ void StatisticsViewer::storeColumnWidths() const {
         widths[column] = header->sectionSize(static_cast<int>(column));
 }
 
-void StatisticsViewer::printShownSet() {}
+void StatisticsViewer::printShownSet() {
+    const int fit = ui::showMessage(this, QStringLiteral("Fit Output to Page Width ?"),
+                                    QStringLiteral("Basketball Courtlog"), ui::MessageButtons::YesNo,
+                                    ui::MessageIcon::Question);
+    StatisticsPrintout::Content content;
+    content.name = ui::fromRecordText(sets_.displayName(shownTab()));
+    content.lines = shownLines();
+    content.files = sets_.selection().files();
+    content.fitToWidth = fit == ui::ResultYes;
+    content.footLink = QString::fromStdString(ui::programSettings().htmlFootLink);
+    StatisticsPrintout printout(std::move(content));
+    ui::printWithPreview(this, printout);
+}
 
-void StatisticsViewer::exportShownSet() {}
+void StatisticsViewer::exportShownSet() {
+    ui::FileDialogOptions options;
+    options.title = QStringLiteral("Select file name to save as");
+    options.filters = QString::fromLatin1(output::kStatisticsExportFilters);
+    // A name without '.' takes the chosen filter's extension.
+    options.defaultExtension.clear();
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
+    if (!choice || choice->path.isEmpty()) return;
+    const output::StatisticsExportKind kind =
+        output::statisticsExportKind(QFile::encodeName(choice->path).toStdString(), choice->filterIndex);
+    const std::vector<StatLine> lines = shownLines();
+    const std::string title = sets_.htmlTitle(shownTab());
+    const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
+    ui::exportToFile(this, choice->path, [&](output::ExportMode mode) {
+        return output::statisticsExportText(kind, lines, title, style, mode, output::localTimeNow());
+    });
+}
 
 }  // namespace courtlog::gui::stats

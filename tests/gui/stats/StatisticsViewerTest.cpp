@@ -17,8 +17,11 @@
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/stats/StatisticsViewer.h"
 #include "gui/ui/AppState.h"
+#include "gui/ui/FileDialogs.h"
 #include "gui/ui/GameViewer.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/PickTeam.h"
+#include "gui/ui/Printing.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::stats;
@@ -114,6 +117,34 @@ TEST_F(StatisticsViewerTest, AllTeamsIsOneTabAndColumnWidthsOutliveTheDialog) {
     EXPECT_EQ(gui::ui::programSettings().statColumnWidths[4], 111);
     StatisticsViewer again(nullptr, courtlog::stats::StatisticsSets(selection));
     EXPECT_EQ(control<QTableView>(&again, "statisticsList")->horizontalHeader()->sectionSize(4), 111);
+}
+
+TEST_F(StatisticsViewerTest, PrintAndExportTakeTheShownTab) {
+    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Hawks", {game})));
+    viewer.show();
+    auto* tabs = control<QTabBar>(&viewer, "statisticsTabs");
+    tabs->setCurrentIndex(1);
+
+    // Print asks about fitting, then the preview's pages go to a PDF.
+    const std::string pdf = folder.file("opponents.pdf");
+    gui::ui::testing::printToFileInstead(QString::fromStdString(pdf));
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    testsupport::click(&viewer, "printButton");
+    gui::ui::testing::printToFileInstead({});
+    EXPECT_TRUE(testsupport::messageShown(QStringLiteral("Fit Output to Page Width ?")));
+    const QString printed = testsupport::pdfText(QString::fromStdString(pdf));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Statistics for Opponents"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("Oli #7")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("Ann #12")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Files used in analysis:")));
+
+    // Export: a name without an extension takes the chosen type's.
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(folder.file("coach")), 3});
+    testsupport::click(&viewer, "exportButton");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().title, QStringLiteral("Select file name to save as"));
+    const std::string exported = records::readFile(folder.file("coach.txt"));
+    EXPECT_EQ(exported.rfind("PLAYER,GP,PP,TP,PPG,", 0), 0u) << exported;
+    EXPECT_NE(exported.find("\nOli,0,0,3,"), std::string::npos) << exported;
 }
 
 TEST_F(StatisticsViewerTest, BesideTheConsoleItFollowsEveryChangeOfTheGame) {

@@ -1,0 +1,39 @@
+#include "gui/app/StatisticsPdf.h"
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "cli/StatsRequest.h"
+#include "core/stats/StatisticsSets.h"
+#include "gui/stats/StatisticsPrintout.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/TextFields.h"
+
+namespace courtlog::gui::app {
+
+PdfRequest prepareStatisticsPdf(const std::vector<std::string>& args) {
+    cli::StatsRequest request;
+    std::string error;
+    if (!cli::parseStatsRequest(args, cli::StatsWords::Printout, request, error))
+        return PdfRequest::wrongArguments(error);
+    courtlog::stats::StatisticsSets sets(request.selection());
+    sets.compute();
+    std::ostringstream problems;
+    if (!cli::reportLoadProblems(sets.loadProblems(), request.allTeams, problems)) {
+        std::string text = problems.str();
+        if (!text.empty() && text.back() == '\n') text.pop_back();
+        return PdfRequest::failed(text);
+    }
+    std::cerr << problems.str();
+
+    stats::StatisticsPrintout::Content content;
+    content.name = ui::fromRecordText(sets.displayName(request.set));
+    content.lines = sets.lines(request.set);
+    content.files = sets.selection().files();
+    content.fitToWidth = request.fit;
+    content.footLink = QString::fromStdString(ui::programSettings().htmlFootLink);
+    return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(std::move(content)));
+}
+
+}  // namespace courtlog::gui::app
