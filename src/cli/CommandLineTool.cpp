@@ -20,6 +20,7 @@
 #include "core/records/JsonForm.h"
 #include "core/records/RosterExport.h"
 #include "core/records/SafeSave.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 #include "cli/PalmFiles.h"
@@ -138,6 +139,29 @@ bool writeSettingsFile(const json& doc, const std::string& path, std::string& er
     return true;
 }
 
+bool readScheduleFile(const std::string& path, json& out, std::string& error) {
+    Schedule schedule;
+    const Schedule::LoadResult result = schedule.load(path);
+    if (!result.ok()) {
+        error = "Can't load schedule ! " + result.error;
+        return false;
+    }
+    out = scheduleToJson(schedule);
+    return true;
+}
+
+bool writeScheduleFile(const json& doc, const std::string& path, std::string& error) {
+    if (!requireKind(doc, "schedule", "a schedule file", error)) return false;
+    Schedule schedule;
+    if (!scheduleFromJson(doc, schedule, &error)) return false;
+    std::string reason;
+    if (!schedule.save(path, &reason)) {
+        error = "Can't save " + path + " !" + (reason.empty() ? "" : " " + reason);
+        return false;
+    }
+    return true;
+}
+
 bool readJsonFile(const std::string& path, json& out, std::string& error) {
     std::string reason;
     auto bytes = readWholeFile(path, kMaxInputBytes, &reason);
@@ -152,8 +176,8 @@ bool readJsonFile(const std::string& path, json& out, std::string& error) {
         return false;
     }
     std::string kind = jsonKind(out);
-    if (kind != "team" && kind != "game" && kind != "settings") {
-        error = path + ": the JSON needs \"kind\": \"team\", \"game\" or \"settings\"";
+    if (kind != "team" && kind != "game" && kind != "settings" && kind != "schedule") {
+        error = path + ": the JSON needs \"kind\": \"team\", \"game\", \"settings\" or \"schedule\"";
         return false;
     }
     // Read it as its record now, so a bad field is reported against the input
@@ -167,6 +191,10 @@ bool readJsonFile(const std::string& path, json& out, std::string& error) {
         Game game;
         ok = gameFromJson(out, game, &reason);
         if (ok) out = gameToJson(game);
+    } else if (kind == "schedule") {
+        Schedule schedule;
+        ok = scheduleFromJson(out, schedule, &reason);
+        if (ok) out = scheduleToJson(schedule);
     } else {
         Settings settings;
         ok = settingsFromJson(out, settings, &reason);
@@ -216,6 +244,7 @@ const std::vector<FileFormat>& formats() {
         {".tem", "team file", "team", readTeamFile, writeTeamFile},
         {".gam", "game file", "game", readGameFile, writeGameFile},
         {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
         {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
         {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
         {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
@@ -321,6 +350,7 @@ const std::vector<Verb>& verbs() {
          runStatsVerb},
         {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
          "print the marks and zones of a shot chart", -1, runShotsVerb},
+        {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
         {"pdf", "KIND ARGS... OUT.pdf", "write a printout as PDF (full program only)", -1, runPdfWithoutWindows},
         {"help", "", "show this help", 0, runHelp},
         {"--help", "", "show this help", 0, runHelp},

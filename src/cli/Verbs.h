@@ -21,4 +21,8 @@ int runStatsVerb(const std::vector<std::string>& args);
 // and their zones, as JSON.
 int runShotsVerb(const std::vector<std::string>& args);
 
+// schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
+// comma-delimited or HTML export.
+int runScheduleVerb(const std::vector<std::string>& args);
+
 }  // namespace courtlog::cli

@@ -18,6 +18,7 @@
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
+#include "core/records/ScheduleEntry.h"
 #include "core/records/Team.h"
 
 namespace courtlog::testing {
@@ -150,6 +151,26 @@ inline Game game(const std::string& home, const std::string& visitor,
     for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
     g.recomputeScores();
     return g;
+}
+
+// A schedule entry of kind on month/day/year at hour:minute between home and
+// visitor, in season 2024, with no files named.
+inline ScheduleEntry scheduled(int kind, int month, int day, int year, int hour = 12, int minute = 0,
+                               const std::string& home = "", const std::string& visitor = "",
+                               const std::string& court = "", const std::string& note = "") {
+    ScheduleEntry e;
+    e.kind = kind;
+    e.date.year = year;
+    e.date.month = static_cast<std::int8_t>(month);
+    e.date.day = static_cast<std::int8_t>(day);
+    e.hour = hour;
+    e.minute = minute;
+    e.homeName = home;
+    e.visitorName = visitor;
+    e.court = court;
+    e.note = note;
+    e.season = 2024;
+    return e;
 }
 
 // A game put together side by side: roster entries (number, periods

@@ -5,6 +5,7 @@
 #include "core/records/ByteIo.h"
 #include "core/records/Game.h"
 #include "core/records/JsonForm.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 
@@ -116,6 +117,35 @@ std::string checkSettingsFile(std::span<const std::uint8_t> data) {
     return {};
 }
 
+std::string checkScheduleFile(std::span<const std::uint8_t> data) {
+    Schedule schedule;
+    std::string error;
+    const bool read = schedule.readFrom(data, &error);
+    // Refused exactly when the header is short or the count impossible.
+    ByteReader header(data);
+    header.skip(8);
+    const std::int32_t count = header.i32();
+    const bool holdsCount = !header.failed() && count >= 0 &&
+                            static_cast<std::size_t>(count) <= Schedule::kMaxEntries &&
+                            static_cast<std::size_t>(count) <= header.remaining() / ScheduleEntry::kRecordSize;
+    if (read != holdsCount) return read ? "schedule file: impossible count accepted" : "schedule file: refused: " + error;
+    if (!read) return error.empty() ? "schedule file: refused without a reason" : std::string();
+
+    Schedule fromJson;
+    if (!scheduleFromJson(scheduleToJson(schedule), fromJson, &error)) return "schedule file: JSON form refused: " + error;
+    if (fromJson.entries != schedule.entries || fromJson.headerA != schedule.headerA ||
+        fromJson.headerB != schedule.headerB)
+        return "schedule file: JSON form changed the schedule";
+
+    const auto bytes = schedule.toBytes();
+    if (bytes.size() != Schedule::kHeaderSize + schedule.entries.size() * ScheduleEntry::kRecordSize)
+        return "schedule file: own file image has the wrong size";
+    Schedule reread;
+    if (!reread.readFrom(bytes)) return "schedule file: own file image not read back";
+    if (reread.entries != schedule.entries) return "schedule file: entries changed through their own file";
+    return {};
+}
+
 std::string checkCommaDelimitedImport(std::span<const std::uint8_t> data) { return checkTeamImport(data, false); }
 
 std::string checkPlainTextImport(std::span<const std::uint8_t> data) { return checkTeamImport(data, true); }
@@ -141,6 +171,12 @@ std::string checkJsonForm(std::span<const std::uint8_t> data) {
         ByteReader in(bytes);
         if (!reread.readFrom(in) || !sameGame(reread, game)) return "JSON game: changed through its own file";
     }
+    Schedule schedule;
+    if (scheduleFromJson(json, schedule, &error)) {
+        Schedule again;
+        if (!again.readFrom(schedule.toBytes()) || again.entries != schedule.entries)
+            return "JSON schedule: changed through its own file";
+    }
     Settings settings;
     if (settingsFromJson(json, settings, &error)) {
         Settings reread;
@@ -151,10 +187,11 @@ std::string checkJsonForm(std::span<const std::uint8_t> data) {
 }
 
 std::span<const FuzzTarget> fuzzTargets() {
-    static constexpr std::array<FuzzTarget, 6> kTargets{{
+    static constexpr std::array<FuzzTarget, 7> kTargets{{
         {"team_fuzzer", checkTeamFile},
         {"game_fuzzer", checkGameFile},
         {"settings_fuzzer", checkSettingsFile},
+        {"schedule_fuzzer", checkScheduleFile},
         {"csv_import_fuzzer", checkCommaDelimitedImport},
         {"text_import_fuzzer", checkPlainTextImport},
         {"json_fuzzer", checkJsonForm},

@@ -16,6 +16,7 @@ namespace courtlog::fuzz {
 std::string checkTeamFile(std::span<const std::uint8_t> data);
 std::string checkGameFile(std::span<const std::uint8_t> data);
 std::string checkSettingsFile(std::span<const std::uint8_t> data);
+std::string checkScheduleFile(std::span<const std::uint8_t> data);
 std::string checkCommaDelimitedImport(std::span<const std::uint8_t> data);
 std::string checkPlainTextImport(std::span<const std::uint8_t> data);
 // The JSON form as the command-line tool reads it: any record it accepts

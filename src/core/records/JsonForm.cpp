@@ -58,6 +58,18 @@ void readInt(const json& obj, const char* key, T& out, const std::string& path) 
     if (const json* j = find(obj, key)) out = integerValue<T>(*j, member(path, key));
 }
 
+// A value that a team file keeps only within low..high (its reader brings
+// anything else into range, so the JSON form refuses it instead).
+template <typename T>
+void readIntWithin(const json& obj, const char* key, T& out, int low, int high, const std::string& path) {
+    const json* j = find(obj, key);
+    if (!j) return;
+    const T value = integerValue<T>(*j, member(path, key));
+    if (value < low || value > high)
+        fail(member(path, key), "expected an integer from " + std::to_string(low) + " to " + std::to_string(high));
+    out = value;
+}
+
 void readBool(const json& obj, const char* key, bool& out, const std::string& path) {
     const json* j = find(obj, key);
     if (!j) return;
@@ -113,14 +125,21 @@ json playerToJson(const Player& p) {
                 {"courtSlot", p.courtSlot}};
 }
 
-Player playerFromJson(const json& j, const std::string& path) {
+// A roster entry keeps position and slot in their ranges; the copy of a
+// player inside a play keeps whatever it held.
+Player playerFromJson(const json& j, const std::string& path, bool inRoster = false) {
     requireObject(j, path);
     Player p;
     readText(j, "name", p.name, Player::kNameWidth, path);
     readInt(j, "number", p.number, path);
     readIntArray(j, "playedInPeriod", p.playedInPeriod, path);
-    readInt(j, "position", p.position, path);
-    readInt(j, "courtSlot", p.courtSlot, path);
+    if (inRoster) {
+        readIntWithin(j, "position", p.position, 0, 3, path);
+        readIntWithin(j, "courtSlot", p.courtSlot, 0, 5, path);
+    } else {
+        readInt(j, "position", p.position, path);
+        readInt(j, "courtSlot", p.courtSlot, path);
+    }
     return p;
 }
 
@@ -191,12 +210,12 @@ Team teamFrom(const json& j, bool noPersonalInfo, const std::string& path) {
     readText(j, "assistant", team.assistant, Team::kNameWidth, path);
     readText(j, "spareText", team.spareText, Team::kNameWidth, path);
     readText(j, "logoFile", team.logoFile, Team::kLogoFileWidth, path);
-    readInt(j, "logoLayout", team.logoLayout, path);
-    readInt(j, "logoFade", team.logoFade, path);
+    readIntWithin(j, "logoLayout", team.logoLayout, 0, 2, path);
+    readIntWithin(j, "logoFade", team.logoFade, 0, 100, path);
     std::vector<Player> players;
     if (const json* list = readArray(j, "players", kMaxPlayers, path)) {
         for (std::size_t i = 0; i < list->size(); ++i)
-            players.push_back(playerFromJson((*list)[i], element(member(path, "players"), i)));
+            players.push_back(playerFromJson((*list)[i], element(member(path, "players"), i), true));
     }
     std::vector<PersonalInfo> infos;
     if (!noPersonalInfo) {
@@ -264,6 +283,49 @@ std::vector<PlayEvent> eventsFrom(const json& j, const char* key) {
         for (std::size_t i = 0; i < list->size(); ++i) events.push_back(eventFromJson((*list)[i], element(key, i)));
     }
     return events;
+}
+
+// ---- schedules ----
+
+json scheduleEntryToJson(const ScheduleEntry& e) {
+    return json{{"kind", e.kind},
+                {"court", text(e.court)},
+                {"homeName", text(e.homeName)},
+                {"homeFile", text(e.homeFile)},
+                {"visitorName", text(e.visitorName)},
+                {"visitorFile", text(e.visitorFile)},
+                {"gameFile", text(e.gameFile)},
+                {"year", e.date.year},
+                {"month", e.date.month},
+                {"day", e.date.day},
+                {"hour", e.hour},
+                {"minute", e.minute},
+                {"reserved1", e.reserved1},
+                {"reserved2", e.reserved2},
+                {"season", e.season},
+                {"note", text(e.note)}};
+}
+
+ScheduleEntry scheduleEntryFromJson(const json& j, const std::string& path) {
+    requireObject(j, path);
+    ScheduleEntry e = ScheduleEntry::blank();
+    readInt(j, "kind", e.kind, path);
+    readText(j, "court", e.court, ScheduleEntry::kNameLength, path);
+    readText(j, "homeName", e.homeName, ScheduleEntry::kNameLength, path);
+    readText(j, "homeFile", e.homeFile, ScheduleEntry::kPathLength, path);
+    readText(j, "visitorName", e.visitorName, ScheduleEntry::kNameLength, path);
+    readText(j, "visitorFile", e.visitorFile, ScheduleEntry::kPathLength, path);
+    readText(j, "gameFile", e.gameFile, ScheduleEntry::kPathLength, path);
+    readInt(j, "year", e.date.year, path);
+    readInt(j, "month", e.date.month, path);
+    readInt(j, "day", e.date.day, path);
+    readInt(j, "hour", e.hour, path);
+    readInt(j, "minute", e.minute, path);
+    readInt(j, "reserved1", e.reserved1, path);
+    readInt(j, "reserved2", e.reserved2, path);
+    readInt(j, "season", e.season, path);
+    readText(j, "note", e.note, ScheduleEntry::kNoteLength, path);
+    return e;
 }
 
 // ---- settings ----
@@ -401,6 +463,32 @@ bool gameFromJson(const json& j, Game& game, std::string* error) {
         g.fileName = game.fileName;
         g.recomputeScores();
         game = std::move(g);
+    });
+}
+
+json scheduleToJson(const Schedule& schedule) {
+    json j = json::object();
+    j["kind"] = "schedule";
+    j["headerA"] = schedule.headerA;
+    j["headerB"] = schedule.headerB;
+    json entries = json::array();
+    for (const ScheduleEntry& e : schedule.entries) entries.push_back(scheduleEntryToJson(e));
+    j["entries"] = std::move(entries);
+    return j;
+}
+
+bool scheduleFromJson(const json& j, Schedule& schedule, std::string* error) {
+    return guarded(error, [&] {
+        checkKind(j, "schedule");
+        Schedule read;
+        readInt(j, "headerA", read.headerA, "");
+        readInt(j, "headerB", read.headerB, "");
+        if (const json* list = readArray(j, "entries", Schedule::kMaxEntries, "")) {
+            for (std::size_t i = 0; i < list->size(); ++i)
+                read.entries.push_back(scheduleEntryFromJson((*list)[i], element("entries", i)));
+        }
+        read.fileName = schedule.fileName;
+        schedule = std::move(read);
     });
 }
 

@@ -5,13 +5,14 @@
 #include <nlohmann/json.hpp>
 
 #include "core/records/Game.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 
 namespace courtlog {
 
 // The JSON form of the record files, used by the command-line tool to show and
-// edit teams, games and settings. Every stored field appears under its own
+// edit teams, games, settings and schedules. Every stored field appears under its own
 // name, texts as UTF-8 (the records hold Windows-1252). Reading back takes
 // missing fields from the defaults of a new record and ignores unknown ones;
 // a field of the wrong type or out of range gives false with the reason in
@@ -35,7 +36,12 @@ bool gameFromJson(const nlohmann::ordered_json& json, Game& game, std::string* e
 nlohmann::ordered_json settingsToJson(const Settings& settings);
 bool settingsFromJson(const nlohmann::ordered_json& json, Settings& settings, std::string* error = nullptr);
 
-// The "kind" member ("team", "game", "settings"), or empty when absent.
+// The two header values and every entry with all its stored fields; texts
+// are refused when longer than their field holds with its terminator.
+nlohmann::ordered_json scheduleToJson(const Schedule& schedule);
+bool scheduleFromJson(const nlohmann::ordered_json& json, Schedule& schedule, std::string* error = nullptr);
+
+// The "kind" member ("team", "game", "settings", "schedule"), or empty when absent.
 std::string jsonKind(const nlohmann::ordered_json& json);
 
 }  // namespace courtlog

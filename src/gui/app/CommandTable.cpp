@@ -9,6 +9,7 @@
 #include "gui/output/HtmlOptionsDialog.h"
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/ScheduleCommands.h"
 #include "gui/stats/ShotAnalysisCommand.h"
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
@@ -53,8 +54,8 @@ const std::vector<MenuItem>& commandTable() {
         std::vector<MenuItem> t{
             menu("&File", "fileMenu"),
             menu("&Schedule", "scheduleMenu"),
-            command(CmScheduleNew, "&New...", route<unbuilt::scheduleNewCommand>, noGame),
-            command(CmScheduleEdit, "&Edit...", route<unbuilt::scheduleEditCommand>, noGame),
+            command(CmScheduleNew, "&New...", route<scoring::newScheduleCommand>, noGame),
+            command(CmScheduleEdit, "&Edit...", route<scoring::editScheduleCommand>, noGame),
             endMenu(),
             menu("&Team", "teamMenu"),
             command(CmTeamNew, "&New...", route<people::newTeamCommand>),

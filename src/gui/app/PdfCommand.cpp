@@ -6,9 +6,12 @@
 #include <cctype>
 #include <iostream>
 
+#include "core/output/HtmlPage.h"
+#include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "gui/app/ShotChartPdf.h"
 #include "gui/app/StatisticsPdf.h"
+#include "gui/people/SchedulePrintout.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -41,6 +44,16 @@ void printUsage(const std::vector<PdfKind>& kinds) {
     }
 }
 
+// schedule FILE: the schedule's printout, as its editor's "&Print" shows it.
+PdfRequest scheduleRequest(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("courtlog pdf schedule takes one schedule file");
+    Schedule schedule;
+    const Schedule::LoadResult loaded = schedule.load(args[0]);
+    if (!loaded.ok()) return PdfRequest::failed("Can't load schedule ! " + loaded.error);
+    return PdfRequest::ready(
+        std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
@@ -50,6 +63,7 @@ const std::vector<PdfKind>& pdfKinds() {
          prepareStatisticsPdf},
         {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
          "the shot chart", prepareShotChartPdf},
+        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
     };
     return kinds;
 }

@@ -10,9 +10,6 @@ void tellNotYetAvailable(QWidget* owner, const QString& feature) { ui::showNotYe
 
 }  // namespace
 
-void scheduleNewCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-void scheduleEditCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The schedule")); }
-
 void printGameCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
 }

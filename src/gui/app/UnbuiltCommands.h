@@ -10,10 +10,6 @@ class QWidget;
 // the user plainly that the feature is not there yet.
 namespace courtlog::gui::app::unbuilt {
 
-// File > Schedule
-void scheduleNewCommand(QWidget* owner);
-void scheduleEditCommand(QWidget* owner);
-
 // File > Print
 void printGameCommand(QWidget* owner);
 // Prints pages blank score sheets, laid out for halves or quarters. The

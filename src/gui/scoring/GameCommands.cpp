@@ -36,6 +36,12 @@ bool saveGameTo(QWidget* owner, Game& game, const QString& path) {
     return false;
 }
 
+}  // namespace
+
+CurrentGameGuard::~CurrentGameGuard() {
+    if (ui::appState().currentGame == game) ui::appState().currentGame = nullptr;
+}
+
 // Saves game to path (when given); after a failure, and when there is
 // no path, asks for a file until the game is written or the user cancels.
 // Nothing typed into a new game is lost to one unwritable folder. The
@@ -55,16 +61,6 @@ bool saveGameAsking(QWidget* owner, Game& game, QString path) {
         path.clear();
     }
 }
-
-// The command's own game is about to go; nobody may keep pointing at it.
-struct CurrentGameGuard {
-    Game* game;
-    ~CurrentGameGuard() {
-        if (ui::appState().currentGame == game) ui::appState().currentGame = nullptr;
-    }
-};
-
-}  // namespace
 
 void newGameCommand(QWidget* owner) {
     Game game(ui::programSettings().league.halves);

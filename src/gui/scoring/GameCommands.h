@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "gui/scoring/ScoringCoreNames.h"
 
 class QWidget;
@@ -15,6 +17,18 @@ void newGameCommand(QWidget* owner);
 void editGameCommand(QWidget* owner);
 void saveGameCommand(QWidget* owner);
 void saveGameAsCommand(QWidget* owner);
+
+// Saves game to path (when given); after a failure, and when there is no
+// path, asks for a file until the game is written or the user cancels.
+// Nothing typed into a new game is lost to one unwritable folder.
+bool saveGameAsking(QWidget* owner, Game& game, QString path);
+
+// Clears the program-wide current game when the command's own game goes
+// out of scope, so nobody keeps pointing at it.
+struct CurrentGameGuard {
+    Game* game;
+    ~CurrentGameGuard();
+};
 
 // Roster; true when the dialog ended with OK.
 bool addPlayerCommand(QWidget* owner);

@@ -103,6 +103,10 @@ TEST(JsonForm, BadFieldsAreReportedByNameAndChangeNothing) {
         {R"({"kind":"team","players":{}})", "players: expected a list"},
         {R"({"kind":"team","players":[{}],"personalInfo":[{},{}]})", "personalInfo: more than 1 entries"},
         {R"({"kind":"team","players":[{"playedInPeriod":[0,0,0,0,0,0,0,0,0]}]})", "playedInPeriod"},
+        // Values the team file would bring into range are refused, not changed later.
+        {R"({"kind":"team","logoLayout":5})", "logoLayout: expected an integer from 0 to 2"},
+        {R"({"kind":"team","logoFade":101})", "logoFade: expected an integer from 0 to 100"},
+        {R"({"kind":"team","players":[{"courtSlot":6}]})", "players[0].courtSlot: expected an integer from 0 to 5"},
         {R"({"kind":"team","personalInfo":[]} )", ""},
         {R"({"kind":"game"})", "not a \"team\" file"},
         {R"([1,2])", "expected an object"},

@@ -388,11 +388,11 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
 TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
-    window->commandAction(CmScheduleNew)->trigger();
+    window->commandAction(CmBoxScore)->trigger();
     window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The schedule")));
+    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The box score")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
     EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
 }

@@ -1,0 +1,147 @@
+#include "gui/scoring/ScheduleCommands.h"
+
+#include <optional>
+
+#include "core/records/Schedule.h"
+#include "core/records/ScheduledFiles.h"
+#include "gui/people/ScheduleEditor.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/scoring/GameEdit.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/RecordPaths.h"
+
+namespace courtlog::gui::scoring {
+
+namespace {
+
+using people::ScheduleEditor;
+
+ui::FileDialogOptions scheduleFileOptions() {
+    ui::FileDialogOptions options;
+    options.filters = QStringLiteral("Schedule Files (*.sch)|*.sch|");
+    options.defaultExtension = QStringLiteral("sch");
+    return options;
+}
+
+// Result 1001: the game "Start" prepared from the entry is described, saved
+// where the user says, named in its entry, and the schedule written again;
+// with "St&art Game" it is then scored.
+void startScheduledGame(QWidget* owner, Schedule& schedule, ScheduleEditor& editor) {
+    if (!editor.preparedGame()) return;
+    Game& game = *editor.preparedGame();
+    CurrentGameGuard guard{&game};
+    ui::appState().currentGame = &game;
+    GameEdit describe(game, owner);
+    const int result = describe.run();
+    if (result != 1 && result != GameEdit::kStartGame) return;
+    // A game that could not be written is not started: the console saves as
+    // it goes and every play would be lost.
+    if (!saveGameAsking(owner, game, QString())) return;
+    const int index = editor.chosenEntry();
+    if (index >= 0 && index < schedule.entryCount()) {
+        if (auto field = scheduleFieldForPath(game.fileName)) {
+            schedule.entries[static_cast<std::size_t>(index)].gameFile = *field;
+            saveScheduleAsking(owner, schedule, ui::fromRecordPath(schedule.fileName));
+        } else {
+            ui::showMessage(owner,
+                            QStringLiteral("The game was saved, but the schedule cannot keep its path:\n%1")
+                                .arg(ui::fromRecordPath(game.fileName)),
+                            QStringLiteral("Schedule"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
+        }
+    }
+    if (result == GameEdit::kStartGame) startGameConsole(owner, game, true);
+}
+
+// Result 1005: the entry's game is described again and either scored on
+// or saved back to its own file.
+void continueScheduledGame(QWidget* owner, const Schedule& schedule, const ScheduleEditor& editor) {
+    const std::optional<std::string> field = scheduleFieldForPath(editor.formGameFile());
+    std::optional<ScheduledGame> found;
+    if (field) found = loadScheduledGame(*field, scheduledGameFolders(schedule.fileName));
+    if (!found) {
+        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+        return;
+    }
+    Game& game = found->game;
+    game.fileName = found->path;
+    CurrentGameGuard guard{&game};
+    GameEdit describe(game, owner);
+    const int result = describe.run();
+    if (result == GameEdit::kStartGame) {
+        ui::appState().currentGame = &game;
+        startGameConsole(owner, game, true);
+    } else if (result == 1) {
+        saveGameAsking(owner, game, ui::fromRecordPath(game.fileName));
+    }
+}
+
+void carryOut(QWidget* owner, Schedule& schedule, ScheduleEditor& editor, int result) {
+    if (result == ScheduleEditor::kStartNewGame) startScheduledGame(owner, schedule, editor);
+    if (result == ScheduleEditor::kContinueGame) continueScheduledGame(owner, schedule, editor);
+}
+
+}  // namespace
+
+bool saveScheduleAsking(QWidget* owner, Schedule& schedule, QString path) {
+    // After a failure the dialog offers the name last tried; the schedule
+    // keeps the file it had until a save succeeds.
+    QString lastTried = ui::fromRecordPath(schedule.fileName);
+    for (;;) {
+        if (path.isEmpty()) {
+            ui::FileDialogOptions options = scheduleFileOptions();
+            options.initialName = lastTried;
+            const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
+            if (!choice || choice->path.isEmpty()) return false;
+            path = choice->path;
+        }
+        std::string error;
+        if (schedule.save(ui::toRecordPath(path), &error)) return true;
+        QString text = QStringLiteral("Can't save %1 !").arg(path);
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        ui::showWarning(owner, text, QStringLiteral("Error"));
+        lastTried = path;
+        path.clear();
+    }
+}
+
+void newScheduleCommand(QWidget* owner) {
+    Schedule schedule;
+    ScheduleEditor editor(schedule, owner);
+    const int result = editor.run();
+    if (result != 1 && result != ScheduleEditor::kStartNewGame && result != ScheduleEditor::kContinueGame) return;
+    // No file, no game: a game started now could not be named in its schedule.
+    if (!saveScheduleAsking(owner, schedule, QString())) return;
+    carryOut(owner, schedule, editor, result);
+}
+
+void editScheduleCommand(QWidget* owner) {
+    ui::FileDialogOptions options = scheduleFileOptions();
+    options.initialDirectory = ui::appState().homeDirectory;
+    // A name that does not exist yet starts an empty schedule there.
+    options.mustExist = false;
+    const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return;
+
+    Schedule schedule;
+    const Schedule::LoadResult loaded = schedule.load(ui::toRecordPath(choice->path));
+    if (loaded.outcome == Schedule::LoadOutcome::Damaged) {
+        // The empty schedule would replace the file on closing: not without asking.
+        const QString question =
+            QStringLiteral("The schedule %1 is damaged: start an empty one and replace it?").arg(choice->path);
+        if (ui::showMessage(owner, question, QStringLiteral("Schedule"), ui::MessageButtons::YesNo,
+                            ui::MessageIcon::Question) != ui::ResultYes)
+            return;
+        schedule.entries.clear();
+    }
+    schedule.fileName = ui::toRecordPath(choice->path);
+
+    ScheduleEditor editor(schedule, owner);
+    const int result = editor.run();
+    // Whatever the editor returned, nothing edited is thrown away.
+    if (!saveScheduleAsking(owner, schedule, ui::fromRecordPath(schedule.fileName))) return;
+    carryOut(owner, schedule, editor, result);
+}
+
+}  // namespace courtlog::gui::scoring
