@@ -159,15 +159,5 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"fourth quarter twos", "Fourth Quarter", ShotKindChoice::Twos, {3}}),
     testing::NameFromWhat());
 
-TEST(ShotChartTexts, TitlesAndCounts) {
-    EXPECT_EQ(chartTitle(ShotSelection::wholeTeam(), "Hawks"), "Shot Analysis for Hawks");
-    EXPECT_EQ(chartTitle(ShotSelection::player("Whole Team"), "Hawks"), "Shot Analysis for Whole Team");
-    EXPECT_EQ(chartTitle(ShotSelection::opposingTeams(), "Hawks"), "Shot Analysis for Opposing Team(s)");
-    EXPECT_EQ(chartSubtitle(ShotKindChoice::Twos, "Second Quarter"), "2 Point Shots for Second Quarter");
-    EXPECT_EQ(chartSubtitle(ShotKindChoice::All, "Whole Game"), "All Shots for Whole Game");
-    EXPECT_EQ(printedLegend(3, 12), "o - Made 3, x - Missed 12");
-    EXPECT_EQ(madeCountText(7) + " " + missedCountText(0), "Made : 7 Missed : 0");
-}
-
 }  // namespace
 }  // namespace courtlog::stats
