@@ -1,7 +1,8 @@
 // One play at the game console, as a scorekeeper records it: a click on a
 // court button, a choice in the event dialog, the repaint of the console and
 // the auto save of the whole game, on a game that already holds 800 plays
-// per team.
+// per team. The second case has the box score open beside the console, so
+// each play also rebuilds it and repaints its list.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -20,6 +21,7 @@
 #include "core/records/Game.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/PlayChoiceDialog.h"
+#include "gui/stats/BoxScoreDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -60,7 +62,10 @@ std::vector<PlayEvent> plays(const Team& t) {
     return list;
 }
 
-void BM_OnePlayAtTheConsole(benchmark::State& state) {
+// Records one play per iteration at a console on a game of 800 plays per
+// team, answering the event dialog with choice; with the box score open
+// beside it when boxScoreOpen.
+void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen) {
     QTemporaryDir dir;
     Game game;
     game.home = team("Hawks");
@@ -81,26 +86,47 @@ void BM_OnePlayAtTheConsole(benchmark::State& state) {
     gui::scoring::GameConsoleWindow court(nullptr, game, gui::ui::programSettings().league);
     court.resize(800, 660);
     court.show();
+    gui::stats::BoxScoreDialog* boxScore = nullptr;
+    if (boxScoreOpen) {
+        boxScore = new gui::stats::BoxScoreDialog(&court, game);
+        boxScore->showBesideConsole(&court);
+    }
     QApplication::processEvents();
     auto* guard = court.findChild<QPushButton*>(QStringLiteral("homeSlot1Button"));
+    const QString choiceName = QString::fromLatin1(choice);
 
     for (auto _ : state) {
         // The event dialog is answered as soon as it is up.
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [choiceName] {
             auto* dialog = qobject_cast<gui::scoring::PlayChoiceDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            auto* choice = dialog->findChild<QAbstractButton*>(QStringLiteral("otherJumpBallButton"));
-            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(choice->height() / 2, choice->height() / 2));
+            auto* button = dialog->findChild<QAbstractButton*>(choiceName);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
         });
         QTest::mouseClick(guard, Qt::LeftButton);
         court.repaint();
+        // The box score draws the rows that changed, as the program does
+        // when it next turns to its events.
+        if (boxScore) QApplication::processEvents();
     }
     state.counters["plays"] = static_cast<double>(game.homeEvents.size());
+}
+
+void BM_OnePlayAtTheConsole(benchmark::State& state) { recordPlays(state, "otherJumpBallButton", false); }
+
+// A blocked shot changes the player's row and the totals row every time.
+void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) {
+    recordPlays(state, "otherBlockedShotButton", true);
 }
 
 }  // namespace
 
 BENCHMARK(BM_OnePlayAtTheConsole)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(100)->Repetitions(5);
+BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(100)
+    ->Repetitions(5);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -24,5 +24,15 @@ int runShotsVerb(const std::vector<std::string>& args);
 // schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
 // comma-delimited or HTML export.
 int runScheduleVerb(const std::vector<std::string>& args);
+// boxscore GAME [--html OUT] [--settings FILE]: the box score text, one list
+// line per output line, or its HTML page written to OUT in the settings' style.
+int runBoxScoreVerb(const std::vector<std::string>& args);
+// roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]: the
+// team's roster as the team editor's "Save As" writes it.
+int runRosterVerb(const std::vector<std::string>& args);
+
+// addresses TEAM (--csv OUT | --html OUT) [--settings FILE]: the players'
+// address list as the personal-information dialog exports it.
+int runAddressesVerb(const std::vector<std::string>& args);
 
 }  // namespace courtlog::cli

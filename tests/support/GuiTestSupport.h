@@ -11,8 +11,10 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -205,6 +207,49 @@ inline QString pdfText(const QString& pdfPath, bool layout = false) {
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A word of a PDF page with its box (points from the page's top left), as
+// pdftotext -bbox reads it; pdfWords gives them in reading order (page,
+// top, left to right).
+struct PdfWord {
+    int page = 0;  // 1-based
+    double left = 0, top = 0, right = 0, bottom = 0;
+    QString text;
+    double centreX() const { return (left + right) / 2; }
+};
+
+inline std::vector<PdfWord> pdfWords(const QString& pdfPath) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext -bbox could not read " << pdfPath.toStdString();
+        return {};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    int page = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        QString text = m.captured(5);
+        text.replace(QLatin1String("&amp;"), QLatin1String("&")).replace(QLatin1String("&lt;"), QLatin1String("<"));
+        text.replace(QLatin1String("&gt;"), QLatin1String(">")).replace(QLatin1String("&quot;"), QLatin1String("\""));
+        text.replace(QLatin1String("&apos;"), QLatin1String("'"));
+        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble(), text});
+    }
+    // Words of one font on one line share their top to a fraction of a point.
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        const auto line = [](const PdfWord& w) { return std::pair(w.page, std::lround(w.top)); };
+        return line(a) != line(b) ? line(a) < line(b) : a.left < b.left;
+    });
+    return words;
 }
 
 // Sounds on (so the test can hear them), no leftovers from other tests.

@@ -1,5 +1,6 @@
 #include "core/records/Calendar.h"
 
+#include <array>
 #include <cmath>
 
 namespace courtlog::calendar {
@@ -42,6 +43,19 @@ int weekdayOf(int year, int month, int day) {
     const double weeks = (julianDay(year, month, day) + 1.5) / 7.0;
     const double fraction = weeks - std::floor(weeks);
     return static_cast<int>(fraction * 7.0 + 0.5) % 7;
+}
+
+std::string_view weekdayName(int weekday) {
+    static constexpr std::array<std::string_view, 7> kNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                            "Thursday", "Friday", "Saturday"};
+    return weekday >= 0 && weekday < 7 ? kNames[static_cast<std::size_t>(weekday)] : std::string_view();
+}
+
+std::string_view monthName(int month) {
+    static constexpr std::array<std::string_view, 12> kNames{"January", "February", "March",     "April",
+                                                             "May",     "June",     "July",      "August",
+                                                             "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? kNames[static_cast<std::size_t>(month - 1)] : std::string_view();
 }
 
 }  // namespace courtlog::calendar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace courtlog::calendar {
 
 // Days in month (1..12) of year. Every year divisible by 4 has a
@@ -12,5 +14,10 @@ double julianDay(int year, int month, int day);
 
 // 0 Sunday .. 6 Saturday.
 int weekdayOf(int year, int month, int day);
+
+// Full English names: "Sunday" .. "Saturday" for 0..6, "January" ..
+// "December" for 1..12; empty for any other value.
+std::string_view weekdayName(int weekday);
+std::string_view monthName(int month);
 
 }  // namespace courtlog::calendar

@@ -8,23 +8,43 @@
 
 namespace courtlog::scoring {
 
+ShootingFigures& ShootingFigures::operator+=(const ShootingFigures& other) {
+    twoMade += other.twoMade;
+    threeMade += other.threeMade;
+    freeThrowsAttempted += other.freeThrowsAttempted;
+    freeThrowsMade += other.freeThrowsMade;
+    points += other.points;
+    return *this;
+}
+
+void countShot(ShootingFigures& f, int shotResult) {
+    // The figures look at the shot result alone, whatever the kind says.
+    switch (shotResult) {
+        case TwoPointMade:
+            ++f.twoMade;
+            f.points += 2;
+            break;
+        case ThreePointMade:
+            ++f.threeMade;
+            f.points += 3;
+            break;
+        case FreeThrowMade:
+            ++f.freeThrowsMade;
+            ++f.freeThrowsAttempted;
+            ++f.points;
+            break;
+        case FreeThrowMissed: ++f.freeThrowsAttempted; break;
+        default: break;
+    }
+}
+
 ShootingFigures shootingFigures(const std::vector<PlayEvent>& plays, const std::string& name, int period) {
     ShootingFigures f;
-    int freeThrowsMissed = 0;
     for (const PlayEvent& play : plays) {
         if (play.player.name != name) continue;
         if (period >= 0 && play.period != period) continue;
-        // The figures look at the shot result alone, whatever the kind says.
-        switch (play.shotResult) {
-            case TwoPointMade: ++f.twoMade; break;
-            case ThreePointMade: ++f.threeMade; break;
-            case FreeThrowMade: ++f.freeThrowsMade; break;
-            case FreeThrowMissed: ++freeThrowsMissed; break;
-            default: break;
-        }
+        countShot(f, play.shotResult);
     }
-    f.freeThrowsAttempted = f.freeThrowsMade + freeThrowsMissed;
-    f.points = 2 * f.twoMade + 3 * f.threeMade + f.freeThrowsMade;
     return f;
 }
 

@@ -16,7 +16,12 @@ struct ShootingFigures {
     int points = 0;
 
     bool operator==(const ShootingFigures&) const = default;
+    ShootingFigures& operator+=(const ShootingFigures& other);
 };
+
+// Counts one play's shot result into figures (a made free throw is also an
+// attempt; every result other than a shot's counts nothing).
+void countShot(ShootingFigures& figures, int shotResult);
 
 // One roster player's row of a team sheet.
 struct SheetRow {

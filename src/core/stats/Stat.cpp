@@ -146,6 +146,16 @@ void Stat::Compute(const Game& gameInProgress, bool opponents) {
     Finish(1, periodSum);
 }
 
+void Stat::ComputeSide(const Game& game, Side side) {
+    clearLines();
+    loadProblems_.clear();
+    const bool home = side == Side::Home;
+    teamName_ = home ? game.homeName : game.visitorName;
+    const long long periods = home ? readSide(game.homeEvents, game.home, game.homeName)
+                                   : readSide(game.visitorEvents, game.visitor, game.visitorName);
+    Finish(1, periods);
+}
+
 void Stat::Finish(long long games, long long periods) {
     auto totals = std::find_if(lines_.begin(), lines_.end(), [](const StatLine& l) {
         return l.playerName == kTotalsName && l.teamName.empty();

@@ -42,6 +42,14 @@ public:
     // The same over just the game being scored, which is not changed.
     void Compute(const Game& gameInProgress, bool opponents);
 
+    // A side of a game by its place, not its name.
+    enum class Side { Home, Visitor };
+    // Reads one side of a single game, chosen by place, so that two teams
+    // of one name each count their own plays (reading by name would take the
+    // visiting side twice). The team name becomes that side's name; the game
+    // counts as one.
+    void ComputeSide(const Game& game, Side side);
+
     // Adds the totals line if there is none, moves it last, sets its GP and PP
     // to the given figures, sums the other lines into it and computes the
     // derived values of every line. Running it again gives the same result.

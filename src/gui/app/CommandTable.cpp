@@ -10,6 +10,7 @@
 #include "gui/people/TeamCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
+#include "gui/stats/BoxScoreCommand.h"
 #include "gui/stats/ShotAnalysisCommand.h"
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
@@ -98,7 +99,7 @@ const std::vector<MenuItem>& commandTable() {
             menu("&Statistics", "statisticsMenu"),
             command(CmStatistics, "&Player and Team Statistics...", route<stats::statisticsCommand>,
                     [] { return !ui::appState().statsViewerOpen; }),
-            command(CmBoxScore, "&Box Score...", route<unbuilt::boxScoreCommand>,
+            command(CmBoxScore, "&Box Score...", route<stats::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),
             command(CmShotAnalysis, "&Shot Analysis...", route<stats::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),

@@ -10,8 +10,8 @@
 
 #include "core/ProgramInfo.h"
 #include "gui/app/LeagueOptions.h"
-#include "gui/app/UnbuiltCommands.h"
 #include "gui/app/WallpaperArea.h"
+#include "gui/output/ScoreSheetCommands.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
@@ -85,7 +85,7 @@ void MainWindow::printBlankScoreSheets() {
     int pages = 1;
     bool halves = ui::programSettings().league.halves;
     ui::PageCountDialog dialog(this, pages, halves);
-    if (dialog.run() == QDialog::Accepted) unbuilt::printBlankScoreSheets(this, pages, halves);
+    if (dialog.run() == QDialog::Accepted) output::printBlankScoreSheets(this, pages, halves);
 }
 
 void MainWindow::addPlayer() {

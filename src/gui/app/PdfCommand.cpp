@@ -12,6 +12,10 @@
 #include "gui/app/ShotChartPdf.h"
 #include "gui/app/StatisticsPdf.h"
 #include "gui/people/SchedulePrintout.h"
+#include "gui/stats/BoxScorePrintout.h"
+#include "gui/app/TeamPdfKinds.h"
+#include "gui/output/BlankScoreSheetPrintout.h"
+#include "gui/output/ScoreSheetCommands.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
@@ -54,6 +58,45 @@ PdfRequest scheduleRequest(const std::vector<std::string>& args) {
         std::make_unique<people::SchedulePrintout>(schedule, courtlog::output::localTimeNow()));
 }
 
+PdfRequest prepareBoxScore(const std::vector<std::string>& args) {
+    if (args.size() != 1) return PdfRequest::wrongArguments("boxscore needs one game file");
+    std::string error;
+    std::unique_ptr<ui::Printout> printout = stats::boxScorePrintoutOfFile(args[0], error);
+    return printout ? PdfRequest::ready(std::move(printout)) : PdfRequest::failed(error);
+}
+
+// "scoresheet GAME [--home|--visitor|--both]": both teams unless one is named.
+PdfRequest prepareScoreSheet(const std::vector<std::string>& args) {
+    using courtlog::output::SheetTeams;
+    if (args.empty() || args.size() > 2) return PdfRequest::wrongArguments("scoresheet needs one game file");
+    SheetTeams teams = SheetTeams::Both;
+    if (args.size() == 2) {
+        if (args[1] == "--home") teams = SheetTeams::Home;
+        else if (args[1] == "--visitor") teams = SheetTeams::Visitor;
+        else if (args[1] != "--both") return PdfRequest::wrongArguments("Unknown option: " + args[1]);
+    }
+    std::string error;
+    auto sheets = output::gameScoreSheets(ui::fromRecordPath(args[0]), teams, &error);
+    if (!sheets) return PdfRequest::failed(error);
+    return PdfRequest::ready(std::move(sheets));
+}
+
+// "blank PAGES [--halves|--quarters]": as the league options say unless chosen.
+PdfRequest prepareBlankSheets(const std::vector<std::string>& args) {
+    if (args.empty() || args.size() > 2) return PdfRequest::wrongArguments("blank needs a number of pages");
+    const std::string& count = args[0];
+    if (count.size() != 1 || count[0] < '1' || count[0] > '9')
+        return PdfRequest::wrongArguments("PAGES is a number from 1 to 9: " + count);
+    bool halves = ui::programSettings().league.halves;
+    if (args.size() == 2) {
+        if (args[1] == "--halves") halves = true;
+        else if (args[1] == "--quarters") halves = false;
+        else return PdfRequest::wrongArguments("Unknown option: " + args[1]);
+    }
+    return PdfRequest::ready(std::make_unique<output::BlankScoreSheetPrintout>(
+        count[0] - '0', halves, QString::fromStdString(ui::programSettings().htmlFootLink)));
+}
+
 }  // namespace
 
 const std::vector<PdfKind>& pdfKinds() {
@@ -64,6 +107,13 @@ const std::vector<PdfKind>& pdfKinds() {
         {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
          "the shot chart", prepareShotChartPdf},
         {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
+        {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
+        {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
+        {"scoresheet", "GAME [--home|--visitor|--both]", "a game's score sheets (both teams unless one is named)",
+         prepareScoreSheet},
+        {"blank", "PAGES [--halves|--quarters]", "1 to 9 blank score sheets (as the league options unless named)",
+         prepareBlankSheets},
     };
     return kinds;
 }

@@ -14,12 +14,4 @@ void printGameCommand(QWidget* owner) {
     tellNotYetAvailable(owner, QStringLiteral("Printing a game's score sheet"));
 }
 
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves) {
-    Q_UNUSED(pages);
-    Q_UNUSED(halves);
-    tellNotYetAvailable(owner, QStringLiteral("Printing blank score sheets"));
-}
-
-void boxScoreCommand(QWidget* owner) { tellNotYetAvailable(owner, QStringLiteral("The box score")); }
-
 }  // namespace courtlog::gui::app::unbuilt

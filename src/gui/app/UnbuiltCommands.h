@@ -12,11 +12,5 @@ namespace courtlog::gui::app::unbuilt {
 
 // File > Print
 void printGameCommand(QWidget* owner);
-// Prints pages blank score sheets, laid out for halves or quarters. The
-// page-count dialog has already asked for both values.
-void printBlankScoreSheets(QWidget* owner, int pages, bool halves);
-
-// Statistics
-void boxScoreCommand(QWidget* owner);
 
 }  // namespace courtlog::gui::app::unbuilt

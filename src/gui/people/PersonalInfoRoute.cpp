@@ -1,16 +1,13 @@
 #include "gui/people/PersonalInfoRoute.h"
 
-#include "gui/ui/NotYetAvailable.h"
 #include "core/records/Team.h"
-#include "gui/ui/MessageBox.h"
+#include "gui/people/PersonalInfoDialog.h"
 
 namespace courtlog::gui::people {
 
-bool editPersonalInfo(QWidget* owner, Team&) {
-    ui::showMessage(
-        owner, ui::notYetAvailableText(QStringLiteral("Editing players' personal information")), {},
-        ui::MessageButtons::Ok, ui::MessageIcon::Information);
-    return false;
+bool editPersonalInfo(QWidget* owner, Team& team) {
+    PersonalInfoDialog dialog(team, owner);
+    return dialog.run() == 1;
 }
 
 }  // namespace courtlog::gui::people

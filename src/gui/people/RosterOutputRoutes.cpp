@@ -1,13 +1,18 @@
 #include "gui/people/RosterOutputRoutes.h"
 
-#include <QFileInfo>
-
-#include "gui/ui/NotYetAvailable.h"
-#include "gui/people/TeamSave.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
+#include "core/output/RosterText.h"
 #include "core/records/Team.h"
+#include "gui/people/RosterPrintout.h"
+#include "gui/people/TeamSave.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/Printing.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
@@ -15,16 +20,43 @@ namespace courtlog::gui::people {
 
 namespace {
 
+using output::RosterOutputKind;
+
 constexpr std::size_t kTeamTextChars = 24;
 
-enum class RosterOutputKind { TeamFile, CommaDelimited, Html };
+// A Yes/No question about the file at path, captioned with its name, after
+// the click sound.
+bool askAboutFile(QWidget* owner, const QString& question, const QString& path) {
+    ui::playSoundEffect(ui::SoundClick);
+    return ui::showMessage(owner, question, path, ui::MessageButtons::YesNo, ui::MessageIcon::Question) ==
+           ui::ResultYes;
+}
 
-RosterOutputKind outputKindFor(const QString& path, int filterIndex) {
-    const bool htmlName =
-        path.size() > 4 && path.right(5).contains(QStringLiteral("htm"), Qt::CaseInsensitive);
-    if (htmlName || filterIndex == 3) return RosterOutputKind::Html;
-    if (filterIndex == 1) return RosterOutputKind::TeamFile;
-    return RosterOutputKind::CommaDelimited;
+// Comma-delimited text or a web page into path: appended to the file or
+// replacing it, as the user answers when it exists.
+void writeRosterText(QWidget* owner, const Team& team, const QString& path, RosterOutputKind kind) {
+    output::ExportQuestions questions;
+    questions.appendToIt = [&] {
+        return askAboutFile(
+            owner, QStringLiteral("This file already exists.  Would you like to append to it?"), path);
+    };
+    questions.overwriteIt = [&] {
+        return askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path);
+    };
+    const std::string file = ui::toRecordPath(path);
+    const output::ExportMode mode = output::chooseExportMode(output::exportFileExists(file), questions);
+    if (mode == output::ExportMode::Cancelled) return;
+
+    // A team held in a game has no personal information to include.
+    const bool personal =
+        !team.noPersonalInfo &&
+        ui::showMessage(owner, QStringLiteral("Include Player's Personal Info ?"), path,
+                        ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
+    const std::string text =
+        output::rosterText(team, kind, personal, output::writesPageHead(mode),
+                           output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
+    std::string reason;
+    if (!output::writeExportFile(file, mode, text, &reason)) ui::showFileSaveFailure(owner, path, reason);
 }
 
 }  // namespace
@@ -37,38 +69,38 @@ void applyTypedTexts(Team& team, const TeamEditorTexts& typed) {
 
 void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     ui::FileDialogOptions options;
-    options.title = QStringLiteral("Select file name to save as");
-    options.filters = QStringLiteral(
-        "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
-    // No fixed extension: a name without one takes the chosen filter's.
+    options.title = QString::fromLatin1(output::kRosterSaveTitle.data(), output::kRosterSaveTitle.size());
+    options.filters =
+        QString::fromLatin1(output::kRosterSaveFilters.data(), output::kRosterSaveFilters.size());
+    // No fixed extension: a name without one takes the chosen filter's, and
+    // whether the file exists is asked of that complete name.
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
+    const QString& path = choice->path;
+    const RosterOutputKind kind = output::rosterOutputKind(ui::toRecordPath(path), choice->filterIndex);
 
-    const RosterOutputKind kind = outputKindFor(choice->path, choice->filterIndex);
     if (kind != RosterOutputKind::TeamFile) {
-        ui::showMessage(owner,
-                        ui::notYetAvailableText(
-                            QStringLiteral("Saving a roster as comma-delimited text or as a web page")) +
-                            QStringLiteral("\nChoose \"Team File (*.tem)\" to save the team now."),
-                        {}, ui::MessageButtons::Ok, ui::MessageIcon::Information);
+        // The file shows the names as typed; the team keeps its own until
+        // the editor's OK.
+        Team shown = team;
+        applyTypedTexts(shown, typed);
+        writeRosterText(owner, shown, path, kind);
         return;
     }
-
     applyTypedTexts(team, typed);
-    const QString& path = choice->path;
-    if (QFileInfo::exists(path)) {
-        ui::playSoundEffect(ui::SoundClick);
-        const int answer = ui::showMessage(owner, QStringLiteral("Overwrite Existing File?"), path,
-                                           ui::MessageButtons::YesNo, ui::MessageIcon::Question);
-        if (answer != ui::ResultYes) return;
-    }
+    if (output::exportFileExists(ui::toRecordPath(path)) &&
+        !askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path))
+        return;
     team.fileName = ui::toRecordPath(path);
     saveTeam(owner, team);
 }
 
-void printRoster(QWidget* owner, Team&, const TeamEditorTexts&) {
-    ui::showMessage(owner, ui::notYetAvailableText(QStringLiteral("Printing the roster")), {},
-                    ui::MessageButtons::Ok, ui::MessageIcon::Information);
+void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
+    Team shown = team;
+    applyTypedTexts(shown, typed);
+    RosterPrintout printout(shown, rosterLogo(shown),
+                            QString::fromStdString(ui::programSettings().htmlFootLink));
+    ui::printWithPreview(owner, printout);
 }
 
 }  // namespace courtlog::gui::people

@@ -28,6 +28,10 @@ int pageTitleLineHeight(QPainter& painter, const QRect& page) {
     return QFontMetrics(titleFont(page), painter.device()).height();
 }
 
+int pageFooterHeight(QPainter& painter, const QRect& page) {
+    return QFontMetrics(footerFont(page), painter.device()).height();
+}
+
 int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, const QString& title,
                       const courtlog::output::ClockReading& today) {
     painter.save();

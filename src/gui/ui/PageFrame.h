@@ -36,5 +36,8 @@ int drawTeamLogos(QPainter& painter, const QRect& page, const QImage& homeLogo, 
 
 // The height of the title line's text on page (what drawPageTitleLine returns).
 int pageTitleLineHeight(QPainter& painter, const QRect& page);
+// The height of the footer's text on page; the footer stands two of them
+// above the bottom.
+int pageFooterHeight(QPainter& painter, const QRect& page);
 
 }  // namespace courtlog::gui::ui

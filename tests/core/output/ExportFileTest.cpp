@@ -1,7 +1,6 @@
 // Choosing how an export goes into its file, and writing it through the
 // safe save in each mode.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <csignal>
@@ -49,7 +48,8 @@ TEST_P(ExportDecision, AsksOnlyWhatItMustAndChoosesTheMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExportDecision,
-    ::testing::Values(DecisionCase{"NoFileAsksNothing", false, std::nullopt, std::nullopt, ExportMode::NewFile},
+    ::testing::Values(DecisionCase{"NoFileAsksNothing", false, std::nullopt, std::nullopt,
+                                   ExportMode::NewFile},
                       DecisionCase{"YesToAppend", true, true, std::nullopt, ExportMode::Append},
                       DecisionCase{"NoThenYesOverwrites", true, false, true, ExportMode::Overwrite},
                       DecisionCase{"NoThenNoCancels", true, false, false, ExportMode::Cancelled}),
@@ -59,7 +59,7 @@ struct WriteCase {
     const char* name;
     const char* before;  // nullptr: no file
     ExportMode mode;
-    const char* after;   // nullptr: no file
+    const char* after;  // nullptr: no file
 };
 void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
@@ -82,7 +82,8 @@ TEST_P(ExportWriting, LeavesExactlyTheExpectedFile) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ExportWriting,
     ::testing::Values(WriteCase{"NewFile", nullptr, ExportMode::NewFile, "<new page>"},
-                      WriteCase{"AppendAddsNewlineAndPart", "<old page>", ExportMode::Append, "<old page>\n<new page>"},
+                      WriteCase{"AppendAddsNewlineAndPart", "<old page>", ExportMode::Append,
+                                "<old page>\n<new page>"},
                       WriteCase{"OverwriteReplaces", "<old page>", ExportMode::Overwrite, "<new page>"},
                       WriteCase{"CancelledKeepsTheFile", "<old page>", ExportMode::Cancelled, "<old page>"},
                       WriteCase{"CancelledCreatesNothing", nullptr, ExportMode::Cancelled, nullptr}),

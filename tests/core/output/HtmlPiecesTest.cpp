@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ColourText,
     ::testing::Values(ColourCase{"Mixed", rgb(5, 200, 255), "05C8FF"}, ColourCase{"Black", 0, "000000"},
                       ColourCase{"FifteenAndSixteen", rgb(15, 16, 10), "0F100A"},
-                      ColourCase{"HeaderDefault", HtmlStyle::kDefaultColours[HtmlStyle::HeaderBackground], "F9FAD6"},
+                      ColourCase{"HeaderDefault", HtmlStyle::kDefaultColours[HtmlStyle::HeaderBackground],
+                                 "F9FAD6"},
                       ColourCase{"HighByteIgnored", 0xFF000000u | rgb(1, 2, 3), "010203"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -64,15 +65,16 @@ TEST_P(FontTagForms, FollowTheFace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FontTagForms,
-    ::testing::Values(
-        TagCase{"FixedWidth", "Fixed Width", "<tt><font color=000000 size=3>", "<tt><font color=FF0000 size=5>",
-                "</font></tt>"},
-        TagCase{"VariableWidth", "Variable Width", "<font color=000000 size=3>", "<font color=FF0000 size=5>",
-                "</font>"},
-        TagCase{"InstalledFace", "Arial", "<font color=000000 face=\"Arial\" size=3>",
-                "<font color=FF0000 face=\"Arial\" size=5>", "</font>"},
-        TagCase{"FaceWithQuote", "Odd\" onmouseover=\"x", "<font color=000000 face=\"Odd&quot; onmouseover=&quot;x\" size=3>",
-                "<font color=FF0000 face=\"Odd&quot; onmouseover=&quot;x\" size=5>", "</font>"}),
+    ::testing::Values(TagCase{"FixedWidth", "Fixed Width", "<tt><font color=000000 size=3>",
+                              "<tt><font color=FF0000 size=5>", "</font></tt>"},
+                      TagCase{"VariableWidth", "Variable Width", "<font color=000000 size=3>",
+                              "<font color=FF0000 size=5>", "</font>"},
+                      TagCase{"InstalledFace", "Arial", "<font color=000000 face=\"Arial\" size=3>",
+                              "<font color=FF0000 face=\"Arial\" size=5>", "</font>"},
+                      TagCase{"FaceWithQuote", "Odd\" onmouseover=\"x",
+                              "<font color=000000 face=\"Odd&quot; onmouseover=&quot;x\" size=3>",
+                              "<font color=FF0000 face=\"Odd&quot; onmouseover=&quot;x\" size=5>",
+                              "</font>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct EscapeCase {
@@ -86,14 +88,14 @@ class Escaping : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(Escaping, WritesMarkupCharactersAsEntities) { EXPECT_EQ(htmlText(GetParam().text), GetParam().html); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Escaping,
-    ::testing::Values(EscapeCase{"Ampersand", "Smith & Sons", "Smith &amp; Sons"},
-                      EscapeCase{"Markup", "<b>loud</b>", "&lt;b&gt;loud&lt;/b&gt;"},
-                      EscapeCase{"Quote", "The \"Rock\"", "The &quot;Rock&quot;"},
-                      EscapeCase{"EntityStaysText", "&amp;", "&amp;amp;"},
-                      EscapeCase{"ApostropheAndWesternLetters", "O'Brien Caf\xE9", "O'Brien Caf\xE9"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, Escaping,
+                         ::testing::Values(EscapeCase{"Ampersand", "Smith & Sons", "Smith &amp; Sons"},
+                                           EscapeCase{"Markup", "<b>loud</b>", "&lt;b&gt;loud&lt;/b&gt;"},
+                                           EscapeCase{"Quote", "The \"Rock\"", "The &quot;Rock&quot;"},
+                                           EscapeCase{"EntityStaysText", "&amp;", "&amp;amp;"},
+                                           EscapeCase{"ApostropheAndWesternLetters", "O'Brien Caf\xE9",
+                                                      "O'Brien Caf\xE9"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HtmlPage, HeadNamesTheSubjectEscaped) {
     EXPECT_EQ(pageHead("Box Score"), "<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>");
@@ -145,15 +147,23 @@ TEST_P(PageFoot, ClosesTheTableAndNamesTheProgramWithTheTime) {
 INSTANTIATE_TEST_SUITE_P(
     Table, PageFoot,
     ::testing::Values(
-        FootCase{"WithoutLink", "", {2024, 3, 4, 9, 5, 7},
+        FootCase{"WithoutLink",
+                 "",
+                 {2024, 3, 4, 9, 5, 7},
                  "\n</TABLE>\n<p><font size=-1>This file was created with <em>Basketball Courtlog\t</em> on "
                  "3/04/2024 at  9:05:07</font>\n</BODY></HTML>"},
-        FootCase{"WithLink", "https://example.org/club", {2025, 12, 31, 23, 59, 58},
-                 "\n</TABLE>\n<p><font size=-1>This file was created with <a href=\"https://example.org/club\">"
-                 "<em>Basketball Courtlog\t</em></a> on 12/31/2025 at 23:59:58</font>\n</BODY></HTML>"},
-        FootCase{"LinkEscaped", "x\"><script>", {2024, 1, 2, 0, 0, 0},
-                 "\n</TABLE>\n<p><font size=-1>This file was created with <a href=\"x&quot;&gt;&lt;script&gt;\">"
-                 "<em>Basketball Courtlog\t</em></a> on 1/02/2024 at  0:00:00</font>\n</BODY></HTML>"}),
+        FootCase{
+            "WithLink",
+            "https://example.org/club",
+            {2025, 12, 31, 23, 59, 58},
+            "\n</TABLE>\n<p><font size=-1>This file was created with <a href=\"https://example.org/club\">"
+            "<em>Basketball Courtlog\t</em></a> on 12/31/2025 at 23:59:58</font>\n</BODY></HTML>"},
+        FootCase{
+            "LinkEscaped",
+            "x\"><script>",
+            {2024, 1, 2, 0, 0, 0},
+            "\n</TABLE>\n<p><font size=-1>This file was created with <a href=\"x&quot;&gt;&lt;script&gt;\">"
+            "<em>Basketball Courtlog\t</em></a> on 1/02/2024 at  0:00:00</font>\n</BODY></HTML>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

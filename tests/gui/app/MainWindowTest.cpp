@@ -34,6 +34,7 @@
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramResources.h"
+#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
 #include "GuiTestSupport.h"
@@ -388,13 +389,11 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
 TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
     start();
     gui::ui::testing::clearShownMessages();
-    window->commandAction(CmBoxScore)->trigger();
     window->commandAction(CmPrintGame)->trigger();
     const auto& shown = gui::ui::testing::shownMessages();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The box score")));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
-    EXPECT_EQ(shown[1].text, gui::ui::notYetAvailableText(QStringLiteral("Printing a game's score sheet")));
 }
 
 TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
@@ -456,20 +455,22 @@ TEST_F(MainWindowTest, BlankScoreSheetsAskThePageCount) {
         EXPECT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("halvesRadio"))->isChecked());
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton);
     });
-    gui::ui::testing::clearShownMessages();
+    const QString printed = QDir(startDir.path()).filePath(QStringLiteral("blank.pdf"));
+    gui::ui::testing::printToFileInstead(printed);
     window->commandAction(CmPrintBlankSheets)->trigger();
     EXPECT_TRUE(sawDialog);
-    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
-              gui::ui::notYetAvailableText(QStringLiteral("Printing blank score sheets")));
+    const QStringList pages = testsupport::pdfText(printed).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    EXPECT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages.value(0).contains(QStringLiteral("2nd Half")));
 
     // Cancel prints nothing.
+    QFile::remove(printed);
     testsupport::whenModal<QDialog>([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
-    gui::ui::testing::clearShownMessages();
     window->commandAction(CmPrintBlankSheets)->trigger();
-    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+    gui::ui::testing::printToFileInstead({});
+    EXPECT_FALSE(QFile::exists(printed));
 }
 
 // Wallpaper painting, checked on what the window shows.

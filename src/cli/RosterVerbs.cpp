@@ -1,0 +1,102 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Verbs.h"
+#include "core/output/AddressList.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
+#include "core/output/RosterText.h"
+#include "core/records/Settings.h"
+#include "core/records/Team.h"
+#include "core/records/TeamSource.h"
+
+namespace courtlog::cli {
+
+namespace {
+
+struct TeamExportRequest {
+    std::string team;
+    std::string out;
+    bool html = false;
+    bool personal = false;
+    // The program reads its settings from the folder it was started in.
+    std::string settings = Settings::kFileName;
+    bool settingsGiven = false;
+};
+
+bool parseArguments(const std::vector<std::string>& args, bool personalAllowed, TeamExportRequest& request) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "--settings") {
+            if (i + 1 >= args.size() || request.settingsGiven) return false;
+            request.settings = args[++i];
+            request.settingsGiven = true;
+        } else if (word == "--csv" || word == "--html") {
+            if (i + 1 >= args.size() || !request.out.empty() || args[i + 1].empty()) return false;
+            request.html = word == "--html";
+            request.out = args[++i];
+        } else if (word == "--personal" && personalAllowed && !request.personal) {
+            request.personal = true;
+        } else if (request.team.empty() && !word.empty() && word[0] != '-') {
+            request.team = word;
+        } else {
+            return false;
+        }
+    }
+    return !request.team.empty() && !request.out.empty();
+}
+
+// Both verbs: the team and the style in, the text out through the safe save.
+// On the command line an existing file is replaced without asking.
+template <class MakeText>
+int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, const char* usage,
+                  MakeText makeText) {
+    TeamExportRequest request;
+    if (!parseArguments(args, personalAllowed, request)) {
+        std::cerr << usage << "\n";
+        return 2;
+    }
+    Settings settings;
+    settings.setDefaults();
+    if (!settings.readSettings(request.settings) && request.settingsGiven) {
+        std::cerr << "Can't read settings ! " << request.settings << "\n";
+        return 1;
+    }
+    Team team;
+    std::string message;
+    if (!readTeamOrRoster(request.team, team, &message)) {
+        std::cerr << message << "\n";
+        return 1;
+    }
+    const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
+    std::string reason;
+    if (!output::writeExportFile(request.out, output::ExportMode::Overwrite, text, &reason)) {
+        std::cerr << "Can't save " << request.out << " !" << (reason.empty() ? "" : " " + reason) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runRosterVerb(const std::vector<std::string>& args) {
+    return runTeamExport(
+        args, true, "Usage: courtlog roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
+        [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
+            const auto kind =
+                request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
+            return output::rosterText(team, kind, request.personal, true, style, output::localTimeNow());
+        });
+}
+
+int runAddressesVerb(const std::vector<std::string>& args) {
+    return runTeamExport(
+        args, false, "Usage: courtlog addresses TEAM (--csv OUT | --html OUT) [--settings FILE]",
+        [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
+            return output::addressListText(team, request.html, true, style, output::localTimeNow());
+        });
+}
+
+}  // namespace courtlog::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace courtlog::output {
+
+// Where the players of the roster printout fall on its pages. Every page
+// has the page frame, the logos and the column heading above its players;
+// the first page also the coach and the assistant, so its players start
+// lower. One line per player; a page ends after the line that brings the
+// next line's top to three line heights above the page's bottom or below.
+//
+// Every player is printed once, each page takes at least one, and a page
+// follows only when players are left for it.
+class RosterPagination {
+public:
+    // Tops are measured from the page's top, in the units of the page's
+    // height (device pixels).
+    RosterPagination(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight,
+                     std::size_t playerCount);
+
+    int pageCount() const { return static_cast<int>(firstPlayer_.size()); }
+    // The first player on page (1-based), and how many the page holds.
+    std::size_t firstPlayerOn(int page) const;
+    std::size_t playerCountOn(int page) const;
+
+private:
+    std::vector<std::size_t> firstPlayer_;  // per page; at least one page
+    std::size_t playerCount_;
+};
+
+}  // namespace courtlog::output

@@ -1,0 +1,39 @@
+#include "gui/people/AddressListOutput.h"
+
+#include <QString>
+
+#include "core/output/AddressList.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlStyle.h"
+#include "core/output/RosterText.h"
+#include "core/records/Team.h"
+#include "gui/people/AddressListPrintout.h"
+#include "gui/ui/ExportToFile.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/Printing.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
+
+namespace courtlog::gui::people {
+
+void exportAddressList(QWidget* owner, const Team& team) {
+    ui::FileDialogOptions options;
+    options.title = QStringLiteral("Export Address List");
+    options.filters =
+        QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
+    if (!choice || choice->path.isEmpty()) return;
+    const bool html = choice->filterIndex == 2 || output::namesHtmlPage(ui::toRecordPath(choice->path));
+    const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
+    ui::exportToFile(owner, choice->path, [&](output::ExportMode mode) {
+        return output::addressListText(team, html, output::writesPageHead(mode), style,
+                                       output::localTimeNow());
+    });
+}
+
+void printAddressList(QWidget* owner, const Team& team) {
+    AddressListPrintout printout(team);
+    ui::printWithPreview(owner, printout);
+}
+
+}  // namespace courtlog::gui::people

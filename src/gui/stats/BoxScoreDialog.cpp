@@ -1,0 +1,182 @@
+#include "gui/stats/BoxScoreDialog.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "core/output/BoxScoreHtml.h"
+#include "core/output/ExportFile.h"
+#include "core/output/HtmlPage.h"
+#include "core/output/HtmlStyle.h"
+#include "core/records/Game.h"
+#include "gui/stats/BoxScorePrintout.h"
+#include "gui/stats/LineListDelegate.h"
+#include "gui/ui/AppState.h"
+#include "gui/ui/CornerBitmap.h"
+#include "gui/ui/ExportToFile.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/Printing.h"
+#include "gui/ui/ProgramSettings.h"
+
+namespace courtlog::gui::stats {
+
+namespace {
+
+// Room for the widest line (the rule) at Courier New 8 point, and for a
+// page of lines.
+constexpr int kPreferredWidth = 820;
+constexpr int kPreferredHeight = 520;
+constexpr int kNarrowest = 320;
+
+}  // namespace
+
+BoxScoreDialog::BoxScoreDialog(QWidget* parent, const Game& game) : CourtlogDialog(parent), boxScore_(game) {
+    setObjectName(QStringLiteral("boxScoreDialog"));
+    setWindowTitle(QStringLiteral("Box Score"));
+    setHelpTopic(QStringLiteral("box-score.html"));
+    setSizeGripEnabled(true);
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("boxScoreList"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(8);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    list_->setFont(font);
+    list_->setUniformItemSizes(true);
+    delegate_ = new LineListDelegate(list_);
+    list_->setItemDelegate(delegate_);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    QPushButton* ok =
+        addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] { closeWith(1); });
+    ok->setDefault(true);
+    QPushButton* print =
+        addClickButton(QStringLiteral("&Print"), QStringLiteral("printButton"), [this] { printBoxScore(); });
+    QPushButton* setup =
+        addClickButton(QStringLiteral("&Setup Printer"), QStringLiteral("setupPrinterButton"),
+                       [this] { ui::printerSetup(this); });
+    QPushButton* exportButton = addClickButton(QStringLiteral("&Export"), QStringLiteral("exportButton"),
+                                               [this] { exportBoxScore(); });
+
+    // The list fills the window above one row: the small picture at the
+    // left, then the four buttons.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new ui::CornerBitmap(this));
+    buttons->addStretch(1);
+    for (QPushButton* button : {ok, print, setup, exportButton}) {
+        // Narrower than the style's usual width when the room beside the
+        // console is small, never narrower than the caption.
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        button->setMinimumWidth(
+            button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 2 * margin +
+            8);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    resize(kPreferredWidth, kPreferredHeight);
+
+    ui::appState().boxScoreViewerOpen = true;
+    ui::notifyGameStateChanged();
+    fillList();
+}
+
+BoxScoreDialog::~BoxScoreDialog() {
+    ui::unregisterGameViewer(this);
+    ui::appState().boxScoreViewerOpen = false;
+    ui::notifyGameStateChanged();
+}
+
+void BoxScoreDialog::showBesideConsole(QWidget* console) {
+    ui::registerGameViewer(this);
+    setModal(false);
+    // OK, Escape and the close box all end the dialog; it goes with them.
+    connect(this, &QDialog::finished, this, &QObject::deleteLater);
+
+    // Beside the console on the side with more room, as wide as that room
+    // allows, so the console stays in view. The console's frame tells how
+    // much the window manager adds around a window.
+    QScreen* screen = console ? console->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
+    const QRect beside = console ? console->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
+    const QSize border = console ? console->frameGeometry().size() - console->size() : QSize(0, 0);
+    const int rightRoom = area.right() - beside.right();
+    const int leftRoom = beside.left() - area.left();
+    const bool right = rightRoom >= leftRoom;
+    const int width = std::clamp(std::max(rightRoom, leftRoom) - border.width(), kNarrowest, kPreferredWidth);
+    const int height = std::min(kPreferredHeight, area.height() - border.height());
+    resize(width, height);
+    const int frameWidth = width + border.width();
+    const int frameHeight = height + border.height();
+    const int x = std::clamp(right ? beside.right() + 1 : beside.left() - frameWidth, area.left(),
+                             std::max(area.left(), area.right() + 1 - frameWidth));
+    // Level with the console's bottom: a team sheet under it keeps its rows,
+    // at the top of the sheet, in view.
+    const int y = std::clamp(beside.bottom() + 1 - frameHeight, area.top(),
+                             std::max(area.top(), area.bottom() + 1 - frameHeight));
+    move(x, y);
+    show();
+}
+
+void BoxScoreDialog::refreshFromGame() {
+    boxScore_.recompute();
+    fillList();
+}
+
+void BoxScoreDialog::fillList() {
+    // Rows are changed in place, so the list keeps where the user scrolled
+    // and only the rows whose text changed are drawn again.
+    const std::vector<std::string> text = boxScore_.textLines();
+    const int count = static_cast<int>(text.size());
+    for (int row = 0; row < count; ++row) {
+        const QString line = QString::fromStdString(text[static_cast<std::size_t>(row)]);
+        if (QListWidgetItem* item = list_->item(row)) {
+            if (item->text() != line) item->setText(line);
+        } else {
+            list_->addItem(line);
+        }
+    }
+    while (list_->count() > count) delete list_->takeItem(list_->count() - 1);
+    delegate_->keepRows(count);
+}
+
+QStringList BoxScoreDialog::lines() const {
+    QStringList out;
+    for (int row = 0; row < list_->count(); ++row) out << list_->item(row)->text();
+    return out;
+}
+
+void BoxScoreDialog::printBoxScore() {
+    const std::unique_ptr<ui::Printout> printout = boxScorePrintout(boxScore_);
+    ui::printWithPreview(this, *printout);
+}
+
+void BoxScoreDialog::exportBoxScore() {
+    ui::FileDialogOptions options;
+    options.title = QStringLiteral("Select file name to save as");
+    options.filters = QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm");
+    options.defaultExtension = QStringLiteral("htm");
+    options.mustExist = false;
+    const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
+    if (!choice || choice->path.isEmpty()) return;
+    // The page of an existing file is appended or replaced as the user
+    // answers; a new or replaced page starts with the page head.
+    const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
+    ui::exportToFile(this, choice->path, [&](output::ExportMode mode) {
+        return output::boxScoreHtml(boxScore_, style, output::writesPageHead(mode), output::localTimeNow());
+    });
+}
+
+}  // namespace courtlog::gui::stats

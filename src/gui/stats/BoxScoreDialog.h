@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStringList>
+
+#include "core/output/BoxScore.h"
+#include "gui/ui/CourtlogDialog.h"
+#include "gui/ui/GameViewer.h"
+
+class QListWidget;
+
+namespace courtlog {
+class Game;
+}
+
+namespace courtlog::gui::stats {
+
+// The "Box Score" dialog: the box score text of one game in a list, with
+// OK, Print, Setup Printer and Export below it. Beside the console it
+// follows the game in progress (a game viewer, rebuilt after every change of
+// the game); over a game loaded from a file it runs modally. While it exists
+// the Statistics > Box Score command is greyed.
+class BoxScoreDialog : public ui::CourtlogDialog, public ui::GameViewer {
+    Q_OBJECT
+public:
+    // game must outlive the dialog.
+    BoxScoreDialog(QWidget* parent, const Game& game);
+    ~BoxScoreDialog() override;
+
+    // Shows the dialog without blocking beside the console, following the
+    // game until it is closed (it then deletes itself).
+    void showBesideConsole(QWidget* console);
+
+    // Both teams' statistics again, and the list made to match.
+    void refreshFromGame() override;
+
+    // The lines the list shows.
+    QStringList lines() const;
+
+private:
+    void fillList();
+    void printBoxScore();
+    void exportBoxScore();
+
+    output::BoxScore boxScore_;
+    QListWidget* list_;
+    class LineListDelegate* delegate_;
+};
+
+}  // namespace courtlog::gui::stats

@@ -1,0 +1,63 @@
+// courtlog roster and courtlog addresses: the team editor's and the
+// personal-information dialog's exports from the command line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "CaseNames.h"
+#include "CliRun.h"
+
+namespace courtlog {
+namespace {
+
+struct VerbCase {
+    const char* what;
+    std::vector<std::string> args;  // TEAM and OUT stand for the two files
+    std::string expectedStart;      // of the file written; empty: no file
+    int status;
+};
+void PrintTo(const VerbCase& c, std::ostream* os) { *os << c.what; }
+
+class TeamExportVerbs : public testing::CommandLineTest, public ::testing::WithParamInterface<VerbCase> {};
+
+TEST_P(TeamExportVerbs, WriteTheFileOrLeaveNone) {
+    folder.saveTeam(testing::team("Owls", 2), "owls.tem");
+    std::vector<std::string> args;
+    for (const std::string& a : GetParam().args)
+        args.push_back(a == "TEAM" ? path("owls.tem") : a == "OUT" ? path("out.txt") : a);
+    const testing::CliRun run = testing::runCli(args);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_EQ(testing::readFile(path("out.txt")).substr(0, GetParam().expectedStart.size()),
+              GetParam().expectedStart);
+    EXPECT_EQ(std::filesystem::exists(path("out.txt")), !GetParam().expectedStart.empty());
+    if (GetParam().args[1] != "TEAM") {
+        EXPECT_EQ(run.err.rfind("Can't load team ! " + GetParam().args[1], 0), 0u) << run.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TeamExportVerbs,
+    ::testing::Values(
+        VerbCase{"roster csv with personal info",
+                 {"roster", "TEAM", "--personal", "--csv", "OUT"},
+                 "Team,Owls\nCoach,Coach Owls,Assistant,Assistant Owls\nTeamLogo,default.bmp\n"
+                 "#,Name,Pos,Starter Status,Phone,",
+                 0},
+        VerbCase{"roster html",
+                 {"roster", "TEAM", "--html", "OUT"},
+                 "<HTML><HEAD><TITLE>Basketball Courtlog Owls",
+                 0},
+        VerbCase{"addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "Name,Phone,Birthday,", 0},
+        VerbCase{
+            "addresses html", {"addresses", "TEAM", "--html", "OUT"}, "<HTML><HEAD><TITLE>Basketball", 0},
+        VerbCase{"team that does not load", {"roster", "/no/such/team.tem", "--csv", "OUT"}, "", 1},
+        VerbCase{"addresses take no personal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
+        VerbCase{
+            "missing settings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),
+    testing::NameFromWhat());
+
+}  // namespace
+}  // namespace courtlog
