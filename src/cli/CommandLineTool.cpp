@@ -392,6 +392,8 @@ const std::vector<Verb>& verbs() {
         {"stats", "(--team NAME [--opponents|--combined] | --all) GAME... [--csv|--html|--benchboss OUT]",
          "print or export statistics over saved games", -1,
          runStatsVerb},
+        {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
+         "print the marks and zones of a shot chart", -1, runShotsVerb},
         {"schedule", "FILE (--csv OUT | --html OUT) [--settings FILE]", "export a schedule", -1, runScheduleVerb},
         {"boxscore", "GAME [--html OUT] [--settings FILE]", "print the box score of a saved game, or write it as HTML",
          -1, runBoxScoreVerb},

@@ -21,6 +21,11 @@ int runSummaryVerb(const std::vector<std::string>& args);
 // as JSON, or with --csv, --html or --benchboss OUT written as that export.
 int runStatsVerb(const std::vector<std::string>& args);
 
+// shots (--team NAME [--opponents] | --all) [--player NAME] [--period P]
+// [--kind 2s|3s|all] [--settings FILE] GAME...: the marks a shot chart shows
+// and their zones, as JSON.
+int runShotsVerb(const std::vector<std::string>& args);
+
 // schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
 // comma-delimited or HTML export.
 int runScheduleVerb(const std::vector<std::string>& args);

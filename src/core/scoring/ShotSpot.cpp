@@ -31,6 +31,8 @@ int courtPictureId(int threePointArc, int orientation) {
     return (isTurned(orientation) ? 1252 : 1152) + 10 * arc;
 }
 
+int printCourtPictureId(int threePointArc) { return courtPictureId(threePointArc, 0) + 1; }
+
 PictureSize shownCourtSize(int orientation) {
     if (isTurned(orientation)) return {kUprightCourt.height, kUprightCourt.width};
     return kUprightCourt;

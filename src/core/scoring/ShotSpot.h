@@ -43,6 +43,8 @@ bool isTurned(int orientation);
 // 1 college, 2 pro; anything else shows the college court) and orientation:
 // 1152/1162/1172 upright, 1252/1262/1272 on its side.
 int courtPictureId(int threePointArc, int orientation);
+// The black-and-white upright court printouts draw: 1153, 1163 or 1173.
+int printCourtPictureId(int threePointArc);
 // Size of the court picture shown in orientation, derived from the upright one.
 PictureSize shownCourtSize(int orientation);
 

@@ -2,7 +2,6 @@
 
 #include "gui/app/AboutDialog.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/UnbuiltCommands.h"
 #include "gui/handheld/HandheldFoldersDialog.h"
 #include "gui/handheld/PalmCommands.h"
 #include "gui/handheld/PocketPcCommands.h"
@@ -13,6 +12,7 @@
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
 #include "gui/stats/BoxScoreCommand.h"
+#include "gui/stats/ShotAnalysisCommand.h"
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/Help.h"
@@ -102,7 +102,7 @@ const std::vector<MenuItem>& commandTable() {
                     [] { return !ui::appState().statsViewerOpen; }),
             command(CmBoxScore, "&Box Score...", route<stats::boxScoreCommand>,
                     [] { return !ui::appState().boxScoreViewerOpen; }),
-            command(CmShotAnalysis, "&Shot Analysis...", route<unbuilt::shotAnalysisCommand>,
+            command(CmShotAnalysis, "&Shot Analysis...", route<stats::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),
             endMenu(),
 

@@ -9,6 +9,7 @@
 #include "core/output/HtmlPage.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "gui/app/ShotChartPdf.h"
 #include "gui/app/StatisticsPdf.h"
 #include "gui/people/SchedulePrintout.h"
 #include "gui/stats/BoxScorePrintout.h"
@@ -101,10 +102,12 @@ PdfRequest prepareBlankSheets(const std::vector<std::string>& args) {
 const std::vector<PdfKind>& pdfKinds() {
     // Each printout of the program adds its row here.
     static const std::vector<PdfKind> kinds{
-        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
-        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
         {"stats", "(--team NAME [--opponents|--combined] | --all) [--fit] GAME...", "the statistics printout",
          prepareStatisticsPdf},
+        {"shots", "(--team NAME [--opponents] | --all) [--player NAME] [--period P] [--kind K] GAME...",
+         "the shot chart", prepareShotChartPdf},
+        {"schedule", "FILE", "a schedule, one line per event", scheduleRequest},
+        {"boxscore", "GAME", "the box score of a saved game", prepareBoxScore},
         {"roster", "TEAM", "the team's roster, as the team editor prints it", prepareRosterPdf},
         {"addresses", "TEAM", "the players' address list", prepareAddressListPdf},
         {"scoresheet", "GAME [--home|--visitor|--both]", "a game's score sheets (both teams unless one is named)",

@@ -27,9 +27,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
-#include "gui/ui/NotYetAvailable.h"
 #include "gui/app/MainMenu.h"
-#include "gui/app/UnbuiltCommands.h"
 #include "gui/app/Application.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
@@ -400,16 +398,6 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(settingsPath()));
     EXPECT_FALSE(QFile::exists(QDir(otherDir.path()).filePath(QStringLiteral("crtlog.ini"))));
-}
-
-TEST_F(MainWindowTest, UnbuiltCommandsSayTheyAreNotThereYet) {
-    start();
-    gui::ui::testing::clearShownMessages();
-    window->commandAction(CmShotAnalysis)->trigger();
-    const auto& shown = gui::ui::testing::shownMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, gui::ui::notYetAvailableText(QStringLiteral("The shot analysis")));
-    EXPECT_EQ(shown[0].caption, QStringLiteral("Brenvik Basketball Courtlog"));
 }
 
 TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
