@@ -81,7 +81,7 @@ void openTeamFile(QWidget* owner, const QString& path, bool roster) {
         }
         // A damaged file is said so before its team is shown, not first
         // when OK would write it back.
-        const std::string damage = teamDamageText(team, QFileInfo(choice->path).fileName().toStdString());
+        const std::string damage = teamDamageText(team, ui::toRecordPath(QFileInfo(path).fileName()));
         if (!damage.empty() &&
             ui::showMessage(owner, QString::fromStdString(damage) + QStringLiteral("\n\nOpen what could be read?"),
                             QStringLiteral("Damaged Team File"), ui::MessageButtons::OkCancel,
