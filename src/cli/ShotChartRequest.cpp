@@ -10,15 +10,6 @@ namespace courtlog::cli {
 
 namespace {
 
-bool takeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error) {
-    if (i + 1 >= args.size() || args[i + 1].empty()) {
-        error = args[i] + " needs a value";
-        return false;
-    }
-    value = args[++i];
-    return true;
-}
-
 bool once(bool& given, const std::string& option, std::string& error) {
     if (given) {
         error = option + " may be given once";
@@ -39,17 +30,17 @@ bool parseOption(const std::vector<std::string>& args, std::size_t& i, ShotChart
     const std::string& arg = args[i];
     std::string value;
     if (arg == "--team") {
-        return once(request.haveTeam, arg, error) && takeValue(args, i, request.team, error);
+        return once(request.haveTeam, arg, error) && takeOptionValue(args, i, request.team, error);
     } else if (arg == "--player") {
-        return once(request.havePlayer, arg, error) && takeValue(args, i, request.player, error);
+        return once(request.havePlayer, arg, error) && takeOptionValue(args, i, request.player, error);
     } else if (arg == "--opponents") {
         request.opponents = true;
     } else if (arg == "--all") {
         request.allTeams = true;
     } else if (arg == "--settings") {
-        return once(request.settingsGiven, arg, error) && takeValue(args, i, request.settings, error);
+        return once(request.settingsGiven, arg, error) && takeOptionValue(args, i, request.settings, error);
     } else if (arg == "--period") {
-        if (!once(given.period, arg, error) || !takeValue(args, i, value, error)) return false;
+        if (!once(given.period, arg, error) || !takeOptionValue(args, i, value, error)) return false;
         const auto& choices = stats::periodChoices();
         const auto found =
             std::find_if(choices.begin(), choices.end(), [&](const stats::PeriodChoice& c) { return c.word == value; });
@@ -61,7 +52,7 @@ bool parseOption(const std::vector<std::string>& args, std::size_t& i, ShotChart
         }
         request.period = static_cast<std::size_t>(found - choices.begin());
     } else if (arg == "--kind") {
-        if (!once(given.kind, arg, error) || !takeValue(args, i, value, error)) return false;
+        if (!once(given.kind, arg, error) || !takeOptionValue(args, i, value, error)) return false;
         if (value == "2s") {
             request.kind = stats::ShotKindChoice::Twos;
         } else if (value == "3s") {

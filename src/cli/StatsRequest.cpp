@@ -10,7 +10,14 @@ namespace courtlog::cli {
 
 namespace {
 
-bool takeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error) {
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) || ec == std::errc::permission_denied;
+}
+
+}  // namespace
+
+bool takeOptionValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error) {
     if (i + 1 >= args.size() || args[i + 1].empty()) {
         error = args[i] + " needs a value";
         return false;
@@ -18,13 +25,6 @@ bool takeValue(const std::vector<std::string>& args, std::size_t& i, std::string
     value = args[++i];
     return true;
 }
-
-bool exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec) || ec == std::errc::permission_denied;
-}
-
-}  // namespace
 
 Stat StatsRequest::selection() const {
     Stat stat;
@@ -75,14 +75,14 @@ bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, S
             request.output = arg == "--csv"    ? StatsRequest::Output::Csv
                              : arg == "--html" ? StatsRequest::Output::Html
                                                : StatsRequest::Output::Benchboss;
-            if (!takeValue(args, i, request.outPath, error)) return false;
+            if (!takeOptionValue(args, i, request.outPath, error)) return false;
             outputChosen = true;
         } else if (words == StatsWords::Exports && arg == "--settings") {
             if (request.settingsGiven) {
                 error = "--settings may be given once";
                 return false;
             }
-            if (!takeValue(args, i, request.settings, error)) return false;
+            if (!takeOptionValue(args, i, request.settings, error)) return false;
             request.settingsGiven = true;
         } else if (words == StatsWords::Printout && arg == "--fit") {
             request.fit = true;

@@ -48,6 +48,10 @@ bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, S
 // err, result false); one that does not load is reported as a warning and
 // counts as the statistics say (skipped, or a game without plays for all
 // teams).
+// args[i] is an option that takes a value: the next argument, which must not
+// be empty, goes to value and i moves past it.
+bool takeOptionValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error);
+
 bool reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, bool allTeams, std::ostream& err);
 
 }  // namespace courtlog::cli
