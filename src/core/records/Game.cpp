@@ -4,6 +4,7 @@
 #include <climits>
 #include <ctime>
 
+#include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
 #include "core/records/FieldText.h"
 #include "core/records/SafeSave.h"
@@ -133,6 +134,8 @@ void Game::setToday() {
 }
 
 bool Game::save(const std::string& path, std::string* error) {
+    // A save still under way in the background must not land after this one.
+    backgroundSaver().waitUntilIdle();
     // A file that could not be written does not become the game's file:
     // later saves still go to the one it had.
     if (!safeSave(path, toBytes(), error)) return false;
@@ -141,6 +144,8 @@ bool Game::save(const std::string& path, std::string* error) {
 }
 
 bool Game::load(const std::string& path, std::string* error) {
+    // Read the game as last saved, not as it was before a save under way.
+    backgroundSaver().waitUntilIdle();
     auto bytes = readWholeFile(path, kMaxFileSize, error);
     if (!bytes) return false;
     ByteReader in(*bytes);

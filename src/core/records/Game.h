@@ -91,7 +91,8 @@ public:
     int visitorEventCount() const { return static_cast<int>(visitorEvents.size()); }
 
     // Safe-saves the whole game to path and, once it is written, remembers
-    // it as fileName; after a failure fileName is what it was.
+    // it as fileName; after a failure fileName is what it was. Both save and
+    // load first let the background saver finish what it is writing.
     bool save(const std::string& path, std::string* error = nullptr);
     // Loads path into this (freshly made) game and remembers it as fileName.
     // Fails when the file cannot be opened or does not hold the records its

@@ -2,6 +2,7 @@
 #include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/GameConsoleWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -11,11 +12,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/records/BackgroundSave.h"
 #include "core/records/Game.h"
 #include "core/scoring/ConsoleRules.h"
 #include "gui/scoring/AccessKeys.h"
@@ -289,8 +292,10 @@ void GameConsoleWindow::clickPlayer(bool home, int slot) {
 
 void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
     ui::playSoundEffect(ui::SoundClick);
-    PlayChoiceDialog dialog(this);
-    const std::optional<int> chosen = dialog.choose();
+    // One dialog serves every play: building its 29 buttons anew each time
+    // would slow every click.
+    if (!playChoiceDialog_) playChoiceDialog_ = new PlayChoiceDialog(this);
+    const std::optional<int> chosen = playChoiceDialog_->choose();
     // Without a choice nothing changed: nothing to show or save.
     if (!chosen) return;
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
@@ -396,7 +401,7 @@ void GameConsoleWindow::changed(bool figures, bool save) {
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
     if (figures) ui::refreshGameViewers();
-    if (save && ui::appState().autoSave) saveGame();
+    if (save && ui::appState().autoSave) autoSave();
 }
 
 void GameConsoleWindow::refresh() {
@@ -416,7 +421,7 @@ void GameConsoleWindow::refresh() {
     fillBenches();
     cancelButton_->setToolTip(cancelActionTip());
     lastStepLabel_->setText(ui::fromRecordText(model_.lastStep()));
-    area_->update();
+    area_->sceneChanged();
 }
 
 void GameConsoleWindow::fillBenches() {
@@ -425,12 +430,20 @@ void GameConsoleWindow::fillBenches() {
         const PendingPrompts& pending = model_.pending();
         const bool substitution = home ? pending.homeSubstitution : pending.visitorSubstitution;
         const int chosen = substitution ? (home ? pending.homeBenchChoice : pending.visitorBenchChoice) : -1;
-        const QSignalBlocker quiet(bench);
-        bench->clear();
+        const std::vector<BenchEntry> entries = benchEntries(model_.game(), home, model_.league());
         int current = -1;
-        for (const BenchEntry& entry : benchEntries(model_.game(), home, model_.league())) {
-            if (entry.rosterIndex == chosen) current = bench->count();
-            bench->addItem(ui::fromRecordText(entry.text), entry.rosterIndex);
+        bool same = bench->count() == static_cast<int>(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const int index = static_cast<int>(i);
+            if (entries[i].rosterIndex == chosen) current = index;
+            same = same && bench->itemData(index).toInt() == entries[i].rosterIndex &&
+                   bench->itemText(index) == ui::fromRecordText(entries[i].text);
+        }
+        const QSignalBlocker quiet(bench);
+        // Most plays change no bench line: the list is left as it is then.
+        if (!same) {
+            bench->clear();
+            for (const BenchEntry& entry : entries) bench->addItem(ui::fromRecordText(entry.text), entry.rosterIndex);
         }
         bench->setCurrentIndex(current);
     }
@@ -440,10 +453,37 @@ bool GameConsoleWindow::saveGame() {
     Game& game = model_.game();
     std::string error;
     if (game.save(game.fileName, &error)) return true;
-    // Why the file could not be written, as every other save says it.
-    ui::showMessage(this, ui::saveFailureText(QStringLiteral("game"), ui::fromRecordPath(game.fileName), error),
-                    QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
+    showSaveFailure(game.fileName, error);
     return false;
+}
+
+GameConsoleWindow::~GameConsoleWindow() { backgroundSaver().waitUntilIdle(); }
+
+void GameConsoleWindow::autoSave() {
+    const Game& game = model_.game();
+    // A game without a file yet fails at once, as a save made here does.
+    if (game.fileName.empty()) {
+        saveGame();
+        return;
+    }
+    // Written and flushed to disk beside the console, so the next click is
+    // answered at once; a failure is told as a save made here tells it.
+    const std::string path = game.fileName;
+    backgroundSaver().save(path, game.toBytes(),
+                           [console = QPointer<GameConsoleWindow>(this), path](bool saved, const std::string& error) {
+                               if (saved || !QCoreApplication::instance()) return;
+                               QMetaObject::invokeMethod(
+                                   qApp, [console, path, error] {
+                                       if (console) console->showSaveFailure(path, error);
+                                   },
+                                   Qt::QueuedConnection);
+                           });
+}
+
+void GameConsoleWindow::showSaveFailure(const std::string& path, const std::string& error) {
+    // Why the file could not be written, as every other save says it.
+    ui::showMessage(this, ui::saveFailureText(QStringLiteral("game"), ui::fromRecordPath(path), error),
+                    QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
 }
 
 void GameConsoleWindow::updateScoreboardFeed() {

@@ -24,6 +24,7 @@ struct LeagueOptions;
 namespace courtlog::gui::scoring {
 
 class CourtArea;
+class PlayChoiceDialog;
 class ScoreDisplay;
 
 // The game console: the court with both teams' players on it, the scores,
@@ -34,6 +35,8 @@ class GameConsoleWindow : public QDialog, public ui::GameConsoleLink {
     Q_OBJECT
 public:
     GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league);
+    // Lets the auto saves still under way reach the disk.
+    ~GameConsoleWindow() override;
 
     GameConsole& model() { return model_; }
 
@@ -89,6 +92,10 @@ private:
     void refresh();
     void fillBenches();
     bool saveGame();
+    // The auto save after each change: the game's bytes go to the
+    // background saver.
+    void autoSave();
+    void showSaveFailure(const std::string& path, const std::string& error);
     // Keeps the scoreboard feed current; a failed write shows in the title
     // until a later change writes it.
     void updateScoreboardFeed();
@@ -97,6 +104,7 @@ private:
     courtlog::output::ScoreboardFeedWriter scoreboardFeed_;
     QString scoreboardProblem_;
     CourtArea* area_ = nullptr;
+    PlayChoiceDialog* playChoiceDialog_ = nullptr;  // made at the first play
     std::array<std::array<QPushButton*, 5>, 2> playerButtons_{};
     std::array<ScoreDisplay*, 2> scores_{};
     std::array<QLabel*, 2> logos_{};

@@ -80,6 +80,10 @@ PlayChoiceDialog::PlayChoiceDialog(QWidget* parent) : CourtlogDialog(parent) {
 }
 
 std::optional<int> PlayChoiceDialog::choose() {
+    // Shown again as the first time: nothing chosen, the focus where a new
+    // dialog puts it.
+    for (QRadioButton* button : findChildren<QRadioButton*>()) button->setChecked(false);
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
     const int result = run();
     if (result >= kChoiceResultBase && result < kChoiceResultBase + kPlayChoiceCount) return result - kChoiceResultBase;
     return std::nullopt;

@@ -16,7 +16,8 @@ class PlayChoiceDialog : public ui::CourtlogDialog {
 public:
     explicit PlayChoiceDialog(QWidget* parent = nullptr);
 
-    // Shows the dialog; the index into playChoices() of the choice made.
+    // Shows the dialog, with nothing chosen, each time it is called; the
+    // index into playChoices() of the choice made.
     std::optional<int> choose();
 
     // Object name of the button of choice index ("shotMade2PointerButton").

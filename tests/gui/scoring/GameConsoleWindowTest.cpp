@@ -279,6 +279,14 @@ TEST_F(ConsoleFixture, AFailedSaveKeepsTheConsoleOpen) {
     open();
     game.fileName = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("no/such/folder/x.gam"))).toStdString();
     gui::ui::testing::clearShownMessages();
+    // The auto save after a play is written beside the console; its failure
+    // is told all the same.
+    play(player(true, 1), "shotMadeFreeThrowButton");
+    ASSERT_TRUE(processUntil([] { return gui::ui::testing::shownMessages().size() == 1; }));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Disk Full ?"));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.contains(QStringLiteral("No such file or directory")));
+
+    gui::ui::testing::clearShownMessages();
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
     court->close();
     EXPECT_TRUE(court->isVisible());
