@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/records/Codes.h"
 
@@ -69,16 +71,25 @@ TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
     sheet.dateText = date;
     sheet.periodTitle = sheetPeriodTitle(game.currentPeriod, game.halves != 0);
 
+    // The rows of each name: a play counts for every player of its name.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsNamed;
     for (const Player& player : team.players) {
         SheetRow row;
         row.name = player.name;
         row.number = player.number;
         row.numberText = uniformText(player.number);
         row.position = player.position;
-        row.thisPeriod = shootingFigures(plays, player.name, game.currentPeriod);
-        row.game = shootingFigures(plays, player.name);
-        for (const PlayEvent& play : plays) {
-            if (play.player.name != player.name) continue;
+        rowsNamed[player.name].push_back(sheet.rows.size());
+        sheet.rows.push_back(std::move(row));
+    }
+    // One pass over the plays, however long the game.
+    for (const PlayEvent& play : plays) {
+        const auto named = rowsNamed.find(play.player.name);
+        if (named == rowsNamed.end()) continue;
+        for (const std::size_t index : named->second) {
+            SheetRow& row = sheet.rows[index];
+            countShot(row.game, play.shotResult);
+            if (game.currentPeriod < 0 || play.period == game.currentPeriod) countShot(row.thisPeriod, play.shotResult);
             if (play.kind == Foul) {
                 ++row.personalFouls;
                 if (row.personalFoulPeriods.size() < 6) row.personalFoulPeriods.push_back(play.period);
@@ -87,7 +98,6 @@ TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
                 if (row.technicalPeriods.size() < 2) row.technicalPeriods.push_back(play.period);
             }
         }
-        sheet.rows.push_back(std::move(row));
     }
     return sheet;
 }

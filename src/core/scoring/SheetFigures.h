@@ -37,6 +37,8 @@ struct SheetRow {
     // crosses over P1..P6. Likewise the first two player technicals (T1, T2).
     std::vector<int> personalFoulPeriods;
     std::vector<int> technicalPeriods;
+
+    bool operator==(const SheetRow&) const = default;
 };
 
 // Everything a team sheet shows, recounted from the side's plays.
@@ -46,6 +48,8 @@ struct TeamSheetFigures {
     std::string dateText;     // "%d/%d/%d": month, day, year
     std::string periodTitle;  // title of the current period's block
     std::vector<SheetRow> rows;  // roster order
+
+    bool operator==(const TeamSheetFigures&) const = default;
 };
 
 // Figures of one player over plays; a play is his when its player's name

@@ -2,11 +2,11 @@
 #include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtArea.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
 #include "core/scoring/GameConsole.h"
-#include "gui/scoring/CourtDrawing.h"
 
 namespace courtlog::gui::scoring {
 
@@ -16,6 +16,12 @@ CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(pare
     // Low enough that the console fits below the menu bar on a 768-pixel
     // screen, high enough for a question between the rows of buttons.
     setMinimumSize(kNarrowestCourtWidth, 420);
+    // The court covers the whole area: nothing beneath it needs drawing.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CourtArea::sceneChanged() {
+    if (!drawnValid_ || courtScene(console_) != drawn_) update();
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
@@ -42,9 +48,18 @@ void CourtArea::placeButtons() {
 
 QSize CourtArea::sizeHint() const { return {760, 440}; }
 
-void CourtArea::paintEvent(QPaintEvent*) {
+void CourtArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    drawCourt(painter, rect(), courtScene(console_));
+    CourtScene scene = courtScene(console_);
+    drawCourt(painter, rect(), scene);
+    if (event->rect().contains(rect())) {
+        drawn_ = std::move(scene);
+        drawnValid_ = true;
+    } else if (!drawnValid_ || scene != drawn_) {
+        // Changed without sceneChanged(): the rest of the court follows.
+        drawnValid_ = false;
+        update();
+    }
 }
 
 void CourtArea::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "gui/scoring/CourtDrawing.h"
+
 class QPushButton;
 
 namespace courtlog::scoring {
@@ -24,6 +26,8 @@ public:
     void setPlayerButton(bool home, int slot, QPushButton* button);
     // Puts every button on its anchor for the current sides.
     void placeButtons();
+    // The console's state changed: redraws the court when what it shows did.
+    void sceneChanged();
     QSize sizeHint() const override;
 
 protected:
@@ -33,6 +37,8 @@ protected:
 private:
     const GameConsole& console_;
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
+    CourtScene drawn_;  // what the last paint showed
+    bool drawnValid_ = false;
 };
 
 }  // namespace courtlog::gui::scoring

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 
 #include "gui/ui/Picture.h"
@@ -26,6 +27,14 @@ constexpr double kTeamFoulsY = 0.315, kTimeOutsY = 0.58, kPromptY = 0.44, kBonus
 const QImage& courtPicture() {
     static const QImage picture = ui::Picture::resource(1151).image();
     return picture;
+}
+
+// The court picture at size, scaled once per size: the console repaints its
+// court at every change it shows.
+const QPixmap& courtPictureAt(QSize size) {
+    static QPixmap scaled;
+    if (scaled.size() != size) scaled = QPixmap::fromImage(courtPicture().scaled(size));
+    return scaled;
 }
 
 QFont arial(int pixels, int weight) {
@@ -98,7 +107,11 @@ QPoint slotAnchorIn(const QRect& area, bool home, int slot, bool sidesSwapped) {
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!courtPicture().isNull()) painter.drawImage(area, courtPicture());
+    // The whole area is painted: the picture, or a plain floor without it.
+    if (!courtPicture().isNull())
+        painter.drawPixmap(area.topLeft(), courtPictureAt(area.size()));
+    else
+        painter.fillRect(area, Qt::white);
 
     const bool homeLeft = !scene.sidesSwapped;
     auto countX = [homeLeft](bool home) { return home == homeLeft ? kLeftCountX : kRightCountX; };

@@ -21,6 +21,8 @@ struct CourtScene {
     TeamConsoleFigures visitor;
     std::vector<CourtPrompt> prompts;
     bool sidesSwapped = false;
+
+    bool operator==(const CourtScene&) const = default;
 };
 
 CourtScene courtScene(const GameConsole& console);

@@ -103,6 +103,10 @@ QColor foulColor(int period) {
 
 QColor technicalColor() { return {0, 0, 157}; }
 
+QRect rowArea(int row) { return {0, rowTop(row), kWidth + 1, kRowHeight + 1}; }
+
+QRect headingsArea() { return {0, 0, kWidth + 1, rowTop(0) + 1}; }
+
 }  // namespace sheet
 
 namespace {
@@ -156,12 +160,16 @@ void drawColumnHeadings(QPainter& p, const TeamSheetFigures& figures) {
     p.drawLine(0, headingsLine(), kWidth, headingsLine());
 }
 
-// The captions of one figures block and the rules that run from them down
-// through the rows.
-void drawBlockHeadings(QPainter& p, int left, int bottom) {
-    p.setFont(smallFont());
+// The captions of one figures block (left out when captions is false) and
+// the rules that run from them down through the rows.
+void drawBlockHeadings(QPainter& p, int left, int bottom, bool captions) {
     const int top = headingsLine() + 1;
     const int fgWidth = kFigureLeft[2];
+    p.drawLine(left + kFigureLeft[1], top + kSmallLine, left + kFigureLeft[1], bottom);
+    for (std::size_t c = 2; c < kFigureLeft.size(); ++c)
+        p.drawLine(left + kFigureLeft[c], headingsLine(), left + kFigureLeft[c], bottom);
+    if (!captions) return;
+    p.setFont(smallFont());
     drawCentred(p, left, fgWidth, top, QStringLiteral("FG"));
     p.drawLine(left, top + kSmallLine, left + fgWidth, top + kSmallLine);
     drawCentred(p, left + kFigureLeft[0], kFigureWidth[0], top + kSmallLine + 1, QStringLiteral("2's"));
@@ -174,10 +182,6 @@ void drawBlockHeadings(QPainter& p, int left, int bottom) {
         drawCentred(p, left + kFigureLeft[3], kFigureWidth[3], y, QString::fromLatin1(made[i]));
     }
     drawCentred(p, left + kFigureLeft[4], kFigureWidth[4], top + kSmallLine, QStringLiteral("TP"));
-
-    p.drawLine(left + kFigureLeft[1], top + kSmallLine, left + kFigureLeft[1], bottom);
-    for (std::size_t c = 2; c < kFigureLeft.size(); ++c)
-        p.drawLine(left + kFigureLeft[c], headingsLine(), left + kFigureLeft[c], bottom);
 }
 
 
@@ -234,12 +238,17 @@ void drawRow(QPainter& p, int row, const SheetRow& player) {
 }  // namespace
 
 void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures& figures, const SheetLogo& logo,
-                    QPoint scroll) {
+                    QPoint scroll, const QRect& exposed) {
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     ui::drawPicture(painter, area, logo.image, logo.layout);
 
-    painter.translate(area.topLeft() - scroll);
+    // The exposed part in form coordinates; every part of the form that
+    // misses it is left out (a rule or a cross reaches at most 2 pixels past
+    // its cell).
+    const QPoint origin = area.topLeft() - scroll;
+    const QRect wanted = (exposed.isEmpty() ? area : exposed & area).translated(-origin).adjusted(-2, -2, 2, 2);
+    painter.translate(origin);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrush(Qt::NoBrush);
@@ -251,10 +260,13 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
     // no logo behind the sheet (an orange ball under a red cross) can
     // swallow them; the rules are drawn over it.
     painter.fillRect(QRect(kFoulLeft, rowTop(0), kWidth - kFoulLeft, bottom - rowTop(0)), QColor(255, 255, 255, 190));
-    drawHeader(painter, figures);
-    drawColumnHeadings(painter, figures);
-    drawBlockHeadings(painter, kPeriodBlockLeft, bottom);
-    drawBlockHeadings(painter, kGameBlockLeft, bottom);
+    const bool headings = wanted.intersects(headingsArea());
+    if (headings) {
+        drawHeader(painter, figures);
+        drawColumnHeadings(painter, figures);
+    }
+    drawBlockHeadings(painter, kPeriodBlockLeft, bottom, headings);
+    drawBlockHeadings(painter, kGameBlockLeft, bottom, headings);
     painter.drawLine(0, rowTop(0), kWidth, rowTop(0));
 
     // The form's frame and the rules that separate names, foul boxes and
@@ -264,7 +276,8 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
     for (std::size_t i = 1; i < kFoulBoxLeft.size(); ++i)
         painter.drawLine(kFoulBoxLeft[i], headingsLine(), kFoulBoxLeft[i], bottom);
 
-    for (int row = 0; row < rowCount; ++row) drawRow(painter, row, figures.rows[static_cast<std::size_t>(row)]);
+    for (int row = 0; row < rowCount; ++row)
+        if (wanted.intersects(rowArea(row))) drawRow(painter, row, figures.rows[static_cast<std::size_t>(row)]);
     painter.restore();
 }
 

@@ -71,12 +71,20 @@ QColor foulColor(int period);
 // Pen colour of a technical-foul cross.
 QColor technicalColor();
 
+// Form rectangle of roster row `row` with its rules, and of the header boxes
+// down to the rule under the first row's top: what changes when a row's or
+// the header's figures change.
+QRect rowArea(int row);
+QRect headingsArea();
+
 }  // namespace sheet
 
 // Draws a team sheet into area: the logo laid out over the whole area, then
 // the form with its top-left corner at area's top-left minus scroll. Only
-// area is painted.
+// area is painted. A non-empty exposed (in the painter's coordinates, like
+// area) limits the drawing to the parts of the form that touch it: a window
+// redraws only what changed.
 void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures& figures,
-                    const SheetLogo& logo = {}, QPoint scroll = {});
+                    const SheetLogo& logo = {}, QPoint scroll = {}, const QRect& exposed = {});
 
 }  // namespace courtlog::gui::scoring

@@ -82,8 +82,8 @@ QWidget* TeamSheetPair::clientAreaOf(QWidget* mainWindow) {
 }
 
 void TeamSheetPair::refresh() {
-    if (home_) home_->viewport()->update();
-    if (visitor_) visitor_->viewport()->update();
+    if (home_) home_->figuresChanged();
+    if (visitor_) visitor_->figuresChanged();
 }
 
 std::function<void()> TeamSheetPair::refreshCallback() {

@@ -34,7 +34,30 @@ TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbst
 void TeamWindow::setGame(const Game* game) {
     game_ = game;
     logoLoaded_ = false;
+    drawnValid_ = false;
     viewport()->update();
+}
+
+void TeamWindow::figuresChanged() {
+    TeamSheetFigures now = figures();
+    const bool sameForm = drawnValid_ && !logoIsStale() && now.rows.size() == drawn_.rows.size() &&
+                          now.teamName == drawn_.teamName && now.coach == drawn_.coach &&
+                          now.dateText == drawn_.dateText;
+    if (!sameForm) {
+        viewport()->update();
+        return;
+    }
+    if (now.periodTitle != drawn_.periodTitle) updateFormArea(sheet::headingsArea());
+    for (std::size_t row = 0; row < now.rows.size(); ++row)
+        if (now.rows[row] != drawn_.rows[row]) updateFormArea(sheet::rowArea(static_cast<int>(row)));
+    // The next paint may cover only part of the form; what it leaves alone
+    // already shows these figures.
+    drawn_ = std::move(now);
+}
+
+void TeamWindow::updateFormArea(const QRect& formRect) {
+    // A drawn-smaller form is smoothed, which reaches a pixel further.
+    viewport()->update(toView(formRect).adjusted(-2, -2, 2, 2));
 }
 
 const Game* TeamWindow::game() const { return game_ ? game_ : ui::appState().currentGame; }
@@ -108,9 +131,9 @@ void TeamWindow::updateScrollRange(int rowCount) {
     verticalScrollBar()->setPageStep(std::max(kScrollStep, view.height()));
 }
 
-void TeamWindow::paintEvent(QPaintEvent*) {
+void TeamWindow::paintEvent(QPaintEvent* event) {
     if (logoIsStale()) loadLogo();
-    const TeamSheetFigures shown = figures();
+    TeamSheetFigures shown = figures();
     // A player added during the game lengthens the form.
     updateScrollRange(static_cast<int>(shown.rows.size()));
     if (!game()) return;
@@ -124,8 +147,20 @@ void TeamWindow::paintEvent(QPaintEvent*) {
         target = QRect(0, 0, static_cast<int>(target.width() / scale) + 1,
                        static_cast<int>(target.height() / scale) + 1);
     }
+    QRect exposed = event->rect();
+    if (scale < 1.0)
+        exposed = QRectF(QPointF(exposed.topLeft()) / scale, QSizeF(exposed.size()) / scale).toAlignedRect();
     paintTeamSheet(painter, target, shown, logo_,
-                   QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+                   QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), exposed.adjusted(-1, -1, 1, 1));
+    if (event->rect().contains(viewport()->rect())) {
+        drawn_ = std::move(shown);
+        drawnValid_ = true;
+    } else if (!drawnValid_ || shown != drawn_) {
+        // The figures changed without figuresChanged(): the parts this paint
+        // left alone are out of date, so the whole form follows.
+        drawnValid_ = false;
+        viewport()->update();
+    }
 }
 
 bool TeamWindow::viewportEvent(QEvent* event) {

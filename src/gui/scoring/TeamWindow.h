@@ -14,9 +14,10 @@ class Game;
 
 namespace courtlog::gui::scoring {
 
-// One team's live score sheet beside the game console. It keeps no figures:
-// every paint recounts the side's plays from the game, so recorded, edited,
-// deleted and undone plays show at the next repaint. The team's logo, faded
+// One team's live score sheet beside the game console. Every paint recounts
+// the side's plays from the game, so recorded, edited, deleted and undone
+// plays show at the next repaint; told that the game changed, the sheet
+// redraws only the rows whose figures did. The team's logo, faded
 // and laid out as the team asks, lies behind the form; the form scrolls in
 // steps of 12 pixels.
 class TeamWindow : public QAbstractScrollArea {
@@ -37,6 +38,10 @@ public:
 
     // The figures as the next paint draws them.
     TeamSheetFigures figures() const;
+    // The game's plays changed: redraws the parts of the form whose figures
+    // differ from those last drawn (the whole form when its rows or header
+    // changed), nothing when none do.
+    void figuresChanged();
 
     // The faded logo behind the form; null when the team's picture could not
     // be read by its path or its bare name.
@@ -66,6 +71,7 @@ protected:
 private:
     void updateScrollRange(int rowCount);
     bool logoIsStale() const;
+    void updateFormArea(const QRect& formRect);
 
     bool home_;
     const Game* game_ = nullptr;
@@ -75,6 +81,9 @@ private:
     bool logoLoaded_ = false;
     bool fitToWidth_ = false;
     SheetLogo logo_;
+    // What the last paint drew, to tell which rows a change touches.
+    TeamSheetFigures drawn_;
+    bool drawnValid_ = false;
 };
 
 }  // namespace courtlog::gui::scoring

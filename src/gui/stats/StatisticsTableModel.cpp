@@ -12,8 +12,18 @@ using courtlog::stats::viewerColumns;
 StatisticsTableModel::StatisticsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void StatisticsTableModel::showLines(const std::vector<StatLine>* lines) {
+    if (lines && lines == lines_ && lines->size() == shown_.size()) {
+        for (std::size_t row = 0; row < shown_.size(); ++row) {
+            if ((*lines)[row] == shown_[row]) continue;
+            const int r = static_cast<int>(row);
+            emit dataChanged(index(r, 0), index(r, columnCount() - 1), {Qt::DisplayRole});
+        }
+        shown_ = *lines;
+        return;
+    }
     beginResetModel();
     lines_ = lines;
+    shown_ = lines ? *lines : std::vector<StatLine>{};
     endResetModel();
 }
 

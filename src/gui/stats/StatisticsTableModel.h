@@ -16,7 +16,8 @@ public:
     explicit StatisticsTableModel(QObject* parent = nullptr);
 
     // Shows lines (owned by the caller, alive while shown); null shows none.
-    // Call again after the lines changed.
+    // Call again after the lines changed: when they are as many as before,
+    // only the lines that differ are drawn again.
     void showLines(const std::vector<StatLine>* lines);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -26,6 +27,7 @@ public:
 
 private:
     const std::vector<StatLine>* lines_ = nullptr;
+    std::vector<StatLine> shown_;  // the lines as last shown
 };
 
 }  // namespace courtlog::gui::stats

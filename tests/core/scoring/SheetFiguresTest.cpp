@@ -122,3 +122,15 @@ TEST(SheetFigures, DeletedPlayChangesBothBlocks) {
     EXPECT_EQ(row.thisPeriod, (ShootingFigures{0, 1, 0, 0, 3}));
     EXPECT_EQ(row.game, (ShootingFigures{0, 1, 0, 0, 3}));
 }
+
+TEST(SheetFigures, TwoPlayersOfOneNameShareTheirPlaysAsEachPlayIsHisByName) {
+    Game game = gameWith({play("Ann Berg", Shot, TwoPointMade, 0), foul("Ann Berg", 0), play("Nobody", Shot, 1, 0)});
+    game.home.addPlayer(player("Ann Berg", 12), PersonalInfo{});
+    const TeamSheetFigures sheet = teamSheetFigures(game, true);
+    ASSERT_EQ(sheet.rows.size(), 3u);
+    for (const std::size_t row : {0u, 2u}) {
+        EXPECT_EQ(sheet.rows[row].game.points, 2) << row;
+        EXPECT_EQ(sheet.rows[row].personalFouls, 1) << row;
+    }
+    EXPECT_EQ(sheet.rows[1].game, ShootingFigures{});
+}

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -69,15 +71,27 @@ QString writeLogo(const QString& folder, const QString& name, QRgb colour) {
     return path;
 }
 
-// Counts the paints of a widget it watches.
+// Counts the paints of a widget it watches, and gathers what they drew.
 struct PaintCounter : QObject {
     int* count;
+    QRegion painted;
     explicit PaintCounter(int* c) : count(c) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++*count;
+        if (event->type() == QEvent::Paint) {
+            ++*count;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 };
+
+// What the screen shows of a widget: its window's backing store, not a
+// fresh rendering.
+QImage onScreen(QWidget& widget) {
+    const QImage window = QGuiApplication::primaryScreen()->grabWindow(widget.window()->winId()).toImage();
+    return window.copy(QRect(widget.mapTo(widget.window(), QPoint()), widget.size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 struct CurrentDirectory {
     QString saved = QDir::currentPath();
@@ -283,29 +297,49 @@ TEST(TeamSheetPair, CoversTheHalvesOfTheClientAreaAndFollowsIt) {
     EXPECT_EQ(none.homeSheet(), nullptr);
 }
 
-TEST(TeamSheetPair, ARecordedPlayShowsAtOnce) {
+TEST(TeamSheetPair, ARecordedPlayShowsAtOnceRedrawingOnlyTheShootersRow) {
     MainWindow main(1200, 600);
     Game game = gameOf(5, 5);
     TeamSheetPair pair(main.area, game);
     TeamWindow* visitor = pair.visitorSheet();
 
-    // Counted from the first paint on, once the sheet has shown itself.
-    int paints = 0;
-    PaintCounter counter(&paints);
+    // Counted from the first paint on, once the sheets have shown themselves.
+    int paints = 0, homePaints = 0;
+    PaintCounter counter(&paints), homeCounter(&homePaints);
     visitor->viewport()->installEventFilter(&counter);
-    EXPECT_TRUE(processUntil([&] { return paints > 0; }));
+    pair.homeSheet()->viewport()->installEventFilter(&homeCounter);
+    ASSERT_TRUE(processUntil([&] { return paints > 0 && homePaints > 0; }));
     QCoreApplication::sendPostedEvents();
-    paints = 0;
+    QCoreApplication::processEvents();
+    paints = homePaints = 0;
+    counter.painted = {};
 
     // What the console does after recording a play: append it, then call back.
     game.visitorEvents.push_back(play(game.visitor.players[2].name, Shot, ThreePointMade, 0));
     const std::function<void()> figuresChanged = pair.refreshCallback();
     figuresChanged();
-    EXPECT_TRUE(processUntil([&] { return paints > 0; }));
+    ASSERT_TRUE(processUntil([&] { return paints > 0; }));
+    QCoreApplication::processEvents();
     const QImage image = viewImage(*visitor);
     EXPECT_TRUE(cellShows(image, sheet::figureCell(2, false, 1), QStringLiteral("1")));
     EXPECT_TRUE(cellShows(image, sheet::figureCell(2, true, 4), QStringLiteral("3")));
+    // Only the shooter's row was drawn again, and the screen shows what a
+    // whole new drawing of the sheet shows.
+    EXPECT_EQ(homePaints, 0);
+    const QRect row = visitor->toView(sheet::rowArea(2));
+    EXPECT_TRUE(counter.painted.boundingRect().intersects(row));
+    EXPECT_TRUE(QRegion(row.adjusted(-3, -3, 3, 3)).contains(counter.painted.boundingRect()))
+        << "painted " << counter.painted.boundingRect().y() << "+" << counter.painted.boundingRect().height();
+    EXPECT_EQ(onScreen(*visitor->viewport()), image);
+
+    // A play that changes no figure on the sheet draws nothing.
+    paints = 0;
+    game.visitorEvents.push_back(play(game.visitor.players[2].name, Rebound, DefensiveRebound, 0));
+    figuresChanged();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 0);
     visitor->viewport()->removeEventFilter(&counter);
+    pair.homeSheet()->viewport()->removeEventFilter(&homeCounter);
 }
 
 TEST(TeamSheetPair, ConsoleKeepsTheScorekeepersPlaceForTheRun) {
