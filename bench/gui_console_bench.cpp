@@ -1,11 +1,16 @@
 // One play at the game console, as a scorekeeper records it: a click on a
-// court button, a choice in the event dialog, the repaint of the console and
-// of both team sheets, and the auto save of the whole game. The console is
-// opened the way the program opens it: over a main window whose client area
-// the two team sheets cover. Games of 100, 800 and 30,000 plays per team.
-// The second case also has the box score open beside the console, so each
-// play rebuilds it and repaints its list. The third has the live scoreboard
-// feed on, written beside the game: against the first, what the feed adds.
+// court button, a made free throw chosen in the event dialog, the auto save
+// of the whole game handed to the background saver, and every repaint the
+// play causes (score, the shooter's row on his team sheet, whatever else
+// changed), drawn as the program draws them before the next click. "Until It
+// Is On Disk" waits for the saver as well: the time until the play would
+// survive a power cut. The console is opened the way the program opens
+// it: over a main window whose client area the two team sheets cover. Games
+// of 100, 800 and 30,000 plays per team. The second case also has the box
+// score open beside the console, so each play rebuilds it and repaints its
+// list; the third the statistics viewer as well (all three of its sets
+// computed again at each play). The last has the live scoreboard feed on,
+// written beside the game: against the first, what the feed adds.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURTLOG_BENCH=ON
 //   cmake --build build-bench --target gui_console_bench
@@ -21,17 +26,24 @@
 #include <QTest>
 #include <QTimer>
 
+#include "BenchPaints.h"
+#include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/scoring/TeamWindow.h"
+#include "core/stats/Stat.h"
+#include "core/stats/StatisticsSets.h"
 #include "gui/stats/BoxScoreDialog.h"
+#include "gui/stats/StatisticsViewer.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
 
 using namespace courtlog;
+using courtlog::bench::drawPendingPaints;
+using courtlog::bench::PaintCounter;
 
 namespace {
 
@@ -68,11 +80,15 @@ std::vector<PlayEvent> plays(const Team& t, int count) {
     return list;
 }
 
-// Records one play per iteration at a console on a game of 800 plays per
-// team, answering the event dialog with choice; with the box score open
-// beside it when boxScoreOpen, and the scoreboard feed written when
-// scoreboardFeedOn.
-void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen, bool scoreboardFeedOn = false) {
+// What is open or on beside the console.
+// UntilOnDisk also waits each time until the background saver has written
+// and flushed the game.
+enum Beside { Nothing = 0, BoxScore = 1, Statistics = 2, ScoreboardFeed = 4, UntilOnDisk = 8 };
+
+// Records one play per iteration at a console on a game of state.range(0)
+// plays per team, answering the event dialog with choice, with the viewers
+// and the feed of beside.
+void recordPlays(benchmark::State& state, const char* choice, int beside) {
     QTemporaryDir dir;
     Game game;
     game.home = team("Hawks");
@@ -89,7 +105,7 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen,
     }
     gui::ui::programSettings().setDefaults();
     gui::ui::programSettings().soundOn = false;
-    gui::ui::programSettings().scoreboardFeedOn = scoreboardFeedOn;
+    gui::ui::programSettings().scoreboardFeedOn = (beside & ScoreboardFeed) != 0;
     gui::ui::appState().autoSave = true;
 
     // As the program starts a game: the sheets over the main window's client
@@ -104,12 +120,17 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen,
     sheets.placeConsole(&court);
     court.setModal(false);
     court.show();
-    gui::stats::BoxScoreDialog* boxScore = nullptr;
-    if (boxScoreOpen) {
-        boxScore = new gui::stats::BoxScoreDialog(&court, game);
-        boxScore->showBesideConsole(&court);
+    if (beside & BoxScore) (new gui::stats::BoxScoreDialog(&court, game))->showBesideConsole(&court);
+    if (beside & Statistics) {
+        // As Statistics > Player and Team Statistics opens it during a game.
+        Stat selection;
+        selection.AddFile(game.fileName);
+        selection.setTeamName(game.homeName);
+        auto* viewer = new gui::stats::StatisticsViewer(&court, stats::StatisticsSets(std::move(selection)), &game);
+        viewer->showBesideConsole(&court);
     }
-    QApplication::processEvents();
+    PaintCounter paints;
+    drawPendingPaints(paints);
     auto* guard = court.findChild<QPushButton*>(QStringLiteral("homeSlot1Button"));
     const QString choiceName = QString::fromLatin1(choice);
 
@@ -122,26 +143,29 @@ void recordPlays(benchmark::State& state, const char* choice, bool boxScoreOpen,
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
         });
         QTest::mouseClick(guard, Qt::LeftButton);
-        court.repaint();
-        sheets.homeSheet()->viewport()->repaint();
-        sheets.visitorSheet()->viewport()->repaint();
-        // The box score draws the rows that changed, as the program does
-        // when it next turns to its events.
-        if (boxScore) QApplication::processEvents();
+        drawPendingPaints(paints);
+        if (beside & UntilOnDisk) backgroundSaver().waitUntilIdle();
     }
+    backgroundSaver().waitUntilIdle();
     state.counters["plays"] = static_cast<double>(game.homeEvents.size());
+    state.counters["paints"] = benchmark::Counter(paints.paints, benchmark::Counter::kAvgIterations);
 }
 
-void BM_OnePlayAtTheConsole(benchmark::State& state) { recordPlays(state, "otherJumpBallButton", false); }
+// A made free throw changes the score, the shooter's row on the sheet in
+// both blocks, and his row and the totals in the box score.
+constexpr const char* kPlay = "shotMadeFreeThrowButton";
 
-// A blocked shot changes the player's row and the totals row every time.
-void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) {
-    recordPlays(state, "otherBlockedShotButton", true);
+void BM_OnePlayAtTheConsole(benchmark::State& state) { recordPlays(state, kPlay, Nothing); }
+
+void BM_OnePlayUntilItIsOnDisk(benchmark::State& state) { recordPlays(state, kPlay, UntilOnDisk); }
+
+void BM_OnePlayWithTheBoxScoreOpen(benchmark::State& state) { recordPlays(state, kPlay, BoxScore); }
+
+void BM_OnePlayWithTheBoxScoreAndStatisticsOpen(benchmark::State& state) {
+    recordPlays(state, kPlay, BoxScore | Statistics);
 }
 
-void BM_OnePlayWithTheScoreboardFeed(benchmark::State& state) {
-    recordPlays(state, "otherJumpBallButton", false, true);
-}
+void BM_OnePlayWithTheScoreboardFeed(benchmark::State& state) { recordPlays(state, kPlay, ScoreboardFeed); }
 
 }  // namespace
 
@@ -154,10 +178,26 @@ BENCHMARK(BM_OnePlayAtTheConsole)
     ->Iterations(50)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OnePlayUntilItIsOnDisk)
+    ->Arg(800)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
     ->Arg(100)
     ->Arg(800)
     ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_OnePlayWithTheBoxScoreAndStatisticsOpen)
+    ->Arg(800)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(50)

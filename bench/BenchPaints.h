@@ -1,0 +1,36 @@
+#pragma once
+
+// Paints as the program draws them: the benchmarks let the event loop draw
+// what a step asked to redraw before they stop the clock.
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+
+namespace courtlog::bench {
+
+// Counts the paints of every widget while it lives.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Lets the program draw what it has asked to redraw, until a pass of the
+// event loop draws nothing more.
+inline void drawPendingPaints(PaintCounter& counter) {
+    for (int pass = 0; pass < 5; ++pass) {
+        const int before = counter.paints;
+        QApplication::processEvents();
+        if (counter.paints == before) return;
+    }
+}
+
+}  // namespace courtlog::bench
