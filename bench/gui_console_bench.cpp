@@ -26,7 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "BenchPaints.h"
+#include "GuiBench.h"
 #include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
@@ -167,57 +167,17 @@ void BM_OnePlayWithTheBoxScoreAndStatisticsOpen(benchmark::State& state) {
 
 void BM_OnePlayWithTheScoreboardFeed(benchmark::State& state) { recordPlays(state, kPlay, ScoreboardFeed); }
 
+// Each case: 5 runs of 50 plays, their median reported.
+void fiftyPlaysFiveTimes(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 }  // namespace
 
-BENCHMARK(BM_OnePlayAtTheConsole)
-    ->Arg(100)
-    ->Arg(800)
-    ->Arg(30000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_OnePlayUntilItIsOnDisk)
-    ->Arg(800)
-    ->Arg(30000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)
-    ->Arg(100)
-    ->Arg(800)
-    ->Arg(30000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OnePlayAtTheConsole)->Arg(100)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
+BENCHMARK(BM_OnePlayUntilItIsOnDisk)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
+BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)->Arg(100)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
+BENCHMARK(BM_OnePlayWithTheBoxScoreAndStatisticsOpen)->Arg(800)->Apply(fiftyPlaysFiveTimes);
+BENCHMARK(BM_OnePlayWithTheScoreboardFeed)->Arg(800)->Apply(fiftyPlaysFiveTimes);
 
-BENCHMARK(BM_OnePlayWithTheBoxScoreAndStatisticsOpen)
-    ->Arg(800)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-
-BENCHMARK(BM_OnePlayWithTheScoreboardFeed)
-    ->Arg(800)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return courtlog::bench::runWindowBenchmarks(argc, argv); }

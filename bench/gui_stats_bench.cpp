@@ -17,7 +17,7 @@
 #include <QTest>
 #include <memory>
 
-#include "BenchPaints.h"
+#include "GuiBench.h"
 #include "core/stats/Stat.h"
 #include "core/stats/StatisticsSets.h"
 #include "gui/stats/StatisticsViewer.h"
@@ -50,13 +50,22 @@ stats::StatisticsSets allTeams(const std::vector<std::string>& files) {
     return stats::StatisticsSets(std::move(selection));
 }
 
-void BM_OpenTheViewerOnAllTeams(benchmark::State& state) {
+// The season for a case, or none (the case skipped) when it could not be
+// written.
+const std::vector<std::string>* seasonFor(benchmark::State& state) {
     const std::vector<std::string>& files = seasonFiles();
     if (files.size() != 1000) {
         state.SkipWithError("the season was not written (python3 bench/make_season.py)");
-        return;
+        return nullptr;
     }
     gui::ui::programSettings().setDefaults();
+    return &files;
+}
+
+void BM_OpenTheViewerOnAllTeams(benchmark::State& state) {
+    const std::vector<std::string>* season = seasonFor(state);
+    if (!season) return;
+    const std::vector<std::string>& files = *season;
     PaintCounter paints;
     for (auto _ : state) {
         // OK in the selection hands the viewer the chosen files.
@@ -72,13 +81,9 @@ void BM_OpenTheViewerOnAllTeams(benchmark::State& state) {
 }
 
 void BM_SortByAColumn(benchmark::State& state) {
-    const std::vector<std::string>& files = seasonFiles();
-    if (files.size() != 1000) {
-        state.SkipWithError("the season was not written (python3 bench/make_season.py)");
-        return;
-    }
-    gui::ui::programSettings().setDefaults();
-    gui::stats::StatisticsViewer viewer(nullptr, allTeams(files));
+    const std::vector<std::string>* season = seasonFor(state);
+    if (!season) return;
+    gui::stats::StatisticsViewer viewer(nullptr, allTeams(*season));
     viewer.show();
     PaintCounter paints;
     drawPendingPaints(paints);
@@ -101,12 +106,4 @@ void BM_SortByAColumn(benchmark::State& state) {
 BENCHMARK(BM_OpenTheViewerOnAllTeams)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(3);
 BENCHMARK(BM_SortByAColumn)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(24)->Repetitions(3);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return courtlog::bench::runWindowBenchmarks(argc, argv); }

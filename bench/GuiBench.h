@@ -1,7 +1,10 @@
 #pragma once
 
-// Paints as the program draws them: the benchmarks let the event loop draw
-// what a step asked to redraw before they stop the clock.
+// Shared by the window benchmarks. Paints as the program draws them: the
+// benchmarks let the event loop draw what a step asked to redraw before they
+// stop the clock.
+
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QEvent>
@@ -31,6 +34,17 @@ inline void drawPendingPaints(PaintCounter& counter) {
         QApplication::processEvents();
         if (counter.paints == before) return;
     }
+}
+
+// main() of a window benchmark: offscreen unless a platform is named.
+inline int runWindowBenchmarks(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace courtlog::bench
