@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <ctime>
+#include <cstring>
+#include <string_view>
 
 #include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
@@ -85,21 +87,30 @@ std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& e) {
 
 void writeEvent(ByteWriter& out, const PlayEvent& e) { encodeEvent(out.extend(PlayEvent::kRecordSize), e); }
 
+namespace {
+
+// The play's own fields, from the bytes after its player record.
+void decodePlayFields(PlayEvent& e, const std::uint8_t* b) {
+    e.kind = le16At(b);
+    e.shotResult = le16At(b + 2);
+    e.shotX = le16At(b + 4);
+    e.shotY = le16At(b + 6);
+    e.foulKind = le16At(b + 8);
+    e.reserved1 = le16At(b + 10);
+    e.technicalKind = le16At(b + 12);
+    e.reserved2 = le16At(b + 14);
+    e.reboundKind = le16At(b + 16);
+    e.goalTendKind = le16At(b + 18);
+    e.turnoverKind = le16At(b + 20);
+    e.period = le16At(b + 22);
+}
+
+}  // namespace
+
 PlayEvent readEvent(ByteReader& in) {
     PlayEvent e{readPlayer(in)};
     if (const std::uint8_t* b = in.takeBlock(PlayEvent::kRecordSize - Player::kRecordSize)) {
-        e.kind = le16At(b);
-        e.shotResult = le16At(b + 2);
-        e.shotX = le16At(b + 4);
-        e.shotY = le16At(b + 6);
-        e.foulKind = le16At(b + 8);
-        e.reserved1 = le16At(b + 10);
-        e.technicalKind = le16At(b + 12);
-        e.reserved2 = le16At(b + 14);
-        e.reboundKind = le16At(b + 16);
-        e.goalTendKind = le16At(b + 18);
-        e.turnoverKind = le16At(b + 20);
-        e.period = le16At(b + 22);
+        decodePlayFields(e, b);
         return e;
     }
     e.kind = in.i16();
@@ -114,6 +125,18 @@ PlayEvent readEvent(ByteReader& in) {
     e.goalTendKind = in.i16();
     e.turnoverKind = in.i16();
     e.period = in.i16();
+    return e;
+}
+
+std::string_view playerNameOf(const std::uint8_t* record) {
+    const char* name = reinterpret_cast<const char*>(record);
+    return {name, strnlen(name, Player::kNameWidth)};
+}
+
+PlayEvent playFieldsOf(const std::uint8_t* record) {
+    PlayEvent e;
+    e.player.number = le16At(record + Player::kNameWidth);
+    decodePlayFields(e, record + Player::kRecordSize);
     return e;
 }
 
@@ -154,6 +177,31 @@ bool Game::load(const std::string& path, std::string* error) {
         return false;
     }
     // Only a game read whole is the game of that file, to be saved back over it.
+    fileName = path;
+    return true;
+}
+
+bool Game::loadLeavingPlays(const std::string& path, PlayRecords& plays, std::string* error) {
+    backgroundSaver().waitUntilIdle();
+    auto bytes = readWholeFile(path, kMaxFileSize, error);
+    if (!bytes) return false;
+    ByteReader in(*bytes);
+    std::size_t visitorCount = 0;
+    std::size_t homeCount = 0;
+    // The checks of readFrom: a whole head, and every play it counts there.
+    if (!readHeadFrom(in, visitorCount, homeCount) ||
+        (visitorCount + homeCount) * PlayEvent::kRecordSize > in.remaining()) {
+        if (error) *error = damagedFileMessage(path);
+        return false;
+    }
+    visitorEvents.clear();
+    homeEvents.clear();
+    plays.visitorAt = in.position();
+    plays.visitorCount = visitorCount;
+    plays.homeAt = plays.visitorAt + visitorCount * PlayEvent::kRecordSize;
+    plays.homeCount = homeCount;
+    plays.bytes = std::move(*bytes);
+    isNew = 0;
     fileName = path;
     return true;
 }

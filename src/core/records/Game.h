@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/records/ByteIo.h"
@@ -40,6 +41,27 @@ void writePlayer(ByteWriter& out, const Player& p);
 Player readPlayer(ByteReader& in);
 void writeEvent(ByteWriter& out, const PlayEvent& e);
 PlayEvent readEvent(ByteReader& in);
+
+// The plays of a game file left as their records in the file's bytes, for
+// readers that only pass over them (statistics over a season): decoding
+// each into a PlayEvent costs more than what they do with it.
+struct PlayRecords {
+    std::vector<std::uint8_t> bytes;  // the whole file
+    std::size_t visitorAt = 0;        // offset of the first visiting play
+    std::size_t visitorCount = 0;
+    std::size_t homeAt = 0;
+    std::size_t homeCount = 0;
+
+    // The first record of a side's plays and how many there are.
+    const std::uint8_t* first(bool home) const { return bytes.data() + (home ? homeAt : visitorAt); }
+    std::size_t count(bool home) const { return home ? homeCount : visitorCount; }
+};
+
+// One play record (PlayEvent::kRecordSize bytes): the player's name as
+// stored (up to its terminator), and the play with every field but the
+// player's name, period played and court slot.
+std::string_view playerNameOf(const std::uint8_t* record);
+PlayEvent playFieldsOf(const std::uint8_t* record);
 
 class Game {
 public:
@@ -99,6 +121,9 @@ public:
     // counts claim; fileName is then left as it was, so a game that did not
     // load is never saved back over its file by name.
     bool load(const std::string& path, std::string* error = nullptr);
+    // load, except that the plays stay as records in plays (the event lists
+    // are left empty). Fails exactly where load fails.
+    bool loadLeavingPlays(const std::string& path, PlayRecords& plays, std::string* error = nullptr);
     // The reason load gives for a file that does not hold a whole game.
     static std::string damagedFileMessage(const std::string& path);
     // Reads a game file image; false when it is truncated or its counts are

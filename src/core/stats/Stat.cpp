@@ -45,7 +45,7 @@ std::size_t Stat::lineFor(std::string_view playerName, std::string_view teamName
     return appendLine(std::move(line));
 }
 
-std::size_t Stat::sideLine(const std::string& playerName, const std::string& teamName, std::int16_t number) {
+std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamName, std::int16_t number) {
     const std::size_t size = playerName.size();
     const std::size_t part = std::min<std::size_t>(size, 8);
     std::uint64_t head = 0;
@@ -62,19 +62,19 @@ std::size_t Stat::sideLine(const std::string& playerName, const std::string& tea
     return line;
 }
 
-long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team) {
+template <typename ForEachPlay>
+long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
     int highest = 0;
     if (++side_ == 0) {
         // After four billion sides the numbers come round: forget every slot.
         sideSlots_.fill(SideSlot{});
         side_ = 1;
     }
-    for (const PlayEvent& play : plays) {
+    forEachPlay([&](std::string_view name, std::int16_t number, const PlayEvent& play) {
         highest = std::max<int>(highest, play.period);
-        const std::string& name = play.player.name;
-        if (name.empty()) continue;  // a play without a player credits no line
-        lines_[sideLine(name, team, play.player.number)].credit(play);
-    }
+        if (name.empty()) return;  // a play without a player credits no line
+        lines_[sideLine(name, team, number)].credit(play);
+    });
     for (const Player& player : roster.players) {
         if (player.name.empty()) continue;
         StatLine& line = lines_[sideLine(player.name, team, player.number)];
@@ -86,7 +86,28 @@ long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster
     return static_cast<long long>(highest) + 1;
 }
 
-bool Stat::readGame(const Game& game, bool opponents, long long& periodSum) {
+long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team) {
+    return creditSide(
+        [&plays](const auto& credit) {
+            for (const PlayEvent& play : plays) credit(play.player.name, play.player.number, play);
+        },
+        roster, team);
+}
+
+long long Stat::readSide(const PlayRecords& plays, bool home, const Team& roster, const std::string& team) {
+    return creditSide(
+        [&plays, home](const auto& credit) {
+            const std::uint8_t* record = plays.first(home);
+            for (std::size_t i = 0; i < plays.count(home); ++i, record += PlayEvent::kRecordSize) {
+                const PlayEvent play = playFieldsOf(record);
+                credit(playerNameOf(record), play.player.number, play);
+            }
+        },
+        roster, team);
+}
+
+template <typename ReadSideOf>
+bool Stat::readGame(const Game& game, bool opponents, long long& periodSum, const ReadSideOf& readSideOf) {
     std::string_view team = teamName_;
     if (opponents) {
         if (team == game.homeName) {
@@ -99,9 +120,9 @@ bool Stat::readGame(const Game& game, bool opponents, long long& periodSum) {
     }
     // A game between two teams of one name reads the visiting side.
     if (team == game.visitorName) {
-        periodSum += readSide(game.visitorEvents, game.visitor, game.visitorName);
+        periodSum += readSideOf(false);
     } else if (team == game.homeName) {
-        periodSum += readSide(game.homeEvents, game.home, game.homeName);
+        periodSum += readSideOf(true);
     } else {
         return false;
     }
@@ -115,23 +136,29 @@ void Stat::Compute(bool opponents) {
     long long gamesSkipped = 0;
     long long periodSum = 0;
     for (const std::string& path : files_) {
-        // One game in memory at a time, each read into a fresh record.
+        // One game in memory at a time, each read into a fresh record; its
+        // plays are credited straight from the file's records.
         Game game;
+        PlayRecords plays;
         std::string reason;
-        if (!game.load(path, &reason)) {
+        if (!game.loadLeavingPlays(path, plays, &reason)) {
             // What a damaged file held before the fault is not trusted: the
-            // game stays as a new one, with blank team names.
+            // game stays as a new one, with blank team names and no plays.
             game = Game();
+            plays = PlayRecords();
             loadProblems_.push_back({path, reason});
         }
         ++gamesRead;
+        const auto readSideOf = [&](bool home) {
+            return readSide(plays, home, home ? game.home : game.visitor, home ? game.homeName : game.visitorName);
+        };
         if (allTeams_ && !opponents) {
             // Both sides by position, home first, so two teams of one name
             // each count their own plays; the periods count once, from the
             // visiting side.
-            readSide(game.homeEvents, game.home, game.homeName);
-            periodSum += readSide(game.visitorEvents, game.visitor, game.visitorName);
-        } else if (!readGame(game, opponents, periodSum)) {
+            readSideOf(true);
+            periodSum += readSideOf(false);
+        } else if (!readGame(game, opponents, periodSum, readSideOf)) {
             ++gamesSkipped;
         }
     }
@@ -142,7 +169,10 @@ void Stat::Compute(const Game& gameInProgress, bool opponents) {
     clearLines();
     loadProblems_.clear();
     long long periodSum = 0;
-    readGame(gameInProgress, opponents, periodSum);
+    readGame(gameInProgress, opponents, periodSum, [&gameInProgress, this](bool home) {
+        return home ? readSide(gameInProgress.homeEvents, gameInProgress.home, gameInProgress.homeName)
+                    : readSide(gameInProgress.visitorEvents, gameInProgress.visitor, gameInProgress.visitorName);
+    });
     Finish(1, periodSum);
 }
 

@@ -15,6 +15,7 @@ namespace courtlog {
 class Game;
 class Team;
 struct PlayEvent;
+struct PlayRecords;
 
 // Per-player statistics over saved games (or the game in progress) for one
 // team, its opponents, or every team. Lines are kept in creation order, with
@@ -113,13 +114,20 @@ private:
     std::size_t appendLine(StatLine line);
     std::size_t lineFor(std::string_view playerName, std::string_view teamName, std::int16_t number);
     // lineFor within one side of a game; playerName must outlive the side.
-    std::size_t sideLine(const std::string& playerName, const std::string& teamName, std::int16_t number);
+    std::size_t sideLine(std::string_view playerName, std::string_view teamName, std::int16_t number);
     // Credits the plays and roster of one side to team name team; returns the
-    // periods the side adds (highest period + 1).
+    // periods the side adds (highest period + 1). forEachPlay(credit) calls
+    // credit(playerName, playerNumber, play) for each play in order.
+    template <typename ForEachPlay>
+    long long creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team);
+    // creditSide over a list of plays, or over a side's records in a file.
     long long readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team);
+    long long readSide(const PlayRecords& plays, bool home, const Team& roster, const std::string& team);
     // Reads one game for the named team (or its opponents); false when the
-    // team does not play in it. Adds the periods to periodSum.
-    bool readGame(const Game& game, bool opponents, long long& periodSum);
+    // team does not play in it. readSideOf(home) credits a side and returns
+    // its periods, which are added to periodSum.
+    template <typename ReadSideOf>
+    bool readGame(const Game& game, bool opponents, long long& periodSum, const ReadSideOf& readSideOf);
 
     std::vector<std::string> files_;
     std::string teamName_;

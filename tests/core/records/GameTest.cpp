@@ -352,3 +352,45 @@ TEST(GameTest, RenamePlayerOnlyInTheChosenTeam) {
 
 }  // namespace
 }  // namespace courtlog
+
+namespace courtlog {
+
+TEST(GameTest, PlaysLeftAsRecordsReadAsLoadReadsThemAndFailWhereLoadFails) {
+    Game loaded;
+    ASSERT_TRUE(loaded.load(testing::recordData("harbour_game.gam")));
+    ASSERT_FALSE(loaded.homeEvents.empty());
+    ASSERT_FALSE(loaded.visitorEvents.empty());
+    Game head;
+    PlayRecords plays;
+    ASSERT_TRUE(head.loadLeavingPlays(testing::recordData("harbour_game.gam"), plays));
+    EXPECT_EQ(head.homeName, loaded.homeName);
+    EXPECT_EQ(head.visitor.players.size(), loaded.visitor.players.size());
+    EXPECT_TRUE(head.homeEvents.empty());
+    for (const bool home : {true, false}) {
+        const std::vector<PlayEvent>& events = home ? loaded.homeEvents : loaded.visitorEvents;
+        ASSERT_EQ(plays.count(home), events.size());
+        const std::uint8_t* record = plays.first(home);
+        for (const PlayEvent& event : events) {
+            PlayEvent fields = playFieldsOf(record);
+            EXPECT_EQ(playerNameOf(record), event.player.name);
+            // Everything but what a record reader leaves out.
+            fields.player = event.player;
+            EXPECT_EQ(fields, event);
+            EXPECT_EQ(playFieldsOf(record).player.number, event.player.number);
+            record += PlayEvent::kRecordSize;
+        }
+    }
+
+    // One byte short of the last play: both refuse it with the same reason.
+    testing::ScratchFolder folder;
+    std::vector<std::uint8_t> bytes = testing::readBytes(testing::recordData("harbour_game.gam"));
+    bytes.pop_back();
+    const std::string cut = folder.file("cut.gam");
+    testing::writeFile(cut, std::string(bytes.begin(), bytes.end()));
+    std::string loadReason, recordsReason;
+    EXPECT_FALSE(Game().load(cut, &loadReason));
+    EXPECT_FALSE(Game().loadLeavingPlays(cut, plays, &recordsReason));
+    EXPECT_EQ(recordsReason, loadReason);
+}
+
+}  // namespace courtlog
