@@ -16,12 +16,82 @@ std::size_t Stat::LineKeyHash::operator()(const LineKeyView& k) const {
 
 void Stat::AddFile(const std::string& path) { files_.push_back(path); }
 
+namespace {
+
+constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+// The lines of the player-name fields met so far in one side's records. A
+// field is compared whole (its 25 bytes), so it stands for its name: the
+// same field is the same name, and two fields of one name (bytes after the
+// terminator differ) only take two entries for the same line.
+class NameFields {
+public:
+    bool find(const std::uint8_t* field, std::size_t& line) const {
+        const Key key = keyOf(field);
+        for (std::size_t i = slotOf(key);; i = (i + 1) % kSlots) {
+            if (!used_[i]) return false;
+            if (entries_[i].key == key) {
+                line = entries_[i].line;
+                return true;
+            }
+        }
+    }
+    // Past half the table a field is simply looked up by name each time.
+    void add(const std::uint8_t* field, std::size_t line) {
+        if (count_ >= kSlots / 2) return;
+        const Key key = keyOf(field);
+        std::size_t i = slotOf(key);
+        while (used_[i]) i = (i + 1) % kSlots;
+        used_[i] = true;
+        entries_[i] = {key, line};
+        ++count_;
+    }
+
+private:
+    // Left uninitialised until filled: the table is made for every side.
+    struct Key {
+        std::uint64_t a, b, c;
+        std::uint8_t last;
+        bool operator==(const Key&) const = default;
+    };
+    static Key keyOf(const std::uint8_t* field) {
+        static_assert(Player::kNameWidth == 25);
+        Key key;
+        std::memcpy(&key.a, field, 8);
+        std::memcpy(&key.b, field + 8, 8);
+        std::memcpy(&key.c, field + 16, 8);
+        key.last = field[24];
+        return key;
+    }
+    static std::size_t slotOf(const Key& key) {
+        return static_cast<std::size_t>(((key.a ^ (key.b << 1)) * 0x9e3779b97f4a7c15ull) >> 58);
+    }
+    static constexpr std::size_t kSlots = 64;
+    struct Entry {
+        Key key;
+        std::size_t line;
+    };
+    std::array<bool, kSlots> used_{};
+    std::array<Entry, kSlots> entries_;
+    std::size_t count_ = 0;
+};
+
+}  // namespace
+
 void Stat::clearLines() {
     lines_.clear();
     index_.clear();
+    forgetSlots();
+}
+
+void Stat::forgetSlots() {
+    sideSlots_.assign(kSideSlots, SideSlot{});
+    teamNumbers_.clear();
+    team_ = 0;
 }
 
 void Stat::rebuildIndex() {
+    forgetSlots();
     index_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i)
         index_.try_emplace(LineKey{lines_[i].playerName, lines_[i].teamName}, i);
@@ -47,33 +117,36 @@ std::size_t Stat::lineFor(std::string_view playerName, std::string_view teamName
 
 std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamName, std::int16_t number) {
     const std::size_t size = playerName.size();
+    if (size > kSlotNameBytes || sideSlots_.size() != kSideSlots) return lineFor(playerName, teamName, number);
     const std::size_t part = std::min<std::size_t>(size, 8);
     std::uint64_t head = 0;
     std::uint64_t tail = 0;
     std::memcpy(&head, playerName.data(), part);
     std::memcpy(&tail, playerName.data() + size - part, part);
-    const std::size_t at = static_cast<std::size_t>(((head ^ (tail << 1) ^ size) * 0x9e3779b97f4a7c15ull) >> 56);
-    SideSlot& slot = sideSlots_[at % kSideSlots];
-    if (slot.side == side_ && slot.head == head && slot.size == size &&
-        (size <= 8 || std::memcmp(slot.name + 8, playerName.data() + 8, size - 8) == 0))
+    const std::uint64_t mixed = head ^ (tail << 1) ^ size ^ (std::uint64_t{team_} << 40);
+    SideSlot& slot = sideSlots_[static_cast<std::size_t>((mixed * 0x9e3779b97f4a7c15ull) >> 54) % kSideSlots];
+    if (slot.team == team_ && slot.size == size && std::memcmp(slot.name.data(), playerName.data(), size) == 0)
         return slot.line;
     const std::size_t line = lineFor(playerName, teamName, number);
-    slot = SideSlot{head, size, playerName.data(), line, side_};
+    slot.team = team_;
+    slot.size = static_cast<std::uint32_t>(size);
+    slot.line = line;
+    std::memcpy(slot.name.data(), playerName.data(), size);
     return line;
 }
 
 template <typename ForEachPlay>
 long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
     int highest = 0;
-    if (++side_ == 0) {
-        // After four billion sides the numbers come round: forget every slot.
-        sideSlots_.fill(SideSlot{});
-        side_ = 1;
-    }
-    forEachPlay([&](std::string_view name, std::int16_t number, const PlayEvent& play) {
+    if (sideSlots_.size() != kSideSlots) forgetSlots();
+    team_ = teamNumbers_.try_emplace(team, static_cast<std::uint32_t>(teamNumbers_.size() + 1)).first->second;
+    // A play without a player credits no line.
+    const auto lineOf = [&](std::string_view name, std::int16_t number) {
+        return name.empty() ? kNoLine : sideLine(name, team, number);
+    };
+    forEachPlay(lineOf, [&](std::size_t line, const PlayEvent& play) {
         highest = std::max<int>(highest, play.period);
-        if (name.empty()) return;  // a play without a player credits no line
-        lines_[sideLine(name, team, number)].credit(play);
+        if (line != kNoLine) lines_[line].credit(play);
     });
     for (const Player& player : roster.players) {
         if (player.name.empty()) continue;
@@ -88,19 +161,25 @@ long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, c
 
 long long Stat::readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team) {
     return creditSide(
-        [&plays](const auto& credit) {
-            for (const PlayEvent& play : plays) credit(play.player.name, play.player.number, play);
+        [&plays](const auto& lineOf, const auto& credit) {
+            for (const PlayEvent& play : plays) credit(lineOf(play.player.name, play.player.number), play);
         },
         roster, team);
 }
 
 long long Stat::readSide(const PlayRecords& plays, bool home, const Team& roster, const std::string& team) {
     return creditSide(
-        [&plays, home](const auto& credit) {
+        [&plays, home](const auto& lineOf, const auto& credit) {
+            NameFields known;
             const std::uint8_t* record = plays.first(home);
             for (std::size_t i = 0; i < plays.count(home); ++i, record += PlayEvent::kRecordSize) {
                 const PlayEvent play = playFieldsOf(record);
-                credit(playerNameOf(record), play.player.number, play);
+                std::size_t line = 0;
+                if (!known.find(record, line)) {
+                    line = lineOf(playerNameOf(record), play.player.number);
+                    known.add(record, line);
+                }
+                credit(line, play);
             }
         },
         roster, team);

@@ -136,20 +136,23 @@ private:
     std::unordered_map<LineKey, std::size_t, LineKeyHash, LineKeyEqual> index_;
     std::vector<LoadProblem> loadProblems_;
 
-    // Lines met while reading one side of a game, so that the plays, which
-    // name the same dozen players over and over, mostly skip the hashing: a
-    // small table addressed by the name's first and last bytes and length.
-    // A slot belongs to the side whose number it carries.
+    // Lines met so far, so that the plays and rosters, which name the same
+    // players game after game, mostly skip the hashing: a table addressed by
+    // the team and the name's first and last bytes and length, holding names
+    // as long as a record's. A slot belongs to the team whose number it
+    // carries (0: none); the table is emptied whenever line numbers change.
+    static constexpr std::size_t kSlotNameBytes = 25;
     struct SideSlot {
-        std::uint64_t head = 0;  // the name's first (up to) eight bytes
-        std::size_t size = 0;
-        const char* name = nullptr;  // into the game being read
+        std::uint32_t team = 0;
+        std::uint32_t size = 0;
         std::size_t line = 0;
-        std::uint32_t side = 0;
+        std::array<char, kSlotNameBytes> name{};
     };
-    static constexpr std::size_t kSideSlots = 256;
-    std::array<SideSlot, kSideSlots> sideSlots_{};
-    std::uint32_t side_ = 0;
+    static constexpr std::size_t kSideSlots = 1024;
+    void forgetSlots();
+    std::vector<SideSlot> sideSlots_;
+    std::unordered_map<std::string, std::uint32_t> teamNumbers_;
+    std::uint32_t team_ = 0;  // the number of the side being read
 };
 
 }  // namespace courtlog

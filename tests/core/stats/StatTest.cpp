@@ -365,4 +365,40 @@ TEST_F(StatOverFiles, CombinedPutsOpponentsFirstAndTakesTheTeamsGamesAndPeriods)
 }
 
 }  // namespace
+TEST(StatTest, OnePlayerNameOnSeveralTeamsOverManyGamesKeepsALinePerTeam) {
+    // Names are remembered from game to game per team: the same name on
+    // another team, a name longer than a record holds (a game in memory),
+    // and a second Compute must still find their own lines.
+    ScratchFolder folder;
+    Stat stat;
+    for (int i = 0; i < 6; ++i) {
+        GameBuilder g(i % 2 ? "Owls" : "Hawks", i % 3 ? "Eagles" : "Owls");
+        g.homePlayer("Sam Berg", 5, 4).visitorPlayer("Sam Berg", 9, 4);
+        g.home(play("Sam Berg", Shot, TwoPointMade, 0, 5)).visitor(play("Sam Berg", Shot, ThreePointMade, 1, 9));
+        stat.AddFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
+    }
+    stat.setTeamName("All Teams");
+    stat.setAllTeams(true);
+    for (int round = 0; round < 2; ++round) {
+        stat.Compute(false);
+        const StatLine* hawks = stat.FindLine("Sam Berg", "Hawks");
+        const StatLine* owls = stat.FindLine("Sam Berg", "Owls");
+        const StatLine* eagles = stat.FindLine("Sam Berg", "Eagles");
+        ASSERT_TRUE(hawks && owls && eagles);
+        EXPECT_EQ(hawks->tp, 3 * 2);          // home in games 0, 2, 4
+        EXPECT_EQ(owls->tp, 3 * 2 + 2 * 3);   // home in 1, 3, 5; visiting in 0, 3
+        EXPECT_EQ(eagles->tp, 4 * 3);         // visiting in 1, 2, 4, 5
+        EXPECT_EQ(totalsOf(stat).tp, 6 * 5);
+    }
+
+    const std::string longName(40, 'x');
+    GameBuilder live("Hawks", "Owls");
+    live.homePlayer(longName, 1, 2).home(play(longName, Shot, TwoPointMade, 0, 1));
+    live.home(play(longName, Shot, FreeThrowMade, 0, 1));
+    stat.setTeamName("Hawks");
+    stat.Compute(live.game, false);
+    ASSERT_NE(stat.FindLine(longName, "Hawks"), nullptr);
+    EXPECT_EQ(stat.FindLine(longName, "Hawks")->tp, 3);
+}
+
 }  // namespace courtlog
