@@ -10,7 +10,10 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +98,17 @@ inline bool processUntil(const std::function<bool()>& done) {
     for (int turn = 0; turn < 400 && !done(); ++turn) QTest::qWait(5);
     return done();
 }
+
+// What the screen shows of a widget: its window's backing store as the last
+// paints left it, not a fresh drawing (which widget->grab() would make). A
+// widget that redraws only what changed must show what a fresh drawing
+// shows.
+inline QImage onScreen(QWidget& widget) {
+    const QImage window = QGuiApplication::primaryScreen()->grabWindow(widget.window()->winId()).toImage();
+    return window.copy(QRect(widget.mapTo(widget.window(), QPoint()), widget.size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+inline QImage freshDrawing(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Closes the modal dialogs and the game console that are still open. A
 // QDialog is ended through QDialog::done itself, so no override (a console

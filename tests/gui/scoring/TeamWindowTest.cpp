@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPaintEvent>
 #include <QPainter>
@@ -85,13 +84,6 @@ struct PaintCounter : QObject {
     }
 };
 
-// What the screen shows of a widget: its window's backing store, not a
-// fresh rendering.
-QImage onScreen(QWidget& widget) {
-    const QImage window = QGuiApplication::primaryScreen()->grabWindow(widget.window()->winId()).toImage();
-    return window.copy(QRect(widget.mapTo(widget.window(), QPoint()), widget.size()))
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 struct CurrentDirectory {
     QString saved = QDir::currentPath();

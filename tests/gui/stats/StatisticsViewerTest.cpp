@@ -154,9 +154,15 @@ TEST_F(StatisticsViewerTest, BesideTheConsoleItFollowsEveryChangeOfTheGame) {
     auto* table = control<QTableView>(viewer, "statisticsList");
     EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(column(table, 4).last(), QStringLiteral("3"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    QCoreApplication::processEvents();
     live.addVisitorEvent(play("Oli", Shot, TwoPointMade, 2, 7));
     gui::ui::refreshGameViewers();
     EXPECT_EQ(column(table, 4).last(), QStringLiteral("5"));
+    // Only the changed lines are drawn again; the list on screen is what a
+    // whole new drawing shows.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(testsupport::onScreen(*table->viewport()), testsupport::freshDrawing(*table->viewport()));
     QPointer<StatisticsViewer> watched(viewer);
     testsupport::click(viewer, "okButton");
     EXPECT_TRUE(testsupport::processUntil([&] { return watched.isNull(); }));
