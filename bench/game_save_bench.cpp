@@ -13,45 +13,13 @@
 #include <filesystem>
 #include <string>
 
-#include "core/records/Codes.h"
-#include "core/records/Game.h"
+#include "BenchGames.h"
 
 using namespace courtlog;
 
 namespace {
 
-Team team(const std::string& name) {
-    Team t;
-    t.name = name;
-    t.noPersonalInfo = true;
-    for (int i = 0; i < 12; ++i) {
-        Player p;
-        p.name = name + " Player " + std::to_string(i + 1);
-        p.number = static_cast<std::int16_t>(i + 3);
-        p.courtSlot = static_cast<std::int16_t>(i < 5 ? i + 1 : 0);
-        t.addPlayer(p, PersonalInfo::blank());
-    }
-    return t;
-}
-
-Game gameOf(int playsPerTeam) {
-    Game g;
-    g.home = team("Brenvik Eagles");
-    g.visitor = team("Tindvik Ravens");
-    for (Team* side : {&g.home, &g.visitor}) {
-        for (int i = 0; i < playsPerTeam; ++i) {
-            PlayEvent e;
-            e.player = side->players[static_cast<std::size_t>(i % 12)];
-            e.kind = i % 3 == 0 ? Rebound : Shot;
-            e.shotResult = i % 3 == 0 ? 0 : TwoPointMade;
-            e.shotX = static_cast<std::int16_t>(i % 300);
-            e.shotY = static_cast<std::int16_t>(i % 280);
-            e.period = static_cast<std::int16_t>(4 * i / playsPerTeam);
-            side == &g.home ? g.addHomeEvent(e) : g.addVisitorEvent(e);
-        }
-    }
-    return g;
-}
+Game gameOf(int playsPerTeam) { return bench::benchGame("Brenvik Eagles", "Tindvik Ravens", playsPerTeam); }
 
 void Bytes(benchmark::State& state) {
     const Game game = gameOf(static_cast<int>(state.range(0)));

@@ -26,16 +26,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include "BenchGames.h"
 #include "GuiBench.h"
 #include "core/records/BackgroundSave.h"
-#include "core/records/Codes.h"
-#include "core/records/Game.h"
+#include "core/stats/Stat.h"
+#include "core/stats/StatisticsSets.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/scoring/TeamWindow.h"
-#include "core/stats/Stat.h"
-#include "core/stats/StatisticsSets.h"
 #include "gui/stats/BoxScoreDialog.h"
 #include "gui/stats/StatisticsViewer.h"
 #include "gui/ui/AppState.h"
@@ -47,39 +46,6 @@ using courtlog::bench::PaintCounter;
 
 namespace {
 
-Team team(const std::string& name) {
-    Team t;
-    t.name = name;
-    t.noPersonalInfo = true;
-    for (int i = 0; i < 12; ++i) {
-        Player p;
-        p.name = name + " Player " + std::to_string(i + 1);
-        p.number = static_cast<std::int16_t>(i + 3);
-        p.position = static_cast<std::int16_t>(1 + i % 3);
-        p.courtSlot = static_cast<std::int16_t>(i < 5 ? i + 1 : 0);
-        t.addPlayer(p, PersonalInfo::blank());
-    }
-    return t;
-}
-
-// count plays per team spread over the four quarters: shots, fouls, rebounds.
-std::vector<PlayEvent> plays(const Team& t, int count) {
-    std::vector<PlayEvent> list;
-    for (int i = 0; i < count; ++i) {
-        PlayEvent e;
-        e.player = t.players[static_cast<std::size_t>(i % 12)];
-        e.period = static_cast<std::int16_t>(i * 4 / count);
-        switch (i % 4) {
-            case 0: e.kind = Shot; e.shotResult = TwoPointMade; e.shotX = 57; e.shotY = 47; break;
-            case 1: e.kind = Shot; e.shotResult = ThreePointMissed; e.shotX = 57; e.shotY = 77; break;
-            case 2: e.kind = Rebound; e.reboundKind = DefensiveRebound; break;
-            default: e.kind = Foul; e.foulKind = DefensiveFoul; break;
-        }
-        list.push_back(e);
-    }
-    return list;
-}
-
 // What is open or on beside the console.
 // UntilOnDisk also waits each time until the background saver has written
 // and flushed the game.
@@ -90,15 +56,7 @@ enum Beside { Nothing = 0, BoxScore = 1, Statistics = 2, ScoreboardFeed = 4, Unt
 // and the feed of beside.
 void recordPlays(benchmark::State& state, const char* choice, int beside) {
     QTemporaryDir dir;
-    Game game;
-    game.home = team("Hawks");
-    game.visitor = team("Owls");
-    game.homeName = "Hawks";
-    game.visitorName = "Owls";
-    const int count = static_cast<int>(state.range(0));
-    game.homeEvents = plays(game.home, count);
-    game.visitorEvents = plays(game.visitor, count);
-    game.currentPeriod = 3;
+    Game game = courtlog::bench::benchGame("Hawks", "Owls", static_cast<int>(state.range(0)));
     if (!game.save(QDir(dir.path()).filePath(QStringLiteral("bench.gam")).toStdString())) {
         state.SkipWithError("cannot save the game");
         return;

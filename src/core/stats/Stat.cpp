@@ -117,7 +117,7 @@ std::size_t Stat::lineFor(std::string_view playerName, std::string_view teamName
 
 std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamName, std::int16_t number) {
     const std::size_t size = playerName.size();
-    if (size > kSlotNameBytes || sideSlots_.size() != kSideSlots) return lineFor(playerName, teamName, number);
+    if (size > kSlotNameBytes) return lineFor(playerName, teamName, number);
     const std::size_t part = std::min<std::size_t>(size, 8);
     std::uint64_t head = 0;
     std::uint64_t tail = 0;
@@ -138,7 +138,6 @@ std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamNam
 template <typename ForEachPlay>
 long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
     int highest = 0;
-    if (sideSlots_.size() != kSideSlots) forgetSlots();
     team_ = teamNumbers_.try_emplace(team, static_cast<std::uint32_t>(teamNumbers_.size() + 1)).first->second;
     // A play without a player credits no line.
     const auto lineOf = [&](std::string_view name, std::int16_t number) {

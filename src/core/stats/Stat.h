@@ -113,11 +113,12 @@ private:
     void rebuildIndex();
     std::size_t appendLine(StatLine line);
     std::size_t lineFor(std::string_view playerName, std::string_view teamName, std::int16_t number);
-    // lineFor within one side of a game; playerName must outlive the side.
+    // lineFor for the team of the side being read, through the slots below.
     std::size_t sideLine(std::string_view playerName, std::string_view teamName, std::int16_t number);
     // Credits the plays and roster of one side to team name team; returns the
-    // periods the side adds (highest period + 1). forEachPlay(credit) calls
-    // credit(playerName, playerNumber, play) for each play in order.
+    // periods the side adds (highest period + 1). forEachPlay(lineOf, credit)
+    // calls credit(line, play) for each play in order, the line found with
+    // lineOf(playerName, playerNumber).
     template <typename ForEachPlay>
     long long creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team);
     // creditSide over a list of plays, or over a side's records in a file.
@@ -150,7 +151,7 @@ private:
     };
     static constexpr std::size_t kSideSlots = 1024;
     void forgetSlots();
-    std::vector<SideSlot> sideSlots_;
+    std::vector<SideSlot> sideSlots_ = std::vector<SideSlot>(kSideSlots);
     std::unordered_map<std::string, std::uint32_t> teamNumbers_;
     std::uint32_t team_ = 0;  // the number of the side being read
 };

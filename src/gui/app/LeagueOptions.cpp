@@ -135,13 +135,6 @@ LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, 
         radio(shortTimeOutsPer_, QStringLiteral("Ga&me"), QStringLiteral("shortPerGameRadio"), 0), 1, 4);
     checkValue(shortTimeOutsPer_, options.shortTimeOutsPerHalf ? 1 : 0);
 
-    QPushButton* ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
-        store();
-        closeWith(1);
-    });
-    ok->setDefault(true);
-    QPushButton* cancel =
-        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
 
     // Both grids share their column widths, so the lists and the radio
     // buttons of the two groups line up.
@@ -157,7 +150,7 @@ LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, 
     auto* top = new QHBoxLayout;
     top->addWidget(periodsBox);
     top->addWidget(arcBox);
-    auto* buttons = buttonRow({ok, cancel});
+    auto* buttons = okCancelRow([this] { store(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(foulsBox);

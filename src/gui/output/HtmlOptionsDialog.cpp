@@ -93,13 +93,6 @@ HtmlOptionsDialog::HtmlOptionsDialog(QWidget* parent, HtmlStyle& style)
     footLink_->setToolTip(QStringLiteral("The web address the program's name links to at the foot of every "
                                          "HTML page, also printed in the page footer. Empty: no link."));
 
-    QPushButton* ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
-        store();
-        closeWith(1);
-    });
-    ok->setDefault(true);
-    QPushButton* cancel =
-        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
 
     auto* grid = new QGridLayout;
     grid->addWidget(label(QStringLiteral("Colors:"), colourList_), 0, 0);
@@ -121,7 +114,7 @@ HtmlOptionsDialog::HtmlOptionsDialog(QWidget* parent, HtmlStyle& style)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(8);
-    layout->addLayout(buttonRow({ok, cancel}));
+    layout->addLayout(okCancelRow([this] { store(); }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumWidth(460);
 

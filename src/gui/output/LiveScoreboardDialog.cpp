@@ -33,13 +33,6 @@ LiveScoreboardDialog::LiveScoreboardDialog(QWidget* parent, Settings& settings)
     QPushButton* browseButton =
         addClickButton(QStringLiteral("&Browse..."), QStringLiteral("browseButton"), [this] { browse(); });
 
-    QPushButton* ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] {
-        store();
-        closeWith(1);
-    });
-    ok->setDefault(true);
-    QPushButton* cancel =
-        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
 
     auto* grid = new QGridLayout;
     grid->addWidget(feedOn_, 0, 0, 1, 3);
@@ -56,7 +49,7 @@ LiveScoreboardDialog::LiveScoreboardDialog(QWidget* parent, Settings& settings)
     layout->addLayout(grid);
     layout->addWidget(note);
     layout->addSpacing(8);
-    layout->addLayout(buttonRow({ok, cancel}));
+    layout->addLayout(okCancelRow([this] { store(); }));
     setMinimumWidth(480);
 }
 

@@ -21,7 +21,8 @@ CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(pare
 }
 
 void CourtArea::sceneChanged() {
-    if (!drawnValid_ || courtScene(console_) != drawn_) update();
+    const CourtScene* drawn = drawn_.shown();
+    if (!drawn || courtScene(console_) != *drawn) update();
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
@@ -52,14 +53,7 @@ void CourtArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     CourtScene scene = courtScene(console_);
     drawCourt(painter, rect(), scene);
-    if (event->rect().contains(rect())) {
-        drawn_ = std::move(scene);
-        drawnValid_ = true;
-    } else if (!drawnValid_ || scene != drawn_) {
-        // Changed without sceneChanged(): the rest of the court follows.
-        drawnValid_ = false;
-        update();
-    }
+    drawn_.painted(std::move(scene), event->rect().contains(rect()), this);
 }
 
 void CourtArea::resizeEvent(QResizeEvent* event) {

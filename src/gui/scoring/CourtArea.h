@@ -6,6 +6,7 @@
 #include <array>
 
 #include "gui/scoring/CourtDrawing.h"
+#include "gui/ui/DrawnState.h"
 
 class QPushButton;
 
@@ -37,8 +38,7 @@ protected:
 private:
     const GameConsole& console_;
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
-    CourtScene drawn_;  // what the last paint showed
-    bool drawnValid_ = false;
+    ui::DrawnState<CourtScene> drawn_;  // what the screen shows
 };
 
 }  // namespace courtlog::gui::scoring

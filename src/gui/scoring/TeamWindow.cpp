@@ -34,25 +34,24 @@ TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbst
 void TeamWindow::setGame(const Game* game) {
     game_ = game;
     logoLoaded_ = false;
-    drawnValid_ = false;
+    drawn_.forget();
     viewport()->update();
 }
 
 void TeamWindow::figuresChanged() {
     TeamSheetFigures now = figures();
-    const bool sameForm = drawnValid_ && !logoIsStale() && now.rows.size() == drawn_.rows.size() &&
-                          now.teamName == drawn_.teamName && now.coach == drawn_.coach &&
-                          now.dateText == drawn_.dateText;
+    const TeamSheetFigures* drawn = drawn_.shown();
+    const bool sameForm = drawn && !logoIsStale() && now.rows.size() == drawn->rows.size() &&
+                          now.teamName == drawn->teamName && now.coach == drawn->coach &&
+                          now.dateText == drawn->dateText;
     if (!sameForm) {
         viewport()->update();
         return;
     }
-    if (now.periodTitle != drawn_.periodTitle) updateFormArea(sheet::headingsArea());
+    if (now.periodTitle != drawn->periodTitle) updateFormArea(sheet::headingsArea());
     for (std::size_t row = 0; row < now.rows.size(); ++row)
-        if (now.rows[row] != drawn_.rows[row]) updateFormArea(sheet::rowArea(static_cast<int>(row)));
-    // The next paint may cover only part of the form; what it leaves alone
-    // already shows these figures.
-    drawn_ = std::move(now);
+        if (now.rows[row] != drawn->rows[row]) updateFormArea(sheet::rowArea(static_cast<int>(row)));
+    drawn_.told(std::move(now));
 }
 
 void TeamWindow::updateFormArea(const QRect& formRect) {
@@ -152,15 +151,7 @@ void TeamWindow::paintEvent(QPaintEvent* event) {
         exposed = QRectF(QPointF(exposed.topLeft()) / scale, QSizeF(exposed.size()) / scale).toAlignedRect();
     paintTeamSheet(painter, target, shown, logo_,
                    QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), exposed.adjusted(-1, -1, 1, 1));
-    if (event->rect().contains(viewport()->rect())) {
-        drawn_ = std::move(shown);
-        drawnValid_ = true;
-    } else if (!drawnValid_ || shown != drawn_) {
-        // The figures changed without figuresChanged(): the parts this paint
-        // left alone are out of date, so the whole form follows.
-        drawnValid_ = false;
-        viewport()->update();
-    }
+    drawn_.painted(std::move(shown), event->rect().contains(viewport()->rect()), viewport());
 }
 
 bool TeamWindow::viewportEvent(QEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "core/scoring/SheetFigures.h"
 #include "gui/scoring/TeamSheetPainter.h"
+#include "gui/ui/DrawnState.h"
 
 namespace courtlog {
 class Game;
@@ -81,9 +82,8 @@ private:
     bool logoLoaded_ = false;
     bool fitToWidth_ = false;
     SheetLogo logo_;
-    // What the last paint drew, to tell which rows a change touches.
-    TeamSheetFigures drawn_;
-    bool drawnValid_ = false;
+    // What the screen shows, to tell which rows a change touches.
+    ui::DrawnState<TeamSheetFigures> drawn_;
 };
 
 }  // namespace courtlog::gui::scoring

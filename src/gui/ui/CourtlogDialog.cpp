@@ -54,6 +54,18 @@ QLineEdit* CourtlogDialog::addRecordTextEdit(const QString& objectName, int maxC
     return edit;
 }
 
+QHBoxLayout* CourtlogDialog::okCancelRow(std::function<void()> store) {
+    QPushButton* ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"),
+                                     [this, store = std::move(store)] {
+                                         store();
+                                         closeWith(1);
+                                     });
+    ok->setDefault(true);
+    QPushButton* cancel =
+        addClickButton(QStringLiteral("&Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+    return buttonRow({ok, cancel});
+}
+
 QHBoxLayout* CourtlogDialog::buttonRow(std::initializer_list<QWidget*> buttons) {
     auto* row = new QHBoxLayout;
     row->addWidget(new CornerBitmap(this));

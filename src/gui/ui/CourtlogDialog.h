@@ -40,6 +40,9 @@ protected:
     // The bottom row: the decorative bitmaps in the corners, the buttons
     // centred between them.
     QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
+    // The button row of an options dialog: "&OK", the default, calls store
+    // and closes with 1; "&Cancel" closes with 2.
+    QHBoxLayout* okCancelRow(std::function<void()> store);
     // Closes with an integer result.
     void closeWith(int result) { done(result); }
 

@@ -381,16 +381,21 @@ TEST(GameTest, PlaysLeftAsRecordsReadAsLoadReadsThemAndFailWhereLoadFails) {
         }
     }
 
-    // One byte short of the last play: both refuse it with the same reason.
+    // One byte short of the last play, damaged heads, no file: both refuse
+    // each with the same reason.
     testing::ScratchFolder folder;
     std::vector<std::uint8_t> bytes = testing::readBytes(testing::recordData("harbour_game.gam"));
     bytes.pop_back();
     const std::string cut = folder.file("cut.gam");
     testing::writeFile(cut, std::string(bytes.begin(), bytes.end()));
-    std::string loadReason, recordsReason;
-    EXPECT_FALSE(Game().load(cut, &loadReason));
-    EXPECT_FALSE(Game().loadLeavingPlays(cut, plays, &recordsReason));
-    EXPECT_EQ(recordsReason, loadReason);
+    for (const std::string& path : {cut, testing::recordData("game_lying_counts.gam"),
+                                    testing::recordData("game_negative_count.gam"),
+                                    testing::recordData("game_truncated_team.gam"), folder.file("missing.gam")}) {
+        std::string loadReason, recordsReason;
+        EXPECT_FALSE(Game().load(path, &loadReason)) << path;
+        EXPECT_FALSE(Game().loadLeavingPlays(path, plays, &recordsReason)) << path;
+        EXPECT_EQ(recordsReason, loadReason);
+    }
 }
 
 }  // namespace courtlog
