@@ -1,4 +1,5 @@
 #include "core/handheld/PalmDatabase.h"
+#include "core/records/Clock.h"
 
 #include <algorithm>
 #include <chrono>
@@ -42,8 +43,7 @@ std::string PalmDatabase::nameFor(const std::string& destination) {
 }
 
 std::uint32_t PalmDatabase::timeNow() {
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const auto seconds = clockNow();
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(seconds) + kEpochOffset);
 }
 

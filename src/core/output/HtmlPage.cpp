@@ -1,4 +1,5 @@
 #include "core/output/HtmlPage.h"
+#include "core/records/Clock.h"
 
 #include <cstdio>
 #include <ctime>
@@ -8,9 +9,7 @@
 namespace courtlog::output {
 
 ClockReading localTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localClockNow();
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 

@@ -1,4 +1,5 @@
 #include "core/records/Game.h"
+#include "core/records/Clock.h"
 
 #include <algorithm>
 #include <climits>
@@ -147,9 +148,7 @@ Game::Game(bool playedInHalves) : halves(playedInHalves ? 1 : 0) {
 }
 
 void Game::setToday() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localClockNow();
     year = static_cast<std::int16_t>(local.tm_year + 1900);
     day = static_cast<std::int8_t>(local.tm_mday);
     month = static_cast<std::int8_t>(local.tm_mon + 1);

@@ -1,4 +1,5 @@
 #include "core/records/Player.h"
+#include "core/records/Clock.h"
 
 #include <cstring>
 #include <ctime>
@@ -16,9 +17,7 @@ std::string uniformText(int number, UniformPadding padding) {
 }
 
 BirthDate BirthDate::today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localClockNow();
     BirthDate d;
     d.year = local.tm_year + 1900;
     d.day = static_cast<std::int8_t>(local.tm_mday);

@@ -1,4 +1,5 @@
 #include "core/records/ScheduleEntry.h"
+#include "core/records/Clock.h"
 
 #include <algorithm>
 #include <array>
@@ -39,9 +40,7 @@ void writeText(ByteWriter& out, std::string_view text, std::size_t length, std::
 }  // namespace
 
 EventDate EventDate::today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localClockNow();
     EventDate d;
     d.year = local.tm_year + 1900;
     d.day = static_cast<std::int8_t>(local.tm_mday);
