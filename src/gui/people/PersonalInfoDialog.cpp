@@ -1,6 +1,7 @@
 #include "gui/people/PersonalInfoDialog.h"
 
-#include <QDesktopServices>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,13 +11,16 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/records/MailAddresses.h"
 #include "core/records/PlayerEntry.h"
 #include "gui/people/AddressListOutput.h"
 #include "gui/ui/CalendarDialog.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
@@ -115,6 +119,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     auto* clearButton = addPlainButton(QStringLiteral("C&lear Boxes"), QStringLiteral("clearBoxesButton"));
     // Enter in the fields stores the entry; OK is a button of its own.
     updateButton->setDefault(true);
+    auto* mailTeamButton = addClickButton(QStringLiteral("E-mail the &whole team"),
+                                          QStringLiteral("mailTeamButton"), [this] { writeEmailToTeam(); });
+    mailTeamButton->setToolTip(QStringLiteral("One message to every player's e-mail address"));
+    copyButton_ = addClickButton(QStringLiteral("Copy &addresses"), QStringLiteral("copyAddressesButton"),
+                                 [this] { copyAddresses(); });
+    copyButton_->setToolTip(QStringLiteral("Put every player's e-mail address on the clipboard"));
 
     auto* okButton = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
     auto* exportButton = addPlainButton(QStringLiteral("&E"), QStringLiteral("exportButton"));
@@ -142,12 +152,22 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     connect(exportButton, &QPushButton::clicked, this, [this] { exportAddressList(this, working_); });
     connect(printButton, &QPushButton::clicked, this, [this] { printAddressList(this, working_); });
 
-    auto* entryButtons = new QHBoxLayout;
-    entryButtons->addStretch(1);
-    entryButtons->addWidget(updateButton);
-    entryButtons->addSpacing(kButtonGap);
-    entryButtons->addWidget(clearButton);
-    entryButtons->addStretch(1);
+    // Update Info and Clear Boxes stay centred; the team's e-mail buttons
+    // stand at the right, in a column as wide as the empty one at the left.
+    auto* entryButtons = new QGridLayout;
+    auto* centre = new QHBoxLayout;
+    centre->addWidget(updateButton);
+    centre->addSpacing(kButtonGap);
+    centre->addWidget(clearButton);
+    auto* teamMail = new QHBoxLayout;
+    teamMail->addStretch(1);
+    teamMail->addWidget(mailTeamButton);
+    teamMail->addWidget(copyButton_);
+    entryButtons->addLayout(centre, 0, 1);
+    entryButtons->addLayout(teamMail, 0, 2);
+    entryButtons->setColumnStretch(0, 1);
+    entryButtons->setColumnStretch(2, 1);
+    entryButtons->setColumnMinimumWidth(0, teamMail->sizeHint().width());
 
     auto* bottom = buttonRow({okButton, exportButton, printButton, setupButton, cancelButton});
     bottom->setSpacing(kButtonGap);
@@ -273,11 +293,49 @@ void PersonalInfoDialog::pickBirthday() {
 }
 
 void PersonalInfoDialog::writeEmail() {
-    // The desktop's mail program, when there is one; otherwise nothing happens.
-    QUrl address;
-    address.setScheme(QStringLiteral("mailto"));
-    address.setPath(emailEdit_->text().trimmed());
-    QDesktopServices::openUrl(address);
+    // A field without an address opens an empty message.
+    const std::string typed = ui::toRecordText(emailEdit_->text(), static_cast<std::size_t>(emailEdit_->maxLength()));
+    openMail(mailAddressesIn(typed));
+}
+
+void PersonalInfoDialog::writeEmailToTeam() {
+    const std::vector<std::string> addresses = teamMailAddresses(working_);
+    if (addresses.empty()) {
+        sayNoAddresses();
+        return;
+    }
+    openMail(addresses);
+}
+
+void PersonalInfoDialog::copyAddresses() {
+    const std::vector<std::string> addresses = teamMailAddresses(working_);
+    if (addresses.empty()) {
+        sayNoAddresses();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(addressesForClipboard(addresses)));
+    const QString copied = addresses.size() == 1 ? QStringLiteral("1 address copied")
+                                                 : QStringLiteral("%1 addresses copied").arg(addresses.size());
+    QToolTip::showText(copyButton_->mapToGlobal(QPoint(0, copyButton_->height())), copied, copyButton_);
+}
+
+void PersonalInfoDialog::openMail(const std::vector<std::string>& addresses) {
+    const QUrl link = QUrl::fromEncoded(QByteArray::fromStdString(mailtoLink(addresses)), QUrl::StrictMode);
+    if (ui::openWithDesktop(link)) return;
+    ui::showMessage(this,
+                    QStringLiteral("No mail program could be opened: the desktop has none set up for e-mail.\n\n"
+                                   "Install one, or choose yours as the desktop's program for e-mail. Until "
+                                   "then, \"Copy addresses\" puts the team's addresses on the clipboard, to "
+                                   "paste where you write mail."),
+                    kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
+}
+
+void PersonalInfoDialog::sayNoAddresses() {
+    ui::showMessage(this,
+                    QStringLiteral("No player of %1 has an e-mail address. Type one into a player's e-mail "
+                                   "field and press \"Update Info\".")
+                        .arg(shown(working_.name)),
+                    kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Information);
 }
 
 void PersonalInfoDialog::sortByColumn(int column) {

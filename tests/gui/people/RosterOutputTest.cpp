@@ -65,7 +65,7 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
     // A name ending in .html is a web page, whatever the filter.
     saveAs(editor, base + QStringLiteral(".html"), 1, {gui::ui::ResultNo});
     EXPECT_EQ(contents(base + QStringLiteral(".html"))
-                  .rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls", 0),
+                  .rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Night Owls", 0),
               0u);
 
     const QString pdf = dir.filePath(QStringLiteral("roster.pdf"));

@@ -69,7 +69,7 @@ TEST(ScheduleOutput, ExportWritesCommaDelimitedOrAWebPageAndAppendsWhenAsked) {
     click(&editor, "exportButton");
     EXPECT_TRUE(messageShown(QStringLiteral("This file already exists.  Would you like to append to it?")));
     const std::string html = courtlog::testing::readFile(page.toStdString());
-    EXPECT_EQ(html.rfind("<HTML><HEAD><TITLE>Basketball Courtlog Schedule", 0), 0u);
+    EXPECT_EQ(html.rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Schedule", 0), 0u);
     EXPECT_EQ(QString::fromStdString(html).count(QStringLiteral("<HTML>")), 1);
     EXPECT_EQ(QString::fromStdString(html).count(QStringLiteral("CELLPADDING=1")), 2);
 }
