@@ -152,22 +152,18 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     connect(exportButton, &QPushButton::clicked, this, [this] { exportAddressList(this, working_); });
     connect(printButton, &QPushButton::clicked, this, [this] { printAddressList(this, working_); });
 
-    // Update Info and Clear Boxes stay centred; the team's e-mail buttons
-    // stand at the right, in a column as wide as the empty one at the left.
-    auto* entryButtons = new QGridLayout;
-    auto* centre = new QHBoxLayout;
-    centre->addWidget(updateButton);
-    centre->addSpacing(kButtonGap);
-    centre->addWidget(clearButton);
+    auto* entryButtons = new QHBoxLayout;
+    entryButtons->addStretch(1);
+    entryButtons->addWidget(updateButton);
+    entryButtons->addSpacing(kButtonGap);
+    entryButtons->addWidget(clearButton);
+    entryButtons->addStretch(1);
+
+    // What goes to the whole list stands above it, at its right.
     auto* teamMail = new QHBoxLayout;
     teamMail->addStretch(1);
     teamMail->addWidget(mailTeamButton);
     teamMail->addWidget(copyButton_);
-    entryButtons->addLayout(centre, 0, 1);
-    entryButtons->addLayout(teamMail, 0, 2);
-    entryButtons->setColumnStretch(0, 1);
-    entryButtons->setColumnStretch(2, 1);
-    entryButtons->setColumnMinimumWidth(0, teamMail->sizeHint().width());
 
     auto* bottom = buttonRow({okButton, exportButton, printButton, setupButton, cancelButton});
     bottom->setSpacing(kButtonGap);
@@ -177,7 +173,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entryBox);
+    layout->addLayout(teamMail);
     layout->addWidget(list_, 1);
+    // Tab goes from the entry to the team's buttons and on to the list, as they stand.
+    setTabOrder(noteEdit_, mailTeamButton);
+    setTabOrder(mailTeamButton, copyButton_);
+    setTabOrder(copyButton_, list_);
     layout->addLayout(entryButtons);
     layout->addWidget(bottomFrame);
 

@@ -143,8 +143,8 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 1});
     click(&dialog, "exportButton");
     EXPECT_EQ(
-        courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 73),
-        "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
+        courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 76),
+        "\xEF\xBB\xBFName,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");
