@@ -262,8 +262,8 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
     const std::string text = commaDelimitedRoster(team);
     std::string reason;
     // The same file as the team editor's export, in the same characters.
-    if (!output::writeExportText(path, output::ExportMode::Overwrite, text, output::ExportEncoding::Utf8WithBom,
-                                 &reason)) {
+    if (!output::writeExportText(path, output::ExportMode::Overwrite, text,
+                                 output::ExportEncoding::Utf8WithBom, &reason)) {
         error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }

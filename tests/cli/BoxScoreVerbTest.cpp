@@ -30,8 +30,7 @@ TEST(BoxScoreVerb, PrintsTheBoxScoreOfASavedGameLineByLine) {
 
 TEST(BoxScoreVerb, PrintsAccentedNamesInUtf8) {
     ScratchFolder folder;
-    const std::string path =
-        folder.saveGame(game(team("Sm\xF8rum", 5), team("Owls", 5)), "accented.gam");
+    const std::string path = folder.saveGame(game(team("Sm\xF8rum", 5), team("Owls", 5)), "accented.gam");
     const CliRun run = boxScore({path});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Home Game Stats for Sm\xC3\xB8rum [vs Owls]"), std::string::npos) << run.out;

@@ -51,9 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"roster", "TEAM", "--html", "OUT"},
                  "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Owls",
                  0},
-        VerbCase{"addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "\xEF\xBB\xBFName,Phone,Birthday,", 0},
         VerbCase{
-            "addresses html", {"addresses", "TEAM", "--html", "OUT"}, "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball", 0},
+            "addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "\xEF\xBB\xBFName,Phone,Birthday,", 0},
+        VerbCase{"addresses html",
+                 {"addresses", "TEAM", "--html", "OUT"},
+                 "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball",
+                 0},
         VerbCase{"team that does not load", {"roster", "/no/such/team.tem", "--csv", "OUT"}, "", 1},
         VerbCase{"addresses take no personal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
         VerbCase{
@@ -66,12 +69,19 @@ class RosterExportEncoding : public testing::CommandLineTest {};
 
 TEST_F(RosterExportEncoding, AnAccentedRosterGoesOutInUtf8AndComesBack) {
     Team owls = testing::team("Owls", 1);
-    owls.players[0].name = "Zo\xEB \xC5" "berg-N\xFA\xF1" "ez";
+    owls.players[0].name =
+        "Zo\xEB \xC5"
+        "berg-N\xFA\xF1"
+        "ez";
     folder.saveTeam(owls, "owls.tem");
     ASSERT_EQ(testing::runCli({"roster", path("owls.tem"), "--csv", path("owls.csv")}).status, 0);
     const std::string csv = testing::readFile(path("owls.csv"));
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBFTeam,Owls\n", 0), 0u);
-    EXPECT_NE(csv.find("\n3,Zo\xC3\xAB \xC3\x85" "berg-N\xC3\xBA\xC3\xB1" "ez,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n3,Zo\xC3\xAB \xC3\x85"
+                       "berg-N\xC3\xBA\xC3\xB1"
+                       "ez,"),
+              std::string::npos)
+        << csv;
     Team back;
     ASSERT_TRUE(back.importFrom(path("owls.csv")).ok);
     ASSERT_EQ(back.playerCount(), 1);

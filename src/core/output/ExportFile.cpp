@@ -57,17 +57,19 @@ bool exportFileExists(const std::string& path) {
 }
 
 bool writeExportFile(const std::string& path, ExportMode mode, std::string_view part, std::string* error) {
-    return writeInMode(path, mode, error, [part](std::optional<std::string_view>) { return std::string(part); });
+    return writeInMode(path, mode, error,
+                       [part](std::optional<std::string_view>) { return std::string(part); });
 }
 
 std::string exportBytes(std::string_view recordText, ExportEncoding encoding, bool atFileStart) {
     if (encoding == ExportEncoding::Windows1252) return std::string(recordText);
-    std::string bytes = atFileStart && encoding == ExportEncoding::Utf8WithBom ? std::string(kByteOrderMark) : "";
+    std::string bytes =
+        atFileStart && encoding == ExportEncoding::Utf8WithBom ? std::string(kByteOrderMark) : "";
     return bytes + cp1252ToUtf8(recordText);
 }
 
-bool writeExportText(const std::string& path, ExportMode mode, std::string_view recordText, ExportEncoding encoding,
-                     std::string* error) {
+bool writeExportText(const std::string& path, ExportMode mode, std::string_view recordText,
+                     ExportEncoding encoding, std::string* error) {
     return writeInMode(path, mode, error, [&](std::optional<std::string_view> old) {
         if (!old) return exportBytes(recordText, encoding, true);
         return exportBytes(recordText, isValidUtf8(*old) ? encoding : ExportEncoding::Windows1252, false);

@@ -63,7 +63,7 @@ std::string exportBytes(std::string_view recordText, ExportEncoding encoding, bo
 // two: UTF-8 (without a second mark) after a file that is valid UTF-8, and
 // Windows-1252 after one that is not, as older exports are.
 //   writeExportText(path, mode, rosterText(...), pageOrCsvEncoding(html), &error)
-bool writeExportText(const std::string& path, ExportMode mode, std::string_view recordText, ExportEncoding encoding,
-                     std::string* error = nullptr);
+bool writeExportText(const std::string& path, ExportMode mode, std::string_view recordText,
+                     ExportEncoding encoding, std::string* error = nullptr);
 
 }  // namespace courtlog::output

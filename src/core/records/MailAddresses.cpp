@@ -40,7 +40,8 @@ std::vector<std::string> mailAddressesIn(std::string_view recordText) {
         std::size_t end = i;
         while (end < recordText.size() && !isSeparator(recordText[end])) ++end;
         std::string_view word = recordText.substr(i, end - i);
-        if (word.size() >= 2 && word.front() == '<' && word.back() == '>') word = word.substr(1, word.size() - 2);
+        if (word.size() >= 2 && word.front() == '<' && word.back() == '>')
+            word = word.substr(1, word.size() - 2);
         if (isAddress(word)) addresses.push_back(cp1252ToUtf8(word));
         i = end;
     }

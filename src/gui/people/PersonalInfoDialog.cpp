@@ -1,9 +1,9 @@
 #include "gui/people/PersonalInfoDialog.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -295,7 +295,8 @@ void PersonalInfoDialog::pickBirthday() {
 
 void PersonalInfoDialog::writeEmail() {
     // A field without an address opens an empty message.
-    const std::string typed = ui::toRecordText(emailEdit_->text(), static_cast<std::size_t>(emailEdit_->maxLength()));
+    const std::string typed =
+        ui::toRecordText(emailEdit_->text(), static_cast<std::size_t>(emailEdit_->maxLength()));
     openMail(mailAddressesIn(typed));
 }
 
@@ -315,20 +316,22 @@ void PersonalInfoDialog::copyAddresses() {
         return;
     }
     QGuiApplication::clipboard()->setText(QString::fromStdString(addressesForClipboard(addresses)));
-    const QString copied = addresses.size() == 1 ? QStringLiteral("1 address copied")
-                                                 : QStringLiteral("%1 addresses copied").arg(addresses.size());
+    const QString copied = addresses.size() == 1
+                               ? QStringLiteral("1 address copied")
+                               : QStringLiteral("%1 addresses copied").arg(addresses.size());
     QToolTip::showText(copyButton_->mapToGlobal(QPoint(0, copyButton_->height())), copied, copyButton_);
 }
 
 void PersonalInfoDialog::openMail(const std::vector<std::string>& addresses) {
     const QUrl link = QUrl::fromEncoded(QByteArray::fromStdString(mailtoLink(addresses)), QUrl::StrictMode);
     if (ui::openWithDesktop(link)) return;
-    ui::showMessage(this,
-                    QStringLiteral("No mail program could be opened: the desktop has none set up for e-mail.\n\n"
-                                   "Install one, or choose yours as the desktop's program for e-mail. Until "
-                                   "then, \"Copy addresses\" puts the team's addresses on the clipboard, to "
-                                   "paste where you write mail."),
-                    kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
+    ui::showMessage(
+        this,
+        QStringLiteral("No mail program could be opened: the desktop has none set up for e-mail.\n\n"
+                       "Install one, or choose yours as the desktop's program for e-mail. Until "
+                       "then, \"Copy addresses\" puts the team's addresses on the clipboard, to "
+                       "paste where you write mail."),
+        kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
 }
 
 void PersonalInfoDialog::sayNoAddresses() {

@@ -58,7 +58,8 @@ void writeRosterText(QWidget* owner, const Team& team, const QString& path, Rost
                            output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
     std::string reason;
     const output::ExportEncoding encoding = output::pageOrCsvEncoding(kind == RosterOutputKind::Html);
-    if (!output::writeExportText(file, mode, text, encoding, &reason)) ui::showFileSaveFailure(owner, path, reason);
+    if (!output::writeExportText(file, mode, text, encoding, &reason))
+        ui::showFileSaveFailure(owner, path, reason);
 }
 
 }  // namespace

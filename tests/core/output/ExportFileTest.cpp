@@ -117,21 +117,24 @@ TEST_P(ExportEncodingCases, WriteTheFileInOneEncoding) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExportEncodingCases,
-    ::testing::Values(
-        EncodingCase{"new csv has the mark", ExportEncoding::Utf8WithBom, nullptr, ExportMode::NewFile,
-                     "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
-        EncodingCase{"overwritten old file is utf8", ExportEncoding::Utf8WithBom, "Zo\xEB", ExportMode::Overwrite,
-                     "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
-        EncodingCase{"page has no mark", ExportEncoding::Utf8, nullptr, ExportMode::NewFile,
-                     "Zo\xC3\xAB,\xE2\x82\xAC"},
-        EncodingCase{"benchboss stays single byte", ExportEncoding::Windows1252, nullptr, ExportMode::NewFile,
-                     "Zo\xEB,\x80"},
-        EncodingCase{"appended csv gets no second mark", ExportEncoding::Utf8WithBom, "\xEF\xBB\xBF" "Al\xC3\xA9",
-                     ExportMode::Append, "\xEF\xBB\xBF" "Al\xC3\xA9\nZo\xC3\xAB,\xE2\x82\xAC"},
-        EncodingCase{"appended to ascii is utf8", ExportEncoding::Utf8, "<old>", ExportMode::Append,
-                     "<old>\nZo\xC3\xAB,\xE2\x82\xAC"},
-        EncodingCase{"appended to old windows 1252 file keeps it", ExportEncoding::Utf8WithBom, "Al\xE9",
-                     ExportMode::Append, "Al\xE9\nZo\xEB,\x80"}),
+    ::testing::Values(EncodingCase{"new csv has the mark", ExportEncoding::Utf8WithBom, nullptr,
+                                   ExportMode::NewFile, "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"overwritten old file is utf8", ExportEncoding::Utf8WithBom, "Zo\xEB",
+                                   ExportMode::Overwrite, "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"page has no mark", ExportEncoding::Utf8, nullptr, ExportMode::NewFile,
+                                   "Zo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"benchboss stays single byte", ExportEncoding::Windows1252, nullptr,
+                                   ExportMode::NewFile, "Zo\xEB,\x80"},
+                      EncodingCase{"appended csv gets no second mark", ExportEncoding::Utf8WithBom,
+                                   "\xEF\xBB\xBF"
+                                   "Al\xC3\xA9",
+                                   ExportMode::Append,
+                                   "\xEF\xBB\xBF"
+                                   "Al\xC3\xA9\nZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"appended to ascii is utf8", ExportEncoding::Utf8, "<old>",
+                                   ExportMode::Append, "<old>\nZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"appended to old windows 1252 file keeps it", ExportEncoding::Utf8WithBom,
+                                   "Al\xE9", ExportMode::Append, "Al\xE9\nZo\xEB,\x80"}),
     [](const auto& info) { return courtlog::testing::caseName(info.param.what); });
 
 // A file size limit makes every write fail, for root as well; the old page

@@ -30,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MailField,
     ::testing::Values(FieldCase{"empty", "", {}},
                       FieldCase{"one with blanks around", "  lee@x.org ", {"lee@x.org"}},
-                      FieldCase{"two of a family", "mom@x.org; dad@y.org,kid@z.org", {"mom@x.org", "dad@y.org", "kid@z.org"}},
+                      FieldCase{"two of a family",
+                                "mom@x.org; dad@y.org,kid@z.org",
+                                {"mom@x.org", "dad@y.org", "kid@z.org"}},
                       FieldCase{"name and address in brackets", "Mom <mom@x.org>", {"mom@x.org"}},
                       FieldCase{"words that are no address", "none - @x.org lee@ n/a", {}},
                       FieldCase{"western letters come out in utf8", "jos\xE9@x.org", {"jos\xC3\xA9@x.org"}}),
@@ -59,7 +61,9 @@ void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.what; }
 
 class MailtoLink : public ::testing::TestWithParam<LinkCase> {};
 
-TEST_P(MailtoLink, CarriesTheAddressesAndNothingElse) { EXPECT_EQ(mailtoLink(GetParam().addresses), GetParam().link); }
+TEST_P(MailtoLink, CarriesTheAddressesAndNothingElse) {
+    EXPECT_EQ(mailtoLink(GetParam().addresses), GetParam().link);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MailtoLink,
@@ -69,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"several joined by commas", {"a@x.org", "b.c+d@y.org"}, "mailto:a@x.org,b.c+d@y.org"},
         // '?' would start the headers, '&' a second one, '#' a fragment,
         // '%' an escape, ',' another recipient.
-        LinkCase{"characters that would change the link", {"a?subject=x&b#c%d,e@x.org"},
+        LinkCase{"characters that would change the link",
+                 {"a?subject=x&b#c%d,e@x.org"},
                  "mailto:a%3Fsubject%3Dx%26b%23c%25d%2Ce@x.org"},
         LinkCase{"letters beyond ascii as utf8 bytes", {"jos\xC3\xA9@x.org"}, "mailto:jos%C3%A9@x.org"}),
     [](const auto& info) { return courtlog::testing::caseName(info.param.what); });

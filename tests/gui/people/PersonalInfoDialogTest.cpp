@@ -188,7 +188,8 @@ TEST(PersonalInfoDialog, MailTheWholeTeamOrCopyItsAddresses) {
     click(&dialog, "emailButton");
     EXPECT_EQ(opened.last(), QUrl(QStringLiteral("mailto:dana@z.org")));
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("No mail program could be opened")));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
+        QStringLiteral("No mail program could be opened")));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Players Personal Info"));
 
     click(&dialog, "copyAddressesButton");
@@ -204,6 +205,7 @@ TEST(PersonalInfoDialog, MailTheWholeTeamOrCopyItsAddresses) {
     EXPECT_EQ(opened.size(), before);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("lee@x.org, dana@z.org, kim@y.org"));
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
-    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(QStringLiteral("No player of Hawks has an e-mail address")));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(
+        QStringLiteral("No player of Hawks has an e-mail address")));
     gui::ui::testing::setDesktopOpener({});
 }

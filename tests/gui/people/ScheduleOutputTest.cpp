@@ -59,7 +59,8 @@ TEST(ScheduleOutput, ExportWritesCommaDelimitedOrAWebPageAndAppendsWhenAsked) {
     editor.show();
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(folder.file("season")), 1});
     click(&editor, "exportButton");
-    EXPECT_EQ(courtlog::testing::readFile(folder.file("season.csv")), "\xEF\xBB\xBF" + output::scheduleCsv(schedule));
+    EXPECT_EQ(courtlog::testing::readFile(folder.file("season.csv")),
+              "\xEF\xBB\xBF" + output::scheduleCsv(schedule));
 
     const QString page = QString::fromStdString(folder.file("season.htm"));
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{page, 2});
