@@ -77,7 +77,8 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
     // On the command line an existing page is replaced without asking.
     const std::string page = output::boxScoreHtml(boxScore, output::HtmlStyle::fromSettings(settings), true,
                                                   output::localTimeNow());
-    if (!output::writeExportFile(request.html, output::ExportMode::Overwrite, page, &reason)) {
+    if (!output::writeExportText(request.html, output::ExportMode::Overwrite, page,
+                                 output::ExportEncoding::Utf8, &reason)) {
         std::cerr << "Can't save " << request.html << " !" << (reason.empty() ? "" : " " + reason) << "\n";
         return 1;
     }

@@ -15,6 +15,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/output/ExportFile.h"
 #include "core/records/Codes.h"
 #include "core/records/FileNames.h"
 #include "core/records/Game.h"
@@ -260,7 +261,9 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
     if (!teamFromJson(doc, team, &error)) return false;
     const std::string text = commaDelimitedRoster(team);
     std::string reason;
-    if (!safeSave(path, std::string_view(text), &reason)) {
+    // The same file as the team editor's export, in the same characters.
+    if (!output::writeExportText(path, output::ExportMode::Overwrite, text,
+                                 output::ExportEncoding::Utf8WithBom, &reason)) {
         error = "Can't save " + path + (reason.empty() ? "" : ": " + reason);
         return false;
     }

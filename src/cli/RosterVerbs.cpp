@@ -72,7 +72,8 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
     }
     const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
     std::string reason;
-    if (!output::writeExportFile(request.out, output::ExportMode::Overwrite, text, &reason)) {
+    if (!output::writeExportText(request.out, output::ExportMode::Overwrite, text,
+                                 output::pageOrCsvEncoding(request.html), &reason)) {
         std::cerr << "Can't save " << request.out << " !" << (reason.empty() ? "" : " " + reason) << "\n";
         return 1;
     }

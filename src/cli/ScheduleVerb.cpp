@@ -60,7 +60,7 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     const output::ExportMode mode =
         output::exportFileExists(outPath) ? output::ExportMode::Overwrite : output::ExportMode::NewFile;
     std::string reason;
-    if (!output::writeExportFile(outPath, mode, text, &reason)) {
+    if (!output::writeExportText(outPath, mode, text, output::pageOrCsvEncoding(html), &reason)) {
         std::cerr << "Can't save " << outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
         return 1;
     }

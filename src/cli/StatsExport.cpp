@@ -36,11 +36,13 @@ int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& l
     }
     const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
     // On the command line an existing file is replaced without asking.
-    const std::string text = output::statisticsExportText(kindOf(request.output), lines, title,
-                                                          output::HtmlStyle::fromSettings(settings),
-                                                          output::ExportMode::Overwrite, output::localTimeNow());
+    const output::StatisticsExportKind kind = kindOf(request.output);
+    const std::string text =
+        output::statisticsExportText(kind, lines, title, output::HtmlStyle::fromSettings(settings),
+                                     output::ExportMode::Overwrite, output::localTimeNow());
     std::string reason;
-    if (!output::writeExportFile(request.outPath, output::ExportMode::Overwrite, text, &reason)) {
+    if (!output::writeExportText(request.outPath, output::ExportMode::Overwrite, text,
+                                 output::statisticsExportEncoding(kind), &reason)) {
         err << "Can't save " << request.outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
         return 1;
     }

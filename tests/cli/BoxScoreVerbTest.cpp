@@ -28,6 +28,14 @@ TEST(BoxScoreVerb, PrintsTheBoxScoreOfASavedGameLineByLine) {
     EXPECT_EQ(run.err, "");
 }
 
+TEST(BoxScoreVerb, PrintsAccentedNamesInUtf8) {
+    ScratchFolder folder;
+    const std::string path = folder.saveGame(game(team("Sm\xF8rum", 5), team("Owls", 5)), "accented.gam");
+    const CliRun run = boxScore({path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Home Game Stats for Sm\xC3\xB8rum [vs Owls]"), std::string::npos) << run.out;
+}
+
 TEST(BoxScoreVerb, AGameThatDoesNotLoadSaysSoAndPrintsNothing) {
     ScratchFolder folder;
     writeFile(folder.file("cut.gam"), "too short for a game");

@@ -124,7 +124,7 @@ TEST_F(CommandLineTool, TeamGoesThroughEveryFormUnchanged) {
     EXPECT_EQ(fs::file_size(path("miners.tem")), 266u + 378u * 12);
     ASSERT_EQ(runCli({"convert", path("miners.tem"), path("miners.csv")}).status, 0);
     const std::string csv = readFile(path("miners.csv"));
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "Team,Valley Miners");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "\xEF\xBB\xBFTeam,Valley Miners");
     ASSERT_EQ(runCli({"convert", path("miners.csv"), path("again.tem")}).status, 0);
     ASSERT_EQ(runCli({"convert", path("again.tem"), path("again.json")}).status, 0);
     std::ifstream a(source), b(path("again.json"));

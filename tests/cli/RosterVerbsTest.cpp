@@ -9,6 +9,7 @@
 
 #include "CaseNames.h"
 #include "CliRun.h"
+#include "core/records/Team.h"
 
 namespace courtlog {
 namespace {
@@ -43,21 +44,49 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         VerbCase{"roster csv with personal info",
                  {"roster", "TEAM", "--personal", "--csv", "OUT"},
-                 "Team,Owls\nCoach,Coach Owls,Assistant,Assistant Owls\nTeamLogo,default.bmp\n"
+                 "\xEF\xBB\xBFTeam,Owls\nCoach,Coach Owls,Assistant,Assistant Owls\nTeamLogo,default.bmp\n"
                  "#,Name,Pos,Starter Status,Phone,",
                  0},
         VerbCase{"roster html",
                  {"roster", "TEAM", "--html", "OUT"},
-                 "<HTML><HEAD><TITLE>Basketball Courtlog Owls",
+                 "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Owls",
                  0},
-        VerbCase{"addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "Name,Phone,Birthday,", 0},
         VerbCase{
-            "addresses html", {"addresses", "TEAM", "--html", "OUT"}, "<HTML><HEAD><TITLE>Basketball", 0},
+            "addresses csv", {"addresses", "TEAM", "--csv", "OUT"}, "\xEF\xBB\xBFName,Phone,Birthday,", 0},
+        VerbCase{"addresses html",
+                 {"addresses", "TEAM", "--html", "OUT"},
+                 "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball",
+                 0},
         VerbCase{"team that does not load", {"roster", "/no/such/team.tem", "--csv", "OUT"}, "", 1},
         VerbCase{"addresses take no personal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
         VerbCase{
             "missing settings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),
     testing::NameFromWhat());
+
+// An accented roster goes out in UTF-8, behind the byte-order mark that
+// tells a spreadsheet so, and comes back in with the same letters.
+class RosterExportEncoding : public testing::CommandLineTest {};
+
+TEST_F(RosterExportEncoding, AnAccentedRosterGoesOutInUtf8AndComesBack) {
+    Team owls = testing::team("Owls", 1);
+    owls.players[0].name =
+        "Zo\xEB \xC5"
+        "berg-N\xFA\xF1"
+        "ez";
+    folder.saveTeam(owls, "owls.tem");
+    ASSERT_EQ(testing::runCli({"roster", path("owls.tem"), "--csv", path("owls.csv")}).status, 0);
+    const std::string csv = testing::readFile(path("owls.csv"));
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFTeam,Owls\n", 0), 0u);
+    EXPECT_NE(csv.find("\n3,Zo\xC3\xAB \xC3\x85"
+                       "berg-N\xC3\xBA\xC3\xB1"
+                       "ez,"),
+              std::string::npos)
+        << csv;
+    Team back;
+    ASSERT_TRUE(back.importFrom(path("owls.csv")).ok);
+    ASSERT_EQ(back.playerCount(), 1);
+    EXPECT_EQ(back.players[0].name, owls.players[0].name);
+}
 
 }  // namespace
 }  // namespace courtlog

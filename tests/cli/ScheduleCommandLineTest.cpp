@@ -78,16 +78,19 @@ TEST_F(ScheduleCommandLine, DamagedSchedulesAndBadFieldsAreRefusedAndWriteNothin
 TEST_F(ScheduleCommandLine, ScheduleVerbWritesTheCommaDelimitedAndHtmlExports) {
     makeSeason();
     ASSERT_EQ(runCli({"schedule", path("season.sch"), "--csv", path("season.csv")}).status, 0);
-    EXPECT_EQ(testing::readFile(path("season.csv")),
-              "Date,Time,Event,Home,Visitor,Field,Note\n3/14/2024,19:30,Game,Caf\xE9 Hawks,Miners,Main Gym,"
-              "\"Bring, the book\"\n1/5/2024,17:00,Practice,Hawks,,,");
+    EXPECT_EQ(
+        testing::readFile(path("season.csv")),
+        "\xEF\xBB\xBF"
+        "Date,Time,Event,Home,Visitor,Field,Note\n3/14/2024,19:30,Game,Caf\xC3\xA9 Hawks,Miners,Main Gym,"
+        "\"Bring, the book\"\n1/5/2024,17:00,Practice,Hawks,,,");
 
     testing::writeFile(path("crtlog.ini"), "");
     const testing::CliRun html =
         runCli({"schedule", path("season.sch"), "--html", path("season.htm"), "--settings", path("crtlog.ini")});
     ASSERT_EQ(html.status, 0) << html.err;
     const std::string page = testing::readFile(path("season.htm"));
-    EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>Basketball Courtlog Schedule</TITLE>", 0), 0u);
+    EXPECT_EQ(
+        page.rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Schedule</TITLE>", 0), 0u);
     EXPECT_NE(page.find("&nbsp;Bring, the book&nbsp;"), std::string::npos);
     EXPECT_NE(page.find("</BODY></HTML>"), std::string::npos);
 

@@ -56,7 +56,7 @@ TEST_F(StatsExportVerb, CsvIsWrittenInsteadOfJson) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     const std::string text = readFile(out);
-    EXPECT_EQ(text.rfind("PLAYER,Teamn,GP,", 0), 0u);
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBFPLAYER,Teamn,GP,", 0), 0u);
     EXPECT_NE(text.find("\nAnn,Hawks,"), std::string::npos);
     EXPECT_EQ(text.substr(text.rfind('\n') + 1, 13), "TEAM TOTALS,,");
 }
@@ -67,6 +67,29 @@ TEST_F(StatsExportVerb, BenchbossHasThePlayerWithoutTeam) {
     const std::string text = readFile(out);
     EXPECT_EQ(text.rfind("PLAYER,GP,PP,TP,PPG,", 0), 0u);
     EXPECT_NE(text.find("\nOli,"), std::string::npos);
+}
+
+// An accented name leaves in UTF-8 in the spreadsheet file (behind its
+// byte-order mark) and in the page, and as the single byte the coaching
+// program reads in its import text.
+TEST_F(StatsExportVerb, EachExportIsWrittenInItsEncoding) {
+    const std::string accented = folder.saveGame(
+        courtlog::testing::game("Hawks", "Owls", {play("Zo\xEB", Shot, TwoPointMade, 0, 5)}, {}), "b.gam");
+    auto exported = [&](const char* option, const char* name) {
+        const std::string out = folder.file(name);
+        const courtlog::testing::CliRun r = stats({"--team", "Hawks", accented, option, out});
+        EXPECT_EQ(r.status, 0) << r.err;
+        return readFile(out);
+    };
+    const std::string csv = exported("--csv", "stats.csv");
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFPLAYER,", 0), 0u);
+    EXPECT_NE(csv.find("\nZo\xC3\xAB,Hawks,"), std::string::npos);
+    const std::string page = exported("--html", "stats.htm");
+    EXPECT_EQ(page.rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>", 0), 0u);
+    EXPECT_NE(page.find("Zo\xC3\xAB"), std::string::npos);
+    const std::string coach = exported("--benchboss", "coach.txt");
+    EXPECT_EQ(coach.rfind("PLAYER,GP,", 0), 0u);
+    EXPECT_NE(coach.find("\nZo\xEB,"), std::string::npos);
 }
 
 TEST_F(StatsExportVerb, HtmlTakesItsStyleFromTheNamedSettings) {

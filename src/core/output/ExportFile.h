@@ -41,4 +41,29 @@ inline bool writesPageHead(ExportMode mode) { return mode == ExportMode::NewFile
 //   if (!writeExportFile(path, mode, page, &error)) ...say "Can't save"
 bool writeExportFile(const std::string& path, ExportMode mode, std::string_view part, std::string* error = nullptr);
 
+// The characters an export is written in. Records hold single-byte
+// Windows-1252 text; what leaves the program for other programs is UTF-8.
+enum class ExportEncoding {
+    Utf8,         // web pages (their head declares it)
+    Utf8WithBom,  // comma-separated values, behind the byte-order mark spreadsheets look for
+    Windows1252,  // the coaching program's import text: the single-byte text it has always read
+};
+
+// The encoding of a web page or of comma-separated values.
+constexpr ExportEncoding pageOrCsvEncoding(bool webPage) {
+    return webPage ? ExportEncoding::Utf8 : ExportEncoding::Utf8WithBom;
+}
+
+// Record text as the bytes of an export in encoding; atFileStart puts the
+// byte-order mark before it where the encoding has one.
+std::string exportBytes(std::string_view recordText, ExportEncoding encoding, bool atFileStart);
+
+// writeExportFile for record text, which goes into the file in encoding. A
+// part appended to a file takes the file's encoding, so that no file mixes
+// two: UTF-8 (without a second mark) after a file that is valid UTF-8, and
+// Windows-1252 after one that is not, as older exports are.
+//   writeExportText(path, mode, rosterText(...), pageOrCsvEncoding(html), &error)
+bool writeExportText(const std::string& path, ExportMode mode, std::string_view recordText,
+                     ExportEncoding encoding, std::string* error = nullptr);
+
 }  // namespace courtlog::output

@@ -14,7 +14,10 @@ ClockReading localTimeNow() {
 }
 
 std::string pageHead(std::string_view subject) {
-    return "<HTML><HEAD><TITLE>Basketball Courtlog " + htmlText(subject) + "</TITLE></HEAD><BODY>";
+    // Pages are written in UTF-8 (see ExportFile.h) and say so before any
+    // text a browser would have to guess at.
+    return "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog " + htmlText(subject) +
+           "</TITLE></HEAD><BODY>";
 }
 
 std::string pageFoot(const HtmlStyle& style, const ClockReading& now) {

@@ -19,9 +19,10 @@ struct ClockReading {
 };
 ClockReading localTimeNow();
 
-// The start of a page: "<HTML><HEAD><TITLE>Basketball Courtlog " and the
-// subject (escaped), then "</TITLE></HEAD><BODY>". Written only into a new
-// or replaced file, never when appending (see ExportFile.h).
+// The start of a page: "<HTML><HEAD><meta charset="utf-8"><TITLE>Basketball
+// Courtlog " and the subject (escaped), then "</TITLE></HEAD><BODY>".
+// Written only into a new or replaced file, never when appending (see
+// ExportFile.h).
 //   out += pageHead("Box Score");
 std::string pageHead(std::string_view subject);
 

@@ -148,6 +148,11 @@ StatisticsExportKind statisticsExportKind(const std::string& path, int filterInd
     return StatisticsExportKind::CommaSeparated;
 }
 
+ExportEncoding statisticsExportEncoding(StatisticsExportKind kind) {
+    if (kind == StatisticsExportKind::Benchboss) return ExportEncoding::Windows1252;
+    return pageOrCsvEncoding(kind == StatisticsExportKind::Html);
+}
+
 std::string statisticsExportText(StatisticsExportKind kind, const std::vector<StatLine>& lines,
                                  std::string_view htmlTitle, const HtmlStyle& style, ExportMode mode,
                                  const ClockReading& now) {

@@ -13,7 +13,8 @@ namespace courtlog::output {
 
 // The three files a set of statistics lines exports to. Each writer gives
 // the whole text for one set; the last line of a set is its totals line.
-// Record texts go out in their single-byte form, as the records hold them.
+// Record texts stay in their single-byte form, as the records hold them;
+// writeExportText encodes them for the file.
 
 // Comma-separated: the heading "PLAYER,Teamn,GP,PP,..." and one row per
 // line, each row starting with a newline (the text ends without one); counts
@@ -43,6 +44,11 @@ inline constexpr const char* kStatisticsExportFilters =
 // characters hold "htm" (any letter case) or the HTML filter (2) was chosen;
 // Benchboss when its filter (3) was; comma-separated otherwise.
 StatisticsExportKind statisticsExportKind(const std::string& path, int filterIndex);
+
+// The characters a file of kind is written in: the page and the
+// comma-separated values in UTF-8; the coaching program's import text in
+// the single-byte text that program reads.
+ExportEncoding statisticsExportEncoding(StatisticsExportKind kind);
 
 // The text of kind for the set, as it goes into a file in mode (an HTML page
 // gets its head unless appending).

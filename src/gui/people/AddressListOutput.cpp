@@ -25,7 +25,7 @@ void exportAddressList(QWidget* owner, const Team& team) {
     if (!choice || choice->path.isEmpty()) return;
     const bool html = choice->filterIndex == 2 || output::namesHtmlPage(ui::toRecordPath(choice->path));
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
-    ui::exportToFile(owner, choice->path, [&](output::ExportMode mode) {
+    ui::exportToFile(owner, choice->path, output::pageOrCsvEncoding(html), [&](output::ExportMode mode) {
         return output::addressListText(team, html, output::writesPageHead(mode), style,
                                        output::localTimeNow());
     });

@@ -1,8 +1,9 @@
 #include "gui/people/PersonalInfoDialog.h"
 
-#include <QDesktopServices>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,13 +11,16 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/records/MailAddresses.h"
 #include "core/records/PlayerEntry.h"
 #include "gui/people/AddressListOutput.h"
 #include "gui/ui/CalendarDialog.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
@@ -115,6 +119,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     auto* clearButton = addPlainButton(QStringLiteral("C&lear Boxes"), QStringLiteral("clearBoxesButton"));
     // Enter in the fields stores the entry; OK is a button of its own.
     updateButton->setDefault(true);
+    auto* mailTeamButton = addClickButton(QStringLiteral("E-mail the &whole team"),
+                                          QStringLiteral("mailTeamButton"), [this] { writeEmailToTeam(); });
+    mailTeamButton->setToolTip(QStringLiteral("One message to every player's e-mail address"));
+    copyButton_ = addClickButton(QStringLiteral("Copy &addresses"), QStringLiteral("copyAddressesButton"),
+                                 [this] { copyAddresses(); });
+    copyButton_->setToolTip(QStringLiteral("Put every player's e-mail address on the clipboard"));
 
     auto* okButton = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
     auto* exportButton = addPlainButton(QStringLiteral("&E"), QStringLiteral("exportButton"));
@@ -149,6 +159,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
     entryButtons->addWidget(clearButton);
     entryButtons->addStretch(1);
 
+    // What goes to the whole list stands above it, at its right.
+    auto* teamMail = new QHBoxLayout;
+    teamMail->addStretch(1);
+    teamMail->addWidget(mailTeamButton);
+    teamMail->addWidget(copyButton_);
+
     auto* bottom = buttonRow({okButton, exportButton, printButton, setupButton, cancelButton});
     bottom->setSpacing(kButtonGap);
     auto* bottomFrame = new QFrame(this);
@@ -157,7 +173,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entryBox);
+    layout->addLayout(teamMail);
     layout->addWidget(list_, 1);
+    // Tab goes from the entry to the team's buttons and on to the list, as they stand.
+    setTabOrder(noteEdit_, mailTeamButton);
+    setTabOrder(mailTeamButton, copyButton_);
+    setTabOrder(copyButton_, list_);
     layout->addLayout(entryButtons);
     layout->addWidget(bottomFrame);
 
@@ -273,11 +294,52 @@ void PersonalInfoDialog::pickBirthday() {
 }
 
 void PersonalInfoDialog::writeEmail() {
-    // The desktop's mail program, when there is one; otherwise nothing happens.
-    QUrl address;
-    address.setScheme(QStringLiteral("mailto"));
-    address.setPath(emailEdit_->text().trimmed());
-    QDesktopServices::openUrl(address);
+    // A field without an address opens an empty message.
+    const std::string typed =
+        ui::toRecordText(emailEdit_->text(), static_cast<std::size_t>(emailEdit_->maxLength()));
+    openMail(mailAddressesIn(typed));
+}
+
+void PersonalInfoDialog::writeEmailToTeam() {
+    const std::vector<std::string> addresses = teamMailAddresses(working_);
+    if (addresses.empty()) {
+        sayNoAddresses();
+        return;
+    }
+    openMail(addresses);
+}
+
+void PersonalInfoDialog::copyAddresses() {
+    const std::vector<std::string> addresses = teamMailAddresses(working_);
+    if (addresses.empty()) {
+        sayNoAddresses();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(addressesForClipboard(addresses)));
+    const QString copied = addresses.size() == 1
+                               ? QStringLiteral("1 address copied")
+                               : QStringLiteral("%1 addresses copied").arg(addresses.size());
+    QToolTip::showText(copyButton_->mapToGlobal(QPoint(0, copyButton_->height())), copied, copyButton_);
+}
+
+void PersonalInfoDialog::openMail(const std::vector<std::string>& addresses) {
+    const QUrl link = QUrl::fromEncoded(QByteArray::fromStdString(mailtoLink(addresses)), QUrl::StrictMode);
+    if (ui::openWithDesktop(link)) return;
+    ui::showMessage(
+        this,
+        QStringLiteral("No mail program could be opened: the desktop has none set up for e-mail.\n\n"
+                       "Install one, or choose yours as the desktop's program for e-mail. Until "
+                       "then, \"Copy addresses\" puts the team's addresses on the clipboard, to "
+                       "paste where you write mail."),
+        kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, true);
+}
+
+void PersonalInfoDialog::sayNoAddresses() {
+    ui::showMessage(this,
+                    QStringLiteral("No player of %1 has an e-mail address. Type one into a player's e-mail "
+                                   "field and press \"Update Info\".")
+                        .arg(shown(working_.name)),
+                    kCaption, ui::MessageButtons::Ok, ui::MessageIcon::Information);
 }
 
 void PersonalInfoDialog::sortByColumn(int column) {

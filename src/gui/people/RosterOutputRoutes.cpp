@@ -57,7 +57,9 @@ void writeRosterText(QWidget* owner, const Team& team, const QString& path, Rost
         output::rosterText(team, kind, personal, output::writesPageHead(mode),
                            output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
     std::string reason;
-    if (!output::writeExportFile(file, mode, text, &reason)) ui::showFileSaveFailure(owner, path, reason);
+    const output::ExportEncoding encoding = output::pageOrCsvEncoding(kind == RosterOutputKind::Html);
+    if (!output::writeExportText(file, mode, text, encoding, &reason))
+        ui::showFileSaveFailure(owner, path, reason);
 }
 
 }  // namespace

@@ -36,11 +36,13 @@ void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     if (!choice || choice->path.isEmpty()) return;
     const bool html = asWebPage(choice->path, choice->filterIndex);
     const auto style = courtlog::output::HtmlStyle::fromSettings(ui::programSettings());
-    ui::exportToFile(owner, choice->path, [&](courtlog::output::ExportMode mode) {
-        return html ? courtlog::output::scheduleHtml(schedule, style, courtlog::output::writesPageHead(mode),
-                                                     courtlog::output::localTimeNow())
-                    : courtlog::output::scheduleCsv(schedule);
-    });
+    ui::exportToFile(owner, choice->path, courtlog::output::pageOrCsvEncoding(html),
+                     [&](courtlog::output::ExportMode mode) {
+                         return html ? courtlog::output::scheduleHtml(schedule, style,
+                                                                      courtlog::output::writesPageHead(mode),
+                                                                      courtlog::output::localTimeNow())
+                                     : courtlog::output::scheduleCsv(schedule);
+                     });
 }
 
 void printScheduleList(QWidget* owner, const Schedule& schedule) {

@@ -174,7 +174,7 @@ void BoxScoreDialog::exportBoxScore() {
     // The page of an existing file is appended or replaced as the user
     // answers; a new or replaced page starts with the page head.
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
-    ui::exportToFile(this, choice->path, [&](output::ExportMode mode) {
+    ui::exportToFile(this, choice->path, output::ExportEncoding::Utf8, [&](output::ExportMode mode) {
         return output::boxScoreHtml(boxScore_, style, output::writesPageHead(mode), output::localTimeNow());
     });
 }

@@ -198,9 +198,10 @@ void StatisticsViewer::exportShownSet() {
     const std::vector<StatLine> lines = shownLines();
     const std::string title = sets_.htmlTitle(shownTab());
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
-    ui::exportToFile(this, choice->path, [&](output::ExportMode mode) {
-        return output::statisticsExportText(kind, lines, title, style, mode, output::localTimeNow());
-    });
+    ui::exportToFile(
+        this, choice->path, output::statisticsExportEncoding(kind), [&](output::ExportMode mode) {
+            return output::statisticsExportText(kind, lines, title, style, mode, output::localTimeNow());
+        });
 }
 
 }  // namespace courtlog::gui::stats

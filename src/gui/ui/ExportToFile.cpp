@@ -18,11 +18,12 @@ courtlog::output::ExportMode askExportMode(QWidget* owner, const QString& path) 
     return courtlog::output::chooseExportMode(courtlog::output::exportFileExists(toRecordPath(path)), questions);
 }
 
-bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(courtlog::output::ExportMode)>& text) {
+bool exportToFile(QWidget* owner, const QString& path, courtlog::output::ExportEncoding encoding,
+                  const std::function<std::string(courtlog::output::ExportMode)>& text) {
     const courtlog::output::ExportMode mode = askExportMode(owner, path);
     if (mode == courtlog::output::ExportMode::Cancelled) return false;
     std::string reason;
-    if (!courtlog::output::writeExportFile(toRecordPath(path), mode, text(mode), &reason)) {
+    if (!courtlog::output::writeExportText(toRecordPath(path), mode, text(mode), encoding, &reason)) {
         showFileSaveFailure(owner, path, reason);
         return false;
     }

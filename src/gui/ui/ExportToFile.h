@@ -18,11 +18,13 @@ courtlog::output::ExportMode askExportMode(QWidget* owner, const QString& path);
 
 // Every export of the program goes through this: asks as above, builds the
 // text for the mode (with the page head unless appending, see
-// courtlog::output::writesPageHead) and writes it through the safe save. A file that
+// courtlog::output::writesPageHead) and writes it in encoding through the
+// safe save (courtlog::output::writeExportText). A file that
 // cannot be written shows "Can't save <file name> !" with the reason and
 // keeps its old bytes. True when the export was written; false when it was
 // cancelled or failed.
-//   exportToFile(this, path, [&](courtlog::output::ExportMode mode) { return boxScorePage(..., mode); });
-bool exportToFile(QWidget* owner, const QString& path, const std::function<std::string(courtlog::output::ExportMode)>& text);
+//   exportToFile(this, path, ExportEncoding::Utf8, [&](ExportMode mode) { return boxScorePage(..., mode); });
+bool exportToFile(QWidget* owner, const QString& path, courtlog::output::ExportEncoding encoding,
+                  const std::function<std::string(courtlog::output::ExportMode)>& text);
 
 }  // namespace courtlog::gui::ui

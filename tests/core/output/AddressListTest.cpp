@@ -30,7 +30,8 @@ TEST(AddressListCommaDelimited, ThreeLinesForTwoPlayersWithoutAFinalLineEnd) {
 TEST(AddressListHtml, IsANineColumnTableTitledWithTheTeam) {
     const std::string page = addressListHtml(owls(), true, HtmlStyle{}, {2024, 3, 14, 12, 0, 0});
     const std::string tag = "<tt><font color=000000 size=3>", close = "</font></tt>";
-    EXPECT_EQ(page.find("<HTML><HEAD><TITLE>Basketball Courtlog Address/Phone List</TITLE></HEAD><BODY>"
+    EXPECT_EQ(page.find("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Address/Phone "
+                        "List</TITLE></HEAD><BODY>"
                         "\n<TABLE CELLPADDING=2 CELLSPACING=0 BORDER=1>\n\n\t<th colspan=9 bgcolor=F9FAD6>" +
                         tag + "Owls" + close + "</th>\n\t<tr bgcolor=F9FAD6>\n\t\t<td align=center>" + tag +
                         "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Name"),

@@ -17,7 +17,8 @@ using namespace courtlog::testing;
 using output::BoxScore;
 
 const output::ClockReading kStamp{2024, 3, 5, 9, 7, 30};
-constexpr const char* kHead = "<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>";
+constexpr const char* kHead =
+    "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>";
 
 std::string pageOf(const Game& g, bool withHead = true) {
     return output::boxScoreHtml(BoxScore(g), boxScoreTestStyle(), withHead, kStamp);

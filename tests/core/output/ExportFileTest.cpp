@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/output/ExportFile.h"
 
@@ -88,6 +89,53 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"CancelledKeepsTheFile", "<old page>", ExportMode::Cancelled, "<old page>"},
                       WriteCase{"CancelledCreatesNothing", nullptr, ExportMode::Cancelled, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Record text ("Zo\xEB" in Windows-1252) as it reaches the file: in UTF-8,
+// comma-separated values behind a byte-order mark at the start of the file
+// only; the coaching program's text as it is; a part appended to a file an
+// older version wrote in Windows-1252 in that file's encoding.
+struct EncodingCase {
+    const char* what;
+    ExportEncoding encoding;
+    const char* before;  // nullptr: no file
+    ExportMode mode;
+    std::string after;
+};
+void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.what; }
+
+class ExportEncodingCases : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(ExportEncodingCases, WriteTheFileInOneEncoding) {
+    const EncodingCase& c = GetParam();
+    ScratchFolder folder;
+    const std::string path = folder.file("out");
+    if (c.before) writeFile(path, c.before);
+    std::string error;
+    ASSERT_TRUE(writeExportText(path, c.mode, "Zo\xEB,\x80", c.encoding, &error)) << error;
+    EXPECT_EQ(readFile(path), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExportEncodingCases,
+    ::testing::Values(EncodingCase{"new csv has the mark", ExportEncoding::Utf8WithBom, nullptr,
+                                   ExportMode::NewFile, "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"overwritten old file is utf8", ExportEncoding::Utf8WithBom, "Zo\xEB",
+                                   ExportMode::Overwrite, "\xEF\xBB\xBFZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"page has no mark", ExportEncoding::Utf8, nullptr, ExportMode::NewFile,
+                                   "Zo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"benchboss stays single byte", ExportEncoding::Windows1252, nullptr,
+                                   ExportMode::NewFile, "Zo\xEB,\x80"},
+                      EncodingCase{"appended csv gets no second mark", ExportEncoding::Utf8WithBom,
+                                   "\xEF\xBB\xBF"
+                                   "Al\xC3\xA9",
+                                   ExportMode::Append,
+                                   "\xEF\xBB\xBF"
+                                   "Al\xC3\xA9\nZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"appended to ascii is utf8", ExportEncoding::Utf8, "<old>",
+                                   ExportMode::Append, "<old>\nZo\xC3\xAB,\xE2\x82\xAC"},
+                      EncodingCase{"appended to old windows 1252 file keeps it", ExportEncoding::Utf8WithBom,
+                                   "Al\xE9", ExportMode::Append, "Al\xE9\nZo\xEB,\x80"}),
+    [](const auto& info) { return courtlog::testing::caseName(info.param.what); });
 
 // A file size limit makes every write fail, for root as well; the old page
 // stays whole and the reason is given.

@@ -98,9 +98,12 @@ INSTANTIATE_TEST_SUITE_P(Table, Escaping,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HtmlPage, HeadNamesTheSubjectEscaped) {
-    EXPECT_EQ(pageHead("Box Score"), "<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>");
+    EXPECT_EQ(
+        pageHead("Box Score"),
+        "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Box Score</TITLE></HEAD><BODY>");
     EXPECT_EQ(pageHead("Roster of A&B"),
-              "<HTML><HEAD><TITLE>Basketball Courtlog Roster of A&amp;B</TITLE></HEAD><BODY>");
+              "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Roster of "
+              "A&amp;B</TITLE></HEAD><BODY>");
 }
 
 TEST(HtmlPage, TablesOpenWithTheirPadding) {

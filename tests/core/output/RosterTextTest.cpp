@@ -99,13 +99,13 @@ std::size_t count(const std::string& text, const std::string& piece) {
 TEST(RosterHtml, TitleAndStaffRowsSpanFourColumnsOrTwelveAndTextsAreEscaped) {
     Team team = miners();
     const std::string plain = rosterHtml(team, false, true, HtmlStyle{}, kNoon);
-    EXPECT_EQ(
-        plain.find("<HTML><HEAD><TITLE>Basketball Courtlog Miners</TITLE></HEAD><BODY>"
-                   "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n"
-                   "\n\t<th colspan=4 bgcolor=F9FAD6><tt><font color=000000 size=3>Miners</font></tt></th>\n"
-                   "\n\t<tr bgcolor=F9FAD6><td colspan=4 align=left><b><tt><font color=000000 size=3>Coach :"
-                   "</font></tt></b><tt><font color=000000 size=3>&nbsp;Anna Berg</font></tt></td>"),
-        0u);
+    EXPECT_EQ(plain.find(
+                  "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Miners</TITLE></HEAD><BODY>"
+                  "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n"
+                  "\n\t<th colspan=4 bgcolor=F9FAD6><tt><font color=000000 size=3>Miners</font></tt></th>\n"
+                  "\n\t<tr bgcolor=F9FAD6><td colspan=4 align=left><b><tt><font color=000000 size=3>Coach :"
+                  "</font></tt></b><tt><font color=000000 size=3>&nbsp;Anna Berg</font></tt></td>"),
+              0u);
     EXPECT_EQ(count(plain, "colspan=4"), 3u);
     EXPECT_EQ(count(plain, "<td align=center><b>"), 4u);
 

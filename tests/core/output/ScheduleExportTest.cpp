@@ -33,12 +33,14 @@ TEST(ScheduleExport, HtmlTableInThePageStyleWithAlternatingRowsAndEscapedTexts) 
     const std::string page = scheduleHtml(twoEvents(), style, true, now);
     const std::string cellOpen = "<tt><font color=000000 size=3>&nbsp;";
     const std::string cellClose = "&nbsp;</font></tt></td>";
-    EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>Basketball Courtlog Schedule</TITLE></HEAD><BODY>"
-                         "\n<TABLE CELLPADDING=1 CELLSPACING=0 BORDER=1>\n"
-                         "\n\t<tr bgcolor=F9FAD6>\n\t\t<td align=center>" +
-                             cellOpen + "Date" + cellClose,
-                         0),
-              0u)
+    EXPECT_EQ(
+        page.rfind(
+            "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Schedule</TITLE></HEAD><BODY>"
+            "\n<TABLE CELLPADDING=1 CELLSPACING=0 BORDER=1>\n"
+            "\n\t<tr bgcolor=F9FAD6>\n\t\t<td align=center>" +
+                cellOpen + "Date" + cellClose,
+            0),
+        0u)
         << page;
     EXPECT_NE(page.find("\n\t<tr bgcolor=FFFFFF>\n\t\t<td align=center>" + cellOpen + "3/4/2024" + cellClose),
               std::string::npos);

@@ -1,7 +1,9 @@
 // "Players Personal Info" as a user drives it from the roster editor.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -12,6 +14,7 @@
 #include "gui/people/PersonalInfoDialog.h"
 #include "gui/people/RosterEdit.h"
 #include "gui/ui/CalendarDialog.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
@@ -140,8 +143,8 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls")), 1});
     click(&dialog, "exportButton");
     EXPECT_EQ(
-        courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 73),
-        "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
+        courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 76),
+        "\xEF\xBB\xBFName,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");
@@ -157,3 +160,52 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
 }
 
 #include "PersonalInfoDialogTest.moc"
+
+// The team's e-mail buttons: one link with every address as the list shows
+// it (an update not yet kept included), a message when the desktop has no
+// mail program, the addresses on the clipboard, and for a team without
+// addresses a message instead of an empty mail.
+TEST(PersonalInfoDialog, MailTheWholeTeamOrCopyItsAddresses) {
+    freshHooks();
+    Team team = owls();
+    team.personalInfo[2].email = "kim@y.org; LEE@x.org";
+    PersonalInfoDialog dialog(team);
+    dialog.show();
+    QList<QUrl> opened;
+    bool desktopHasMail = true;
+    gui::ui::testing::setDesktopOpener([&](const QUrl& link) {
+        opened << link;
+        return desktopHasMail;
+    });
+    clickRow(&dialog, 1);
+    typeInto(&dialog, "emailEdit", QStringLiteral("dana@z.org"));
+    click(&dialog, "updateInfoButton");
+    click(&dialog, "mailTeamButton");
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:lee@x.org,dana@z.org,kim@y.org"))}));
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+
+    desktopHasMail = false;
+    click(&dialog, "emailButton");
+    EXPECT_EQ(opened.last(), QUrl(QStringLiteral("mailto:dana@z.org")));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
+        QStringLiteral("No mail program could be opened")));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Players Personal Info"));
+
+    click(&dialog, "copyAddressesButton");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("lee@x.org, dana@z.org, kim@y.org"));
+
+    gui::ui::testing::clearShownMessages();
+    Team silent = courtlog::testing::team("Hawks", 2);
+    PersonalInfoDialog none(silent);
+    none.show();
+    const qsizetype before = opened.size();
+    click(&none, "mailTeamButton");
+    click(&none, "copyAddressesButton");
+    EXPECT_EQ(opened.size(), before);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("lee@x.org, dana@z.org, kim@y.org"));
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(
+        QStringLiteral("No player of Hawks has an e-mail address")));
+    gui::ui::testing::setDesktopOpener({});
+}

@@ -39,7 +39,7 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
     saveAs(editor, base, 2, {gui::ui::ResultNo});
     const QString csv = base + QStringLiteral(".csv");
     const std::string first = contents(csv);
-    EXPECT_EQ(first.substr(0, first.find('\n')), "Team,Night Owls");
+    EXPECT_EQ(first.substr(0, first.find('\n')), "\xEF\xBB\xBFTeam,Night Owls");
     EXPECT_NE(first.find("\n3,Owls Player 1,Guard,Guard 1\n"), std::string::npos);
     EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Include Player's Personal Info ?")}));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, csv);
@@ -65,7 +65,7 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
     // A name ending in .html is a web page, whatever the filter.
     saveAs(editor, base + QStringLiteral(".html"), 1, {gui::ui::ResultNo});
     EXPECT_EQ(contents(base + QStringLiteral(".html"))
-                  .rfind("<HTML><HEAD><TITLE>Basketball Courtlog Night Owls", 0),
+                  .rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Night Owls", 0),
               0u);
 
     const QString pdf = dir.filePath(QStringLiteral("roster.pdf"));

@@ -59,7 +59,8 @@ TEST(ScheduleOutput, ExportWritesCommaDelimitedOrAWebPageAndAppendsWhenAsked) {
     editor.show();
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(folder.file("season")), 1});
     click(&editor, "exportButton");
-    EXPECT_EQ(courtlog::testing::readFile(folder.file("season.csv")), output::scheduleCsv(schedule));
+    EXPECT_EQ(courtlog::testing::readFile(folder.file("season.csv")),
+              "\xEF\xBB\xBF" + output::scheduleCsv(schedule));
 
     const QString page = QString::fromStdString(folder.file("season.htm"));
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{page, 2});
@@ -69,7 +70,7 @@ TEST(ScheduleOutput, ExportWritesCommaDelimitedOrAWebPageAndAppendsWhenAsked) {
     click(&editor, "exportButton");
     EXPECT_TRUE(messageShown(QStringLiteral("This file already exists.  Would you like to append to it?")));
     const std::string html = courtlog::testing::readFile(page.toStdString());
-    EXPECT_EQ(html.rfind("<HTML><HEAD><TITLE>Basketball Courtlog Schedule", 0), 0u);
+    EXPECT_EQ(html.rfind("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Schedule", 0), 0u);
     EXPECT_EQ(QString::fromStdString(html).count(QStringLiteral("<HTML>")), 1);
     EXPECT_EQ(QString::fromStdString(html).count(QStringLiteral("CELLPADDING=1")), 2);
 }

@@ -177,7 +177,9 @@ TEST_F(BoxScoreDialogTest, PrintsThroughThePreviewAndExportsAppendingWhenAsked) 
               QStringLiteral("This file already exists.  Would you like to append to it?"));
     const QString written = QString::fromStdString(courtlog::testing::readFile(page.toStdString()));
     const QString golden = QString::fromStdString(courtlog::testing::boxScoreTestPage());
-    EXPECT_EQ(written.count(QStringLiteral("<HTML><HEAD><TITLE>Basketball Courtlog Box Score</TITLE>")), 1);
+    EXPECT_EQ(written.count(QStringLiteral(
+                  "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog Box Score</TITLE>")),
+              1);
     EXPECT_EQ(written.count(pageBody(golden)), 2);
     EXPECT_TRUE(written.startsWith(golden.left(golden.indexOf(QStringLiteral("\n</TABLE>\n<p><font")))));
 }

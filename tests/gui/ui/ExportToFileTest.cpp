@@ -25,11 +25,11 @@ TEST(ExportToFile, AsksAboutAnExistingFileAndWritesAsAnswered) {
     testsupport::freshHooks();
     QTemporaryDir dir;
     const QString path = dir.filePath("stats.htm");
-    ASSERT_TRUE(exportToFile(nullptr, path, page));
+    ASSERT_TRUE(exportToFile(nullptr, path, output::ExportEncoding::Utf8, page));
     EXPECT_TRUE(hooks::shownMessages().empty()) << "a new file asks nothing";
 
     hooks::queueMessageAnswer(gui::ui::ResultYes);
-    ASSERT_TRUE(exportToFile(nullptr, path, page));
+    ASSERT_TRUE(exportToFile(nullptr, path, output::ExportEncoding::Utf8, page));
     EXPECT_EQ(testing::readFile(path.toStdString()), "<head>body\nbody");
     ASSERT_EQ(hooks::shownMessages().size(), 1u);
     const auto& question = hooks::shownMessages()[0];
@@ -41,14 +41,14 @@ TEST(ExportToFile, AsksAboutAnExistingFileAndWritesAsAnswered) {
     hooks::clearShownMessages();
     hooks::queueMessageAnswer(gui::ui::ResultNo);
     hooks::queueMessageAnswer(gui::ui::ResultYes);
-    ASSERT_TRUE(exportToFile(nullptr, path, page));
+    ASSERT_TRUE(exportToFile(nullptr, path, output::ExportEncoding::Utf8, page));
     EXPECT_EQ(testing::readFile(path.toStdString()), "<head>body");
     EXPECT_EQ(testsupport::messageTexts(), (std::vector<QString>{kAppendQuestion, QStringLiteral("Overwrite Existing File?")}));
     EXPECT_EQ(hooks::shownMessages()[1].caption, path);
 
     hooks::queueMessageAnswer(gui::ui::ResultNo);
     hooks::queueMessageAnswer(gui::ui::ResultNo);
-    EXPECT_FALSE(exportToFile(nullptr, path, page));
+    EXPECT_FALSE(exportToFile(nullptr, path, output::ExportEncoding::Utf8, page));
     EXPECT_EQ(testing::readFile(path.toStdString()), "<head>body");
 }
 
@@ -56,7 +56,7 @@ TEST(ExportToFile, AFileThatCannotBeWrittenIsSaidAndNothingIsLeft) {
     testsupport::freshHooks();
     QTemporaryDir dir;
     const QString path = dir.filePath("no-such-folder/stats.htm");
-    EXPECT_FALSE(exportToFile(nullptr, path, page));
+    EXPECT_FALSE(exportToFile(nullptr, path, output::ExportEncoding::Utf8, page));
     ASSERT_EQ(hooks::shownMessages().size(), 1u);
     EXPECT_TRUE(hooks::shownMessages()[0].text.startsWith(QStringLiteral("Can't save %1 !\n").arg(path)))
         << hooks::shownMessages()[0].text.toStdString();
