@@ -93,7 +93,7 @@ const QString kIdle = QStringLiteral("Brenvik Basketball Courtlog");
 }  // namespace
 
 TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
-    game.homeEvents.push_back(courtlog::testing::play("", Shot, ThreePointMade, 0, -1));
+    game.addHomeEvent(courtlog::testing::play("", Shot, ThreePointMade, 0, -1));
     open();
     EXPECT_EQ(title(), kIdle);
     EXPECT_EQ(player(true, 1)->text(), QStringLiteral("&2  Guard"));
