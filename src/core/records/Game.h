@@ -162,7 +162,7 @@ public:
     void recountScores();
     void renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome);
 
-    // points held at the range of a score: 0..32767.
+    // Points held at the range of a score, 0 to 32767.
     static int heldScore(long long points);
 
 private:

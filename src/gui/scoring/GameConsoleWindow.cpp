@@ -35,8 +35,8 @@
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
-#include "gui/ui/TeamLogo.h"
 #include "gui/ui/Sound.h"
+#include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {

@@ -345,7 +345,9 @@ TEST(SafeSaveTest, RemovesOnlyItsOwnTemporaries) {
     ASSERT_TRUE(safeSave(dir.file("x.gam"), std::string_view("x")));
     EXPECT_FALSE(std::filesystem::exists(dir.file(".c.gam" + tag)));
     EXPECT_TRUE(std::filesystem::exists(dir.file(".a.gam" + tag)));
-    if (givenAway) EXPECT_TRUE(std::filesystem::exists(dir.file(".b.gam" + tag)));
+    if (givenAway) {
+        EXPECT_TRUE(std::filesystem::exists(dir.file(".b.gam" + tag)));
+    }
 }
 
 TEST(SafeSaveTest, ReadWholeFileAndFileSize) {
