@@ -62,7 +62,7 @@ bool resolveLinks(const std::string& path, std::string& target, LinkPolicy polic
         struct stat st {};
         if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
         if (policy == LinkPolicy::RefuseLinks) {
-            if (error) *error = path + " is a symbolic link, which is never written through";
+            if (error) *error = "it is a symbolic link, which is never written through";
             return false;
         }
         if (!trustedLink(target, st)) {

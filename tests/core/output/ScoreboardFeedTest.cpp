@@ -199,8 +199,8 @@ TEST(ScoreboardFeedWriter, ALinkInTheFeedsNameIsNeverWrittenThrough) {
     ASSERT_EQ(symlink(victim.c_str(), folder.file("scoreboard.html").c_str()), 0);
     std::string error;
     EXPECT_FALSE(writeScoreboardFeed(folder.path(), {"{}\n", "line\n", "<html>"}, &error));
-    EXPECT_EQ(error, "Can't write " + folder.file("scoreboard.html") + ": " + folder.file("scoreboard.html") +
-                         " is a symbolic link, which is never written through");
+    EXPECT_EQ(error, "Can't write " + folder.file("scoreboard.html") +
+                         ": it is a symbolic link, which is never written through");
     EXPECT_EQ(readFile(victim), "mine");
 }
 
