@@ -56,6 +56,7 @@ inline Game benchGame(const std::string& home, const std::string& visitor, int c
     game.homeEvents = benchPlays(game.home, count);
     game.visitorEvents = benchPlays(game.visitor, count);
     game.currentPeriod = 3;
+    game.recountScores();
     return game;
 }
 

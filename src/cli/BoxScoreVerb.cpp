@@ -66,8 +66,6 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
         std::cerr << "Can't load game ! " << request.game << (reason.empty() ? "" : ": " + reason) << "\n";
         return 1;
     }
-    // Scores are not stored in the file; the box score shows them recounted.
-    game.recomputeScores();
     const output::BoxScore boxScore(game);
     if (request.html.empty()) {
         for (const std::string& line : boxScore.textLines()) std::cout << line << "\n";

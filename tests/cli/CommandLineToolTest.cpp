@@ -215,6 +215,34 @@ TEST_F(CommandLineTool, GameConvertsBothWaysAndBadGamesFailToLoad) {
     EXPECT_FALSE(fs::exists(path("absent.json")));
 }
 
+TEST_F(CommandLineTool, EveryReaderShowsOneHeldScore) {
+    // 11,000 threes in the first quarter: 33,000 points, beyond the 16 bits
+    // a score is kept in.
+    Game g = courtlog::testing::game("Hawks", "Owls");
+    g.homeEvents.assign(11000, courtlog::testing::play("Hawks Player 1", Shot, ThreePointMade));
+    g.recountScores();
+    const std::string file = folder.saveGame(g, "big.gam");
+
+    const CliRun dumped = runCli({"dump", file});
+    ASSERT_EQ(dumped.status, 0) << dumped.err;
+    EXPECT_EQ(json::parse(dumped.out)["homeScore"], 32767);
+    const CliRun summed = runCli({"summary", file});
+    ASSERT_EQ(summed.status, 0) << summed.err;
+    EXPECT_EQ(json::parse(summed.out)["home"]["score"], 32767);
+
+    // The box score's first quarter shows no more than the game total.
+    const CliRun box = runCli({"boxscore", file});
+    ASSERT_EQ(box.status, 0) << box.err;
+    const std::size_t row = box.out.find("Home:    Hawks");
+    ASSERT_NE(row, std::string::npos) << box.out;
+    const std::string line = box.out.substr(row, box.out.find('\n', row) - row);
+    EXPECT_EQ(line.find("33000"), std::string::npos) << line;
+    // The quarter and the total both held.
+    const std::size_t first = line.find("32767");
+    ASSERT_NE(first, std::string::npos) << line;
+    EXPECT_NE(line.find("32767", first + 5), std::string::npos) << line;
+}
+
 TEST_F(CommandLineTool, SettingsFileConvertsBothWays) {
     writeFile(path("in.json"), R"({"kind":"settings","halves":true,"wallpaperFile":"gym floor.bmp","windowRect":[5,6,700,500]})");
     ASSERT_EQ(runCli({"convert", path("in.json"), path("crtlog.ini")}).status, 0);

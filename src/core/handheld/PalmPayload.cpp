@@ -185,8 +185,10 @@ PalmResult PalmPayload::readGame(std::span<const std::uint8_t> payload, Game& ga
     if (in.failed()) return incomplete("Game", "it ends before the event counts");
     if (in.remaining() < (visitorCount + homeCount) * kEventSize)
         return incomplete("Game", "it ends before the events its counts announce");
-    read.visitorEvents.clear();
-    read.homeEvents.clear();
+    for (const bool home : {true, false}) {
+        std::vector<PlayEvent> none;
+        read.swapEvents(home, none);
+    }
     for (std::size_t i = 0; i < visitorCount; ++i)
         if (!read.addVisitorEvent(readPalmEvent(in))) return incomplete("Game", "it holds too many events");
     for (std::size_t i = 0; i < homeCount; ++i)

@@ -143,7 +143,7 @@ void BoxScore::appendPeriodTable(std::vector<std::string>& lines) const {
             halves ? std::span<const int>(kHalfPeriods) : std::span<const int>(kQuarterPeriods);
         for (const int period : periods)
             row += (period == 0 ? " " : period == 5 ? "  " : "   ") + rightAligned(points(period), 3);
-        row += "     " + rightAligned(home ? game_->homeScore : game_->visitorScore, 3);
+        row += "     " + rightAligned(home ? game_->homeScore() : game_->visitorScore(), 3);
         return row;
     };
     lines.push_back(sideRow("Home:    ", home_, true));

@@ -77,8 +77,8 @@ public:
         for (const char* title : {"Qtr1", "Qtr2", "Qtr3", "Qtr4", "OT1", "OT2", "Game Total"})
             out_ += "<td align=middle>" + tags_.header + title + tags_.close + "</td>";
         out_ += "</tr>";
-        periodRow("Home: ", game_.home.name, true, game_.homeScore);
-        periodRow("Visitor: ", game_.visitor.name, false, game_.visitorScore);
+        periodRow("Home: ", game_.home.name, true, game_.homeScore());
+        periodRow("Visitor: ", game_.visitor.name, false, game_.visitorScore());
         out_ += "\n</table>";
     }
 

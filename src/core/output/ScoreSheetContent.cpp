@@ -109,8 +109,8 @@ ScoreSheetContent scoreSheetContent(const Game& game) {
     content.home = sheetTeam(game, true, halves, content.blockTitles.size());
     content.visitor = sheetTeam(game, false, halves, content.blockTitles.size());
     content.finalScore = {std::string(kFinalScorePrefix) + printed("%-25s %d", game.homeName.c_str(),
-                                                                   static_cast<int>(game.homeScore)),
-                          printed("%-25s %d", game.visitorName.c_str(), static_cast<int>(game.visitorScore))};
+                                                                   game.homeScore()),
+                          printed("%-25s %d", game.visitorName.c_str(), game.visitorScore())};
     return content;
 }
 

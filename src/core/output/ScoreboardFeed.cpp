@@ -50,10 +50,8 @@ std::string scoreboardPlayText(const PlayEvent& event, bool home) {
 }
 
 std::string scoreboardLine(const Game& game) {
-    Game scored = game;
-    scored.recomputeScores();
-    return teamName(game, true) + " " + std::to_string(scored.homeScore) + " - " +
-           std::to_string(scored.visitorScore) + " " + teamName(game, false) + "  " +
+    return teamName(game, true) + " " + std::to_string(game.homeScore()) + " - " +
+           std::to_string(game.visitorScore()) + " " + teamName(game, false) + "  " +
            scoreboardPeriod(game.currentPeriod, game.halves != 0);
 }
 
@@ -66,8 +64,6 @@ nlohmann::ordered_json scoreboardJson(const Game& game, const LeagueOptions& lea
 }
 
 std::string scoreboardHtml(const Game& game, const LeagueOptions& league) {
-    Game scored = game;
-    scored.recomputeScores();
     std::string out =
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta http-equiv=\"refresh\" content=\"1\">\n<title>Scoreboard</title>\n"
@@ -81,10 +77,10 @@ std::string scoreboardHtml(const Game& game, const LeagueOptions& league) {
         ".period { font-size: 2em; }\n"
         ".bonus { color: #ffd000; font-weight: bold; }\n"
         "</style>\n</head>\n<body>\n<div class=\"board\">\n";
-    out += teamBlock(scoring::teamConsoleFigures(scored, true, league), "home");
+    out += teamBlock(scoring::teamConsoleFigures(game, true, league), "home");
     out += "<div class=\"period\">" + htmlText(scoreboardPeriod(game.currentPeriod, game.halves != 0)) +
            "</div>\n";
-    out += teamBlock(scoring::teamConsoleFigures(scored, false, league), "visitor");
+    out += teamBlock(scoring::teamConsoleFigures(game, false, league), "visitor");
     out += "</div>\n</body>\n</html>\n";
     return out;
 }
@@ -124,7 +120,9 @@ bool writeScoreboardFeed(const std::string& folder, const ScoreboardFeedTexts& t
         {"scoreboard.json", &texts.json}, {"scoreboard.txt", &texts.line}, {"scoreboard.html", &texts.html}};
     for (const auto& [name, text] : files) {
         std::string reason;
-        if (!safeSave((base / name).string(), *text, &reason)) {
+        // The feed folder may be shared (/tmp): a link someone put there in
+        // the feed's name is never written through.
+        if (!safeSave((base / name).string(), *text, &reason, LinkPolicy::RefuseLinks)) {
             if (error) *error = "Can't write " + (base / name).string() + (reason.empty() ? "" : ": " + reason);
             return false;
         }

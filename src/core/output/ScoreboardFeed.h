@@ -48,7 +48,8 @@ std::string isoLocalTime(std::time_t when);
 std::string scoreboardFolder(const std::string& chosenFolder, const std::string& gameFileName);
 
 // Replaces the three files in folder, each atomically through the safe
-// save, so a reader never sees half a file. false with the reason when any
+// save, so a reader never sees half a file; a symbolic link in the place of
+// one is refused, never written through. false with the reason when any
 // file could not be written.
 bool writeScoreboardFeed(const std::string& folder, const ScoreboardFeedTexts& texts, std::string* error = nullptr);
 

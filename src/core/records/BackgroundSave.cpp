@@ -17,17 +17,29 @@ BackgroundSaver::~BackgroundSaver() {
 }
 
 void BackgroundSaver::save(std::string path, std::vector<std::uint8_t> bytes, Done done) {
+    save(std::move(path), std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes)), std::move(done));
+}
+
+void BackgroundSaver::save(std::string path, Bytes bytes, Done done) {
+    std::string key = path;
+    run(std::move(key), [path = std::move(path), bytes = std::move(bytes), done = std::move(done)] {
+        std::string error;
+        const bool saved = safeSave(path, *bytes, &error);
+        if (done) done(saved, error);
+    });
+}
+
+void BackgroundSaver::run(std::string key, std::function<void()> work) {
     {
         const std::lock_guard lock(mutex_);
         auto same = std::find_if(waiting_.begin(), waiting_.end(),
-                                 [&path](const Request& request) { return request.path == path; });
+                                 [&key](const Request& request) { return request.key == key; });
         if (same != waiting_.end()) {
-            same->bytes = std::move(bytes);
-            same->done = std::move(done);
+            same->work = std::move(work);
         } else {
-            waiting_.push_back({std::move(path), std::move(bytes), std::move(done)});
+            waiting_.push_back({std::move(key), std::move(work)});
         }
-        if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+        if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
     }
     wake_.notify_one();
 }
@@ -37,7 +49,7 @@ void BackgroundSaver::waitUntilIdle() {
     idle_.wait(lock, [this] { return waiting_.empty() && !writing_; });
 }
 
-void BackgroundSaver::run() {
+void BackgroundSaver::loop() {
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
@@ -46,9 +58,8 @@ void BackgroundSaver::run() {
         waiting_.pop_front();
         writing_ = true;
         lock.unlock();
-        std::string error;
-        const bool saved = safeSave(request.path, request.bytes, &error);
-        if (request.done) request.done(saved, error);
+        request.work();
+        request = {};  // what the work held goes before the saver says it is idle
         lock.lock();
         writing_ = false;
         if (waiting_.empty()) idle_.notify_all();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -23,6 +24,7 @@ public:
     // written, and why not. It must not wait for the saver (nor save or load
     // a game, which do).
     using Done = std::function<void(bool saved, const std::string& error)>;
+    using Bytes = std::shared_ptr<const std::vector<std::uint8_t>>;
 
     BackgroundSaver() = default;
     // Writes every request still waiting, then stops.
@@ -34,16 +36,22 @@ public:
     // ended; a request that newer bytes for path replaced never ends, so its
     // done is not called.
     void save(std::string path, std::vector<std::uint8_t> bytes, Done done = {});
+    // The same with bytes another request may share (one image of a game
+    // serving its save and its scoreboard feed).
+    void save(std::string path, Bytes bytes, Done done = {});
+    // Queues work under key, to run on the saver's thread: the most general
+    // request, by which the ones above are made. Work still waiting under
+    // the same key is replaced, so only the newest runs.
+    void run(std::string key, std::function<void()> work);
     // Returns once every request made so far has ended.
     void waitUntilIdle();
 
 private:
     struct Request {
-        std::string path;
-        std::vector<std::uint8_t> bytes;
-        Done done;
+        std::string key;
+        std::function<void()> work;
     };
-    void run();
+    void loop();
 
     std::mutex mutex_;
     std::condition_variable wake_;

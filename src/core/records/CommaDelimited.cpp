@@ -2,14 +2,49 @@
 
 namespace courtlog {
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A plain decimal number: an optional sign, digits, and an optional
+// fraction ("-5", "+3", "12.5", "-.5").
+bool isPlainNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    std::size_t digits = 0;
+    std::size_t i = 0;
+    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    }
+    return digits > 0 && i == text.size();
+}
+
+}  // namespace
+
 bool needsCsvQuotes(std::string_view field) { return field.find_first_of(",\"\r\n") != std::string_view::npos; }
 
+bool needsFormulaGuard(std::string_view field) {
+    const std::size_t start = field.find_first_not_of('\'');
+    if (start == std::string_view::npos) return false;
+    const std::string_view text = field.substr(start);
+    return std::string_view("=+-@").find(text.front()) != std::string_view::npos && !isPlainNumber(text);
+}
+
+std::string withoutFormulaGuard(std::string_view field) {
+    if (!field.empty() && field.front() == '\'' && needsFormulaGuard(field.substr(1))) field.remove_prefix(1);
+    return std::string(field);
+}
+
 std::string csvField(std::string_view field) {
-    if (!needsCsvQuotes(field)) return std::string(field);
+    const bool guarded = needsFormulaGuard(field);
+    if (!guarded && !needsCsvQuotes(field)) return std::string(field);
+    std::string text = guarded ? "'" + std::string(field) : std::string(field);
+    if (!needsCsvQuotes(text)) return text;
     std::string out;
-    out.reserve(field.size() + 4);
+    out.reserve(text.size() + 4);
     out += '"';
-    for (char c : field) {
+    for (char c : text) {
         if (c == '"') out += '"';
         out += c;
     }

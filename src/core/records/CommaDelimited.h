@@ -13,9 +13,21 @@ namespace courtlog {
 // spreadsheets write them; every other field is written as it is, so a file
 // without such characters is the same as a plain comma-joined one.
 
+//
+// A field a spreadsheet would run as a formula (one that starts with '=',
+// '+', '-' or '@' and is not a number) is written behind an apostrophe,
+// which spreadsheets show as text; the roster import takes it off again.
+
 // True when field must be quoted to come back as one field.
 bool needsCsvQuotes(std::string_view field);
-// The field as it goes into a line: quoted when it must be, else unchanged.
+// True when field goes behind an apostrophe. Apostrophes already in front
+// of such a text count as part of it ("'=1" gets a second one), so taking
+// one off on reading always gives back what was written.
+bool needsFormulaGuard(std::string_view field);
+// A field as read, with the apostrophe the writer put in front taken off.
+std::string withoutFormulaGuard(std::string_view field);
+// The field as it goes into a line: behind an apostrophe when a spreadsheet
+// would run it, then quoted when it must be, else unchanged.
 std::string csvField(std::string_view field);
 // Fields joined by commas, each through csvField (no line end).
 std::string csvLine(const std::vector<std::string>& fields);

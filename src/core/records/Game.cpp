@@ -16,14 +16,14 @@ namespace courtlog {
 
 namespace {
 
-int pointsOf(const std::vector<PlayEvent>& events) {
-    int sum = 0;
+long long pointsOf(const std::vector<PlayEvent>& events) {
+    long long sum = 0;
     for (const PlayEvent& e : events) sum += shotPoints(e.shotResult);
     return sum;
 }
 
-int pointsOf(const std::vector<PlayEvent>& events, int period) {
-    int sum = 0;
+long long pointsOf(const std::vector<PlayEvent>& events, int period) {
+    long long sum = 0;
     for (const PlayEvent& e : events) {
         if (e.period == period) sum += shotPoints(e.shotResult);
     }
@@ -31,8 +31,7 @@ int pointsOf(const std::vector<PlayEvent>& events, int period) {
 }
 
 bool appendEvent(std::vector<PlayEvent>& events, const PlayEvent& event) {
-    // The count is stored in 16 bits.
-    if (events.size() >= static_cast<std::size_t>(INT16_MAX)) return false;
+    if (events.size() >= Game::kMaxEvents) return false;
     events.push_back(event);
     return true;
 }
@@ -200,6 +199,14 @@ bool Game::loadLeavingPlays(const std::string& path, PlayRecords& plays, std::st
     plays.homeAt = plays.visitorAt + visitorCount * PlayEvent::kRecordSize;
     plays.homeCount = homeCount;
     plays.bytes = std::move(*bytes);
+    // The scores from the records' shot results, as readFrom counts them.
+    for (const bool home : {true, false}) {
+        long long points = 0;
+        const std::uint8_t* record = plays.first(home);
+        for (std::size_t i = 0; i < plays.count(home); ++i, record += PlayEvent::kRecordSize)
+            points += shotPoints(playFieldsOf(record).shotResult);
+        (home ? homePoints_ : visitorPoints_) = points;
+    }
     isNew = 0;
     fileName = path;
     return true;
@@ -218,6 +225,7 @@ bool Game::readFrom(ByteReader& in) {
     if (needed > in.remaining()) return false;
     if (!readEvents(in, visitorEvents, visitorCount)) return false;
     if (!readEvents(in, homeEvents, homeCount)) return false;
+    recountScores();
     isNew = 0;
     return true;
 }
@@ -308,18 +316,55 @@ std::vector<std::uint8_t> Game::toBytes() const {
     return out.take();
 }
 
-bool Game::addHomeEvent(const PlayEvent& event) { return appendEvent(homeEvents, event); }
-bool Game::addVisitorEvent(const PlayEvent& event) { return appendEvent(visitorEvents, event); }
-bool Game::purgeHomeEvents() { return purge(homeEvents); }
-bool Game::purgeVisitorEvents() { return purge(visitorEvents); }
-
-void Game::recomputeScores() {
-    homeScore = toInt16(pointsOf(homeEvents));
-    visitorScore = toInt16(pointsOf(visitorEvents));
+bool Game::addHomeEvent(const PlayEvent& event) {
+    if (!appendEvent(homeEvents, event)) return false;
+    homePoints_ += shotPoints(event.shotResult);
+    return true;
 }
 
-int Game::homePointsInPeriod(int period) const { return pointsOf(homeEvents, period); }
-int Game::visitorPointsInPeriod(int period) const { return pointsOf(visitorEvents, period); }
+bool Game::addVisitorEvent(const PlayEvent& event) {
+    if (!appendEvent(visitorEvents, event)) return false;
+    visitorPoints_ += shotPoints(event.shotResult);
+    return true;
+}
+
+bool Game::removeLastEvent(bool home) {
+    std::vector<PlayEvent>& events = home ? homeEvents : visitorEvents;
+    if (events.empty()) return false;
+    (home ? homePoints_ : visitorPoints_) -= shotPoints(events.back().shotResult);
+    events.pop_back();
+    return true;
+}
+
+void Game::swapEvents(bool home, std::vector<PlayEvent>& plays) {
+    std::vector<PlayEvent>& events = home ? homeEvents : visitorEvents;
+    std::swap(events, plays);
+    (home ? homePoints_ : visitorPoints_) = pointsOf(events);
+}
+
+// A deleted play (kind 0) still counts until it is purged, as the score
+// counts shot results whatever the kind.
+bool Game::purgeHomeEvents() {
+    const bool purged = purge(homeEvents);
+    if (purged) homePoints_ = pointsOf(homeEvents);
+    return purged;
+}
+
+bool Game::purgeVisitorEvents() {
+    const bool purged = purge(visitorEvents);
+    if (purged) visitorPoints_ = pointsOf(visitorEvents);
+    return purged;
+}
+
+void Game::recountScores() {
+    homePoints_ = pointsOf(homeEvents);
+    visitorPoints_ = pointsOf(visitorEvents);
+}
+
+int Game::heldScore(long long points) { return toInt16(points); }
+
+int Game::homePointsInPeriod(int period) const { return heldScore(pointsOf(homeEvents, period)); }
+int Game::visitorPointsInPeriod(int period) const { return heldScore(pointsOf(visitorEvents, period)); }
 
 void Game::renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome) {
     if (isHome) {

@@ -95,10 +95,11 @@ public:
     Team visitor;
     std::string fileName;
     std::int16_t isNew = 1;
+    // The plays of each side in recording order. Change them through the
+    // functions below, which keep the scores; code that changes a list in
+    // place calls recountScores() afterwards.
     std::vector<PlayEvent> homeEvents;
     std::vector<PlayEvent> visitorEvents;
-    std::int16_t homeScore = 0;
-    std::int16_t visitorScore = 0;
     std::int16_t halves = 0;
     std::int16_t currentPeriod = 0;
 
@@ -108,6 +109,11 @@ public:
 
     // Sets date and season to today.
     void setToday();
+
+    // A side's play list holds at most this many plays: the count is stored
+    // in 16 bits.
+    static constexpr std::size_t kMaxEvents = 32767;
+    bool isFull(bool home) const { return (home ? homeEvents : visitorEvents).size() >= kMaxEvents; }
 
     int homeEventCount() const { return static_cast<int>(homeEvents.size()); }
     int visitorEventCount() const { return static_cast<int>(visitorEvents.size()); }
@@ -135,16 +141,33 @@ public:
     bool readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount);
     std::vector<std::uint8_t> toBytes() const;
 
-    bool addHomeEvent(const PlayEvent& event);
-    bool addVisitorEvent(const PlayEvent& event);
-    bool purgeHomeEvents();
-    bool purgeVisitorEvents();
-    // The scores from the shot results of every play, held at the 16-bit
-    // range they are stored in.
-    void recomputeScores();
+    // The score of each side: the points of every play's shot result, held
+    // at the 16-bit range a score is kept in. Counted when the plays are
+    // read and kept by every change below, so a reader just asks.
+    int homeScore() const { return heldScore(homePoints_); }
+    int visitorScore() const { return heldScore(visitorPoints_); }
+    // A side's points in one period, held the same way.
     int homePointsInPeriod(int period) const;
     int visitorPointsInPeriod(int period) const;
+
+    bool addHomeEvent(const PlayEvent& event);
+    bool addVisitorEvent(const PlayEvent& event);
+    // Takes the newest play of a side away; false when it has none.
+    bool removeLastEvent(bool home);
+    // Exchanges a side's whole play list with plays.
+    void swapEvents(bool home, std::vector<PlayEvent>& plays);
+    bool purgeHomeEvents();
+    bool purgeVisitorEvents();
+    // Counts both scores afresh, after a play list was changed in place.
+    void recountScores();
     void renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome);
+
+    // Points held at the range of a score, 0 to 32767.
+    static int heldScore(long long points);
+
+private:
+    long long homePoints_ = 0;
+    long long visitorPoints_ = 0;
 };
 
 }  // namespace courtlog

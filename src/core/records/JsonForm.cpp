@@ -336,11 +336,12 @@ bool gameFromJson(const json& j, Game& game, std::string* error) {
         readInt(j, "currentPeriod", g.currentPeriod, "");
         if (const json* t = find(j, "home")) g.home = teamFrom(*t, true, "home");
         if (const json* t = find(j, "visitor")) g.visitor = teamFrom(*t, true, "visitor");
-        g.homeEvents = eventsFrom(j, "homeEvents");
-        g.visitorEvents = eventsFrom(j, "visitorEvents");
+        std::vector<PlayEvent> homePlays = eventsFrom(j, "homeEvents");
+        std::vector<PlayEvent> visitorPlays = eventsFrom(j, "visitorEvents");
+        g.swapEvents(true, homePlays);
+        g.swapEvents(false, visitorPlays);
         g.isNew = 0;  // a described game, like one loaded from its file
         g.fileName = game.fileName;
-        g.recomputeScores();
         game = std::move(g);
     });
 }

@@ -120,10 +120,10 @@ void writeEvent(Out& out, const PlayEvent& e) {
     out.endObject();
 }
 
-// Writes the plays the feed gives as a list and sums their points, as
-// Game::recomputeScores does.
+// Writes the plays the feed gives as a list and sums their points, as the
+// game's score counts them.
 template <class Out>
-bool writeEventList(Out& out, JsonName name, const PlayFeed& feed, int& points) {
+bool writeEventList(Out& out, JsonName name, const PlayFeed& feed, long long& points) {
     out.key(name);
     out.beginArray();
     points = 0;
@@ -165,13 +165,14 @@ bool writeGame(Out& out, const Game& game, const PlayFeed& homePlays, const Play
         writeTeamMembers(out, *team, false);
         out.endObject();
     }
-    int homePoints = 0;
-    int visitorPoints = 0;
+    long long homePoints = 0;
+    long long visitorPoints = 0;
     const bool homeWhole = writeEventList(out, "homeEvents", homePlays, homePoints);
     const bool visitorWhole = writeEventList(out, "visitorEvents", visitorPlays, visitorPoints);
-    // The scores are derived, stored in 16 bits like the game's own.
-    numberField(out, "homeScore", static_cast<std::int16_t>(homePoints));
-    numberField(out, "visitorScore", static_cast<std::int16_t>(visitorPoints));
+    // The scores are derived, held like the game's own: the plays may be
+    // streamed from a file without a game to ask.
+    numberField(out, "homeScore", Game::heldScore(homePoints));
+    numberField(out, "visitorScore", Game::heldScore(visitorPoints));
     out.endObject();
     return homeWhole && visitorWhole;
 }

@@ -45,13 +45,30 @@ std::string baseOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// True when the link (lstat as st) is one this user could have made: its
+// own, or one owned by the owner of its folder.
+bool trustedLink(const std::string& link, const struct stat& st) {
+    if (st.st_uid == geteuid()) return true;
+    struct stat folder {};
+    return stat(folderOf(link).c_str(), &folder) == 0 && folder.st_uid == st.st_uid;
+}
+
 // Follows symbolic links at path (also dangling ones, whose target is then
-// created), so the file the link points to is replaced and the link stays.
-bool resolveLinks(const std::string& path, std::string& target, std::string* error) {
+// created), so the file the link points to is replaced and the link stays;
+// as the policy says, links are refused or only trusted ones followed.
+bool resolveLinks(const std::string& path, std::string& target, LinkPolicy policy, std::string* error) {
     target = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat st {};
         if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        if (policy == LinkPolicy::RefuseLinks) {
+            if (error) *error = "it is a symbolic link, which is never written through";
+            return false;
+        }
+        if (!trustedLink(target, st)) {
+            if (error) *error = target + " is a symbolic link another user made, which is not followed";
+            return false;
+        }
         std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 256, '\0');
         const ssize_t n = readlink(target.c_str(), link.data(), link.size());
         if (n < 0) {
@@ -90,8 +107,10 @@ bool parseTempName(const char* name, long& pid) {
 }
 
 // Removes temporary files that an interrupted save left behind: those of a
-// process that no longer runs, and any older than a minute.
-void removeStaleTemps(const std::string& folder) {
+// process that no longer runs, and any older than a minute. Only files this
+// user owns, with no other name (a hard link is someone's file), and, when
+// onlyOf is given, only the temporaries of that file name.
+void removeStaleTemps(const std::string& folder, const std::string& onlyOf) {
     DIR* dir = opendir(folder.c_str());
     if (!dir) return;
     const std::time_t now = std::time(nullptr);
@@ -99,8 +118,10 @@ void removeStaleTemps(const std::string& folder) {
     while (const dirent* entry = readdir(dir)) {
         long pid = 0;
         if (!parseTempName(entry->d_name, pid)) continue;
+        if (!onlyOf.empty() && std::string_view(entry->d_name).rfind(onlyOf, 0) != 0) continue;
         struct stat st {};
-        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != geteuid() || st.st_nlink != 1)
             continue;
         const bool old = now - st.st_mtime > kStaleTempAge;
         const bool ownerGone = pid != self && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
@@ -128,13 +149,13 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
-bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::string* error) {
+bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::string* error, LinkPolicy policy) {
     if (path.empty()) {
         setError(error, "Can't save a file without a name", ENOENT);
         return false;
     }
     std::string target;
-    if (!resolveLinks(path, target, error)) return false;
+    if (!resolveLinks(path, target, policy, error)) return false;
 
     const std::string folder = folderOf(target);
     const std::string base = baseOf(target);
@@ -143,8 +164,10 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
         return false;
     }
 
+    // The target is no link by now (or a link that appeared since, which
+    // the rename below replaces rather than writes through).
     struct stat existing {};
-    const bool exists = stat(target.c_str(), &existing) == 0;
+    const bool exists = lstat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         setError(error, "Can't save " + path, EISDIR);
         return false;
@@ -155,11 +178,13 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
         return false;
     }
 
-    removeStaleTemps(folder);
+    const std::string tempPrefix = "." + base.substr(0, kMaxBaseInTempName) + kTempMarker;
+    removeStaleTemps(folder, policy == LinkPolicy::RefuseLinks ? tempPrefix : std::string());
 
-    const std::string temp = folder + "/." + base.substr(0, kMaxBaseInTempName) + kTempMarker +
-                             std::to_string(getpid()) + "-" + std::to_string(tempCounter.fetch_add(1));
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const std::string temp = folder + "/" + tempPrefix + std::to_string(getpid()) + "-" +
+                             std::to_string(tempCounter.fetch_add(1));
+    // O_EXCL creates a new file and never opens one, nor follows a link.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         setError(error, "Can't create a file in " + folder, errno);
         return false;
@@ -214,10 +239,10 @@ namespace testing {
 void setSaveStepObserver(SaveStepObserver observer) { saveStepObserver.store(observer); }
 }  // namespace testing
 
-bool safeSave(const std::string& path, std::string_view text, std::string* error) {
+bool safeSave(const std::string& path, std::string_view text, std::string* error, LinkPolicy policy) {
     return safeSave(
         path, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-        error);
+        error, policy);
 }
 
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes,

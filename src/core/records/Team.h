@@ -85,7 +85,7 @@ public:
     // Comma-delimited or (".txt", any case) plain-text roster import.
     struct ImportResult {
         bool ok = false;
-        int badLine = 0;     // 1-based line of an invalid plain-text line, 0 otherwise
+        int badLine = 0;     // 1-based line of a refused line, 0 otherwise
         std::string error;   // the message to show
     };
     ImportResult importFrom(const std::string& path);

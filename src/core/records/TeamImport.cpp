@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "core/records/Codes.h"
@@ -94,9 +95,30 @@ long parseNumber(std::string_view s) {
     return static_cast<long>(std::clamp<long long>(leadingNumber(s), INT_MIN, INT_MAX));
 }
 
-long uniformNumber(const std::string& text) {
-    if (text == "00" || text == "-1") return -1;
-    return parseNumber(text);
+// The uniform number of an imported player, under the roster editor's rule
+// ("00" or 0 to 99), with "-1" also read as "00" because that is how the
+// uniform 00 is stored. nullopt for anything a team could not give back as
+// it was read (empty, "-5", "150", "7b").
+std::optional<int> importedUniform(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    const std::size_t end = text.find_last_not_of(" \t");
+    if (start != std::string_view::npos && text.substr(start, end - start + 1) == "-1") return -1;
+    return parseUniform(text);
+}
+
+// Both imports refuse a line the same way: where it is, then why.
+Team::ImportResult invalidLine(int line, const std::string& reason) {
+    Team::ImportResult result;
+    result.badLine = line;
+    char message[64];
+    std::snprintf(message, sizeof message, "Invalid Import Format, line number %d", line);
+    result.error = message;
+    if (!reason.empty()) result.error += "\n" + reason;
+    return result;
+}
+
+std::string uniformProblem(const std::string& typed) {
+    return "\u201C" + typed + "\u201D is not a uniform number. " + kUniformRule;
 }
 
 // Rosters come in Windows-1252, as this program writes them, or in UTF-8,
@@ -165,8 +187,14 @@ Team::ImportResult Team::importCommaDelimited(std::string_view text) {
     if (ImportResult refused; !toWindows1252(text, converted, refused)) return refused;
     // Records, not lines: a quoted field may hold a line break.
     const std::vector<std::string_view> records = splitCsvRecords(text);
+    // A field loses the apostrophe our writer puts in front of a text a
+    // spreadsheet would run as a formula before it is cut to its width.
     auto field = [](CsvFieldCursor& line, std::size_t width, bool stripped = false) {
-        return fieldText(line.next(stripped), width);
+        return fieldText(withoutFormulaGuard(line.next(stripped)), width);
+    };
+    auto lineOf = [&text](std::string_view record) {
+        const std::string_view before = text.substr(0, static_cast<std::size_t>(record.data() - text.data()));
+        return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
     };
 
     // Records 1 to 3: team, coaches, logo. A record without a comma carries
@@ -174,7 +202,7 @@ Team::ImportResult Team::importCommaDelimited(std::string_view text) {
     // logo are the whole rest of their record.
     if (records.size() > 0) {
         CsvFieldCursor line(records[0], kHeaderLineLimit - 1);
-        if (line.skipField()) name = fieldText(line.restAsOneField(), kNameWidth);
+        if (line.skipField()) name = fieldText(withoutFormulaGuard(line.restAsOneField()), kNameWidth);
     }
     if (records.size() > 1) {
         CsvFieldCursor line(records[1], kHeaderLineLimit - 1);
@@ -186,7 +214,7 @@ Team::ImportResult Team::importCommaDelimited(std::string_view text) {
     }
     if (records.size() > 2) {
         CsvFieldCursor line(records[2], kHeaderLineLimit - 1);
-        if (line.skipField()) logoFile = fieldText(line.restAsOneField(), kLogoFileWidth);
+        if (line.skipField()) logoFile = fieldText(withoutFormulaGuard(line.restAsOneField()), kLogoFileWidth);
     }
     // Record 4 holds the column headings.
 
@@ -194,7 +222,11 @@ Team::ImportResult Team::importCommaDelimited(std::string_view text) {
         if (isBlank(records[i])) continue;  // e.g. an empty last line
         CsvFieldCursor line(records[i], kPlayerLineLimit - 1);
         Player player;
-        player.number = toInt16(uniformNumber(field(line, kWideField, true)));
+        const std::string numberField = field(line, kWideField, true);
+        const std::optional<int> number = importedUniform(numberField);
+        // The players read so far stay, as with the plain-text format.
+        if (!number) return invalidLine(lineOf(records[i]), uniformProblem(numberField));
+        player.number = static_cast<std::int16_t>(*number);
         player.name = field(line, Player::kNameWidth);
         player.position = static_cast<std::int16_t>(positionFromName(field(line, kWideField, true)));
         player.courtSlot = static_cast<std::int16_t>(courtSlotFromName(field(line, kWideField, true)));
@@ -241,21 +273,16 @@ Team::ImportResult Team::importPlainText(std::string_view text) {
                               ? parseNumber(slotField)
                               : courtSlotFromName(slotField);
         const std::string numberField = line.nextStripped(Player::kNameWidth);
-        const long number = numberField == "00" ? -1 : parseNumber(numberField);
+        const std::optional<int> number = importedUniform(numberField);
 
-        if (position < 0 || position > 3 || slot < 0 || slot > 5 || number < -1 || number > 99) {
-            ImportResult result;
-            result.badLine = static_cast<int>(i + 1);
-            char message[64];
-            std::snprintf(message, sizeof message, "Invalid Import Format, line number %d", result.badLine);
-            result.error = message;
-            return result;
-        }
+        const int lineNumber = static_cast<int>(i + 1);
+        if (!number) return invalidLine(lineNumber, uniformProblem(numberField));
+        if (position < 0 || position > 3 || slot < 0 || slot > 5) return invalidLine(lineNumber, "");
         Player player;
         player.name = playerName;
         player.position = static_cast<std::int16_t>(position);
         player.courtSlot = static_cast<std::int16_t>(slot);
-        player.number = static_cast<std::int16_t>(number);
+        player.number = static_cast<std::int16_t>(*number);
         addPlayer(player, PersonalInfo::blank());
     }
 

@@ -12,7 +12,6 @@ bool ConsoleCommand::apply(Game& game, ConsoleState& console) {
     ConsoleState found = console;
     if (otherState_) console = std::move(*otherState_);
     otherState_ = std::move(found);
-    game.recomputeScores();
     return true;
 }
 
@@ -21,7 +20,6 @@ void ConsoleCommand::updateTallies(const Game&, PlayTally&, PlayTally&, bool) co
 void ConsoleCommand::revert(Game& game, ConsoleState& console) {
     revertOnGame(game);
     if (otherState_) std::swap(console, *otherState_);
-    game.recomputeScores();
 }
 
 }  // namespace courtlog::scoring

@@ -18,7 +18,7 @@ class PlayTally;
 // apply left it. Each command puts back its part of the game itself; the
 // console state (prompts, bench choices, title, sides) is the same swap for
 // all: apply puts in place the state the command was made with and keeps the
-// one it found, revert swaps them back. Scores are recomputed after both.
+// one it found, revert swaps them back. The game keeps its scores itself.
 class ConsoleCommand {
 public:
     virtual ~ConsoleCommand() = default;

@@ -51,8 +51,7 @@ private:
 
     void revertOnGame(Game& game) override {
         // Nothing newer is left, so the play is the last of its list.
-        std::vector<PlayEvent>& list = playList(game, home_);
-        if (!list.empty()) list.pop_back();
+        game.removeLastEvent(home_);
         if (playersBefore_) team(game, home_).players = std::move(*playersBefore_);
         playersBefore_.reset();
     }
@@ -177,8 +176,8 @@ std::unique_ptr<ConsoleCommand> playListsCommand(std::optional<std::vector<PlayE
     const bool replacesHome = homePlays.has_value();
     const bool replacesVisitor = visitorPlays.has_value();
     return exchangeCommand([home = std::move(homePlays), visitor = std::move(visitorPlays)](Game& game) mutable {
-        if (home) std::swap(game.homeEvents, *home);
-        if (visitor) std::swap(game.visitorEvents, *visitor);
+        if (home) game.swapEvents(true, *home);
+        if (visitor) game.swapEvents(false, *visitor);
     }, std::move(description), std::nullopt, replacesHome, replacesVisitor);
 }
 

@@ -84,7 +84,7 @@ TeamConsoleFigures figuresFrom(const Game& game, bool home, const LeagueOptions&
     TeamConsoleFigures figures;
     const Team& side = team(game, home);
     figures.name = side.name;
-    figures.score = home ? game.homeScore : game.visitorScore;
+    figures.score = home ? game.homeScore() : game.visitorScore();
     figures.teamFouls = counts.teamFouls(home);
     figures.doubleBonusFouls = counts.doubleBonusFouls(home);
     // The bonus of this half comes from the fouls of the other team.

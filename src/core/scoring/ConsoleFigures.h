@@ -56,8 +56,7 @@ PeriodGroup periodGroup(int currentPeriod, bool halves);
 // The bench list of a team: every player not on court, in roster order.
 std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league);
 
-// Everything of one team the console draws. The scores are those last
-// recomputed into the game.
+// Everything of one team the console draws, with the game's own score.
 // Counted over every play of the game.
 TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league);
 // The same from the running counts of the team's plays (own) and of the

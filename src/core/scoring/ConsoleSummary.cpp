@@ -68,12 +68,10 @@ void writeTeam(Out& out, const Game& game, bool home, const LeagueOptions& leagu
 
 template <class Out>
 void writeSummary(Out& out, const Game& game, const LeagueOptions& league) {
-    Game scored = game;
-    scored.recomputeScores();
-    const bool halves = scored.halves != 0;
-    const PeriodGroup group = periodGroup(scored.currentPeriod, halves);
+    const bool halves = game.halves != 0;
+    const PeriodGroup group = periodGroup(game.currentPeriod, halves);
     out.beginObject();
-    out.member("currentPeriod", scored.currentPeriod);
+    out.member("currentPeriod", game.currentPeriod);
     out.key("periodGroup");
     out.beginObject();
     out.key("caption");
@@ -85,11 +83,11 @@ void writeSummary(Out& out, const Game& game, const LeagueOptions& league) {
     out.member("checked", group.checked);
     out.endObject();
     out.key("sheetPeriodTitle");
-    out.string(sheetPeriodTitle(scored.currentPeriod, halves));
+    out.string(sheetPeriodTitle(game.currentPeriod, halves));
     out.key("home");
-    writeTeam(out, scored, true, league);
+    writeTeam(out, game, true, league);
     out.key("visitor");
-    writeTeam(out, scored, false, league);
+    writeTeam(out, game, false, league);
     out.endObject();
 }
 

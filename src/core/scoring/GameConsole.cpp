@@ -43,7 +43,6 @@ ClickOutcome clicked(PlayerClick action, ChangeOutcome outcome) {
 
 GameConsole::GameConsole(Game& game, const LeagueOptions& league)
     : game_(game), league_(league), periodKnown_(game.currentPeriod) {
-    game_.recomputeScores();
     recountTallies();
 }
 
@@ -171,9 +170,15 @@ ClickOutcome GameConsole::answerPrompt(bool home, int slot, PlayerClick prompt) 
                                 listFull(teamName(home))));
 }
 
+std::optional<ChangeOutcome> GameConsole::playRefusal(bool home, int slot) const {
+    if (!playerInSlot(home, slot)) return refusal("There is no player in that place on the court.", "Play Not Recorded");
+    if (game_.isFull(home)) return listFull(teamName(home));
+    return std::nullopt;
+}
+
 ChangeOutcome GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot) {
+    if (std::optional<ChangeOutcome> refused = playRefusal(home, slot)) return *refused;
     const Player* player = playerInSlot(home, slot);
-    if (!player) return refusal("There is no player in that place on the court.", "Play Not Recorded");
     PlayEvent play = playFor(*player);
     applyChoice(choice, play);
     if (choice.isFieldGoalAttempt()) storeShotSpot(play, spot);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,10 @@ public:
     // Refused, with nothing changed, when the slot is empty or the team's
     // list is full.
     ChangeOutcome recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot);
+    // Why recordPlay would refuse a play of the player in slot now (its
+    // message and caption); nothing when it would take it. The console asks
+    // before it plays the play's sound.
+    std::optional<ChangeOutcome> playRefusal(bool home, int slot) const;
 
     // A full (or 20-second) time out; refused when none remains.
     ChangeOutcome takeTimeOut(bool home, bool shortTimeOut);

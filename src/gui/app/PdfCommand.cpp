@@ -17,6 +17,7 @@
 #include "gui/output/BlankScoreSheetPrintout.h"
 #include "gui/output/ScoreSheetCommands.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 
@@ -94,7 +95,7 @@ PdfRequest prepareBlankSheets(const std::vector<std::string>& args) {
         else return PdfRequest::wrongArguments("Unknown option: " + args[1]);
     }
     return PdfRequest::ready(std::make_unique<output::BlankScoreSheetPrintout>(
-        count[0] - '0', halves, QString::fromStdString(ui::programSettings().htmlFootLink)));
+        count[0] - '0', halves, ui::printedFootLink()));
 }
 
 }  // namespace

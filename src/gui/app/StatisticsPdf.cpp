@@ -7,7 +7,7 @@
 #include "cli/StatsRequest.h"
 #include "core/stats/StatisticsSets.h"
 #include "gui/stats/StatisticsPrintout.h"
-#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::app {
@@ -32,7 +32,7 @@ PdfRequest prepareStatisticsPdf(const std::vector<std::string>& args) {
     content.lines = sets.lines(request.set);
     content.files = sets.selection().files();
     content.fitToWidth = request.fit;
-    content.footLink = QString::fromStdString(ui::programSettings().htmlFootLink);
+    content.footLink = ui::printedFootLink();
     return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(std::move(content)));
 }
 

@@ -8,7 +8,7 @@
 #include "core/records/TeamSource.h"
 #include "gui/people/AddressListPrintout.h"
 #include "gui/people/RosterPrintout.h"
-#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/PageFrame.h"
 
 namespace courtlog::gui::app {
 
@@ -29,7 +29,7 @@ PdfRequest prepareRosterPdf(const std::vector<std::string>& args) {
     if (auto failed = readTeamArgument(args, team)) return std::move(*failed);
     QImage logo = people::rosterLogo(team);
     return PdfRequest::ready(std::make_unique<people::RosterPrintout>(
-        team, std::move(logo), QString::fromStdString(ui::programSettings().htmlFootLink)));
+        team, std::move(logo), ui::printedFootLink()));
 }
 
 PdfRequest prepareAddressListPdf(const std::vector<std::string>& args) {

@@ -154,10 +154,8 @@ void palmInstallOtherCommand(QWidget* owner) {
 void gameToPalmCommand(QWidget* owner) {
     Game loaded(ui::programSettings().league.halves);
     const Game* game = ui::appState().gameInProgress ? ui::appState().currentGame : nullptr;
-    if (game) {
-        // The game being scored goes as it stands, every play so far included.
-        ui::appState().currentGame->recomputeScores();
-    } else {
+    // The game being scored goes as it stands, every play so far included.
+    if (!game) {
         const std::optional<QString> path = openFile(owner, QStringLiteral("Game Files (*.gam)|*.gam|"),
                                                      QStringLiteral("gam"), workingFolder());
         if (!path) return;

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 
@@ -67,7 +69,8 @@ void LiveScoreboardDialog::store() {
 
 void liveScoreboardCommand(QWidget* owner) {
     LiveScoreboardDialog dialog(owner, ui::programSettings());
-    dialog.run();
+    if (dialog.run() != 1) return;
+    if (ui::GameConsoleLink* console = ui::appState().console) console->applyScoreboardSettings();
 }
 
 }  // namespace courtlog::gui::output

@@ -5,6 +5,7 @@
 
 #include "gui/output/BlankScoreSheetPrintout.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 
@@ -12,7 +13,7 @@ namespace courtlog::gui::output {
 
 namespace {
 
-QString footLink() { return QString::fromStdString(ui::programSettings().htmlFootLink); }
+QString footLink() { return ui::printedFootLink(); }
 
 }  // namespace
 
@@ -24,7 +25,6 @@ std::unique_ptr<GameScoreSheetPrintout> gameScoreSheets(const QString& path, cou
         if (error) *error = "Can't load game ! " + ui::toRecordPath(path) + (reason.empty() ? "" : ": " + reason);
         return nullptr;
     }
-    game.recomputeScores();
     GameScoreSheetPrintout::Options options;
     options.teams = teams;
     options.title = QFileInfo(path).fileName();

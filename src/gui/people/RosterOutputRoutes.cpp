@@ -12,6 +12,7 @@
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/Printing.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
@@ -103,7 +104,7 @@ void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     Team shown = team;
     applyTypedTexts(shown, typed);
     RosterPrintout printout(shown, rosterLogo(shown),
-                            QString::fromStdString(ui::programSettings().htmlFootLink));
+                            ui::printedFootLink());
     ui::printWithPreview(owner, printout);
 }
 

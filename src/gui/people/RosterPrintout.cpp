@@ -109,7 +109,7 @@ QImage rosterLogo(const Team& team) {
         QImage image(shown(form));
         if (!image.isNull()) return image;
     }
-    return ui::loadTeamLogo(shown(team.logoFile), QString::fromStdString(team.fileName)).image();
+    return ui::loadTeamLogo(team).image();
 }
 
 }  // namespace courtlog::gui::people

@@ -36,6 +36,7 @@
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 #include "gui/ui/Sound.h"
+#include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
@@ -63,7 +64,9 @@ QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
     // Small enough to leave the console narrow between two team sheets.
     label->setFixedSize(48, 32);
     label->setAlignment(Qt::AlignCenter);
-    const ui::Picture logo = ui::Picture::loadFile(ui::fromRecordText(team.logoFile));
+    // Found where the team sheets and printouts find it: beside the team
+    // file too, and the shipped default built in.
+    const ui::Picture logo = ui::loadTeamLogo(team);
     if (!logo.isNull())
         label->setPixmap(QPixmap::fromImage(logo.image().scaled(label->size(), Qt::KeepAspectRatio,
                                                                 Qt::SmoothTransformation)));
@@ -72,7 +75,18 @@ QLabel* logoLabel(QWidget* parent, const Team& team, const QString& name) {
 
 }  // namespace
 
-GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league) : QDialog(parent), model_(game, league), scoreboardFeed_(model_.game()) {
+GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOptions& league)
+    : QDialog(parent),
+      model_(game, league),
+      scoreboardFeed_(model_.game(), [console = QPointer<GameConsoleWindow>(this)](bool written, const std::string& error) {
+          // Heard on the feed's thread; the title is changed on the window's.
+          if (!QCoreApplication::instance()) return;
+          QMetaObject::invokeMethod(
+              qApp, [console, written, error] {
+                  if (console) console->showScoreboardWrite(written, error);
+              },
+              Qt::QueuedConnection);
+      }) {
     setObjectName(QStringLiteral("gameConsole"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -104,7 +118,7 @@ GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOp
 
     arrangeSides();
     fillBenches();
-    updateScoreboardFeed();
+    updateScoreboardFeed(nullptr);
     refresh();
     resize(820, 700);
     // A right click anywhere on the console cancels, whichever control it
@@ -299,6 +313,11 @@ void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
     // Without a choice nothing changed: nothing to show or save.
     if (!chosen) return;
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
+    // A play that cannot be recorded is told without its sound.
+    if (std::optional<ChangeOutcome> refused = model_.playRefusal(home, slot)) {
+        showOutcome(*refused);
+        return;
+    }
     ui::playSoundEffect(choice.sound);
     const CourtPoint spot = choice.isFieldGoalAttempt() ? shotSpotFor(home, choice) : CourtPoint{};
     showOutcome(model_.recordPlay(home, slot, choice, spot));
@@ -377,6 +396,13 @@ void GameConsoleWindow::refreshPlayerLists() {
     changed(true, false);
 }
 
+void GameConsoleWindow::applyScoreboardSettings() {
+    // Turned on (or moved) in the middle of a game: written now, not at the
+    // next play.
+    updateScoreboardFeed(nullptr);
+    showTitle();
+}
+
 void GameConsoleWindow::applyLeagueOptions() {
     model_.leagueOptionsChanged();
     changed(true, false);
@@ -397,20 +423,30 @@ void GameConsoleWindow::showOutcome(const ChangeOutcome& outcome) {
 }
 
 void GameConsoleWindow::changed(bool figures, bool save) {
-    if (figures) updateScoreboardFeed();
+    const bool saving = save && ui::appState().autoSave;
+    // One image of the game serves both the feed and the auto save.
+    const BackgroundSaver::Bytes image =
+        (figures && ui::programSettings().scoreboardFeedOn) || (saving && !model_.game().fileName.empty())
+            ? std::make_shared<const std::vector<std::uint8_t>>(model_.game().toBytes())
+            : nullptr;
+    if (figures) updateScoreboardFeed(image);
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
     if (figures) ui::refreshGameViewers();
-    if (save && ui::appState().autoSave) autoSave();
+    if (saving) autoSave(image);
 }
 
-void GameConsoleWindow::refresh() {
+void GameConsoleWindow::showTitle() {
     QString title = QString::fromLatin1(model_.title().c_str());
     if (!scoreboardProblem_.isEmpty()) title += QStringLiteral("  [Scoreboard not written: %1]").arg(scoreboardProblem_);
     setWindowTitle(title);
+}
+
+void GameConsoleWindow::refresh() {
+    showTitle();
     const Game& game = model_.game();
-    scores_[kHome]->setValue(game.homeScore);
-    scores_[kVisitor]->setValue(game.visitorScore);
+    scores_[kHome]->setValue(game.homeScore());
+    scores_[kVisitor]->setValue(game.visitorScore());
     const PeriodGroup group = model_.periodGroup();
     periodBox_->setTitle(QString::fromStdString(group.caption));
     for (std::size_t i = 0; i < 4; ++i) {
@@ -459,7 +495,7 @@ bool GameConsoleWindow::saveGame() {
 
 GameConsoleWindow::~GameConsoleWindow() { backgroundSaver().waitUntilIdle(); }
 
-void GameConsoleWindow::autoSave() {
+void GameConsoleWindow::autoSave(BackgroundSaver::Bytes image) {
     const Game& game = model_.game();
     // A game without a file yet fails at once, as a save made here does.
     if (game.fileName.empty()) {
@@ -469,7 +505,8 @@ void GameConsoleWindow::autoSave() {
     // Written and flushed to disk beside the console, so the next click is
     // answered at once; a failure is told as a save made here tells it.
     const std::string path = game.fileName;
-    backgroundSaver().save(path, game.toBytes(),
+    if (!image) image = std::make_shared<const std::vector<std::uint8_t>>(game.toBytes());
+    backgroundSaver().save(path, std::move(image),
                            [console = QPointer<GameConsoleWindow>(this), path](bool saved, const std::string& error) {
                                if (saved || !QCoreApplication::instance()) return;
                                QMetaObject::invokeMethod(
@@ -486,12 +523,22 @@ void GameConsoleWindow::showSaveFailure(const std::string& path, const std::stri
                     QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
 }
 
-void GameConsoleWindow::updateScoreboardFeed() {
-    std::string error;
-    const bool written = scoreboardFeed_.gameChanged(model_.game(), model_.league(), ui::programSettings(), std::time(nullptr), &error);
+void GameConsoleWindow::updateScoreboardFeed(BackgroundSaver::Bytes image) {
+    // The feed is written beside the console; how it went comes back to
+    // showScoreboardWrite.
+    scoreboardFeed_.gameChanged(model_.game(), model_.league(), ui::programSettings(), std::time(nullptr),
+                                std::move(image));
+    // Turned off, it has nothing left to complain about.
+    if (!ui::programSettings().scoreboardFeedOn) scoreboardProblem_.clear();
+}
+
+void GameConsoleWindow::showScoreboardWrite(bool written, const std::string& error) {
     // Scoring goes on whatever became of the feed; the title says it once,
     // without a message to answer, and the next change tries again.
-    scoreboardProblem_ = written ? QString() : ui::fromRecordPath(error);
+    const QString problem = written ? QString() : ui::fromRecordPath(error);
+    if (problem == scoreboardProblem_) return;
+    scoreboardProblem_ = problem;
+    showTitle();
 }
 
 // ---- keys, mouse, closing ----

@@ -48,6 +48,7 @@ public:
     QWidget* consoleWidget() override { return this; }
     void refreshPlayerLists() override;
     void applyLeagueOptions() override;
+    void applyScoreboardSettings() override;
 
 public slots:
     // Escape cancels the pending action; it never closes the console.
@@ -94,11 +95,15 @@ private:
     bool saveGame();
     // The auto save after each change: the game's bytes go to the
     // background saver.
-    void autoSave();
+    void autoSave(BackgroundSaver::Bytes image);
     void showSaveFailure(const std::string& path, const std::string& error);
-    // Keeps the scoreboard feed current; a failed write shows in the title
-    // until a later change writes it.
-    void updateScoreboardFeed();
+    // Keeps the scoreboard feed current (image: the game's file image when
+    // one was made for this change); a failed write shows in the title until
+    // a later change writes it.
+    void updateScoreboardFeed(BackgroundSaver::Bytes image);
+    void showScoreboardWrite(bool written, const std::string& error);
+    // The title bar: the console's prompt line, and what became of the feed.
+    void showTitle();
 
     GameConsole model_;
     courtlog::output::ScoreboardFeedWriter scoreboardFeed_;

@@ -229,7 +229,7 @@ void GameEdit::selectTeam(bool home) {
         return;
     }
     // A game is not played with players missing from a damaged file.
-    const std::string damage = teamDamageText(chosen, QFileInfo(choice->path).fileName().toStdString());
+    const std::string damage = teamDamageText(chosen, ui::toRecordPath(QFileInfo(choice->path).fileName()));
     if (!damage.empty()) {
         ui::showWarning(this, QString::fromStdString(damage), QStringLiteral("Damaged Team File"));
         return;

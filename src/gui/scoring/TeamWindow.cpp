@@ -78,7 +78,7 @@ void TeamWindow::loadLogo() {
     logo_.layout = pictureLayoutOf(logoLayout_);
     // Found as the team editor finds it (beside the team file, the shipped
     // default built in) and faded the same way.
-    logo_.image = ui::loadTeamLogo(logoFile_, ui::fromRecordPath(team.fileName)).faded(logoFade_).image();
+    logo_.image = ui::loadTeamLogo(team).faded(logoFade_).image();
 }
 
 bool TeamWindow::logoIsStale() const {

@@ -34,8 +34,6 @@ void boxScoreCommand(QWidget* owner) {
         ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
         return;
     }
-    // Scores are not stored in a game file.
-    game.recomputeScores();
     BoxScoreDialog dialog(owner, game);
     dialog.run();
 }

@@ -2,7 +2,7 @@
 
 #include "core/output/BoxScore.h"
 #include "core/records/Game.h"
-#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 #include "gui/ui/TextListingPrintout.h"
@@ -17,9 +17,7 @@ namespace {
 constexpr int kShortestFitted = static_cast<int>(output::BoxScore::kRuleWidth);
 constexpr int kLongestFitted = 132;
 
-QImage logoOf(const Team& team) {
-    return ui::loadTeamLogo(ui::fromRecordText(team.logoFile), ui::fromRecordText(team.fileName)).image();
-}
+QImage logoOf(const Team& team) { return ui::loadTeamLogo(team).image(); }
 
 }  // namespace
 
@@ -32,7 +30,7 @@ std::unique_ptr<ui::Printout> boxScorePrintout(const output::BoxScore& boxScore)
     content.trailer = QString::fromStdString(boxScore.playedOnLine());
     content.homeLogo = logoOf(boxScore.game().home);
     content.visitorLogo = logoOf(boxScore.game().visitor);
-    content.footLink = ui::fromRecordText(ui::programSettings().htmlFootLink);
+    content.footLink = ui::printedFootLink();
     return std::make_unique<ui::TextListingPrintout>(std::move(content));
 }
 
@@ -43,7 +41,6 @@ std::unique_ptr<ui::Printout> boxScorePrintoutOfFile(const std::string& gamePath
         error = "Can't load game ! " + gamePath + (reason.empty() ? "" : ": " + reason);
         return nullptr;
     }
-    game.recomputeScores();
     // The printout keeps the lines, not the game.
     return boxScorePrintout(output::BoxScore(game));
 }

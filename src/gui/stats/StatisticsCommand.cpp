@@ -10,6 +10,7 @@
 #include "gui/ui/AppState.h"
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/PickTeam.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::stats {
@@ -23,7 +24,7 @@ void statisticsOfGameInProgress(QWidget* owner, Game& game) {
     if (!game.fileName.empty()) {
         std::string reason;
         const std::string path = game.fileName;
-        if (!game.save(path, &reason)) ui::showSaveFailure(console, QStringLiteral("game"), QString::fromStdString(path), reason);
+        if (!game.save(path, &reason)) ui::showSaveFailure(console, QStringLiteral("game"), ui::fromRecordPath(path), reason);
     }
     ui::PickTeam pick(console, game);
     const int answer = pick.run();

@@ -1,6 +1,5 @@
 #include "gui/stats/StatisticsPrintout.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -10,6 +9,7 @@
 #include "core/stats/StatisticsColumns.h"
 #include "gui/ui/PageFrame.h"
 #include "gui/ui/PrintFonts.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::stats {
@@ -113,7 +113,7 @@ void StatisticsPrintout::drawPage(QPainter& painter, const QRect& page, int page
     for (std::size_t i = 0; i < tile.fileLineCount && tile.firstFileLine + i < fileLines.size(); ++i)
         drawText(painter, left + layout_->nameAreaLeft(), top + tile.fileListTop + static_cast<double>(i) * layout_->textHeight(),
                  page.width() - layout_->nameAreaLeft(), Qt::AlignLeft,
-                 QFile::decodeName(QByteArray::fromStdString(fileLines[tile.firstFileLine + i])));
+                 ui::fromRecordPath(fileLines[tile.firstFileLine + i]));
     painter.restore();
 }
 

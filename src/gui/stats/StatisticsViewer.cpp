@@ -1,6 +1,5 @@
 #include "gui/stats/StatisticsViewer.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -19,7 +18,9 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
 #include "gui/ui/ViewerPlacement.h"
 
@@ -180,7 +181,7 @@ void StatisticsViewer::printShownSet() {
     content.lines = shownLines();
     content.files = sets_.selection().files();
     content.fitToWidth = fit == ui::ResultYes;
-    content.footLink = QString::fromStdString(ui::programSettings().htmlFootLink);
+    content.footLink = ui::printedFootLink();
     StatisticsPrintout printout(std::move(content));
     ui::printWithPreview(this, printout);
 }
@@ -194,7 +195,7 @@ void StatisticsViewer::exportShownSet() {
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
     const output::StatisticsExportKind kind =
-        output::statisticsExportKind(QFile::encodeName(choice->path).toStdString(), choice->filterIndex);
+        output::statisticsExportKind(ui::toRecordPath(choice->path), choice->filterIndex);
     const std::vector<StatLine> lines = shownLines();
     const std::string title = sets_.htmlTitle(shownTab());
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());

@@ -17,6 +17,8 @@ public:
     virtual void refreshPlayerLists() = 0;
     // The League Options dialog closed; limits or the period mode may differ.
     virtual void applyLeagueOptions() = 0;
+    // The Live Scoreboard dialog closed with OK; the feed may be on now.
+    virtual void applyScoreboardSettings() = 0;
 };
 
 }  // namespace courtlog::gui::ui

@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "gui/ui/RecordPaths.h"
+
 namespace courtlog::gui::ui {
 
 using courtlog::stats::ListedEntry;
 
-std::string systemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString shownPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string systemPath(const QString& path) { return toRecordPath(path); }
+QString shownPath(const std::string& path) { return fromRecordPath(path); }
 
 GameFilesList::GameFilesList(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("filesList"));

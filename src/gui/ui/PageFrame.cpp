@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "gui/ui/PrintFonts.h"
+#include "gui/ui/ProgramSettings.h"
+#include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::ui {
 
@@ -49,6 +51,8 @@ int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, cons
     painter.restore();
     return metrics.height();
 }
+
+QString printedFootLink() { return fromRecordText(programSettings().htmlFootLink); }
 
 void drawPageFooter(QPainter& painter, const QRect& page, const QString& footLink) {
     painter.save();

@@ -28,6 +28,11 @@ int drawPageTitleLine(QPainter& painter, const QRect& page, int pageNumber, cons
 // heights above the bottom.
 void drawPageFooter(QPainter& painter, const QRect& page, const QString& footLink);
 
+// The page foot link of the HTML options as every printout shows it. The
+// options keep it in the settings as record text (Windows-1252), so this is
+// the one place it is read back.
+QString printedFootLink();
+
 // The two team logos below the title line: the home logo at the left, the
 // visiting logo at the right, each one twelfth of the page's width wide
 // with its proportions kept. A null image is left out. Returns the bottom

@@ -6,6 +6,7 @@
 
 #include "gui/ui/ProgramResources.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::ui {
 
@@ -32,6 +33,10 @@ Picture loadTeamLogo(const QString& logoFile, const QString& teamFile) {
         return {};
     ensureProgramResources();
     return Picture::read(QStringLiteral(":/pictures/") + bareName.toLower());
+}
+
+Picture loadTeamLogo(const Team& team) {
+    return loadTeamLogo(fromRecordText(team.logoFile), fromRecordPath(team.fileName));
 }
 
 }  // namespace courtlog::gui::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/records/Team.h"
 #include "gui/ui/Picture.h"
 
 namespace courtlog::gui::ui {
@@ -12,5 +13,8 @@ namespace courtlog::gui::ui {
 // the program ships ("default.bmp"), the copy built into it. Null when none
 // of them loads.
 Picture loadTeamLogo(const QString& logoFile, const QString& teamFile);
+// The same for team: its logo field (record text) beside its file (a path).
+// Every window and printout that shows a team's logo loads it this way.
+Picture loadTeamLogo(const Team& team);
 
 }  // namespace courtlog::gui::ui

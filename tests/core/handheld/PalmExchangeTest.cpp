@@ -54,9 +54,7 @@ TEST(PalmExchange, GameGoesToTheHandheldAndBack) {
     EXPECT_EQ(back.isNew, 0);
     EXPECT_EQ(back.homeEvents, game.homeEvents);
     EXPECT_EQ(back.visitorEvents, game.visitorEvents);
-    back.recomputeScores();
-    game.recomputeScores();
-    EXPECT_EQ(back.homeScore, game.homeScore);
+    EXPECT_EQ(back.homeScore(), game.homeScore());
 
     // The wrong kind for the same file.
     Team team;

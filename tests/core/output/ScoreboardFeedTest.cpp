@@ -3,6 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include <nlohmann/json.hpp>
 
 #include "CaseNames.h"
@@ -116,6 +120,18 @@ TEST(ScoreboardFeed, FolderIsTheChosenOneElseTheGameFilesFolder) {
     EXPECT_EQ(scoreboardFolder("", "final.gam"), ".");
 }
 
+// What a writer reported, heard on its own thread.
+struct WriteReports {
+    std::mutex mutex;
+    std::vector<std::pair<bool, std::string>> reports;
+    ScoreboardFeedWriter::Reported hook() {
+        return [this](bool written, const std::string& error) {
+            const std::lock_guard lock(mutex);
+            reports.emplace_back(written, error);
+        };
+    }
+};
+
 // The writer follows the last play across both teams, undo included, and
 // writes the three files each time while the feed is on.
 TEST(ScoreboardFeedWriter, FollowsTheLastPlayThroughRecordingAndUndo) {
@@ -124,19 +140,27 @@ TEST(ScoreboardFeedWriter, FollowsTheLastPlayThroughRecordingAndUndo) {
     Settings settings;
     settings.scoreboardFeedOn = true;
     settings.scoreboardFeedFolder = folder.path();
-    ScoreboardFeedWriter writer(g);
+    WriteReports heard;
+    ScoreboardFeedWriter writer(g, heard.hook());
 
-    ASSERT_TRUE(writer.gameChanged(g, settings.league, settings, 0));
+    writer.gameChanged(g, settings.league, settings, 0);
+    writer.waitUntilIdle();
     EXPECT_EQ(nlohmann::json::parse(readFile(folder.file("scoreboard.json")))["lastPlay"], "");
 
     g.addHomeEvent(play("Alpha", Shot, ThreePointMade, 0, 23));
-    ASSERT_TRUE(writer.gameChanged(g, settings.league, settings, 0));
+    writer.gameChanged(g, settings.league, settings, 0);
     g.addVisitorEvent(timeOut());
-    ASSERT_TRUE(writer.gameChanged(g, settings.league, settings, 0));
+    writer.gameChanged(g, settings.league, settings, 0);
     EXPECT_EQ(writer.lastPlay(), "Visitor: Time Out");
 
-    g.visitorEvents.pop_back();  // undo
-    ASSERT_TRUE(writer.gameChanged(g, settings.league, settings, 0));
+    g.removeLastEvent(false);  // undo
+    writer.gameChanged(g, settings.league, settings, 0);
+    writer.waitUntilIdle();
+    // Changes that came while one was written were folded into the newest;
+    // every write that ran went well.
+    ASSERT_GE(heard.reports.size(), 2u);
+    EXPECT_LE(heard.reports.size(), 4u);
+    for (const auto& [written, error] : heard.reports) EXPECT_TRUE(written) << error;
     EXPECT_EQ(nlohmann::json::parse(readFile(folder.file("scoreboard.json")))["lastPlay"],
               "Home #23 Alpha: Three Point Made");
     EXPECT_EQ(readFile(folder.file("scoreboard.txt")), "Hawks 3 - 0 Owls  Q1\n");
@@ -148,16 +172,22 @@ TEST(ScoreboardFeedWriter, OffWritesNothingAndAFailedWriteSaysWhy) {
     Game g = game("Hawks", "Owls");
     Settings settings;
     settings.scoreboardFeedFolder = folder.path();
-    ScoreboardFeedWriter writer(g);
-    EXPECT_TRUE(writer.gameChanged(g, settings.league, settings, 0));
+    WriteReports heard;
+    ScoreboardFeedWriter writer(g, heard.hook());
+    writer.gameChanged(g, settings.league, settings, 0);
+    writer.waitUntilIdle();
     EXPECT_TRUE(folder.names().empty());
+    EXPECT_TRUE(heard.reports.empty());
 
     settings.scoreboardFeedOn = true;
     settings.scoreboardFeedFolder = folder.file("missing/deeper");
-    std::string error;
-    EXPECT_FALSE(writer.gameChanged(g, settings.league, settings, 0, &error));
-    EXPECT_NE(error.find("Can't write " + folder.file("missing/deeper") + "/scoreboard.json"), std::string::npos)
-        << error;
+    writer.gameChanged(g, settings.league, settings, 0);
+    writer.waitUntilIdle();
+    ASSERT_EQ(heard.reports.size(), 1u);
+    EXPECT_FALSE(heard.reports[0].first);
+    EXPECT_NE(heard.reports[0].second.find("Can't write " + folder.file("missing/deeper") + "/scoreboard.json"),
+              std::string::npos)
+        << heard.reports[0].second;
 }
 
 }  // namespace

@@ -50,6 +50,28 @@ INSTANTIATE_TEST_SUITE_P(
                       QuoteCase{"QuoteInside", "5'11\" tall", "\"5'11\"\" tall\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A text a spreadsheet would run as a formula goes out behind an
+// apostrophe; numbers and other texts go out as they are.
+TEST(CsvFormulaGuard, TextsThatWouldRunGoBehindAnApostropheAndComeBack) {
+    const struct {
+        std::string text;
+        std::string field;
+    } cases[] = {
+        {"=SUM(A1:A9)", "'=SUM(A1:A9)"}, {"+47 555 0101", "'+47 555 0101"}, {"-", "'-"},
+        {"@home", "'@home"},             {"-Dana", "'-Dana"},               {"=a,b", "\"'=a,b\""},
+        {"-5", "-5"},                    {"+3", "+3"},                      {"-0.25", "-0.25"},
+        {"12.5", "12.5"},                {"O'Neil", "O'Neil"},              {"'quoted'", "'quoted'"},
+        // An apostrophe already in front is kept: reading takes one off.
+        {"'=x", "''=x"},                 {"''-y", "'''-y"},                 {"'", "'"},
+    };
+    for (const auto& c : cases) {
+        const std::string written = csvField(c.text);
+        EXPECT_EQ(written, c.field) << c.text;
+        CsvFieldCursor cursor(written);
+        EXPECT_EQ(withoutFormulaGuard(cursor.next()), c.text) << c.text;
+    }
+}
+
 TEST(CsvReading, BudgetCutsARecordLikeALineBuffer) {
     // Unquoted: the same as cutting the line to the budget.
     CsvFieldCursor plain("abc,defgh,ij", 6);
@@ -98,6 +120,30 @@ TEST(RosterRoundTrip, TextsWithCommasQuotesAndLineBreaksComeBackTheSame) {
     EXPECT_EQ(back.name, team.name);
     EXPECT_EQ(back.coach, "Whitlock, Dana");
     EXPECT_EQ(back.assistant, team.assistant);
+    EXPECT_EQ(back.logoFile, team.logoFile);
+    EXPECT_EQ(back.players, team.players);
+    EXPECT_EQ(back.personalInfo, team.personalInfo);
+}
+
+// Names and texts that look like formulas are guarded in the file and come
+// back unchanged, even at the full width of their field.
+TEST(RosterRoundTrip, TextsThatLookLikeFormulasComeBackTheSame) {
+    Team team = courtlog::testing::team("Miners", 2);
+    team.name = "=HYPERLINK(\"x\")";
+    team.coach = "+Dana";
+    team.logoFile = "@logo.bmp";
+    team.players[0].name = "-" + std::string(23, 'N');  // 24 characters, the most a name holds
+    team.players[1].name = "'=already guarded";
+    team.personalInfo[0].phone = "+47 555 0101";
+    team.personalInfo[1].note = "=1+1";
+
+    const std::string csv = commaDelimitedRoster(team);
+    EXPECT_NE(csv.find("\n3,'-NNN"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",'+47 555 0101,"), std::string::npos) << csv;
+    Team back;
+    ASSERT_TRUE(back.importCommaDelimited(csv).ok);
+    EXPECT_EQ(back.name, team.name);
+    EXPECT_EQ(back.coach, team.coach);
     EXPECT_EQ(back.logoFile, team.logoFile);
     EXPECT_EQ(back.players, team.players);
     EXPECT_EQ(back.personalInfo, team.personalInfo);

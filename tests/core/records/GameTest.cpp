@@ -153,9 +153,9 @@ TEST(GameTest, ReferenceGameLoads) {
     EXPECT_EQ(g.homeEvents[0].shotX, 100);
     EXPECT_EQ(g.homeEvents[0].shotY, 200);
 
-    g.recomputeScores();
-    EXPECT_EQ(g.homeScore, 2);
-    EXPECT_EQ(g.visitorScore, 3);
+    // Set as the plays are read.
+    EXPECT_EQ(g.homeScore(), 2);
+    EXPECT_EQ(g.visitorScore(), 3);
 
     // Every stored field comes back, reserved ones included.
     EXPECT_EQ(maskTeamFileNames(g.toBytes()), maskTeamFileNames(readBytes(recordData("harbour_game.gam"))));
@@ -253,9 +253,8 @@ TEST(GameTest, ScoresSumShotPointsOnly) {
     g.addHomeEvent(play("Ann", Shot, FreeThrowMade, 1));
     g.addHomeEvent(play("Ann", Shot, FreeThrowMade, 3));
     g.addHomeEvent(play("Ann", Shot, TwoPointMissed));
-    g.recomputeScores();
-    EXPECT_EQ(g.homeScore, 7);
-    EXPECT_EQ(g.visitorScore, 0);
+    EXPECT_EQ(g.homeScore(), 7);
+    EXPECT_EQ(g.visitorScore(), 0);
     EXPECT_EQ(g.homePointsInPeriod(0), 2);
     EXPECT_EQ(g.homePointsInPeriod(1), 4);
     EXPECT_EQ(g.homePointsInPeriod(2), 0);
@@ -269,8 +268,7 @@ TEST(GameTest, ScoresSumShotPointsOnly) {
     deleted.kind = NoEvent;
     g.addVisitorEvent(deleted);
     g.addVisitorEvent(play("Ann", Shot, 99, 4));  // outside the table: 0 points
-    g.recomputeScores();
-    EXPECT_EQ(g.visitorScore, 5);
+    EXPECT_EQ(g.visitorScore(), 5);
     EXPECT_EQ(g.visitorPointsInPeriod(4), 5);
     EXPECT_EQ(g.visitorPointsInPeriod(0), 0);
 }
@@ -279,8 +277,43 @@ TEST(GameTest, ScoresHoldAtTheStoredRangeInsteadOfWrapping) {
     Game g;
     // 11 000 threes make 33 000 points, beyond the 16 bits a score is kept in.
     g.homeEvents.assign(11000, play("Ann", Shot, ThreePointMade));
-    g.recomputeScores();
-    EXPECT_EQ(g.homeScore, 32767);
+    g.recountScores();
+    EXPECT_EQ(g.homeScore(), 32767);
+    // A period's points are held the same way, so no period shows more than
+    // the game.
+    EXPECT_EQ(g.homePointsInPeriod(0), 32767);
+    // Taking plays away counts down from the true total, not from the held one.
+    for (int i = 0; i < 1000; ++i) ASSERT_TRUE(g.removeLastEvent(true));
+    EXPECT_EQ(g.homeScore(), 30000);
+}
+
+TEST(GameTest, EveryChangeOfThePlaysKeepsTheScores) {
+    Game g;
+    g.addHomeEvent(play("Ann", Shot, ThreePointMade));
+    g.addHomeEvent(play("Ann", Shot, TwoPointMade));
+    ASSERT_EQ(g.homeScore(), 5);
+    ASSERT_TRUE(g.removeLastEvent(true));
+    EXPECT_EQ(g.homeScore(), 3);
+    EXPECT_FALSE(g.removeLastEvent(false));  // no plays: nothing changes
+    EXPECT_EQ(g.visitorScore(), 0);
+
+    std::vector<PlayEvent> edited{play("Bo", Shot, FreeThrowMade), play("Bo", Shot, TwoPointMade)};
+    g.swapEvents(false, edited);
+    EXPECT_EQ(g.visitorScore(), 3);
+    EXPECT_TRUE(edited.empty());  // the old list, handed back
+    g.visitorEvents[1].kind = NoEvent;
+    ASSERT_TRUE(g.purgeVisitorEvents());
+    EXPECT_EQ(g.visitorScore(), 1);
+
+    // A game read without decoding its plays has its scores all the same.
+    ScratchFolder dir;
+    const std::string path = dir.file("g.gam");
+    ASSERT_TRUE(g.save(path));
+    Game loaded;
+    PlayRecords plays;
+    ASSERT_TRUE(loaded.loadLeavingPlays(path, plays));
+    EXPECT_EQ(loaded.homeScore(), 3);
+    EXPECT_EQ(loaded.visitorScore(), 1);
 }
 
 TEST(GameTest, PurgeRemovesDeletedEventsKeepingOrder) {

@@ -132,8 +132,8 @@ TEST(JsonForm, GameSurvivesJsonFileJson) {
     Game game;
     std::string error;
     ASSERT_TRUE(gameFromJson(source, game, &error)) << error;
-    EXPECT_EQ(game.homeScore, 6);
-    EXPECT_EQ(game.visitorScore, 2);
+    EXPECT_EQ(game.homeScore(), 6);
+    EXPECT_EQ(game.visitorScore(), 2);
     EXPECT_TRUE(game.home.noPersonalInfo);
     EXPECT_EQ(game.visitorEvents[2].reserved1, 7);
     EXPECT_EQ(game.visitorEvents[3].reserved2, -3);

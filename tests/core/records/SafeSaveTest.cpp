@@ -171,6 +171,53 @@ TEST(SafeSaveTest, FollowsSymbolicLinks) {
     EXPECT_NE(error.find(std::strerror(ELOOP)), std::string::npos) << error;
 }
 
+// In a shared folder, a link another user put there is not followed (the
+// kernel refuses the same in /tmp); one the folder's owner made is.
+TEST(SafeSaveTest, FollowsOnlyLinksThisUserCouldHaveMade) {
+    ScratchFolder dir;
+    const std::string victim = dir.file("victim.txt");
+    writeFile(victim, "precious");
+    const std::string planted = dir.file("scores.gam");
+    ASSERT_EQ(symlink(victim.c_str(), planted.c_str()), 0);
+    // Only a privileged process can give a link to another user.
+    if (lchown(planted.c_str(), 65534, 65534) != 0) GTEST_SKIP() << "cannot give a link away here";
+
+    std::string error;
+    EXPECT_FALSE(safeSave(planted, std::string_view("overwritten"), &error));
+    EXPECT_NE(error.find("a symbolic link another user made"), std::string::npos) << error;
+    EXPECT_EQ(readText(victim), "precious");
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+
+    // The same link in a folder of that user is that user's to make.
+    ASSERT_EQ(chown(dir.path().c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(safeSave(planted, std::string_view("followed"), &error)) << error;
+    EXPECT_EQ(readText(victim), "followed");
+}
+
+// RefuseLinks never writes through any link, its own user's included, and
+// leaves the link and what it points to alone.
+TEST(SafeSaveTest, RefusingLinksWritesThroughNone) {
+    ScratchFolder dir;
+    const std::string victim = dir.file("victim.txt");
+    writeFile(victim, "precious");
+    const std::string link = dir.file("scoreboard.html");
+    ASSERT_EQ(symlink(victim.c_str(), link.c_str()), 0);
+    std::string error;
+    EXPECT_FALSE(safeSave(link, std::string_view("feed"), &error, LinkPolicy::RefuseLinks));
+    EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+    EXPECT_EQ(readText(victim), "precious");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    // A dangling one creates nothing where it points either.
+    const std::string dangling = dir.file("scoreboard.txt");
+    ASSERT_EQ(symlink(dir.file("made.txt").c_str(), dangling.c_str()), 0);
+    EXPECT_FALSE(safeSave(dangling, std::string_view("feed"), &error, LinkPolicy::RefuseLinks));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("made.txt")));
+    // A plain file is replaced as always.
+    EXPECT_TRUE(safeSave(dir.file("scoreboard.json"), std::string_view("{}"), &error, LinkPolicy::RefuseLinks))
+        << error;
+    EXPECT_EQ(readText(dir.file("scoreboard.json")), "{}");
+}
+
 TEST(SafeSaveTest, ImpossiblePathsFailWithAReason) {
     ScratchFolder dir;
     std::string error;
@@ -269,6 +316,38 @@ TEST(SafeSaveTest, RemovesStaleTemporaryFiles) {
     std::vector<std::string> expected{liveTemp, notOurs1, notOurs2, "x.gam"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
+}
+
+// Only temporaries this user's saves could have left are removed: not a
+// file of another user, nor a second name of some other file; and a save
+// that refuses links (the feed, in folders others share) removes only its
+// own file's temporaries.
+TEST(SafeSaveTest, RemovesOnlyItsOwnTemporaries) {
+    ScratchFolder dir;
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    ASSERT_GT(dead, 0);
+    waitpid(dead, nullptr, 0);
+    const std::string tag = ".tmp-" + std::to_string(dead) + "-0";
+
+    writeFile(dir.file("precious.txt"), "keep");
+    ASSERT_EQ(link(dir.file("precious.txt").c_str(), dir.file(".a.gam" + tag).c_str()), 0);
+    writeFile(dir.file(".b.gam" + tag), "another user's");
+    const bool givenAway = chown(dir.file(".b.gam" + tag).c_str(), 65534, 65534) == 0;
+    writeFile(dir.file(".c.gam" + tag), "another file's temporary");
+    writeFile(dir.file(".scoreboard.html" + tag), "the feed's own leftover");
+
+    ASSERT_TRUE(safeSave(dir.file("scoreboard.html"), std::string_view("x"), nullptr, LinkPolicy::RefuseLinks));
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".scoreboard.html" + tag)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(".c.gam" + tag)));
+    EXPECT_EQ(readText(dir.file("precious.txt")), "keep");
+
+    ASSERT_TRUE(safeSave(dir.file("x.gam"), std::string_view("x")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".c.gam" + tag)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(".a.gam" + tag)));
+    if (givenAway) {
+        EXPECT_TRUE(std::filesystem::exists(dir.file(".b.gam" + tag)));
+    }
 }
 
 TEST(SafeSaveTest, ReadWholeFileAndFileSize) {

@@ -94,7 +94,8 @@ TEST(TeamImportTest, PlainTextReferenceFileStopsAtTheBadLine) {
     const auto result = t.importFrom(path);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.badLine, 7);
-    EXPECT_EQ(result.error, "Invalid Import Format, line number 7");
+    EXPECT_EQ(result.error, "Invalid Import Format, line number 7\n\u201C100\u201D is not a uniform number. "
+                            "The uniform number must be 00 or a number from 0 to 99.");
     EXPECT_EQ(t.fileName, path);
     EXPECT_EQ(t.name, "Brenvik Eagles");
     EXPECT_EQ(t.coach, "Hanna Lund");
@@ -126,6 +127,9 @@ TEST(TeamImportTest, PlainTextLineChecks) {
         {"A,0,12,1", false}, {"A,35,0,0", false},         {"A,0,0,100", false},
         {"A,0,0,-2", false}, {"A,0,0,70000", false},      {"A,3x,1,1", true},
         {"A,-1,0,0", true},  {"A,guard,guard 1,5", true},
+        // The uniform follows the roster editor's rule, as the comma-delimited
+        // import does: a number is all digits, and one must be there.
+        {"A,0,0,7b", false}, {"A,0,0,", false},           {"A,0,0,007", true},
     };
     for (const auto& c : cases) {
         Team t;
@@ -133,7 +137,40 @@ TEST(TeamImportTest, PlainTextLineChecks) {
         EXPECT_EQ(result.ok, c.valid) << c.line;
         EXPECT_EQ(t.playerCount(), c.valid ? 1 : 0) << c.line;
         if (!c.valid) {
-            EXPECT_EQ(result.error, "Invalid Import Format, line number 4") << c.line;
+            EXPECT_EQ(result.error.rfind("Invalid Import Format, line number 4", 0), 0u) << c.line;
+        }
+    }
+}
+
+// A comma-delimited roster gives only uniforms a team can give back as they
+// were read: "00" (or its stored form -1) and 0 to 99. Anything else stops
+// the import at its line, as the plain-text format does.
+TEST(TeamImportTest, CommaDelimitedUniformsFollowTheEditorsRule) {
+    const struct {
+        const char* number;
+        int stored;  // -2: refused
+    } cases[] = {{"00", -1}, {"-1", -1}, {"0", 0}, {" 07", 7}, {"99", 99},
+                 {"-5", -2}, {"150", -2}, {"", -2}, {"7b", -2}, {"-01", -2}};
+    for (const auto& c : cases) {
+        Team t;
+        // The quoted line break puts the second player on line 7 of the
+        // file, though it is the sixth record.
+        const auto result = t.importCommaDelimited(std::string("Team,Eagles\nCoach,C,Assistant,A\nTeamLogo,x\n"
+                                                               "#,Name,Pos,Starter Status\n"
+                                                               "5,\"Ann\nBerg\",Guard,Guard 1\n") +
+                                                   c.number + ",Bo,Guard,Guard 2\n");
+        if (c.stored == -2) {
+            EXPECT_FALSE(result.ok) << c.number;
+            EXPECT_EQ(result.badLine, 7) << c.number;
+            EXPECT_EQ(result.error, "Invalid Import Format, line number 7\n\u201C" + std::string(c.number) +
+                                        "\u201D is not a uniform number. The uniform number must be 00 or a "
+                                        "number from 0 to 99.")
+                << c.number;
+            EXPECT_EQ(t.playerCount(), 1) << c.number;  // the players before it stay
+        } else {
+            ASSERT_TRUE(result.ok) << c.number << ": " << result.error;
+            ASSERT_EQ(t.playerCount(), 2);
+            EXPECT_EQ(t.players[1].number, c.stored) << c.number;
         }
     }
 }

@@ -38,7 +38,7 @@ TEST_F(History, UndoAndRedoAcrossBothTeamsAndANewChangeEndsRedo) {
     ASSERT_TRUE(console.undo());
     ASSERT_TRUE(console.undo());
     EXPECT_EQ(console.lastStep(), "Undone: 2 pointer made, #4 Owls Player 2");
-    EXPECT_EQ(game.visitorScore, 0);
+    EXPECT_EQ(game.visitorScore(), 0);
     // Nobody else played in period 1: the marks go with the play.
     EXPECT_EQ(game.visitor.players[0].playedInPeriod[1], 0);
     ASSERT_TRUE(console.redo());
@@ -116,9 +116,9 @@ TEST_P(RandomChanges, UndoAndRedoReturnToTheMomentsBeforeAndAfter) {
     for (int i = 0; i < GetParam().actions; ++i) {
         SCOPED_TRACE(i);
         Game recounted = game;  // the scores follow every step
-        recounted.recomputeScores();
-        ASSERT_EQ(game.homeScore, recounted.homeScore);
-        ASSERT_EQ(game.visitorScore, recounted.visitorScore);
+        recounted.recountScores();
+        ASSERT_EQ(game.homeScore(), recounted.homeScore());
+        ASSERT_EQ(game.visitorScore(), recounted.visitorScore());
         const bool home = pick(2) == 0;
         const int slot = 1 + pick(5);
         const Moment before = now();

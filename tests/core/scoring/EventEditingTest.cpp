@@ -239,11 +239,11 @@ TEST_P(EditorSession, ClosesIntoOneStepThatUndoRestores) {
     EXPECT_EQ(step->describe(), c.step);
     ASSERT_TRUE(console.perform(std::move(step)));
     EXPECT_EQ(kindsOf(game.homeEvents), c.homeKinds);
-    EXPECT_EQ(game.homeScore, c.homeScore);
+    EXPECT_EQ(game.homeScore(), c.homeScore);
     EXPECT_EQ(game.visitorEventCount(), c.visitorPlays);
     ASSERT_TRUE(console.undo());
     EXPECT_EQ(game.toBytes(), before);
-    EXPECT_EQ(game.homeScore, 5);
+    EXPECT_EQ(game.homeScore(), 5);
 }
 
 const SessionCase kSessionCases[] = {

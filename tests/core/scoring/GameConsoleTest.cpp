@@ -73,7 +73,7 @@ TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {
     game.currentPeriod = 2;
     record(true, 1, "&2-Pointer");
     EXPECT_EQ(console.title(), "Assist To? (or Select Right Click/Cancel for none)");
-    EXPECT_EQ(game.homeScore, 2);
+    EXPECT_EQ(game.homeScore(), 2);
     // A click on the other team opens the event dialog; the prompt stays.
     EXPECT_EQ(console.clickAction(false, 2), PlayerClick::EventDialog);
     EXPECT_EQ(console.clickPlayer(true, 4).action, PlayerClick::Assist);
@@ -84,7 +84,7 @@ TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {
     EXPECT_EQ(game.homeEvents[0].period, 2);
     EXPECT_EQ(game.homeEvents[1].kind, Assist);
     EXPECT_EQ(game.homeEvents[1].player.name, "H4");
-    EXPECT_EQ(game.homeScore, 2);
+    EXPECT_EQ(game.homeScore(), 2);
     EXPECT_EQ(console.title(), GameConsole::kIdleTitle);
     EXPECT_FALSE(console.pending().assist);
     // Every player on court played in the period; the bench did not.

@@ -11,6 +11,7 @@
 #include "core/output/PrintedPage.h"
 #include "gui/app/PdfCommand.h"
 #include "gui/ui/PageFrame.h"
+#include "gui/ui/ProgramSettings.h"
 
 namespace courtlog {
 namespace {
@@ -84,6 +85,28 @@ TEST(PdfCommand, WritesThePageFrameOfEveryPage) {
     EXPECT_TRUE(plain.contains(QStringLiteral("This page was created using Basketball Courtlog\n")))
         << plain.toStdString();
     EXPECT_FALSE(plain.contains(QStringLiteral("Courtlog,")));
+}
+
+// The HTML options keep the link as record text; every printout shows it
+// read back the same way, so a link with a letter beyond ASCII is printed
+// as it was typed.
+TEST(PdfCommand, EveryPrintoutShowsTheFootLinkAsTyped) {
+    testsupport::freshHooks();
+    courtlog::testing::ScratchFolder folder;
+    const std::string savedLink = gui::ui::programSettings().htmlFootLink;
+    gui::ui::programSettings().htmlFootLink = "https://example.org/l\xE6g";  // "læg" in Windows-1252
+    const std::string team = folder.saveTeam(courtlog::testing::team("Hawks"), "hawks.tem");
+    const std::string game = folder.saveGame(courtlog::testing::game("Hawks", "Owls"), "g.gam");
+    const std::vector<std::vector<std::string>> printouts{
+        {"blank", "1"}, {"scoresheet", game}, {"roster", team}, {"boxscore", game}, {"stats", "--all", game}};
+    for (std::vector<std::string> args : printouts) {
+        const std::string out = folder.file(args[0] + ".pdf");
+        args.push_back(out);
+        ASSERT_EQ(runPdfCommand(args), 0) << args[0];
+        const QString text = testsupport::pdfText(QString::fromStdString(out));
+        EXPECT_TRUE(text.contains(QStringLiteral("Basketball Courtlog, https://example.org/l\u00E6g"))) << args[0];
+    }
+    gui::ui::programSettings().htmlFootLink = savedLink;
 }
 
 TEST(PdfCommand, LogosAreOneTwelfthOfTheWidthBelowTheTitleLine) {

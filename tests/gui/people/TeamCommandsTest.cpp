@@ -145,7 +145,9 @@ TEST(TeamCommands, ImportOfABadTextRosterShowsTheLineAndOpensNothing) {
     EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
               QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|"));
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Invalid Import Format, line number 5"));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("Invalid Import Format, line number 5\n\u201C150\u201D is not a uniform number. The "
+                             "uniform number must be 00 or a number from 0 to 99."));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }

@@ -78,7 +78,6 @@ struct ShotAndUndo : ::testing::Test {
     Game saved() const {
         Game onDisk;
         EXPECT_TRUE(onDisk.load(path));
-        onDisk.recomputeScores();
         return onDisk;
     }
     // Personal fouls of a roster player, counted by the core from the file.
@@ -131,7 +130,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     EXPECT_EQ(visitorOrientation, 0);
     EXPECT_EQ(saved().visitorEvents[0].shotX, 57);
     EXPECT_EQ(saved().visitorEvents[0].shotY, 77);
-    EXPECT_EQ(saved().visitorScore, 3);
+    EXPECT_EQ(saved().visitorScore(), 3);
 
     // A free throw asks nothing; with the prompt off a two keeps (57, 47).
     QTest::keyClick(court.get(), Qt::Key_Escape);
@@ -141,7 +140,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     ASSERT_EQ(saved().homeEventCount(), 6);
     EXPECT_EQ(saved().homeEvents[5].shotX, 57);
     EXPECT_EQ(saved().homeEvents[5].shotY, 47);
-    EXPECT_EQ(saved().homeScore, 3);
+    EXPECT_EQ(saved().homeScore(), 3);
 }
 
 TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
@@ -167,13 +166,13 @@ TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
     EXPECT_EQ(saved().homeEvents[0].kind, Shot);
     undo();  // the three
     EXPECT_EQ(saved().homeEventCount(), 0);
-    EXPECT_EQ(saved().homeScore, 0);
-    EXPECT_EQ(court->model().game().homeScore, 0);
+    EXPECT_EQ(saved().homeScore(), 0);
+    EXPECT_EQ(court->model().game().homeScore(), 0);
     undo();  // nothing older than the console
     EXPECT_EQ(saved().homeEventCount(), 0);
 
     redo();  // the three again
-    EXPECT_EQ(saved().homeScore, 3);
+    EXPECT_EQ(saved().homeScore(), 3);
     EXPECT_EQ(court->model().teamFigures(true).score, 3);
     redoY();  // the assist
     ASSERT_EQ(saved().homeEventCount(), 2);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -16,12 +18,15 @@
 #include "GuiTestSupport.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
+#include "gui/output/LiveScoreboardDialog.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/ScoreDisplay.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
+#include "gui/ui/Sound.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
@@ -88,7 +93,7 @@ const QString kIdle = QStringLiteral("Brenvik Basketball Courtlog");
 }  // namespace
 
 TEST_F(ConsoleFixture, ControlsCarryTheirCaptionsAndTheGameOpensIdle) {
-    game.homeEvents.push_back(courtlog::testing::play("", Shot, ThreePointMade, 0, -1));
+    game.addHomeEvent(courtlog::testing::play("", Shot, ThreePointMade, 0, -1));
     open();
     EXPECT_EQ(title(), kIdle);
     EXPECT_EQ(player(true, 1)->text(), QStringLiteral("&2  Guard"));
@@ -341,28 +346,74 @@ TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
     EXPECT_EQ(saved().home.players[6].courtSlot, 1);
 }
 
-// With the feed on, every change replaces the feed files beside the game:
-// a play shows in both, and its undo takes it back out.
+// With the feed on, every change replaces the feed files beside the game,
+// written beside the console: a play shows in both, and its undo takes it
+// back out.
 TEST_F(ConsoleFixture, ScoreboardFeedFollowsAPlayAndItsUndo) {
     gui::ui::programSettings().scoreboardFeedOn = true;
     open();
     const QDir folder(dir.path());
-    auto feed = [&] {
-        return nlohmann::json::parse(courtlog::testing::readFile(folder.filePath("scoreboard.json").toStdString()));
-    };
     auto line = [&] { return courtlog::testing::readFile(folder.filePath("scoreboard.txt").toStdString()); };
-    EXPECT_EQ(feed()["lastPlay"], "");
+    // The feed as its writer last left it, once it reads as wanted.
+    auto feedShows = [&](const std::function<bool(const nlohmann::json&)>& wanted) {
+        return processUntil([&] {
+            const auto feed = nlohmann::json::parse(
+                courtlog::testing::readFile(folder.filePath("scoreboard.json").toStdString()), nullptr, false);
+            return !feed.is_discarded() && wanted(feed);
+        });
+    };
+    EXPECT_TRUE(feedShows([](const nlohmann::json& feed) { return feed["lastPlay"] == ""; }));
 
     play(player(true, 1), "shotMade3PointerButton");
-    EXPECT_EQ(feed()["home"]["score"], 3);
-    EXPECT_EQ(feed()["lastPlay"], "Home #3 Hawks Player 1: Three Point Made");
-    EXPECT_EQ(line(), "Hawks 3 - 0 Owls  Q1\n");
+    EXPECT_TRUE(feedShows([](const nlohmann::json& feed) {
+        return feed["home"]["score"] == 3 && feed["lastPlay"] == "Home #3 Hawks Player 1: Three Point Made";
+    }));
+    EXPECT_TRUE(processUntil([&] { return line() == "Hawks 3 - 0 Owls  Q1\n"; })) << line();
 
     QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(processUntil([&] { return game.homeEvents.empty(); }));
-    EXPECT_EQ(feed()["home"]["score"], 0);
-    EXPECT_EQ(feed()["lastPlay"], "");
-    EXPECT_EQ(line(), "Hawks 0 - 0 Owls  Q1\n");
+    EXPECT_TRUE(feedShows([](const nlohmann::json& feed) {
+        return feed["home"]["score"] == 0 && feed["lastPlay"] == "";
+    }));
+    EXPECT_TRUE(processUntil([&] { return line() == "Hawks 0 - 0 Owls  Q1\n"; })) << line();
+}
+
+// Turned on in the middle of a game, the feed is written at once, naming
+// the last play, without waiting for the next one.
+TEST_F(ConsoleFixture, TurningTheFeedOnMidGameWritesItAtOnce) {
+    open();
+    gui::ui::appState().console = court.get();
+    play(player(false, 5), "shotMade3PointerButton");
+    const QString html = QDir(dir.path()).filePath(QStringLiteral("scoreboard.html"));
+    ASSERT_FALSE(QFile::exists(html));
+
+    whenModal<QDialog>([](QDialog* dialog) {
+        control<QCheckBox>(dialog, "feedOnCheck")->setChecked(true);
+        click(dialog, "okButton");
+    });
+    gui::output::liveScoreboardCommand(court.get());
+    gui::ui::appState().console = nullptr;
+    EXPECT_TRUE(processUntil([&] { return QFile::exists(html); }));
+    EXPECT_TRUE(processUntil([&] {
+        return courtlog::testing::readFile(QDir(dir.path()).filePath(QStringLiteral("scoreboard.txt")).toStdString()) ==
+               "Hawks 0 - 3 Owls  Q1\n";
+    }));
+}
+
+// A link put in the feed's name in a shared folder is refused, and the
+// title says so as for any feed that could not be written.
+TEST_F(ConsoleFixture, ALinkInTheFeedsPlaceIsRefusedAndTheTitleSaysSo) {
+    const std::string victim = QDir(dir.path()).filePath(QStringLiteral("notes.txt")).toStdString();
+    courtlog::testing::writeFile(victim, "mine");
+    const QString link = QDir(dir.path()).filePath(QStringLiteral("scoreboard.html"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(victim), link));
+    gui::ui::programSettings().scoreboardFeedOn = true;
+    open();
+    play(player(true, 2), "foulDefensiveButton");
+    EXPECT_TRUE(processUntil([&] { return title().contains(QStringLiteral("symbolic link")); })) << title().toStdString();
+    EXPECT_TRUE(title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + link));
+    EXPECT_EQ(courtlog::testing::readFile(victim), "mine");
+    EXPECT_EQ(saved().homeEvents.size(), 1u);  // scoring went on
 }
 
 // A feed folder that cannot be written to (a file stands in its way, which
@@ -378,12 +429,47 @@ TEST_F(ConsoleFixture, AnUnwritableFeedFolderDoesNotStopAPlay) {
 
     play(player(false, 2), "foulDefensiveButton");
     ASSERT_EQ(saved().visitorEvents.size(), 1u);
+    EXPECT_TRUE(processUntil([&] {
+        return title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + blocked);
+    })) << title().toStdString();
     EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
-    EXPECT_TRUE(title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + blocked)) << title().toStdString();
 
     ASSERT_TRUE(QFile::remove(blocked));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("feed")));
     play(player(false, 3), "foulDefensiveButton");
-    EXPECT_EQ(title(), kIdle);
+    EXPECT_TRUE(processUntil([&] { return title() == kIdle; })) << title().toStdString();
     EXPECT_TRUE(QFile::exists(QDir(blocked).filePath(QStringLiteral("scoreboard.html"))));
+}
+
+// A play the console cannot take (the team's list is full) is told without
+// the play's sound, and nothing is recorded.
+TEST_F(ConsoleFixture, ARefusedPlayPlaysNoSound) {
+    game.homeEvents.assign(Game::kMaxEvents, courtlog::testing::play("Hawks Player 2", Foul, DefensiveFoul));
+    game.recountScores();
+    open();
+    gui::ui::testing::clearPlayedSounds();
+    gui::ui::testing::clearShownMessages();
+    play(player(true, 1), "shotMissed2MissedButton");
+    const std::vector<int>& sounds = gui::ui::testing::playedSounds();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), static_cast<int>(gui::ui::SoundMissedShot)), 0);
+    ASSERT_EQ(messageTexts().size(), 1u);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("already has 32767 plays"))) << messageTexts()[0].toStdString();
+    EXPECT_EQ(game.homeEvents.size(), Game::kMaxEvents);
+}
+
+// The logos on the console are found where the team sheets find them: a
+// bare logo name beside the team file, even in a folder whose name is not
+// ASCII.
+TEST_F(ConsoleFixture, ALogoBesideTheTeamFileShowsInAFolderOfAnyName) {
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("Lag H\u00E5logaland"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage logo(20, 10, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(QDir(folder).filePath(QStringLiteral("hawks.bmp"))));
+    game.home.logoFile = "hawks.bmp";
+    game.home.fileName = gui::ui::toRecordPath(QDir(folder).filePath(QStringLiteral("hawks.tem")));
+    open();
+    const QPixmap shown = control<QLabel>(court.get(), "homeLogo")->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.toImage().pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
 }

@@ -67,7 +67,7 @@ Game thirdQuarter() {
             if ((player + period) % 4 == 0) add(game.homeEvents, game.home, player, Foul, NoFoul, period);
             if ((player + period) % 5 == 0) add(game.visitorEvents, game.visitor, player, Foul, NoFoul, period);
         }
-    game.recomputeScores();
+    game.recountScores();
     return game;
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QFile>
 #include <QFontInfo>
 #include <QListWidget>
@@ -18,10 +21,12 @@
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/stats/BoxScoreCommand.h"
 #include "gui/stats/BoxScoreDialog.h"
+#include "gui/stats/BoxScorePrintout.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
@@ -196,4 +201,33 @@ TEST_F(BoxScoreDialogTest, PdfCommandWritesTheBoxScoreOfAGameFile) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err.rfind("Can't load game ! " + folder.file("cut.gam"), 0), 0u) << err;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.file("cut.pdf"))));
+}
+
+// The printout finds a team's logo beside the team file as the console and
+// the team sheets do, whatever letters the folder's name holds.
+TEST_F(BoxScoreDialogTest, PrintoutShowsALogoBesideTheTeamFileInAFolderOfAnyName) {
+    const QString teamFolder = QString::fromStdString(folder.path()) + QStringLiteral("/Lag H\u00E5logaland");
+    ASSERT_TRUE(QDir().mkpath(teamFolder));
+    QImage logo(40, 40, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(teamFolder + QStringLiteral("/hawks.bmp")));
+    Game game = courtlog::testing::boxScoreTestGame();
+    game.home.logoFile = "hawks.bmp";
+    game.home.fileName = gui::ui::toRecordPath(teamFolder + QStringLiteral("/hawks.tem"));
+    game.visitor.logoFile.clear();
+
+    const output::BoxScore boxScore(game);
+    const std::unique_ptr<gui::ui::Printout> printout = gui::stats::boxScorePrintout(boxScore);
+    QImage page(1200, 1600, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    ASSERT_GE(printout->pageCount(painter, page.rect()), 1);
+    printout->drawPage(painter, page.rect(), 1);
+    painter.end();
+    // The home logo stands at the top left, one twelfth of the page wide.
+    const QImage corner = page.copy(0, 0, 200, 300);
+    bool red = false;
+    for (int y = 0; y < corner.height() && !red; ++y)
+        for (int x = 0; x < corner.width() && !red; ++x) red = corner.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(red);
 }
