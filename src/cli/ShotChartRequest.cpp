@@ -132,13 +132,14 @@ bool readCourtArc(const ShotChartRequest& request, scoring::ThreePointArc& arc, 
     return true;
 }
 
-bool collectShots(const ShotChartRequest& request, stats::ShotAnalysis& analysis, std::ostream& err) {
+bool collectShots(const ShotChartRequest& request, stats::ShotAnalysis& analysis, std::ostream& err,
+                  GamesRead& read) {
     const stats::ShotSelection selection = request.selection();
     analysis.collect(selection);
     std::vector<Stat::LoadProblem> problems;
     for (const auto& problem : analysis.loadProblems()) problems.push_back({problem.path, problem.reason});
-    // A game that does not load has no shots, for all teams as for one.
-    if (!reportLoadProblems(problems, false, err)) return false;
+    read = reportLoadProblems(problems, err);
+    if (read == GamesRead::Missing) return false;
     if (selection.group == stats::ShotSelection::Group::Player) {
         const std::vector<std::string> names = analysis.rosterNames(false);
         if (std::find(names.begin(), names.end(), selection.playerName) == names.end()) {

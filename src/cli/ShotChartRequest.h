@@ -8,6 +8,7 @@
 #include "core/scoring/CourtGeometry.h"
 #include "core/stats/ShotAnalysis.h"
 #include "core/stats/ShotChartFilter.h"
+#include "cli/StatsRequest.h"
 
 // The words that choose a shot chart on the command line, shared by "shots"
 // and "pdf shots":
@@ -44,10 +45,11 @@ bool parseShotChartRequest(const std::vector<std::string>& args, ShotChartReques
 // the reason when a file named with --settings cannot be read.
 bool readCourtArc(const ShotChartRequest& request, scoring::ThreePointArc& arc, std::string& error);
 
-// Collects the shots the request asks for into analysis. A game file that
-// does not exist ends the run, one that does not load is a warning (it has
-// no shots), and a player whom no roster read names is an error; each goes
-// to err. False when the run should end.
-bool collectShots(const ShotChartRequest& request, stats::ShotAnalysis& analysis, std::ostream& err);
+// Collects the shots the request asks for into analysis. Game files are
+// answered as reportLoadProblems says (how it went in read), and a player
+// whom no roster read names is an error; each goes to err. False when the
+// run should end before any output.
+bool collectShots(const ShotChartRequest& request, stats::ShotAnalysis& analysis, std::ostream& err,
+                  GamesRead& read);
 
 }  // namespace courtlog::cli

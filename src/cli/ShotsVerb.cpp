@@ -40,7 +40,8 @@ int runShotsVerb(const std::vector<std::string>& args) {
         return 1;
     }
     stats::ShotAnalysis analysis = request.analysis();
-    if (!collectShots(request, analysis, std::cerr)) return 1;
+    GamesRead read = GamesRead::All;
+    if (!collectShots(request, analysis, std::cerr, read)) return 1;
 
     const stats::ShotChartFigures figures = stats::shotChartFigures(analysis, request.filter(), arc);
     nlohmann::ordered_json zones = nlohmann::ordered_json::array();
@@ -52,7 +53,7 @@ int runShotsVerb(const std::vector<std::string>& args) {
                                      {"shownMissed", figures.missed.size()},
                                      {"zones", zones}};
     std::cout << out.dump(2) << "\n" << std::flush;
-    return 0;
+    return statusAfterOutput(read);
 }
 
 }  // namespace courtlog::cli

@@ -107,7 +107,7 @@ bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, S
     return true;
 }
 
-bool reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, bool allTeams, std::ostream& err) {
+GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std::ostream& err) {
     // Only files that failed are checked for existence, so a long season
     // costs no extra look-up per file.
     bool missing = false;
@@ -117,17 +117,17 @@ bool reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, bool all
             missing = true;
         }
     }
-    if (missing) return false;
+    if (missing) return GamesRead::Missing;
     for (const Stat::LoadProblem& problem : problems) {
         // The reader's reason usually names the file already.
         const bool named = problem.reason.find(problem.path) != std::string::npos;
-        err << "Warning: "
-            << (named ? problem.reason
-                      : "can't load game " + problem.path +
-                            (problem.reason.empty() ? "" : " (" + problem.reason + ")"))
-            << (allTeams ? "; counted as a game with no plays" : "; skipped") << "\n";
+        err << "Can't load game ! "
+            << (named ? problem.reason : problem.path + (problem.reason.empty() ? "" : ": " + problem.reason))
+            << " (left out)\n";
     }
-    return true;
+    return problems.empty() ? GamesRead::All : GamesRead::SomeLeftOut;
 }
+
+int statusAfterOutput(GamesRead read) { return read == GamesRead::All ? 0 : 1; }
 
 }  // namespace courtlog::cli

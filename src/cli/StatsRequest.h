@@ -44,14 +44,24 @@ enum class StatsWords { Exports, Printout };
 bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, StatsRequest& request,
                        std::string& error);
 
-// After computing: a file that does not exist ends the run (each named on
-// err, result false); one that does not load is reported as a warning and
-// counts as the statistics say (skipped, or a game without plays for all
-// teams).
 // args[i] is an option that takes a value: the next argument, which must not
 // be empty, goes to value and i moves past it.
 bool takeOptionValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error);
 
-bool reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, bool allTeams, std::ostream& err);
+// How reading the named game files went, once the figures are computed.
+enum class GamesRead {
+    All,
+    SomeLeftOut,  // the output is written without them, and the verb then fails
+    Missing,      // the run ends before any output
+};
+
+// Damaged input is answered the same way by every verb that reads several
+// game files: a file that does not exist ends the run with nothing written
+// (each named on err, "No such game file: ..."); one that exists but does
+// not load is left out of the figures and named on err ("Can't load game !
+// ... (left out)"), the verb writes the rest of its output, then exits 1.
+GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std::ostream& err);
+// The exit status of a verb that wrote its output: 0, or 1 when a game was left out.
+int statusAfterOutput(GamesRead read);
 
 }  // namespace courtlog::cli

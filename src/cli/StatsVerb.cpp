@@ -86,14 +86,18 @@ int runStatsVerb(const std::vector<std::string>& args) {
     } else {
         stat.Compute(request.set == stats::StatisticsTab::Opponents);
     }
-    if (!reportLoadProblems(stat.loadProblems(), request.allTeams, std::cerr)) return 1;
+    const GamesRead read = reportLoadProblems(stat.loadProblems(), std::cerr);
+    if (read == GamesRead::Missing) return 1;
     const Stat& result = request.set == stats::StatisticsTab::Combined ? shown : stat;
-    if (request.output != StatsRequest::Output::Json) return writeStatsExport(request, result.lines(), std::cerr);
+    if (request.output != StatsRequest::Output::Json) {
+        const int written = writeStatsExport(request, result.lines(), std::cerr);
+        return written != 0 ? written : statusAfterOutput(read);
+    }
     if (!printLines(result)) {
         std::cerr << "Can't write to standard output\n";
         return 1;
     }
-    return 0;
+    return statusAfterOutput(read);
 }
 
 }  // namespace courtlog::cli

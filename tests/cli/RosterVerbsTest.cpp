@@ -26,15 +26,20 @@ class TeamExportVerbs : public testing::CommandLineTest, public ::testing::WithP
 
 TEST_P(TeamExportVerbs, WriteTheFileOrLeaveNone) {
     folder.saveTeam(testing::team("Owls", 2), "owls.tem");
+    // The same team cut short: one of its two players is left.
+    const std::string whole = testing::readFile(path("owls.tem"));
+    testing::writeFile(path("cut.tem"), whole.substr(0, Team::kHeaderSize + Player::kRecordSize + 10));
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args)
-        args.push_back(a == "TEAM" ? path("owls.tem") : a == "OUT" ? path("out.txt") : a);
+        args.push_back(a == "TEAM" ? path("owls.tem") : a == "CUT" ? path("cut.tem") : a == "OUT" ? path("out.txt") : a);
     const testing::CliRun run = testing::runCli(args);
     EXPECT_EQ(run.status, GetParam().status) << run.err;
     EXPECT_EQ(testing::readFile(path("out.txt")).substr(0, GetParam().expectedStart.size()),
               GetParam().expectedStart);
     EXPECT_EQ(std::filesystem::exists(path("out.txt")), !GetParam().expectedStart.empty());
-    if (GetParam().args[1] != "TEAM") {
+    if (GetParam().args[1] == "CUT") {
+        EXPECT_EQ(run.err, "The team file " + path("cut.tem") + " is damaged: 1 of its 2 players could be read.\n");
+    } else if (GetParam().args[1] != "TEAM") {
         EXPECT_EQ(run.err.rfind("Can't load team ! " + GetParam().args[1], 0), 0u) << run.err;
     }
 }
@@ -58,6 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball",
                  0},
         VerbCase{"team that does not load", {"roster", "/no/such/team.tem", "--csv", "OUT"}, "", 1},
+        // A damaged team is refused as convert refuses it: nothing written.
+        VerbCase{"roster of a team cut short", {"roster", "CUT", "--html", "OUT"}, "", 1},
+        VerbCase{"addresses of a team cut short", {"addresses", "CUT", "--csv", "OUT"}, "", 1},
         VerbCase{"addresses take no personal", {"addresses", "TEAM", "--personal", "--csv", "OUT"}, "", 2},
         VerbCase{
             "missing settings", {"roster", "TEAM", "--csv", "OUT", "--settings", "/no/such.ini"}, "", 1}),

@@ -105,5 +105,15 @@ TEST_F(ShotsVerb, WrongUsageExitsTwoAndUnknownPlayersOrFilesOne) {
     EXPECT_NE(missing.err.find("No such game file"), std::string::npos);
 }
 
+// As every verb over several games: a damaged one is left out and named,
+// the chart of the others is printed, and the verb then fails.
+TEST_F(ShotsVerb, ADamagedGameIsLeftOutAndFailsAfterTheOutput) {
+    testing::writeFile(path("cut.gam"), testing::readFile(game).substr(0, 800));
+    const testing::CliRun r = testing::runCli({"shots", "--all", path("cut.gam"), game});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(path("cut.gam") + " (left out)"), std::string::npos) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["shownMade"], 2);
+}
+
 }  // namespace
 }  // namespace courtlog

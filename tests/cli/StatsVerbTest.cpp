@@ -125,16 +125,20 @@ TEST_F(StatsVerb, OpponentsAndAllTeams) {
     EXPECT_EQ(lines[3]["PP"], 4 + 5 + 4);
 }
 
-TEST_F(StatsVerb, DamagedFileIsCountedWithAWarning) {
+// A damaged game is left out of every figure, named on standard error; the
+// rest is written and the verb then fails, as every verb over several games.
+TEST_F(StatsVerb, ADamagedGameIsLeftOutNamedAndFailsAfterTheOutput) {
     CliRun r = stats({"--all", games[0], damaged});
-    const ordered_json lines = parse(r).at("lines");
-    EXPECT_NE(r.err.find("Warning"), std::string::npos);
-    EXPECT_NE(r.err.find(damaged), std::string::npos);
-    EXPECT_EQ(lines.back()["GP"], 2);  // in all-teams mode: a game with no plays
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Can't load game ! "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(damaged + " (left out)"), std::string::npos) << r.err;
+    ordered_json lines = ordered_json::parse(r.out).at("lines");
+    EXPECT_EQ(lines.back()["GP"], 1);  // in all-teams mode too: not a game with no plays
 
-    r = stats({"--team", "Hawks", damaged, games[0]});
+    r = stats({"--team", "Hawks", damaged, games[0], "--csv", folder.file("out.csv")});
+    EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(damaged), std::string::npos);
-    EXPECT_EQ(parse(r).at("lines").back()["GP"], 1);  // for one team: skipped
+    EXPECT_FALSE(testing::readFile(folder.file("out.csv")).empty());
 }
 
 TEST_F(StatsVerb, MissingFileFailsWithNothingOnStandardOutput) {

@@ -2,13 +2,20 @@
 
 #include "core/handheld/HandheldPaths.h"
 #include "core/handheld/HandheldTexts.h"
+#include "core/records/TeamDamage.h"
+#include "core/records/TeamSource.h"
 
 namespace courtlog::handheld {
 
 HandheldOutcome loadTeamFile(const std::string& path, Team& team) {
-    team.fileName = path;
-    if (!team.load()) return HandheldOutcome::failure(cantLoadMessage(DesktopFileKind::Team));
-    return HandheldOutcome::success();
+    std::string damage;
+    switch (loadTeamForUse(path, team, &damage, fileNameOf(path))) {
+        case TeamLoad::Loaded: return HandheldOutcome::success();
+        case TeamLoad::CannotLoad: return HandheldOutcome::failure(cantLoadMessage(DesktopFileKind::Team));
+        case TeamLoad::Damaged: break;
+    }
+    // A damaged team is not carried to a device as if it were whole.
+    return HandheldOutcome::failure({damage, kDamagedTeamCaption, MessageIcon::Exclamation});
 }
 
 HandheldOutcome loadGameFile(const std::string& path, Game& game) {

@@ -11,7 +11,8 @@
 namespace courtlog::handheld {
 
 // Loads a stand-alone team (with its personal information) from path into a
-// freshly made team; fails with "Can't load team !".
+// freshly made team; fails with "Can't load team !", or with what is
+// damaged in a team file that is not whole.
 HandheldOutcome loadTeamFile(const std::string& path, Team& team);
 // Loads path into a freshly made game; fails with "Can't load game !".
 HandheldOutcome loadGameFile(const std::string& path, Game& game);

@@ -10,6 +10,7 @@
 #include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
 #include "core/records/FieldText.h"
+#include "core/records/RecordSave.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
@@ -157,11 +158,7 @@ void Game::setToday() {
 bool Game::save(const std::string& path, std::string* error) {
     // A save still under way in the background must not land after this one.
     backgroundSaver().waitUntilIdle();
-    // A file that could not be written does not become the game's file:
-    // later saves still go to the one it had.
-    if (!safeSave(path, toBytes(), error)) return false;
-    fileName = path;
-    return true;
+    return saveRecordAs(fileName, path, toBytes(), error);
 }
 
 bool Game::load(const std::string& path, std::string* error) {

@@ -1,8 +1,11 @@
 #include "core/records/Schedule.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
+#include "core/records/RecordSave.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
@@ -42,26 +45,29 @@ int compareBy(ScheduleColumn column, const ScheduleEntry& a, const ScheduleEntry
 }  // namespace
 
 Schedule::LoadResult Schedule::load(const std::string& path) {
-    fileName = path;
     LoadResult result;
-    if (fileSizeOf(path) < 0) {
-        result.outcome = LoadOutcome::Unopenable;
-        result.error = "The schedule file cannot be opened: " + path;
+    std::error_code ignored;
+    if (std::filesystem::status(path, ignored).type() == std::filesystem::file_type::not_found) {
+        result.outcome = LoadOutcome::Missing;
+        result.error = "No such schedule file: " + path;
+        fileName = path;
         return result;
     }
     // A file too large for any schedule is read no further than that.
     auto bytes = readWholeFile(path, kMaxFileSize, &result.error);
     if (!bytes) {
-        result.outcome = fileSizeOf(path) > static_cast<long long>(kMaxFileSize) ? LoadOutcome::Damaged
-                                                                                 : LoadOutcome::Unopenable;
-        if (result.outcome == LoadOutcome::Damaged)
-            result.error = "The schedule file is larger than any schedule: " + path;
+        const bool tooLarge = fileSizeOf(path) > static_cast<long long>(kMaxFileSize);
+        result.outcome = tooLarge ? LoadOutcome::Damaged : LoadOutcome::Unreadable;
+        // The reader's reason names the file: "Can't read PATH: Is a directory".
+        if (tooLarge) result.error = "The schedule file is larger than any schedule: " + path;
         return result;
     }
     if (!readFrom(*bytes, &result.error)) {
         result.outcome = LoadOutcome::Damaged;
         result.error += ": " + path;
+        return result;
     }
+    fileName = path;
     return result;
 }
 
@@ -91,10 +97,7 @@ bool Schedule::readFrom(std::span<const std::uint8_t> data, std::string* error) 
 }
 
 bool Schedule::save(const std::string& path, std::string* error) {
-    // A failed save leaves the schedule on the file it had.
-    if (!safeSave(path, toBytes(), error)) return false;
-    fileName = path;
-    return true;
+    return saveRecordAs(fileName, path, toBytes(), error);
 }
 
 std::vector<std::uint8_t> Schedule::toBytes() const {

@@ -32,23 +32,27 @@ public:
     // How reading a schedule file went.
     enum class LoadOutcome {
         Loaded,
-        Unopenable,  // missing or unreadable: nothing is known about its content
+        Missing,     // no file of that name: a new schedule is started there
+        Unreadable,  // it is there but cannot be read: nothing is known about its content
         Damaged,     // it is there but is not a schedule this program can trust
     };
     struct LoadResult {
         LoadOutcome outcome = LoadOutcome::Loaded;
-        std::string error;  // the reason, for Unopenable and Damaged
+        std::string error;  // the reason, for every outcome but Loaded
         bool ok() const { return outcome == LoadOutcome::Loaded; }
     };
 
-    // Reads path; fileName becomes path whatever the outcome, and the
-    // entries are replaced only when the whole file could be read.
+    // Reads path. The entries are replaced only when the whole file could be
+    // read. fileName becomes path when the file was read or is missing (a
+    // new schedule of that name); a file that is there but could not be
+    // read is not the schedule's file, so it is never saved back over by name.
     LoadResult load(const std::string& path);
     // Reads a file image. Refuses, changing nothing, an image shorter than
     // its header, a negative count, or a count the image cannot hold.
     bool readFrom(std::span<const std::uint8_t> data, std::string* error = nullptr);
 
-    // Safe-saves the schedule to path and remembers it as fileName.
+    // Safe-saves the schedule to path; only once it is written does path
+    // become fileName (see saveRecordAs).
     bool save(const std::string& path, std::string* error = nullptr);
     std::vector<std::uint8_t> toBytes() const;
 

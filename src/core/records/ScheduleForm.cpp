@@ -4,7 +4,7 @@
 
 #include "core/records/FieldText.h"
 #include "core/records/ScheduledFiles.h"
-#include "core/records/TeamDamage.h"
+#include "core/records/TeamSource.h"
 
 namespace courtlog {
 
@@ -15,18 +15,12 @@ std::string cutTo(std::string_view text, std::size_t length) { return cut(text, 
 bool readTeam(const std::string& field, Team& team, std::string* error) {
     const std::string path = pathFromScheduleField(field);
     team.noPersonalInfo = true;
-    team.fileName = path;
-    std::string reason;
-    if (path.empty() || !team.load(&reason)) {
-        if (error) *error = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
+    if (path.empty()) {
+        if (error) *error = "Can't load team ! ";
         return false;
     }
     // No game is played with players missing from a damaged file.
-    if (const std::string damage = teamDamageText(team, path); !damage.empty()) {
-        if (error) *error = damage;
-        return false;
-    }
-    return true;
+    return loadTeamForUse(path, team, error) == TeamLoad::Loaded;
 }
 
 }  // namespace

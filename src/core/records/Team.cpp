@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/records/RecordSave.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
@@ -105,10 +106,10 @@ bool Team::bringIntoRange() {
     return changed;
 }
 
-void Team::write(ByteWriter& out, bool withPersonalInfo) const {
+void Team::write(ByteWriter& out, bool withPersonalInfo, std::string_view storedName) const {
     // The header up to the player count as one record.
     std::uint8_t* p = out.extend(kHeaderSize - 2);
-    p = putText(p, fileName, 80);
+    p = putText(p, storedName, 80);
     p = putText(p, name, kNameWidth);
     p = putText(p, coach, kNameWidth);
     p = putText(p, assistant, kNameWidth);
@@ -119,16 +120,16 @@ void Team::write(ByteWriter& out, bool withPersonalInfo) const {
     writeRoster(out, withPersonalInfo);
 }
 
-std::vector<std::uint8_t> Team::toBytes() const {
+std::vector<std::uint8_t> Team::toBytes(std::string_view storedName) const {
     ByteWriter out;
     out.reserve(byteSize(!noPersonalInfo));
-    write(out);
+    write(out, !noPersonalInfo, storedName);
     return out.take();
 }
 
 bool Team::saveTo(const std::string& path, std::string* error) {
-    fileName = path;
-    return safeSave(path, toBytes(), error);
+    // The file carries its own path in its leading bytes, as it always has.
+    return saveRecordAs(fileName, path, toBytes(path), error);
 }
 
 }  // namespace courtlog

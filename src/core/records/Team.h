@@ -75,11 +75,16 @@ public:
     void write(ByteWriter& out) const { write(out, !noPersonalInfo); }
     // The team block with or without the personal information, whatever
     // noPersonalInfo says (a game holds its teams without it).
-    void write(ByteWriter& out, bool withPersonalInfo) const;
+    void write(ByteWriter& out, bool withPersonalInfo) const { write(out, withPersonalInfo, fileName); }
+    // The same with storedName in the leading 80 bytes instead of fileName
+    // (a team written under a new name carries that name).
+    void write(ByteWriter& out, bool withPersonalInfo, std::string_view storedName) const;
     // Bytes write writes.
     std::size_t byteSize(bool withPersonalInfo) const { return kHeaderSize - 2 + rosterByteSize(withPersonalInfo); }
-    std::vector<std::uint8_t> toBytes() const;
-    // Safe-saves the team to path and remembers it as fileName.
+    std::vector<std::uint8_t> toBytes() const { return toBytes(fileName); }
+    std::vector<std::uint8_t> toBytes(std::string_view storedName) const;
+    // Safe-saves the team to path; only once it is written does path become
+    // fileName (see saveRecordAs).
     bool saveTo(const std::string& path, std::string* error = nullptr);
 
     // Comma-delimited or (".txt", any case) plain-text roster import.

@@ -7,6 +7,9 @@ namespace courtlog {
 
 class Team;
 
+// The caption of a message that shows teamDamageText.
+inline constexpr const char* kDamagedTeamCaption = "Damaged Team File";
+
 // What opening a damaged team file says, before anything is shown or
 // used: "The team file Owls.tem is damaged: 9 of its 11 players could be
 // read." When the players are all there but the file is not a whole team

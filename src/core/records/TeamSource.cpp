@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/records/TeamDamage.h"
+
 namespace courtlog {
 
 namespace {
@@ -15,20 +17,25 @@ bool isTextRoster(const std::string& path) {
 
 }  // namespace
 
-bool readTeamOrRoster(const std::string& path, Team& team, std::string* message) {
+TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* message, std::string_view shownPath) {
+    team.fileName = path;
     std::string reason;
-    std::string failure;
-    if (isTextRoster(path)) {
-        const Team::ImportResult result = team.importFrom(path);
-        if (result.ok) return true;
-        reason = result.error;
-        failure = "Can't import team ! ";
-    } else {
-        team.fileName = path;
-        if (team.load(&reason)) return true;
-        failure = "Can't load team ! ";
+    if (!team.load(&reason)) {
+        if (message) *message = "Can't load team ! " + path + (reason.empty() ? "" : ": " + reason);
+        return TeamLoad::CannotLoad;
     }
-    if (message) *message = failure + path + (reason.empty() ? "" : ": " + reason);
+    if (std::string damage = teamDamageText(team, shownPath.empty() ? path : shownPath); !damage.empty()) {
+        if (message) *message = std::move(damage);
+        return TeamLoad::Damaged;
+    }
+    return TeamLoad::Loaded;
+}
+
+bool readTeamOrRoster(const std::string& path, Team& team, std::string* message) {
+    if (!isTextRoster(path)) return loadTeamForUse(path, team, message) == TeamLoad::Loaded;
+    const Team::ImportResult result = team.importFrom(path);
+    if (result.ok) return true;
+    if (message) *message = "Can't import team ! " + path + (result.error.empty() ? "" : ": " + result.error);
     return false;
 }
 

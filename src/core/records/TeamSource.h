@@ -1,15 +1,33 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/records/Team.h"
 
 namespace courtlog {
 
-// Reads the team a command names: a team file, or by its extension (any
-// case) a comma-delimited (".csv") or plain-text (".txt") roster. False with
-// the message to show ("Can't load team ! PATH: reason", or "Can't import
-// team ! ..." for a roster) when it cannot be read.
+// How loading a team for use went.
+enum class TeamLoad {
+    Loaded,
+    CannotLoad,  // missing, unreadable, or shorter than a team's header
+    Damaged,     // read, but not whole: players cut short or values out of range
+};
+
+// Loads the team file at path into team for use: in a game, a schedule, an
+// export or a handheld copy. The one way every such consumer reads a team,
+// so none of them takes a damaged one: a file that cannot be read gives
+// CannotLoad with "Can't load team ! PATH: reason"; a damaged one gives
+// Damaged with what teamDamageText says of it (naming shownPath, the path
+// itself when empty). Only the team editor opens a damaged team, to mend it.
+TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* message,
+                        std::string_view shownPath = {});
+
+// Reads the team a command names: a team file, loaded for use as above, or
+// by its extension (any case) a comma-delimited (".csv") or plain-text
+// (".txt") roster. False with the message to show ("Can't load team ! PATH:
+// reason", the damage, or "Can't import team ! ..." for a roster) when it
+// cannot be used.
 bool readTeamOrRoster(const std::string& path, Team& team, std::string* message);
 
 }  // namespace courtlog

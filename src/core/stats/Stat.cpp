@@ -220,11 +220,11 @@ void Stat::Compute(bool opponents) {
         PlayRecords plays;
         std::string reason;
         if (!game.loadLeavingPlays(path, plays, &reason)) {
-            // What a damaged file held before the fault is not trusted: the
-            // game stays as a new one, with blank team names and no plays.
-            game = Game();
-            plays = PlayRecords();
+            // A game that could not be read is left out in every mode: what
+            // a damaged file held is not trusted, and counting it as a game
+            // without plays would lower every figure per game.
             loadProblems_.push_back({path, reason});
+            continue;
         }
         ++gamesRead;
         const auto readSideOf = [&](bool home) {

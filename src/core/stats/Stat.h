@@ -83,7 +83,8 @@ public:
     const std::vector<StatLine>& lines() const { return lines_; }
     std::size_t fileCount() const { return files_.size(); }
     std::size_t lineCount() const { return lines_.size(); }
-    // The files the last Compute could not load, in reading order.
+    // The files the last Compute could not load, in reading order. They are
+    // left out of every figure, the games counted included.
     const std::vector<LoadProblem>& loadProblems() const { return loadProblems_; }
 
 private:

@@ -111,8 +111,7 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     settings.setDefaults();
     settings.windowRect = toWindowRect(defaultRect(desktop));
 
-    const QString settingsPath = QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName));
-    settings.readSettings(ui::toRecordPath(settingsPath));
+    settings.readSettings(ui::toRecordPath(ui::programSettingsFile()));
     // The file is trusted, but a wallpaper mode it does not know would leave
     // the window without a picture and the menu without a check mark.
     if (settings.wallpaperLayout < 0 || settings.wallpaperLayout > 2) settings.wallpaperLayout = 0;

@@ -71,7 +71,11 @@ void MainWindow::runCommand(int command) {
     updateCommandStates();
     if (QAction* action = menu_.action(command); action && !action->isEnabled()) return;
 
+    const Settings before = ui::programSettings();
     if (const MenuItem* item = menu_.item(command); item && item->run) item->run(*this);
+    // A setting a command changed (an options dialog, a toggle) is kept at
+    // once: a crash later in the session does not forget it.
+    if (ui::programSettings() != before) ui::saveProgramSettings();
     // Qt toggles a checkable item by itself; the state decides what it shows.
     updateCommandStates();
 }
@@ -231,18 +235,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::writeSettingsAtExit() {
     if (settingsWritten_) return;
     settingsWritten_ = true;
-    // The file dialogs may have left another folder current; the settings
-    // always go back where the program started.
-    const QString startDirectory = appState().startDirectory;
-    QDir::setCurrent(startDirectory);
+    // The file dialogs may have left another folder current; the program
+    // leaves from the folder it started in.
+    QDir::setCurrent(appState().startDirectory);
     if (!maximized_) keptRect_ = geometry();
     Settings& settings = ui::programSettings();
     settings.windowRect = {keptRect_.left(), keptRect_.top(), keptRect_.left() + keptRect_.width(),
                            keptRect_.top() + keptRect_.height()};
-    // A file that cannot be written loses this session's changes, silently:
-    // the program is closing and there is nobody left to tell.
-    settings.writeSettings(
-        ui::toRecordPath(QDir(startDirectory).filePath(QString::fromLatin1(Settings::kFileName))));
+    // A file that cannot be written loses the window's place, silently: the
+    // program is closing and there is nobody left to tell. Settings that
+    // commands changed were written then.
+    ui::saveProgramSettings();
 }
 
 }  // namespace courtlog::gui::app

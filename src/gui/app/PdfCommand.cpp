@@ -155,7 +155,7 @@ int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKin
         std::cerr << "Can't save " << out << " !" << (reason.empty() ? "" : "\n" + reason) << "\n";
         return kFailed;
     }
-    return 0;
+    return request.status == 0 ? 0 : kFailed;
 }
 
 int runPdfCommandLine(int argc, char** argv) {

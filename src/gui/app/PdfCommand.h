@@ -14,10 +14,15 @@ namespace courtlog::gui::app {
 // What a kind made of its arguments: the printout to write, or why not.
 struct PdfRequest {
     std::unique_ptr<ui::Printout> printout;
-    int status = 0;       // without a printout: 1 failed (a file that does not load...), 2 wrong arguments
+    // Without a printout: 1 failed (a file that does not load...), 2 wrong
+    // arguments. With one: 0, or 1 when a game file was left out of it (the
+    // PDF is written, then the command fails).
+    int status = 0;
     std::string message;  // without a printout: the reason, for standard error
 
-    static PdfRequest ready(std::unique_ptr<ui::Printout> printout) { return {std::move(printout), 0, {}}; }
+    static PdfRequest ready(std::unique_ptr<ui::Printout> printout, int status = 0) {
+        return {std::move(printout), status, {}};
+    }
     static PdfRequest failed(std::string why) { return {nullptr, 1, std::move(why)}; }
     static PdfRequest wrongArguments(std::string why) { return {nullptr, 2, std::move(why)}; }
 };

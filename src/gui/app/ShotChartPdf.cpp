@@ -16,11 +16,12 @@ PdfRequest prepareShotChartPdf(const std::vector<std::string>& args) {
     if (!cli::readCourtArc(request, arc, error)) return PdfRequest::failed(error);
     courtlog::stats::ShotAnalysis analysis = request.analysis();
     std::ostringstream problems;
-    const bool collected = cli::collectShots(request, analysis, problems);
+    cli::GamesRead read = cli::GamesRead::All;
+    const bool collected = cli::collectShots(request, analysis, problems, read);
     std::string message = problems.str();
     if (!message.empty() && message.back() == '\n') message.pop_back();
     if (!collected) return PdfRequest::failed(message);
-    // Warnings (a file that did not load) go out as the command's own note.
+    // A file left out is said now; the command fails once the PDF is written.
     if (!message.empty()) std::fputs((message + "\n").c_str(), stderr);
 
     const auto filter = request.filter();
@@ -28,7 +29,8 @@ PdfRequest prepareShotChartPdf(const std::vector<std::string>& args) {
     stats::ShotChartPageTexts texts{ui::fromRecordText(courtlog::stats::chartTitle(analysis.selection(), analysis.teamName())),
                                     QString::fromStdString(courtlog::stats::chartSubtitle(request.kind, period.name))};
     return PdfRequest::ready(std::make_unique<stats::ShotChartPrintout>(
-        texts, courtlog::stats::shotChartFigures(analysis, filter, arc), static_cast<int>(arc)));
+        texts, courtlog::stats::shotChartFigures(analysis, filter, arc), static_cast<int>(arc)),
+        cli::statusAfterOutput(read));
 }
 
 }  // namespace courtlog::gui::app

@@ -20,7 +20,8 @@ PdfRequest prepareStatisticsPdf(const std::vector<std::string>& args) {
     courtlog::stats::StatisticsSets sets(request.selection());
     sets.compute();
     std::ostringstream problems;
-    if (!cli::reportLoadProblems(sets.loadProblems(), request.allTeams, problems)) {
+    const cli::GamesRead read = cli::reportLoadProblems(sets.loadProblems(), problems);
+    if (read == cli::GamesRead::Missing) {
         std::string text = problems.str();
         if (!text.empty() && text.back() == '\n') text.pop_back();
         return PdfRequest::failed(text);
@@ -33,7 +34,8 @@ PdfRequest prepareStatisticsPdf(const std::vector<std::string>& args) {
     content.files = sets.selection().files();
     content.fitToWidth = request.fit;
     content.footLink = ui::printedFootLink();
-    return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(std::move(content)));
+    return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(std::move(content)),
+                             cli::statusAfterOutput(read));
 }
 
 }  // namespace courtlog::gui::app

@@ -19,6 +19,8 @@ namespace courtlog::gui::people {
 void exportAddressList(QWidget* owner, const Team& team) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Export Address List");
+    // exportToFile asks whether to append to a file that exists or replace it.
+    options.askBeforeReplacing = false;
     options.filters =
         QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);

@@ -26,25 +26,16 @@ using output::RosterOutputKind;
 
 constexpr std::size_t kTeamTextChars = 24;
 
-// A Yes/No question about the file at path, captioned with its name, after
-// the click sound.
-bool askAboutFile(QWidget* owner, const QString& question, const QString& path) {
-    ui::playSoundEffect(ui::SoundClick);
-    return ui::showMessage(owner, question, path, ui::MessageButtons::YesNo, ui::MessageIcon::Question) ==
-           ui::ResultYes;
-}
-
 // Comma-delimited text or a web page into path: appended to the file or
 // replacing it, as the user answers when it exists.
 void writeRosterText(QWidget* owner, const Team& team, const QString& path, RosterOutputKind kind) {
     output::ExportQuestions questions;
     questions.appendToIt = [&] {
-        return askAboutFile(
-            owner, QStringLiteral("This file already exists.  Would you like to append to it?"), path);
+        ui::playSoundEffect(ui::SoundClick);
+        return ui::showMessage(owner, QStringLiteral("This file already exists.  Would you like to append to it?"),
+                               path, ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
     };
-    questions.overwriteIt = [&] {
-        return askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path);
-    };
+    questions.overwriteIt = [&] { return ui::confirmReplacing(owner, path); };
     const std::string file = ui::toRecordPath(path);
     const output::ExportMode mode = output::chooseExportMode(output::exportFileExists(file), questions);
     if (mode == output::ExportMode::Cancelled) return;
@@ -78,7 +69,9 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     options.filters =
         QString::fromLatin1(output::kRosterSaveFilters.data(), output::kRosterSaveFilters.size());
     // No fixed extension: a name without one takes the chosen filter's, and
-    // whether the file exists is asked of that complete name.
+    // whether the file exists is asked of that complete name, below: a team
+    // file is replaced or not, a text file may also be appended to.
+    options.askBeforeReplacing = false;
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
     const QString& path = choice->path;
@@ -93,11 +86,9 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
         return;
     }
     applyTypedTexts(team, typed);
-    if (output::exportFileExists(ui::toRecordPath(path)) &&
-        !askAboutFile(owner, QStringLiteral("Overwrite Existing File?"), path))
-        return;
-    team.fileName = ui::toRecordPath(path);
-    saveTeam(owner, team);
+    if (output::exportFileExists(ui::toRecordPath(path)) && !ui::confirmReplacing(owner, path)) return;
+    // The team's file becomes the new one only once it is written there.
+    saveTeamAsking(owner, team, path);
 }
 
 void printRoster(QWidget* owner, Team& team, const TeamEditorTexts& typed) {

@@ -13,6 +13,8 @@
 
 #include "core/records/ScheduleListing.h"
 #include "core/records/ScheduledFiles.h"
+#include "core/records/TeamDamage.h"
+#include "core/records/TeamSource.h"
 #include "gui/people/ScheduleOutputRoutes.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/people/TeamSave.h"
@@ -339,10 +341,16 @@ void ScheduleEditor::chooseTeamFile(bool home) {
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, fileOptions("Team Files (*.tem)|*.tem|", "tem"));
     if (!choice || choice->path.isEmpty()) return;
     Team team;
-    team.fileName = ui::toRecordPath(choice->path);
-    if (!team.load()) {
-        tellCantLoadTeam(this);
-        return;
+    // A damaged team is refused now rather than when its game is started.
+    std::string damage;
+    switch (loadTeamForUse(ui::toRecordPath(choice->path), team, &damage,
+                           ui::toRecordPath(QFileInfo(choice->path).fileName()))) {
+        case TeamLoad::Loaded: break;
+        case TeamLoad::CannotLoad: tellCantLoadTeam(this); return;
+        case TeamLoad::Damaged:
+            ui::showMessage(this, ui::fromRecordPath(damage), QString::fromLatin1(kDamagedTeamCaption),
+                            ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
+            return;
     }
     const std::optional<std::string> field = storablePath(choice->path);
     if (!field) return;

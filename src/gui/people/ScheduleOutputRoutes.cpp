@@ -30,6 +30,8 @@ bool asWebPage(const QString& path, int filterIndex) {
 void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Select file name to save as");
+    // exportToFile asks whether to append to a file that exists or replace it.
+    options.askBeforeReplacing = false;
     options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
     // No fixed extension: a name without one takes the chosen filter's.
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);

@@ -84,7 +84,7 @@ void openTeamFile(QWidget* owner, const QString& path, bool roster) {
         const std::string damage = teamDamageText(team, ui::toRecordPath(QFileInfo(path).fileName()));
         if (!damage.empty() &&
             ui::showMessage(owner, QString::fromStdString(damage) + QStringLiteral("\n\nOpen what could be read?"),
-                            QStringLiteral("Damaged Team File"), ui::MessageButtons::OkCancel,
+                            QString::fromLatin1(kDamagedTeamCaption), ui::MessageButtons::OkCancel,
                             ui::MessageIcon::Exclamation) != ui::ResultOk)
             return;
     }

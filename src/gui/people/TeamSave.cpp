@@ -70,10 +70,14 @@ bool saveTeam(QWidget* owner, Team& team) {
             path = *chosen;
         }
     }
+    return saveTeamAsking(owner, team, path);
+}
+
+bool saveTeamAsking(QWidget* owner, Team& team, QString path) {
     // A team that could not be written is not thrown away: the user is asked
-    // for another file until one is written or the dialog is cancelled.
+    // for another file until one is written or the dialog is cancelled. The
+    // team's file changes only with a file that was written.
     for (;;) {
-        team.fileName = ui::toRecordPath(path);
         if (writeTeamFile(owner, team, path)) {
             team.damaged = false;
             return true;

@@ -19,6 +19,11 @@ namespace courtlog::gui::people {
 // dialog again. False only when the user cancels a dialog.
 bool saveTeam(QWidget* owner, Team& team);
 
+// Writes team to path; after a failure, said to the user, asks for another
+// file until one is written or the dialog is cancelled (false). Only a file
+// that was written becomes the team's file.
+bool saveTeamAsking(QWidget* owner, Team& team, QString path);
+
 // Writes team to path and reports a failure to the user.
 bool writeTeamFile(QWidget* owner, Team& team, const QString& path);
 

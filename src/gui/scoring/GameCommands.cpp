@@ -2,6 +2,7 @@
 #include "gui/scoring/ScoringCoreNames.h"
 // File > Game (New, Edit, Save, Save As) and Roster (Add Player, Modify Player).
 
+#include <QDir>
 #include <QString>
 
 #include "core/records/Game.h"
@@ -87,8 +88,9 @@ void editGameCommand(QWidget* owner) {
 void openGameFile(QWidget* owner, const QString& path) {
     Game game(ui::programSettings().league.halves);
     CurrentGameGuard guard{&game};
-    const bool loaded = game.load(ui::toRecordPath(path));
-    if (!loaded) ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+    std::string reason;
+    const bool loaded = game.load(ui::toRecordPath(path), &reason);
+    if (!loaded) ui::showGameLoadFailure(owner, reason);
     // Whatever was read is shown as a game read from its file: its own
     // information and both teams.
     game.isNew = 0;
@@ -99,7 +101,12 @@ void openGameFile(QWidget* owner, const QString& path) {
     if (!loaded) {
         // A game that did not load whole is never written over its file
         // (the console saves as it goes): it is saved under a name the
-        // user gives, or not at all.
+        // user gives, or not at all. The user is told so before the dialog.
+        ui::showMessage(owner,
+                        QStringLiteral("%1 was not read whole, so it is not written over.\n"
+                                       "Choose a name to save the game under.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QStringLiteral("Save Game"), ui::MessageButtons::Ok, ui::MessageIcon::Information);
         if (!saveGameAsking(owner, game, QString())) return;
     } else if (result == 1) {
         saveGameAsking(owner, game, ui::fromRecordPath(game.fileName));

@@ -393,7 +393,9 @@ void GameConsoleWindow::stopGame() {
 void GameConsoleWindow::refreshPlayerLists() {
     model_.rosterChanged();
     fillBenches();
-    changed(true, false);
+    // A player added or renamed is in the game file at once, not only with
+    // the next play.
+    changed(true, true);
 }
 
 void GameConsoleWindow::applyScoreboardSettings() {

@@ -17,6 +17,7 @@
 #include "gui/people/TeamEdit.h"
 #include "core/records/Game.h"
 #include "core/records/TeamDamage.h"
+#include "core/records/TeamSource.h"
 #include "core/scoring/GameInfoRules.h"
 #include "core/scoring/GameSetupRules.h"
 #include "gui/ui/FileDialogs.h"
@@ -223,16 +224,17 @@ void GameEdit::selectTeam(bool home) {
     chosen.name.clear();
     chosen.coach.clear();
     chosen.assistant.clear();
-    chosen.fileName = ui::toRecordPath(choice->path);
-    if (!chosen.load()) {
-        ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
-        return;
-    }
     // A game is not played with players missing from a damaged file.
-    const std::string damage = teamDamageText(chosen, ui::toRecordPath(QFileInfo(choice->path).fileName()));
-    if (!damage.empty()) {
-        ui::showWarning(this, QString::fromStdString(damage), QStringLiteral("Damaged Team File"));
-        return;
+    std::string damage;
+    switch (loadTeamForUse(ui::toRecordPath(choice->path), chosen, &damage,
+                           ui::toRecordPath(QFileInfo(choice->path).fileName()))) {
+        case TeamLoad::Loaded: break;
+        case TeamLoad::CannotLoad:
+            ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
+            return;
+        case TeamLoad::Damaged:
+            ui::showWarning(this, QString::fromStdString(damage), QString::fromLatin1(kDamagedTeamCaption));
+            return;
     }
     target = std::move(chosen);
     (home ? homeName_ : visitorName_) = ui::fromRecordText(target.name);

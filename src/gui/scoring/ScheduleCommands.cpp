@@ -77,6 +77,11 @@ void continueScheduledGame(QWidget* owner, const Schedule& schedule, const Sched
     }
 }
 
+// Every ending of the editor but Cancel keeps what was edited.
+bool keepsEdits(int result) {
+    return result == 1 || result == ScheduleEditor::kStartNewGame || result == ScheduleEditor::kContinueGame;
+}
+
 void carryOut(QWidget* owner, Schedule& schedule, ScheduleEditor& editor, int result) {
     if (result == ScheduleEditor::kStartNewGame) startScheduledGame(owner, schedule, editor);
     if (result == ScheduleEditor::kContinueGame) continueScheduledGame(owner, schedule, editor);
@@ -110,7 +115,7 @@ void newScheduleCommand(QWidget* owner) {
     Schedule schedule;
     ScheduleEditor editor(schedule, owner);
     const int result = editor.run();
-    if (result != 1 && result != ScheduleEditor::kStartNewGame && result != ScheduleEditor::kContinueGame) return;
+    if (!keepsEdits(result)) return;
     // No file, no game: a game started now could not be named in its schedule.
     if (!saveScheduleAsking(owner, schedule, QString())) return;
     carryOut(owner, schedule, editor, result);
@@ -129,20 +134,22 @@ void editScheduleCommand(QWidget* owner) {
 void openScheduleFile(QWidget* owner, const QString& path) {
     Schedule schedule;
     const Schedule::LoadResult loaded = schedule.load(ui::toRecordPath(path));
-    if (loaded.outcome == Schedule::LoadOutcome::Damaged) {
-        // The empty schedule would replace the file on closing: not without asking.
-        const QString question =
-            QStringLiteral("The schedule %1 is damaged: start an empty one and replace it?").arg(path);
-        if (ui::showMessage(owner, question, QStringLiteral("Schedule"), ui::MessageButtons::YesNo,
-                            ui::MessageIcon::Question) != ui::ResultYes)
+    if (loaded.outcome == Schedule::LoadOutcome::Unreadable || loaded.outcome == Schedule::LoadOutcome::Damaged) {
+        // What the file holds is unknown: it is left as it is. The editor
+        // may start a schedule afresh, which is saved only under a name the
+        // user chooses (the save dialog asks before replacing a file).
+        const QString text = QStringLiteral("Can't load schedule !\n%1\n\nStart a new schedule? It will be saved "
+                                            "only under a name you choose.")
+                                 .arg(ui::fromRecordPath(loaded.error));
+        if (ui::showMessage(owner, text, QStringLiteral("Schedule"), ui::MessageButtons::OkCancel,
+                            ui::MessageIcon::Exclamation, true) != ui::ResultOk)
             return;
-        schedule.entries.clear();
     }
-    schedule.fileName = ui::toRecordPath(path);
 
     ScheduleEditor editor(schedule, owner);
     const int result = editor.run();
-    // Whatever the editor returned, nothing edited is thrown away.
+    // Cancel leaves the file as it was.
+    if (!keepsEdits(result)) return;
     if (!saveScheduleAsking(owner, schedule, ui::fromRecordPath(schedule.fileName))) return;
     carryOut(owner, schedule, editor, result);
 }

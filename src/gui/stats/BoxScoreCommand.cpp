@@ -9,6 +9,7 @@
 #include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::stats {
 
@@ -30,8 +31,8 @@ void boxScoreCommand(QWidget* owner) {
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
     Game game;
-    if (!game.load(ui::toRecordPath(choice->path))) {
-        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+    if (std::string reason; !game.load(ui::toRecordPath(choice->path), &reason)) {
+        ui::showGameLoadFailure(owner, reason);
         return;
     }
     BoxScoreDialog dialog(owner, game);

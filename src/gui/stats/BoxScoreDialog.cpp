@@ -166,6 +166,8 @@ void BoxScoreDialog::printBoxScore() {
 void BoxScoreDialog::exportBoxScore() {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Select file name to save as");
+    // exportToFile asks whether to append to a file that exists or replace it.
+    options.askBeforeReplacing = false;
     options.filters = QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm");
     options.defaultExtension = QStringLiteral("htm");
     options.mustExist = false;

@@ -189,6 +189,8 @@ void StatisticsViewer::printShownSet() {
 void StatisticsViewer::exportShownSet() {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Select file name to save as");
+    // exportToFile asks whether to append to a file that exists or replace it.
+    options.askBeforeReplacing = false;
     options.filters = QString::fromLatin1(output::kStatisticsExportFilters);
     // A name without '.' takes the chosen filter's extension.
     options.defaultExtension.clear();

@@ -1,13 +1,16 @@
 #include "gui/ui/FileDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <functional>
 
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/Sound.h"
 
 namespace courtlog::gui::ui {
 
@@ -64,36 +67,57 @@ FileDialogHooks& hooks() {
     return instance;
 }
 
+// True when path may be written: it does not exist, or the user agreed to
+// replace it (or the caller asks about it itself).
+bool mayWrite(QWidget* owner, const FileDialogOptions& options, const QString& path) {
+    return !options.askBeforeReplacing || !QFileInfo::exists(path) || confirmReplacing(owner, path);
+}
+
 // Takes the default suffix from the filter chosen at the moment of
-// accepting, however the filter was chosen.
+// accepting, however the filter was chosen, and asks before a save replaces
+// a file that exists: a No keeps the dialog open for another choice.
 class ExtensionFileDialog : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
     std::function<QString(const QString&)> suffixFor;
+    // Whether the chosen file may be taken (a save asks before replacing).
+    std::function<bool(const QString&)> mayAccept;
 
     void accept() override {
         if (suffixFor) setDefaultSuffix(suffixFor(selectedNameFilter()));
         QFileDialog::accept();
     }
+
+    void done(int result) override {
+        if (result == QDialog::Accepted && mayAccept && !selectedFiles().isEmpty() &&
+            !mayAccept(selectedFiles().first()))
+            return;
+        QFileDialog::done(result);
+    }
 };
+
+std::optional<FileChoice> queuedAnswer(QWidget* owner, const FileDialogOptions& options, bool save) {
+    FileDialogHooks& h = hooks();
+    while (!h.answers.empty()) {
+        std::optional<FileChoice> answer = h.answers.front();
+        h.answers.pop_front();
+        if (!answer) return answer;
+        answer->path = withDefaultExtension(answer->path, effectiveExtension(options, answer->filterIndex));
+        if (!save || mayWrite(owner, options, answer->path)) return answer;
+    }
+    return std::nullopt;
+}
 
 std::optional<FileChoice> runFileDialog(QWidget* owner, const FileDialogOptions& options, bool save) {
     FileDialogHooks& h = hooks();
     h.lastOptions = options;
-    if (!h.answers.empty()) {
-        std::optional<FileChoice> answer = h.answers.front();
-        h.answers.pop_front();
-        if (answer)
-            answer->path =
-                withDefaultExtension(answer->path, effectiveExtension(options, answer->filterIndex));
-        return answer;
-    }
+    if (!h.answers.empty()) return queuedAnswer(owner, options, save);
 
     ExtensionFileDialog dialog(owner, options.title);
     dialog.setObjectName(save ? QStringLiteral("saveFileDialog") : QStringLiteral("openFileDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    // Callers ask their own questions about an existing file (append or
-    // overwrite); a second question from the dialog would only confuse.
+    // The question about a file that exists is ours (mayWrite), asked
+    // through our message box so that every save asks it the same way.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !options.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -103,11 +127,19 @@ std::optional<FileChoice> runFileDialog(QWidget* owner, const FileDialogOptions&
 
     // The dialog's own default suffix follows the chosen filter, so a typed
     // name without an extension is looked up (open) or proposed (save) with it.
-    dialog.suffixFor = [&](const QString& qtFilter) {
+    auto filterIndexOf = [&filterList](const QString& qtFilter) {
         const int index = static_cast<int>(filterList.indexOf(qtFilter)) + 1;
-        return effectiveExtension(options, index > 0 ? index : 1);
+        return index > 0 ? index : 1;
     };
+    dialog.suffixFor = [&](const QString& qtFilter) { return effectiveExtension(options, filterIndexOf(qtFilter)); };
     dialog.setDefaultSuffix(dialog.suffixFor(filterList.value(0)));
+    if (save) {
+        dialog.mayAccept = [&](const QString& selected) {
+            const QString path = withDefaultExtension(
+                selected, effectiveExtension(options, filterIndexOf(dialog.selectedNameFilter())));
+            return mayWrite(&dialog, options, path);
+        };
+    }
 
     const QString directory =
         options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory;
@@ -117,10 +149,8 @@ std::optional<FileChoice> runFileDialog(QWidget* owner, const FileDialogOptions&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
 
     FileChoice choice;
-    const qsizetype chosen = filterList.indexOf(dialog.selectedNameFilter());
-    choice.filterIndex = chosen >= 0 ? static_cast<int>(chosen) + 1 : 1;
-    choice.path =
-        withDefaultExtension(dialog.selectedFiles().first(), effectiveExtension(options, choice.filterIndex));
+    choice.filterIndex = filterIndexOf(dialog.selectedNameFilter());
+    choice.path = withDefaultExtension(dialog.selectedFiles().first(), effectiveExtension(options, choice.filterIndex));
     return choice;
 }
 
@@ -157,6 +187,12 @@ std::optional<FileChoice> getOpenFile(QWidget* owner, const FileDialogOptions& o
 
 std::optional<FileChoice> getSaveFile(QWidget* owner, const FileDialogOptions& options) {
     return runFileDialog(owner, options, true);
+}
+
+bool confirmReplacing(QWidget* owner, const QString& path) {
+    playSoundEffect(SoundClick);
+    return showMessage(owner, QStringLiteral("Overwrite Existing File?"), path, MessageButtons::YesNo,
+                       MessageIcon::Question) == ResultYes;
 }
 
 std::optional<QString> getFolder(QWidget* owner, const QString& title, const QString& initialDirectory) {

@@ -1,6 +1,10 @@
 #include "gui/ui/MessageBox.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <deque>
 
 #include "gui/ui/Sound.h"
@@ -89,6 +93,35 @@ int resultOf(int qtButton, MessageButtons buttons) {
     }
 }
 
+// Room a window manager takes in a title bar beside the caption: the
+// window's icon and its three buttons, with their spacing.
+constexpr int kTitleBarRoom = 120;
+
+// A message box at least as wide as its caption needs: a window manager
+// cuts a caption wider than its window ("File corrupt ?" over a short text
+// shows as "Fil...pt ?"). Qt sizes the box anew on showing and on every
+// layout request; the width is taken back after each.
+class CaptionedMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+            // Title bars mostly draw the caption in bold.
+            QFont titleFont = font();
+            titleFont.setBold(true);
+            int needed = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarRoom;
+            // A caption as long as a deep path is cut rather than the box
+            // made wider than the screen.
+            if (const QScreen* shownOn = screen()) needed = std::min(needed, shownOn->availableGeometry().width() * 9 / 10);
+            if (width() < needed) setFixedWidth(needed);
+        }
+        return handled;
+    }
+};
+
 }  // namespace
 
 int showMessage(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
@@ -105,7 +138,7 @@ int showMessage(QWidget* owner, const QString& text, const QString& caption, Mes
     }
     if (h.autoAnswer) return firstButtonOf(buttons);
 
-    QMessageBox box(qtIconOf(icon), title, text, qtButtonsOf(buttons), owner);
+    CaptionedMessageBox box(qtIconOf(icon), title, text, qtButtonsOf(buttons), owner);
     box.setObjectName(QStringLiteral("messageBox"));
     // Qt wraps every text wider than about 500 pixels, which leaves the last
     // word of a one-sentence message alone on a second line; such a sentence

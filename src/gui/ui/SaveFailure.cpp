@@ -24,4 +24,10 @@ void showFileSaveFailure(QWidget* owner, const QString& path, const std::string&
     showWarning(owner, fileSaveFailureText(path, reason), QStringLiteral("Error"));
 }
 
+void showGameLoadFailure(QWidget* owner, const std::string& reason) {
+    QString text = QStringLiteral("Can't load game !");
+    if (!reason.empty()) text += QStringLiteral("\n") + QString::fromStdString(reason);
+    showMessage(owner, text, QStringLiteral("File corrupt ?"));
+}
+
 }  // namespace courtlog::gui::ui

@@ -17,4 +17,8 @@ void showSaveFailure(QWidget* owner, const QString& what, const QString& path, c
 QString fileSaveFailureText(const QString& path, const std::string& reason);
 void showFileSaveFailure(QWidget* owner, const QString& path, const std::string& reason);
 
+// "Can't load game !" with the reason the loader gave (the one the command
+// line prints, which names the file), caption "File corrupt ?".
+void showGameLoadFailure(QWidget* owner, const std::string& reason);
+
 }  // namespace courtlog::gui::ui

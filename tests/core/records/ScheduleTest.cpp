@@ -159,13 +159,31 @@ INSTANTIATE_TEST_SUITE_P(
                                   "The schedule file names more entries than it holds"}),
     courtlog::testing::NameFromWhat());
 
-TEST(ScheduleFile, MissingFileIsUnopenableAndLeavesTheScheduleEmpty) {
+TEST(ScheduleFile, MissingFileStartsAnEmptyScheduleOfThatName) {
     ScratchFolder folder;
     Schedule s;
     const Schedule::LoadResult result = s.load(folder.file("none.sch"));
-    EXPECT_EQ(result.outcome, Schedule::LoadOutcome::Unopenable);
+    EXPECT_EQ(result.outcome, Schedule::LoadOutcome::Missing);
     EXPECT_TRUE(s.entries.empty());
     EXPECT_EQ(s.fileName, folder.file("none.sch"));
+}
+
+// Only a missing file names a new schedule; a file that is there but cannot
+// be read or trusted is not bound to the schedule, so nothing is saved back
+// over it by name.
+TEST(ScheduleFile, AnUnreadableOrDamagedFileIsNotTheSchedulesFile) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.file("folder.sch"));
+    Schedule unreadable;
+    const Schedule::LoadResult a = unreadable.load(folder.file("folder.sch"));
+    EXPECT_EQ(a.outcome, Schedule::LoadOutcome::Unreadable);
+    EXPECT_NE(a.error.find(folder.file("folder.sch")), std::string::npos) << a.error;
+    EXPECT_EQ(unreadable.fileName, "");
+
+    writeBytes(folder.file("bad.sch"), image(2, 1024));
+    Schedule damaged;
+    EXPECT_EQ(damaged.load(folder.file("bad.sch")).outcome, Schedule::LoadOutcome::Damaged);
+    EXPECT_EQ(damaged.fileName, "");
 }
 
 TEST(ScheduleFile, AFailedSaveKeepsTheFileTheScheduleHad) {

@@ -179,6 +179,20 @@ TEST(TeamTest, SaveLoadSaveIsStable) {
     EXPECT_EQ(withoutLeading80(readBytes(dir.file("a.tem"))), withoutLeading80(readBytes(dir.file("b.tem"))));
 }
 
+// A team written under another name carries that name in its leading bytes;
+// a name that could not be written never becomes the team's file, so the
+// next plain save still updates the file the team had.
+TEST(TeamTest, AFailedSaveKeepsTheFileTheTeamHad) {
+    ScratchFolder dir;
+    Team t = teamOf(2);
+    ASSERT_TRUE(t.saveTo(dir.file("own.tem")));
+    EXPECT_EQ(textAt(readBytes(dir.file("own.tem")), 0, 80), dir.file("own.tem"));
+    std::string error;
+    EXPECT_FALSE(t.saveTo(dir.file("gone/other.tem"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(t.fileName, dir.file("own.tem"));
+}
+
 TEST(TeamTest, PersonalInformationOnlyWhenTheSizeMatchesExactly) {
     Team full;
     full.fileName = recordData("eagles.tem");
@@ -355,7 +369,7 @@ TEST(TeamTest, SaveToAnImpossiblePathFails) {
     std::string error;
     EXPECT_FALSE(t.saveTo("/nonexistent/folder/team.tem", &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(t.fileName, "/nonexistent/folder/team.tem");
+    EXPECT_EQ(t.fileName, "");  // a name that was not written is not the team's
 }
 
 TEST(RosterTest, RemovePlayerChecksTheIndex) {

@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  3 + 3,
                  1 + 2},
-        // Every side of every game; the damaged file counts as a game with no
-        // plays and one period. Periods come from the visiting sides:
-        // a 3, b 6, c 4, damaged 1.
+        // Every side of every game; the damaged file is left out, not counted
+        // as a game with no plays. Periods come from the visiting sides:
+        // a 3, b 6, c 4.
         ModeCase{"all teams",
                  "All Teams",
                  true,
@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Ugo", "Ravens"},
                   {"Dee", "Hawks"},
                   {"TEAM TOTALS", ""}},
-                 4,
-                 3 + 6 + 4 + 1,
+                 3,
+                 3 + 6 + 4,
                  (2 + 3 + 1) + (3 + 2) + (2 + 3)},
         ModeCase{"a team that never plays", "Pilots", false, false, {{"TEAM TOTALS", ""}}, 0, 0, 0},
         ModeCase{"opponents of a team that never plays", "Pilots", false, true, {{"TEAM TOTALS", ""}}, 0, 0, 0}),

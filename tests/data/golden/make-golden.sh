@@ -23,6 +23,9 @@ samples=$(cd "$here/../../../resources/samples" && pwd)
 cd "$here"
 rm -f ./*.out ./*.err large.txt cases.txt
 settings=$data/fuzz/settings_fuzzer/crtlog.ini
+# Dates the program takes from the clock (an imported player's birthday)
+# come out as on the day the references were first made.
+export SOURCE_DATE_EPOCH=1796644800
 
 placeholders() { sed -e "s#$data#@DATA@#g" -e "s#$samples#@SAMPLES@#g"; }
 

@@ -338,6 +338,23 @@ TEST_F(MainWindowTest, CheckMarksFollowTheToggles) {
     EXPECT_EQ(written.wallpaperLayout, 2);
 }
 
+// A setting changed by a command is in the settings file at once, not only
+// at exit: a toggle of the Options menu and the League Options dialog.
+TEST_F(MainWindowTest, ChangedSettingsAreWrittenWhenTheyChange) {
+    start();
+    window->runCommand(CmPromptForShot);
+    EXPECT_FALSE(readWrittenSettings().promptForShot);
+
+    testsupport::whenModal<QDialog>([](QDialog* dialog) {
+        testsupport::click(dialog, "halvesRadio");
+        testsupport::click(dialog, "okButton");
+    });
+    window->runCommand(CmLeagueOptions);
+    const Settings written = readWrittenSettings();
+    EXPECT_TRUE(written.league.halves);
+    EXPECT_FALSE(written.promptForShot);
+}
+
 TEST_F(MainWindowTest, SettingsRectangleInsideTheDesktopIsUsed) {
     writeSettingsFile({100, 50, 900, 650});
     start();

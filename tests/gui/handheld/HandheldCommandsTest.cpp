@@ -245,4 +245,52 @@ TEST_F(HandheldCommands, GameFromPocketPcSavesTheCopyWhereTheProgramStarted) {
     EXPECT_EQ(readFile(scratch.file("start/Final.gam")).size(), readFile(scratch.file("sync1/Final.gam")).size());
 }
 
+// The copies a handheld command saves ask before replacing a file there:
+// No keeps the copy already on the device and in the start folder.
+TEST_F(HandheldCommands, CopiesAskBeforeReplacingAFile) {
+    addPartners(1);
+    courtlog::testing::writeFile(scratch.file("sync1/Hawks.tem"), "device copy");
+    answerFile(scratch.file("start/Hawks.tem"));
+    answerFile(scratch.file("sync1/Hawks.tem"));
+    hooks::queueMessageAnswer(gui::ui::ResultNo);
+    gui::handheld::teamToPocketPcCommand(nullptr);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Overwrite Existing File?")});
+    EXPECT_EQ(readFile(scratch.file("sync1/Hawks.tem")), "device copy");
+
+    addUsers({"Ann"});
+    Team onPalm = courtlog::testing::team("Harbor Hawks", 6);
+    ASSERT_TRUE(exportToPalm(onPalm, palm + "/Ann/Backup/Hawks.pdb"));
+    const std::string before = readFile(scratch.file("start/Hawks.tem"));
+    answerFile(palm + "/Ann/Backup/Hawks.pdb");
+    answerFile(scratch.file("start/Hawks.tem"));
+    hooks::queueMessageAnswer(gui::ui::ResultNo);
+    gui::handheld::teamFromPalmCommand(nullptr);
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Overwrite Existing File?"));
+    EXPECT_EQ(readFile(scratch.file("start/Hawks.tem")), before);
+}
+
+// A team file cut short is refused by the Palm and Pocket PC copies, as
+// by every other use of a team: the damage is said and nothing is written.
+TEST_F(HandheldCommands, ADamagedTeamIsNotCopied) {
+    addUsers({"Ann"});
+    addPartners(1);
+    std::string bytes = readFile(scratch.file("start/Hawks.tem"));
+    bytes.resize(bytes.size() - 100);
+    courtlog::testing::writeFile(scratch.file("start/Hawks.tem"), bytes);
+
+    answerFile(scratch.file("start/Hawks.tem"));
+    gui::handheld::teamToPalmCommand(nullptr);
+    EXPECT_EQ(lastMessage().caption, QStringLiteral("Damaged Team File"));
+    EXPECT_TRUE(lastMessage().text.startsWith(QStringLiteral("The team file Hawks.tem is damaged")))
+        << lastMessage().text.toStdString();
+    EXPECT_FALSE(fs::exists(scratch.file("start/Hawks.pdb")));
+
+    answerFile(scratch.file("start/Hawks.tem"));
+    answerFile(scratch.file("sync1/Hawks.tem"));
+    gui::handheld::teamToPocketPcCommand(nullptr);
+    EXPECT_EQ(lastMessage().caption, QStringLiteral("Damaged Team File"));
+    EXPECT_EQ(hooks::pendingFileAnswers(), 1u) << "no save dialog";
+    EXPECT_FALSE(fs::exists(scratch.file("sync1/Hawks.tem")));
+}
+
 }  // namespace

@@ -133,6 +133,26 @@ TEST(ScheduleEditor, ChoicesSetTheSideCaptionsAndAGameFixesTheTeams) {
     EXPECT_EQ(editor.formGameFile(), played);
 }
 
+// A team file cut short is refused when it is chosen for an event, with
+// the damage said, as every use of a team refuses it.
+TEST(ScheduleEditor, ADamagedTeamIsNotChosen) {
+    freshHooks();
+    courtlog::testing::ScratchFolder folder;
+    const std::string hawks = folder.saveTeam(teamWithLineup("Hawks", 5), "hawks.tem");
+    std::string bytes = courtlog::testing::readFile(hawks);
+    bytes.resize(Team::kHeaderSize + 2 * Player::kRecordSize);
+    courtlog::testing::writeFile(hawks, bytes);
+    Schedule schedule;
+    ScheduleEditor editor(schedule);
+    editor.show();
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(hawks), 1});
+    click(&editor, "homeTeamFileButton");
+    EXPECT_EQ(messageTexts(), std::vector<QString>{"The team file hawks.tem is damaged: 2 of its 5 players could be read."});
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("Damaged Team File"));
+    EXPECT_TRUE(control<QLineEdit>(&editor, "homeNameEdit")->text().isEmpty());
+    EXPECT_EQ(caption(&editor, "homeTeamButton"), QStringLiteral("Create"));
+}
+
 TEST(ScheduleEditor, HeaderClicksSortAndColumnWidthsAreKept) {
     freshHooks();
     Schedule schedule;

@@ -201,7 +201,8 @@ TEST(TeamCommands, SaveAsWritesATeamFileAndAsksBeforeReplacingIt) {
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{path + QStringLiteral(".tem"), 1});
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     click(&editor, "saveAsButton");
-    EXPECT_TRUE(messageShown(QStringLiteral("Overwrite Existing File?")));
+    // Asked once: by the team editor, not a second time by the save dialog.
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Overwrite Existing File?")});
     EXPECT_EQ(loadTeam(path + QStringLiteral(".tem")).name, "Night Owls");
 
 }
@@ -233,6 +234,27 @@ TEST(TeamCommands, EditTellsRosterFromTeamFileByItsExtension) {
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{tem, 2});
     gui::people::editTeamCommand(nullptr);
     EXPECT_EQ(shown, "Hawks");
+}
+
+// The team save dialog asks before it replaces a file: No goes back to
+// choosing, and the next name chosen gets the team.
+TEST(TeamCommands, SavingANewTeamAsksBeforeReplacingAFile) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString taken = QDir(dir.path()).filePath(QStringLiteral("eagles.tem"));
+    const QString other = QDir(dir.path()).filePath(QStringLiteral("eagles2.tem"));
+    ASSERT_TRUE(teamWithLineup("Old Eagles", 2).saveTo(taken.toStdString()));
+    whenModal<TeamEdit>([](TeamEdit* editor) {
+        typeInto(editor, "teamNameEdit", QStringLiteral("Eagles"));
+        click(editor, "okButton");
+    });
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{taken, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{other, 1});
+    gui::people::newTeamCommand(nullptr);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Overwrite Existing File?")});
+    EXPECT_EQ(loadTeam(taken).name, "Old Eagles");
+    EXPECT_EQ(loadTeam(other).name, "Eagles");
 }
 
 // A team whose save fails is not lost: the save dialog comes again, and the
@@ -276,6 +298,31 @@ TEST(TeamCommands, CancellingTheSaveDialogAfterAFailureGivesUp) {
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
     EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(QStringLiteral("Can't save team !")));
     EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, tem);
+}
+
+// A Save As that could not be written (and whose retry was cancelled)
+// does not move the team: OK still saves it to the file it was opened from.
+TEST(TeamCommands, AFailedSaveAsLeavesOkOnTheTeamsOwnFile) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString own = QDir(dir.path()).filePath(QStringLiteral("owls.tem"));
+    const QString unwritable = QDir(dir.path()).filePath(QStringLiteral("no-such-folder/owls.tem"));
+    ASSERT_TRUE(teamWithLineup("Owls", 2).saveTo(own.toStdString()));
+    whenModal<TeamEdit>([&](TeamEdit* editor) {
+        typeInto(editor, "teamNameEdit", QStringLiteral("Night Owls"));
+        gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{unwritable, 1});
+        gui::ui::testing::queueFileAnswer(std::nullopt);  // the retry is cancelled
+        click(editor, "saveAsButton");
+        // Taken only if OK went to the failed name and offered the dialog again.
+        gui::ui::testing::queueFileAnswer(std::nullopt);
+        click(editor, "okButton");
+    });
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{own, 1});
+    gui::people::editTeamCommand(nullptr);
+    EXPECT_EQ(gui::ui::testing::pendingFileAnswers(), 1u);
+    gui::ui::testing::clearFileAnswers();
+    EXPECT_EQ(loadTeam(own).name, "Night Owls");
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
 }
 
 // OK on a team read from a damaged file asks before overwriting it; No

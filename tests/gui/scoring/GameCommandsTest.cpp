@@ -13,10 +13,12 @@
 #include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
+#include "core/records/BackgroundSave.h"
 #include "core/records/Game.h"
 #include "gui/scoring/AddPlayer.h"
 #include "gui/scoring/GameEdit.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/GameConsoleLink.h"
 
 using namespace courtlog;
 using namespace courtlog::testsupport;
@@ -133,9 +135,15 @@ TEST(GameCommands, EditGameShowsTheDamageThenTheDialogAndSavesOnlyUnderANewName)
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{recovered, 1});
     gui::scoring::editGameCommand(nullptr);
 
-    ASSERT_FALSE(gui::ui::testing::shownMessages().empty());
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    // The message says why, as the command line does, and OK says why it
+    // asks for a name before the save dialog opens.
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("Can't load game !\n") + QString::fromStdString(Game::damagedFileMessage(path.toStdString())));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[1].text.startsWith(
+        QStringLiteral("%1 was not read whole, so it is not written over.").arg(path)))
+        << gui::ui::testing::shownMessages()[1].text.toStdString();
     EXPECT_EQ(courtShown, QStringLiteral("North Gym"));
     // OK asked for a file instead of writing over the one that did not load.
     EXPECT_TRUE(gui::ui::testing::lastFileDialogOptions().initialName.isEmpty());
@@ -165,6 +173,59 @@ TEST(GameCommands, AFailedSaveAsLeavesLaterSavesOnTheGamesOwnFile) {
     Game back;
     ASSERT_TRUE(back.load(own.toStdString()));
     EXPECT_EQ(back.court, "Later Hall");
+}
+
+// Both ways of naming a game file ask before replacing one: Save As, and
+// the dialog a new game (or one that did not load) is saved through.
+TEST(GameCommands, SavingUnderANameAsksBeforeReplacingAFile) {
+    freshHooks();
+    QTemporaryDir dir;
+    const QString own = QDir(dir.path()).filePath(QStringLiteral("own.gam"));
+    const QString other = QDir(dir.path()).filePath(QStringLiteral("other.gam"));
+    courtlog::testing::writeFile(other.toStdString(), "another game");
+    Game game = courtlog::testing::game("Eagles", "Owls");
+    ASSERT_TRUE(game.save(own.toStdString()));
+    gui::ui::appState().currentGame = &game;
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{other, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    gui::scoring::saveGameAsCommand(nullptr);
+    gui::ui::appState().currentGame = nullptr;
+
+    Game fresh = courtlog::testing::game("Hawks", "Owls");
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{other, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    EXPECT_FALSE(gui::scoring::saveGameAsking(nullptr, fresh, QString()));
+
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{"Overwrite Existing File?", "Overwrite Existing File?"}));
+    EXPECT_EQ(courtlog::testing::readFile(other.toStdString()), "another game");
+    EXPECT_EQ(game.fileName, own.toStdString());
+}
+
+// A player added beside the console is in the game file at once (the
+// shell tells the console, which saves as after a play).
+TEST(GameCommands, APlayerAddedDuringTheGameIsSavedAtOnce) {
+    freshHooks();
+    gui::ui::appState().autoSave = true;
+    TeamFiles files;
+    describeGame(files, "startGameButton", gui::ui::FileChoice{files.path("late"), 1});
+    int playersInFile = -1;
+    whenModal<QDialog>(
+        [&](QDialog* console) {
+            whenModal<gui::scoring::AddPlayer>([](gui::scoring::AddPlayer* dialog) {
+                typeInto(dialog, "nameEdit", QStringLiteral("Late Arrival"));
+                click(dialog, "addPlayerButton");
+            });
+            if (gui::scoring::addPlayerCommand(console)) gui::ui::appState().console->refreshPlayerLists();
+            backgroundSaver().waitUntilIdle();
+            Game saved;
+            if (saved.load(files.path("late.gam").toStdString())) playersInFile = saved.home.playerCount();
+            // Stopped without saving: what is in the file was saved already.
+            gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+            QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+        },
+        "gameConsole");
+    gui::scoring::newGameCommand(nullptr);
+    EXPECT_EQ(playersInFile, 7);
 }
 
 TEST(GameCommands, RosterCommandsNeedAGameInProgress) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <filesystem>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -114,31 +115,77 @@ TEST(ScheduleCommands, EditContinuesTheEntrysGameAndSavesItBackOnOk) {
     EXPECT_EQ(back.attendance, "450");
 }
 
-TEST(ScheduleCommands, ADamagedFileIsReplacedOnlyWhenTheUserSaysSo) {
+// A schedule file that is there but cannot be read (here a folder) or
+// trusted is said, and never written unless the user names a file for the
+// schedule that replaces it: Cancel opens nothing, and the editor's OK asks
+// for a name, asking again before replacing the damaged file.
+TEST(ScheduleCommands, AnUnreadableOrDamagedFileIsSaidAndKept) {
     freshHooks();
     Season season;
+    const std::string folder = season.folder.file("folder.sch");
+    std::filesystem::create_directory(folder);
+    answerFile(folder);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultCancel);
+    gui::scoring::editScheduleCommand(nullptr);
+    ASSERT_EQ(messageTexts().size(), 1u);
+    EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Can't load schedule !\nCan't read %1").arg(q(folder))))
+        << messageTexts()[0].toStdString();
+
     std::string bytes = courtlog::testing::readFile(season.path);
     bytes[8] = 9;  // nine entries claimed, one there
     courtlog::testing::writeFile(season.path, bytes);
-    const QString question =
-        QStringLiteral("The schedule %1 is damaged: start an empty one and replace it?").arg(q(season.path));
-
+    gui::ui::testing::clearShownMessages();
     answerFile(season.path);
-    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
-    gui::scoring::editScheduleCommand(nullptr);
-    EXPECT_EQ(messageTexts(), std::vector<QString>{question});
-    EXPECT_EQ(courtlog::testing::readFile(season.path), bytes);
-
-    answerFile(season.path);
-    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultOk);
     int rowsShown = -1;
     whenModal<ScheduleEditor>([&](ScheduleEditor* editor) {
         rowsShown = control<QTableWidget>(editor, "scheduleList")->rowCount();
-        click(editor, "cancelButton");
+        typeInto(editor, "homeNameEdit", QStringLiteral("Hawks"));
+        click(editor, "addButton");
+        answerFile(season.path);
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+        answerFile(season.folder.file("fresh.sch"));
+        click(editor, "okButton");
     });
     gui::scoring::editScheduleCommand(nullptr);
     EXPECT_EQ(rowsShown, 0);
-    EXPECT_EQ(courtlog::testing::readFile(season.path).size(), 12u);
+    ASSERT_EQ(messageTexts().size(), 2u);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("The schedule file names more entries than it holds")));
+    EXPECT_EQ(messageTexts()[1], QStringLiteral("Overwrite Existing File?"));
+    EXPECT_TRUE(gui::ui::testing::lastFileDialogOptions().initialName.isEmpty());
+    EXPECT_EQ(courtlog::testing::readFile(season.path), bytes);
+    Schedule fresh;
+    ASSERT_TRUE(fresh.load(season.folder.file("fresh.sch")).ok());
+    EXPECT_EQ(fresh.entryCount(), 1);
+}
+
+// Cancel in the editor keeps the file as it was; a name that does not
+// exist yet starts a schedule there, written on OK.
+TEST(ScheduleCommands, CancelWritesNothingAndAMissingFileStartsANewSchedule) {
+    freshHooks();
+    Season season;
+    const std::string before = courtlog::testing::readFile(season.path);
+    answerFile(season.path);
+    whenModal<ScheduleEditor>([&](ScheduleEditor* editor) {
+        typeInto(editor, "homeNameEdit", QStringLiteral("Ravens"));
+        click(editor, "addButton");
+        click(editor, "cancelButton");
+    });
+    gui::scoring::editScheduleCommand(nullptr);
+    EXPECT_EQ(courtlog::testing::readFile(season.path), before);
+
+    const std::string next = season.folder.file("next.sch");
+    answerFile(next);
+    whenModal<ScheduleEditor>([&](ScheduleEditor* editor) {
+        typeInto(editor, "homeNameEdit", QStringLiteral("Ravens"));
+        click(editor, "addButton");
+        click(editor, "okButton");
+    });
+    gui::scoring::editScheduleCommand(nullptr);
+    EXPECT_TRUE(messageTexts().empty());
+    Schedule written;
+    ASSERT_TRUE(written.load(next).ok());
+    EXPECT_EQ(written.entryCount(), 1);
 }
 
 TEST(ScheduleCommands, ANewScheduleThatCannotBeWrittenIsSaidAndSavedElsewhere) {

@@ -137,7 +137,9 @@ TEST_F(BoxScoreDialogTest, AGameFileThatDoesNotLoadShowsNoBoxScore) {
     gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(folder.file("cut.gam")), 1});
     gui::stats::boxScoreCommand(nullptr);
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    // With the reason the command line gives, which names the file.
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("Can't load game !\n") + QString::fromStdString(Game::damagedFileMessage(folder.file("cut.gam"))));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_EQ(openBoxScore(), nullptr);
 }

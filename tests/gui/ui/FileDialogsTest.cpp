@@ -9,9 +9,15 @@
 
 #include "GuiTestSupport.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/MessageBox.h"
+#include "gui/ui/Sound.h"
 
 using namespace courtlog::gui::ui;
 namespace hooks = courtlog::gui::ui::testing;
+
+namespace {
+const std::vector<hooks::ShownMessage>& shown() { return hooks::shownMessages(); }
+}  // namespace
 
 TEST(FileDialogFilters, ConvertBarSeparatedPairsToQtFilters) {
     EXPECT_EQ(toQtFilter("Bitmap Files (*.bmp)|*.bmp|"), "Bitmap Files (*.bmp)");
@@ -92,4 +98,97 @@ TEST(FileDialogWidget, SaveDialogAppendsTheChosenFiltersExtension) {
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->filterIndex, 2);
     EXPECT_EQ(choice->path, QDir(dir.path()).filePath("roster.htm"));
+}
+
+namespace {
+
+// A folder holding one file, "kept.gam", for the save questions.
+struct FolderWithAFile {
+    QTemporaryDir dir;
+    QString existing = QDir(dir.path()).filePath("kept.gam");
+    FolderWithAFile() { courtlog::testing::writeFile(existing.toStdString(), "old"); }
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
+};
+
+FileDialogOptions gameSaveOptions() {
+    FileDialogOptions options;
+    options.filters = "Game Files (*.gam)|*.gam|";
+    options.defaultExtension = "gam";
+    return options;
+}
+
+}  // namespace
+
+// Every save dialog asks before a file that exists is replaced, with the
+// click sound and the question captioned with the file; No goes back to
+// choosing (the next answer), and a No with nothing chosen after it cancels.
+TEST(FileDialogHooks, ASaveOverAFileThatExistsIsAskedFirst) {
+    courtlog::testsupport::freshHooks();
+    FolderWithAFile folder;
+    // Typed without its extension: the question is about the complete name.
+    hooks::queueFileAnswer(FileChoice{folder.path("kept"), 1});
+    hooks::queueMessageAnswer(ResultYes);
+    auto choice = getSaveFile(nullptr, gameSaveOptions());
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, folder.existing);
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, "Overwrite Existing File?");
+    EXPECT_EQ(shown()[0].caption, folder.existing);
+    EXPECT_EQ(shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(hooks::playedSounds(), std::vector<int>{SoundClick});
+
+    hooks::queueFileAnswer(FileChoice{folder.existing, 1});
+    hooks::queueFileAnswer(FileChoice{folder.path("new.gam"), 1});
+    hooks::queueMessageAnswer(ResultNo);
+    choice = getSaveFile(nullptr, gameSaveOptions());
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, folder.path("new.gam"));
+
+    hooks::queueFileAnswer(FileChoice{folder.existing, 1});
+    hooks::queueMessageAnswer(ResultNo);
+    EXPECT_FALSE(getSaveFile(nullptr, gameSaveOptions()));
+    EXPECT_EQ(shown().size(), 3u);
+}
+
+// A new name, an open dialog and a caller that asks its own questions (an
+// export's append or overwrite) get no question from the dialog.
+TEST(FileDialogHooks, NoQuestionWhereNothingIsReplacedOrTheCallerAsks) {
+    courtlog::testsupport::freshHooks();
+    FolderWithAFile folder;
+    hooks::queueFileAnswer(FileChoice{folder.path("new.gam"), 1});
+    EXPECT_TRUE(getSaveFile(nullptr, gameSaveOptions()));
+    hooks::queueFileAnswer(FileChoice{folder.existing, 1});
+    EXPECT_TRUE(getOpenFile(nullptr, gameSaveOptions()));
+    FileDialogOptions exportOptions = gameSaveOptions();
+    exportOptions.askBeforeReplacing = false;
+    hooks::queueFileAnswer(FileChoice{folder.existing, 1});
+    EXPECT_TRUE(getSaveFile(nullptr, exportOptions));
+    EXPECT_TRUE(shown().empty());
+}
+
+// The real dialog asks through our message box (so every save asks alike
+// and tests can answer), and a No leaves it open for another name.
+TEST(FileDialogWidget, ReplacingAFileIsAskedAndNoKeepsTheDialogOpen) {
+    courtlog::testsupport::freshHooks();
+    FolderWithAFile folder;
+    FileDialogOptions options = gameSaveOptions();
+    options.initialDirectory = folder.dir.path();
+
+    bool stayedOpen = false;
+    courtlog::testsupport::whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("kept");
+        hooks::queueMessageAnswer(ResultNo);
+        QMetaObject::invokeMethod(dialog, "accept");
+        stayedOpen = dialog->isVisible();
+        name->setText("kept");
+        hooks::queueMessageAnswer(ResultYes);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto choice = getSaveFile(nullptr, options);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, folder.existing);
+    EXPECT_EQ(shown().size(), 2u);
 }

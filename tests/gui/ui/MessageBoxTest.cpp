@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QMessageBox>
+
+#include "GuiTestSupport.h"
+
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
@@ -69,4 +74,24 @@ TEST(MessageBoxHooks, NothingIsKeptUnlessATestRecords) {
     showWarning(nullptr, "Kept", "Error");
     EXPECT_EQ(hooks::shownMessages().size(), 1u);
     EXPECT_EQ(hooks::playedSounds(), std::vector<int>{SoundWarning});
+}
+
+// A short text under a longer caption: the box is wide enough for the
+// caption in a bold title font beside a title bar's icon and three buttons
+// (over 100 pixels), so a window manager shows it whole, not "Fil...pt ?".
+TEST(MessageBoxWidget, TheBoxIsWideEnoughForItsCaption) {
+    hooks::setAutoAnswer(false);
+    int width = 0;
+    QString title;
+    courtlog::testsupport::whenModal<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        width = box->width();
+        box->accept();
+    });
+    showMessage(nullptr, "Can't load team !", "File corrupt or missing ?");
+    hooks::setAutoAnswer(true);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_EQ(title, "File corrupt or missing ?");
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100);
 }

@@ -96,3 +96,21 @@ TEST(Printing, PreviewShowsThePagesAndSavesThemAsPdf) {
     EXPECT_EQ(previewPages, 3);
     EXPECT_EQ(pdfPageCount(path), 3);
 }
+
+// Save as PDF asks before it replaces a file; No keeps the old one.
+TEST(Printing, SaveAsPdfAsksBeforeReplacingAFile) {
+    courtlog::testsupport::freshHooks();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.pdf");
+    courtlog::testing::writeFile(path.toStdString(), "kept");
+    courtlog::testsupport::whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        hooks::queueFileAnswer(FileChoice{path, 1});
+        hooks::queueMessageAnswer(ResultNo);
+        preview->findChild<QAction*>(QStringLiteral("saveAsPdfAction"))->trigger();
+        preview->reject();
+    });
+    ThreePagePrintout printout;
+    printWithPreview(nullptr, printout);
+    EXPECT_EQ(courtlog::testsupport::messageTexts(), std::vector<QString>{"Overwrite Existing File?"});
+    EXPECT_EQ(courtlog::testing::readFile(path.toStdString()), "kept");
+}
