@@ -11,6 +11,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::scoring {
 
@@ -59,9 +60,10 @@ void startScheduledGame(QWidget* owner, Schedule& schedule, ScheduleEditor& edit
 void continueScheduledGame(QWidget* owner, const Schedule& schedule, const ScheduleEditor& editor) {
     const std::optional<std::string> field = scheduleFieldForPath(editor.formGameFile());
     std::optional<ScheduledGame> found;
-    if (field) found = loadScheduledGame(*field, scheduledGameFolders(schedule.fileName));
+    std::string reason;
+    if (field) found = loadScheduledGame(*field, scheduledGameFolders(schedule.fileName), &reason);
     if (!found) {
-        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+        ui::showGameLoadFailure(owner, reason);
         return;
     }
     Game& game = found->game;

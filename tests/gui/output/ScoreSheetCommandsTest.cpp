@@ -95,7 +95,11 @@ TEST(ScoreSheetCommands, AGameThatDoesNotLoadPrintsNothingFromTheWindowEither) {
                                       courtlog::output::SheetTeams::Both);
     gui::ui::testing::printToFileInstead({});
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    // The message says why, as the command line does.
+    std::string reason;
+    EXPECT_FALSE(Game().load(folder.file("broken.gam"), &reason));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("Can't load game !\n") + QString::fromStdString(reason));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_FALSE(QFile::exists(out));
 }
