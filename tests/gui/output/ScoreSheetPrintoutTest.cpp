@@ -76,11 +76,9 @@ QString blockFigures(const std::vector<PdfWord>& words, const QString& name, std
 TEST(GameScoreSheetPrintout, BothTeamsRunOverPagesHomeFirstWithTheOvertimesInOneBlock) {
     QTemporaryDir dir;
     // Landscape: fifteen rows take more than a page.
-    QPrinter& printer = gui::ui::sharedPrinter();
-    const QPageLayout before = printer.pageLayout();
-    printer.setPageOrientation(QPageLayout::Landscape);
+    gui::ui::testing::setChosenOrientation(QPageLayout::Landscape);
     const std::vector<PdfWord> words = render(sheetGame(), SheetTeams::Both, dir.filePath("both.pdf"));
-    printer.setPageLayout(before);
+    gui::ui::testing::setChosenOrientation(std::nullopt);
     ASSERT_FALSE(words.empty());
     const int pages = words.back().page;
     ASSERT_GE(pages, 4);
