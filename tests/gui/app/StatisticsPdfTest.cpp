@@ -140,14 +140,9 @@ double pointSizeOfValue(const testsupport::PdfWord& word) { return (word.bottom 
 
 PrintedTable readPrintedTable(const QString& pdf) {
     PrintedTable table;
-    QProcess info;
-    info.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    info.waitForFinished(60000);
-    const QString boxes = QString::fromUtf8(info.readAllStandardOutput());
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re")).match(boxes);
-    table.landscape = size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble();
-    table.pageWidth = size.captured(1).toDouble();
+    const QSizeF size = testsupport::pdfPageSize(pdf);
+    table.landscape = size.width() > size.height();
+    table.pageWidth = size.width();
 
     // Lines of words, page by page.
     std::map<std::pair<int, long>, std::vector<testsupport::PdfWord>> lines;
