@@ -250,7 +250,9 @@ TEST(StatisticsSeasonPdf, EveryRowAndValueOfA480PlayerSeasonPrintsWholeWithAndWi
         ASSERT_FALSE(table.otherRowsOnTotalsPage.empty());
         for (const auto& [page, others] : table.otherRowsOnTotalsPage) EXPECT_GT(others, 0) << "page " << page.toStdString();
         // On A4 (and wider) it fits across at a readable size.
-        if (fit && table.pageWidth >= 841) EXPECT_EQ(table.pagesOfRow.begin()->second, 1) << "one slice wide";
+        if (fit && table.pageWidth >= 841) {
+            EXPECT_EQ(table.pagesOfRow.begin()->second, 1) << "one slice wide";
+        }
     }
     printer.setPageLayout(before);
 }

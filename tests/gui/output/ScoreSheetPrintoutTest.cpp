@@ -195,7 +195,9 @@ TEST(BlankScoreSheetPrintout, LeavesRoomForAPenAndSpansThePage) {
             EXPECT_GT(p2[row].left - p1[row].right, 5 * kMillimetre);
             // The lower line of boxes a box's height and more below the upper.
             EXPECT_GT(p4[row].top - p1[row].top, 5 * kMillimetre);
-            if (row > 0) EXPECT_GE(p1[row].top - p1[row - 1].top, 9 * kMillimetre);
+            if (row > 0) {
+                EXPECT_GE(p1[row].top - p1[row - 1].top, 9 * kMillimetre);
+            }
         }
         // From the left edge to the right, not 70 % of the page.
         double right = 0;
