@@ -66,21 +66,4 @@ std::string addressListText(const Team& team, bool html, bool withPageHead, cons
     return html ? addressListHtml(team, withPageHead, style, now) : addressListCommaDelimited(team);
 }
 
-AddressEntryLines addressEntryLines(const Roster& roster, std::size_t index) {
-    AddressEntryLines entry;
-    if (index >= roster.players.size()) return entry;
-    const Player& p = roster.players[index];
-    entry.heading =
-        "#" + uniformText(p.number) + ", " + p.name + ", " + std::string(positionText(p.position));
-    static const PersonalInfo none;
-    const PersonalInfo& info = index < roster.personalInfo.size() ? roster.personalInfo[index] : none;
-    const bool anyPlace = !info.city.empty() || !info.state.empty() || !info.zip.empty();
-    const std::string place = anyPlace ? info.city + ", " + info.state + " " + info.zip : std::string();
-    const std::string lines[] = {info.address, place,    info.phone, birthdayText(info.birthday),
-                                 info.email,   info.note};
-    for (const std::string& line : lines)
-        if (!line.empty()) entry.details.push_back(line);
-    return entry;
-}
-
 }  // namespace courtlog::output

@@ -56,7 +56,8 @@ TEST(ScoreSheetCommands, CommandLineWritesTheChosenTeamsOrBlankSheets) {
         EXPECT_TRUE(page.contains(QStringLiteral("2nd Half")));
         EXPECT_TRUE(page.contains(QStringLiteral("Game Totals")));
         EXPECT_FALSE(page.contains(QStringLiteral("Over Time")));
-        EXPECT_FALSE(page.contains(QStringLiteral("Team Total")));
+        EXPECT_TRUE(page.contains(QStringLiteral("Team Total")));
+        EXPECT_TRUE(page.contains(QStringLiteral("Team: ____")));
         EXPECT_TRUE(page.contains(QStringLiteral("_ vs _")));
         EXPECT_TRUE(page.contains(QStringLiteral("Final Score, ____")));
         EXPECT_GE(page.count(QStringLiteral("P1")), 10);

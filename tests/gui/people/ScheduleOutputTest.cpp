@@ -5,6 +5,7 @@
 
 #include "GuiTestSupport.h"
 #include "core/output/ScheduleExport.h"
+#include "core/output/SchedulePrintLines.h"
 #include "core/records/Schedule.h"
 #include "gui/app/PdfCommand.h"
 #include "gui/people/ScheduleEditor.h"
@@ -89,4 +90,44 @@ TEST(ScheduleOutput, PdfCommandWritesTheSchedulePrintout) {
     EXPECT_NE(err.find("Can't load schedule !"), std::string::npos) << err;
     EXPECT_TRUE(pdfText(QString::fromStdString(out)).contains(QStringLiteral("03/03/2024 19:30 Practice - Hawks")));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.file("none.pdf"))));
+}
+
+// A season with long notes, read back from the PDF: every event whole, in
+// Courier at 10 points at least, across the page and within it.
+TEST(ScheduleOutput, PrintIsReadableAndUsesThePageWidth) {
+    courtlog::testing::ScratchFolder folder;
+    Schedule schedule;
+    // As long as a note may be: 130 characters.
+    const std::string note = "Bus leaves the school at five sharp; bring both uniforms, water bottles and the "
+                             "scorebook, and tell the coach by Friday if away";
+    for (int i = 0; i < 40; ++i)
+        schedule.addEntry(i % 3 ? scheduled(PracticeEvent, 4, 1 + i % 28, 2024, 18, 0, "Harbor Hawks")
+                                : scheduled(GameEvent, 4, 1 + i % 28, 2024, 19, 30, "Harbor Hawks Juniors",
+                                            "Valley Miners Reserves", "Brenvik Community Hall", note));
+    ASSERT_TRUE(schedule.save(folder.file("season.sch")));
+    const QString pdf = QString::fromStdString(folder.file("season.pdf"));
+    ASSERT_EQ(gui::app::runPdfCommand({"schedule", folder.file("season.sch"), pdf.toStdString()}), 0);
+    if (const QByteArray keep = qgetenv("COURTLOG_SCHEDULE_PDF"); !keep.isEmpty()) QFile::copy(pdf, QString::fromLocal8Bit(keep));
+
+    QString text = pdfText(pdf).simplified();
+    for (const ScheduleEntry& entry : schedule.entries) {
+        const QString line = QString::fromStdString(output::schedulePrintLine(entry)).simplified();
+        const qsizetype at = text.indexOf(line);
+        ASSERT_GE(at, 0) << line.toStdString() << "\nnot in\n" << text.toStdString();
+        text.remove(at, line.size());
+    }
+    const double pageWidth = pdfPageSize(pdf).width();
+    double right = 0;
+    int dates = 0;
+    for (const PdfWord& word : pdfWords(pdf)) {
+        right = std::max(right, word.right);
+        // Courier sets every character 0.6 of an em wide.
+        if (word.text.size() == 10 && word.text.count(QLatin1Char('/')) == 2) {
+            ++dates;
+            EXPECT_GE((word.right - word.left) / (0.6 * 10), 9.95) << word.text.toStdString();
+        }
+    }
+    EXPECT_EQ(dates, 40);
+    EXPECT_GT(right, 0.85 * pageWidth);
+    EXPECT_LT(right, pageWidth - 10);
 }
