@@ -306,6 +306,21 @@ void Stat::AppendLines(const Stat& other, bool skipTotals) {
     }
 }
 
+void Stat::MergeLines(const Stat& other) {
+    if (&other == this) {
+        const Stat copy = other;
+        MergeLines(copy);
+        return;
+    }
+    for (const StatLine& line : other.lines_) {
+        if (line.playerName == kTotalsName && line.teamName.empty()) continue;
+        StatLine& into = lines_[lineFor(line.playerName, line.teamName, line.number)];
+        into.addCountsOf(line);
+        addCapped(into.gp, line.gp);
+        addCapped(into.pp, line.pp);
+    }
+}
+
 void Stat::Clear() {
     clearLines();
     files_.clear();

@@ -60,6 +60,13 @@ public:
     // skipTotals is set.
     void AppendLines(const Stat& other, bool skipTotals);
 
+    // Adds every line of other but its totals line to the line of the same
+    // player and team here (made when missing, in other's order), GP and PP
+    // included. A season's lines are the sum of its games' lines, so each
+    // game can be read once for its box score and its season both; Finish
+    // the sum with the games and periods it covers.
+    void MergeLines(const Stat& other);
+
     // Discards all lines and all file names.
     void Clear();
 

@@ -59,7 +59,7 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     QPushButton* remove = addClickButton(QStringLiteral("&Remove Game"), QStringLiteral("removeGameButton"),
                                          [this] { removeGame(); });
     QPushButton* ok = nullptr;
-    if (purpose_ == SelectionPurpose::Statistics) {
+    if (purpose_ != SelectionPurpose::ShotAnalysis) {
         ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] { finishIfComplete(); });
     } else {
         ok = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
@@ -98,7 +98,10 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     connect(files_, &ui::GameFilesList::highlightChanged, this, [this] { showInformation(); });
     connect(files_, &ui::GameFilesList::gameChosen, this, [this](const ListedEntry& entry) { addGame(entry); });
 
-    showTeams({}, -1);
+    const bool everyTeam = purpose_ == SelectionPurpose::WebSite;
+    teamLabel->setVisible(!everyTeam);
+    teams_->setVisible(!everyTeam);
+    showTeams({}, everyTeam ? 0 : -1);
     files_->enterStartFolder();
 }
 
@@ -165,7 +168,7 @@ void GameSelectionDialog::showTeams(const QString& chosenBefore, int chosenIndex
 }
 
 void GameSelectionDialog::finishIfComplete() {
-    const bool statistics = purpose_ == SelectionPurpose::Statistics;
+    const bool statistics = purpose_ != SelectionPurpose::ShotAnalysis;
     const int chosen = teams_->currentIndex();
     switch (selection_.check(chosen)) {
     case SelectionProblem::NoGame:
