@@ -42,10 +42,9 @@ TEST_F(SiteVerb, BuildsTheSiteWithTheTitleTheScheduleAndTheSettingsColours) {
     const std::string index = testing::readFile(path("site/index.html"));
     EXPECT_NE(index.find("<h1>Brenvik &lt;Spring&gt; League</h1>"), std::string::npos);
     EXPECT_NE(index.find("<caption>Upcoming</caption>"), std::string::npos);
-    EXPECT_NE(index.find("<td>Dome</td>"), std::string::npos);
-    EXPECT_NE(index.find("<a href=\"team-valley-miners.html\">Valley Miners</a></th><td class=\"n\">2</td>"
-                         "<td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">.500</td>"
-                         "<td class=\"n\">128</td><td class=\"n\">125</td>"),
+    EXPECT_NE(index.find("<td class=\"t\">Dome</td>"), std::string::npos);
+    EXPECT_NE(index.find("<a href=\"team-valley-miners.html\">Valley Miners</a></th><td>2</td><td>1</td><td>1</td>"
+                         "<td>.500</td><td>128</td><td>125</td>"),
               std::string::npos);
     EXPECT_TRUE(fs::exists(path("site/game-first.html")));
     EXPECT_TRUE(fs::exists(path("site/team-harbor-hawks.html")));

@@ -1,9 +1,9 @@
 #include "core/site/GamePage.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/output/BoxScore.h"
-#include "core/output/FixedWidthText.h"
 #include "core/output/HtmlText.h"
 #include "core/records/Cp1252.h"
 #include "core/records/Game.h"
@@ -51,64 +51,47 @@ const std::vector<SiteColumn>& boxScoreColumns() {
     return columns;
 }
 
-std::vector<std::string> boxScoreRow(const StatLine& line, bool totals) {
-    const auto count = [](long long value) { return std::to_string(value); };
-    const auto percent = [](float value) { return output::fixedPoint(value, 0); };
-    return {recordHtml(output::BoxScore::rowName(line, totals)),
-            count(line.pp),
-            count(line.tp),
-            count(line.twoM),
-            count(line.twoA),
-            percent(line.twoPct),
-            count(line.threeM),
-            count(line.threeA),
-            percent(line.threePct),
-            count(line.fgm),
-            count(line.fga),
-            percent(line.fgPct),
-            count(line.ftm),
-            count(line.fta),
-            percent(line.ftPct),
-            count(line.as),
-            count(line.of),
-            count(line.df),
-            count(static_cast<long long>(line.of) + line.df + line.tf),
-            count(line.oreb),
-            count(line.dreb),
-            count(static_cast<long long>(line.oreb) + line.dreb),
-            count(line.st),
-            count(line.bs),
-            count(line.to)};
+void boxScoreRow(SiteTable& table, const StatLine& line, bool totals) {
+    // Whole percentages rounded as the box score's "%3.0f" rounds them (to
+    // the nearest, halves to even).
+    const auto percent = [&table](float value) { table.cell(std::lrint(static_cast<double>(value))); };
+    table.cell(recordHtml(output::BoxScore::rowName(line, totals))).cell(line.pp).cell(line.tp);
+    table.cell(line.twoM).cell(line.twoA);
+    percent(line.twoPct);
+    table.cell(line.threeM).cell(line.threeA);
+    percent(line.threePct);
+    table.cell(line.fgm).cell(line.fga);
+    percent(line.fgPct);
+    table.cell(line.ftm).cell(line.fta);
+    percent(line.ftPct);
+    table.cell(line.as).cell(line.of).cell(line.df).cell(static_cast<long long>(line.of) + line.df + line.tf);
+    table.cell(line.oreb).cell(line.dreb).cell(static_cast<long long>(line.oreb) + line.dreb);
+    table.cell(line.st).cell(line.bs).cell(line.to).endRow();
 }
 
-std::string teamTable(const Stat& stat, const std::string& teamHtml, bool home) {
-    SiteTable table;
-    table.captionHtml = teamHtml + (home ? " (home)" : " (visitor)");
-    table.columns = boxScoreColumns();
+void teamTable(std::string& page, const Stat& stat, const std::string& teamHtml, bool home) {
+    SiteTable table(page, teamHtml + (home ? " (home)" : " (visitor)"), boxScoreColumns());
     const std::vector<StatLine>& lines = stat.lines();
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) table.rows.push_back(boxScoreRow(lines[i], false));
-    if (!lines.empty()) table.footRow = boxScoreRow(lines.back(), true);
-    return table.html();
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) boxScoreRow(table, lines[i], false);
+    if (!lines.empty()) boxScoreRow(table.startFoot(), lines.back(), true);
+    table.end();
 }
 
-std::string periodTable(const Game& game, const std::string& homeHtml, const std::string& visitorHtml) {
-    SiteTable table;
-    table.captionHtml = "Score by period";
-    table.columns.push_back({"Team", "", false});
+void periodTable(std::string& page, const Game& game, const std::string& homeHtml, const std::string& visitorHtml) {
     const std::vector<PeriodColumn> periods = periodColumns(game);
-    for (const PeriodColumn& column : periods) table.columns.push_back({column.heading, "", true});
-    table.columns.push_back({"Game Total", "", true});
+    std::vector<SiteColumn> columns{{"Team", "", false}};
+    for (const PeriodColumn& column : periods) columns.push_back({column.heading, "", true});
+    columns.push_back({"Game Total", "", true});
+    SiteTable table(page, "Score by period", columns);
     const auto row = [&](const std::string& team, bool home, int total) {
-        std::vector<std::string> cells{team};
+        table.cell(team);
         for (const PeriodColumn& column : periods)
-            cells.push_back(std::to_string(home ? game.homePointsInPeriod(column.period)
-                                                : game.visitorPointsInPeriod(column.period)));
-        cells.push_back(std::to_string(total));
-        return cells;
+            table.cell(home ? game.homePointsInPeriod(column.period) : game.visitorPointsInPeriod(column.period));
+        table.cell(total).endRow();
     };
-    table.rows.push_back(row(homeHtml, true, game.homeScore));
-    table.rows.push_back(row(visitorHtml, false, game.visitorScore));
-    return table.html();
+    row(homeHtml, true, game.homeScore);
+    row(visitorHtml, false, game.visitorScore);
+    table.end();
 }
 
 std::string detail(std::string_view term, const std::string& html) {
@@ -162,12 +145,13 @@ std::string gamePage(const SiteFrame& frame, const output::BoxScore& boxScore, c
     const std::string title = cp1252ToUtf8(game.homeName) + " vs " + cp1252ToUtf8(game.visitorName) + ", " +
                               dateText(game.year, game.month, game.day);
     std::string out = pageStart(frame, title);
+    out.reserve(16384);
     out += "<h1>" + homeLink + " " + std::to_string(game.homeScore) + " vs " + visitorLink + " " +
            std::to_string(game.visitorScore) + "</h1>\n";
-    out += periodTable(game, homeLink, visitorLink);
+    periodTable(out, game, homeLink, visitorLink);
     out += "<h2>Box score</h2>\n";
-    out += teamTable(boxScore.homeStats(), home, true);
-    out += teamTable(boxScore.visitorStats(), visitor, false);
+    teamTable(out, boxScore.homeStats(), home, true);
+    teamTable(out, boxScore.visitorStats(), visitor, false);
     out += detailsOf(boxScore);
     return out + pageEnd(frame);
 }

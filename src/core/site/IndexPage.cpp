@@ -13,26 +13,31 @@ namespace courtlog::site {
 
 namespace {
 
-std::string standingsTable(const std::vector<Standing>& standings) {
-    SiteTable table;
-    table.captionHtml = "Standings";
-    table.columns = {{"Team", "", false},           {"GP", "Games played", true},
-                     {"W", "Won", true},            {"L", "Lost", true},
-                     {"Pct", "Winning percentage", true}, {"PF", "Points for", true},
-                     {"PA", "Points against", true}};
+void standingsTable(std::string& page, const std::vector<Standing>& standings) {
+    static const std::vector<SiteColumn> columns{
+        {"Team", "", false},          {"GP", "Games played", true},        {"W", "Won", true},
+        {"L", "Lost", true},          {"Pct", "Winning percentage", true}, {"PF", "Points for", true},
+        {"PA", "Points against", true}};
+    SiteTable table(page, "Standings", columns);
     for (const Standing& s : standings)
-        table.rows.push_back({linkHtml(s.page, recordHtml(s.team)), std::to_string(s.played()),
-                              std::to_string(s.wins), std::to_string(s.losses),
-                              percentageText(s.wins, s.played()), std::to_string(s.pointsFor),
-                              std::to_string(s.pointsAgainst)});
-    return table.html();
+        table.cell(linkHtml(s.page, recordHtml(s.team)))
+            .cell(s.played())
+            .cell(s.wins)
+            .cell(s.losses)
+            .cell(percentageText(s.wins, s.played()))
+            .cell(s.pointsFor)
+            .cell(s.pointsAgainst)
+            .endRow();
+    table.end();
 }
 
-std::string resultsTable(const Season& season) {
-    SiteTable table;
-    table.captionHtml = "Results";
-    table.columns = {{"Date", "", false}, {"Visitor", "", false}, {"Score", "Visitor's points", true},
-                     {"Home", "", false}, {"Score", "Home team's points", true}};
+void resultsTable(std::string& page, const Season& season) {
+    static const std::vector<SiteColumn> columns{{"Date", "", false},
+                                                 {"Visitor", "", false},
+                                                 {"Score", "Visitor's points", true},
+                                                 {"Home", "", false},
+                                                 {"Score", "Home team's points", true}};
+    SiteTable table(page, "Results", columns);
     std::vector<const GameResult*> games;
     for (const GameResult& game : season.games()) games.push_back(&game);
     // Newest first; games of one moment stay in the order given.
@@ -45,41 +50,50 @@ std::string resultsTable(const Season& season) {
     };
     for (const GameResult* game : games) {
         const auto score = [game](int points) { return linkHtml(game->page, std::to_string(points)); };
-        table.rows.push_back({linkHtml(game->page, dateText(game->year, game->month, game->day)),
-                              team(game->visitorName, game->visitorScore > game->homeScore),
-                              score(game->visitorScore), team(game->homeName, game->homeScore > game->visitorScore),
-                              score(game->homeScore)});
+        table.cell(linkHtml(game->page, dateText(game->year, game->month, game->day)))
+            .cell(team(game->visitorName, game->visitorScore > game->homeScore))
+            .cell(score(game->visitorScore))
+            .cell(team(game->homeName, game->homeScore > game->visitorScore))
+            .cell(score(game->homeScore))
+            .endRow();
     }
-    return table.html();
+    table.end();
 }
 
-std::string leadersTable(const Season& season, LeaderFigure figure) {
-    SiteTable table;
-    table.captionHtml = output::htmlText(leaderFigureName(figure));
-    const std::string heading(stats::viewerColumns()[leaderFigureColumn(figure)].heading);
-    table.columns = {{"#", "Rank", true}, {"Player", "", false}, {"Team", "", false}, {"GP", "Games played", true},
-                     {heading, std::string(leaderFigureName(figure)), true}};
-    table.rowHeader = 1;
-    for (const Leader& leader : leadersOf(season, figure)) {
-        table.rows.push_back({std::to_string(leader.rank), recordHtml(stats::statNameText(leader.line, false)),
-                              linkHtml(leader.teamPage, recordHtml(leader.line.teamName)),
-                              std::to_string(leader.line.gp),
-                              stats::viewerCellText(leader.line, leaderFigureColumn(figure), false)});
-    }
-    return table.html();
+void leadersTable(std::string& page, const Season& season, LeaderFigure figure) {
+    const std::vector<SiteColumn> columns{
+        {"#", "Rank", true},
+        {"Player", "", false},
+        {"Team", "", false},
+        {"GP", "Games played", true},
+        {std::string(stats::viewerColumns()[leaderFigureColumn(figure)].heading), std::string(leaderFigureName(figure)),
+         true}};
+    SiteTable table(page, output::htmlText(leaderFigureName(figure)), columns, 1);
+    for (const Leader& leader : leadersOf(season, figure))
+        table.cell(leader.rank)
+            .cell(recordHtml(stats::statNameText(leader.line, false)))
+            .cell(linkHtml(leader.teamPage, recordHtml(leader.line.teamName)))
+            .cell(leader.line.gp)
+            .cell(stats::viewerCellText(leader.line, leaderFigureColumn(figure), false))
+            .endRow();
+    table.end();
 }
 
-std::string upcomingTable(const std::vector<ScheduleEntry>& entries) {
-    SiteTable table;
-    table.captionHtml = "Upcoming";
-    table.columns = {{"Date", "", false},    {"Time", "", false},  {"Event", "", false}, {"Home", "", false},
-                     {"Visitor", "", false}, {"Court", "", false}, {"Note", "", false}};
+void upcomingTable(std::string& page, const std::vector<ScheduleEntry>& entries) {
+    static const std::vector<SiteColumn> columns{{"Date", "", false},  {"Time", "", false},    {"Event", "", false},
+                                                 {"Home", "", false},  {"Visitor", "", false}, {"Court", "", false},
+                                                 {"Note", "", false}};
+    SiteTable table(page, "Upcoming", columns);
     for (const ScheduleEntry& e : entries)
-        table.rows.push_back({output::htmlText(dateText(e.date.year, e.date.month, e.date.day)),
-                              timeText(e.hour, e.minute), output::htmlText(scheduleEventKindText(e.kind)),
-                              recordHtml(e.homeName), recordHtml(e.visitorName), recordHtml(e.court),
-                              recordHtml(e.note)});
-    return table.html();
+        table.cell(output::htmlText(dateText(e.date.year, e.date.month, e.date.day)))
+            .cell(timeText(e.hour, e.minute))
+            .cell(output::htmlText(scheduleEventKindText(e.kind)))
+            .cell(recordHtml(e.homeName))
+            .cell(recordHtml(e.visitorName))
+            .cell(recordHtml(e.court))
+            .cell(recordHtml(e.note))
+            .endRow();
+    table.end();
 }
 
 }  // namespace
@@ -108,12 +122,17 @@ std::string indexPage(const SiteFrame& frame, const Season& season, const std::v
                       const std::vector<ScheduleEntry>* upcoming) {
     std::string out = pageStart(frame, {});
     out += "<h1>" + textHtml(frame.title) + "</h1>\n";
-    out += "<h2 id=\"standings\">Standings</h2>\n" + standingsTable(standings);
-    out += "<h2 id=\"results\">Results</h2>\n" + resultsTable(season);
+    out += "<h2 id=\"standings\">Standings</h2>\n";
+    standingsTable(out, standings);
+    out += "<h2 id=\"results\">Results</h2>\n";
+    resultsTable(out, season);
     out += "<h2 id=\"leaders\">Leaders</h2>\n<p>Players with at least half of their team's games.</p>\n";
-    for (const LeaderFigure figure : kLeaderFigures) out += leadersTable(season, figure);
-    if (upcoming) out += "<h2 id=\"upcoming\">Upcoming</h2>\n" + upcomingTable(*upcoming);
-    return out + pageEnd(frame);
+    for (const LeaderFigure figure : kLeaderFigures) leadersTable(out, season, figure);
+    if (upcoming) {
+        out += "<h2 id=\"upcoming\">Upcoming</h2>\n";
+        upcomingTable(out, *upcoming);
+    }
+    return out + pageEnd(frame, true);
 }
 
 }  // namespace courtlog::site

@@ -1,5 +1,7 @@
 #include "core/site/SiteBuild.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <set>
 
@@ -19,15 +21,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The files named, each once, in the order first named.
+// The files named, each once (a file is known by its device and inode, so
+// another spelling of its path is the same file), in the order first named.
 std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::vector<std::string>& warnings) {
-    std::set<fs::path> seen;
+    std::set<std::pair<dev_t, ino_t>> seen;
     std::vector<std::string> distinct;
     for (const std::string& file : files) {
-        std::error_code ec;
-        fs::path key = fs::weakly_canonical(file, ec);
-        if (ec) key = fs::path(file).lexically_normal();
-        if (seen.insert(key).second) {
+        struct stat status {};
+        // One that cannot be looked at is read all the same, to say why.
+        if (::stat(file.c_str(), &status) != 0 || seen.insert({status.st_dev, status.st_ino}).second) {
             distinct.push_back(file);
         } else {
             warnings.push_back("Named twice, read once: " + file);

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <random>
-#include <set>
 
 #include "core/records/SafeSave.h"
 
@@ -20,6 +20,8 @@ namespace {
 
 // Larger than the list of any season's pages.
 constexpr std::size_t kMaxManifestBytes = 16u << 20;
+// New pages flushed to the disk one by one; more, and the whole disk is.
+constexpr std::size_t kFlushesOneByOne = 64;
 
 std::string systemReason() { return std::strerror(errno); }
 
@@ -31,27 +33,30 @@ fs::path besideName(const fs::path& path, std::string_view what) {
     return path.parent_path() / ("." + path.filename().string() + "." + std::string(what) + "-" + suffix);
 }
 
-// The names a site of this program lists as its own.
-std::set<std::string> manifestNames(const fs::path& folder) {
-    std::set<std::string> names;
+// The files a site of this program lists as its own, one a line: size and
+// name.
+std::map<std::string, std::size_t> manifestOf(const fs::path& folder) {
+    std::map<std::string, std::size_t> files;
     const auto bytes = readWholeFile((folder / SiteFolder::kManifestName).string(), kMaxManifestBytes);
-    if (!bytes) return names;
-    std::string line;
-    for (const std::uint8_t byte : *bytes) {
-        if (byte == '\n') {
-            names.insert(line);
-            line.clear();
-        } else {
-            line += static_cast<char>(byte);
-        }
+    if (!bytes) return files;
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        const char* p = text.data() + at;
+        const char* stop = text.data() + end;
+        at = end + 1;
+        std::size_t size = 0;
+        const auto read = std::from_chars(p, stop, size);
+        if (read.ec == std::errc() && read.ptr != stop && *read.ptr == ' ') files[std::string(read.ptr + 1, stop)] = size;
     }
-    return names;
+    return files;
 }
 
-// The first entry of folder that is not part of a site this program built,
-// or empty when there is none.
-std::string foreignEntry(const fs::path& folder, std::error_code& ec) {
-    const std::set<std::string> own = manifestNames(folder);
+// The first entry of folder that is not part of a site this program built
+// (listed in own), or empty when there is none.
+std::string foreignEntry(const fs::path& folder, const std::map<std::string, std::size_t>& own,
+                         std::error_code& ec) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name == SiteFolder::kManifestName) continue;
@@ -60,10 +65,11 @@ std::string foreignEntry(const fs::path& folder, std::error_code& ec) {
     return {};
 }
 
-bool flushFolder(const fs::path& folder, bool wholeFileSystem) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// Waits until what path holds (a file's data, a folder's names) is on the disk.
+bool flushToDisk(const fs::path& path, bool folder) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
     if (fd < 0) return false;
-    const bool ok = (wholeFileSystem ? ::syncfs(fd) : ::fsync(fd)) == 0;
+    const bool ok = (folder ? ::fsync(fd) : ::fdatasync(fd)) == 0;
     ::close(fd);
     return ok;
 }
@@ -103,7 +109,8 @@ bool SiteFolder::begin(const std::string& target, std::string& error) {
             error = target + " is a file, not a folder";
             return false;
         }
-        const std::string foreign = foreignEntry(path, ec);
+        before_ = manifestOf(path);
+        const std::string foreign = foreignEntry(path, before_, ec);
         if (ec) {
             error = "Can't read the folder " + target + ": " + ec.message();
             return false;
@@ -142,27 +149,65 @@ bool SiteFolder::begin(const std::string& target, std::string& error) {
 
 bool SiteFolder::write(std::string_view name, std::string_view content, std::string& error) {
     const fs::path path = building_ / std::string(name);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "Can't write " + path.string() + ": " + systemReason();
+    // The same page as before (and still as it was written): a second name
+    // for the old file. Where the disk has no links (a memory stick), it is
+    // written after all.
+    if (const auto old = before_.find(std::string(name)); old != before_.end() && old->second == content.size()) {
+        const fs::path oldPath = target_ / old->first;
+        const auto bytes = readWholeFile(oldPath.string(), content.size());
+        if (bytes && std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()) == content &&
+            ::link(oldPath.c_str(), path.c_str()) == 0) {
+            written_.emplace_back(name, content.size());
+            return true;
+        }
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int failure = fd < 0 ? errno : 0;
+    for (std::size_t at = 0; failure == 0 && at < content.size();) {
+        const ssize_t n = ::write(fd, content.data() + at, content.size() - at);
+        if (n > 0) {
+            at += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            failure = n == 0 ? EIO : errno;
+        }
+    }
+    // The disk starts on it now; commit waits for it with the rest.
+    if (failure == 0) ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    if (fd >= 0 && ::close(fd) != 0 && failure == 0) failure = errno;
+    if (failure != 0) {
+        error = "Can't write " + path.string() + ": " + std::strerror(failure);
         return false;
     }
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    const int writeError = errno;
-    if (std::fclose(file) != 0 || !written) {
-        error = "Can't write " + path.string() + ": " + (written ? systemReason() : std::strerror(writeError));
-        return false;
-    }
-    written_.emplace_back(name);
+    written_.emplace_back(name, content.size());
+    fresh_.emplace_back(name);
     return true;
 }
 
 bool SiteFolder::commit(std::string& error) {
     std::string manifest;
-    for (const std::string& name : written_) manifest += name + "\n";
+    for (const auto& [name, size] : written_) manifest += std::to_string(size) + " " + name + "\n";
+    before_.clear();  // the list itself is always written
     if (!write(kManifestName, manifest, error)) return false;
-    // Every page on the disk before the site changes places.
-    if (!flushFolder(building_, true)) {
+    // Every page on the disk before the site changes places (a linked one
+    // is there since the build that wrote it). Past a few dozen new pages
+    // one flush of the whole disk is quicker than one flush a page.
+    if (fresh_.size() > kFlushesOneByOne) {
+        const int fd = ::open(building_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const bool flushed = fd >= 0 && ::syncfs(fd) == 0;
+        if (fd >= 0) ::close(fd);
+        if (!flushed) {
+            error = "Can't write the site to the disk: " + systemReason();
+            return false;
+        }
+    } else {
+        for (const std::string& name : fresh_) {
+            if (!flushToDisk(building_ / name, false)) {
+                error = "Can't write " + (building_ / name).string() + " to the disk: " + systemReason();
+                return false;
+            }
+        }
+    }
+    if (!flushToDisk(building_, true)) {
         error = "Can't write the site to the disk: " + systemReason();
         return false;
     }
@@ -191,7 +236,7 @@ bool SiteFolder::commit(std::string& error) {
         return false;
     }
     committed_ = true;
-    flushFolder(target_.parent_path(), false);
+    flushToDisk(target_.parent_path(), true);
     if (!old.empty()) fs::remove_all(old, ec);
     return true;
 }

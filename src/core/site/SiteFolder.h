@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,12 @@ namespace courtlog::site {
 // files it wrote in kManifestName, and a folder holding anything else is
 // refused, so that pointing a build at a folder of other files never
 // throws them away.
+//
+// A page that comes out as the site before has it (the list keeps each
+// file's size, to read only the pages that may be alike) is linked from the
+// old folder instead of written again: a season rebuilt each week rewrites the pages that changed,
+// and removing the old folder then frees only what the new one no longer
+// holds.
 class SiteFolder {
 public:
     static constexpr std::string_view kManifestName = ".courtlog-site";
@@ -43,7 +50,9 @@ public:
 private:
     std::filesystem::path target_;
     std::filesystem::path building_;
-    std::vector<std::string> written_;
+    std::map<std::string, std::size_t> before_;  // the old site's files and sizes
+    std::vector<std::pair<std::string, std::size_t>> written_;
+    std::vector<std::string> fresh_;  // written, not linked
     bool committed_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "core/output/HtmlText.h"
 #include "core/records/Cp1252.h"
@@ -57,7 +58,13 @@ std::string dateText(int year, int month, int day) {
 std::string timeText(int hour, int minute) { return timeFieldText(hour, minute); }
 
 std::string linkHtml(std::string_view href, std::string_view html) {
-    return "<a href=\"" + output::htmlText(href) + "\">" + std::string(html) + "</a>";
+    std::string out = "<a href=\"";
+    out.reserve(out.size() + href.size() + html.size() + 6);
+    out += href;
+    out += "\">";
+    out += html;
+    out += "</a>";
+    return out;
 }
 
 std::string pageStart(const SiteFrame& frame, std::string_view pageTitle) {
@@ -75,37 +82,64 @@ std::string pageStart(const SiteFrame& frame, std::string_view pageTitle) {
     return out;
 }
 
-std::string pageEnd(const SiteFrame& frame) {
+std::string pageEnd(const SiteFrame& frame, bool dated) {
     const output::ClockReading& at = frame.built;
-    return "</main>\n<footer><p>Made with Basketball Courtlog on " + dateText(at.year, at.month, at.day) +
-           " at " + timeText(at.hour, at.minute) + ".</p></footer>\n</body>\n</html>\n";
+    const std::string when =
+        dated ? " on " + dateText(at.year, at.month, at.day) + " at " + timeText(at.hour, at.minute) : "";
+    return "</main>\n<footer><p>Made with Basketball Courtlog" + when + ".</p></footer>\n</body>\n</html>\n";
 }
 
-std::string SiteTable::html() const {
-    const auto cellClass = [this](std::size_t column) {
-        return column < columns.size() && columns[column].numeric ? std::string(" class=\"n\"") : std::string();
-    };
-    const auto rowHtml = [&](const std::vector<std::string>& cells, bool foot) {
-        std::string out = "<tr>";
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const bool header = foot || i == rowHeader;
-            out += header ? "<th scope=\"row\"" : "<td";
-            out += cellClass(i) + ">" + cells[i] + (header ? "</th>" : "</td>");
+SiteTable::SiteTable(std::string& page, std::string_view captionHtml, const std::vector<SiteColumn>& columns,
+                     std::size_t rowHeader)
+    : page_(page), columns_(columns), rowHeader_(rowHeader) {
+    page_ += "<div class=\"scroll\"><table>\n<caption>";
+    page_ += captionHtml;
+    page_ += "</caption>\n<thead><tr>";
+    for (const SiteColumn& column : columns_) {
+        page_ += column.numeric ? "<th scope=\"col\" class=\"n\"" : "<th scope=\"col\"";
+        if (!column.description.empty()) {
+            page_ += " title=\"";
+            page_ += column.description;
+            page_ += "\"";
         }
-        return out + "</tr>\n";
-    };
-    std::string out = "<div class=\"scroll\"><table>\n<caption>" + captionHtml + "</caption>\n<thead><tr>";
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        out += "<th scope=\"col\"" + cellClass(i);
-        if (!columns[i].description.empty()) out += " title=\"" + output::htmlText(columns[i].description) + "\"";
-        out += ">" + output::htmlText(columns[i].heading) + "</th>";
+        page_ += ">";
+        page_ += column.heading;
+        page_ += "</th>";
     }
-    out += "</tr></thead>\n<tbody>\n";
-    for (const auto& row : rows) out += rowHtml(row, false);
-    out += "</tbody>\n";
-    if (!footRow.empty()) out += "<tfoot>\n" + rowHtml(footRow, true) + "</tfoot>\n";
-    return out + "</table></div>\n";
+    page_ += "</tr></thead>\n<tbody>\n";
 }
+
+SiteTable& SiteTable::cell(std::string_view html) {
+    if (column_ == 0) page_ += "<tr>";
+    const bool header = column_ == (foot_ ? 0 : rowHeader_);
+    // Cells are set right (numbers) unless their column holds text.
+    const bool text = column_ < columns_.size() && !columns_[column_].numeric;
+    page_ += header ? "<th scope=\"row\">" : text ? "<td class=\"t\">" : "<td>";
+    page_ += html;
+    page_ += header ? "</th>" : "</td>";
+    ++column_;
+    return *this;
+}
+
+SiteTable& SiteTable::cell(long long number) {
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, number);
+    return cell(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+}
+
+SiteTable& SiteTable::endRow() {
+    page_ += "</tr>\n";
+    column_ = 0;
+    return *this;
+}
+
+SiteTable& SiteTable::startFoot() {
+    page_ += "</tbody>\n<tfoot>\n";
+    foot_ = true;
+    return *this;
+}
+
+void SiteTable::end() { page_ += foot_ ? "</tfoot>\n</table></div>\n" : "</tbody>\n</table></div>\n"; }
 
 std::string siteStylesheet(const output::HtmlStyle& style) {
     using Colour = output::HtmlStyle::Colour;
@@ -128,12 +162,12 @@ std::string siteStylesheet(const output::HtmlStyle& style) {
     css += "table { border-collapse: collapse; }\n";
     css += "caption { text-align: left; font-weight: bold; padding: 0.3em 0.4em; "
            "background: var(--header-background); color: var(--header-text); }\n";
-    css += "th, td { border: 1px solid #999999; padding: 0.2em 0.45em; text-align: left; white-space: nowrap; }\n";
+    css += "th, td { border: 1px solid #999999; padding: 0.2em 0.45em; white-space: nowrap; }\n";
+    css += "th, td.t { text-align: left; }\ntd, th.n { text-align: right; }\n";
     css += "thead th, tfoot th, tfoot td { background: var(--header-background); color: var(--header-text); }\n";
     css += "tbody tr:nth-child(odd) { background: var(--row); }\n";
     css += "tbody tr:nth-child(even) { background: var(--alternate-row); }\n";
-    css += "tbody th { font-weight: normal; }\n";
-    css += ".n { text-align: right; }\n";
+    css += "tbody th { font-weight: normal; }\ntfoot td { font-weight: bold; }\n";
     css += ".won { font-weight: bold; }\n";
     css += "dl.details { display: grid; grid-template-columns: max-content auto; gap: 0.2em 1em; }\n";
     css += "dl.details dt { font-weight: bold; }\ndl.details dd { margin: 0; }\n";

@@ -36,34 +36,53 @@ struct SiteFrame {
 // alone when page is empty), and a header with the site's name linking to
 // the index. pageTitle is UTF-8.
 std::string pageStart(const SiteFrame& frame, std::string_view pageTitle);
-// The page's end: a foot saying when the site was built, closing tags.
-std::string pageEnd(const SiteFrame& frame);
+// The page's end: a foot naming the program and, when dated, when the site
+// was built (the index is; a game's page stays the same from build to build
+// as long as the game does), closing tags.
+std::string pageEnd(const SiteFrame& frame, bool dated = false);
 
-// A <a> element with a relative link; both texts are already HTML.
+// A <a> element with a relative link to a page of the site (a name made by
+// PageNames, or one of the site's own files); html is already HTML.
 std::string linkHtml(std::string_view href, std::string_view html);
 
 // One column of a table: its heading, the longer name a screen reader and a
-// pointer show for it (empty: none), and whether it holds numbers (set
-// right).
+// pointer show for it (empty: none), both HTML (the program's own words),
+// and whether it holds numbers (set right) or text (set left).
 struct SiteColumn {
     std::string heading;
     std::string description;
     bool numeric = false;
 };
 
-// A table that a screen reader can follow: a caption, a heading row of
-// column header cells, body rows whose cell in rowHeader is the row's
-// header cell, and an optional foot row (the totals) drawn like the heading.
-// Cells are HTML. Wide tables scroll sideways on a phone instead of
-// widening the page.
-struct SiteTable {
-    std::string captionHtml;
-    std::vector<SiteColumn> columns;
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> footRow;  // empty: no foot
-    std::size_t rowHeader = 0;
+// A table that a screen reader can follow, written straight into a page: a
+// caption, a heading row of column header cells, body rows whose cell in
+// the row-header column is the row's header cell, and an optional foot row
+// (the totals) drawn like the heading, its first cell its header. Cells are
+// HTML. Wide tables scroll sideways on a phone instead of widening the
+// page. The columns must outlive the table.
+//   SiteTable table(page, "Players", columns);
+//   table.cell(nameHtml).cell(12).endRow();
+//   table.startFoot().cell("TEAM TOTALS").cell(40).endRow();
+//   table.end();
+class SiteTable {
+public:
+    SiteTable(std::string& page, std::string_view captionHtml, const std::vector<SiteColumn>& columns,
+              std::size_t rowHeader = 0);
 
-    std::string html() const;
+    SiteTable& cell(std::string_view html);
+    SiteTable& cell(long long number);
+    SiteTable& endRow();
+    // The rows after this are the foot's.
+    SiteTable& startFoot();
+    // Closes the table.
+    void end();
+
+private:
+    std::string& page_;
+    const std::vector<SiteColumn>& columns_;
+    std::size_t rowHeader_;
+    std::size_t column_ = 0;
+    bool foot_ = false;
 };
 
 // The stylesheet in the colours, face and sizes of the HTML Options: the

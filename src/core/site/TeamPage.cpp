@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "core/output/HtmlText.h"
 #include "core/records/Cp1252.h"
 #include "core/site/Season.h"
 #include "core/site/Standings.h"
@@ -41,28 +40,31 @@ const std::vector<SeasonColumn>& seasonColumns() {
     return columns;
 }
 
-std::vector<std::string> seasonRow(const StatLine& line, bool totals) {
-    std::vector<std::string> cells{recordHtml(stats::statNameText(line, totals))};
-    for (const SeasonColumn& c : seasonColumns())
-        cells.push_back(output::htmlText(stats::viewerCellText(line, c.viewerColumn, totals)));
-    return cells;
+void seasonRow(SiteTable& table, const StatLine& line, bool totals) {
+    table.cell(recordHtml(stats::statNameText(line, totals)));
+    for (const SeasonColumn& c : seasonColumns()) table.cell(stats::viewerCellText(line, c.viewerColumn, totals));
+    table.endRow();
 }
 
-std::string playersTable(const TeamSeason& team) {
-    SiteTable table;
-    table.captionHtml = "Players";
-    table.columns.push_back({"Player", "", false});
-    for (const SeasonColumn& c : seasonColumns()) table.columns.push_back(c.column);
-    for (const StatLine& line : seasonTableOrder(team)) table.rows.push_back(seasonRow(line, false));
-    if (!team.players.lines().empty()) table.footRow = seasonRow(team.players.lines().back(), true);
-    return table.html();
+void playersTable(std::string& page, const TeamSeason& team) {
+    static const std::vector<SiteColumn> columns = [] {
+        std::vector<SiteColumn> all{{"Player", "", false}};
+        for (const SeasonColumn& c : seasonColumns()) all.push_back(c.column);
+        return all;
+    }();
+    SiteTable table(page, "Players", columns);
+    for (const StatLine& line : seasonTableOrder(team)) seasonRow(table, line, false);
+    if (!team.players.lines().empty()) seasonRow(table.startFoot(), team.players.lines().back(), true);
+    table.end();
 }
 
-std::string gameLog(const Season& season, const TeamSeason& team) {
-    SiteTable table;
-    table.captionHtml = "Games";
-    table.columns = {{"Date", "", false},      {"Opponent", "", false}, {"Home/Away", "", false},
-                     {"Score", "Own points first", false}, {"W/L", "Won, lost or tied", false}};
+void gameLog(std::string& page, const Season& season, const TeamSeason& team) {
+    static const std::vector<SiteColumn> columns{{"Date", "", false},
+                                                 {"Opponent", "", false},
+                                                 {"Home/Away", "", false},
+                                                 {"Score", "Own points first", false},
+                                                 {"W/L", "Won, lost or tied", false}};
+    SiteTable table(page, "Games", columns);
     std::vector<std::size_t> games = team.games;
     std::stable_sort(games.begin(), games.end(), [&season](std::size_t a, std::size_t b) {
         return playedBefore(season.games()[a], season.games()[b]);
@@ -74,13 +76,14 @@ std::string gameLog(const Season& season, const TeamSeason& team) {
         const TeamSeason* other = season.team(opponent);
         const int own = home ? game.homeScore : game.visitorScore;
         const int theirs = home ? game.visitorScore : game.homeScore;
-        const std::string outcome = own > theirs ? "W" : own < theirs ? "L" : "T";
-        table.rows.push_back({linkHtml(game.page, dateText(game.year, game.month, game.day)),
-                              other ? linkHtml(other->page, recordHtml(opponent)) : recordHtml(opponent),
-                              home ? "Home" : "Away",
-                              linkHtml(game.page, std::to_string(own) + "-" + std::to_string(theirs)), outcome});
+        table.cell(linkHtml(game.page, dateText(game.year, game.month, game.day)))
+            .cell(other ? linkHtml(other->page, recordHtml(opponent)) : recordHtml(opponent))
+            .cell(home ? "Home" : "Away")
+            .cell(linkHtml(game.page, std::to_string(own) + "-" + std::to_string(theirs)))
+            .cell(own > theirs ? "W" : own < theirs ? "L" : "T")
+            .endRow();
     }
-    return table.html();
+    table.end();
 }
 
 std::string recordLine(const Season& season, const TeamSeason& team, const Standing& standing) {
@@ -111,8 +114,8 @@ std::string teamPage(const SiteFrame& frame, const Season& season, const TeamSea
     std::string out = pageStart(frame, cp1252ToUtf8(team.name));
     out += "<h1>" + recordHtml(team.name) + "</h1>\n";
     out += recordLine(season, team, standing);
-    out += gameLog(season, team);
-    out += playersTable(team);
+    gameLog(out, season, team);
+    playersTable(out, team);
     return out + pageEnd(frame);
 }
 

@@ -85,7 +85,6 @@ void Stat::clearLines() {
 }
 
 void Stat::forgetSlots() {
-    sideSlots_.assign(kSideSlots, SideSlot{});
     teamNumbers_.clear();
     team_ = 0;
 }
@@ -138,7 +137,10 @@ std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamNam
 template <typename ForEachPlay>
 long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
     int highest = 0;
-    team_ = teamNumbers_.try_emplace(team, static_cast<std::uint32_t>(teamNumbers_.size() + 1)).first->second;
+    auto number = teamNumbers_.find(team);
+    if (number == teamNumbers_.end()) number = teamNumbers_.emplace(team, ++lastTeamNumber_).first;
+    team_ = number->second;
+    if (sideSlots_.empty()) sideSlots_.resize(kSideSlots);
     // A play without a player credits no line.
     const auto lineOf = [&](std::string_view name, std::int16_t number) {
         return name.empty() ? kNoLine : sideLine(name, team, number);

@@ -148,7 +148,11 @@ private:
     // players game after game, mostly skip the hashing: a table addressed by
     // the team and the name's first and last bytes and length, holding names
     // as long as a record's. A slot belongs to the team whose number it
-    // carries (0: none); the table is emptied whenever line numbers change.
+    // carries (0: none). Whenever line numbers change the teams' numbers are
+    // forgotten; as no number is given twice, every slot is then stale
+    // without the table being cleared (a box score over one game reads two
+    // sides and would spend more on clearing than on reading). The table is
+    // made at the first side read.
     static constexpr std::size_t kSlotNameBytes = 25;
     struct SideSlot {
         std::uint32_t team = 0;
@@ -158,8 +162,9 @@ private:
     };
     static constexpr std::size_t kSideSlots = 1024;
     void forgetSlots();
-    std::vector<SideSlot> sideSlots_ = std::vector<SideSlot>(kSideSlots);
+    std::vector<SideSlot> sideSlots_;
     std::unordered_map<std::string, std::uint32_t> teamNumbers_;
+    std::uint32_t lastTeamNumber_ = 0;
     std::uint32_t team_ = 0;  // the number of the side being read
 };
 

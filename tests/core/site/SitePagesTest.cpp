@@ -24,7 +24,7 @@ const SiteFrame kFrame{"Brenvik League 2024", {2024, 3, 20, 18, 5, 0}};
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(SitePage, EveryPageIsHtml5InUtf8ForPhonesWithTheSharedStylesheet) {
-    const std::string page = pageStart(kFrame, "Hawks") + pageEnd(kFrame);
+    const std::string page = pageStart(kFrame, "Hawks") + pageEnd(kFrame, true);
     EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"en\">", 0), 0u);
     EXPECT_TRUE(contains(page, "<meta charset=\"utf-8\">"));
     EXPECT_TRUE(contains(page, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"));
@@ -33,21 +33,24 @@ TEST(SitePage, EveryPageIsHtml5InUtf8ForPhonesWithTheSharedStylesheet) {
     EXPECT_TRUE(contains(page, "<a href=\"index.html\">Brenvik League 2024</a>"));
     EXPECT_TRUE(contains(page, "Made with Basketball Courtlog on 3/20/2024 at 18:05."));
     EXPECT_FALSE(contains(page, "<script"));
+    EXPECT_TRUE(contains(pageEnd(kFrame), "<footer><p>Made with Basketball Courtlog.</p></footer>"));
 }
 
 TEST(SitePage, TablesHaveACaptionColumnHeadersRowHeadersAndATotalsFoot) {
-    SiteTable table;
-    table.captionHtml = "Players";
-    table.columns = {{"Player", "", false}, {"PTS", "Total points", true}};
-    table.rows = {{"Ann", "12"}, {"Bea", "7"}};
-    table.footRow = {"TEAM TOTALS", "19"};
-    EXPECT_EQ(table.html(),
+    const std::vector<SiteColumn> columns{{"Player", "", false}, {"Team", "", false}, {"PTS", "Total points", true}};
+    std::string page;
+    SiteTable table(page, "Players", columns);
+    table.cell("Ann").cell("Hawks").cell(12).endRow();
+    table.cell("Bea").cell("Owls").cell(7).endRow();
+    table.startFoot().cell("TEAM TOTALS").cell("").cell(19).endRow();
+    table.end();
+    EXPECT_EQ(page,
               "<div class=\"scroll\"><table>\n<caption>Players</caption>\n"
-              "<thead><tr><th scope=\"col\">Player</th><th scope=\"col\" class=\"n\" title=\"Total points\">PTS</th>"
-              "</tr></thead>\n<tbody>\n"
-              "<tr><th scope=\"row\">Ann</th><td class=\"n\">12</td></tr>\n"
-              "<tr><th scope=\"row\">Bea</th><td class=\"n\">7</td></tr>\n"
-              "</tbody>\n<tfoot>\n<tr><th scope=\"row\">TEAM TOTALS</th><th scope=\"row\" class=\"n\">19</th></tr>\n"
+              "<thead><tr><th scope=\"col\">Player</th><th scope=\"col\">Team</th>"
+              "<th scope=\"col\" class=\"n\" title=\"Total points\">PTS</th></tr></thead>\n<tbody>\n"
+              "<tr><th scope=\"row\">Ann</th><td class=\"t\">Hawks</td><td>12</td></tr>\n"
+              "<tr><th scope=\"row\">Bea</th><td class=\"t\">Owls</td><td>7</td></tr>\n"
+              "</tbody>\n<tfoot>\n<tr><th scope=\"row\">TEAM TOTALS</th><td class=\"t\"></td><td>19</td></tr>\n"
               "</tfoot>\n</table></div>\n");
 }
 
@@ -105,14 +108,14 @@ TEST(GamePage, ShowsTheFinalScoreEveryOvertimePlayedTheBoxScoreAndTheDetails) {
         EXPECT_TRUE(contains(page, std::string(">") + heading + "</th>")) << heading;
     EXPECT_FALSE(contains(page, ">OT4</th>"));
     EXPECT_TRUE(contains(page, "<tr><th scope=\"row\"><a href=\"team-hawks-co.html\">Hawks &amp; Co</a></th>"
-                               "<td class=\"n\">2</td><td class=\"n\">0</td><td class=\"n\">0</td>"
-                               "<td class=\"n\">0</td><td class=\"n\">0</td><td class=\"n\">0</td>"
-                               "<td class=\"n\">3</td><td class=\"n\">5</td></tr>"));
+                               "<td>2</td><td>0</td><td>0</td>"
+                               "<td>0</td><td>0</td><td>0</td>"
+                               "<td>3</td><td>5</td></tr>"));
     // The box score's rows: name and number, PP, TP, 2M, 2A, 2% ...
     EXPECT_TRUE(contains(page, "<caption>Hawks &amp; Co (home)</caption>"));
-    EXPECT_TRUE(contains(page, "<tr><th scope=\"row\">Ann &lt;A&gt; #12</th><td class=\"n\">5</td>"
-                               "<td class=\"n\">5</td><td class=\"n\">1</td><td class=\"n\">1</td>"
-                               "<td class=\"n\">100</td>"));
+    EXPECT_TRUE(contains(page, "<tr><th scope=\"row\">Ann &lt;A&gt; #12</th><td>5</td>"
+                               "<td>5</td><td>1</td><td>1</td>"
+                               "<td>100</td>"));
     EXPECT_TRUE(contains(page, "<th scope=\"row\">Oz #00</th>"));
     EXPECT_TRUE(contains(page, "<tfoot>\n<tr><th scope=\"row\">TEAM TOTALS</th>"));
     EXPECT_TRUE(contains(page, "<dt>Date</dt><dd>Thursday, March 14, 2024</dd>"));
@@ -156,16 +159,16 @@ TEST_F(TeamAndIndexPages, TheTeamPageHasItsRecordGameLogAndPlayersTable) {
     EXPECT_TRUE(contains(page, "<h1>Hawks</h1>"));
     EXPECT_TRUE(contains(page, "Record: 1-1 (.500), points for 101, against 95; 1 tied game."));
     EXPECT_TRUE(contains(page, "<tr><th scope=\"row\"><a href=\"game-2.html\">3/9/2024</a></th>"
-                               "<td><a href=\"team-owls.html\">Owls</a></td><td>Away</td>"
-                               "<td><a href=\"game-2.html\">41-45</a></td><td>L</td></tr>"));
-    EXPECT_TRUE(contains(page, "<td>Home</td><td><a href=\"game-3.html\">30-30</a></td><td>T</td>"));
+                               "<td class=\"t\"><a href=\"team-owls.html\">Owls</a></td><td class=\"t\">Away</td>"
+                               "<td class=\"t\"><a href=\"game-2.html\">41-45</a></td><td class=\"t\">L</td></tr>"));
+    EXPECT_TRUE(contains(page, "<td class=\"t\">Home</td><td class=\"t\"><a href=\"game-3.html\">30-30</a></td><td class=\"t\">T</td>"));
     EXPECT_TRUE(contains(page, "<thead><tr><th scope=\"col\">Player</th><th scope=\"col\" class=\"n\" "
                                "title=\"Games played\">GP</th><th scope=\"col\" class=\"n\" title=\"Total points\">"
                                "PTS</th><th scope=\"col\" class=\"n\" title=\"Points per game\">PPG</th>"));
     // The scorer first: 131 points in 3 games.
-    EXPECT_TRUE(contains(page, "<tbody>\n<tr><th scope=\"row\">Hawks Player 1 #3</th><td class=\"n\">3</td>"
-                               "<td class=\"n\">131</td><td class=\"n\">43.7</td>"));
-    EXPECT_TRUE(contains(page, "<tfoot>\n<tr><th scope=\"row\">TEAM TOTALS</th><th scope=\"row\" class=\"n\">3</th>"));
+    EXPECT_TRUE(contains(page, "<tbody>\n<tr><th scope=\"row\">Hawks Player 1 #3</th><td>3</td>"
+                               "<td>131</td><td>43.7</td>"));
+    EXPECT_TRUE(contains(page, "<tfoot>\n<tr><th scope=\"row\">TEAM TOTALS</th><td>3</td>"));
 }
 
 TEST_F(TeamAndIndexPages, TheIndexHasStandingsResultsNewestFirstLeadersAndUpcoming) {
@@ -186,20 +189,20 @@ TEST_F(TeamAndIndexPages, TheIndexHasStandingsResultsNewestFirstLeadersAndUpcomi
     EXPECT_TRUE(contains(page, "<h1>Brenvik League 2024</h1>"));
     EXPECT_TRUE(contains(page, "<thead><tr><th scope=\"col\">Team</th><th scope=\"col\" class=\"n\" title=\"Games "
                                "played\">GP</th><th scope=\"col\" class=\"n\" title=\"Won\">W</th>"));
-    EXPECT_TRUE(contains(page, "<tr><th scope=\"row\"><a href=\"team-hawks.html\">Hawks</a></th><td class=\"n\">2"
-                               "</td><td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">.500</td>"
-                               "<td class=\"n\">101</td><td class=\"n\">95</td></tr>"));
+    EXPECT_TRUE(contains(page, "<tr><th scope=\"row\"><a href=\"team-hawks.html\">Hawks</a></th><td>2"
+                               "</td><td>1</td><td>1</td><td>.500</td>"
+                               "<td>101</td><td>95</td></tr>"));
     const std::size_t newest = page.find("<a href=\"game-3.html\">3/16/2024</a>");
     const std::size_t oldest = page.find("<a href=\"game-1.html\">3/2/2024</a>");
     ASSERT_NE(newest, std::string::npos);
     ASSERT_NE(oldest, std::string::npos);
     EXPECT_LT(newest, oldest);
-    EXPECT_TRUE(contains(page, "<td><span class=\"won\"><a href=\"team-owls.html\">Owls</a></span></td>"
-                               "<td class=\"n\"><a href=\"game-2.html\">45</a></td>"));
+    EXPECT_TRUE(contains(page, "<td class=\"t\"><span class=\"won\"><a href=\"team-owls.html\">Owls</a></span></td>"
+                               "<td><a href=\"game-2.html\">45</a></td>"));
     for (const char* caption : {"Points per game", "Rebounds per game", "Assists per game", "Steals per game",
                                 "Blocked shots per game", "Upcoming"})
         EXPECT_TRUE(contains(page, std::string("<caption>") + caption + "</caption>")) << caption;
-    EXPECT_TRUE(contains(page, "<td>Owls</td><td>Hawks</td><td>Hall</td>"));
+    EXPECT_TRUE(contains(page, "<td class=\"t\">Owls</td><td class=\"t\">Hawks</td><td class=\"t\">Hall</td>"));
     // Without a schedule there is no such section.
     EXPECT_FALSE(contains(indexPage(kFrame, season, standings, nullptr), "Upcoming"));
 }
