@@ -122,16 +122,16 @@ std::string indexPage(const SiteFrame& frame, const Season& season, const std::v
                       const std::vector<ScheduleEntry>* upcoming) {
     std::string out = pageStart(frame, {});
     out += "<h1>" + textHtml(frame.title) + "</h1>\n";
-    out += "<h2 id=\"standings\">Standings</h2>\n";
+    // The tables' captions head the standings, the results and the events
+    // to come; the five leaders tables stand under one heading, side by
+    // side where the screen is wide enough.
     standingsTable(out, standings);
-    out += "<h2 id=\"results\">Results</h2>\n";
     resultsTable(out, season);
-    out += "<h2 id=\"leaders\">Leaders</h2>\n<p>Players with at least half of their team's games.</p>\n";
+    out += "<h2 id=\"leaders\">Leaders</h2>\n<p>Players with at least half of their team's games.</p>\n"
+           "<div class=\"leaders\">\n";
     for (const LeaderFigure figure : kLeaderFigures) leadersTable(out, season, figure);
-    if (upcoming) {
-        out += "<h2 id=\"upcoming\">Upcoming</h2>\n";
-        upcomingTable(out, *upcoming);
-    }
+    out += "</div>\n";
+    if (upcoming) upcomingTable(out, *upcoming);
     return out + pageEnd(frame, true);
 }
 

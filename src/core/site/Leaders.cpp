@@ -5,6 +5,7 @@
 
 #include "core/site/Season.h"
 #include "core/stats/Stat.h"
+#include "core/stats/StatisticsColumns.h"
 
 namespace courtlog::site {
 
@@ -65,10 +66,13 @@ std::vector<Leader> leadersOf(const Season& season, LeaderFigure figure, std::si
         return std::tie(a.line.playerName, a.line.teamName) < std::tie(b.line.playerName, b.line.teamName);
     });
     if (candidates.size() > count) candidates.resize(count);
+    // Places follow the figure as shown (one decimal): two players who read
+    // alike share a place, however their exact figures differ.
+    std::string above;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const bool sameAsAbove =
-            i > 0 && leaderFigureValue(candidates[i].line, figure) == leaderFigureValue(candidates[i - 1].line, figure);
-        candidates[i].rank = sameAsAbove ? candidates[i - 1].rank : static_cast<int>(i) + 1;
+        std::string shown = stats::viewerCellText(candidates[i].line, leaderFigureColumn(figure), false);
+        candidates[i].rank = i > 0 && shown == above ? candidates[i - 1].rank : static_cast<int>(i) + 1;
+        above = std::move(shown);
     }
     return candidates;
 }

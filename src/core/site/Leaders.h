@@ -25,7 +25,7 @@ float leaderFigureValue(const StatLine& line, LeaderFigure figure);
 
 // One place of a leaders table.
 struct Leader {
-    int rank = 0;  // equal figures share a rank: 1, 2, 2, 4
+    int rank = 0;  // figures that read alike share a rank: 1, 2, 2, 4
     StatLine line;
     std::string teamPage;
 };
@@ -36,8 +36,8 @@ struct Leader {
 bool qualifiesToLead(const StatLine& player, long long teamGames);
 
 // The best players by the figure among those who qualify, at most count of
-// them: highest first, then by player name and team name. A player whose
-// figure is zero leads nothing.
+// them: highest first (by the exact figure), then by player name and team
+// name. A player whose figure is zero leads nothing.
 std::vector<Leader> leadersOf(const Season& season, LeaderFigure figure, std::size_t count = 10);
 
 }  // namespace courtlog::site

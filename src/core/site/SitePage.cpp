@@ -160,6 +160,7 @@ std::string siteStylesheet(const output::HtmlStyle& style) {
     css += "a { color: inherit; }\n";
     css += ".scroll { overflow-x: auto; margin: 0.5em 0 1em; }\n";
     css += "table { border-collapse: collapse; }\n";
+    css += ".leaders { display: flex; flex-wrap: wrap; column-gap: 1.5em; }\n";
     css += "caption { text-align: left; font-weight: bold; padding: 0.3em 0.4em; "
            "background: var(--header-background); color: var(--header-text); }\n";
     css += "th, td { border: 1px solid #999999; padding: 0.2em 0.45em; white-space: nowrap; }\n";

@@ -178,6 +178,24 @@ TEST(Leaders, HalfOfAnOddNumberOfGamesRoundsUpAndEqualFiguresShareARank) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Pa", "Pb", "Pc", "Pd", "Pe", "Pf", "Pg", "Ph", "Pi", "Pj"}));
     EXPECT_EQ(ranks, (std::vector<int>{1, 2, 3, 3, 5, 6, 7, 8, 9, 10}));
+
+    // 1.54 and 1.46 a game both read 1.5: one place, the higher first.
+    std::vector<Game> games;
+    for (int i = 0; i < 50; ++i) {
+        testing::GameBuilder g("Hawks", "Owls");
+        g.homePlayer("Xa", 1, 4).homePlayer("Xb", 2, 4);
+        const int xa = i < 27 ? 2 : 1;  // 77 points: 1.54
+        const int xb = i < 23 ? 2 : 1;  // 73 points: 1.46
+        for (int k = 0; k < xa; ++k) g.home(testing::play("Xa", Shot, FreeThrowMade, 0, 1));
+        for (int k = 0; k < xb; ++k) g.home(testing::play("Xb", Shot, FreeThrowMade, 0, 2));
+        g.game.recomputeScores();
+        games.push_back(g.game);
+    }
+    const std::vector<Leader> close = leadersOf(seasonOf(games), LeaderFigure::Points);
+    ASSERT_EQ(close.size(), 2u);
+    EXPECT_EQ(close[0].line.playerName, "Xa");
+    EXPECT_EQ(close[0].rank, 1);
+    EXPECT_EQ(close[1].rank, 1);
 }
 
 TEST(PageNames, SlugsAreLowerCaseAsciiAndUniqueWithoutRegardToCase) {
