@@ -79,6 +79,12 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     auto* teamBox = new QVBoxLayout;
     teamBox->addWidget(teamLabel);
     teamBox->addWidget(teams_);
+    if (purpose_ == SelectionPurpose::WebSite) {
+        auto* everyTeam = new QLabel(QStringLiteral("Every team of the chosen games is in the site."), this);
+        everyTeam->setObjectName(QStringLiteral("everyTeamNote"));
+        everyTeam->setWordWrap(true);
+        teamBox->addWidget(everyTeam);
+    }
     teamBox->addStretch(1);
     grid->addLayout(teamBox, 0, 2);
     grid->addWidget(filesLabel, 1, 0);
