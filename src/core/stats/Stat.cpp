@@ -85,7 +85,6 @@ void Stat::clearLines() {
 }
 
 void Stat::forgetSlots() {
-    sideSlots_.assign(kSideSlots, SideSlot{});
     teamNumbers_.clear();
     team_ = 0;
 }
@@ -138,7 +137,10 @@ std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamNam
 template <typename ForEachPlay>
 long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
     int highest = 0;
-    team_ = teamNumbers_.try_emplace(team, static_cast<std::uint32_t>(teamNumbers_.size() + 1)).first->second;
+    auto number = teamNumbers_.find(team);
+    if (number == teamNumbers_.end()) number = teamNumbers_.emplace(team, ++lastTeamNumber_).first;
+    team_ = number->second;
+    if (sideSlots_.empty()) sideSlots_.resize(kSideSlots);
     // A play without a player credits no line.
     const auto lineOf = [&](std::string_view name, std::int16_t number) {
         return name.empty() ? kNoLine : sideLine(name, team, number);
@@ -303,6 +305,21 @@ void Stat::AppendLines(const Stat& other, bool skipTotals) {
     for (const StatLine& line : other.lines_) {
         if (skipTotals && line.playerName == kTotalsName) continue;
         appendLine(line);
+    }
+}
+
+void Stat::MergeLines(const Stat& other) {
+    if (&other == this) {
+        const Stat copy = other;
+        MergeLines(copy);
+        return;
+    }
+    for (const StatLine& line : other.lines_) {
+        if (line.playerName == kTotalsName && line.teamName.empty()) continue;
+        StatLine& into = lines_[lineFor(line.playerName, line.teamName, line.number)];
+        into.addCountsOf(line);
+        addCapped(into.gp, line.gp);
+        addCapped(into.pp, line.pp);
     }
 }
 

@@ -60,6 +60,13 @@ public:
     // skipTotals is set.
     void AppendLines(const Stat& other, bool skipTotals);
 
+    // Adds every line of other but its totals line to the line of the same
+    // player and team here (made when missing, in other's order), GP and PP
+    // included. A season's lines are the sum of its games' lines, so each
+    // game can be read once for its box score and its season both; Finish
+    // the sum with the games and periods it covers.
+    void MergeLines(const Stat& other);
+
     // Discards all lines and all file names.
     void Clear();
 
@@ -142,7 +149,11 @@ private:
     // players game after game, mostly skip the hashing: a table addressed by
     // the team and the name's first and last bytes and length, holding names
     // as long as a record's. A slot belongs to the team whose number it
-    // carries (0: none); the table is emptied whenever line numbers change.
+    // carries (0: none). Whenever line numbers change the teams' numbers are
+    // forgotten; as no number is given twice, every slot is then stale
+    // without the table being cleared (a box score over one game reads two
+    // sides and would spend more on clearing than on reading). The table is
+    // made at the first side read.
     static constexpr std::size_t kSlotNameBytes = 25;
     struct SideSlot {
         std::uint32_t team = 0;
@@ -152,8 +163,9 @@ private:
     };
     static constexpr std::size_t kSideSlots = 1024;
     void forgetSlots();
-    std::vector<SideSlot> sideSlots_ = std::vector<SideSlot>(kSideSlots);
+    std::vector<SideSlot> sideSlots_;
     std::unordered_map<std::string, std::uint32_t> teamNumbers_;
+    std::uint32_t lastTeamNumber_ = 0;
     std::uint32_t team_ = 0;  // the number of the side being read
 };
 

@@ -344,6 +344,30 @@ TEST(StatTest, FinishKeepsTheTotalsLineLastAndCanRunAgain) {
     EXPECT_EQ(totalsOf(stat).gp, 2);
 }
 
+// A season summed from each game's box score sides is what reading the files
+// for the team gives: the same lines in the same order, the same figures.
+TEST_F(StatOverFiles, MergedGameSidesEqualTheTeamReadOverTheFiles) {
+    for (const std::string team : {"Hawks", "Miners"}) {
+        Stat season;
+        long long games = 0;
+        long long periods = 0;
+        for (std::size_t i = 0; i + 1 < files.size(); ++i) {  // the damaged file is no game
+            Game game;
+            ASSERT_TRUE(game.load(files[i]));
+            for (const Stat::Side side : {Stat::Side::Home, Stat::Side::Visitor}) {
+                if ((side == Stat::Side::Home ? game.homeName : game.visitorName) != team) continue;
+                Stat oneSide;
+                oneSide.ComputeSide(game, side);
+                season.MergeLines(oneSide);
+                ++games;
+                periods += totalsOf(oneSide).pp;
+            }
+        }
+        season.Finish(games, periods);
+        EXPECT_EQ(season.lines(), computed(team, false, false).lines()) << team;
+    }
+}
+
 TEST_F(StatOverFiles, CombinedPutsOpponentsFirstAndTakesTheTeamsGamesAndPeriods) {
     const Stat team = computed("Hawks", false, false);
     const Stat opponents = computed("Hawks", false, true);

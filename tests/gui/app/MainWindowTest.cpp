@@ -175,14 +175,16 @@ TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
     EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
     EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
     EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(window->mainMenu().commands().size(), 41u);
+    EXPECT_EQ(shape(menu("statisticsMenu")), QStringLiteral("xxx|x"));
+    EXPECT_EQ(window->commandAction(CmSeasonSite)->text(), QStringLiteral("Season &Web Site..."));
+    EXPECT_EQ(window->mainMenu().commands().size(), 42u);
 }
 
 TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
     start();
     window->show();
-    const std::vector<int> needNoGame{CmExit,         CmGameNew,      CmGameEdit,        CmScheduleNew,
-                                      CmScheduleEdit, CmGameFromPalm, CmGameFromPocketPc};
+    const std::vector<int> needNoGame{CmExit,         CmGameNew,      CmGameEdit,         CmScheduleNew,
+                                      CmScheduleEdit, CmGameFromPalm, CmGameFromPocketPc, CmSeasonSite};
     const std::vector<int> needGame{CmGameSave, CmGameSaveAs, CmAutoSave, CmAddPlayer, CmModifyPlayer};
 
     openAndCloseMenu("fileMenu");

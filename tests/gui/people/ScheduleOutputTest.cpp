@@ -131,3 +131,38 @@ TEST(ScheduleOutput, PrintIsReadableAndUsesThePageWidth) {
     EXPECT_GT(right, 0.85 * pageWidth);
     EXPECT_LT(right, pageWidth - 10);
 }
+
+TEST(ScheduleOutput, CalendarExportWritesTheIcsFileReplacesOnlyWhenAskedAndNamesEntriesLeftOut) {
+    freshHooks();
+    courtlog::testing::ScratchFolder folder;
+    Schedule schedule = season(2);
+    schedule.addEntry(scheduled(GameEvent, 2, 30, 2024, 19, 0, "Hawks", "Owls"));
+    ScheduleEditor editor(schedule);
+    editor.show();
+    // The third kind, a name without its extension.
+    const QString calendar = QString::fromStdString(folder.file("season.ics"));
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{QString::fromStdString(folder.file("season")), 3});
+    click(&editor, "exportButton");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
+              QStringLiteral(
+                  "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|Calendar (*.ics)|*.ics|"));
+    const std::string written = courtlog::testing::readFile(calendar.toStdString());
+    EXPECT_EQ(written.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    EXPECT_EQ(QString::fromStdString(written).count(QStringLiteral("BEGIN:VEVENT")), 2);
+    ASSERT_FALSE(gui::ui::testing::shownMessages().empty());
+    EXPECT_EQ(gui::ui::testing::shownMessages().back().text,
+              QStringLiteral("Left out of the calendar: entry 3 (2/30/2024 19:00, Game - Hawks vs Owls): no such date"));
+
+    // A calendar never follows an old one: kept on No, replaced on Yes.
+    courtlog::testing::writeFile(calendar.toStdString(), "old");
+    gui::ui::testing::clearShownMessages();
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{calendar, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    click(&editor, "exportButton");
+    EXPECT_EQ(testsupport::messageTexts().front(), QStringLiteral("Overwrite Existing File?"));
+    EXPECT_EQ(courtlog::testing::readFile(calendar.toStdString()), "old");
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{calendar, 1});
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    click(&editor, "exportButton");
+    EXPECT_EQ(courtlog::testing::readFile(calendar.toStdString()).rfind("BEGIN:VCALENDAR", 0), 0u);
+}
