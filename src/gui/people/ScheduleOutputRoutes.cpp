@@ -1,8 +1,8 @@
 #include "gui/people/ScheduleOutputRoutes.h"
 
-#include <QFileInfo>
 #include <QString>
 
+#include "core/output/ExportFileName.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
@@ -14,19 +14,6 @@
 
 namespace courtlog::gui::people {
 
-namespace {
-
-// A name ending in .htm or .html is a web page and one ending in .csv is
-// comma-delimited, whichever filter showed; other names follow the filter.
-bool asWebPage(const QString& path, int filterIndex) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QStringLiteral("htm") || suffix == QStringLiteral("html")) return true;
-    if (suffix == QStringLiteral("csv")) return false;
-    return filterIndex == 2;
-}
-
-}  // namespace
-
 void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Select file name to save as");
@@ -34,9 +21,12 @@ void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     options.askBeforeReplacing = false;
     options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
     // No fixed extension: a name without one takes the chosen filter's.
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {QString::fromStdString(courtlog::output::scheduleExportName(schedule))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const bool html = asWebPage(choice->path, choice->filterIndex);
+    // The kind typed or chosen in the dialog.
+    const bool html = choice->filterIndex == 2;
     const auto style = courtlog::output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, courtlog::output::pageOrCsvEncoding(html),
                      [&](courtlog::output::ExportMode mode) {

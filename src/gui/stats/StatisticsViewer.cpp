@@ -8,8 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/records/Game.h"
+#include "core/output/ExportFileName.h"
 #include "core/output/StatisticsExport.h"
+#include "core/records/Game.h"
 #include "gui/stats/StatisticsPrintout.h"
 #include "gui/stats/StatisticsTableModel.h"
 #include "gui/ui/AppState.h"
@@ -17,8 +18,8 @@
 #include "gui/ui/ExportToFile.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
-#include "gui/ui/Printing.h"
 #include "gui/ui/PageFrame.h"
+#include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
@@ -194,6 +195,9 @@ void StatisticsViewer::exportShownSet() {
     options.filters = QString::fromLatin1(output::kStatisticsExportFilters);
     // A name without '.' takes the chosen filter's extension.
     options.defaultExtension.clear();
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {
+        QString::fromStdString(output::exportFileName(sets_.fileSubject(shownTab()), "statistics"))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
     const output::StatisticsExportKind kind =

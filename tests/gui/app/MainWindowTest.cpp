@@ -3,46 +3,45 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "gui/ui/AppState.h"
-#include "gui/scoring/GameCommands.h"
-#include "gui/ui/GameConsoleLink.h"
-#include "gui/app/MainMenu.h"
+#include "core/records/Game.h"
+#include "core/records/Schedule.h"
 #include "gui/app/Application.h"
+#include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WallpaperArea.h"
 #include "gui/handheld/HandheldFoldersDialog.h"
-#include "GuiTestSupport.h"
-#include "core/records/Game.h"
-#include "core/records/Schedule.h"
+#include "gui/scoring/GameCommands.h"
+#include "gui/ui/AppState.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/GameConsoleLink.h"
 #include "gui/ui/Help.h"
 #include "gui/ui/MessageBox.h"
-#include "gui/ui/ProgramResources.h"
 #include "gui/ui/Printing.h"
+#include "gui/ui/ProgramResources.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
-#include "GuiTestSupport.h"
 
 using namespace courtlog;
 using namespace courtlog::gui::app;
@@ -72,9 +71,14 @@ protected:
         appState() = AppState{};
     }
 
-    QString settingsPath() const { return QDir(startDir.path()).filePath(QStringLiteral("crtlog.ini")); }
+    // Where the program keeps its settings when the start folder has none:
+    // the test's own configuration folder.
+    QString settingsPath() const {
+        return QString::fromStdString(courtlog::testing::scratchSettingsFolder() + "/crtlog.ini");
+    }
 
     void writeSettingsFile(const WindowRect& rect) {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
         Settings settings;
         settings.setDefaults();
         settings.windowRect = rect;
@@ -406,7 +410,7 @@ TEST_F(MainWindowTest, MaximisedThenRestoredWritesTheRestoredRectangle) {
     EXPECT_EQ(readWrittenSettings().windowRect, (WindowRect{200, 150, 900, 650}));
 }
 
-TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
+TEST_F(MainWindowTest, SettingsAreWrittenWhereTheUserKeepsThemWhateverFolderIsCurrent) {
     start();
     window->show();
     // A file dialog left another folder current.
@@ -414,13 +418,16 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
     window->runCommand(CmExit);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(settingsPath()));
-    EXPECT_FALSE(QFile::exists(QDir(otherDir.path()).filePath(QStringLiteral("crtlog.ini"))));
+    EXPECT_TRUE(QDir(otherDir.path()).isEmpty());
+    EXPECT_TRUE(QDir(startDir.path()).isEmpty());
 }
 
 TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
     courtlog::handheld::HandheldFolders kept;
     kept.partners = {{"Office", startDir.path().toStdString()}};
-    ASSERT_TRUE(kept.write(QDir(startDir.path()).filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
+    QDir().mkpath(QFileInfo(settingsPath()).path());
+    ASSERT_TRUE(kept.write(
+        QFileInfo(settingsPath()).dir().filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
     start();
     EXPECT_EQ(window->commandAction(CmHandheldFolders)->text(), QStringLiteral("Handheld &Folders..."));
     QStringList devices;
@@ -688,6 +695,7 @@ TEST_F(WallpaperTest, MissingWallpaperFallsBackToLogoAtStartUp) {
     Settings settings;
     settings.setDefaults();
     settings.wallpaperFile = "/no/such/folder/nothing.bmp";
+    QDir().mkpath(QFileInfo(settingsPath()).path());
     ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
     start();
     EXPECT_EQ(gui::ui::programSettings().wallpaperFile, "logo.bmp");
