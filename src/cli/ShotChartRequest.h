@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/StatsRequest.h"
 #include "core/records/Settings.h"
 #include "core/records/SettingsLocation.h"
 #include "core/scoring/CourtGeometry.h"
 #include "core/stats/ShotAnalysis.h"
 #include "core/stats/ShotChartFilter.h"
+#include "cli/StatsRequest.h"
 
 // The words that choose a shot chart on the command line, shared by "shots"
 // and "pdf shots":

@@ -2,12 +2,12 @@
 #include <iostream>
 #include <string_view>
 
-#include "cli/ConsoleSummary.h"
 #include "cli/Verbs.h"
 #include "core/records/Game.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
 #include "core/records/SettingsLocation.h"
+#include "cli/ConsoleSummary.h"
 
 namespace courtlog::cli {
 

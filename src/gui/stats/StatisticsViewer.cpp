@@ -8,9 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/output/ExportFileName.h"
-#include "core/output/StatisticsExport.h"
 #include "core/records/Game.h"
+#include "core/output/StatisticsExport.h"
 #include "gui/stats/StatisticsPrintout.h"
 #include "gui/stats/StatisticsTableModel.h"
 #include "gui/ui/AppState.h"
@@ -18,12 +17,13 @@
 #include "gui/ui/ExportToFile.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
-#include "gui/ui/PageFrame.h"
 #include "gui/ui/Printing.h"
+#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
 #include "gui/ui/ViewerPlacement.h"
+#include "core/output/ExportFileName.h"
 
 namespace courtlog::gui::stats {
 
