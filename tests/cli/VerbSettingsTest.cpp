@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +33,8 @@ void writeSettingsColoured(const std::string& path, std::uint32_t colour) {
 
 struct VerbCase {
     const char* what;
-    // The verb's words for the folder holding its input, writing page.htm.
-    std::function<std::vector<std::string>(const testing::ScratchFolder&)> words;
+    // The verb's words, in the folder holding its input, writing page.htm.
+    std::vector<std::string> words;
 };
 
 class VerbsReadTheProgramsSettings : public ::testing::TestWithParam<VerbCase> {
@@ -53,7 +52,7 @@ protected:
 
     // The header colour of the page the verb wrote.
     bool pageColouredWith(const std::vector<std::string>& extra, std::uint32_t colour) {
-        std::vector<std::string> args = GetParam().words(folder);
+        std::vector<std::string> args = GetParam().words;
         args.insert(args.end(), extra.begin(), extra.end());
         const testing::CliRun run = runCli(args);
         EXPECT_EQ(run.status, 0) << run.err;
@@ -78,28 +77,10 @@ TEST_P(VerbsReadTheProgramsSettings, TheUsersThenTheFoldersThenTheNamedOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     PageVerbs, VerbsReadTheProgramsSettings,
-    ::testing::Values(
-        VerbCase{"boxscore",
-                 [](const auto&) {
-                     return std::vector<std::string>{"boxscore", "final.gam", "--html", "page.htm"};
-                 }},
-        VerbCase{"roster",
-                 [](const auto&) {
-                     return std::vector<std::string>{"roster", "hawks.tem", "--html", "page.htm"};
-                 }},
-        VerbCase{"addresses",
-                 [](const auto&) {
-                     return std::vector<std::string>{"addresses", "hawks.tem", "--html", "page.htm"};
-                 }},
-        VerbCase{"schedule",
-                 [](const auto&) {
-                     return std::vector<std::string>{"schedule", "season.sch", "--html", "page.htm"};
-                 }},
-        VerbCase{"stats",
-                 [](const auto&) {
-                     return std::vector<std::string>{"stats",     "--team", "Harbor Hawks",
-                                                     "final.gam", "--html", "page.htm"};
-                 }}),
+    ::testing::Values(VerbCase{"boxscore", {"boxscore", "final.gam", "--html", "page.htm"}},
+                      VerbCase{"schedule", {"schedule", "season.sch", "--html", "page.htm"}},
+                      VerbCase{"stats",
+                               {"stats", "--team", "Harbor Hawks", "final.gam", "--html", "page.htm"}}),
     testing::NameFromWhat{});
 
 }  // namespace

@@ -29,15 +29,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         NameCase{"subject then contents", "Harbor Hawks", "roster", "Harbor Hawks roster"},
         NameCase{"no subject capitalises the contents", "", "roster", "Roster"},
-        NameCase{"blank subject is none", "   ", "address list", "Address list"},
         NameCase{"contents not repeated", "2024 Schedule", "schedule", "2024 Schedule"},
         NameCase{"slashes cannot reach another folder", "../Hawks/Eagles", "roster", "-Hawks-Eagles roster"},
         NameCase{"characters refused by some disks", "A:B*C?\"D<E>F|G\\H", "", "A-B-C--D-E-F-G-H"},
         NameCase{"control characters and blank runs", "Hawks\t\n  Eagles", "box score",
                  "Hawks - Eagles box score"},
         NameCase{"never a hidden name", ".hidden", "", "hidden"},
-        NameCase{"no trailing dots", "St. Mary's Jr.", "", "St. Mary's Jr"},
-        NameCase{"accents kept", "Zoë Åberg", "roster", "Zoë Åberg roster"}),
+        NameCase{"no trailing dots", "St. Mary's Jr.", "", "St. Mary's Jr"}),
     courtlog::testing::NameFromWhat{});
 
 TEST(ExportFileName, ALongNameIsCutBetweenCharacters) {

@@ -50,8 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LocationCase{"config home set", "/cfg", "/home/ann", false, "/cfg/courtlog", false},
                       LocationCase{"config home unset uses home", std::nullopt, "/home/ann", false,
                                    "/home/ann/.config/courtlog", false},
-                      LocationCase{"config home empty uses home", "", "/home/ann", false,
-                                   "/home/ann/.config/courtlog", false},
                       LocationCase{"relative config home is ignored", "cfg", "/home/ann", false,
                                    "/home/ann/.config/courtlog", false},
                       LocationCase{"start folder file wins over config home", "/cfg", "/home/ann", true,
@@ -70,18 +68,6 @@ TEST(SettingsLocation, AFolderNamedLikeTheSettingsFileIsNoPortableSetup) {
         start.path(), [](const char* name) { return std::string(name) == "HOME" ? "/h" : nullptr; });
     EXPECT_FALSE(found.portable);
     EXPECT_EQ(found.folder, "/h/.config/courtlog");
-}
-
-TEST(SettingsLocation, VerbsFindTheCurrentFoldersFileElseTheUsers) {
-    courtlog::testing::ScratchFolder folder;
-    const fs::path before = fs::current_path();
-    fs::current_path(folder.path());
-    const std::string users = verbSettingsFile();
-    courtlog::testing::writeFile(folder.file("crtlog.ini"), "");
-    const std::string own = verbSettingsFile();
-    fs::current_path(before);
-    EXPECT_EQ(users, courtlog::testing::scratchSettingsFolder() + "/crtlog.ini");
-    EXPECT_EQ(fs::canonical(own), fs::canonical(folder.file("crtlog.ini")));
 }
 
 TEST(SettingsLocation, TheFolderIsMadeWithItsParentsForTheUserAlone) {
