@@ -10,6 +10,7 @@
 #include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 
 namespace courtlog::cli {
 
@@ -25,8 +26,8 @@ int usage() {
 struct BoxScoreRequest {
     std::string game;
     std::string html;  // empty: the text on standard output
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
 };
 

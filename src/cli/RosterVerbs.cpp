@@ -9,6 +9,7 @@
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/records/Team.h"
 #include "core/records/TeamSource.h"
 
@@ -21,8 +22,8 @@ struct TeamExportRequest {
     std::string out;
     bool html = false;
     bool personal = false;
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
 };
 

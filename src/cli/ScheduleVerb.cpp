@@ -7,6 +7,7 @@
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 
 namespace courtlog::cli {
 
@@ -20,7 +21,7 @@ int usage() {
 }  // namespace
 
 int runScheduleVerb(const std::vector<std::string>& args) {
-    std::string schedulePath, outPath, settingsPath = Settings::kFileName;
+    std::string schedulePath, outPath, settingsPath = verbSettingsFile();
     enum class Kind { Csv, Html, Calendar } kind = Kind::Csv;
     bool settingsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -126,7 +126,7 @@ bool parseShotChartRequest(const std::vector<std::string>& args, ShotChartReques
 bool readCourtArc(const ShotChartRequest& request, scoring::ThreePointArc& arc, std::string& error) {
     Settings settings;
     settings.setDefaults();
-    // Without --settings, a missing file in this folder leaves the defaults.
+    // Without --settings, a missing settings file leaves the defaults.
     if (!settings.readSettings(request.settings, &error) && request.settingsGiven) return false;
     arc = scoring::pictureArc(settings.league.threePointArc);
     return true;

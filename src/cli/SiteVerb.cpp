@@ -7,6 +7,7 @@
 #include "core/output/HtmlStyle.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/site/SiteBuild.h"
 
 namespace courtlog::cli {
@@ -20,7 +21,7 @@ struct SiteArguments {
     std::string out;
     std::string title;
     std::string schedule;
-    std::string settings = Settings::kFileName;
+    std::string settings = verbSettingsFile();
     bool titleGiven = false;
     bool settingsGiven = false;
     std::vector<std::string> games;

@@ -28,8 +28,8 @@ output::StatisticsExportKind kindOf(StatsRequest::Output output) {
 int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& lines, std::ostream& err) {
     Settings settings;
     settings.setDefaults();
-    // A settings file named on purpose must be there; the one of the
-    // current folder is used when it is, as the program does.
+    // A settings file named on purpose must be there; the program's own
+    // (the current folder's, else the user's) is used when it is.
     if (!settings.readSettings(request.settings) && request.settingsGiven) {
         err << "Can't read settings ! " << request.settings << "\n";
         return 1;

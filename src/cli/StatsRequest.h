@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/stats/Stat.h"
 #include "core/stats/StatisticsSets.h"
 
@@ -26,8 +27,8 @@ struct StatsRequest {
 
     Output output = Output::Json;
     std::string outPath;
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
     bool fit = false;
 

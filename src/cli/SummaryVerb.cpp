@@ -6,6 +6,7 @@
 #include "core/records/Game.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "cli/ConsoleSummary.h"
 
 namespace courtlog::cli {
@@ -21,8 +22,8 @@ int usage() {
 
 int runSummaryVerb(const std::vector<std::string>& args) {
     std::string gamePath;
-    // The program reads its settings from the folder it was started in.
-    std::string settingsPath = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settingsPath = verbSettingsFile();
     bool settingsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
@@ -40,7 +41,7 @@ int runSummaryVerb(const std::vector<std::string>& args) {
     Settings settings;
     settings.setDefaults();
     std::string settingsError;
-    // Without --settings, a missing file in this folder leaves the defaults.
+    // Without --settings, a missing settings file leaves the defaults.
     if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
         std::cerr << settingsError << "\n";
         return 1;

@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ScratchSettingsHome.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/ScheduleEntry.h"

@@ -1,5 +1,6 @@
 #include "core/stats/StatisticsSets.h"
 
+#include "core/records/Cp1252.h"
 #include "core/records/Game.h"
 
 namespace courtlog::stats {
@@ -68,6 +69,20 @@ const std::vector<StatLine>& StatisticsSets::lines(StatisticsTab tab) const {
 std::string StatisticsSets::displayName(StatisticsTab tab) const {
     if (allTeams()) return std::string(Stat::kAllTeamsName);
     return tab == StatisticsTab::Opponents ? "Opponents" : selection_.teamName();
+}
+
+std::string StatisticsSets::fileSubject(StatisticsTab tab) const {
+    if (allTeams()) return std::string(Stat::kAllTeamsName);
+    const std::string team = cp1252ToUtf8(selection_.teamName());
+    switch (tab) {
+        case StatisticsTab::Opponents:
+            return team + " opponents";
+        case StatisticsTab::Combined:
+            return team + " and opponents";
+        case StatisticsTab::Team:
+            break;
+    }
+    return team;
 }
 
 std::string StatisticsSets::htmlTitle(StatisticsTab tab) const {

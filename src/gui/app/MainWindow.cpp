@@ -75,7 +75,7 @@ void MainWindow::runCommand(int command) {
     if (const MenuItem* item = menu_.item(command); item && item->run) item->run(*this);
     // A setting a command changed (an options dialog, a toggle) is kept at
     // once: a crash later in the session does not forget it.
-    if (ui::programSettings() != before) ui::saveProgramSettings();
+    if (ui::programSettings() != before) ui::saveProgramSettings(this);
     // Qt toggles a checkable item by itself; the state decides what it shows.
     updateCommandStates();
 }
@@ -148,6 +148,7 @@ void MainWindow::changeWallpaper() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
     options.defaultExtension = QStringLiteral("bmp");
+    options.folder = FileFolder::Pictures;
     options.mustExist = true;
     const auto choice = ui::getOpenFile(this, options);
     if (!choice) return;
@@ -242,10 +243,9 @@ void MainWindow::writeSettingsAtExit() {
     Settings& settings = ui::programSettings();
     settings.windowRect = {keptRect_.left(), keptRect_.top(), keptRect_.left() + keptRect_.width(),
                            keptRect_.top() + keptRect_.height()};
-    // A file that cannot be written loses the window's place, silently: the
-    // program is closing and there is nobody left to tell. Settings that
-    // commands changed were written then.
-    ui::saveProgramSettings();
+    // A place that cannot be written is told now unless it was earlier in
+    // the session; settings that commands changed were written then.
+    ui::saveProgramSettings(this);
 }
 
 }  // namespace courtlog::gui::app

@@ -9,6 +9,7 @@
 #include "core/output/HtmlPage.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "gui/app/ShotChartPdf.h"
 #include "gui/app/StatisticsPdf.h"
 #include "gui/people/SchedulePrintout.h"
@@ -173,8 +174,8 @@ int runPdfCommandLine(int argc, char** argv) {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(ui::kApplicationName);
-    const QString settingsPath = QDir::current().filePath(QString::fromLatin1(Settings::kFileName));
-    ui::programSettings().readSettings(ui::toRecordPath(settingsPath));
+    // The settings every verb reads: the current folder's, else the user's.
+    ui::programSettings().readSettings(verbSettingsFile());
     return runPdfCommand(args);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/output/AddressList.h"
 #include "core/output/ExportFile.h"
+#include "core/output/ExportFileName.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
 #include "core/records/Team.h"
@@ -23,9 +24,12 @@ void exportAddressList(QWidget* owner, const Team& team) {
     options.askBeforeReplacing = false;
     options.filters =
         QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {QString::fromStdString(output::teamExportName(team, "address list"))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const bool html = choice->filterIndex == 2 || output::namesHtmlPage(ui::toRecordPath(choice->path));
+    // The kind typed or chosen in the dialog.
+    const bool html = choice->filterIndex == 2;
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, output::pageOrCsvEncoding(html), [&](output::ExportMode mode) {
         return output::addressListText(team, html, output::writesPageHead(mode), style,

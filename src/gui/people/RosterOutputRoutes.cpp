@@ -1,6 +1,7 @@
 #include "gui/people/RosterOutputRoutes.h"
 
 #include "core/output/ExportFile.h"
+#include "core/output/ExportFileName.h"
 #include "core/output/HtmlPage.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
@@ -72,6 +73,14 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     // whether the file exists is asked of that complete name, below: a team
     // file is replaced or not, a text file may also be appended to.
     options.askBeforeReplacing = false;
+    options.folder = FileFolder::Exports;
+    // The team file by the team's name, the roster files as its roster, as
+    // typed so far.
+    Team shown = team;
+    applyTypedTexts(shown, typed);
+    const QString rosterName = QString::fromStdString(output::teamExportName(shown, "roster"));
+    options.suggestedNames = {QString::fromStdString(output::teamExportName(shown, {})), rosterName,
+                              rosterName};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
     const QString& path = choice->path;
@@ -80,8 +89,6 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     if (kind != RosterOutputKind::TeamFile) {
         // The file shows the names as typed; the team keeps its own until
         // the editor's OK.
-        Team shown = team;
-        applyTypedTexts(shown, typed);
         writeRosterText(owner, shown, path, kind);
         return;
     }

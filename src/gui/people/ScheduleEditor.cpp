@@ -34,10 +34,11 @@ constexpr int kNameChars = static_cast<int>(ScheduleEntry::kNameLength);
 constexpr int kNoteChars = static_cast<int>(ScheduleEntry::kNoteLength);
 const QString kGameFileSelected = QStringLiteral("Game File Selected!");
 
-ui::FileDialogOptions fileOptions(const char* filters, const char* extension) {
+ui::FileDialogOptions fileOptions(const char* filters, const char* extension, FileFolder folder) {
     ui::FileDialogOptions options;
     options.filters = QString::fromLatin1(filters);
     options.defaultExtension = QString::fromLatin1(extension);
+    options.folder = folder;
     return options;
 }
 
@@ -338,7 +339,8 @@ void ScheduleEditor::chooseTeamFile(bool home) {
         ui::showMessage(this, QStringLiteral("Teams already set in Game File"), kGameFileSelected);
         return;
     }
-    const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, fileOptions("Team Files (*.tem)|*.tem|", "tem"));
+    const std::optional<ui::FileChoice> choice =
+        ui::getOpenFile(this, fileOptions("Team Files (*.tem)|*.tem|", "tem", FileFolder::Teams));
     if (!choice || choice->path.isEmpty()) return;
     Team team;
     // A damaged team is refused now rather than when its game is started.
@@ -390,7 +392,8 @@ void ScheduleEditor::createOrEditTeam(bool home) {
 }
 
 void ScheduleEditor::selectGame() {
-    const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, fileOptions("Game Files (*.gam)|*.gam|", "gam"));
+    const std::optional<ui::FileChoice> choice =
+        ui::getOpenFile(this, fileOptions("Game Files (*.gam)|*.gam|", "gam", FileFolder::Games));
     if (!choice || choice->path.isEmpty()) {
         clearAll();
         return;

@@ -52,19 +52,13 @@ void editTeamCommand(QWidget* owner) {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv");
     // No fixed extension: a name without one takes the chosen filter's.
-    options.initialDirectory = ui::appState().homeDirectory;
+    options.folder = FileFolder::Teams;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-
-    // The name's extension decides before the filter does: a roster picked
-    // while the team-file filter shows is still a roster, and the other way
-    // round.
-    const QString suffix = QFileInfo(choice->path).suffix();
-    const bool commaDelimited =
-        suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ||
-        (suffix.compare(QStringLiteral("tem"), Qt::CaseInsensitive) != 0 && choice->filterIndex == 2);
-    openTeamFile(owner, choice->path, commaDelimited);
+    // A roster picked while the team-file filter shows is still a roster,
+    // and the other way round: the dialog's kind follows the extension.
+    openTeamFile(owner, choice->path, choice->filterIndex == 2);
 }
 
 void openTeamFile(QWidget* owner, const QString& path, bool roster) {
@@ -95,7 +89,7 @@ void importTeamCommand(QWidget* owner) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Import Team");
     options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|");
-    options.initialDirectory = ui::appState().homeDirectory;
+    options.folder = FileFolder::Teams;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;

@@ -147,6 +147,7 @@ void TeamEdit::changeLogo() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Bitmap (*.bmp)|*.bmp|");
     options.defaultExtension = QStringLiteral("bmp");
+    options.folder = FileFolder::Pictures;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
     // The team file keeps 79 Windows-1252 characters of the path; a path it

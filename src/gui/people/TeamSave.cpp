@@ -23,6 +23,7 @@ std::optional<QString> askTeamFileName(QWidget* owner, const QString& proposal) 
     ui::FileDialogOptions options;
     options.filters = kTeamFilter;
     options.defaultExtension = QStringLiteral("tem");
+    options.folder = FileFolder::Teams;
     options.initialName = proposal;
     if (!proposal.isEmpty()) options.initialDirectory = QFileInfo(proposal).absolutePath();
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);

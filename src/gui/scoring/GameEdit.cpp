@@ -214,6 +214,7 @@ void GameEdit::selectTeam(bool home) {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Team Files (*.tem)|*.tem|");
     options.defaultExtension = QStringLiteral("tem");
+    options.folder = FileFolder::Teams;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
 

@@ -23,6 +23,7 @@
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
 #include "gui/ui/ViewerPlacement.h"
+#include "core/output/ExportFileName.h"
 
 namespace courtlog::gui::stats {
 
@@ -194,6 +195,9 @@ void StatisticsViewer::exportShownSet() {
     options.filters = QString::fromLatin1(output::kStatisticsExportFilters);
     // A name without '.' takes the chosen filter's extension.
     options.defaultExtension.clear();
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {
+        QString::fromStdString(output::exportFileName(sets_.fileSubject(shownTab()), "statistics"))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
     const output::StatisticsExportKind kind =
