@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/records/Codes.h"
+#include "core/records/UniformNumber.h"
 
 namespace courtlog::output {
 
@@ -51,7 +52,7 @@ ScoreSheetTeam sheetTeam(const Game& game, bool home, bool halves, std::size_t b
         ScoreSheetRow row;
         row.position = std::string(positionLetter(player.position));
         row.name = player.name;
-        row.number = player.number == -1 ? std::string("00") : printed("%2d", player.number);
+        row.number = uniformText(player.number, UniformPadding::Blank);
         row.blocks = figuresByBlock(plays, &player.name, halves, blockCount);
         for (int period : player.personalFoulPeriods) row.personalCrosses.push_back(personalFoulPen(period));
         row.technicalCrosses = static_cast<int>(player.technicalPeriods.size());

@@ -8,6 +8,7 @@
 #include "core/output/HtmlTable.h"
 #include "core/output/HtmlText.h"
 #include "core/records/CommaDelimited.h"
+#include "core/records/UniformNumber.h"
 #include "core/stats/StatisticsColumns.h"
 
 namespace courtlog::output {
@@ -58,7 +59,7 @@ std::string htmlNameText(const StatLine& line, bool totalsLine) {
     if (totalsLine) return line.playerName;
     std::string name = line.playerName;
     if (name.size() < 25) name.append(25 - name.size(), ' ');
-    return name + (line.number == -1 ? std::string(" #00") : " #" + std::to_string(line.number));
+    return name + " #" + uniformText(line.number);
 }
 
 std::string cell(const char* alignment, const std::string& fontTag, const std::string& html, const FontTags& tags) {

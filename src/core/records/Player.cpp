@@ -8,14 +8,6 @@
 
 namespace courtlog {
 
-std::string uniformText(int number, UniformPadding padding) {
-    if (number < 0) return "00";
-    std::string text = std::to_string(number);
-    if (padding != UniformPadding::None && text.size() < 2)
-        text.insert(0, 1, padding == UniformPadding::Zero ? '0' : ' ');
-    return text;
-}
-
 BirthDate BirthDate::today() {
     const std::tm local = localClockNow();
     BirthDate d;

@@ -12,6 +12,7 @@
 #include "core/records/CommaDelimited.h"
 #include "core/records/Cp1252.h"
 #include "core/records/FieldText.h"
+#include "core/records/UniformNumber.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Team.h"
 
@@ -102,7 +103,7 @@ long parseNumber(std::string_view s) {
 std::optional<int> importedUniform(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t");
     const std::size_t end = text.find_last_not_of(" \t");
-    if (start != std::string_view::npos && text.substr(start, end - start + 1) == "-1") return -1;
+    if (start != std::string_view::npos && text.substr(start, end - start + 1) == "-1") return kUniformDoubleZero;
     return parseUniform(text);
 }
 

@@ -17,7 +17,7 @@
 
 #include "gui/people/PersonalInfoRoute.h"
 #include "core/records/Codes.h"
-#include "core/records/FieldText.h"
+#include "core/records/UniformNumber.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/RosterEditorRules.h"
 #include "core/records/Team.h"
