@@ -31,7 +31,7 @@ Stat StatsRequest::selection() const {
     // Names come in as UTF-8 and are held as the records hold them.
     stat.setTeamName(allTeams ? std::string(Stat::kAllTeamsName) : utf8ToCp1252(team));
     stat.setAllTeams(allTeams);
-    for (const std::string& game : games) stat.AddFile(game);
+    for (const std::string& game : games) stat.addFile(game);
     return stat;
 }
 

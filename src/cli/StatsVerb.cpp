@@ -80,11 +80,11 @@ int runStatsVerb(const std::vector<std::string>& args) {
     Stat shown;
     if (request.set == stats::StatisticsTab::Combined) {
         Stat opponents = stat;
-        opponents.Compute(true);
-        stat.Compute(false);
+        opponents.compute(true);
+        stat.compute(false);
         shown = Stat::combined(stat, opponents);
     } else {
-        stat.Compute(request.set == stats::StatisticsTab::Opponents);
+        stat.compute(request.set == stats::StatisticsTab::Opponents);
     }
     const GamesRead read = reportLoadProblems(stat.loadProblems(), std::cerr);
     if (read == GamesRead::Missing) return 1;

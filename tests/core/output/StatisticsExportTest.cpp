@@ -32,7 +32,7 @@ std::vector<StatLine> hawksLines() {
         game.addHomeEvent(e);
     Stat stat;
     stat.setTeamName("Hawks");
-    stat.Compute(game, false);
+    stat.compute(game, false);
     return stat.lines();
 }
 

@@ -57,7 +57,7 @@ void clickHeader(QTableView* table, int section) {
 Stat selectionOf(const std::string& team, const std::vector<std::string>& files) {
     Stat stat;
     stat.setTeamName(team);
-    for (const std::string& file : files) stat.AddFile(file);
+    for (const std::string& file : files) stat.addFile(file);
     return stat;
 }
 
