@@ -105,7 +105,7 @@ void recordPlays(benchmark::State& state, const char* choice, int beside) {
         if (beside & UntilOnDisk) backgroundSaver().waitUntilIdle();
     }
     backgroundSaver().waitUntilIdle();
-    state.counters["plays"] = static_cast<double>(game.homeEvents.size());
+    state.counters["plays"] = static_cast<double>(game.homeEvents().size());
     state.counters["paints"] = benchmark::Counter(paints.paints, benchmark::Counter::kAvgIterations);
 }
 

@@ -12,6 +12,7 @@
 #include "core/records/CommaDelimited.h"
 #include "core/records/Cp1252.h"
 #include "core/records/FieldText.h"
+#include "core/records/RecordFields.h"
 #include "core/records/UniformNumber.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Team.h"
@@ -278,7 +279,9 @@ Team::ImportResult Team::importPlainText(std::string_view text) {
 
         const int lineNumber = static_cast<int>(i + 1);
         if (!number) return invalidLine(lineNumber, uniformProblem(numberField));
-        if (position < 0 || position > 3 || slot < 0 || slot > 5) return invalidLine(lineNumber, "");
+        constexpr ValueRange positions = validRange(&Player::position);
+        constexpr ValueRange slots = validRange(&Player::courtSlot);
+        if (!positions.holds(position) || !slots.holds(slot)) return invalidLine(lineNumber, "");
         Player player;
         player.name = playerName;
         player.position = static_cast<std::int16_t>(position);

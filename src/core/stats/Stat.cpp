@@ -248,8 +248,8 @@ void Stat::compute(const Game& gameInProgress, bool opponents) {
     loadProblems_.clear();
     long long periodSum = 0;
     readGame(gameInProgress, opponents, periodSum, [&gameInProgress, this](bool home) {
-        return home ? readSide(gameInProgress.homeEvents, gameInProgress.home, gameInProgress.homeName)
-                    : readSide(gameInProgress.visitorEvents, gameInProgress.visitor, gameInProgress.visitorName);
+        return home ? readSide(gameInProgress.homeEvents(), gameInProgress.home, gameInProgress.homeName)
+                    : readSide(gameInProgress.visitorEvents(), gameInProgress.visitor, gameInProgress.visitorName);
     });
     finish(1, periodSum);
 }
@@ -259,8 +259,8 @@ void Stat::computeSide(const Game& game, Side side) {
     loadProblems_.clear();
     const bool home = side == Side::Home;
     teamName_ = home ? game.homeName : game.visitorName;
-    const long long periods = home ? readSide(game.homeEvents, game.home, game.homeName)
-                                   : readSide(game.visitorEvents, game.visitor, game.visitorName);
+    const long long periods = home ? readSide(game.homeEvents(), game.home, game.homeName)
+                                   : readSide(game.visitorEvents(), game.visitor, game.visitorName);
     finish(1, periods);
 }
 

@@ -203,7 +203,7 @@ TEST_F(StatisticsViewerTest, CommandDuringAGameSavesItAndAsksForTheTeam) {
 
     Game saved;
     EXPECT_TRUE(saved.load(live.fileName));
-    EXPECT_EQ(saved.homeEvents.size(), live.homeEvents.size());
+    EXPECT_EQ(saved.homeEvents().size(), live.homeEvents().size());
     StatisticsViewer* viewer = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<StatisticsViewer*>(w); v && v->isVisible()) viewer = v;
