@@ -17,7 +17,7 @@
 
 #include "core/output/ExportFile.h"
 #include "core/records/Codes.h"
-#include "core/records/FileNames.h"
+#include "core/records/FileKind.h"
 #include "core/records/Game.h"
 #include "core/records/GameFileJson.h"
 #include "core/records/JsonForm.h"
@@ -43,17 +43,6 @@ constexpr int kUsageError = 2;
 // Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-bool hasExtension(const std::string& path, std::string_view ext) {
-    std::string name = lower(bareFileName(path));
-    return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
-}
-
 // ---- file kinds ----
 //
 // Every kind reads into a record and writes from the record's JSON form, so
@@ -70,7 +59,7 @@ using WriteFn = std::function<bool(const json& doc, const std::string& path, std
 using DumpFn = std::function<bool(const std::string& path, JsonStreamWriter& out, std::string& error)>;
 
 struct FileFormat {
-    const char* extension;    // lower case, with the dot
+    FileKind fileKind;
     const char* description;  // for help
     const char* kind;         // record kind it holds: "team", "game", "settings"; empty: any
     ReadFn read;              // empty: cannot be read
@@ -272,14 +261,14 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
 
 const std::vector<FileFormat>& formats() {
     static const std::vector<FileFormat> table{
-        {".tem", "team file", "team", readTeamFile, writeTeamFile},
-        {".gam", "game file", "game", readGameFile, writeGameFile, dumpGameFile},
-        {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
-        {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
-        {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
-        {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
-        {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
-        {".pdb", "Palm database of a team or game", "",
+        {FileKind::Team, "team file", "team", readTeamFile, writeTeamFile},
+        {FileKind::Game, "game file", "game", readGameFile, writeGameFile, dumpGameFile},
+        {FileKind::Settings, "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {FileKind::Schedule, "schedule file", "schedule", readScheduleFile, writeScheduleFile},
+        {FileKind::Json, "JSON form of any of them", "", readJsonFile, writeJsonFile},
+        {FileKind::CommaDelimited, "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
+        {FileKind::PlainText, "plain-text team roster (input only)", "team", readTeamImport, nullptr},
+        {FileKind::PalmDatabase, "Palm database of a team or game", "",
          [](const std::string& path, RecordDocument& out, std::string& error) {
              return readPalmFile(path, "", out, error);
          },
@@ -290,7 +279,7 @@ const std::vector<FileFormat>& formats() {
 
 const FileFormat* formatOf(const std::string& path) {
     for (const FileFormat& f : formats())
-        if (hasExtension(path, f.extension)) return &f;
+        if (fileKindOf(path) == f.fileKind) return &f;
     return nullptr;
 }
 
@@ -322,7 +311,7 @@ void printUsage(std::ostream& out) {
         out << line << std::string(line.size() < 32 ? 32 - line.size() : 1, ' ') << v.summary << "\n";
     }
     out << "\nFile kinds, by extension:\n";
-    for (const FileFormat& f : formats()) out << "  " << f.extension << std::string(8 - std::strlen(f.extension), ' ')
+    for (const FileFormat& f : formats()) out << "  " << extensionOf(f.fileKind) << std::string(8 - extensionOf(f.fileKind).size(), ' ')
                                               << f.description << "\n";
 }
 
@@ -339,7 +328,7 @@ int runConvert(const std::vector<std::string>& args) {
     RecordDocument record;
     std::string error;
     // A Palm database is read as the kind the output wants (any kind for .json or .pdb).
-    const bool palmInput = hasExtension(in, ".pdb");
+    const bool palmInput = fileKindOf(in) == FileKind::PalmDatabase;
     if (!(palmInput ? readPalmFile(in, target->kind, record, error) : readAny(in, record, error)))
         return fail(error);
     // A damaged input is not carried into a file that would look whole.

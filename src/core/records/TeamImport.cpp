@@ -12,6 +12,7 @@
 #include "core/records/CommaDelimited.h"
 #include "core/records/Cp1252.h"
 #include "core/records/FieldText.h"
+#include "core/records/FileKind.h"
 #include "core/records/RecordFields.h"
 #include "core/records/UniformNumber.h"
 #include "core/records/SafeSave.h"
@@ -175,13 +176,7 @@ Team::ImportResult Team::importFrom(const std::string& path) {
         return result;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    bool plainText = false;
-    if (path.size() >= 3) {
-        std::string ext = path.substr(path.size() - 3);
-        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        plainText = ext == "txt";
-    }
-    return plainText ? importPlainText(text) : importCommaDelimited(text);
+    return fileKindOf(path) == FileKind::PlainText ? importPlainText(text) : importCommaDelimited(text);
 }
 
 Team::ImportResult Team::importCommaDelimited(std::string_view text) {

@@ -1,21 +1,9 @@
 #include "core/records/TeamSource.h"
 
-#include <cctype>
-
+#include "core/records/FileKind.h"
 #include "core/records/TeamDamage.h"
 
 namespace courtlog {
-
-namespace {
-
-bool isTextRoster(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".csv" || tail == ".txt";
-}
-
-}  // namespace
 
 TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* message, std::string_view shownPath) {
     team.fileName = path;
@@ -32,7 +20,7 @@ TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* messag
 }
 
 bool readTeamOrRoster(const std::string& path, Team& team, std::string* message) {
-    if (!isTextRoster(path)) return loadTeamForUse(path, team, message) == TeamLoad::Loaded;
+    if (!isTextRoster(fileKindOf(path))) return loadTeamForUse(path, team, message) == TeamLoad::Loaded;
     const Team::ImportResult result = team.importFrom(path);
     if (result.ok) return true;
     if (message) *message = "Can't import team ! " + path + (result.error.empty() ? "" : ": " + result.error);

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QString>
-#include <cctype>
 #include <iostream>
 
 #include "core/output/HtmlPage.h"
+#include "core/records/FileKind.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "gui/app/ShotChartPdf.h"
@@ -27,13 +27,6 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-
-bool endsWithPdf(const std::string& path) {
-    if (path.size() <= 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".pdf";
-}
 
 void printUsage(const std::vector<PdfKind>& kinds) {
     std::cerr << "Usage: courtlog pdf KIND ARGS... OUT.pdf\n";
@@ -136,7 +129,7 @@ int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKin
         printUsage(kinds);
         return kUsageError;
     }
-    if (args.size() < 2 || !endsWithPdf(args.back())) {
+    if (args.size() < 2 || fileKindOf(args.back()) != FileKind::Pdf) {
         std::cerr << "Usage: courtlog pdf " << kind->name << (*kind->arguments ? " " : "") << kind->arguments
                   << " OUT.pdf\n";
         return kUsageError;
