@@ -73,4 +73,9 @@ RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed
     return RosterEnterAction::AddPlayer;
 }
 
+int entryAfterAdding(int current, int playerCount) {
+    const int next = current + 1;
+    return next >= playerCount ? 0 : next;
+}
+
 }  // namespace courtlog

@@ -1,5 +1,7 @@
 #include "core/records/TeamSource.h"
 
+#include <utility>
+
 #include "core/records/FileKind.h"
 #include "core/records/TeamDamage.h"
 
@@ -17,6 +19,17 @@ TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* messag
         return TeamLoad::Damaged;
     }
     return TeamLoad::Loaded;
+}
+
+TeamLoad replaceTeamFromFile(const std::string& path, Team& team, std::string* message, std::string_view shownPath) {
+    Team chosen = team;
+    chosen.clear();
+    chosen.name.clear();
+    chosen.coach.clear();
+    chosen.assistant.clear();
+    const TeamLoad outcome = loadTeamForUse(path, chosen, message, shownPath);
+    if (outcome == TeamLoad::Loaded) team = std::move(chosen);
+    return outcome;
 }
 
 bool readTeamOrRoster(const std::string& path, Team& team, std::string* message) {

@@ -330,8 +330,7 @@ void RosterEdit::addPlayer() {
 
     team_.addPlayer(player, PersonalInfo::blank());
     nameEdit_->clear();
-    ++current_;
-    if (current_ >= team_.playerCount()) current_ = 0;
+    current_ = entryAfterAdding(current_, team_.playerCount());
 
     addSlotsFromLineup(team_.players, lineupChoices());
 
