@@ -87,7 +87,7 @@ int runRosterVerb(const std::vector<std::string>& args) {
         args, true, "Usage: courtlog roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
         [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
             const auto kind =
-                request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
+                request.html ? output::ExportKind::Html : output::ExportKind::CommaDelimited;
             return output::rosterText(team, kind, request.personal, true, style, output::localTimeNow());
         });
 }

@@ -13,14 +13,14 @@ namespace courtlog::cli {
 
 namespace {
 
-output::StatisticsExportKind kindOf(StatsRequest::Output output) {
+output::ExportKind kindOf(StatsRequest::Output output) {
     switch (output) {
-    case StatsRequest::Output::Html: return output::StatisticsExportKind::Html;
-    case StatsRequest::Output::Benchboss: return output::StatisticsExportKind::Benchboss;
+    case StatsRequest::Output::Html: return output::ExportKind::Html;
+    case StatsRequest::Output::Benchboss: return output::ExportKind::Benchboss;
     case StatsRequest::Output::Csv:
     case StatsRequest::Output::Json: break;
     }
-    return output::StatisticsExportKind::CommaSeparated;
+    return output::ExportKind::CommaDelimited;
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& l
     }
     const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
     // On the command line an existing file is replaced without asking.
-    const output::StatisticsExportKind kind = kindOf(request.output);
+    const output::ExportKind kind = kindOf(request.output);
     const std::string text =
         output::statisticsExportText(kind, lines, title, output::HtmlStyle::fromSettings(settings),
                                      output::ExportMode::Overwrite, output::localTimeNow());

@@ -71,18 +71,6 @@ std::string playerRow(const Team& team, std::size_t i, const HtmlStyle& style, c
 
 }  // namespace
 
-bool namesHtmlPage(std::string_view path) {
-    if (path.size() <= 4) return false;
-    std::string tail(path.substr(path.size() - 5));
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail.find("htm") != std::string::npos;
-}
-
-RosterOutputKind rosterOutputKind(std::string_view path, int filterIndex) {
-    if (namesHtmlPage(path) || filterIndex == 3) return RosterOutputKind::Html;
-    return filterIndex == 1 ? RosterOutputKind::TeamFile : RosterOutputKind::CommaDelimited;
-}
-
 std::string rosterCommaDelimited(const Team& team, bool withPersonalInfo) {
     return commaDelimitedRoster(team, withPersonalInfo);
 }
@@ -105,14 +93,15 @@ std::string rosterHtml(const Team& team, bool withPersonalInfo, bool withPageHea
     return page;
 }
 
-std::string rosterText(const Team& team, RosterOutputKind kind, bool withPersonalInfo, bool withPageHead,
+std::string rosterText(const Team& team, ExportKind kind, bool withPersonalInfo, bool withPageHead,
                        const HtmlStyle& style, const ClockReading& now) {
     switch (kind) {
-        case RosterOutputKind::CommaDelimited:
+        case ExportKind::CommaDelimited:
             return rosterCommaDelimited(team, withPersonalInfo);
-        case RosterOutputKind::Html:
+        case ExportKind::Html:
             return rosterHtml(team, withPersonalInfo, withPageHead, style, now);
-        case RosterOutputKind::TeamFile:
+        case ExportKind::TeamFile:
+        case ExportKind::Benchboss:
             break;
     }
     return {};

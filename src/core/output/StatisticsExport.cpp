@@ -141,26 +141,19 @@ std::string statisticsHtml(const std::vector<StatLine>& lines, std::string_view 
     return out;
 }
 
-StatisticsExportKind statisticsExportKind(const std::string& path, int filterIndex) {
-    std::string tail = path.size() > 4 ? path.substr(path.size() - std::min<std::size_t>(5, path.size())) : "";
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (tail.find("htm") != std::string::npos || filterIndex == 2) return StatisticsExportKind::Html;
-    if (filterIndex == 3) return StatisticsExportKind::Benchboss;
-    return StatisticsExportKind::CommaSeparated;
+ExportEncoding statisticsExportEncoding(ExportKind kind) {
+    if (kind == ExportKind::Benchboss) return ExportEncoding::Windows1252;
+    return pageOrCsvEncoding(kind == ExportKind::Html);
 }
 
-ExportEncoding statisticsExportEncoding(StatisticsExportKind kind) {
-    if (kind == StatisticsExportKind::Benchboss) return ExportEncoding::Windows1252;
-    return pageOrCsvEncoding(kind == StatisticsExportKind::Html);
-}
-
-std::string statisticsExportText(StatisticsExportKind kind, const std::vector<StatLine>& lines,
+std::string statisticsExportText(ExportKind kind, const std::vector<StatLine>& lines,
                                  std::string_view htmlTitle, const HtmlStyle& style, ExportMode mode,
                                  const ClockReading& now) {
     switch (kind) {
-    case StatisticsExportKind::Html: return statisticsHtml(lines, htmlTitle, style, writesPageHead(mode), now);
-    case StatisticsExportKind::Benchboss: return statisticsBenchboss(lines);
-    case StatisticsExportKind::CommaSeparated: break;
+    case ExportKind::Html: return statisticsHtml(lines, htmlTitle, style, writesPageHead(mode), now);
+    case ExportKind::Benchboss: return statisticsBenchboss(lines);
+    case ExportKind::CommaDelimited:
+    case ExportKind::TeamFile: break;
     }
     return statisticsCsv(lines);
 }

@@ -1,8 +1,8 @@
 #include "gui/people/ScheduleOutputRoutes.h"
 
-#include <QFileInfo>
 #include <QString>
 
+#include "core/output/ExportKind.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
@@ -11,32 +11,23 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::people {
-
-namespace {
-
-// A name ending in .htm or .html is a web page and one ending in .csv is
-// comma-delimited, whichever filter showed; other names follow the filter.
-bool asWebPage(const QString& path, int filterIndex) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QStringLiteral("htm") || suffix == QStringLiteral("html")) return true;
-    if (suffix == QStringLiteral("csv")) return false;
-    return filterIndex == 2;
-}
-
-}  // namespace
 
 void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Select file name to save as");
     // exportToFile asks whether to append to a file that exists or replace it.
     options.askBeforeReplacing = false;
-    options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
+    options.filters = QString::fromLatin1(courtlog::output::kTextOrPageFilters.data(),
+                                          courtlog::output::kTextOrPageFilters.size());
     // No fixed extension: a name without one takes the chosen filter's.
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const bool html = asWebPage(choice->path, choice->filterIndex);
+    const bool html = courtlog::output::exportKindChosen(ui::toRecordPath(choice->path), choice->filterIndex,
+                                                         courtlog::output::kTextOrPageKinds) ==
+                      courtlog::output::ExportKind::Html;
     const auto style = courtlog::output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, courtlog::output::pageOrCsvEncoding(html),
                      [&](courtlog::output::ExportMode mode) {

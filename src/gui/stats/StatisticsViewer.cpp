@@ -196,8 +196,8 @@ void StatisticsViewer::exportShownSet() {
     options.defaultExtension.clear();
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
-    const output::StatisticsExportKind kind =
-        output::statisticsExportKind(ui::toRecordPath(choice->path), choice->filterIndex);
+    const output::ExportKind kind = output::exportKindChosen(ui::toRecordPath(choice->path), choice->filterIndex,
+                                                             output::kStatisticsExportKinds);
     const std::vector<StatLine> lines = shownLines();
     const std::string title = sets_.htmlTitle(shownTab());
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
