@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/ProgramInfo.h"
 #include "core/records/Game.h"
 #include "core/output/StatisticsExport.h"
 #include "gui/stats/StatisticsPrintout.h"
@@ -174,7 +175,7 @@ void StatisticsViewer::storeColumnWidths() const {
 
 void StatisticsViewer::printShownSet() {
     const int fit = ui::showMessage(this, QStringLiteral("Fit Output to Page Width ?"),
-                                    QStringLiteral("Basketball Courtlog"), ui::MessageButtons::YesNo,
+                                    QString::fromLatin1(kShortTitle), ui::MessageButtons::YesNo,
                                     ui::MessageIcon::Question);
     StatisticsPrintout::Content content;
     content.name = ui::fromRecordText(sets_.displayName(shownTab()));
