@@ -31,6 +31,7 @@
 #include "cli/PalmFiles.h"
 #include "cli/RecordDocument.h"
 #include "cli/Verbs.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -38,8 +39,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 // Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
 
@@ -317,7 +316,7 @@ void printUsage(std::ostream& out) {
 
 int fail(const std::string& message) {
     std::cerr << message << "\n";
-    return kFailed;
+    return kExitFailed;
 }
 
 int runConvert(const std::vector<std::string>& args) {
@@ -334,7 +333,7 @@ int runConvert(const std::vector<std::string>& args) {
     // A damaged input is not carried into a file that would look whole.
     if (!error.empty()) return fail(error);
     if (!target->write(documentToJson(record), out, error)) return fail(error);
-    return 0;
+    return kExitDone;
 }
 
 // The JSON form is written as the file is read, without a tree.
@@ -361,18 +360,18 @@ int runDump(const std::vector<std::string>& args) {
 int runPdfWithoutWindows(const std::vector<std::string>&) {
     std::cerr << "courtlog pdf: PDF printouts need the full program (courtlog), which draws the pages; "
                  "this build has no windows.\n";
-    return kUsageError;
+    return kExitUsage;
 }
 
 int runHelp(const std::vector<std::string>&) {
     printUsage(std::cout);
     std::cout << std::flush;
-    return 0;
+    return kExitDone;
 }
 
 int runVersion(const std::vector<std::string>&) {
     std::cout << kProgramTitle << " " << kProgramVersion << "\n" << std::flush;
-    return 0;
+    return kExitDone;
 }
 
 const std::vector<Verb>& verbs() {
@@ -433,13 +432,13 @@ int runCommandLine(int argc, char** argv) {
     if (!verb) {
         if (argc >= 2 && argv && argv[1]) std::cerr << "Unknown command: " << argv[1] << "\n\n";
         printUsage(std::cerr);
-        return kUsageError;
+        return kExitUsage;
     }
     std::vector<std::string> args;
     for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
     if (verb->argumentCount >= 0 && static_cast<int>(args.size()) != verb->argumentCount) {
         std::cerr << "Usage: courtlog " << verb->name << (*verb->arguments ? " " : "") << verb->arguments << "\n";
-        return kUsageError;
+        return kExitUsage;
     }
     try {
         return verb->run(args);

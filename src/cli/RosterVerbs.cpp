@@ -11,6 +11,7 @@
 #include "core/records/Settings.h"
 #include "core/records/Team.h"
 #include "core/records/TeamSource.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -56,28 +57,28 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
     TeamExportRequest request;
     if (!parseArguments(args, personalAllowed, request)) {
         std::cerr << usage << "\n";
-        return 2;
+        return kExitUsage;
     }
     Settings settings;
     settings.setDefaults();
     if (!settings.readSettings(request.settings) && request.settingsGiven) {
         std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return 1;
+        return kExitFailed;
     }
     Team team;
     std::string message;
     if (!readTeamOrRoster(request.team, team, &message)) {
         std::cerr << message << "\n";
-        return 1;
+        return kExitFailed;
     }
     const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
     std::string reason;
     if (!output::writeExportText(request.out, output::ExportMode::Overwrite, text,
                                  output::pageOrCsvEncoding(request.html), &reason)) {
         std::cerr << "Can't save " << request.out << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

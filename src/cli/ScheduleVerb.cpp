@@ -6,6 +6,7 @@
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -13,7 +14,7 @@ namespace {
 
 int usage() {
     std::cerr << "Usage: courtlog schedule FILE (--csv OUT | --html OUT) [--settings FILE]\n";
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace
@@ -45,13 +46,13 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     settings.setDefaults();
     if (!settings.readSettings(settingsPath) && settingsGiven) {
         std::cerr << "Can't read settings ! " << settingsPath << "\n";
-        return 1;
+        return kExitFailed;
     }
     Schedule schedule;
     const Schedule::LoadResult loaded = schedule.load(schedulePath);
     if (!loaded.ok()) {
         std::cerr << "Can't load schedule ! " << loaded.error << "\n";
-        return 1;
+        return kExitFailed;
     }
     // Nobody is there to ask about an existing file: it is replaced whole.
     const std::string text = html ? output::scheduleHtml(schedule, output::HtmlStyle::fromSettings(settings), true,
@@ -62,9 +63,9 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     std::string reason;
     if (!output::writeExportText(outPath, mode, text, output::pageOrCsvEncoding(html), &reason)) {
         std::cerr << "Can't save " << outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

@@ -8,6 +8,7 @@
 #include "core/output/HtmlStyle.h"
 #include "core/output/StatisticsExport.h"
 #include "core/records/Settings.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -32,7 +33,7 @@ int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& l
     // current folder is used when it is, as the program does.
     if (!settings.readSettings(request.settings) && request.settingsGiven) {
         err << "Can't read settings ! " << request.settings << "\n";
-        return 1;
+        return kExitFailed;
     }
     const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
     // On the command line an existing file is replaced without asking.
@@ -44,9 +45,9 @@ int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& l
     if (!output::writeExportText(request.outPath, output::ExportMode::Overwrite, text,
                                  output::statisticsExportEncoding(kind), &reason)) {
         err << "Can't save " << request.outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/records/Cp1252.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -128,6 +129,6 @@ GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std
     return problems.empty() ? GamesRead::All : GamesRead::SomeLeftOut;
 }
 
-int statusAfterOutput(GamesRead read) { return read == GamesRead::All ? 0 : 1; }
+int statusAfterOutput(GamesRead read) { return read == GamesRead::All ? kExitDone : kExitFailed; }
 
 }  // namespace courtlog::cli

@@ -61,7 +61,7 @@ enum class GamesRead {
 // not load is left out of the figures and named on err ("Can't load game !
 // ... (left out)"), the verb writes the rest of its output, then exits 1.
 GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std::ostream& err);
-// The exit status of a verb that wrote its output: 0, or 1 when a game was left out.
+// The exit status of a verb that wrote its output: done, or failed when a game was left out.
 int statusAfterOutput(GamesRead read);
 
 }  // namespace courtlog::cli

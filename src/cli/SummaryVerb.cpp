@@ -7,6 +7,7 @@
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
 #include "cli/ConsoleSummary.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -14,7 +15,7 @@ namespace {
 
 int usage() {
     std::cerr << "Usage: courtlog summary GAME [--settings FILE]\n";
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace
@@ -43,21 +44,21 @@ int runSummaryVerb(const std::vector<std::string>& args) {
     // Without --settings, a missing file in this folder leaves the defaults.
     if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
         std::cerr << settingsError << "\n";
-        return 1;
+        return kExitFailed;
     }
     Game game;
     std::string reason;
     if (!game.load(gamePath, &reason)) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
     JsonStreamWriter out(writeToStandardOutput);
     writeConsoleSummary(out, game, settings.league);
     if (!out.finishDocument() || std::fflush(stdout) != 0) {
         std::cerr << "Can't write to standard output\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli
