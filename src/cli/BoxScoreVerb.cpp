@@ -11,6 +11,7 @@
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
 #include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -56,11 +57,7 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
     if (!parseArguments(args, request)) return usage();
 
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return kExitFailed;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, std::cerr)) return kExitFailed;
     Game game;
     std::string reason;
     if (!game.load(request.game, &reason)) {

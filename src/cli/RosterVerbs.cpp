@@ -12,6 +12,7 @@
 #include "core/records/Team.h"
 #include "core/records/TeamSource.h"
 #include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -60,11 +61,7 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
         return kExitUsage;
     }
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return kExitFailed;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, std::cerr)) return kExitFailed;
     Team team;
     std::string message;
     if (!readTeamOrRoster(request.team, team, &message)) {

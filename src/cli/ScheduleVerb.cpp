@@ -7,6 +7,7 @@
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
 #include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -43,11 +44,7 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     // The HTML style is the program's: from the settings file in the folder
     // it runs in, or the one given.
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(settingsPath) && settingsGiven) {
-        std::cerr << "Can't read settings ! " << settingsPath << "\n";
-        return kExitFailed;
-    }
+    if (!readVerbSettings(settingsPath, settingsGiven, settings, std::cerr)) return kExitFailed;
     Schedule schedule;
     const Schedule::LoadResult loaded = schedule.load(schedulePath);
     if (!loaded.ok()) {

@@ -9,6 +9,7 @@
 #include "core/output/StatisticsExport.h"
 #include "core/records/Settings.h"
 #include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -28,13 +29,7 @@ output::ExportKind kindOf(StatsRequest::Output output) {
 
 int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& lines, std::ostream& err) {
     Settings settings;
-    settings.setDefaults();
-    // A settings file named on purpose must be there; the one of the
-    // current folder is used when it is, as the program does.
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        err << "Can't read settings ! " << request.settings << "\n";
-        return kExitFailed;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, err)) return kExitFailed;
     const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
     // On the command line an existing file is replaced without asking.
     const output::ExportKind kind = kindOf(request.output);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <vector>
+
+#include "core/output/PageStarts.h"
 
 namespace courtlog::output {
 
@@ -12,21 +13,10 @@ namespace courtlog::output {
 // page's bottom or below, it starts the next page, so a heading is never
 // parted from its details. A page always takes at least one entry, so an
 // entry taller than a page cannot hold up the printout.
-class AddressListPagination {
-public:
-    // detailLines: the number of detail lines of each entry, in order.
-    // firstTop: the top of the first heading on every page, from the page's
-    // top, in the units of pageHeight.
-    AddressListPagination(const std::vector<int>& detailLines, int firstTop, int lineHeight, int pageHeight);
-
-    int pageCount() const { return static_cast<int>(firstEntry_.size()); }
-    // The first entry on page (1-based), and how many the page holds.
-    std::size_t firstEntryOn(int page) const;
-    std::size_t entryCountOn(int page) const;
-
-private:
-    std::vector<std::size_t> firstEntry_;  // per page; at least one page
-    std::size_t entryCount_;
-};
+//
+// detailLines: the number of detail lines of each entry, in order.
+// firstTop: the top of the first heading on every page, from the page's
+// top, in the units of pageHeight.
+PageStarts addressListPages(const std::vector<int>& detailLines, int firstTop, int lineHeight, int pageHeight);
 
 }  // namespace courtlog::output

@@ -12,12 +12,6 @@ namespace courtlog::output {
 
 namespace {
 
-std::string nbsp(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "&nbsp;";
-    return out;
-}
-
 // One bold heading cell: "<td align=center><b>" tag heading close "</b></td>".
 std::string headingCell(const FontTags& tags, const std::string& heading) {
     return "<td align=center><b>" + tags.headerCell(heading) + "</b></td>";

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/records/CalendarDate.h"
 #include "core/records/UniformNumber.h"
 
 namespace courtlog {
@@ -25,14 +26,7 @@ struct Player {
 };
 
 // Stored birthday: year, day of month, month (1..12), in file order.
-struct BirthDate {
-    std::int32_t year = 0;
-    std::int8_t day = 0;
-    std::int8_t month = 0;
-
-    bool operator==(const BirthDate&) const = default;
-    static BirthDate today();
-};
+using BirthDate = CalendarDate;
 
 struct PersonalInfo {
     static constexpr std::size_t kRecordSize = 331;

@@ -31,7 +31,7 @@ void AddressListPrintout::fitTo(QPainter& painter, const QRect& page) {
     std::vector<int> detailLines;
     for (std::size_t i = 0; i < team_.players.size(); ++i)
         detailLines.push_back(static_cast<int>(courtlog::output::addressEntryLines(team_, i).details.size()));
-    paging_.emplace(detailLines, firstTop(painter, page) - page.top(),
+    paging_ = courtlog::output::addressListPages(detailLines, firstTop(painter, page) - page.top(),
                     QFontMetrics(font_, painter.device()).height(), page.height());
 }
 
@@ -55,8 +55,8 @@ void AddressListPrintout::drawPage(QPainter& painter, const QRect& page, int pag
     const int line = metrics.height();
     const int x = page.left() + 3 * metrics.horizontalAdvance(QLatin1Char('W'));
     int y = firstTop(painter, page);
-    const std::size_t first = paging_->firstEntryOn(pageNumber);
-    const std::size_t count = paging_->entryCountOn(pageNumber);
+    const std::size_t first = paging_->firstOn(pageNumber);
+    const std::size_t count = paging_->countOn(pageNumber);
     for (std::size_t i = first; i < first + count; ++i) {
         const courtlog::output::AddressEntryLines entry = courtlog::output::addressEntryLines(team_, i);
         painter.drawText(x, y + metrics.ascent(), shown(entry.heading));

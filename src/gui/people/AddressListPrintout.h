@@ -34,7 +34,7 @@ private:
     courtlog::output::ClockReading today_;
     QFont font_;
     QRect fittedPage_;
-    std::optional<courtlog::output::AddressListPagination> paging_;
+    std::optional<courtlog::output::PageStarts> paging_;
 };
 
 }  // namespace courtlog::gui::people
