@@ -12,6 +12,8 @@
 #include "core/records/SettingsLocation.h"
 #include "core/records/Team.h"
 #include "core/records/TeamSource.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -57,28 +59,24 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
     TeamExportRequest request;
     if (!parseArguments(args, personalAllowed, request)) {
         std::cerr << usage << "\n";
-        return 2;
+        return kExitUsage;
     }
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, std::cerr)) return kExitFailed;
     Team team;
     std::string message;
     if (!readTeamOrRoster(request.team, team, &message)) {
         std::cerr << message << "\n";
-        return 1;
+        return kExitFailed;
     }
     const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
     std::string reason;
     if (!output::writeExportText(request.out, output::ExportMode::Overwrite, text,
                                  output::pageOrCsvEncoding(request.html), &reason)) {
         std::cerr << "Can't save " << request.out << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
@@ -88,7 +86,7 @@ int runRosterVerb(const std::vector<std::string>& args) {
         args, true, "Usage: courtlog roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
         [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
             const auto kind =
-                request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
+                request.html ? output::ExportKind::Html : output::ExportKind::CommaDelimited;
             return output::rosterText(team, kind, request.personal, true, style, output::localTimeNow());
         });
 }

@@ -8,6 +8,7 @@
 #include "core/records/Settings.h"
 #include "core/records/SettingsLocation.h"
 #include "cli/ConsoleSummary.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -15,7 +16,7 @@ namespace {
 
 int usage() {
     std::cerr << "Usage: courtlog summary GAME [--settings FILE]\n";
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace
@@ -44,21 +45,21 @@ int runSummaryVerb(const std::vector<std::string>& args) {
     // Without --settings, a missing settings file leaves the defaults.
     if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
         std::cerr << settingsError << "\n";
-        return 1;
+        return kExitFailed;
     }
     Game game;
     std::string reason;
     if (!game.load(gamePath, &reason)) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
     JsonStreamWriter out(writeToStandardOutput);
     writeConsoleSummary(out, game, settings.league);
     if (!out.finishDocument() || std::fflush(stdout) != 0) {
         std::cerr << "Can't write to standard output\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

@@ -150,7 +150,6 @@ inline Game game(const std::string& home, const std::string& visitor,
     Game g = game(team(home), team(visitor), halves);
     for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
     for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
-    g.recountScores();
     return g;
 }
 

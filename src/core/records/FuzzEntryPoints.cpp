@@ -33,7 +33,7 @@ bool sameGame(const Game& a, const Game& b) {
            a.year == b.year && a.day == b.day && a.month == b.month && a.minute == b.minute && a.hour == b.hour &&
            a.reserved3 == b.reserved3 && a.reserved4 == b.reserved4 && a.season == b.season &&
            a.halves == b.halves && a.currentPeriod == b.currentPeriod && sameTeam(a.home, b.home) &&
-           sameTeam(a.visitor, b.visitor) && a.homeEvents == b.homeEvents && a.visitorEvents == b.visitorEvents;
+           sameTeam(a.visitor, b.visitor) && a.homeEvents() == b.homeEvents() && a.visitorEvents() == b.visitorEvents();
 }
 
 // A team must come back unchanged through its JSON form and through its own

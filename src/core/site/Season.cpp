@@ -41,7 +41,7 @@ void Season::addGame(const output::BoxScore& boxScore, std::string page) {
 
     const auto addSide = [&](const std::string& name, const Stat& side) {
         TeamSeason& team = teamNamed(name);
-        team.players.MergeLines(side);
+        team.players.mergeLines(side);
         // A team met on both sides of one game plays it once.
         if (!team.games.empty() && team.games.back() == index) return;
         team.games.push_back(index);

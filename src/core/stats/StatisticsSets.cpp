@@ -15,7 +15,7 @@ void StatisticsSets::take(const Stat& team, const Stat& opponents) {
 
 void StatisticsSets::compute() {
     Stat team = selection_;
-    team.Compute(false);
+    team.compute(false);
     loadProblems_ = team.loadProblems();
     if (selection_.allTeams()) {
         // All teams show one set; the other two would read every file again
@@ -26,16 +26,16 @@ void StatisticsSets::compute() {
         return;
     }
     Stat opponents = selection_;
-    opponents.Compute(true);
+    opponents.compute(true);
     take(team, opponents);
 }
 
 void StatisticsSets::compute(const Game& gameInProgress) {
     Stat team = selection_;
-    team.Compute(gameInProgress, false);
+    team.compute(gameInProgress, false);
     loadProblems_.clear();
     Stat opponents = selection_;
-    opponents.Compute(gameInProgress, true);
+    opponents.compute(gameInProgress, true);
     take(team, opponents);
 }
 

@@ -14,7 +14,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "core/ProgramInfo.h"
-#include "core/records/OpenedFileKind.h"
+#include "core/records/FileKind.h"
 #include "gui/app/LeagueOptions.h"
 #include "gui/app/WallpaperArea.h"
 #include "gui/output/ScoreSheetCommands.h"
@@ -168,12 +168,13 @@ void MainWindow::openFile(const QString& path) {
     // The console is modal while a game is scored, so nothing reaches here
     // then; a second start-up file waits for none.
     if (appState().gameInProgress) return;
-    switch (openedFileKind(ui::toRecordPath(path))) {
-    case OpenedFileKind::Game: scoring::openGameFile(this, path); break;
-    case OpenedFileKind::Team: people::openTeamFile(this, path, false); break;
-    case OpenedFileKind::Roster: people::openTeamFile(this, path, true); break;
-    case OpenedFileKind::Schedule: scoring::openScheduleFile(this, path); break;
-    case OpenedFileKind::Unknown:
+    switch (const FileKind kind = fileKindOf(ui::toRecordPath(path))) {
+    case FileKind::Game: scoring::openGameFile(this, path); break;
+    case FileKind::Team: people::openTeamFile(this, path, false); break;
+    case FileKind::CommaDelimited:
+    case FileKind::PlainText: people::openTeamFile(this, path, isTextRoster(kind)); break;
+    case FileKind::Schedule: scoring::openScheduleFile(this, path); break;
+    default:
         ui::showMessage(this,
                         QStringLiteral("Can't open %1 !\nThe program opens games (.gam), teams (.tem), schedules "
                                        "(.sch) and rosters (.csv, .txt).")

@@ -354,7 +354,11 @@ void ScheduleEditor::chooseTeamFile(bool home) {
                             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
             return;
     }
-    const std::optional<std::string> field = storablePath(choice->path);
+    takeTeam(home, team, choice->path);
+}
+
+void ScheduleEditor::takeTeam(bool home, const Team& team, const QString& path) {
+    const std::optional<std::string> field = storablePath(path);
     if (!field) return;
     (home ? homeNameEdit_ : visitorNameEdit_)->setText(ui::fromRecordText(team.name));
     (home ? scratch_.homeName : scratch_.visitorName) = cut(team.name, ScheduleEntry::kNameLength);
@@ -382,13 +386,7 @@ void ScheduleEditor::createOrEditTeam(bool home) {
     // A new team has no file yet: saving asks for one. Either way the side
     // shows the team as it was saved.
     if (!saveTeam(this, team)) return;
-    const std::optional<std::string> field = storablePath(ui::fromRecordPath(team.fileName));
-    if (!field) return;
-    (home ? homeNameEdit_ : visitorNameEdit_)->setText(ui::fromRecordText(team.name));
-    (home ? scratch_.homeName : scratch_.visitorName) = cut(team.name, ScheduleEntry::kNameLength);
-    (home ? scratch_.homeFile : scratch_.visitorFile) = *field;
-    (home ? choices_.homeTeam : choices_.visitorTeam) = true;
-    showChoices();
+    takeTeam(home, team, ui::fromRecordPath(team.fileName));
 }
 
 void ScheduleEditor::selectGame() {

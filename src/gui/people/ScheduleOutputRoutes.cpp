@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/output/ExportFileName.h"
+#include "core/output/ExportKind.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/ScheduleCalendar.h"
 #include "core/output/ScheduleExport.h"

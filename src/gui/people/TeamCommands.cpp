@@ -5,6 +5,7 @@
 #include "gui/people/TeamCommands.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/people/TeamSave.h"
+#include "core/records/FileKind.h"
 #include "core/records/Team.h"
 #include "core/records/TeamDamage.h"
 #include "gui/ui/AppState.h"
@@ -56,9 +57,13 @@ void editTeamCommand(QWidget* owner) {
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    // A roster picked while the team-file filter shows is still a roster,
-    // and the other way round: the dialog's kind follows the extension.
-    openTeamFile(owner, choice->path, choice->filterIndex == 2);
+
+    // The name's extension decides before the filter does: a roster picked
+    // while the team-file filter shows is still a roster, and the other way
+    // round.
+    const FileKind kind = fileKindOf(ui::toRecordPath(choice->path));
+    const bool commaDelimited = kind == FileKind::CommaDelimited || (kind != FileKind::Team && choice->filterIndex == 2);
+    openTeamFile(owner, choice->path, commaDelimited);
 }
 
 void openTeamFile(QWidget* owner, const QString& path, bool roster) {

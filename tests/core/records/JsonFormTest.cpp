@@ -135,8 +135,8 @@ TEST(JsonForm, GameSurvivesJsonFileJson) {
     EXPECT_EQ(game.homeScore(), 6);
     EXPECT_EQ(game.visitorScore(), 2);
     EXPECT_TRUE(game.home.noPersonalInfo);
-    EXPECT_EQ(game.visitorEvents[2].reserved1, 7);
-    EXPECT_EQ(game.visitorEvents[3].reserved2, -3);
+    EXPECT_EQ(game.visitorEvents()[2].reserved1, 7);
+    EXPECT_EQ(game.visitorEvents()[3].reserved2, -3);
 
     const auto bytes = game.toBytes();
     EXPECT_EQ(bytes.size(), Game::kEmptyFileSize + 47u * 23 + 71u * 13);

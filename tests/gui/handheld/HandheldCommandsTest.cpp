@@ -182,7 +182,7 @@ TEST_F(HandheldCommands, GameToPalmSendsTheGameBeingScoredAsItStands) {
     EXPECT_EQ(game.fileName, scratch.file("start/Final.gam")) << "the game goes on saving to its own file";
     Game sent;
     ASSERT_TRUE(importFromPalm(palm + "/Ann/Install/Final.pdb", sent));
-    EXPECT_EQ(sent.homeEvents, game.homeEvents);
+    EXPECT_EQ(sent.homeEvents(), game.homeEvents());
 }
 
 TEST_F(HandheldCommands, MissingCompanionIsLookedForOnlyWhenTheUserSaysSo) {

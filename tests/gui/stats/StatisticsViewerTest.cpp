@@ -57,7 +57,7 @@ void clickHeader(QTableView* table, int section) {
 Stat selectionOf(const std::string& team, const std::vector<std::string>& files) {
     Stat stat;
     stat.setTeamName(team);
-    for (const std::string& file : files) stat.AddFile(file);
+    for (const std::string& file : files) stat.addFile(file);
     return stat;
 }
 
@@ -218,7 +218,7 @@ TEST_F(StatisticsViewerTest, CommandDuringAGameSavesItAndAsksForTheTeam) {
 
     Game saved;
     EXPECT_TRUE(saved.load(live.fileName));
-    EXPECT_EQ(saved.homeEvents.size(), live.homeEvents.size());
+    EXPECT_EQ(saved.homeEvents().size(), live.homeEvents().size());
     StatisticsViewer* viewer = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<StatisticsViewer*>(w); v && v->isVisible()) viewer = v;
