@@ -25,12 +25,18 @@ constexpr std::array<std::pair<FileKind, std::string_view>, 9> kExtensions{{
 
 }  // namespace
 
-FileKind fileKindOf(std::string_view path) {
+std::string_view fileExtension(std::string_view path) {
     const std::string_view name = bareFileName(path);
     const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) return FileKind::Unknown;
-    std::string extension;
-    for (char c : name.substr(dot)) extension += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (dot == std::string_view::npos || dot == 0) return {};
+    return name.substr(dot + 1);
+}
+
+FileKind fileKindOf(std::string_view path) {
+    const std::string_view bare = fileExtension(path);
+    if (bare.empty()) return FileKind::Unknown;
+    std::string extension = ".";
+    for (char c : bare) extension += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (const auto& [kind, text] : kExtensions)
         if (extension == text) return kind;
     return FileKind::Unknown;

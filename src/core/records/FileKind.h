@@ -18,6 +18,11 @@ enum class FileKind {
     Pdf,             // .pdf, a printout
 };
 
+// The extension of a path's file name, without the dot: the text after its
+// last '.', empty when it has none (a leading '.' starts a hidden name, not
+// an extension; a dot in a folder's name is not the file's).
+std::string_view fileExtension(std::string_view path);
+
 // The kind of the file path names, by the extension of its own name (after
 // its last dot, in any case). A name whose only dot is its first character
 // (".gam") has no extension, nor does a dot in a folder's name.

@@ -29,13 +29,6 @@ bool asksFor(std::string_view typed, std::string_view offered) {
 
 }  // namespace
 
-std::string_view fileExtension(std::string_view path) {
-    const std::string_view name = bareFileName(path);
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) return {};
-    return name.substr(dot + 1);
-}
-
 std::size_t kindNamedBy(std::string_view path, const OfferedKinds& kinds) {
     const std::string_view extension = fileExtension(path);
     if (extension.empty()) return 0;

@@ -5,16 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/records/FileKind.h"
+
 namespace courtlog {
 
 // The kinds of file one dialog offers, in the order of its filters: for each
 // kind the extensions that name it, without the dot ("tem"; "csv"; "htm").
 // "*" stands for any extension.
 using OfferedKinds = std::vector<std::vector<std::string>>;
-
-// The extension of a path's file name: the text after its last '.', empty
-// when it has none (a leading '.' starts a hidden name, not an extension).
-std::string_view fileExtension(std::string_view path);
 
 // Which offered kind a typed name asks for by its extension, in any letter
 // case ("html" asks for a kind offered as "htm"): its 1-based index, or 0

@@ -357,13 +357,13 @@ TEST_F(StatOverFiles, MergedGameSidesEqualTheTeamReadOverTheFiles) {
             for (const Stat::Side side : {Stat::Side::Home, Stat::Side::Visitor}) {
                 if ((side == Stat::Side::Home ? game.homeName : game.visitorName) != team) continue;
                 Stat oneSide;
-                oneSide.ComputeSide(game, side);
+                oneSide.computeSide(game, side);
                 season.mergeLines(oneSide);
                 ++games;
                 periods += totalsOf(oneSide).pp;
             }
         }
-        season.Finish(games, periods);
+        season.finish(games, periods);
         EXPECT_EQ(season.lines(), computed(team, false, false).lines()) << team;
     }
 }
