@@ -1,6 +1,7 @@
 #include "core/records/JsonForm.h"
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -36,28 +37,38 @@ void requireObject(const json& j, const std::string& path) {
 }
 
 template <typename T>
-T integerValue(const json& j, const std::string& path) {
+std::string integerRange() {
+    return "expected an integer from " + std::to_string(std::numeric_limits<T>::min()) + " to " +
+           std::to_string(std::numeric_limits<T>::max());
+}
+
+// The integer j holds when it fits T. The readers name the member only when
+// it does not: a game's plays are thousands of members, and the name would
+// be a text built for each of them.
+template <typename T>
+std::optional<T> integerIn(const json& j) {
     constexpr long long lo = std::numeric_limits<T>::min();
     constexpr unsigned long long hi = std::numeric_limits<T>::max();
-    auto range = [&] {
-        return "expected an integer from " + std::to_string(lo) + " to " + std::to_string(hi);
-    };
     if (j.is_number_unsigned()) {
         auto v = j.get<unsigned long long>();
-        if (v > hi) fail(path, range());
+        if (v > hi) return std::nullopt;
         return static_cast<T>(v);
     }
     if (j.is_number_integer()) {
         auto v = j.get<long long>();
-        if (v < lo || (v >= 0 && static_cast<unsigned long long>(v) > hi)) fail(path, range());
+        if (v < lo || (v >= 0 && static_cast<unsigned long long>(v) > hi)) return std::nullopt;
         return static_cast<T>(v);
     }
-    fail(path, range());
+    return std::nullopt;
 }
 
 template <typename T>
 void readInt(const json& obj, const char* key, T& out, const std::string& path) {
-    if (const json* j = find(obj, key)) out = integerValue<T>(*j, member(path, key));
+    const json* j = find(obj, key);
+    if (!j) return;
+    const std::optional<T> value = integerIn<T>(*j);
+    if (!value) fail(member(path, key), integerRange<T>());
+    out = *value;
 }
 
 // A value that a team file keeps only within low..high (its reader brings
@@ -66,10 +77,11 @@ template <typename T>
 void readIntWithin(const json& obj, const char* key, T& out, long long low, long long high, const std::string& path) {
     const json* j = find(obj, key);
     if (!j) return;
-    const T value = integerValue<T>(*j, member(path, key));
-    if (value < low || value > high)
+    const std::optional<T> value = integerIn<T>(*j);
+    if (!value) fail(member(path, key), integerRange<T>());
+    if (*value < low || *value > high)
         fail(member(path, key), "expected an integer from " + std::to_string(low) + " to " + std::to_string(high));
-    out = value;
+    out = *value;
 }
 
 void readBool(const json& obj, const char* key, bool& out, const std::string& path) {
@@ -88,12 +100,11 @@ void readBool(const json& obj, const char* key, bool& out, const std::string& pa
 void readText(const json& obj, const char* key, std::string& out, std::size_t width, const std::string& path) {
     const json* j = find(obj, key);
     if (!j) return;
-    const std::string where = member(path, key);
-    if (!j->is_string()) fail(where, "expected a text");
+    if (!j->is_string()) fail(member(path, key), "expected a text");
     std::string raw = utf8ToCp1252(j->get<std::string>());
-    if (raw.find('\0') != std::string::npos) fail(where, "a text cannot hold a NUL character");
+    if (raw.find('\0') != std::string::npos) fail(member(path, key), "a text cannot hold a NUL character");
     if (raw.size() > width)
-        fail(where, "text longer than " + std::to_string(width) + " characters");
+        fail(member(path, key), "text longer than " + std::to_string(width) + " characters");
     out = std::move(raw);
 }
 
@@ -111,8 +122,12 @@ template <typename T, std::size_t N>
 void readIntArray(const json& obj, const char* key, std::array<T, N>& out, const std::string& path) {
     const json* j = readArray(obj, key, N, path);
     if (!j) return;
-    for (std::size_t i = 0; i < j->size(); ++i)
-        if (!(*j)[i].is_null()) out[i] = integerValue<T>((*j)[i], element(member(path, key), i));
+    for (std::size_t i = 0; i < j->size(); ++i) {
+        if ((*j)[i].is_null()) continue;
+        const std::optional<T> value = integerIn<T>((*j)[i]);
+        if (!value) fail(element(member(path, key), i), integerRange<T>());
+        out[i] = *value;
+    }
 }
 
 // ---- described records ----
