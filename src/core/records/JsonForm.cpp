@@ -276,6 +276,9 @@ std::string settingsThatDoNotSurvive(const Settings& s) {
     note(back.scheduleColumnWidths != s.scheduleColumnWidths, "scheduleColumnWidths");
     note(back.personalInfoColumnWidths != s.personalInfoColumnWidths, "personalInfoColumnWidths");
     note(back.statColumnWidths != s.statColumnWidths, "statColumnWidths");
+    note(back.scoreboardFeedOn != s.scoreboardFeedOn, "scoreboardFeedOn");
+    note(back.scoreboardFeedFolder != s.scoreboardFeedFolder, "scoreboardFeedFolder");
+    note(back.lastFolders != s.lastFolders, "lastFolders");
     return names;
 }
 
@@ -376,11 +379,24 @@ bool settingsFromJson(const json& j, Settings& settings, std::string* error) {
         readIntArray(j, "scheduleColumnWidths", s.scheduleColumnWidths, "");
         readIntArray(j, "personalInfoColumnWidths", s.personalInfoColumnWidths, "");
         readIntArray(j, "statColumnWidths", s.statColumnWidths, "");
-        for (const auto& [key, name] : {std::pair{"wallpaperFile", &s.wallpaperFile},
-                                        std::pair{"htmlFontFace", &s.htmlFontFace},
-                                        std::pair{"htmlFootLink", &s.htmlFootLink}})
+        readBool(j, "scoreboardFeedOn", s.scoreboardFeedOn, "");
+        readText(j, "scoreboardFeedFolder", s.scoreboardFeedFolder, Settings::kMaxFolderLength, "");
+        std::vector<std::pair<std::string, std::string*>> lines{{"wallpaperFile", &s.wallpaperFile},
+                                                                {"htmlFontFace", &s.htmlFontFace},
+                                                                {"htmlFootLink", &s.htmlFootLink},
+                                                                {"scoreboardFeedFolder", &s.scoreboardFeedFolder}};
+        if (const json* folders = find(j, "lastFolders")) {
+            if (!folders->is_object()) fail("lastFolders", "expected an object");
+            for (std::size_t kind = 0; kind < kFileFolderCount; ++kind) {
+                // The names are literals, so their texts end in a NUL.
+                const char* name = kFileFolderNames[kind].text().data();
+                readText(*folders, name, s.lastFolders[kind], Settings::kMaxFolderLength, "lastFolders");
+                lines.emplace_back(member("lastFolders", name), &s.lastFolders[kind]);
+            }
+        }
+        for (const auto& [key, name] : lines)
             if (name->find_first_of("\r\n") != std::string::npos)
-                throw FormError(key + std::string(": a line break cannot be stored in the settings file"));
+                throw FormError(key + ": a line break cannot be stored in the settings file");
         for (std::int32_t w : s.statColumnWidths)
             if (w > 500) throw FormError("statColumnWidths: widths above 500 are read back as 100");
         std::string lost = settingsThatDoNotSurvive(s);

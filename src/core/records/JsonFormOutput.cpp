@@ -181,6 +181,13 @@ void writeSettings(Out& out, const Settings& s) {
     numberListField(out, "scheduleColumnWidths", s.scheduleColumnWidths);
     numberListField(out, "personalInfoColumnWidths", s.personalInfoColumnWidths);
     numberListField(out, "statColumnWidths", s.statColumnWidths);
+    flagField(out, "scoreboardFeedOn", s.scoreboardFeedOn);
+    textField(out, "scoreboardFeedFolder", s.scoreboardFeedFolder);
+    out.key("lastFolders");
+    out.beginObject();
+    for (std::size_t kind = 0; kind < kFileFolderCount; ++kind)
+        textField(out, kFileFolderNames[kind], s.lastFolders[kind]);
+    out.endObject();
     out.endObject();
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/JsonName.h"
+
 namespace courtlog {
 
 struct LeagueOptions {
@@ -34,6 +36,9 @@ struct WindowRect {
 // that kind was chosen.
 enum class FileFolder : std::size_t { Teams, Games, Schedules, Exports, Printouts, Pictures, Handheld };
 inline constexpr std::size_t kFileFolderCount = 7;
+// Their names in the JSON form of the settings, in FileFolder order.
+inline constexpr JsonName kFileFolderNames[kFileFolderCount] = {"teams",     "games",    "schedules", "exports",
+                                                                   "printouts", "pictures", "handheld"};
 
 // Every persisted preference, kept in crtlog.ini.
 struct Settings {

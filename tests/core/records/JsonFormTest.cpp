@@ -184,7 +184,12 @@ TEST(JsonForm, SettingsKeepFileOrderAndRefuseWhatTheFileCannotHold) {
     s.windowRect = {1, 2, 3, 4};
     s.htmlColors = {10, 20, 30, 40, 50};
     s.league.halves = true;
+    s.scoreboardFeedOn = true;
+    s.scoreboardFeedFolder = "/srv/scoreboard";
+    s.lastFolder(FileFolder::Games) = "/home/coach/games";
+    s.lastFolder(FileFolder::Handheld) = "/media/palm";
     const json j = settingsToJson(s);
+    EXPECT_EQ(j["lastFolders"]["games"], "/home/coach/games");
     EXPECT_EQ(j["kind"], "settings");
     EXPECT_EQ(j["windowRect"], json({1, 2, 3, 4}));
     EXPECT_EQ(j["htmlColors"], json({10, 20, 30, 40, 50}));
@@ -201,6 +206,8 @@ TEST(JsonForm, SettingsKeepFileOrderAndRefuseWhatTheFileCannotHold) {
 
     for (const char* bad : {R"({"kind":"settings","statColumnWidths":[600]})",
                             R"({"kind":"settings","wallpaperFile":"a\nb"})",
+                            R"({"kind":"settings","lastFolders":{"teams":"a\nb"}})",
+                            R"({"kind":"settings","lastFolders":["/home"]})",
                             R"({"kind":"settings","htmlColors":[-1]})",
                             R"({"kind":"settings","statColumnWidths":[-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,
                                -1000000000,-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,
