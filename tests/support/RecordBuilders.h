@@ -334,6 +334,20 @@ inline Stat statSelection(const std::string& teamName, const std::vector<std::st
     return stat;
 }
 
+// The game or team in the file at path, read as the program reads it; a
+// file that does not read is a failure of the test.
+inline Game gameOnDisk(const std::string& path) {
+    Game g;
+    EXPECT_TRUE(g.load(path)) << path;
+    return g;
+}
+inline Team teamOnDisk(const std::string& path) {
+    Team t;
+    t.fileName = path;
+    EXPECT_TRUE(t.load()) << path;
+    return t;
+}
+
 // A file of the test data folder's records/ subfolder.
 inline std::string recordData(const std::string& name) {
     return std::string(COURTLOG_TEST_DATA) + "/records/" + name;
