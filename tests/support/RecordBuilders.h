@@ -21,6 +21,7 @@
 #include "core/records/Game.h"
 #include "core/records/ScheduleEntry.h"
 #include "core/records/Team.h"
+#include "core/stats/Stat.h"
 
 namespace courtlog::testing {
 
@@ -89,6 +90,14 @@ inline PlayEvent shot(const std::string& who, int result, int x, int y, int peri
     return e;
 }
 
+// A shot by a roster entry with its spot on the upright court.
+inline PlayEvent shotBy(const Player& who, int result, int x, int y, int period = 0) {
+    PlayEvent e = playBy(who, Shot, result, period);
+    e.shotX = static_cast<std::int16_t>(x);
+    e.shotY = static_cast<std::int16_t>(y);
+    return e;
+}
+
 // A time out (full, or 20 seconds with shortTimeOut) in period.
 inline PlayEvent timeOut(int period = 0, bool shortTimeOut = false) {
     PlayEvent e;
@@ -143,14 +152,52 @@ inline Game game(const Team& home, const Team& visitor, bool halves = false) {
     return g;
 }
 
+// The game with the plays given added to each side.
+inline Game withPlays(Game g, std::initializer_list<PlayEvent> homePlays,
+                      std::initializer_list<PlayEvent> visitorPlays = {}) {
+    for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
+    for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
+    return g;
+}
+
 // Two teams of five made by team(), with the plays given for each side.
 inline Game game(const std::string& home, const std::string& visitor,
                  std::initializer_list<PlayEvent> homePlays = {},
                  std::initializer_list<PlayEvent> visitorPlays = {}, bool halves = false) {
-    Game g = game(team(home), team(visitor), halves);
-    for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
-    for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
+    return withPlays(game(team(home), team(visitor), halves), homePlays, visitorPlays);
+}
+
+// Hawks H1..H7 against Owls V1..V7 (no personal information), numbered 1..7
+// with positions cycling Forward, Center, Guard; the first five of each hold
+// slots 1..5.
+inline Game sevenASide(bool halves = false) {
+    Game g(halves);
+    for (int i = 1; i <= 7; ++i) {
+        Player h = player("H" + std::to_string(i), i, 1 + i % 3, i <= 5 ? i : 0);
+        Player v = h;
+        v.name = "V" + std::to_string(i);
+        g.home.addPlayer(h, PersonalInfo::blank());
+        g.visitor.addPlayer(v, PersonalInfo::blank());
+    }
+    g.home.name = "Hawks";
+    g.visitor.name = "Owls";
     return g;
+}
+
+// Players "P1", "P2", ... numbered 1, 2, ..., one per slot given (0 for the
+// bench).
+inline std::vector<Player> playersInSlots(const std::vector<int>& courtSlots) {
+    std::vector<Player> players;
+    for (std::size_t i = 0; i < courtSlots.size(); ++i)
+        players.push_back(player("P" + std::to_string(i + 1), static_cast<int>(i + 1), 1, courtSlots[i]));
+    return players;
+}
+
+// A nameless team of playersInSlots(courtSlots), with blank personal information.
+inline Team teamInSlots(const std::vector<int>& courtSlots) {
+    Team t;
+    for (const Player& p : playersInSlots(courtSlots)) t.addPlayer(p, PersonalInfo::blank());
+    return t;
 }
 
 // A game that ends homePoints to visitorPoints on month/day/2024: two teams
@@ -277,6 +324,28 @@ inline Game variedGame(int homeEvents, int visitorEvents) {
     for (int i = 0; i < visitorEvents; ++i)
         g.addVisitorEvent(variedShot(g.visitor.players[static_cast<std::size_t>(i % 10)], i));
     return g;
+}
+
+// A statistics selection: the team's games in the files given.
+inline Stat statSelection(const std::string& teamName, const std::vector<std::string>& files) {
+    Stat stat;
+    stat.setTeamName(teamName);
+    for (const std::string& file : files) stat.addFile(file);
+    return stat;
+}
+
+// The game or team in the file at path, read as the program reads it; a
+// file that does not read is a failure of the test.
+inline Game gameOnDisk(const std::string& path) {
+    Game g;
+    EXPECT_TRUE(g.load(path)) << path;
+    return g;
+}
+inline Team teamOnDisk(const std::string& path) {
+    Team t;
+    t.fileName = path;
+    EXPECT_TRUE(t.load()) << path;
+    return t;
 }
 
 // A file of the test data folder's records/ subfolder.

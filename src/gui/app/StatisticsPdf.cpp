@@ -7,8 +7,6 @@
 #include "cli/StatsRequest.h"
 #include "core/stats/StatisticsSets.h"
 #include "gui/stats/StatisticsPrintout.h"
-#include "gui/ui/PageFrame.h"
-#include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::app {
 
@@ -28,13 +26,8 @@ PdfRequest prepareStatisticsPdf(const std::vector<std::string>& args) {
     }
     std::cerr << problems.str();
 
-    stats::StatisticsPrintout::Content content;
-    content.name = ui::fromRecordText(sets.displayName(request.set));
-    content.lines = sets.lines(request.set);
-    content.files = sets.selection().files();
-    content.fitToWidth = request.fit;
-    content.footLink = ui::printedFootLink();
-    return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(std::move(content)),
+    return PdfRequest::ready(std::make_unique<stats::StatisticsPrintout>(
+                                 stats::StatisticsPrintout::contentOf(sets, request.set, request.fit)),
                              cli::statusAfterOutput(read));
 }
 

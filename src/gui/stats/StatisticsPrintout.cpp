@@ -61,6 +61,17 @@ void addDistinct(std::vector<QString>& texts, QSet<QString>& seen, const QString
 
 }  // namespace
 
+StatisticsPrintout::Content StatisticsPrintout::contentOf(const courtlog::stats::StatisticsSets& sets,
+                                                          courtlog::stats::StatisticsTab set, bool fitToWidth) {
+    Content content;
+    content.name = ui::fromRecordText(sets.displayName(set));
+    content.lines = sets.lines(set);
+    content.files = sets.selection().files();
+    content.fitToWidth = fitToWidth;
+    content.footLink = ui::printedFootLink();
+    return content;
+}
+
 StatisticsPrintout::StatisticsPrintout(Content content) : content_(std::move(content)) {
     QSet<QString> seenNames, seenTeams;
     std::array<QSet<QString>, kPresentedValueCount> seenValues;

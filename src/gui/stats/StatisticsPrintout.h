@@ -11,6 +11,7 @@
 #include "core/output/HtmlPage.h"
 #include "core/output/StatisticsPrintLayout.h"
 #include "core/stats/StatLine.h"
+#include "core/stats/StatisticsSets.h"
 #include "gui/ui/Printing.h"
 
 namespace courtlog::gui::stats {
@@ -37,6 +38,12 @@ public:
         QString footLink;  // from the HTML options
         courtlog::output::ClockReading today = courtlog::output::localTimeNow();
     };
+
+    // What the printout of one set shows: its name, its lines in their
+    // present order, the files read and the footer link of the HTML
+    // options. The viewer's Print and the command line both start here.
+    static Content contentOf(const courtlog::stats::StatisticsSets& sets, courtlog::stats::StatisticsTab set,
+                             bool fitToWidth);
 
     explicit StatisticsPrintout(Content content);
 

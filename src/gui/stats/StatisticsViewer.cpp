@@ -19,7 +19,6 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
-#include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
@@ -178,13 +177,7 @@ void StatisticsViewer::printShownSet() {
     const int fit = ui::showMessage(this, QStringLiteral("Fit Output to Page Width ?"),
                                     QString::fromLatin1(kShortTitle), ui::MessageButtons::YesNo,
                                     ui::MessageIcon::Question);
-    StatisticsPrintout::Content content;
-    content.name = ui::fromRecordText(sets_.displayName(shownTab()));
-    content.lines = shownLines();
-    content.files = sets_.selection().files();
-    content.fitToWidth = fit == ui::ResultYes;
-    content.footLink = ui::printedFootLink();
-    StatisticsPrintout printout(std::move(content));
+    StatisticsPrintout printout(StatisticsPrintout::contentOf(sets_, shownTab(), fit == ui::ResultYes));
     ui::printWithPreview(this, printout);
 }
 

@@ -72,12 +72,6 @@ Game named(std::string fileName) {
     return g;
 }
 
-Game withPlays(Game g, std::initializer_list<PlayEvent> home, std::initializer_list<PlayEvent> visitor) {
-    for (const PlayEvent& e : home) g.addHomeEvent(e);
-    for (const PlayEvent& e : visitor) g.addVisitorEvent(e);
-    return g;
-}
-
 const std::string k105(105, 'n');
 
 class BoxScoreEdgeCase : public ::testing::TestWithParam<EdgeCase> {};

@@ -10,15 +10,9 @@
 
 using namespace courtlog;
 using courtlog::testing::player;
+using courtlog::testing::playersInSlots;
 
 namespace {
-
-std::vector<Player> playersInSlots(const std::vector<int>& slots) {
-    std::vector<Player> players;
-    for (std::size_t i = 0; i < slots.size(); ++i)
-        players.push_back(player("P" + std::to_string(i + 1), static_cast<int>(i), 1, slots[i]));
-    return players;
-}
 
 std::vector<int> slotsOf(const std::vector<Player>& players) {
     std::vector<int> slots;

@@ -12,21 +12,6 @@ using namespace courtlog::scoring;
 
 namespace {
 
-// Home H1..H7 and visitor V1..V7; the first five of each in slots 1..5.
-Game twoTeams() {
-    Game game;
-    for (int i = 1; i <= 7; ++i) {
-        Player h = courtlog::testing::player("H" + std::to_string(i), i, 1 + i % 3, i <= 5 ? i : 0);
-        Player v = h;
-        v.name = "V" + std::to_string(i);
-        game.home.addPlayer(h, PersonalInfo::blank());
-        game.visitor.addPlayer(v, PersonalInfo::blank());
-    }
-    game.home.name = "Hawks";
-    game.visitor.name = "Owls";
-    return game;
-}
-
 const PlayChoice& choice(std::string_view caption) {
     for (const PlayChoice& c : playChoices())
         if (c.caption == caption) return c;
@@ -35,7 +20,7 @@ const PlayChoice& choice(std::string_view caption) {
 }
 
 struct Console : ::testing::Test {
-    Game game = twoTeams();
+    Game game = courtlog::testing::sevenASide();
     LeagueOptions league;
     GameConsole console{game, league};
 
@@ -243,7 +228,7 @@ struct RefusalCase {
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.what; }
 
 struct Refusals : ::testing::TestWithParam<RefusalCase> {
-    Game game = twoTeams();
+    Game game = courtlog::testing::sevenASide();
     LeagueOptions league;
     GameConsole console{game, league};
 };

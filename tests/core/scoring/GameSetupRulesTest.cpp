@@ -15,14 +15,7 @@ namespace {
 
 using courtlog::testing::player;
 using courtlog::testing::playBy;
-
-Team teamWithSlots(const std::vector<int>& slots) {
-    Team team;
-    int n = 1;
-    for (int slot : slots) team.players.push_back(player("P" + std::to_string(n), n, 0, slot)), ++n;
-    team.personalInfo.resize(team.players.size());
-    return team;
-}
+using courtlog::testing::teamInSlots;
 
 TEST(StartingLineup, EachSlotOnceIsTheOnlyGoodLineup) {
     struct Case {
@@ -39,14 +32,14 @@ TEST(StartingLineup, EachSlotOnceIsTheOnlyGoodLineup) {
         {{2, 2, 3, 4, 5}, LineupProblem::Incomplete},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(checkStartingLineup(teamWithSlots(c.slots)), c.expected)
+        EXPECT_EQ(checkStartingLineup(teamInSlots(c.slots)), c.expected)
             << "slots " << ::testing::PrintToString(c.slots);
     }
 }
 
 TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
     Game game;
-    game.home = teamWithSlots({1, 2, 3});
+    game.home = teamInSlots({1, 2, 3});
     game.home.players[0] = player("Alpha", 4, 0, 1);
     game.home.players[1] = player("Bravo", 5, 0, 2);
     game.setEvents(true, {playBy(game.home.players[0], Foul), playBy(game.home.players[1], Steal),
@@ -68,7 +61,7 @@ TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
 
 TEST(RenameEditedPlayers, OnlyChangedPlayersAreTouchedAndNumbersFollow) {
     Game game;
-    game.visitor = teamWithSlots({1, 2});
+    game.visitor = teamInSlots({1, 2});
     game.visitor.players[0] = player("Cole", 10, 0, 1);
     game.visitor.players[1] = player("Dane", 11, 0, 2);
     game.setEvents(false, {playBy(game.visitor.players[0], Rebound)});

@@ -16,19 +16,6 @@ using namespace courtlog::scoring;
 
 namespace {
 
-// Home H1..H7 and visitor V1..V7; the first five of each on court.
-Game twoTeams(bool halves) {
-    Game game(halves);
-    for (int i = 1; i <= 7; ++i) {
-        Player h = courtlog::testing::player("H" + std::to_string(i), i, 1, i <= 5 ? i : 0);
-        Player v = h;
-        v.name = "V" + std::to_string(i);
-        game.home.addPlayer(h, PersonalInfo::blank());
-        game.visitor.addPlayer(v, PersonalInfo::blank());
-    }
-    return game;
-}
-
 // An event editor's change: one play deleted, turned into a foul or a time
 // out, moved to another period or given to another player.
 std::vector<PlayEvent> editedList(std::vector<PlayEvent> list, bool home, std::mt19937& random) {
@@ -56,7 +43,7 @@ class TalliedFigures : public ::testing::TestWithParam<TallyCase> {};
 
 TEST_P(TalliedFigures, EqualAFullRecountAfterEveryStep) {
     std::mt19937 random(GetParam().seed);
-    Game game = twoTeams(GetParam().halves);
+    Game game = courtlog::testing::sevenASide(GetParam().halves);
     LeagueOptions league;
     league.foulOutAfter = 3;
     league.foulTroubleAfter = 2;

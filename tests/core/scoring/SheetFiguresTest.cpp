@@ -10,26 +10,8 @@ using namespace courtlog::scoring;
 
 namespace {
 
+using courtlog::testing::play;
 using courtlog::testing::player;
-
-// Unlike the shared play(), the result goes to the shot result whatever the
-// kind: the sheet reads the shot result alone, which one test relies on.
-PlayEvent play(const std::string& name, int kind, int shotResult, int period) {
-    PlayEvent e;
-    e.player.name = name;
-    e.kind = static_cast<std::int16_t>(kind);
-    e.shotResult = static_cast<std::int16_t>(shotResult);
-    e.period = static_cast<std::int16_t>(period);
-    return e;
-}
-
-PlayEvent foul(const std::string& name, int period) { return play(name, Foul, NoShot, period); }
-
-PlayEvent technical(const std::string& name, int technicalKind, int period) {
-    PlayEvent e = play(name, TechnicalFoul, NoShot, period);
-    e.technicalKind = static_cast<std::int16_t>(technicalKind);
-    return e;
-}
 
 Game gameWith(const std::vector<PlayEvent>& homePlays, int currentPeriod = 0, bool halves = false) {
     Game game;
@@ -75,7 +57,10 @@ TEST(SheetFigures, CurrentPeriodBlockCountsOnlyThatPeriod) {
 }
 
 TEST(SheetFigures, FiguresFollowTheShotResultNotTheKindAndMatchNamesExactly) {
-    Game game = gameWith({play("Ann Berg", Rebound, ThreePointMade, 0), play("ann berg", Shot, TwoPointMade, 0),
+    // A rebound that carries a shot result: the sheet reads the result alone.
+    PlayEvent rebound = play("Ann Berg", Rebound, 0, 0);
+    rebound.shotResult = ThreePointMade;
+    Game game = gameWith({rebound, play("ann berg", Shot, TwoPointMade, 0),
                           play("Ann Berg ", Shot, TwoPointMade, 0)});
     EXPECT_EQ(teamSheetFigures(game, true).rows[0].game, (ShootingFigures{0, 1, 0, 0, 3}));
     // The visitor's sheet reads the visitor's plays only.
@@ -102,11 +87,11 @@ TEST(SheetFigures, PeriodTitlesInQuartersAndHalves) {
 
 TEST(SheetFigures, SixFoulBoxesAndTwoTechnicalBoxesAtMost) {
     std::vector<PlayEvent> plays;
-    for (int period : {0, 1, 2, 3, 5, 5, 6}) plays.push_back(foul("Ann Berg", period));
-    plays.push_back(technical("Ann Berg", PlayerTechnical, 1));
-    plays.push_back(technical("Ann Berg", TechnicalOnBench, 1));  // the bench's, not his
-    plays.push_back(technical("Ann Berg", PlayerTechnical, 2));
-    plays.push_back(technical("Ann Berg", PlayerTechnical, 3));
+    for (int period : {0, 1, 2, 3, 5, 5, 6}) plays.push_back(play("Ann Berg", Foul, 0, period));
+    plays.push_back(play("Ann Berg", TechnicalFoul, PlayerTechnical, 1));
+    plays.push_back(play("Ann Berg", TechnicalFoul, TechnicalOnBench, 1));  // the bench's, not his
+    plays.push_back(play("Ann Berg", TechnicalFoul, PlayerTechnical, 2));
+    plays.push_back(play("Ann Berg", TechnicalFoul, PlayerTechnical, 3));
     const SheetRow row = teamSheetFigures(gameWith(plays), true).rows[0];
     EXPECT_EQ(row.personalFouls, 7);
     EXPECT_EQ(row.personalFoulPeriods, (std::vector<int>{0, 1, 2, 3, 5, 5}));
@@ -124,7 +109,7 @@ TEST(SheetFigures, DeletedPlayChangesBothBlocks) {
 }
 
 TEST(SheetFigures, TwoPlayersOfOneNameShareTheirPlaysAsEachPlayIsHisByName) {
-    Game game = gameWith({play("Ann Berg", Shot, TwoPointMade, 0), foul("Ann Berg", 0), play("Nobody", Shot, 1, 0)});
+    Game game = gameWith({play("Ann Berg", Shot, TwoPointMade, 0), play("Ann Berg", Foul, 0, 0), play("Nobody", Shot, 1, 0)});
     game.home.addPlayer(player("Ann Berg", 12), PersonalInfo{});
     const TeamSheetFigures sheet = teamSheetFigures(game, true);
     ASSERT_EQ(sheet.rows.size(), 3u);

@@ -22,12 +22,15 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "GuiTestSupport.h"
 #include "gui/ui/AppState.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/ui/GameConsoleLink.h"
+#include "gui/app/CommandTable.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/Application.h"
 #include "gui/app/MainWindow.h"
@@ -114,6 +117,45 @@ protected:
     }
 
     bool enabled(int command) const { return window->commandAction(command)->isEnabled(); }
+
+    // A caption as the user reads it: without the access key's mark and the
+    // key shown after the tab.
+    static QString plainCaption(const QAction* action) {
+        return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    }
+
+    // Every command the menu bar leads to, by the captions followed to it
+    // ("File > Game > Save...").
+    std::map<QString, QAction*> menuCommands() const {
+        std::map<QString, QAction*> found;
+        std::function<void(QMenu*, const QString&)> walk = [&](QMenu* m, const QString& path) {
+            for (QAction* action : m->actions()) {
+                if (action->isSeparator() || !action->isVisible()) continue;
+                const QString caption = path + QStringLiteral(" > ") + plainCaption(action);
+                if (action->menu())
+                    walk(action->menu(), caption);
+                else
+                    found.emplace(caption, action);
+            }
+        };
+        for (QAction* top : window->menuBar()->actions())
+            if (top->menu() && top->isVisible()) walk(top->menu(), plainCaption(top));
+        return found;
+    }
+
+    // The commands shown greyed once the user has opened each menu.
+    std::set<QString> greyedCommands() {
+        std::set<QString> greyed;
+        for (QAction* top : window->menuBar()->actions()) {
+            QMenu* m = top->menu();
+            m->popup(QPoint(10, 10));
+            QCoreApplication::processEvents();
+            m->hide();
+        }
+        for (const auto& [path, action] : menuCommands())
+            if (!action->isEnabled()) greyed.insert(path);
+        return greyed;
+    }
     bool checked(int command) const { return window->commandAction(command)->isChecked(); }
 
     QTemporaryDir startDir;
@@ -155,49 +197,74 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(written.windowRect, (WindowRect{320, 272, 960, 752}));
 }
 
-TEST_F(MainWindowTest, MenuCaptionsShortcutsAndSeparators) {
+// Every command of the menu table is reached from the menu bar, and each is
+// greyed exactly when it cannot be used: without a game the commands that
+// work on one, while a game is scored the commands that would replace or
+// leave it, while a viewer is open the command that opens it.
+TEST_F(MainWindowTest, EveryMenuCommandIsReachableAndEnabledExactlyWhenItShouldBe) {
     start();
+    window->show();
     QList<QString> topLevel;
     for (QAction* action : window->menuBar()->actions()) topLevel << action->text();
     EXPECT_EQ(topLevel,
               (QList<QString>{"&File", "&Roster", "&Statistics", "&Options", "&PDA Utilities", "&Help"}));
 
-    QAction* exit = window->commandAction(CmExit);
-    EXPECT_EQ(exit->text(), QStringLiteral("E&xit\tAlt X"));
-    EXPECT_EQ(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
-    EXPECT_EQ(window->commandAction(CmWallpaperCenter)->text(), QStringLiteral("C&enter in Window"));
-    EXPECT_EQ(window->commandAction(CmTeamFromPocketPc)->text(), QStringLiteral("Team from Pocket PC ..."));
-    EXPECT_EQ(window->commandAction(CmPrintBlankSheets)->text(), QStringLiteral("&Blank ScoreSheets ..."));
+    const std::map<QString, QAction*> reached = menuCommands();
+    std::set<QAction*> reachedActions;
+    for (const auto& [path, action] : reached) reachedActions.insert(action);
+    EXPECT_EQ(reachedActions.size(), reached.size()) << "a command is reached twice";
+    for (const MenuItem& item : commandTable()) {
+        if (item.kind != MenuItem::Kind::Command) continue;
+        QAction* action = window->commandAction(item.command);
+        ASSERT_NE(action, nullptr) << item.command;
+        EXPECT_TRUE(reachedActions.count(action)) << item.caption << " is not reached from the menu bar";
+    }
+    // Where the manual sends the user, with the captions it names.
+    for (const char* path : {"File > Exit", "File > Print > Blank ScoreSheets ...", "Statistics > Season Web Site...",
+                             "Options > Wallpaper > Center in Window",
+                             "PDA Utilities > Pocket PC Import > Team from Pocket PC ..."})
+        EXPECT_TRUE(reached.count(QString::fromLatin1(path))) << path;
+    // The key for Exit is shown beside it.
+    EXPECT_EQ(window->commandAction(CmExit)->text(), QStringLiteral("E&xit\tAlt X"));
 
-    // Separator positions: after Edit in Team and Game, before Print, after
-    // Change in Wallpaper, between Palm and Pocket PC.
-    auto shape = [](QMenu* m) {
-        QString s;
-        for (QAction* a : m->actions()) s += a->isSeparator() ? QStringLiteral("|") : QStringLiteral("x");
-        return s;
-    };
-    EXPECT_EQ(shape(menu("teamMenu")), QStringLiteral("xx|x"));
-    EXPECT_EQ(shape(menu("gameMenu")), QStringLiteral("xx|xxx"));
-    EXPECT_EQ(shape(menu("fileMenu")), QStringLiteral("xxx|xxx"));
-    EXPECT_EQ(shape(menu("wallpaperMenu")), QStringLiteral("x|xxx"));
-    EXPECT_EQ(shape(menu("pdaMenu")), QStringLiteral("xxx|xx"));
-    EXPECT_EQ(shape(menu("statisticsMenu")), QStringLiteral("xxx|x"));
-    EXPECT_EQ(window->commandAction(CmSeasonSite)->text(), QStringLiteral("Season &Web Site..."));
-    EXPECT_EQ(window->mainMenu().commands().size(), 42u);
+    const std::set<QString> needAGame{"File > Game > Save...", "File > Game > Save As...", "File > Game > Auto Save",
+                                      "Roster > Add Player...", "Roster > Modify Player..."};
+    EXPECT_EQ(greyedCommands(), needAGame);
+
+    Game game = courtlog::testing::game("Hawks", "Owls");
+    std::set<QString> greyedInGame;
+    whenConsoleOpen([&] {
+        greyedInGame = greyedCommands();
+        gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+        QTest::mouseClick(appState().console->consoleWidget()->findChild<QPushButton*>(QStringLiteral("stopGameButton")),
+                          Qt::LeftButton);
+    });
+    gui::scoring::startGameConsole(window.get(), game, false);
+    EXPECT_EQ(greyedInGame, (std::set<QString>{"File > Schedule > New...", "File > Schedule > Edit...",
+                                               "File > Game > New...", "File > Game > Edit...", "File > Exit",
+                                               "Statistics > Season Web Site...",
+                                               "PDA Utilities > Palm Import > Game from Palm ...",
+                                               "PDA Utilities > Pocket PC Import > Game from Pocket PC..."}));
+    EXPECT_EQ(greyedCommands(), needAGame);
+
+    // Each analysis viewer greys its own command only.
+    for (auto [flag, path] : {std::pair{&AppState::statsViewerOpen, "Statistics > Player and Team Statistics..."},
+                              std::pair{&AppState::boxScoreViewerOpen, "Statistics > Box Score..."},
+                              std::pair{&AppState::shotViewerOpen, "Statistics > Shot Analysis..."}}) {
+        appState().*flag = true;
+        std::set<QString> expected = needAGame;
+        expected.insert(QString::fromLatin1(path));
+        EXPECT_EQ(greyedCommands(), expected) << path;
+        appState().*flag = false;
+    }
 }
 
-TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
+// While a game is scored the program cannot be left: Exit does nothing and
+// the close box says why; League Options carries the game's halves mark.
+TEST_F(MainWindowTest, LeavingWaitsForTheGameToStop) {
     start();
     window->show();
-    const std::vector<int> needNoGame{CmExit,         CmGameNew,      CmGameEdit,         CmScheduleNew,
-                                      CmScheduleEdit, CmGameFromPalm, CmGameFromPocketPc, CmSeasonSite};
-    const std::vector<int> needGame{CmGameSave, CmGameSaveAs, CmAutoSave, CmAddPlayer, CmModifyPlayer};
-
-    openAndCloseMenu("fileMenu");
-    for (int command : needNoGame) EXPECT_TRUE(enabled(command)) << command;
-    for (int command : needGame) EXPECT_FALSE(enabled(command)) << command;
-
-    // A game runs in the console; while it is open the menu follows.
+    // A game runs in the console.
     Game game;
     game.homeName = "Hawks";
     game.visitorName = "Owls";
@@ -211,9 +278,6 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
         EXPECT_EQ(console->windowTitle(), QStringLiteral("Brenvik Basketball Courtlog"));
         EXPECT_TRUE(appState().gameInProgress);
         EXPECT_EQ(appState().currentGame, &game);
-        openAndCloseMenu("rosterMenu");
-        for (int command : needNoGame) EXPECT_FALSE(enabled(command)) << command;
-        for (int command : needGame) EXPECT_TRUE(enabled(command)) << command;
         // Started from a file in halves: League Options carries the mark.
         EXPECT_TRUE(checked(CmLeagueOptions));
         // Exit by its key does nothing while the game is scored, and the
@@ -236,18 +300,7 @@ TEST_F(MainWindowTest, MenuEnablingWithAndWithoutAGame) {
     EXPECT_EQ(appState().console, nullptr);
     openAndCloseMenu("optionsMenu");
     EXPECT_TRUE(enabled(CmExit));
-    EXPECT_FALSE(enabled(CmAddPlayer));
     EXPECT_TRUE(checked(CmLeagueOptions));  // the mark stays until the next game
-
-    // The viewer flags grey their own command only.
-    appState().statsViewerOpen = true;
-    openAndCloseMenu("statisticsMenu");
-    EXPECT_FALSE(enabled(CmStatistics));
-    EXPECT_TRUE(enabled(CmBoxScore));
-    EXPECT_TRUE(enabled(CmShotAnalysis));
-    appState().statsViewerOpen = false;
-    openAndCloseMenu("statisticsMenu");
-    EXPECT_TRUE(enabled(CmStatistics));
 }
 
 TEST_F(MainWindowTest, NewGameLeavesTheHalvesMarkAlone) {

@@ -23,15 +23,8 @@ using namespace courtlog::testsupport;
 
 namespace {
 
-Game twoTeams() {
-    Game game;
-    game.homeName = "Brenvik Hawks";
-    game.visitorName = "Harbour Owls";
-    return game;
-}
-
 TEST(PickTeamDialog, HomeIsPreselected) {
-    const Game game = twoTeams();
+    const Game game = courtlog::testing::game("Brenvik Hawks", "Harbour Owls");
     PickTeam dialog(nullptr, game);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Current Game Stats"));
@@ -43,7 +36,7 @@ TEST(PickTeamDialog, HomeIsPreselected) {
 }
 
 TEST(PickTeamDialog, VisitorAndCancel) {
-    const Game game = twoTeams();
+    const Game game = courtlog::testing::game("Brenvik Hawks", "Harbour Owls");
     PickTeam visitor(nullptr, game);
     visitor.show();
     click(&visitor, "visitorRadio");
@@ -144,7 +137,7 @@ TEST(AboutBox, TextsAndTheWayToTheManual) {
 }
 
 TEST(SmallDialogs, KeepTheirSizeAsFixedDialogs) {
-    const Game game = twoTeams();
+    const Game game = courtlog::testing::game("Brenvik Hawks", "Harbour Owls");
     int pages = 1;
     bool halves = false;
     PickTeam pickTeam(nullptr, game);

@@ -12,6 +12,8 @@
 #include "core/output/StatisticsPrintLayout.h"
 #include "core/records/Codes.h"
 #include "gui/app/PdfCommand.h"
+#include "gui/stats/StatisticsViewer.h"
+#include "gui/ui/MessageBox.h"
 #include "gui/ui/Printing.h"
 
 namespace courtlog {
@@ -57,6 +59,27 @@ TEST_F(StatisticsPdf, AGameThatDoesNotLoadWritesNothing) {
     EXPECT_NE(err.find("missing.gam"), std::string::npos) << err;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
     EXPECT_EQ(run({"stats", "--team", "Hawks", "--opponents", "--combined", first, out}), 2) << err;
+}
+
+// The viewer's Print and the command line print the same pages for the
+// same set: every name, value, file and footer word in the same place.
+TEST_F(StatisticsPdf, TheViewersPrintAndTheCommandLinePrintTheSamePages) {
+    testsupport::freshHooks();
+    gui::stats::StatisticsViewer viewer(nullptr,
+                                        stats::StatisticsSets(courtlog::testing::statSelection("Hawks", {first, second})));
+    viewer.show();
+    testsupport::control<QTabBar>(&viewer, "statisticsTabs")->setCurrentIndex(2);
+    const std::string fromViewer = folder.file("viewer.pdf");
+    gui::ui::testing::printToFileInstead(QString::fromStdString(fromViewer));
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    testsupport::click(&viewer, "printButton");
+    gui::ui::testing::printToFileInstead({});
+
+    ASSERT_EQ(run({"stats", "--team", "Hawks", "--combined", "--fit", first, second, out}), 0) << err;
+    const QString printed = testsupport::pdfText(QString::fromStdString(fromViewer), true);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Statistics for Hawks"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("Wes #4")));
+    EXPECT_EQ(printed.toStdString(), testsupport::pdfText(QString::fromStdString(out), true).toStdString());
 }
 
 // A season of 20 games between 40 teams of twelve: 480 players, made

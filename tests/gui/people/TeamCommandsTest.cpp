@@ -29,12 +29,7 @@ void writeText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-Team loadTeam(const QString& path) {
-    Team team;
-    team.fileName = path.toStdString();
-    EXPECT_TRUE(team.load());
-    return team;
-}
+Team loadTeam(const QString& path) { return courtlog::testing::teamOnDisk(path.toStdString()); }
 
 void enterPlayer(RosterEdit* roster, const QString& name, int number, int position) {
     typeInto(roster, "nameEdit", name);

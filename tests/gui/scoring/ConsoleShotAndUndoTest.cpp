@@ -75,11 +75,7 @@ struct ShotAndUndo : ::testing::Test {
     void redo() { QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
     void redoY() { QTest::keyClick(court.get(), Qt::Key_Y, Qt::ControlModifier); }
 
-    Game saved() const {
-        Game onDisk;
-        EXPECT_TRUE(onDisk.load(path));
-        return onDisk;
-    }
+    Game saved() const { return courtlog::testing::gameOnDisk(path); }
     // Personal fouls of a roster player, counted by the core from the file.
     int savedFouls(bool home, int index) const {
         return scoring::teamSheetFigures(saved(), home).rows[static_cast<std::size_t>(index)].personalFouls;

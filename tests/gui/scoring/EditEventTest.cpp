@@ -18,33 +18,21 @@
 using namespace courtlog;
 using namespace courtlog::testsupport;
 using courtlog::gui::scoring::EditEvent;
+using courtlog::testing::shotBy;
 using courtlog::gui::scoring::ShotSpotDialog;
 
 namespace {
 
-PlayEvent play(const Team& team, int who, int kind, int subKind, int period) {
-    PlayEvent e = playBy(who >= 0 ? team.players[static_cast<std::size_t>(who)] : Player{}, kind, subKind, period);
-    if (kind == Shot) {
-        e.shotX = 57;
-        e.shotY = subKind == ThreePointMade ? 77 : 47;
-    }
-    return e;
-}
-
 // Eagles: players numbered 3.. ("Eagles Player 1" is number 3); the last has "00".
 Game gameWithPlays() {
-    Game game;
-    game.home = teamWithLineup("Eagles", 6);
-    game.visitor = teamWithLineup("Owls", 5);
+    Game game = courtlog::testing::game(teamWithLineup("Eagles", 6), teamWithLineup("Owls", 5));
     game.home.players[5].number = -1;
-    game.homeName = "Eagles";
-    game.visitorName = "Owls";
-    game.addHomeEvent(play(game.home, 0, Shot, ThreePointMade, 0));
-    game.addHomeEvent(play(game.home, 1, Foul, DefensiveFoul, 0));
-    game.addHomeEvent(play(game.home, -1, TimeOut, 0, 1));
-    game.addHomeEvent(play(game.home, 5, Steal, 0, 4));
-    game.addHomeEvent(play(game.home, 2, Shot, TwoPointMade, 1));
-    game.addVisitorEvent(play(game.visitor, 0, Shot, TwoPointMade, 0));
+    game.addHomeEvent(shotBy(game.home.players[0], ThreePointMade, 57, 77, 0));
+    game.addHomeEvent(playBy(game.home.players[1], Foul, DefensiveFoul, 0));
+    game.addHomeEvent(playBy(Player{}, TimeOut, 0, 1));
+    game.addHomeEvent(playBy(game.home.players[5], Steal, 0, 4));
+    game.addHomeEvent(shotBy(game.home.players[2], TwoPointMade, 57, 47, 1));
+    game.addVisitorEvent(shotBy(game.visitor.players[0], TwoPointMade, 57, 47, 0));
     return game;
 }
 
@@ -79,9 +67,7 @@ struct Console {
 Game savedAndLoaded(Game& game, const QTemporaryDir& dir) {
     const std::string path = dir.filePath(QStringLiteral("game.gam")).toStdString();
     EXPECT_TRUE(game.save(path));
-    Game loaded;
-    EXPECT_TRUE(loaded.load(path));
-    return loaded;
+    return courtlog::testing::gameOnDisk(path);
 }
 
 }  // namespace
@@ -199,7 +185,7 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     freshHooks();
     Game game = gameWithPlays();
     // Opened on the visitors first: the shown player stays unchosen.
-    game.addHomeEvent(play(game.home, -1, ShortTimeOut, 0, 1));
+    game.addHomeEvent(playBy(Player{}, ShortTimeOut, 0, 1));
     Console console(game);
     EditEvent editor(nullptr, console.model, true);
     editor.show();

@@ -80,11 +80,7 @@ struct ConsoleFixture : ::testing::Test {
     }
 
     // The game as the last save left it on disk.
-    Game saved() const {
-        Game onDisk;
-        EXPECT_TRUE(onDisk.load(path));
-        return onDisk;
-    }
+    Game saved() const { return courtlog::testing::gameOnDisk(path); }
     QString title() const { return court->windowTitle(); }
 };
 

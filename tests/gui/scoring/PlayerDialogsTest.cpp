@@ -17,12 +17,8 @@ using namespace courtlog::testsupport;
 namespace {
 
 Game gameInPlay() {
-    Game game;
-    game.isNew = 0;
-    game.homeName = "Eagles";
+    Game game = courtlog::testing::game(teamWithLineup("Eagles", 6), teamWithLineup("Owls", 6));
     game.visitorName = "Owls & Co";
-    game.home = teamWithLineup("Eagles", 6);
-    game.visitor = teamWithLineup("Owls", 6);
     game.home.noPersonalInfo = game.visitor.noPersonalInfo = true;
     return game;
 }

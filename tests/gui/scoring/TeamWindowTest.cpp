@@ -31,14 +31,10 @@ using namespace courtlog::testsupport;
 namespace {
 
 Game gameOf(int homePlayers, int visitorPlayers) {
-    Game game;
-    game.home = teamWithLineup("Eagles", homePlayers);
-    game.visitor = teamWithLineup("Owls", visitorPlayers);
+    Game game = courtlog::testing::game(teamWithLineup("Eagles", homePlayers), teamWithLineup("Owls", visitorPlayers));
     // No picture behind the form unless a test gives one.
     game.home.logoFile = "no such folder/none.bmp";
     game.visitor.logoFile = "no such folder/none.bmp";
-    game.homeName = "Eagles";
-    game.visitorName = "Owls";
     return game;
 }
 

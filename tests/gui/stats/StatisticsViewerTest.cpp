@@ -54,13 +54,6 @@ void clickHeader(QTableView* table, int section) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
-Stat selectionOf(const std::string& team, const std::vector<std::string>& files) {
-    Stat stat;
-    stat.setTeamName(team);
-    for (const std::string& file : files) stat.addFile(file);
-    return stat;
-}
-
 class StatisticsViewerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -74,7 +67,7 @@ protected:
 };
 
 TEST_F(StatisticsViewerTest, TabsShowTheSetsAndAClickSortsKeepingTheTotalsLast) {
-    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Hawks", {game})));
+    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(records::statSelection("Hawks", {game})));
     viewer.show();
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("Statistics"));
     EXPECT_TRUE(gui::ui::appState().statsViewerOpen);
@@ -102,7 +95,7 @@ TEST_F(StatisticsViewerTest, TabsShowTheSetsAndAClickSortsKeepingTheTotalsLast) 
 }
 
 TEST_F(StatisticsViewerTest, AllTeamsIsOneTabAndColumnWidthsOutliveTheDialog) {
-    Stat selection = selectionOf("All Teams", {game});
+    Stat selection = records::statSelection("All Teams", {game});
     selection.setAllTeams(true);
     {
         StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selection));
@@ -120,7 +113,7 @@ TEST_F(StatisticsViewerTest, AllTeamsIsOneTabAndColumnWidthsOutliveTheDialog) {
 }
 
 TEST_F(StatisticsViewerTest, PrintAndExportTakeTheShownTab) {
-    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Hawks", {game})));
+    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(records::statSelection("Hawks", {game})));
     viewer.show();
     auto* tabs = control<QTabBar>(&viewer, "statisticsTabs");
     tabs->setCurrentIndex(1);
@@ -151,7 +144,7 @@ TEST_F(StatisticsViewerTest, PrintAndExportTakeTheShownTab) {
 // program's text for "opp-bench.txt" typed while the comma-separated kind
 // shows. The dialog proposes a name for the set shown.
 TEST_F(StatisticsViewerTest, ExportWritesTheKindTheTypedNameAsksFor) {
-    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Hawks", {game})));
+    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(records::statSelection("Hawks", {game})));
     viewer.show();
     control<QTabBar>(&viewer, "statisticsTabs")->setCurrentIndex(1);
     gui::ui::testing::queueFileAnswer(
@@ -164,7 +157,7 @@ TEST_F(StatisticsViewerTest, ExportWritesTheKindTheTypedNameAsksFor) {
 
 TEST_F(StatisticsViewerTest, BesideTheConsoleItFollowsEveryChangeOfTheGame) {
     Game live = hawksOwls();
-    auto* viewer = new StatisticsViewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Owls", {game})), &live);
+    auto* viewer = new StatisticsViewer(nullptr, courtlog::stats::StatisticsSets(records::statSelection("Owls", {game})), &live);
     viewer->showBesideConsole(nullptr);
     auto* table = control<QTableView>(viewer, "statisticsList");
     EXPECT_FALSE(viewer->isModal());
