@@ -29,6 +29,15 @@ void BackgroundSaver::save(std::string path, Bytes bytes, Done done) {
     });
 }
 
+void BackgroundSaver::save(std::string path, MakeBytes makeBytes, Done done) {
+    std::string key = path;
+    run(std::move(key), [path = std::move(path), makeBytes = std::move(makeBytes), done = std::move(done)] {
+        std::string error;
+        const bool saved = safeSave(path, makeBytes(), &error);
+        if (done) done(saved, error);
+    });
+}
+
 void BackgroundSaver::run(std::string key, std::function<void()> work) {
     {
         const std::lock_guard lock(mutex_);

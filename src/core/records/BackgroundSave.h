@@ -39,6 +39,10 @@ public:
     // The same with bytes another request may share (one image of a game
     // serving its save and its scoreboard feed).
     void save(std::string path, Bytes bytes, Done done = {});
+    // The same with bytes made on the saver's thread by makeBytes (a game's
+    // file image joined there rather than by whoever asks).
+    using MakeBytes = std::function<std::vector<std::uint8_t>()>;
+    void save(std::string path, MakeBytes makeBytes, Done done = {});
     // Queues work under key, to run on the saver's thread: the most general
     // request, by which the ones above are made. Work still waiting under
     // the same key is replaced, so only the newest runs.

@@ -20,9 +20,33 @@ CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+CourtScene CourtArea::drawnScene() const {
+    CourtScene scene = courtScene(console_);
+    for (TeamConsoleFigures* team : {&scene.home, &scene.visitor}) {
+        team->score = 0;
+        team->bench.clear();
+    }
+    return scene;
+}
+
 void CourtArea::sceneChanged() {
     const CourtScene* drawn = drawn_.shown();
-    if (!drawn || courtScene(console_) != *drawn) update();
+    if (!drawn || drawnScene() != *drawn) update();
+}
+
+const QPixmap& CourtArea::background(const CourtScene& scene) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    const bool same = background_.size() == pixels && backgroundScene_.home.name == scene.home.name &&
+                      backgroundScene_.visitor.name == scene.visitor.name &&
+                      backgroundScene_.sidesSwapped == scene.sidesSwapped;
+    if (same) return background_;
+    background_ = QPixmap(pixels);
+    background_.setDevicePixelRatio(ratio);
+    QPainter painter(&background_);
+    drawCourtBackground(painter, QRect(QPoint(0, 0), size()), scene);
+    backgroundScene_ = scene;
+    return background_;
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
@@ -50,9 +74,11 @@ void CourtArea::placeButtons() {
 QSize CourtArea::sizeHint() const { return {760, 440}; }
 
 void CourtArea::paintEvent(QPaintEvent* event) {
+    CourtScene scene = drawnScene();
+    const QPixmap& floor = background(scene);
     QPainter painter(this);
-    CourtScene scene = courtScene(console_);
-    drawCourt(painter, rect(), scene);
+    painter.drawPixmap(0, 0, floor);
+    drawCourtFigures(painter, rect(), scene);
     drawn_.painted(std::move(scene), event->rect().contains(rect()), this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/scoring/ScoringCoreNames.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -36,9 +37,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What the court draws of the console's scene: neither the scores nor
+    // the benches, which it leaves to their own controls.
+    CourtScene drawnScene() const;
+    // The picture and the team names at the area's size, drawn once until
+    // one of them changes.
+    const QPixmap& background(const CourtScene& scene);
+
     const GameConsole& console_;
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
     ui::DrawnState<CourtScene> drawn_;  // what the screen shows
+    QPixmap background_;
+    CourtScene backgroundScene_;  // the names and sides background_ shows
 };
 
 }  // namespace courtlog::gui::scoring

@@ -50,7 +50,13 @@ int playerLabelWidth(int courtWidth);
 
 // Draws the court picture stretched over area, the team names, team fouls,
 // time outs left, the prompts or bonus indicators and the labels under the
-// court buttons.
+// court buttons: drawCourtBackground, then drawCourtFigures.
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene);
+// What changes only with the area's size, the team names and the sides:
+// the court picture and the team names. The whole area is painted.
+void drawCourtBackground(QPainter& painter, const QRect& area, const CourtScene& scene);
+// The rest, over the background: team fouls, time outs left, the prompts or
+// bonus indicators and the labels under the court buttons.
+void drawCourtFigures(QPainter& painter, const QRect& area, const CourtScene& scene);
 
 }  // namespace courtlog::gui::scoring

@@ -27,7 +27,7 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         // they go after the console (home, then visitor).
         TeamSheetPair sheets(TeamSheetPair::clientAreaOf(mainWindow), game);
         GameConsoleWindow console(mainWindow, game, ui::programSettings().league);
-        console.setFiguresChangedCallback(sheets.refreshCallback());
+        sheets.followConsole(&console);
         sheets.placeConsole(&console);
         state.console = &console;
         // The console runs its own loop until the game is stopped, but leaves

@@ -44,6 +44,10 @@ public:
     // answers, time outs, substitutions, period changes, event edits.
     void setFiguresChangedCallback(std::function<void()> callback) { figuresChanged_ = std::move(callback); }
 
+    // Add Player and Modify Player, as changes kept for undo.
+    void addPlayer(bool home, const Player& player);
+    void editPlayers(std::optional<std::vector<Player>> homeEdited, std::optional<std::vector<Player>> visitorEdited);
+
     // ui::GameConsoleLink
     QWidget* consoleWidget() override { return this; }
     void refreshPlayerLists() override;
@@ -84,8 +88,9 @@ private:
     // A change that happened is shown, given to the sheets and saved; one
     // that was refused says why.
     void showOutcome(const ChangeOutcome& outcome);
-    // Shows the model again; figures says the sheets must follow, save that
-    // the game is saved when Auto Save is on.
+    // Shows the model again; figures says the sheets and viewers must
+    // follow the model's last change, save that the game is saved when
+    // Auto Save is on.
     void changed(bool figures, bool save);
     // Cancel Action's tooltip: the ways out of a question, and what Ctrl+Z
     // and Ctrl+Y would act on now.
@@ -95,12 +100,12 @@ private:
     bool saveGame();
     // The auto save after each change: the game's bytes go to the
     // background saver.
-    void autoSave(BackgroundSaver::Bytes image);
+    void autoSave(GameFileImage::Snapshot image);
     void showSaveFailure(const std::string& path, const std::string& error);
     // Keeps the scoreboard feed current (image: the game's file image when
     // one was made for this change); a failed write shows in the title until
     // a later change writes it.
-    void updateScoreboardFeed(BackgroundSaver::Bytes image);
+    void updateScoreboardFeed(GameFileImage::Snapshot image);
     void showScoreboardWrite(bool written, const std::string& error);
     // The title bar: the console's prompt line, and what became of the feed.
     void showTitle();

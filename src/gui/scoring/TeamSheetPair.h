@@ -17,6 +17,8 @@ class Game;
 
 namespace courtlog::gui::scoring {
 
+class GameConsoleWindow;
+
 // The two team sheets of a game in progress: home over the left half of the
 // main window's client area, visitor over the right half, following the
 // area's size. Where the halves leave no room for the console beside both
@@ -44,6 +46,9 @@ public:
     void refresh();
     // refresh() as a callback for the console.
     std::function<void()> refreshCallback();
+    // Both sheets follow console: they count from its running counts and
+    // repaint what changed after each of its changes.
+    void followConsole(GameConsoleWindow* console);
 
     // Moves the console where it hides the fewest sheet rows (a row whose
     // name or figures are hidden is lost) and then the least of the forms,

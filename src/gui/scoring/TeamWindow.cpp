@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/records/Game.h"
+#include "core/scoring/GameConsole.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TeamLogo.h"
@@ -61,9 +62,16 @@ void TeamWindow::updateFormArea(const QRect& formRect) {
 
 const Game* TeamWindow::game() const { return game_ ? game_ : ui::appState().currentGame; }
 
+void TeamWindow::followConsole(const courtlog::scoring::GameConsole* console, const QObject* owner) {
+    console_ = console;
+    consoleOwner_ = owner;
+}
+
 TeamSheetFigures TeamWindow::figures() const {
     const Game* shown = game();
-    return shown ? teamSheetFigures(*shown, home_) : TeamSheetFigures{};
+    if (!shown) return {};
+    if (console_ && consoleOwner_ && &console_->game() == shown) return console_->sheetFigures(home_);
+    return teamSheetFigures(*shown, home_);
 }
 
 void TeamWindow::loadLogo() {

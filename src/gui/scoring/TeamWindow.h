@@ -3,6 +3,7 @@
 #include "gui/scoring/ScoringCoreNames.h"
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <QString>
 
 #include "core/scoring/SheetFigures.h"
@@ -13,12 +14,17 @@ namespace courtlog {
 class Game;
 }
 
+namespace courtlog::scoring {
+class GameConsole;
+}
+
 namespace courtlog::gui::scoring {
 
-// One team's live score sheet beside the game console. Every paint recounts
-// the side's plays from the game, so recorded, edited, deleted and undone
-// plays show at the next repaint; told that the game changed, the sheet
-// redraws only the rows whose figures did. The team's logo, faded
+// One team's live score sheet beside the game console. Every paint counts
+// the side's figures afresh, from the console's running counts of the plays
+// while it follows a console and from every play otherwise, so recorded,
+// edited, deleted and undone plays show at the next repaint; told that the
+// game changed, the sheet redraws only the rows whose figures did. The team's logo, faded
 // and laid out as the team asks, lies behind the form; the form scrolls in
 // steps of 12 pixels.
 class TeamWindow : public QAbstractScrollArea {
@@ -36,6 +42,10 @@ public:
     void setGame(const Game* game);
     const Game* game() const;
     bool isHome() const { return home_; }
+
+    // Takes the figures from the console's running counts while owner (the
+    // console's window) lives and the console scores the game shown.
+    void followConsole(const courtlog::scoring::GameConsole* console, const QObject* owner);
 
     // The figures as the next paint draws them.
     TeamSheetFigures figures() const;
@@ -76,6 +86,8 @@ private:
 
     bool home_;
     const Game* game_ = nullptr;
+    const courtlog::scoring::GameConsole* console_ = nullptr;
+    QPointer<const QObject> consoleOwner_;
     QString logoFile_;
     int logoFade_ = 0;
     int logoLayout_ = 0;

@@ -101,6 +101,9 @@ BoxScoreDialog::~BoxScoreDialog() {
 
 void BoxScoreDialog::showBesideConsole(QWidget* console) {
     ui::registerGameViewer(this);
+    // Following the game, each play is counted once, as it is made.
+    kept_.recount(boxScore_.game());
+    boxScore_.countFrom(&kept_);
     setModal(false);
     // OK, Escape and the close box all end the dialog; it goes with them.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
@@ -131,6 +134,13 @@ void BoxScoreDialog::showBesideConsole(QWidget* console) {
 }
 
 void BoxScoreDialog::refreshFromGame() {
+    kept_.recount(boxScore_.game());
+    boxScore_.recompute();
+    fillList();
+}
+
+void BoxScoreDialog::gameChanged(const courtlog::scoring::PlaysChange& change) {
+    kept_.follow(boxScore_.game(), change);
     boxScore_.recompute();
     fillList();
 }
