@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtArea.h"
 
 #include <QPaintEvent>
@@ -9,6 +7,10 @@
 #include "core/scoring/GameConsole.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::GameConsole;
+using courtlog::scoring::TeamConsoleFigures;
 
 CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
     setObjectName(QStringLiteral("courtArea"));

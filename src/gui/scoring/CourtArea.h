@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -22,7 +20,7 @@ namespace courtlog::gui::scoring {
 class CourtArea : public QWidget {
     Q_OBJECT
 public:
-    CourtArea(const GameConsole& console, QWidget* parent = nullptr);
+    CourtArea(const courtlog::scoring::GameConsole& console, QWidget* parent = nullptr);
 
     // The button of slot 1..5 of one team; the area places it.
     void setPlayerButton(bool home, int slot, QPushButton* button);
@@ -44,7 +42,7 @@ private:
     // one of them changes.
     const QPixmap& background(const CourtScene& scene);
 
-    const GameConsole& console_;
+    const courtlog::scoring::GameConsole& console_;
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
     ui::DrawnState<CourtScene> drawn_;  // what the screen shows
     QPixmap background_;

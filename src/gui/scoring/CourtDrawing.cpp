@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtDrawing.h"
 
 #include <QFont>
@@ -12,6 +10,12 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::CourtLabel;
+using courtlog::scoring::CourtPrompt;
+using courtlog::scoring::GameConsole;
+using courtlog::scoring::TeamConsoleFigures;
 
 namespace {
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QPointF>
 #include <QRect>
 #include <vector>
@@ -17,15 +15,15 @@ namespace courtlog::gui::scoring {
 // teams, the questions waiting (as the console model places them) and which
 // side each team plays on.
 struct CourtScene {
-    TeamConsoleFigures home;
-    TeamConsoleFigures visitor;
-    std::vector<CourtPrompt> prompts;
+    courtlog::scoring::TeamConsoleFigures home;
+    courtlog::scoring::TeamConsoleFigures visitor;
+    std::vector<courtlog::scoring::CourtPrompt> prompts;
     bool sidesSwapped = false;
 
     bool operator==(const CourtScene&) const = default;
 };
 
-CourtScene courtScene(const GameConsole& console);
+CourtScene courtScene(const courtlog::scoring::GameConsole& console);
 
 // Anchor of a team's court button for slot 1..5, as fractions of the court
 // picture measured from its top left: the middle of the button's top edge.

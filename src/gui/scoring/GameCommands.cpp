@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 // File > Game (New, Edit, Save, Save As) and Roster (Add Player, Modify Player).
 
 #include <QDir>
@@ -19,6 +17,9 @@
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::GameConsole;
 
 namespace {
 

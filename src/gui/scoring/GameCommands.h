@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QWidget;
 
 namespace courtlog {

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/GameConsoleWindow.h"
 
 #include <QApplication>
@@ -40,6 +38,17 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::BenchEntry;
+using courtlog::scoring::ChangeOutcome;
+using courtlog::scoring::CourtPoint;
+using courtlog::scoring::PendingPrompts;
+using courtlog::scoring::PeriodGroup;
+using courtlog::scoring::PlayChoice;
+using courtlog::scoring::PlayerClick;
+using courtlog::scoring::playChoices;
+using courtlog::scoring::defaultShotSpot;
 
 namespace {
 

@@ -7,8 +7,6 @@
 #include "core/output/ScoreboardFeedWriter.h"
 #include "core/scoring/GameConsole.h"
 #include "gui/ui/GameConsoleLink.h"
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -38,7 +36,7 @@ public:
     // Lets the auto saves still under way reach the disk.
     ~GameConsoleWindow() override;
 
-    GameConsole& model() { return model_; }
+    courtlog::scoring::GameConsole& model() { return model_; }
 
     // Called after every change the team sheets must show: plays, prompt
     // answers, time outs, substitutions, period changes, event edits.
@@ -74,7 +72,7 @@ private:
     void recordThroughDialog(bool home, int slot);
     // The spot of a field-goal attempt, on the upright court: where a two or
     // a three starts from. The one place a play's spot is decided.
-    CourtPoint shotSpotFor(bool home, const PlayChoice& choice);
+    courtlog::scoring::CourtPoint shotSpotFor(bool home, const courtlog::scoring::PlayChoice& choice);
     void chooseBench(bool home, int entry);
     void timeOut(bool home, bool shortTimeOut);
     void changePeriod(bool up);
@@ -87,7 +85,7 @@ private:
 
     // A change that happened is shown, given to the sheets and saved; one
     // that was refused says why.
-    void showOutcome(const ChangeOutcome& outcome);
+    void showOutcome(const courtlog::scoring::ChangeOutcome& outcome);
     // Shows the model again; figures says the sheets and viewers must
     // follow the model's last change, save that the game is saved when
     // Auto Save is on.
@@ -110,7 +108,7 @@ private:
     // The title bar: the console's prompt line, and what became of the feed.
     void showTitle();
 
-    GameConsole model_;
+    courtlog::scoring::GameConsole model_;
     courtlog::output::ScoreboardFeedWriter scoreboardFeed_;
     QString scoreboardProblem_;
     CourtArea* area_ = nullptr;

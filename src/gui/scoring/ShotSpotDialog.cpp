@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ShotSpotDialog.h"
 
 #include <QCursor>
@@ -11,6 +9,17 @@
 #include "gui/ui/ProgramSettings.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::CourtPoint;
+using courtlog::scoring::PictureSize;
+using courtlog::scoring::attackedEndLineMiddle;
+using courtlog::scoring::courtPictureId;
+using courtlog::scoring::nextOrientation;
+using courtlog::scoring::normalOrientation;
+using courtlog::scoring::shownCourtSize;
+using courtlog::scoring::toShown;
+using courtlog::scoring::toUpright;
 
 namespace {
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QImage>
 #include <QPoint>
 #include <optional>
@@ -26,11 +24,11 @@ public:
 
     // point (upright frame) is the starting spot and receives the click;
     // orientation is the team's and keeps any turn made here.
-    ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation);
+    ShotSpotDialog(QWidget* parent, courtlog::scoring::CourtPoint& point, int& orientation);
 
     // Asks for a spot for the home or the visiting team, starting from
     // spot. True when a spot was clicked; otherwise spot is unchanged.
-    static bool askShotSpot(QWidget* parent, CourtPoint& spot, bool home);
+    static bool askShotSpot(QWidget* parent, courtlog::scoring::CourtPoint& spot, bool home);
 
     // Each team's orientation, kept for the whole run of the program.
     static int& teamOrientation(bool home);
@@ -39,7 +37,7 @@ public:
 
     int orientation() const { return orientation_; }
     // Where an upright point shows in the dialog, in its client coordinates.
-    QPoint clientPointFor(CourtPoint upright) const;
+    QPoint clientPointFor(courtlog::scoring::CourtPoint upright) const;
     QPoint lastMousePosition() const { return lastMouse_; }
     QPoint endLinePoint() const { return endLine_; }
 
@@ -55,10 +53,10 @@ private:
     void loadCourt();
     void rotate();
 
-    CourtPoint& point_;
+    courtlog::scoring::CourtPoint& point_;
     int& orientation_;
     QImage picture_;
-    PictureSize shownSize_;
+    courtlog::scoring::PictureSize shownSize_;
     QPoint endLine_;
     QPoint lastMouse_;
     QPushButton* rotateButton_ = nullptr;

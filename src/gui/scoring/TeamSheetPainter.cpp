@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamSheetPainter.h"
 
 #include <QFontMetrics>
@@ -10,6 +8,11 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::SheetRow;
+using courtlog::scoring::ShootingFigures;
+using courtlog::scoring::TeamSheetFigures;
 
 namespace sheet {
 

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamWindow.h"
 
 #include <QPainter>
@@ -16,6 +14,10 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::TeamSheetFigures;
+using courtlog::scoring::teamSheetFigures;
 
 TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbstractScrollArea(parent), home_(home) {
     setObjectName(home ? QStringLiteral("homeSheet") : QStringLiteral("visitorSheet"));

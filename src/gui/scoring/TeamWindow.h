@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <QString>
@@ -48,7 +46,7 @@ public:
     void followConsole(const courtlog::scoring::GameConsole* console, const QObject* owner);
 
     // The figures as the next paint draws them.
-    TeamSheetFigures figures() const;
+    courtlog::scoring::TeamSheetFigures figures() const;
     // The game's plays changed: redraws the parts of the form whose figures
     // differ from those last drawn (the whole form when its rows or header
     // changed), nothing when none do.
@@ -95,7 +93,7 @@ private:
     bool fitToWidth_ = false;
     SheetLogo logo_;
     // What the screen shows, to tell which rows a change touches.
-    ui::DrawnState<TeamSheetFigures> drawn_;
+    ui::DrawnState<courtlog::scoring::TeamSheetFigures> drawn_;
 };
 
 }  // namespace courtlog::gui::scoring

@@ -49,7 +49,7 @@ private:
 
     courtlog::stats::ShotAnalysis analysis_;
     std::vector<courtlog::stats::PlayerListEntry> entries_;
-    scoring::ThreePointArc arc_;
+    courtlog::scoring::ThreePointArc arc_;
     QImage court_;
     courtlog::stats::ShotChartFigures figures_;
     ShotChartCanvas* canvas_;
