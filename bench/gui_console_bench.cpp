@@ -159,7 +159,7 @@ void fiftyPlaysFiveTimes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_OnePlayAtTheConsole)->Arg(100)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
 BENCHMARK(BM_OnePlayUntilItIsOnDisk)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
 BENCHMARK(BM_OnePlayWithTheBoxScoreOpen)->Arg(100)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
-BENCHMARK(BM_OnePlayWithTheBoxScoreAndStatisticsOpen)->Arg(800)->Apply(fiftyPlaysFiveTimes);
+BENCHMARK(BM_OnePlayWithTheBoxScoreAndStatisticsOpen)->Arg(100)->Arg(800)->Arg(30000)->Apply(fiftyPlaysFiveTimes);
 BENCHMARK(BM_OnePlayWithTheScoreboardFeed)->Arg(800)->Apply(fiftyPlaysFiveTimes);
 
 int main(int argc, char** argv) { return courtlog::bench::runWindowBenchmarks(argc, argv); }

@@ -5,11 +5,15 @@
 //
 // WIDGET_PROBE_NAMES lists object names, comma-separated; each time a widget
 // of one of those names is painted somewhere new, one line goes to the file
-// WIDGET_PROBE_FILE: "name window x y width height", with window the X
+// WIDGET_PROBE_FILE: "name window x y width height title", with window the X
 // window of its top-level and x, y its place within that window. Once every
 // name has been seen and a second has passed without news, the probe stops
-// watching, so it costs the program nothing while it is being timed.
+// watching, so it costs the program nothing while it is being timed. The
+// line ends with the window's title, by which a window made anew (a dialog
+// shown again) is found.
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QGenericPlugin>
 #include <QHash>
@@ -39,13 +43,14 @@ protected:
         auto* widget = static_cast<QWidget*>(watched);
         QWidget* top = widget->window();
         const QPoint at = widget->mapTo(top, QPoint(0, 0));
-        const QString place = QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+        const QString place = QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
                                   .arg(found.key())
                                   .arg(static_cast<qulonglong>(top->winId()))
                                   .arg(at.x())
                                   .arg(at.y())
                                   .arg(widget->width())
-                                  .arg(widget->height());
+                                  .arg(widget->height())
+                                  .arg(top->windowTitle());
         if (place != found.value()) {
             found.value() = place;
             file_.write(place.toUtf8());

@@ -75,13 +75,27 @@ void CourtArea::placeButtons() {
 
 QSize CourtArea::sizeHint() const { return {760, 440}; }
 
+const QPixmap& CourtArea::drawnCourt(const CourtScene& scene) {
+    const QPixmap& floor = background(scene);
+    if (court_.size() == floor.size() && courtScene_ == scene) return court_;
+    court_ = QPixmap(floor.size());
+    court_.setDevicePixelRatio(floor.devicePixelRatio());
+    QPainter painter(&court_);
+    painter.drawPixmap(0, 0, floor);
+    drawCourtFigures(painter, QRect(QPoint(0, 0), size()), scene);
+    courtScene_ = scene;
+    return court_;
+}
+
 void CourtArea::paintEvent(QPaintEvent* event) {
     CourtScene scene = drawnScene();
-    const QPixmap& floor = background(scene);
+    const QPixmap& court = drawnCourt(scene);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, floor);
-    drawCourtFigures(painter, rect(), scene);
-    drawn_.painted(std::move(scene), event->rect().contains(rect()), this);
+    const QRect exposed = event->rect();
+    const qreal ratio = court.devicePixelRatio();
+    painter.drawPixmap(exposed.topLeft(), court,
+                       QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
+    drawn_.painted(std::move(scene), exposed.contains(rect()), this);
 }
 
 void CourtArea::resizeEvent(QResizeEvent* event) {

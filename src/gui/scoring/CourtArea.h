@@ -41,12 +41,18 @@ private:
     // The picture and the team names at the area's size, drawn once until
     // one of them changes.
     const QPixmap& background(const CourtScene& scene);
+    // The whole court as scene shows it, drawn once until the scene
+    // changes: a court button pressed and released, or a window moved
+    // away, only has the court copied back from it.
+    const QPixmap& drawnCourt(const CourtScene& scene);
 
     const courtlog::scoring::GameConsole& console_;
     std::array<std::array<QPushButton*, 5>, 2> buttons_{};  // [home ? 0 : 1][slot - 1]
     ui::DrawnState<CourtScene> drawn_;  // what the screen shows
     QPixmap background_;
     CourtScene backgroundScene_;  // the names and sides background_ shows
+    QPixmap court_;
+    CourtScene courtScene_;  // what court_ shows
 };
 
 }  // namespace courtlog::gui::scoring

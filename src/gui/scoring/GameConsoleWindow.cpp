@@ -497,12 +497,13 @@ void GameConsoleWindow::fillBenches() {
                    bench->itemText(index) == ui::fromRecordText(entries[i].text);
         }
         const QSignalBlocker quiet(bench);
-        // Most plays change no bench line: the list is left as it is then.
+        // Most plays change no bench line: the list is left as it is then
+        // (even choosing the same line again draws it anew).
         if (!same) {
             bench->clear();
             for (const BenchEntry& entry : entries) bench->addItem(ui::fromRecordText(entry.text), entry.rosterIndex);
         }
-        bench->setCurrentIndex(current);
+        if (bench->currentIndex() != current) bench->setCurrentIndex(current);
     }
 }
 
@@ -527,8 +528,7 @@ void GameConsoleWindow::autoSave(GameFileImage::Snapshot image) {
     // answered at once; a failure is told as a save made here tells it.
     const std::string path = game.fileName;
     if (image.parts.empty()) image = model_.fileImage();
-    // The parts are joined into the file's bytes on the saver's thread.
-    backgroundSaver().save(path, [image = std::move(image)] { return image.bytes(); },
+    backgroundSaver().save(path, std::move(image.parts),
                            [console = QPointer<GameConsoleWindow>(this), path](bool saved, const std::string& error) {
                                if (saved || !QCoreApplication::instance()) return;
                                QMetaObject::invokeMethod(

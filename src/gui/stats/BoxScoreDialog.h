@@ -7,7 +7,6 @@
 #include "gui/ui/CourtlogDialog.h"
 #include "gui/ui/GameViewer.h"
 
-class QListWidget;
 
 namespace courtlog {
 class Game;
@@ -48,8 +47,7 @@ private:
     // Running counts of the game in progress, kept beside the console.
     courtlog::stats::GameStatTally kept_;
     output::BoxScore boxScore_;
-    QListWidget* list_;
-    class LineListDelegate* delegate_;
+    class LineList* list_;
 };
 
 }  // namespace courtlog::gui::stats
