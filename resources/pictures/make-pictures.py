@@ -6,10 +6,13 @@ written as 8-bit (or 1-bit) indexed BMPs with their colour tables. The
 wallpaper (logo.bmp) and the default team logo (default.bmp) need lettering,
 so ImageMagick's `convert` draws those and reduces them to 8-bit palette BMPs.
 
-Run from anywhere: python3 make-pictures.py. The results are committed, so
-building the program never needs this script.
+The wallpaper carries the program's names and version, which the build
+passes in: cmake --build build --target pictures (or, by hand, python3
+make-pictures.py --title TITLE --short-title SHORT --version VERSION). The
+results are committed, so building the program never needs this script.
 """
 
+import argparse
 import math
 import os
 import struct
@@ -59,37 +62,9 @@ def fill_rect(pix, x0, y0, x1, y1, index):
             pix[y][x] = index
 
 
-def turned_court(upright):
-    """The upright court lying on its side, 199 x 118, baskets left and right.
-
-    A click on the turned picture is converted back with (x, y) -> (y, 199 - x)
-    when the right-hand basket is attacked and (x, y) -> (118 - y, x) when the
-    left-hand one is. Each half of the turned court is drawn with the mapping
-    that is used on it, so both end lines land exactly where those
-    conversions put the upright end line (row 3): columns 3 and 196.
-    """
-    width, height = len(upright), len(upright[0])
-    turned = []
-    for y in range(height):
-        row = []
-        for x in range(width):
-            if x <= 100:
-                row.append(upright[x][height - y] if height - y < height else APRON)
-            else:
-                row.append(upright[width - x][y])
-        turned.append(row)
-    return turned
-
-
-# --- Courts ----------------------------------------------------------------
-# Upright court, 118 x 199: the whole court, 50 ft wide and 84 ft long, at
-# 2.3 pixels per foot. End lines on rows 3 and 197 (middle of the top one at
-# (59, 3)), sidelines on columns 2 and 116, half-court line on row 100.
-
-SCALE = 2.3
-MID_X = 59
-TOP = 3
-BOTTOM = 197
+# --- Court ----------------------------------------------------------------
+# The court of the shot spots and the shot chart is drawn by the program at
+# any size; the console's court behind its buttons is a picture.
 
 FLOOR, LINE, PAINT, APRON, RIM, BOARD = range(6)
 COURT_PALETTE = [
@@ -101,77 +76,7 @@ COURT_PALETTE = [
     (250, 250, 250),  # backboard
 ]
 
-NO_ARC, COLLEGE, PRO = 0, 1, 2
-
-
-def court_feature(x, y, arc):
-    """Colour of pixel (x, y) of the upright court (its centre in feet terms)."""
-    if x < 2 or x > 116 or y < TOP or y > BOTTOM:
-        return APRON
-    if x in (2, 116) or y in (TOP, BOTTOM, 100):
-        return LINE
-    # Fold the bottom half onto the top one: both ends look alike.
-    if y > 100:
-        y = TOP + BOTTOM - y
-    dx = (x - MID_X) / SCALE           # feet across from the middle
-    depth = (y - TOP) / SCALE          # feet from the end line
-    half = 0.5 / SCALE                 # half a pixel, in feet
-    near = lambda distance, target: abs(distance - target) <= 0.55 / SCALE
-
-    # Centre circle, 6 ft radius, around the middle of the half-court line.
-    to_centre = math.hypot(dx, (100 - y) / SCALE)
-    if near(to_centre, 6.0):
-        return LINE
-
-    # Basket: backboard 4 ft in and 6 ft wide; rim centre 5.25 ft in.
-    basket_depth = 5.25
-    if abs(depth - 4.0) <= half and abs(dx) <= 3.0:
-        return LINE
-    to_basket = math.hypot(dx, depth - basket_depth)
-    if to_basket <= 0.85:
-        return RIM
-
-    # Lane 12 ft wide to the free-throw line 19 ft in; free-throw circle 6 ft.
-    free_throw = 19.0
-    if depth <= free_throw + half and (abs(abs(dx) - 6.0) <= half or
-                                       (abs(depth - free_throw) <= half and abs(dx) <= 6.0)):
-        return LINE
-    to_free_throw = math.hypot(dx, depth - free_throw)
-    if depth >= free_throw and near(to_free_throw, 6.0):
-        return LINE
-
-    # Three-point line: College 19 ft 9 in; Pro 23 ft 9 in with straight
-    # corners 22 ft out from the basket.
-    if arc == COLLEGE:
-        radius = 19.75
-        if depth >= basket_depth and near(to_basket, radius):
-            return LINE
-        if depth < basket_depth and abs(abs(dx) - radius) <= half:
-            return LINE
-    elif arc == PRO:
-        radius = 23.75
-        corner = 22.0
-        corner_depth = basket_depth + math.sqrt(radius * radius - corner * corner)
-        if depth <= corner_depth and abs(abs(dx) - corner) <= half:
-            return LINE
-        if depth > corner_depth and near(to_basket, radius):
-            return LINE
-
-    if abs(dx) < 6.0 and depth < free_throw:
-        return PAINT
-    return FLOOR
-
-
-def upright_court(arc):
-    return [[court_feature(x, y, arc) for x in range(118)] for y in range(199)]
-
-
-def one_bit(pix):
-    # Printing: black lines and rim on white.
-    return [[1 if value in (LINE, RIM) else 0 for value in row] for row in pix]
-
-
-# Console court, 236 x 160: the same court lying on its side, stretched to
+# Console court, 236 x 160: a full court lying on its side, stretched to
 # the console's proportions; the home team attacks to the left.
 def console_court():
     width, height = 236, 160
@@ -324,7 +229,7 @@ def ball_seams(cx, cy, r):
     return args
 
 
-def wallpaper(path):
+def wallpaper(path, title, short_title, version):
     # A court-side scene: a wood floor, a big ball and the program's name.
     convert(["-size", "320x240", "gradient:#1e3c78-#6fa0dc",
              "-fill", "#d9a86c", "-draw", "rectangle 0,170 320,240",
@@ -338,9 +243,9 @@ def wallpaper(path):
              "-draw", "line 160,52 160,172", "-draw", "line 100,112 220,112",
              *ball_seams(160, 112, 60),
              "-stroke", "none", "-fill", "#ffffff", "-font", FONT, "-pointsize", "26",
-             "-gravity", "north", "-annotate", "+0+10", "Basketball Courtlog",
+             "-gravity", "north", "-annotate", "+0+10", short_title,
              "-fill", "#ffe8a0", "-pointsize", "12", "-gravity", "south",
-             "-annotate", "+0+8", "Brenvik Basketball Courtlog 2.3"], path)
+             "-annotate", "+0+8", f"{title} {version}"], path)
 
 
 def default_logo(path):
@@ -396,22 +301,20 @@ def icons():
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Draws the program's pictures.")
+    parser.add_argument("--title", required=True, help="the program's full name")
+    parser.add_argument("--short-title", required=True, help="its short name, on the wallpaper")
+    parser.add_argument("--version", required=True)
+    args = parser.parse_args()
     out = lambda name: os.path.join(HERE, name)
     for value in range(10):
         write_bmp(out(f"{1000 + value}.bmp"), digit(value), DIGIT_PALETTE)
     write_bmp(out("1151.bmp"), console_court(), COURT_PALETTE)
-    for arc, base in ((NO_ARC, 1152), (COLLEGE, 1162), (PRO, 1172)):
-        upright = upright_court(arc)
-        write_bmp(out(f"{base}.bmp"), upright, COURT_PALETTE)
-        turned = turned_court(upright)
-        write_bmp(out(f"{base + 100}.bmp"), turned, COURT_PALETTE)
-        write_bmp(out(f"{base + 1}.bmp"), one_bit(upright), [(255, 255, 255), (0, 0, 0)], bits=1)
-        write_bmp(out(f"{base + 101}.bmp"), one_bit(turned), [(255, 255, 255), (0, 0, 0)], bits=1)
     button, button_palette = rotate_button()
     write_bmp(out("1124.bmp"), button, button_palette)
     ball, ball_palette = basketball()
     write_bmp(out("1150.bmp"), ball, ball_palette)
-    wallpaper(out("logo.bmp"))
+    wallpaper(out("logo.bmp"), args.title, args.short_title, args.version)
     default_logo(out("default.bmp"))
     icons()
 

@@ -3,29 +3,34 @@
 #include "cli/Verbs.h"
 #include "core/output/ExportFile.h"
 #include "core/output/HtmlStyle.h"
+#include "core/output/ScheduleCalendar.h"
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
 namespace {
 
 int usage() {
-    std::cerr << "Usage: courtlog schedule FILE (--csv OUT | --html OUT) [--settings FILE]\n";
-    return 2;
+    std::cerr << "Usage: courtlog schedule FILE (--csv OUT | --html OUT | --ics OUT) [--settings FILE]\n";
+    return kExitUsage;
 }
 
 }  // namespace
 
 int runScheduleVerb(const std::vector<std::string>& args) {
-    std::string schedulePath, outPath, settingsPath = Settings::kFileName;
-    bool html = false, settingsGiven = false;
+    std::string schedulePath, outPath, settingsPath = verbSettingsFile();
+    enum class Kind { Csv, Html, Calendar } kind = Kind::Csv;
+    bool settingsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--csv" || a == "--html") {
+        if (a == "--csv" || a == "--html" || a == "--ics") {
             if (i + 1 >= args.size() || !outPath.empty() || args[i + 1].empty()) return usage();
-            html = a == "--html";
+            kind = a == "--html" ? Kind::Html : a == "--ics" ? Kind::Calendar : Kind::Csv;
             outPath = args[++i];
         } else if (a == "--settings") {
             if (i + 1 >= args.size() || settingsGiven) return usage();
@@ -42,29 +47,42 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     // The HTML style is the program's: from the settings file in the folder
     // it runs in, or the one given.
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(settingsPath) && settingsGiven) {
-        std::cerr << "Can't read settings ! " << settingsPath << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(settingsPath, settingsGiven, settings, std::cerr)) return kExitFailed;
     Schedule schedule;
     const Schedule::LoadResult loaded = schedule.load(schedulePath);
     if (!loaded.ok()) {
         std::cerr << "Can't load schedule ! " << loaded.error << "\n";
-        return 1;
+        return kExitFailed;
+    }
+    std::string text;
+    if (kind == Kind::Calendar) {
+        output::ScheduleCalendar calendar = output::scheduleCalendar(schedule, output::utcTimeNow());
+        for (const std::string& warning : calendar.warnings) std::cerr << warning << "\n";
+        // A calendar file holds at least one event.
+        if (calendar.events == 0) {
+            std::cerr << "Can't save " << outPath << " ! The schedule has no entry with a date to put in a calendar\n";
+            return kExitFailed;
+        }
+        text = std::move(calendar.text);
+    } else if (kind == Kind::Html) {
+        text = output::scheduleHtml(schedule, output::HtmlStyle::fromSettings(settings), true, output::localTimeNow());
+    } else {
+        text = output::scheduleCsv(schedule);
     }
     // Nobody is there to ask about an existing file: it is replaced whole.
-    const std::string text = html ? output::scheduleHtml(schedule, output::HtmlStyle::fromSettings(settings), true,
-                                                         output::localTimeNow())
-                                  : output::scheduleCsv(schedule);
     const output::ExportMode mode =
         output::exportFileExists(outPath) ? output::ExportMode::Overwrite : output::ExportMode::NewFile;
     std::string reason;
-    if (!output::writeExportText(outPath, mode, text, output::pageOrCsvEncoding(html), &reason)) {
+    // The calendar is UTF-8 already; the exports are record text.
+    const bool written = kind == Kind::Calendar
+                             ? output::writeExportFile(outPath, mode, text, &reason)
+                             : output::writeExportText(outPath, mode, text,
+                                                       output::pageOrCsvEncoding(kind == Kind::Html), &reason);
+    if (!written) {
         std::cerr << "Can't save " << outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

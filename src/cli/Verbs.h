@@ -6,8 +6,7 @@
 
 // Verbs of the command-line tool that live in files of their own. Each gets
 // the arguments after the verb, writes its result to standard output and its
-// messages to standard error, and returns the exit status: 0 done, 1 failed,
-// 2 wrong usage.
+// messages to standard error, and returns the exit status (ExitStatus.h).
 namespace courtlog::cli {
 
 // Hands text to standard output; false when it could not be written. The
@@ -26,8 +25,8 @@ int runStatsVerb(const std::vector<std::string>& args);
 // and their zones, as JSON.
 int runShotsVerb(const std::vector<std::string>& args);
 
-// schedule FILE (--csv OUT | --html OUT) [--settings FILE]: the schedule's
-// comma-delimited or HTML export.
+// schedule FILE (--csv OUT | --html OUT | --ics OUT) [--settings FILE]: the
+// schedule's comma-delimited, HTML or calendar export.
 int runScheduleVerb(const std::vector<std::string>& args);
 // boxscore GAME [--html OUT] [--settings FILE]: the box score text, one list
 // line per output line, or its HTML page written to OUT in the settings' style.
@@ -39,5 +38,9 @@ int runRosterVerb(const std::vector<std::string>& args);
 // addresses TEAM (--csv OUT | --html OUT) [--settings FILE]: the players'
 // address list as the personal-information dialog exports it.
 int runAddressesVerb(const std::vector<std::string>& args);
+
+// site --out DIR [--title TEXT] [--schedule FILE] [--settings FILE] GAME...:
+// the league's web site over the games, built beside DIR and put in its place.
+int runSiteVerb(const std::vector<std::string>& args);
 
 }  // namespace courtlog::cli

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "CliRun.h"
+#include "core/records/Schedule.h"
 
 namespace courtlog {
 namespace {
@@ -100,6 +102,64 @@ TEST_F(ScheduleCommandLine, ScheduleVerbWritesTheCommaDelimitedAndHtmlExports) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Can't load schedule !"), std::string::npos);
     EXPECT_FALSE(fs::exists(path("none.csv")));
+}
+
+// What an independent iCalendar reader (Debian's python3-icalendar) finds
+// in a file.
+json readCalendar(const std::string& file) {
+    const std::string command =
+        "/usr/bin/python3 " COURTLOG_TEST_DATA "/../support/read_calendar.py '" + file + "' 2>&1";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return json();
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(status, 0) << out << "\n(the reader needs python3-icalendar: scripts/setup-deps --test)";
+    return status == 0 ? json::parse(out, nullptr, false) : json();
+}
+
+TEST_F(ScheduleCommandLine, ScheduleVerbWritesACalendarThatAnIndependentReaderReads) {
+    makeSeason();
+    // A third entry on a day that does not exist.
+    Schedule season;
+    ASSERT_TRUE(season.load(path("season.sch")).ok());
+    const ScheduleEntry noDay = testing::scheduled(PracticeEvent, 2, 29, 2023, 17, 0, "Hawks");
+    season.addEntry(noDay);
+    ASSERT_TRUE(season.save(path("season.sch")));
+
+    const testing::CliRun run = runCli({"schedule", path("season.sch"), "--ics", path("season.ics")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Left out of the calendar: entry 3 (2/29/2023 17:00, Practice - Hawks): no such date\n");
+    const json calendar = readCalendar(path("season.ics"));
+    ASSERT_TRUE(calendar.is_object());
+    EXPECT_EQ(calendar["version"], "2.0");
+    EXPECT_EQ(calendar["errors"], json::array());
+    ASSERT_EQ(calendar["events"].size(), 2u);
+    const json& game = calendar["events"][0];
+    EXPECT_EQ(game["start"], "2024-03-14T19:30:00");
+    EXPECT_EQ(game["floating"], true);  // the local wall clock, no time zone
+    EXPECT_EQ(game["summary"], "Game - Caf\u00e9 Hawks vs Miners");
+    EXPECT_EQ(game["location"], "Main Gym");
+    EXPECT_EQ(game["description"], "Bring, the book");
+    EXPECT_EQ(calendar["events"][1]["summary"], "Practice - Hawks");
+    EXPECT_EQ(calendar["events"][1]["location"], "");
+
+    // Exported again: the same events, so a calendar updates them.
+    ASSERT_EQ(runCli({"schedule", path("season.sch"), "--ics", path("again.ics")}).status, 0);
+    const json again = readCalendar(path("again.ics"));
+    ASSERT_TRUE(again.is_object());
+    EXPECT_EQ(again["events"][0]["uid"], game["uid"]);
+    EXPECT_EQ(again["events"][1]["uid"], calendar["events"][1]["uid"]);
+
+    // A schedule with no entry to show writes no calendar.
+    Schedule more;
+    more.addEntry(noDay);
+    ASSERT_TRUE(more.save(path("more.sch")));
+    const testing::CliRun none = runCli({"schedule", path("more.sch"), "--ics", path("none.ics")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("no entry with a date to put in a calendar"), std::string::npos) << none.err;
+    EXPECT_FALSE(fs::exists(path("none.ics")));
 }
 
 }  // namespace

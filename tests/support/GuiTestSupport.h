@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -273,6 +274,19 @@ inline std::vector<PdfWord> pdfWords(const QString& pdfPath) {
         return line(a) != line(b) ? line(a) < line(b) : a.left < b.left;
     });
     return words;
+}
+
+// The size in points of the first page of a PDF file, as pdftotext -bbox
+// reads it; empty when the file cannot be read.
+inline QSizeF pdfPageSize(const QString& pdfPath) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdfPath, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"))
+            .match(QString::fromUtf8(process.readAllStandardOutput()));
+    return size.hasMatch() ? QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) : QSizeF();
 }
 
 // Sounds on (so the test can hear them), no leftovers from other tests.

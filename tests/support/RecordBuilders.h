@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ScratchSettingsHome.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/ScheduleEntry.h"
@@ -149,7 +150,28 @@ inline Game game(const std::string& home, const std::string& visitor,
     Game g = game(team(home), team(visitor), halves);
     for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
     for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
-    g.recountScores();
+    return g;
+}
+
+// A game that ends homePoints to visitorPoints on month/day/2024: two teams
+// made by team() whose players all played the four quarters, the first
+// player of each scoring his team's points with two-pointers (and a free
+// throw for an odd score), one shot a quarter as they come.
+inline Game gameEnding(const std::string& home, int homePoints, const std::string& visitor, int visitorPoints,
+                       int month = 3, int day = 14) {
+    Game g = game(team(home), team(visitor));
+    for (Team* side : {&g.home, &g.visitor})
+        for (Player& p : side->players) p = playedIn(p, 4);
+    const auto score = [&g](bool isHome, int points) {
+        const Player shooter = (isHome ? g.home : g.visitor).players.front();
+        const auto add = [&](const PlayEvent& e) { return isHome ? g.addHomeEvent(e) : g.addVisitorEvent(e); };
+        for (int i = 0; i < points / 2; ++i) add(playBy(shooter, Shot, 1, i % 4));
+        if (points % 2 != 0) add(playBy(shooter, Shot, 3, 3));
+    };
+    score(true, homePoints);
+    score(false, visitorPoints);
+    g.month = static_cast<std::int8_t>(month);
+    g.day = static_cast<std::int8_t>(day);
     return g;
 }
 

@@ -11,12 +11,6 @@ namespace courtlog::output {
 
 namespace {
 
-std::string nbsp(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "&nbsp;";
-    return out;
-}
-
 std::string padded(const char* heading, int blanks) { return nbsp(blanks) + heading + nbsp(blanks); }
 
 }  // namespace
@@ -64,23 +58,6 @@ std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle
 std::string addressListText(const Team& team, bool html, bool withPageHead, const HtmlStyle& style,
                             const ClockReading& now) {
     return html ? addressListHtml(team, withPageHead, style, now) : addressListCommaDelimited(team);
-}
-
-AddressEntryLines addressEntryLines(const Roster& roster, std::size_t index) {
-    AddressEntryLines entry;
-    if (index >= roster.players.size()) return entry;
-    const Player& p = roster.players[index];
-    entry.heading =
-        "#" + uniformText(p.number) + ", " + p.name + ", " + std::string(positionText(p.position));
-    static const PersonalInfo none;
-    const PersonalInfo& info = index < roster.personalInfo.size() ? roster.personalInfo[index] : none;
-    const bool anyPlace = !info.city.empty() || !info.state.empty() || !info.zip.empty();
-    const std::string place = anyPlace ? info.city + ", " + info.state + " " + info.zip : std::string();
-    const std::string lines[] = {info.address, place,    info.phone, birthdayText(info.birthday),
-                                 info.email,   info.note};
-    for (const std::string& line : lines)
-        if (!line.empty()) entry.details.push_back(line);
-    return entry;
 }
 
 }  // namespace courtlog::output

@@ -9,9 +9,9 @@
 
 namespace courtlog::output {
 
-// The team's address list, as the personal-information dialog exports and
-// prints it: one entry per player with name, phone, birthday, address,
-// city, state, zip, e-mail and note.
+// The team's address list, as the personal-information dialog exports it:
+// one entry per player with name, phone, birthday, address, city, state,
+// zip, e-mail and note.
 
 // Comma-delimited: the heading line "Name,Phone,Birthday,Address,City,State,
 // Zip,e-mail,Note", then for each player a line end and his nine values;
@@ -28,15 +28,5 @@ std::string addressListHtml(const Team& team, bool withPageHead, const HtmlStyle
 // Either of the two.
 std::string addressListText(const Team& team, bool html, bool withPageHead, const HtmlStyle& style,
                             const ClockReading& now);
-
-// One player's entry on paper: the heading line "#7, Jones, Guard" ("#00, ..."
-// for the uniform 00), then the detail lines that are not empty, in this
-// order: address; city, state and zip as "Brenvik, ND 58000"; phone;
-// birthday; e-mail; note. The city line is left out when all three are empty.
-struct AddressEntryLines {
-    std::string heading;
-    std::vector<std::string> details;
-};
-AddressEntryLines addressEntryLines(const Roster& roster, std::size_t index);
 
 }  // namespace courtlog::output

@@ -80,8 +80,8 @@ void BoxScore::recompute() {
         kept_->computeSide(visitor_, *game_, Stat::Side::Visitor);
         return;
     }
-    home_.ComputeSide(*game_, Stat::Side::Home);
-    visitor_.ComputeSide(*game_, Stat::Side::Visitor);
+    home_.computeSide(*game_, Stat::Side::Home);
+    visitor_.computeSide(*game_, Stat::Side::Visitor);
 }
 
 void BoxScore::countFrom(const stats::GameStatTally* kept) { kept_ = kept; }
@@ -135,7 +135,7 @@ void BoxScore::appendTeamTable(std::vector<std::string>& lines, bool home) const
     lines.push_back(ruleLine());
     const std::vector<StatLine>& rows = (home ? home_ : visitor_).lines();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        // Finish keeps the totals line last.
+        // finish keeps the totals line last.
         const bool totals = i + 1 == rows.size();
         if (totals) lines.push_back(ruleLine());
         lines.push_back(tableRow(rows[i], totals));

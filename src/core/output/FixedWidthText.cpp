@@ -32,7 +32,7 @@ std::string rightAligned(long long value, std::size_t width) {
 
 std::string fixedPoint(double value, int precision, std::size_t width) {
     // Large enough for any double in fixed notation with a few decimals.
-    std::array<char, 400> digits{};
+    std::array<char, 400> digits;  // to_chars writes what it returns; no need to clear it
     const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                          std::chars_format::fixed, precision);
     const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - digits.data()) : 0;

@@ -44,9 +44,46 @@ int scheduleLinesPerPage(int firstLineTop, int lineHeight, int pageBottom) {
     return lines;
 }
 
-int schedulePageCount(std::size_t lineCount, int linesPerPage) {
-    const std::size_t per = static_cast<std::size_t>(std::max(1, linesPerPage));
-    return std::max(1, static_cast<int>((lineCount + per - 1) / per));
+std::vector<std::string> wrappedSchedulePrintLine(const std::string& line, std::size_t columns) {
+    const std::size_t indent = std::min(kScheduleContinuationIndent, columns / 2);
+    std::vector<std::string> parts;
+    std::string rest = line;
+    std::size_t lead = 0;  // blanks in front of rest
+    while (lead + rest.size() > columns && columns > lead) {
+        const std::size_t room = columns - lead;
+        // Break at the last blank that leaves something on this part.
+        std::size_t cut = rest.rfind(' ', room);
+        if (cut == std::string::npos || cut == 0) cut = room;
+        parts.push_back(std::string(lead, ' ') + rest.substr(0, cut));
+        const std::size_t next = rest.find_first_not_of(' ', cut);
+        rest = next == std::string::npos ? std::string() : rest.substr(next);
+        lead = indent;
+        if (rest.empty()) return parts;
+    }
+    parts.push_back(std::string(lead, ' ') + rest);
+    return parts;
+}
+
+std::vector<std::size_t> schedulePageStarts(const std::vector<std::size_t>& linesOfEntries, int linesPerPage) {
+    const std::size_t capacity = static_cast<std::size_t>(std::max(1, linesPerPage));
+    std::vector<std::size_t> starts{0};
+    std::size_t line = 0;  // printed lines placed so far
+    std::size_t used = 0;  // of them on the current page
+    for (const std::size_t count : linesOfEntries) {
+        if (used > 0 && used + count > capacity) {
+            starts.push_back(line);
+            used = 0;
+        }
+        // An entry longer than a page runs on over as many as it needs.
+        for (std::size_t i = 0; i < count; ++i, ++line) {
+            if (used == capacity) {
+                starts.push_back(line);
+                used = 0;
+            }
+            ++used;
+        }
+    }
+    return starts;
 }
 
 }  // namespace courtlog::output

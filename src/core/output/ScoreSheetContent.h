@@ -91,10 +91,12 @@ inline constexpr std::string_view kTeamTotalText = "  Team Total";
 inline constexpr std::string_view kBlankGameLine =
     "______________________________ vs ______________________________ ,scored on _____/_____/_____ at "
     "_____:_____";
+// Which team a blank sheet is kept for, written in by hand.
+inline constexpr std::string_view kBlankTeamLine = "Team: ______________________________________";
 inline constexpr std::array<std::string_view, 2> kBlankFinalScore{
     "Final Score, _________________________________________ _______",
     "_________________________________________ _______"};
-// The labels in the foul boxes: the upper line, then the lower one.
+// The labels of the foul boxes: the upper line, then the lower one.
 inline constexpr std::array<std::array<std::string_view, 4>, 2> kFoulBoxLabels{
     {{"P1", "P2", "P3", "T1"}, {"P4", "P5", "P6", "T2"}}};
 

@@ -16,9 +16,9 @@ namespace courtlog {
 // can go on at once: a play shows while the game that holds it is still
 // being written and flushed to disk. The thread gives way to the rest of
 // the program, so a save never slows the repaints of the change it saves.
-// Every request holds the whole file, so when a file is asked for again before its earlier request started, only
-// the newest bytes are written. Requests for different files are written in
-// the order they came.
+// Every request holds the whole file, so when a file is asked for again
+// before its earlier request started, only the newest bytes are written.
+// Requests for different files are written in the order they came.
 class BackgroundSaver {
 public:
     // Called on the saver's thread when a save ended: whether the file was

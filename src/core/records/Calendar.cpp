@@ -19,6 +19,13 @@ int daysInMonth(int month, int year) {
     }
 }
 
+bool existsInGregorianCalendar(int year, int month, int day) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    const int days = month == 2 ? (leap ? 29 : 28) : daysInMonth(month, year);
+    return day <= days;
+}
+
 double julianDay(int year, int month, int day) {
     // January and February count as months 13 and 14 of the year before.
     int y = year;

@@ -1,5 +1,7 @@
 #include "core/records/GameFileImage.h"
 
+#include "core/records/FieldBytes.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -45,7 +47,7 @@ void GameFileImage::Plays::add(const PlayEvent& play) {
     std::vector<std::uint8_t>& block = writableLastBlock();
     const std::size_t at = block.size();
     block.resize(at + PlayEvent::kRecordSize);
-    encodeEvent(block.data() + at, play);
+    encodeRecord(block.data() + at, play);
     ++count_;
 }
 
@@ -61,7 +63,7 @@ bool GameFileImage::Plays::matches(const std::vector<PlayEvent>& list) const {
     if (list.size() != count_) return false;
     if (list.empty()) return true;
     std::array<std::uint8_t, PlayEvent::kRecordSize> last{};
-    encodeEvent(last.data(), list.back());
+    encodeRecord(last.data(), list.back());
     const std::vector<std::uint8_t>& block = *blocks_.back();
     return std::memcmp(block.data() + block.size() - last.size(), last.data(), last.size()) == 0;
 }
@@ -71,13 +73,13 @@ void GameFileImage::Plays::appendTo(std::vector<Part>& parts) const {
 }
 
 void GameFileImage::encode(const Game& game) {
-    plays(true).recount(game.homeEvents);
-    plays(false).recount(game.visitorEvents);
+    plays(true).recount(game.homeEvents());
+    plays(false).recount(game.visitorEvents());
 }
 
 GameFileImage::Snapshot GameFileImage::snapshot(const Game& game) {
-    if (!plays(true).matches(game.homeEvents)) plays(true).recount(game.homeEvents);
-    if (!plays(false).matches(game.visitorEvents)) plays(false).recount(game.visitorEvents);
+    if (!plays(true).matches(game.homeEvents())) plays(true).recount(game.homeEvents());
+    if (!plays(false).matches(game.visitorEvents())) plays(false).recount(game.visitorEvents());
     Snapshot image;
     image.parts.push_back(std::make_shared<const std::vector<std::uint8_t>>(
         game.headBytes(plays(false).count(), plays(true).count())));

@@ -8,10 +8,10 @@ namespace courtlog {
 
 namespace {
 
-std::optional<Game> loadGame(const std::string& path) {
+std::optional<Game> loadGame(const std::string& path, std::string* reason = nullptr) {
     if (path.empty()) return std::nullopt;
     Game game;
-    if (!game.load(path)) return std::nullopt;
+    if (!game.load(path, reason)) return std::nullopt;
     return game;
 }
 
@@ -25,9 +25,10 @@ std::optional<std::string> scheduleFieldForPath(std::string_view path) {
 
 std::string pathFromScheduleField(std::string_view field) { return cp1252ToUtf8(field); }
 
-std::optional<ScheduledGame> loadScheduledGame(std::string_view gameField, const std::vector<std::string>& folders) {
+std::optional<ScheduledGame> loadScheduledGame(std::string_view gameField, const std::vector<std::string>& folders,
+                                               std::string* reason) {
     const std::string stored = pathFromScheduleField(gameField);
-    if (auto game = loadGame(stored)) return ScheduledGame{std::move(*game), stored};
+    if (auto game = loadGame(stored, reason)) return ScheduledGame{std::move(*game), stored};
     const std::string bare(bareFileName(stored));
     if (bare.empty()) return std::nullopt;
     for (const std::string& folder : folders) {

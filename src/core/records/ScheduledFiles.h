@@ -29,8 +29,10 @@ struct ScheduledGame {
 // Loads the game the field names. When that fails, the bare file name (the
 // text after the last '/' or '\', so names written on another system are
 // found too) is tried in each of folders in order ("" is the current
-// directory). nullopt when none loads.
-std::optional<ScheduledGame> loadScheduledGame(std::string_view gameField, const std::vector<std::string>& folders);
+// directory). nullopt when none loads; reason then says why the game at
+// the stored path did not.
+std::optional<ScheduledGame> loadScheduledGame(std::string_view gameField, const std::vector<std::string>& folders,
+                                               std::string* reason = nullptr);
 
 // Where the bare-name retry looks for the games of the schedule file at
 // schedulePath: its own folder, then the current directory.

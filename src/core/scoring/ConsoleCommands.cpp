@@ -13,8 +13,6 @@ namespace courtlog::scoring {
 
 namespace {
 
-std::vector<PlayEvent>& playList(Game& game, bool home) { return home ? game.homeEvents : game.visitorEvents; }
-
 void markPlayedInPeriod(Team& side, int period) {
     const auto index = static_cast<std::size_t>(std::clamp(period, 0, Player::kPeriodSlots - 1));
     for (int slot = 1; slot <= 5; ++slot) {
@@ -42,7 +40,7 @@ private:
             if (before) side.players = std::move(*before);
             return false;
         }
-        appended_ = playList(game, home_).back();
+        appended_ = game.events(home_).back();
         // Most plays find their players marked already: keep the roster
         // only when the marks changed.
         playersBefore_.reset();
@@ -97,12 +95,12 @@ private:
         for (const bool home : {true, false}) {
             Side& side = sides_[home ? 0 : 1];
             if (!side.edited) continue;
-            std::vector<PlayEvent>& list = playList(game, home);
             if (!applied_) {
                 side.rosterBefore = team(game, home).players;
-                const std::vector<PlayEvent> before = list;
+                const std::vector<PlayEvent> before = game.events(home);
                 renameEditedPlayers(game, home, *side.edited);
                 side.rosterAfter = team(game, home).players;
+                const std::vector<PlayEvent>& list = game.events(home);
                 for (std::size_t i = 0; i < list.size(); ++i) {
                     const Player& was = before[i].player;
                     const Player& is = list[i].player;
@@ -112,10 +110,7 @@ private:
                 continue;
             }
             team(game, home).players = side.rosterAfter;
-            for (const PlayRename& rename : side.plays) {
-                list[rename.index].player.name = rename.nameAfter;
-                list[rename.index].player.number = rename.numberAfter;
-            }
+            putPlayers(game, home, side.plays, true);
         }
         applied_ = true;
         return true;
@@ -126,12 +121,20 @@ private:
             Side& side = sides_[home ? 0 : 1];
             if (!side.edited) continue;
             team(game, home).players = side.rosterBefore;
-            std::vector<PlayEvent>& list = playList(game, home);
-            for (const PlayRename& rename : side.plays) {
-                list[rename.index].player.name = rename.nameBefore;
-                list[rename.index].player.number = rename.numberBefore;
-            }
+            putPlayers(game, home, side.plays, false);
         }
+    }
+
+    // Gives the renamed plays of a side their names and numbers after the
+    // renaming, or before it.
+    static void putPlayers(Game& game, bool home, const std::vector<PlayRename>& renames, bool after) {
+        if (renames.empty()) return;
+        std::vector<PlayEvent> list = game.events(home);
+        for (const PlayRename& rename : renames) {
+            list[rename.index].player.name = after ? rename.nameAfter : rename.nameBefore;
+            list[rename.index].player.number = after ? rename.numberAfter : rename.numberBefore;
+        }
+        game.setEvents(home, std::move(list));
     }
 
     PlaysChange playsChange(bool) const override {

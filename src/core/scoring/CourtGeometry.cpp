@@ -13,10 +13,6 @@ using namespace court;
 bool withinStraightLine(double distance, double line) { return std::abs(distance - line) <= kStraightLineReach; }
 bool withinCurvedLine(double distance, double line) { return std::abs(distance - line) <= kCurvedLineReach; }
 
-double proCornerEnd() {
-    return kBasketCentre + std::sqrt(kProArcRadius * kProArcRadius - kProCornerDistance * kProCornerDistance);
-}
-
 }  // namespace
 
 ThreePointArc pictureArc(int threePointArc) {
@@ -52,7 +48,7 @@ bool insideThreePointLine(CourtPoint upright, ThreePointArc arc) {
         if (depth < kBasketCentre) return side < kCollegeArcRadius || withinStraightLine(side, kCollegeArcRadius);
         return toBasket < kCollegeArcRadius || withinCurvedLine(toBasket, kCollegeArcRadius);
     case ThreePointArc::Pro:
-        if (depth <= proCornerEnd())
+        if (depth <= threePointCornerDepth(ThreePointArc::Pro))
             return side < kProCornerDistance || withinStraightLine(side, kProCornerDistance);
         return toBasket < kProArcRadius || withinCurvedLine(toBasket, kProArcRadius);
     case ThreePointArc::None:
@@ -61,13 +57,25 @@ bool insideThreePointLine(CourtPoint upright, ThreePointArc arc) {
     return false;
 }
 
+double threePointCornerDepth(ThreePointArc arc) {
+    switch (arc) {
+    case ThreePointArc::College:
+        return kBasketCentre;
+    case ThreePointArc::Pro:
+        return kBasketCentre + std::sqrt(kProArcRadius * kProArcRadius - kProCornerDistance * kProCornerDistance);
+    case ThreePointArc::None:
+        break;
+    }
+    return 0;
+}
+
 bool levelWithCorner(CourtPoint upright, ThreePointArc arc) {
     const double depth = feetFromTopEndLine(upright).depth;
     switch (arc) {
     case ThreePointArc::College:
         return depth < kBasketCentre;
     case ThreePointArc::Pro:
-        return depth <= proCornerEnd();
+        return depth <= threePointCornerDepth(ThreePointArc::Pro);
     case ThreePointArc::None:
         break;
     }

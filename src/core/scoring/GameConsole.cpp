@@ -287,7 +287,7 @@ ChangeOutcome GameConsole::editPlayers(std::optional<std::vector<Player>> homeEd
 
 void GameConsole::catchUp() {
     lastChange_ = {};
-    if (homeTally_.size() != game_.homeEvents.size() || visitorTally_.size() != game_.visitorEvents.size())
+    if (homeTally_.size() != game_.homeEvents().size() || visitorTally_.size() != game_.visitorEvents().size())
         recountAll();
 }
 

@@ -37,7 +37,7 @@ struct PlaysChange {
     template <class Count>
     void applyTo(Count& count, const Game& game, bool home) const {
         if (replaces(home)) {
-            count.recount(home ? game.homeEvents : game.visitorEvents);
+            count.recount(game.events(home));
             return;
         }
         for (const Step& step : steps) {

@@ -87,7 +87,7 @@ TeamSheetFigures sheetForm(const Game& game, bool home) {
 }  // namespace
 
 TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
-    const std::vector<PlayEvent>& plays = home ? game.homeEvents : game.visitorEvents;
+    const std::vector<PlayEvent>& plays = game.events(home);
     TeamSheetFigures sheet = sheetForm(game, home);
 
     // The rows of each name: a play counts for every player of its name.

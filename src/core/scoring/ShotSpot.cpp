@@ -26,13 +26,6 @@ bool isTurned(int orientation) {
     return current == 90 || current == 270;
 }
 
-int courtPictureId(int threePointArc, int orientation) {
-    const int arc = threePointArc >= 0 && threePointArc <= 2 ? threePointArc : 1;
-    return (isTurned(orientation) ? 1252 : 1152) + 10 * arc;
-}
-
-int printCourtPictureId(int threePointArc) { return courtPictureId(threePointArc, 0) + 1; }
-
 PictureSize shownCourtSize(int orientation) {
     if (isTurned(orientation)) return {kUprightCourt.height, kUprightCourt.width};
     return kUprightCourt;

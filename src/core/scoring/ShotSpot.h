@@ -6,7 +6,8 @@
 
 namespace courtlog::scoring {
 
-// A point on a court picture, in pixels from its top-left corner.
+// A point on the court as shown, in pixels of the upright frame (or the
+// same frame turned on its side) from its top-left corner.
 struct CourtPoint {
     int x = 0;
     int y = 0;
@@ -39,13 +40,8 @@ int nextOrientation(int orientation);
 // 90 and 270 show the court on its side.
 bool isTurned(int orientation);
 
-// Picture number of the court for the league's three-point arc (0 none,
-// 1 college, 2 pro; anything else shows the college court) and orientation:
-// 1152/1162/1172 upright, 1252/1262/1272 on its side.
-int courtPictureId(int threePointArc, int orientation);
-// The black-and-white upright court printouts draw: 1153, 1163 or 1173.
-int printCourtPictureId(int threePointArc);
-// Size of the court picture shown in orientation, derived from the upright one.
+// Size of the court shown in orientation, in the upright frame's units: the
+// upright court, or the same lying on its side.
 PictureSize shownCourtSize(int orientation);
 
 // Middle of the attacked end line on the shown picture of size shown.

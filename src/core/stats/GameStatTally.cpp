@@ -70,14 +70,14 @@ long long GameStatTally::Side::points(int period) const {
 }
 
 void GameStatTally::recount(const Game& game) {
-    sides_[0].recount(game.homeEvents);
-    sides_[1].recount(game.visitorEvents);
+    sides_[0].recount(game.homeEvents());
+    sides_[1].recount(game.visitorEvents());
 }
 
 void GameStatTally::follow(const Game& game, const scoring::PlaysChange& change) {
     for (const bool home : {true, false}) {
         Side& side = sides_[home ? 0 : 1];
-        const std::vector<PlayEvent>& list = home ? game.homeEvents : game.visitorEvents;
+        const std::vector<PlayEvent>& list = game.events(home);
         change.applyTo(side, game, home);
         // Plays changed beside the console's commands are counted afresh.
         if (!side.inStep() || side.size() != list.size()) side.recount(list);
@@ -86,7 +86,7 @@ void GameStatTally::follow(const Game& game, const scoring::PlaysChange& change)
 
 void GameStatTally::computeSide(Stat& stat, const Game& game, Stat::Side which) const {
     const Side& counted = side(which == Stat::Side::Home);
-    stat.ComputeSide(game, which, counted.lines(), counted.periods());
+    stat.computeSide(game, which, counted.lines(), counted.periods());
 }
 
 int GameStatTally::points(bool home, int period) const { return Game::heldScore(side(home).points(period)); }

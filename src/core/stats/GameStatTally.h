@@ -17,7 +17,7 @@ namespace courtlog::stats {
 // the periods the plays reach and the points of each period. Told what each
 // change did to the play lists, a play costs one line's update; the side's
 // statistics are then put together from these lines and the roster, as
-// Stat::ComputeSide would count them from every play.
+// Stat::computeSide would count them from every play.
 class GameStatTally {
 public:
     // One side's plays, counted.
@@ -55,7 +55,7 @@ public:
     void follow(const Game& game, const scoring::PlaysChange& change);
 
     const Side& side(bool home) const { return sides_[home ? 0 : 1]; }
-    // The statistics of one side, as stat.ComputeSide(game, side) counts them.
+    // The statistics of one side, as stat.computeSide(game, side) counts them.
     void computeSide(Stat& stat, const Game& game, Stat::Side side) const;
     // A side's points in one period, as the game counts them.
     int points(bool home, int period) const;

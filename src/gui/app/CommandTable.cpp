@@ -12,6 +12,7 @@
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/ScheduleCommands.h"
 #include "gui/stats/BoxScoreCommand.h"
+#include "gui/stats/SeasonSiteCommand.h"
 #include "gui/stats/ShotAnalysisCommand.h"
 #include "gui/stats/StatisticsCommand.h"
 #include "gui/ui/AppState.h"
@@ -104,6 +105,8 @@ const std::vector<MenuItem>& commandTable() {
                     [] { return !ui::appState().boxScoreViewerOpen; }),
             command(CmShotAnalysis, "&Shot Analysis...", route<stats::shotAnalysisCommand>,
                     [] { return !ui::appState().shotViewerOpen; }),
+            separator(),
+            command(CmSeasonSite, "Season &Web Site...", route<stats::seasonSiteCommand>, noGame),
             endMenu(),
 
             menu("&Options", "optionsMenu"),

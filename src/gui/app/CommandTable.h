@@ -29,6 +29,7 @@ enum Command : int {
     CmStatistics = 140,
     CmBoxScore = 11848,
     CmShotAnalysis = 141,
+    CmSeasonSite = 142,
     CmSoundEffects = 130,
     CmPromptForShot = 131,
     CmLeagueOptions = 132,

@@ -7,9 +7,12 @@
 
 namespace courtlog::gui::output {
 
-// Score sheets to fill in by hand: the blank game line, the blocks of a
-// game in halves or quarters (no overtime block), as many empty rows as
-// the page holds and the two blank final score lines, on 1 to 9 pages.
+// Score sheets to keep a game on with a pen: the blank game line and a
+// "Team:" line with room to write on them, the blocks of a game in halves
+// or quarters (no overtime block) across the whole printable width, as
+// many empty rows (at least 9 mm, foul boxes at least 5 mm) as the page
+// holds, the "Team Total" row and the two blank final score lines, on 1 to
+// 9 pages.
 class BlankScoreSheetPrintout : public ui::Printout {
 public:
     BlankScoreSheetPrintout(int pages, bool halves, QString footLink,

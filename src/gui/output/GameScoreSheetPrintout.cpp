@@ -14,7 +14,7 @@ void GameScoreSheetPrintout::paginate(QPainter& painter, const QRect& page) {
     const ScoreSheetPainter sheet(painter, page, halves_, static_cast<int>(content_.blockTitles.size()));
     pages_ = courtlog::output::scoreSheetPages(options_.teams, static_cast<int>(content_.home.rows.size()),
                                                static_cast<int>(content_.visitor.rows.size()),
-                                               sheet.layout().filledRowsPerPage());
+                                               sheet.layout().rowsPerPage());
     paginatedFor_ = page;
 }
 

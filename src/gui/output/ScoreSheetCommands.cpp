@@ -8,6 +8,7 @@
 #include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::output {
 
@@ -15,16 +16,10 @@ namespace {
 
 QString footLink() { return ui::printedFootLink(); }
 
-}  // namespace
-
-std::unique_ptr<GameScoreSheetPrintout> gameScoreSheets(const QString& path, courtlog::output::SheetTeams teams,
-                                                        std::string* error) {
+std::unique_ptr<GameScoreSheetPrintout> loadScoreSheets(const QString& path, courtlog::output::SheetTeams teams,
+                                                        std::string* reason) {
     Game game(ui::programSettings().league.halves);
-    std::string reason;
-    if (!game.load(ui::toRecordPath(path), &reason)) {
-        if (error) *error = "Can't load game ! " + ui::toRecordPath(path) + (reason.empty() ? "" : ": " + reason);
-        return nullptr;
-    }
+    if (!game.load(ui::toRecordPath(path), reason)) return nullptr;
     GameScoreSheetPrintout::Options options;
     options.teams = teams;
     options.title = QFileInfo(path).fileName();
@@ -32,10 +27,22 @@ std::unique_ptr<GameScoreSheetPrintout> gameScoreSheets(const QString& path, cou
     return std::make_unique<GameScoreSheetPrintout>(game, std::move(options));
 }
 
+}  // namespace
+
+std::unique_ptr<GameScoreSheetPrintout> gameScoreSheets(const QString& path, courtlog::output::SheetTeams teams,
+                                                        std::string* error) {
+    std::string reason;
+    std::unique_ptr<GameScoreSheetPrintout> sheets = loadScoreSheets(path, teams, &reason);
+    if (!sheets && error)
+        *error = "Can't load game ! " + ui::toRecordPath(path) + (reason.empty() ? "" : ": " + reason);
+    return sheets;
+}
+
 void printGameScoreSheets(QWidget* owner, const QString& path, courtlog::output::SheetTeams teams) {
-    const std::unique_ptr<GameScoreSheetPrintout> sheets = gameScoreSheets(path, teams);
+    std::string reason;
+    const std::unique_ptr<GameScoreSheetPrintout> sheets = loadScoreSheets(path, teams, &reason);
     if (!sheets) {
-        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+        ui::showGameLoadFailure(owner, reason);
         return;
     }
     ui::printWithPreview(owner, *sheets);

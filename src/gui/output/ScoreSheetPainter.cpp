@@ -48,7 +48,8 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-ScoreSheetPainter::ScoreSheetPainter(QPainter& painter, const QRect& page, bool halves, int blockCount)
+ScoreSheetPainter::ScoreSheetPainter(QPainter& painter, const QRect& page, bool halves, int blockCount,
+                                     core::ScoreSheetForm form)
     : painter_(painter), page_(page), blockCount_(blockCount) {
     QPaintDevice* device = painter.device();
     const int footerHeight = ui::pageFooterHeight(painter, page);
@@ -69,7 +70,9 @@ ScoreSheetPainter::ScoreSheetPainter(QPainter& painter, const QRect& page, bool 
         measures.lineHeight = metrics.height();
         measures.smallLineHeight = QFontMetrics(smallFont_, device).height();
         measures.footerHeight = footerHeight;
-        layout_.emplace(measures, blockCount);
+        measures.unitsPerMillimetre = ui::devicePixelsOfMillimetres(device, 1);
+        measures.foulLabelWidth = QFontMetrics(smallFont_, device).horizontalAdvance(QStringLiteral("P6"));
+        layout_.emplace(measures, blockCount, form);
         if (layout_->fitsAcross() || base <= 1) break;
     }
 }
@@ -100,7 +103,13 @@ void ScoreSheetPainter::drawTopLines(int pageNumber, const core::ClockReading& t
     // The date ends 1.2 of its own width before the right edge.
     drawTextAt(baseFont_, page_.right() + 1 - dateWidth - dateWidth * 6 / 5, layout_->firstLineTop(), date);
     drawTextAt(baseFont_, left, layout_->firstLineTop(), text(core::pageNumberText(pageNumber)));
-    drawTextAt(baseFont_, left, layout_->gameLineTop(blank), gameLine);
+    // A blank sheet's game line starts where its "Team:" line and its grid do.
+    const bool blankForm = layout_->form() == core::ScoreSheetForm::Blank;
+    drawTextAt(baseFont_, blankForm ? layout_->positionLeft() : left, layout_->gameLineTop(blank), gameLine);
+}
+
+void ScoreSheetPainter::drawTeamLine() {
+    drawTextAt(baseFont_, layout_->positionLeft(), layout_->teamLineTop(), text(core::kBlankTeamLine));
 }
 
 void ScoreSheetPainter::drawTeamName(const QString& name) {
@@ -113,7 +122,7 @@ void ScoreSheetPainter::drawHeadings(const std::vector<std::string>& blockTitles
     drawTextAt(baseFont_, l.positionLeft() + inset, l.headingTop(), QStringLiteral("Pos"));
     drawTextAt(baseFont_, l.nameLeft() + inset, l.headingTop(), QStringLiteral("Player's Name"));
     drawTextAt(baseFont_, l.numberLeft() + inset, l.headingTop(), QStringLiteral("No"));
-    drawTextAt(baseFont_, l.foulBoxLeft(0), l.headingTop(), QStringLiteral("Fouls"));
+    drawTextAt(baseFont_, l.foulLabelLeft(0), l.headingTop(), QStringLiteral("Fouls"));
     for (int b = 0; b < blockCount_ && b < static_cast<int>(blockTitles.size()); ++b) {
         drawCentred(baseFont_, l.blockLeft(b), l.blockLeft(b + 1), l.headingTop(), text(blockTitles[b]));
         drawCentred(smallFont_, l.columnLeft(b, 0), l.columnLeft(b, 2), l.fieldGoalTop(), QStringLiteral("FG"));
@@ -140,14 +149,21 @@ void ScoreSheetPainter::drawCross(const QRect& box, const QColor& colour) {
 
 void ScoreSheetPainter::drawRow(int rowTop, const core::ScoreSheetRow* row) {
     const core::ScoreSheetLayout& l = *layout_;
-    // The eight foul boxes, each labelled in its corner.
+    // The eight foul boxes, each labelled in its corner, or beside it on
+    // a blank sheet so that the box stays free for the pen.
+    const bool blank = l.form() == core::ScoreSheetForm::Blank;
+    const int labelHeight = QFontMetrics(smallFont_, painter_.device()).height();
     for (int line = 0; line < 2; ++line)
         for (int box = 0; box < 4; ++box) {
             const QRect r(l.foulBoxLeft(box), l.foulLineTop(rowTop, line), l.foulBoxWidth(), l.foulBoxHeight());
             painter_.setPen(pen(Qt::black, sizes_.thinPen));
             painter_.setBrush(Qt::NoBrush);
             painter_.drawRect(r);
-            drawTextAt(smallFont_, r.left() + sizes_.thinPen, r.top(), text(core::kFoulBoxLabels[line][box]));
+            const QString label = text(core::kFoulBoxLabels[line][box]);
+            if (blank)
+                drawTextAt(smallFont_, l.foulLabelLeft(box), r.top() + (r.height() - labelHeight) / 2, label);
+            else
+                drawTextAt(smallFont_, r.left() + sizes_.thinPen, r.top(), label);
         }
     if (!row) return;
 

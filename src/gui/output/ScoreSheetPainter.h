@@ -19,11 +19,12 @@ namespace courtlog::gui::output {
 
 // Draws the pieces of a score sheet page, filled or blank, into a page
 // rectangle: the fonts and pens come from the page's width, the places
-// from the core's layout.
+// from the core's layout for the form of sheet.
 class ScoreSheetPainter {
 public:
     // blockCount counts every block, "Game Totals" included.
-    ScoreSheetPainter(QPainter& painter, const QRect& page, bool halves, int blockCount);
+    ScoreSheetPainter(QPainter& painter, const QRect& page, bool halves, int blockCount,
+                      courtlog::output::ScoreSheetForm form = courtlog::output::ScoreSheetForm::Filled);
 
     const courtlog::output::ScoreSheetLayout& layout() const { return *layout_; }
 
@@ -31,9 +32,14 @@ public:
     void drawTopLines(int pageNumber, const courtlog::output::ClockReading& today, const QString& gameLine,
                       bool blank);
     void drawTeamName(const QString& name);
+    // The blank sheet's "Team: ____" line under the game line.
+    void drawTeamLine();
     void drawHeadings(const std::vector<std::string>& blockTitles);
     // A player's row, or an empty one (foul boxes and labels only).
+    // A blank sheet's boxes have their labels beside them, a filled
+    // sheet's in their corner.
     void drawRow(int rowTop, const courtlog::output::ScoreSheetRow* row);
+    // "Team Total" and its figures (none on a blank sheet).
     void drawTeamTotal(int rowTop, const std::vector<courtlog::scoring::ShootingFigures>& blocks);
     // The grid's lines down to the closing line, and the two final score
     // lines under it; rowCount rows, with a "Team Total" row after them or not.

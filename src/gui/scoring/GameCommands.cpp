@@ -27,6 +27,7 @@ ui::FileDialogOptions gameFileOptions() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Game Files (*.gam)|*.gam|");
     options.defaultExtension = QStringLiteral("gam");
+    options.folder = FileFolder::Games;
     return options;
 }
 
@@ -80,7 +81,6 @@ void newGameCommand(QWidget* owner) {
 
 void editGameCommand(QWidget* owner) {
     ui::FileDialogOptions options = gameFileOptions();
-    options.initialDirectory = ui::appState().homeDirectory;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;

@@ -11,6 +11,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
+#include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::scoring {
 
@@ -22,6 +23,7 @@ ui::FileDialogOptions scheduleFileOptions() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Schedule Files (*.sch)|*.sch|");
     options.defaultExtension = QStringLiteral("sch");
+    options.folder = FileFolder::Schedules;
     return options;
 }
 
@@ -59,9 +61,10 @@ void startScheduledGame(QWidget* owner, Schedule& schedule, ScheduleEditor& edit
 void continueScheduledGame(QWidget* owner, const Schedule& schedule, const ScheduleEditor& editor) {
     const std::optional<std::string> field = scheduleFieldForPath(editor.formGameFile());
     std::optional<ScheduledGame> found;
-    if (field) found = loadScheduledGame(*field, scheduledGameFolders(schedule.fileName));
+    std::string reason;
+    if (field) found = loadScheduledGame(*field, scheduledGameFolders(schedule.fileName), &reason);
     if (!found) {
-        ui::showMessage(owner, QStringLiteral("Can't load game !"), QStringLiteral("File corrupt ?"));
+        ui::showGameLoadFailure(owner, reason);
         return;
     }
     Game& game = found->game;
@@ -123,7 +126,6 @@ void newScheduleCommand(QWidget* owner) {
 
 void editScheduleCommand(QWidget* owner) {
     ui::FileDialogOptions options = scheduleFileOptions();
-    options.initialDirectory = ui::appState().homeDirectory;
     // A name that does not exist yet starts an empty schedule there.
     options.mustExist = false;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "gui/ui/CourtPainting.h"
 #include "gui/ui/Picture.h"
 #include "gui/ui/ProgramSettings.h"
 
@@ -12,22 +13,17 @@ namespace courtlog::gui::scoring {
 
 // The scoring core's rules used here.
 using courtlog::scoring::CourtPoint;
-using courtlog::scoring::PictureSize;
-using courtlog::scoring::attackedEndLineMiddle;
-using courtlog::scoring::courtPictureId;
+using courtlog::scoring::kUprightEndLineMiddle;
 using courtlog::scoring::nextOrientation;
 using courtlog::scoring::normalOrientation;
+using courtlog::scoring::PictureSize;
 using courtlog::scoring::shownCourtSize;
-using courtlog::scoring::toShown;
-using courtlog::scoring::toUpright;
 
 namespace {
 
 int homeOrientation = 0;
 int visitorOrientation = 0;
 std::optional<QPoint> lastDialogPosition;
-
-QPoint toQPoint(CourtPoint p) { return {p.x, p.y}; }
 
 }  // namespace
 
@@ -60,29 +56,33 @@ ShotSpotDialog::ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientat
     rotateButton_->setAutoDefault(false);
     rotateButton_->setFocusPolicy(Qt::NoFocus);
 
-    loadCourt();
+    placeCourt();
     if (lastDialogPosition) move(*lastDialogPosition);
 }
 
-void ShotSpotDialog::loadCourt() {
+QRectF ShotSpotDialog::courtArea() const {
+    const PictureSize shown = shownCourtSize(orientation_);
+    return QRectF(0, kButtonRowHeight, kCourtScale * shown.width, kCourtScale * shown.height);
+}
+
+void ShotSpotDialog::placeCourt() {
     orientation_ = normalOrientation(orientation_);
-    picture_ = ui::Picture::resource(courtPictureId(ui::programSettings().league.threePointArc, orientation_)).image();
-    // The conversions need the shown size even if a picture were missing.
-    shownSize_ = picture_.isNull() ? shownCourtSize(orientation_) : PictureSize{picture_.width(), picture_.height()};
-    endLine_ = toQPoint(attackedEndLineMiddle(orientation_, shownSize_)) + QPoint(0, kButtonRowHeight);
-    setFixedSize(shownSize_.width, kButtonRowHeight + shownSize_.height);
+    const QRectF court = courtArea();
+    // The attacked end line's middle, as the upright frame has it.
+    endLine_ = ui::spotPixel(court, orientation_, kUprightEndLineMiddle);
+    setFixedSize(static_cast<int>(court.width()), kButtonRowHeight + static_cast<int>(court.height()));
     update();
 }
 
 void ShotSpotDialog::rotate() {
     orientation_ = nextOrientation(orientation_);
     const QPoint topLeft = pos();
-    loadCourt();
+    placeCourt();
     move(topLeft);
 }
 
 QPoint ShotSpotDialog::clientPointFor(CourtPoint upright) const {
-    return toQPoint(toShown(upright, orientation_, shownSize_)) + QPoint(0, kButtonRowHeight);
+    return ui::spotPixel(courtArea(), orientation_, upright);
 }
 
 void ShotSpotDialog::showEvent(QShowEvent* event) {
@@ -96,8 +96,8 @@ void ShotSpotDialog::showEvent(QShowEvent* event) {
 void ShotSpotDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(QRect(0, 0, width(), kButtonRowHeight), palette().window());
-    drawShotCourt(painter, QRect(0, kButtonRowHeight, shownSize_.width, shownSize_.height), picture_,
-                  lastMouse_, endLine_);
+    drawShotCourt(painter, courtArea(), ui::programSettings().league.threePointArc, orientation_, lastMouse_,
+                  endLine_);
 }
 
 void ShotSpotDialog::mouseMoveEvent(QMouseEvent* event) {
@@ -113,7 +113,7 @@ void ShotSpotDialog::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     // The row beside the rotate button is not part of the court.
     if (at.y() < kButtonRowHeight) return;
-    point_ = toUpright({at.x(), at.y() - kButtonRowHeight}, orientation_, shownSize_);
+    point_ = ui::spotAt(courtArea(), orientation_, at);
     done(1);
 }
 
@@ -122,10 +122,10 @@ void ShotSpotDialog::done(int result) {
     CourtlogDialog::done(result);
 }
 
-void drawShotCourt(QPainter& painter, const QRect& area, const QImage& court, const QPoint& pointer,
+void drawShotCourt(QPainter& painter, const QRectF& area, int threePointArc, int orientation, const QPoint& pointer,
                    const QPoint& endLine) {
     painter.save();
-    painter.drawImage(area.topLeft(), court);
+    ui::drawCourtMarkings(painter, area, threePointArc, orientation, ui::CourtInk::Screen);
     if (area.contains(pointer)) {
         painter.setPen(QPen(Qt::red, 1));
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
+#include <QRectF>
 #include <optional>
 
 #include "core/scoring/ShotSpot.h"
@@ -13,14 +13,17 @@ class QRect;
 
 namespace courtlog::gui::scoring {
 
-// "Shot From ?": the court picture in the shooting team's orientation with
-// a guide line from the pointer to the middle of the attacked end line. A
-// left click stores the spot, converted to the upright frame, and closes.
+// "Shot From ?": the court in the shooting team's orientation with a guide
+// line from the pointer to the middle of the attacked end line. A left click
+// stores the spot, converted to the upright frame, and closes.
 class ShotSpotDialog : public ui::CourtlogDialog {
     Q_OBJECT
 public:
     // Height of the row holding the rotate button; the court is drawn below it.
     static constexpr int kButtonRowHeight = 21;
+    // Window pixels to a pixel of the upright frame: the court is drawn at
+    // any size, and clicks on it are converted at the same scale.
+    static constexpr int kCourtScale = 1;
 
     // point (upright frame) is the starting spot and receives the click;
     // orientation is the team's and keeps any turn made here.
@@ -40,6 +43,8 @@ public:
     QPoint clientPointFor(courtlog::scoring::CourtPoint upright) const;
     QPoint lastMousePosition() const { return lastMouse_; }
     QPoint endLinePoint() const { return endLine_; }
+    // Where the court is drawn, below the button row.
+    QRectF courtArea() const;
 
     void done(int result) override;
 
@@ -50,21 +55,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void loadCourt();
+    void placeCourt();
     void rotate();
 
     courtlog::scoring::CourtPoint& point_;
     int& orientation_;
-    QImage picture_;
-    courtlog::scoring::PictureSize shownSize_;
     QPoint endLine_;
     QPoint lastMouse_;
     QPushButton* rotateButton_ = nullptr;
 };
 
-// The court at the top-left of area and, when the pointer is on the court,
-// the red guide line from it to the end-line point.
-void drawShotCourt(QPainter& painter, const QRect& area, const QImage& court, const QPoint& pointer,
+// The court of the league's arc in orientation over area and, when the
+// pointer is on the court, the red guide line from it to the end-line point.
+void drawShotCourt(QPainter& painter, const QRectF& area, int threePointArc, int orientation, const QPoint& pointer,
                    const QPoint& endLine);
 
 }  // namespace courtlog::gui::scoring

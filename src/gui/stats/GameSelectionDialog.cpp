@@ -10,6 +10,7 @@
 #include "core/records/GameFileHeader.h"
 #include "gui/ui/GameFilesList.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::stats {
@@ -59,7 +60,7 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     QPushButton* remove = addClickButton(QStringLiteral("&Remove Game"), QStringLiteral("removeGameButton"),
                                          [this] { removeGame(); });
     QPushButton* ok = nullptr;
-    if (purpose_ == SelectionPurpose::Statistics) {
+    if (purpose_ != SelectionPurpose::ShotAnalysis) {
         ok = addClickButton(QStringLiteral("&OK"), QStringLiteral("okButton"), [this] { finishIfComplete(); });
     } else {
         ok = addPlainButton(QStringLiteral("&OK"), QStringLiteral("okButton"));
@@ -79,6 +80,12 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     auto* teamBox = new QVBoxLayout;
     teamBox->addWidget(teamLabel);
     teamBox->addWidget(teams_);
+    if (purpose_ == SelectionPurpose::WebSite) {
+        auto* everyTeam = new QLabel(QStringLiteral("Every team of the chosen games is in the site."), this);
+        everyTeam->setObjectName(QStringLiteral("everyTeamNote"));
+        everyTeam->setWordWrap(true);
+        teamBox->addWidget(everyTeam);
+    }
     teamBox->addStretch(1);
     grid->addLayout(teamBox, 0, 2);
     grid->addWidget(filesLabel, 1, 0);
@@ -98,7 +105,10 @@ GameSelectionDialog::GameSelectionDialog(QWidget* parent, SelectionPurpose purpo
     connect(files_, &ui::GameFilesList::highlightChanged, this, [this] { showInformation(); });
     connect(files_, &ui::GameFilesList::gameChosen, this, [this](const ListedEntry& entry) { addGame(entry); });
 
-    showTeams({}, -1);
+    const bool everyTeam = purpose_ == SelectionPurpose::WebSite;
+    teamLabel->setVisible(!everyTeam);
+    teams_->setVisible(!everyTeam);
+    showTeams({}, everyTeam ? 0 : -1);
     files_->enterStartFolder();
 }
 
@@ -165,7 +175,7 @@ void GameSelectionDialog::showTeams(const QString& chosenBefore, int chosenIndex
 }
 
 void GameSelectionDialog::finishIfComplete() {
-    const bool statistics = purpose_ == SelectionPurpose::Statistics;
+    const bool statistics = purpose_ != SelectionPurpose::ShotAnalysis;
     const int chosen = teams_->currentIndex();
     switch (selection_.check(chosen)) {
     case SelectionProblem::NoGame:
@@ -183,6 +193,8 @@ void GameSelectionDialog::finishIfComplete() {
     case SelectionProblem::None: break;
     }
     choice_ = selection_.choice(chosen);
+    // The next dialog for games opens where these were found.
+    ui::rememberFolder(FileFolder::Games, files_->currentFolder(), this);
     closeWith(1);
 }
 

@@ -17,10 +17,12 @@ class GameFilesList;
 
 namespace courtlog::gui::stats {
 
-// What the chosen games are for. The two differ only in what OK does: for
-// statistics OK clicks and warns with the warning sound, for a shot analysis
-// it is silent and asks for "a Team to Analyze".
-enum class SelectionPurpose { Statistics, ShotAnalysis };
+// What the chosen games are for. Statistics and shot analysis differ only in
+// what OK does: for statistics OK clicks and warns with the warning sound,
+// for a shot analysis it is silent and asks for "a Team to Analyze". A web
+// site covers every team: its selection behaves as the statistics' with
+// "All Teams" chosen and the team list out of sight.
+enum class SelectionPurpose { Statistics, ShotAnalysis, WebSite };
 
 // "Select Applicable Games To Analyze": browses folders for game files,
 // collects any number of them ("&S", "&A", "&R", or a double-click on a

@@ -15,8 +15,7 @@
 #include "core/stats/ShotChartFilter.h"
 #include "gui/stats/ShotChartPrintout.h"
 #include "gui/ui/AppState.h"
-#include "gui/ui/MessageBox.h"
-#include "gui/ui/Picture.h"
+#include "gui/ui/CourtPainting.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/TextFields.h"
@@ -35,23 +34,29 @@ QString viewText(std::string_view text) {
 }  // namespace
 
 // The court and its marks, drawn by the same function as the printout's
-// marks, at the picture's own size.
+// marks, as large as the dialog leaves room for: twice the court's own size
+// when there is room, never smaller than the court's own size.
 class ShotChartCanvas : public QWidget {
 public:
-    ShotChartCanvas(QWidget* parent, const QImage& court, const courtlog::stats::ShotChartFigures& figures)
-        : QWidget(parent), court_(court), figures_(figures) {
+    ShotChartCanvas(QWidget* parent, int threePointArc, const courtlog::stats::ShotChartFigures& figures)
+        : QWidget(parent), threePointArc_(threePointArc), figures_(figures) {
         setObjectName(QStringLiteral("shotChart"));
-        setFixedSize(scoring::kUprightCourt.width, scoring::kUprightCourt.height);
+        setMinimumSize(scoring::kUprightCourt.width, scoring::kUprightCourt.height);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
+    QSize sizeHint() const override { return 2 * minimumSize(); }
+
+    // Where the court is drawn: the largest upright court the canvas holds.
+    QRectF courtArea() const { return ui::courtAreaIn(QRectF(rect()), 0); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        drawShotChart(painter, rect(), court_, figures_);
+        drawShotChart(painter, courtArea(), threePointArc_, figures_);
     }
 
 private:
-    const QImage& court_;
+    int threePointArc_;
     const courtlog::stats::ShotChartFigures& figures_;
 };
 
@@ -65,9 +70,7 @@ ShotChartDialog::ShotChartDialog(QWidget* parent, courtlog::stats::ShotAnalysis 
     ui::appState().shotViewerOpen = true;
     ui::notifyGameStateChanged();
 
-    court_ = ui::Picture::resource(scoring::courtPictureId(static_cast<int>(arc_), 0)).image();
-    if (court_.isNull()) ui::showMessage(parent, QStringLiteral("Cannot access bitmap resource"));
-    canvas_ = new ShotChartCanvas(this, court_, figures_);
+    canvas_ = new ShotChartCanvas(this, static_cast<int>(arc_), figures_);
 
     auto* group = new QGroupBox(QStringLiteral("Select Player(s)"), this);
     players_ = new QListWidget(group);
@@ -125,9 +128,9 @@ ShotChartDialog::ShotChartDialog(QWidget* parent, courtlog::stats::ShotAnalysis 
     ok->setDefault(true);
 
     auto* top = new QHBoxLayout;
-    // The court at the top left of the dialog's inside.
-    top->addWidget(canvas_, 0, Qt::AlignTop | Qt::AlignLeft);
-    top->addWidget(group, 1);
+    // The court at the left of the dialog's inside, growing with it.
+    top->addWidget(canvas_, 1);
+    top->addWidget(group, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttonRow({print, setup, ok}));
@@ -150,7 +153,7 @@ void ShotChartDialog::showBesideConsole(QWidget* console) {
     ui::registerGameViewer(this);
     setModal(false);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
-    ui::showBesideConsole(this, console, sizeHint(), sizeHint().width());
+    ui::showBesideConsole(this, console, sizeHint(), minimumSizeHint().width());
 }
 
 void ShotChartDialog::refreshFromGame() {

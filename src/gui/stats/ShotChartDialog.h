@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <vector>
 
 #include "core/scoring/CourtGeometry.h"
@@ -20,8 +19,8 @@ namespace courtlog::gui::stats {
 
 class ShotChartCanvas;
 
-// The "Shot Analysis" dialog: the court picture of the league's arc at its
-// natural size with the marks of the shots collected, the player list
+// The "Shot Analysis" dialog: the court of the league's arc, growing with
+// the dialog, with the marks of the shots collected, the player list
 // ("Whole Team", "Opposing Team(s)" or one player), the period list, "2s",
 // "3s" and "All", the counts of the marks shown and their zone figures.
 // Beside the console it follows the game in progress; over game files it
@@ -50,7 +49,6 @@ private:
     courtlog::stats::ShotAnalysis analysis_;
     std::vector<courtlog::stats::PlayerListEntry> entries_;
     courtlog::scoring::ThreePointArc arc_;
-    QImage court_;
     courtlog::stats::ShotChartFigures figures_;
     ShotChartCanvas* canvas_;
     QListWidget* players_;

@@ -6,6 +6,7 @@
 
 #include "core/stats/ShotChartFilter.h"
 #include "core/stats/ShotChartPageLayout.h"
+#include "gui/ui/CourtPainting.h"
 #include "gui/ui/PrintFonts.h"
 
 namespace courtlog::gui::stats {
@@ -14,30 +15,47 @@ using courtlog::stats::ShotMark;
 
 namespace {
 
-// The marks at scale: a dot reaching `dot` picture pixels from the spot; a
-// cross whose arms run from `crossFrom` before the spot to `crossTo` after it.
-void drawMarks(QPainter& painter, QPoint origin, int scale, int dot, int crossFrom, int crossTo, int crossPen,
+// The marks over a court drawn upright over area: a dot reaching `dot`
+// court pixels from the spot's middle; a cross whose arms reach `arm` court
+// pixels from it, drawn with a pen `pen` device pixels wide (0: the
+// thinnest line).
+void drawMarks(QPainter& painter, const QRectF& area, double dot, double arm, double pen,
                const courtlog::stats::ShotChartFigures& figures) {
+    const double scale = area.width() / scoring::kUprightCourt.width;
+    // At the court's own size the marks keep to whole pixels: a dot spans
+    // the 7 pixels x - 3 .. x + 3, a cross's arms x - 2 .. x + 2.
+    const bool whole = scale < 1.5;
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, !whole);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(kMadeShotColour));
     for (const ShotMark& mark : figures.made) {
-        const QPoint centre = origin + QPoint(scale * mark.x, scale * mark.y);
-        // Both ends included: 2 * dot + 1 pixels across on screen.
-        painter.drawEllipse(QRect(centre - QPoint(scale * dot, scale * dot),
-                                  QSize(2 * scale * dot + 1, 2 * scale * dot + 1)));
+        const QPointF centre = ui::spotCentre(area, 0, {mark.x, mark.y});
+        if (whole) {
+            const QPoint pixel = ui::spotPixel(area, 0, {mark.x, mark.y});
+            const int reach = static_cast<int>(dot);
+            painter.drawEllipse(QRect(pixel - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)));
+        } else {
+            painter.drawEllipse(centre, scale * dot, scale * dot);
+        }
     }
-    QPen red(Qt::red, crossPen);
+    QPen red(Qt::red, pen);
     red.setCapStyle(Qt::FlatCap);
     painter.setPen(red);
     painter.setBrush(Qt::NoBrush);
     for (const ShotMark& mark : figures.missed) {
-        const QPoint centre = origin + QPoint(scale * mark.x, scale * mark.y);
-        const int from = scale * crossFrom;
-        const int to = scale * crossTo;
-        painter.drawLine(centre + QPoint(-from, -from), centre + QPoint(to, to));
-        painter.drawLine(centre + QPoint(-from, from), centre + QPoint(to, -to));
+        if (whole) {
+            // A one-pixel line leaves out its end point.
+            const QPoint pixel = ui::spotPixel(area, 0, {mark.x, mark.y});
+            const int reach = static_cast<int>(arm);
+            painter.drawLine(pixel + QPoint(-reach, -reach), pixel + QPoint(reach + 1, reach + 1));
+            painter.drawLine(pixel + QPoint(-reach, reach), pixel + QPoint(reach + 1, -reach - 1));
+            continue;
+        }
+        const QPointF centre = ui::spotCentre(area, 0, {mark.x, mark.y});
+        const double reach = scale * arm;
+        painter.drawLine(centre + QPointF(-reach, -reach), centre + QPointF(reach, reach));
+        painter.drawLine(centre + QPointF(-reach, reach), centre + QPointF(reach, -reach));
     }
     painter.restore();
 }
@@ -49,16 +67,17 @@ QString zoneName(const courtlog::stats::ZoneTally& tally) {
 
 }  // namespace
 
-void drawShotChart(QPainter& painter, const QRect& area, const QImage& court,
+void drawShotChart(QPainter& painter, const QRectF& area, int threePointArc,
                    const courtlog::stats::ShotChartFigures& figures) {
-    if (!court.isNull()) painter.drawImage(area.topLeft(), court);
-    // The dot spans x - 3 .. x + 3; a one-pixel line leaves out its end
-    // point, so the cross's arms from x - 2 to x + 3 cover x - 2 .. x + 2.
-    drawMarks(painter, area.topLeft(), 1, 3, 2, 3, 0, figures);
+    ui::drawCourtMarkings(painter, area, threePointArc, 0, ui::CourtInk::Screen);
+    const double scale = area.width() / scoring::kUprightCourt.width;
+    // A dot 7 court pixels across, a cross from 2 before the spot to 2
+    // after it.
+    drawMarks(painter, area, 3.5, 2.5, scale < 1.5 ? 0.0 : scale, figures);
 }
 
-void drawShotChartPage(QPainter& painter, const QRect& page, const QImage& printCourt,
-                       const ShotChartPageTexts& texts, const courtlog::stats::ShotChartFigures& figures) {
+void drawShotChartPage(QPainter& painter, const QRect& page, int threePointArc, const ShotChartPageTexts& texts,
+                       const courtlog::stats::ShotChartFigures& figures) {
     painter.save();
     const int textHeight = std::max(1, page.width() / 40);
     QFont font = ui::printFont(ui::PrintFace::Arial, textHeight);
@@ -69,10 +88,8 @@ void drawShotChartPage(QPainter& painter, const QRect& page, const QImage& print
 
     const auto& zones = figures.zones;
     const int linesBelow = 2 + static_cast<int>(zones.size());
-    const scoring::PictureSize picture =
-        printCourt.isNull() ? scoring::kUprightCourt : scoring::PictureSize{printCourt.width(), printCourt.height()};
-    const auto layout =
-        courtlog::stats::shotChartPageLayout(page.width(), page.height(), picture, lineHeight, linesBelow);
+    const auto layout = courtlog::stats::shotChartPageLayout(page.width(), page.height(), scoring::kUprightCourt,
+                                                             lineHeight, linesBelow);
     const QRect pictureRect(page.left() + layout.pictureLeft, page.top() + layout.pictureTop, layout.pictureWidth,
                             layout.pictureHeight);
     auto centred = [&](int top, const QString& text) {
@@ -81,10 +98,15 @@ void drawShotChartPage(QPainter& painter, const QRect& page, const QImage& print
     };
     centred(layout.titleTop, texts.title);
     centred(layout.subtitleTop, texts.subtitle);
-    if (!printCourt.isNull()) painter.drawImage(pictureRect, printCourt);
-    // A dot of 2 picture pixels each way and a cross of 1, with a pen of
-    // about a fifth of the scale (8 units on a page of 600 dots an inch).
-    drawMarks(painter, pictureRect.topLeft(), layout.scale, 2, 1, 1, std::max(1, layout.scale / 5), figures);
+    ui::drawCourtMarkings(painter, pictureRect, threePointArc, 0, ui::CourtInk::Paper);
+    // A dot of 2 court pixels each way and a cross of 1, with a pen of
+    // about a fifth of the scale (8 units on a page of 600 dots an inch);
+    // a spot off the court keeps off the lines printed under it.
+    painter.save();
+    painter.setClipRect(QRectF(pictureRect).adjusted(-2 * layout.scale, -2 * layout.scale, 2 * layout.scale,
+                                                     2 * layout.scale));
+    drawMarks(painter, pictureRect, 2, 1, std::max(1, layout.scale / 5), figures);
+    painter.restore();
 
     painter.setPen(Qt::black);
     int top = layout.belowTop;

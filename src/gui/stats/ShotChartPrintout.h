@@ -7,7 +7,7 @@
 namespace courtlog::gui::stats {
 
 // "Brenvik Courtlog Shot Analysis": one page with the chart as shown, on the
-// one-bit court of the arc (0 none, 1 college, 2 pro).
+// court of the arc (0 none, 1 college, 2 pro) in black lines.
 class ShotChartPrintout : public ui::Printout {
 public:
     ShotChartPrintout(ShotChartPageTexts texts, courtlog::stats::ShotChartFigures figures, int threePointArc);
@@ -19,7 +19,7 @@ public:
 private:
     ShotChartPageTexts texts_;
     courtlog::stats::ShotChartFigures figures_;
-    QImage court_;
+    int threePointArc_;
 };
 
 }  // namespace courtlog::gui::stats

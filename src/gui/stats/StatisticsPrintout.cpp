@@ -3,8 +3,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QSet>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/stats/StatisticsColumns.h"
 #include "gui/ui/PageFrame.h"
@@ -17,26 +19,19 @@ namespace courtlog::gui::stats {
 namespace {
 
 using courtlog::output::StatisticsPrintLayout;
+using courtlog::output::statisticsGroups;
 using courtlog::stats::kPresentedValueCount;
 using courtlog::stats::presentedValues;
 
-// The group titles over the value columns, numbered from 1.
-struct Group {
-    const char* title;
-    std::size_t first;
-    std::size_t last;
-};
-constexpr std::array<Group, 8> kGroups{{{"GENERAL", 1, 4},
-                                        {"SHOOTING", 5, 16},
-                                        {"ASSISTS", 17, 18},
-                                        {"FOULS", 19, 22},
-                                        {"REBOUNDS", 23, 25},
-                                        {"STEALS", 26, 27},
-                                        {"BLCK SHOTS", 28, 29},
-                                        {"TURNOVERS", 30, 42}}};
+constexpr double kSmallestFittedPoints = 7.0;
 
 bool endsGroup(std::size_t column) {
-    return std::any_of(kGroups.begin(), kGroups.end(), [column](const Group& g) { return g.last == column; });
+    return std::any_of(statisticsGroups().begin(), statisticsGroups().end(),
+                       [column](const auto& g) { return g.last == column; });
+}
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont footerFont(const QRect& page) {
@@ -50,40 +45,94 @@ void drawText(QPainter& painter, double x, double top, double width, Qt::Alignme
     painter.drawText(QRectF(x, top, width, painter.fontMetrics().height() * 2.0), alignment | Qt::AlignTop, text);
 }
 
-// Text kept within width: condensed as far as half its width when it is
-// too long, and cut at the edge beyond that.
-void drawFitted(QPainter& painter, double x, double top, double width, double height, const QString& text) {
-    painter.save();
-    const double natural = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
-    if (natural > width && width > 0) {
-        QFont condensed = painter.font();
-        condensed.setStretch(std::max(50, static_cast<int>(100.0 * width / natural)));
-        painter.setFont(condensed);
+double widest(const QFontMetricsF& metrics, const std::vector<QString>& texts) {
+    double width = 0;
+    for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text));
+    return width;
+}
+
+// Each text once, in the order first met.
+void addDistinct(std::vector<QString>& texts, QSet<QString>& seen, const QString& text) {
+    if (!seen.contains(text)) {
+        seen.insert(text);
+        texts.push_back(text);
     }
-    painter.setClipRect(QRectF(x, top, width, height));
-    drawText(painter, x, top, width, Qt::AlignLeft, text);
-    painter.restore();
 }
 
 }  // namespace
 
-StatisticsPrintout::StatisticsPrintout(Content content) : content_(std::move(content)) {}
+StatisticsPrintout::StatisticsPrintout(Content content) : content_(std::move(content)) {
+    QSet<QString> seenNames, seenTeams;
+    std::array<QSet<QString>, kPresentedValueCount> seenValues;
+    addDistinct(names_, seenNames, QStringLiteral("PLAYER"));
+    addDistinct(teams_, seenTeams, QStringLiteral("TEAM"));
+    for (std::size_t c = 0; c < kPresentedValueCount; ++c)
+        addDistinct(distinctValues_[c], seenValues[c], latin1(presentedValues()[c].printHeading));
+    rows_.reserve(content_.lines.size());
+    for (std::size_t i = 0; i < content_.lines.size(); ++i) {
+        const StatLine& line = content_.lines[i];
+        RowTexts row;
+        row.name = ui::fromRecordText(courtlog::stats::statNameText(line, i + 1 == content_.lines.size()));
+        row.team = ui::fromRecordText(line.teamName);
+        addDistinct(names_, seenNames, row.name);
+        addDistinct(teams_, seenTeams, row.team);
+        for (std::size_t c = 0; c < kPresentedValueCount; ++c) {
+            row.values[c] = QString::fromStdString(courtlog::output::printedValue(line, c));
+            addDistinct(distinctValues_[c], seenValues[c], row.values[c]);
+        }
+        rows_.push_back(std::move(row));
+    }
+}
+
+StatisticsPrintLayout StatisticsPrintout::layoutAt(QPainter& painter, int pixelSize, bool tight, double pageWidth,
+                                                   double pageHeight) const {
+    const QFont font = ui::printFont(ui::PrintFace::TimesNewRoman, pixelSize);
+    const QFontMetricsF metrics(font, painter.device());
+    courtlog::output::StatisticsTextWidths widths;
+    widths.name = widest(metrics, names_);
+    widths.team = widest(metrics, teams_);
+    for (std::size_t c = 0; c < kPresentedValueCount; ++c) widths.values[c] = widest(metrics, distinctValues_[c]);
+    for (std::size_t g = 0; g < widths.groups.size(); ++g)
+        widths.groups[g] = metrics.horizontalAdvance(latin1(statisticsGroups()[g].title));
+    // A fifth of the font's size either side of a column's widest text; a
+    // tight table a twelfth, the column lines still keeping values apart.
+    const double air = std::max(1.0, pixelSize / (tight ? 12.0 : 5.0));
+    const StatisticsPrintLayout::FontMeasures measures{metrics.averageCharWidth(), metrics.height(), air};
+    return StatisticsPrintLayout(widths, measures, pageWidth, pageHeight, content_.lines.size(),
+                                 content_.files.size());
+}
 
 void StatisticsPrintout::fitTo(QPainter& painter, const QRect& page) {
-    int height = std::max(1, page.width() / 80);
-    font_ = ui::printFont(ui::PrintFace::TimesNewRoman, height);
-    if (content_.fitToWidth) {
-        while (height > 1 && !courtlog::output::statisticsTableFitsWidth(
-                                 QFontMetricsF(font_, painter.device()).averageCharWidth(), page.width()))
-            font_ = ui::printFont(ui::PrintFace::TimesNewRoman, --height);
-    }
-    const QFontMetricsF metrics(font_, painter.device());
     titleHeight_ = ui::pageTitleLineHeight(painter, page);
     // The table keeps clear of the footer, which stands two of its lines
     // above the bottom.
     const double footerTop = page.bottom() + 1 - 3 * QFontMetricsF(footerFont(page), painter.device()).height();
-    layout_.emplace(metrics.averageCharWidth(), metrics.height(), page.width(), footerTop - (page.top() + titleHeight_),
-                    content_.lines.size(), content_.files.size());
+    const double height = footerTop - (page.top() + titleHeight_);
+    const double width = page.width();
+
+    int size = std::max(1, page.width() / 80);
+    bool tight = false;
+    if (content_.fitToWidth && !layoutAt(painter, size, false, width, height).fitsAcross()) {
+        // The largest size from the smallest readable one up that fits; at
+        // the smallest readable one the columns close up before the table
+        // is sliced.
+        int low = std::min(size, static_cast<int>(std::ceil(ui::devicePixelsOfPoints(painter.device(),
+                                                                                     kSmallestFittedPoints))));
+        int high = size - 1;
+        size = low;
+        tight = !layoutAt(painter, low, false, width, height).fitsAcross();
+        while (!tight && low <= high) {
+            const int middle = low + (high - low) / 2;
+            if (layoutAt(painter, middle, false, width, height).fitsAcross()) {
+                size = middle;
+                low = middle + 1;
+            } else {
+                high = middle - 1;
+            }
+        }
+    }
+    font_ = ui::printFont(ui::PrintFace::TimesNewRoman, size);
+    layout_.emplace(layoutAt(painter, size, tight, width, height));
     fittedPage_ = page;
 }
 
@@ -111,8 +160,8 @@ void StatisticsPrintout::drawPage(QPainter& painter, const QRect& page, int page
     }
     const std::vector<std::string> fileLines = courtlog::output::statisticsFileListLines(content_.files);
     for (std::size_t i = 0; i < tile.fileLineCount && tile.firstFileLine + i < fileLines.size(); ++i)
-        drawText(painter, left + layout_->nameAreaLeft(), top + tile.fileListTop + static_cast<double>(i) * layout_->textHeight(),
-                 page.width() - layout_->nameAreaLeft(), Qt::AlignLeft,
+        drawText(painter, left + layout_->nameLeft(), top + tile.fileListTop + static_cast<double>(i) * layout_->textHeight(),
+                 page.width() - layout_->nameLeft(), Qt::AlignLeft,
                  ui::fromRecordPath(fileLines[tile.firstFileLine + i]));
     painter.restore();
 }
@@ -120,41 +169,43 @@ void StatisticsPrintout::drawPage(QPainter& painter, const QRect& page, int page
 void StatisticsPrintout::drawTable(QPainter& painter, const StatisticsPrintLayout::Page& tile, double left,
                                    double top) const {
     const StatisticsPrintLayout& l = *layout_;
-    const double columnWidth = l.valueColumnWidth();
     const std::size_t first = tile.firstColumn;
-    const std::size_t end = first + tile.columnCount;  // one past the last value column shown (0-based)
-    const double nameLeft = left + l.nameAreaLeft();
-    const double valuesLeft = left + l.valueColumnLeft(0);
-    const double right = left + l.valueColumnLeft(tile.columnCount);
+    const std::size_t end = first + tile.columnCount;  // one past the last value column shown
+    auto columnLeft = [&](std::size_t column) { return left + l.valueColumnLeft(first, column); };
+    const double nameLeft = left + l.nameLeft();
+    const double right = columnLeft(end);
     const double groupTop = top + l.groupRowTop();
     const double firstRowTop = top + l.firstRowTop();
     const double bottom = top + l.rowTop(tile.rowCount);
 
     // Group titles centred over the part of their span on this page.
-    for (const Group& group : kGroups) {
-        const std::size_t from = std::max(group.first - 1, first);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const auto& group : statisticsGroups()) {
+        const std::size_t from = std::max(group.first, first);
         const std::size_t to = std::min(group.last, end);
         if (from >= to) continue;
-        drawText(painter, left + l.valueColumnLeft(from - first), top + l.groupTitleTop(),
-                 static_cast<double>(to - from) * columnWidth, Qt::AlignHCenter, QString::fromLatin1(group.title));
+        const double width = columnLeft(to) - columnLeft(from);
+        drawText(painter, columnLeft(from), top + l.groupTitleTop(), width, Qt::AlignHCenter,
+                 metrics.elidedText(latin1(group.title), Qt::ElideRight, width));
     }
-    drawText(painter, nameLeft, top + l.headingRowTop(), l.nameAreaWidth(), Qt::AlignLeft,
-             QStringLiteral(" PLAYER                TEAM    "));
+    drawText(painter, nameLeft + l.air(), top + l.headingRowTop(), l.teamLeft() - l.nameLeft(), Qt::AlignLeft,
+             QStringLiteral("PLAYER"));
+    drawText(painter, left + l.teamLeft() + l.air(), top + l.headingRowTop(), l.valuesLeft() - l.teamLeft(),
+             Qt::AlignLeft, QStringLiteral("TEAM"));
     for (std::size_t i = first; i < end; ++i)
-        drawText(painter, left + l.valueColumnLeft(i - first), top + l.headingRowTop(), columnWidth, Qt::AlignHCenter,
-                 QString::fromLatin1(presentedValues()[i].printHeading));
+        drawText(painter, columnLeft(i), top + l.headingRowTop(), l.valueColumnWidth(i), Qt::AlignHCenter,
+                 latin1(presentedValues()[i].printHeading));
 
     painter.save();
     painter.setPen(QPen(QColor(5, 5, 5), 1));
-    // The name area's two lines, the group boundaries and the page's right
-    // edge rise to the group row; the lines between columns start at the
-    // first row.
-    painter.drawLine(QPointF(nameLeft, groupTop), QPointF(nameLeft, bottom));
-    painter.drawLine(QPointF(valuesLeft, groupTop), QPointF(valuesLeft, bottom));
+    // The lines of the player and team columns, the group boundaries and
+    // the page's right edge rise to the group row; the lines between
+    // columns start at the first row.
+    for (const double x : {nameLeft, left + l.teamLeft(), left + l.valuesLeft()})
+        painter.drawLine(QPointF(x, groupTop), QPointF(x, bottom));
     for (std::size_t i = first; i < end; ++i) {
-        const double x = left + l.valueColumnLeft(i - first + 1);
         const bool tall = endsGroup(i + 1) || i + 1 == end;
-        painter.drawLine(QPointF(x, tall ? groupTop : firstRowTop), QPointF(x, bottom));
+        painter.drawLine(QPointF(columnLeft(i + 1), tall ? groupTop : firstRowTop), QPointF(columnLeft(i + 1), bottom));
     }
     painter.drawLine(QPointF(nameLeft, groupTop), QPointF(right, groupTop));
     for (std::size_t row = 0; row <= tile.rowCount; ++row) {
@@ -167,27 +218,16 @@ void StatisticsPrintout::drawTable(QPainter& painter, const StatisticsPrintLayou
 void StatisticsPrintout::drawRows(QPainter& painter, const StatisticsPrintLayout::Page& tile, double left,
                                   double top) const {
     const StatisticsPrintLayout& l = *layout_;
-    const double w = l.charWidth();
-    const double nameLeft = left + l.nameAreaLeft() + 4;
-    const double teamLeft = nameLeft + 12 * w;
     for (std::size_t i = 0; i < tile.rowCount; ++i) {
         const std::size_t index = tile.firstRow + i;
-        if (index >= content_.lines.size()) break;
-        const StatLine& line = content_.lines[index];
-        const bool totals = index + 1 == content_.lines.size();
+        if (index >= rows_.size()) break;
+        const RowTexts& row = rows_[index];
         const double textTop = top + l.rowTop(i) + l.rowTextInset();
-        // The name and the team each keep to their part of the name area.
-        drawFitted(painter, nameLeft, textTop, teamLeft - nameLeft - w / 2, l.rowHeight(),
-                   ui::fromRecordText(courtlog::stats::statNameText(line, totals)));
-        drawFitted(painter, teamLeft, textTop, left + l.valueColumnLeft(0) - teamLeft - w / 2, l.rowHeight(),
-                   ui::fromRecordText(line.teamName));
-        for (std::size_t c = tile.firstColumn; c < tile.firstColumn + tile.columnCount && c < kPresentedValueCount; ++c) {
-            const std::string text = presentedValues()[c].isFloat
-                                         ? courtlog::output::printedFloat(courtlog::stats::presentedFloat(line, c))
-                                         : courtlog::output::printedCount(courtlog::stats::presentedCount(line, c));
-            drawText(painter, left + l.valueColumnLeft(c - tile.firstColumn), textTop, l.valueColumnWidth(),
-                     Qt::AlignHCenter, QString::fromLatin1(text));
-        }
+        drawText(painter, left + l.nameLeft() + l.air(), textTop, l.teamLeft() - l.nameLeft(), Qt::AlignLeft, row.name);
+        drawText(painter, left + l.teamLeft() + l.air(), textTop, l.valuesLeft() - l.teamLeft(), Qt::AlignLeft, row.team);
+        for (std::size_t c = tile.firstColumn; c < tile.firstColumn + tile.columnCount && c < kPresentedValueCount; ++c)
+            drawText(painter, left + l.valueColumnLeft(tile.firstColumn, c), textTop, l.valueColumnWidth(c),
+                     Qt::AlignHCenter, row.values[c]);
     }
 }
 

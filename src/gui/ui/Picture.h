@@ -28,7 +28,7 @@ public:
     // other formats only when the file is no BMP. Null when it fails.
     static Picture read(const QString& path);
     // The program's own picture by resource number (digits 1000..1009, 1124,
-    // 1150, 1151, the courts 1152..1273), null when there is none.
+    // 1150 and the console's court 1151), null when there is none.
     static Picture resource(int id);
 
     bool isNull() const { return image_.isNull(); }

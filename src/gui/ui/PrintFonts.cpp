@@ -1,5 +1,6 @@
 #include "gui/ui/PrintFonts.h"
 
+#include <QPaintDevice>
 #include <QStringList>
 #include <algorithm>
 
@@ -15,6 +16,15 @@ QStringList printFaceFamilies(PrintFace face) {
         return {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")};
     }
     return {};
+}
+
+double devicePixelsOfPoints(const QPaintDevice* device, double points) {
+    const int dpi = device ? device->logicalDpiY() : 72;
+    return points * (dpi > 0 ? dpi : 72) / 72.0;
+}
+
+double devicePixelsOfMillimetres(const QPaintDevice* device, double millimetres) {
+    return devicePixelsOfPoints(device, millimetres * 72.0 / 25.4);
 }
 
 QFont printFont(PrintFace face, int pixelHeight) {

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QPaintDevice;
+
 namespace courtlog::gui::ui {
 
 // The three faces the printouts are drawn in. On this platform they are
@@ -14,6 +16,12 @@ enum class PrintFace { Arial, TimesNewRoman, CourierNew };
 // A font of face whose characters are pixelHeight device pixels high (the
 // em size), as the page drawing wants it.
 QFont printFont(PrintFace face, int pixelHeight);
+
+// Device pixels of a length given in points (1/72 inch) or millimetres on
+// device, as the printouts size what must read or be written on at a size
+// of its own, whatever the page.
+double devicePixelsOfPoints(const QPaintDevice* device, double points);
+double devicePixelsOfMillimetres(const QPaintDevice* device, double millimetres);
 
 // The family names tried for face, in order.
 QStringList printFaceFamilies(PrintFace face);

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/ProgramInfo.h"
+#include "core/output/ExportFileName.h"
 #include "core/records/SafeSave.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/RecordPaths.h"
@@ -26,6 +27,12 @@ namespace {
 std::unique_ptr<QPrinter>& printerSlot() {
     static std::unique_ptr<QPrinter> printer;
     return printer;
+}
+
+// The orientation the user picked in the printer setup, if any.
+std::optional<QPageLayout::Orientation>& chosenOrientation() {
+    static std::optional<QPageLayout::Orientation> orientation;
+    return orientation;
 }
 
 QString& pdfInstead() {
@@ -69,6 +76,9 @@ void saveAsPdf(QWidget* owner, Printout& printout) {
     options.filters = QStringLiteral("PDF Document (*.pdf)|*.pdf");
     options.defaultExtension = QStringLiteral("pdf");
     options.title = QStringLiteral("Save as PDF");
+    options.folder = FileFolder::Printouts;
+    options.suggestedNames = {
+        QString::fromStdString(courtlog::output::exportFileName(printout.title().toStdString(), {}))};
     const auto choice = getSaveFile(owner, options);
     if (!choice) return;
     std::string reason;
@@ -91,10 +101,18 @@ QPrinter& sharedPrinter() {
 }
 
 void printerSetup(QWidget* owner) {
-    QPageSetupDialog dialog(&sharedPrinter(), owner);
+    QPrinter& printer = sharedPrinter();
+    const QPageLayout::Orientation shown = chosenOrientation().value_or(printer.pageLayout().orientation());
+    printer.setPageOrientation(shown);
+    QPageSetupDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("printerSetupDialog"));
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && printer.pageLayout().orientation() != shown)
+        chosenOrientation() = printer.pageLayout().orientation();
+}
+
+QPageLayout::Orientation printOrientation(const Printout& printout) {
+    return chosenOrientation().value_or(printout.orientation());
 }
 
 void printWithPreview(QWidget* owner, Printout& printout) {
@@ -103,6 +121,10 @@ void printWithPreview(QWidget* owner, Printout& printout) {
         return;
     }
     QPrinter& printer = sharedPrinter();
+    // The preview may turn the pages; the next printout starts from its own
+    // way round again.
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    printer.setPageOrientation(printOrientation(printout));
     printer.setDocName(printout.title());
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
@@ -121,6 +143,7 @@ void printWithPreview(QWidget* owner, Printout& printout) {
     // A large window, so a page can be read without zooming first.
     preview.resize(900, 700);
     preview.exec();
+    printer.setPageOrientation(before);
 }
 
 std::optional<QByteArray> renderPdf(Printout& printout) {
@@ -130,7 +153,9 @@ std::optional<QByteArray> renderPdf(Printout& printout) {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
         pdf.setResolution(sharedPrinter().resolution());
-        pdf.setPageLayout(sharedPrinter().pageLayout());
+        QPageLayout layout = sharedPrinter().pageLayout();
+        layout.setOrientation(printOrientation(printout));
+        pdf.setPageLayout(layout);
         pdf.setTitle(printout.title());
         pdf.setCreator(QString::fromLatin1(kProgramTitle));
         if (!renderPages(pdf, printout, 1, 0)) return std::nullopt;
@@ -151,6 +176,8 @@ bool printToPdf(Printout& printout, const QString& pdfPath, std::string* error) 
 namespace testing {
 
 void printToFileInstead(const QString& pdfPath) { pdfInstead() = pdfPath; }
+
+void setChosenOrientation(std::optional<QPageLayout::Orientation> orientation) { chosenOrientation() = orientation; }
 
 }  // namespace testing
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 #include <optional>
 #include <string>
@@ -18,6 +19,10 @@ class Printout {
 public:
     virtual ~Printout() = default;
     virtual QString title() const = 0;
+    // The way round its pages are printed unless the user has chosen one in
+    // the printer setup: a table too wide for an upright page asks for
+    // landscape.
+    virtual QPageLayout::Orientation orientation() const { return QPageLayout::Portrait; }
     virtual int pageCount(QPainter& painter, const QRect& page) = 0;
     virtual void drawPage(QPainter& painter, const QRect& page, int pageNumber) = 0;  // 1-based
 };
@@ -27,8 +32,13 @@ public:
 // as the system's locale has it, or as chosen in the printer setup) is the
 // page size of every printout, in the preview and in PDF files too.
 QPrinter& sharedPrinter();
-// The printer setup dialog of the shared printer.
+// The printer setup dialog of the shared printer. An orientation the user
+// changes there is kept for every later printout of the run; until then each
+// printout comes out the way round it asks for.
 void printerSetup(QWidget* owner);
+// The orientation printout is printed in: the one chosen in the printer
+// setup, else its own.
+QPageLayout::Orientation printOrientation(const Printout& printout);
 
 // What every "&Print" of the program does: opens the print preview
 // ("Print Preview", object name "printPreviewDialog") of exactly the pages
@@ -48,6 +58,8 @@ namespace testing {
 // While set, printWithPreview() writes the pages to this PDF file instead
 // of showing the preview.
 void printToFileInstead(const QString& pdfPath);
+// Forgets the orientation chosen in the printer setup (or sets one).
+void setChosenOrientation(std::optional<QPageLayout::Orientation> orientation);
 }  // namespace testing
 
 }  // namespace courtlog::gui::ui

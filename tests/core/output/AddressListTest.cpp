@@ -51,15 +51,5 @@ TEST(AddressListHtml, IsANineColumnTableTitledWithTheTeam) {
     EXPECT_EQ(addressListHtml(owls(), false, HtmlStyle{}, {}).find("<HTML>"), std::string::npos);
 }
 
-TEST(AddressEntry, HeadingThenTheDetailLinesThatAreNotEmpty) {
-    const AddressEntryLines full = addressEntryLines(owls(), 0);
-    EXPECT_EQ(full.heading, "#00, Dana Whitlock, Center");
-    EXPECT_EQ(full.details, (std::vector<std::string>{"12 Pit Road", "Brenvik, ND 58000", "555-0100",
-                                                      "2/5/1990", "dana@x.org", "captain"}));
-    const AddressEntryLines sparse = addressEntryLines(owls(), 1);
-    EXPECT_EQ(sparse.heading, "#7, Lee Park, Forward");
-    EXPECT_EQ(sparse.details, (std::vector<std::string>{"11/9/2001", "left, \"early\""}));
-}
-
 }  // namespace
 }  // namespace courtlog::output

@@ -63,9 +63,17 @@ TEST(SchedulePrintPages, APageEndsWhenFewerThanTwoLineHeightsRemain) {
     EXPECT_EQ(scheduleLinesPerPage(100, 10, 209), 9);
     EXPECT_EQ(scheduleLinesPerPage(100, 10, 210), 10);
     EXPECT_EQ(scheduleLinesPerPage(195, 10, 200), 1);  // the first line always prints
-    EXPECT_EQ(schedulePageCount(0, 9), 1);
-    EXPECT_EQ(schedulePageCount(9, 9), 1);
-    EXPECT_EQ(schedulePageCount(10, 9), 2);
+}
+
+TEST(SchedulePrintPages, AnEntrysLinesStayOnOnePageUnlessItIsLongerThanAPage) {
+    using Starts = std::vector<std::size_t>;
+    EXPECT_EQ(schedulePageStarts({}, 9), Starts{0});
+    EXPECT_EQ(schedulePageStarts(std::vector<std::size_t>(9, 1), 9), Starts{0});
+    EXPECT_EQ(schedulePageStarts(std::vector<std::size_t>(10, 1), 9), (Starts{0, 9}));
+    // The third entry's two lines do not fit after eight: both go over.
+    EXPECT_EQ(schedulePageStarts({4, 4, 2, 1}, 9), (Starts{0, 8}));
+    // Twelve lines of one entry run on; the next entry fills the page.
+    EXPECT_EQ(schedulePageStarts({1, 12, 3}, 5), (Starts{0, 1, 6, 11}));
 }
 
 }  // namespace

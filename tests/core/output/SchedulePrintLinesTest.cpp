@@ -48,5 +48,18 @@ TEST(SchedulePrintLines, OneLinePerEntryInListOrderAndTheLongestSizesTheFont) {
     EXPECT_EQ(longestLineLength({}), 0u);
 }
 
+TEST(SchedulePrintLines, ALineTooLongForThePageGoesOnUnderItsEvent) {
+    const std::string line = "03/04/2024 19:05 Game - Hawks vs Miners at Main Gym - Note:Bring water and towels";
+    EXPECT_EQ(wrappedSchedulePrintLine(line, line.size()), std::vector<std::string>{line});
+    EXPECT_EQ(wrappedSchedulePrintLine(line, 50),
+              (std::vector<std::string>{"03/04/2024 19:05 Game - Hawks vs Miners at Main", std::string(17, ' ') +
+                                        "Gym - Note:Bring water and towels"}));
+    // A word longer than a part is cut; nothing is lost.
+    const std::vector<std::string> cut = wrappedSchedulePrintLine("01/02/2025 09:09 " + std::string(40, 'x'), 30);
+    EXPECT_EQ(cut, (std::vector<std::string>{"01/02/2025 09:09", std::string(15, ' ') + std::string(15, 'x'),
+                                             std::string(15, ' ') + std::string(15, 'x'),
+                                             std::string(15, ' ') + std::string(10, 'x')}));
+}
+
 }  // namespace
 }  // namespace courtlog::output

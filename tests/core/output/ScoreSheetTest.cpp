@@ -71,7 +71,6 @@ Game markedGame(bool halves) {
                                   {TwoPointMade, 3}, {TwoPointMissed, 2}})
         game.addHomeEvent(play("Bo", Shot, result, period));
     game.addHomeEvent(play("Traded Away", Shot, TwoPointMade, 0));
-    game.recountScores();
     return game;
 }
 
@@ -146,17 +145,55 @@ TEST(ScoreSheetLayout, RowsPerPageLeaveRoomForTheClosingAboveTheFooter) {
     // Ten rows: the team total row closes at 861, the final score lines end
     // at 911, the footer starts at 960; an eleventh row would reach 971.
     const struct {
-        int height, filled, blank;
-    } cases[] = {{1000, 10, 10}, {1020, 10, 10}, {1021, 11, 10}, {1060, 11, 11}, {300, 1, 1}};
-    for (const auto& c : cases) {
-        const ScoreSheetLayout layout(measures(c.height), 6);
-        EXPECT_EQ(layout.filledRowsPerPage(), c.filled) << c.height;
-        EXPECT_EQ(layout.blankRowCount(), c.blank) << c.height;
-    }
+        int height, rows;
+    } cases[] = {{1000, 10}, {1020, 10}, {1021, 11}, {1060, 11}, {300, 1}};
+    for (const auto& c : cases) EXPECT_EQ(ScoreSheetLayout(measures(c.height), 6).rowsPerPage(), c.rows) << c.height;
     const ScoreSheetLayout layout(measures(), 6);
     EXPECT_EQ(layout.closingRule(10, true), 861);
     EXPECT_EQ(layout.finalScoreTop(10, true, 1), 891);
     EXPECT_EQ(layout.closingRule(10, false), 801);
+}
+
+// A page of 200 x 280 mm at ten units a millimetre; labels "P6" 25 wide.
+TEST(ScoreSheetLayout, ABlankSheetIsLaidOutForAPenAcrossTheWholeWidth) {
+    ScoreSheetMeasures page{0, 0, 2000, 2800, 10, 20, 15, 20};
+    page.unitsPerMillimetre = 10;
+    page.foulLabelWidth = 25;
+    for (const int blocks : {3, 5}) {
+        SCOPED_TRACE(blocks);
+        const ScoreSheetLayout layout(page, blocks, ScoreSheetForm::Blank);
+        // From a millimetre inside the left edge to one inside the right.
+        EXPECT_EQ(layout.positionLeft(), 10);
+        EXPECT_EQ(layout.gridRight(), 1990);
+        EXPECT_EQ(layout.nameLeft(), 90);
+        // 8 + 9 mm and four boxes of 5 mm, each after its label: 1980 - 80 -
+        // 90 - 384 leaves 1426, a quarter of it for the names.
+        EXPECT_EQ(layout.numberLeft(), 446);
+        EXPECT_EQ(layout.foulsLeft(), 536);
+        EXPECT_EQ(layout.foulBoxWidth(), 50);
+        EXPECT_EQ(layout.foulBoxHeight(), 50);
+        for (int box = 0; box < 4; ++box) {
+            EXPECT_EQ(layout.foulLabelLeft(box), 548 + 93 * box);
+            EXPECT_EQ(layout.foulBoxLeft(box), layout.foulLabelLeft(box) + 31);
+        }
+        EXPECT_EQ(layout.blockLeft(0), 920);
+        EXPECT_NEAR(layout.columnLeft(1, 1) - layout.columnLeft(1, 0), 1070.0 / (5 * blocks), 1);
+        // Room to write the game and the team above the grid.
+        EXPECT_EQ(layout.gameLineTop(true), 90);
+        EXPECT_EQ(layout.teamLineTop(), 170);
+        EXPECT_EQ(layout.gridTop(), 220);
+        // Rows of 12.4 mm: two lines of boxes with 0.8 mm of air around them.
+        EXPECT_EQ(layout.rowHeight(), 124);
+        EXPECT_EQ(layout.foulLineTop(layout.rowTop(0), 0), layout.rowTop(0) + 8);
+        EXPECT_EQ(layout.foulLineTop(layout.rowTop(0), 1), layout.rowTop(0) + 66);
+        EXPECT_EQ(layout.separator(layout.rowTop(2)), layout.rowTop(3));
+        // Seventeen rows and the team total end at 305 + 18 x 124 = 2537;
+        // the final score lines end at 2537 + 60 + 20 + 50 + 20 = 2687, above
+        // the footer at 2760.
+        EXPECT_EQ(layout.rowsPerPage(), 17);
+        EXPECT_EQ(layout.closingRule(17, true), 2537);
+        EXPECT_EQ(layout.finalScoreTop(17, true, 1), 2667);
+    }
 }
 
 struct PagesCase {

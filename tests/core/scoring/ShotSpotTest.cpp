@@ -11,7 +11,6 @@ namespace {
 
 struct OrientationCase {
     int orientation;
-    int pictureId;  // college arc
     PictureSize shown;
     CourtPoint endLine;
 };
@@ -24,9 +23,8 @@ std::string turnName(const ::testing::TestParamInfo<OrientationCase>& info) {
 
 class ShotSpotOrientation : public ::testing::TestWithParam<OrientationCase> {};
 
-TEST_P(ShotSpotOrientation, PictureSizeAndEndLine) {
+TEST_P(ShotSpotOrientation, ShownSizeAndEndLine) {
     const OrientationCase& c = GetParam();
-    EXPECT_EQ(courtPictureId(1, c.orientation), c.pictureId);
     EXPECT_EQ(shownCourtSize(c.orientation), c.shown);
     EXPECT_EQ(attackedEndLineMiddle(c.orientation, c.shown), c.endLine);
 }
@@ -52,10 +50,10 @@ TEST_P(ShotSpotOrientation, EveryPointOfTheCourtSurvivesTheRoundTrip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFour, ShotSpotOrientation,
-                         ::testing::Values(OrientationCase{0, 1162, {118, 199}, {59, 3}},
-                                           OrientationCase{90, 1262, {199, 118}, {196, 59}},
-                                           OrientationCase{180, 1162, {118, 199}, {59, 196}},
-                                           OrientationCase{270, 1262, {199, 118}, {3, 59}}),
+                         ::testing::Values(OrientationCase{0, {118, 199}, {59, 3}},
+                                           OrientationCase{90, {199, 118}, {196, 59}},
+                                           OrientationCase{180, {118, 199}, {59, 196}},
+                                           OrientationCase{270, {199, 118}, {3, 59}}),
                          turnName);
 
 TEST(ShotSpot, ClicksLandWhereTheCourtIsTurned) {
@@ -80,15 +78,6 @@ TEST(ShotSpot, RotatingFourTimesComesBackUpright) {
     }
     EXPECT_EQ(nextOrientation(45), 90);  // stray values count as upright
     EXPECT_FALSE(isTurned(45));
-}
-
-TEST(ShotSpot, PicturesFollowTheThreePointArc) {
-    EXPECT_EQ(courtPictureId(0, 0), 1152);
-    EXPECT_EQ(courtPictureId(0, 270), 1252);
-    EXPECT_EQ(courtPictureId(2, 180), 1172);
-    EXPECT_EQ(courtPictureId(2, 90), 1272);
-    EXPECT_EQ(courtPictureId(7, 0), 1162);
-    EXPECT_EQ(courtPictureId(-1, 90), 1262);
 }
 
 TEST(ShotSpot, DefaultSpotsAndFieldGoalTries) {

@@ -26,7 +26,7 @@ void PrintTo(const ZoneCase& c, std::ostream* os) { *os << c.what; }
 
 class ZoneOfSpot : public ::testing::TestWithParam<ZoneCase> {};
 
-TEST_P(ZoneOfSpot, IsWhereThePictureShowsIt) {
+TEST_P(ZoneOfSpot, IsWhereTheCourtShowsIt) {
     const ZoneCase& c = GetParam();
     EXPECT_EQ(shotZoneName(shotZone(c.spot, c.arc)), shotZoneName(c.zone)) << c.spot.x << "," << c.spot.y;
 }
@@ -69,71 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneCase{"far lane is not the lane", kCollege, {59, 185}, ShotZone::ThreeAboveBreak},
         ZoneCase{"behind the end line under the basket", kCollege, {59, 1}, ShotZone::InsideLane}),
     testing::NameFromWhat());
-
-// An 8-bit court picture as drawn: palette indices, top row first.
-struct IndexedPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;
-    int at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
-
-IndexedPicture readCourt(int id) {
-    const std::vector<std::uint8_t> bytes =
-        testing::readBytes(std::string(COURTLOG_SAMPLES) + "/../pictures/" + std::to_string(id) + ".bmp");
-    auto word = [&](std::size_t at) {
-        return static_cast<int>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24);
-    };
-    IndexedPicture picture;
-    if (bytes.size() < 54 || bytes[28] != 8) return picture;
-    picture.width = word(18);
-    picture.height = word(22);
-    const int offset = word(10);
-    const int rowBytes = (picture.width + 3) / 4 * 4;
-    if (bytes.size() < static_cast<std::size_t>(offset + rowBytes * picture.height)) return {};
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(bytes[static_cast<std::size_t>(offset + (picture.height - 1 - y) * rowBytes + x)]);
-    return picture;
-}
-
-// Where one zone meets another across a line of the picture, the spot on
-// the inner side of the edge is a pixel of that line and the one on the
-// outer side is floor: a mark drawn on a line counts on the side of the lane
-// or arc the line belongs to, and one beside it on the other.
-TEST(ShotZones, EdgesRunAlongTheLinesOfEachCourtPicture) {
-    constexpr int kLine = 1;  // palette index of the court's lines
-    for (const ThreePointArc arc : {kNone, kCollege, kPro}) {
-        const int id = scoring::courtPictureId(static_cast<int>(arc), 0);
-        const IndexedPicture court = readCourt(id);
-        ASSERT_EQ(court.width, scoring::kUprightCourt.width) << id;
-        ASSERT_EQ(court.height, scoring::kUprightCourt.height) << id;
-        auto inner = [&](int x, int y) {
-            return scoring::inLane({x, y}) * 2 + scoring::insideThreePointLine({x, y}, arc);
-        };
-        int edges = 0;
-        // The half of the top basket, inside the sidelines and the end line.
-        for (int y = 4; y < 100; ++y) {
-            for (int x = 3; x < 116; ++x) {
-                for (const CourtPoint next : {CourtPoint{x + 1, y}, CourtPoint{x, y + 1}}) {
-                    const int here = inner(x, y);
-                    const int there = inner(next.x, next.y);
-                    if (here == there || next.y >= 100 || next.x >= 116) continue;
-                    ++edges;
-                    const CourtPoint in = here > there ? CourtPoint{x, y} : next;
-                    const CourtPoint out = here > there ? next : CourtPoint{x, y};
-                    EXPECT_EQ(court.at(in.x, in.y), kLine) << "picture " << id << " at " << in.x << "," << in.y;
-                    // The free-throw circle meets the lane just below its corners.
-                    const bool circle = out.y == 48 && (out.x == 45 || out.x == 73);
-                    if (!circle) {
-                        EXPECT_NE(court.at(out.x, out.y), kLine) << "picture " << id << " at " << out.x << "," << out.y;
-                    }
-                }
-            }
-        }
-        EXPECT_GT(edges, 50) << id;
-    }
-}
 
 TEST(ShotZones, TallyCountsShownMarksPerZoneOfTheArc) {
     const std::vector<ShotMark> made{{59, 30, 0, TwoPointMade}, {59, 80, 0, ThreePointMade}};

@@ -56,7 +56,8 @@ TEST(ScoreSheetCommands, CommandLineWritesTheChosenTeamsOrBlankSheets) {
         EXPECT_TRUE(page.contains(QStringLiteral("2nd Half")));
         EXPECT_TRUE(page.contains(QStringLiteral("Game Totals")));
         EXPECT_FALSE(page.contains(QStringLiteral("Over Time")));
-        EXPECT_FALSE(page.contains(QStringLiteral("Team Total")));
+        EXPECT_TRUE(page.contains(QStringLiteral("Team Total")));
+        EXPECT_TRUE(page.contains(QStringLiteral("Team: ____")));
         EXPECT_TRUE(page.contains(QStringLiteral("_ vs _")));
         EXPECT_TRUE(page.contains(QStringLiteral("Final Score, ____")));
         EXPECT_GE(page.count(QStringLiteral("P1")), 10);
@@ -95,7 +96,11 @@ TEST(ScoreSheetCommands, AGameThatDoesNotLoadPrintsNothingFromTheWindowEither) {
                                       courtlog::output::SheetTeams::Both);
     gui::ui::testing::printToFileInstead({});
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
-    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text, QStringLiteral("Can't load game !"));
+    // The message says why, as the command line does.
+    std::string reason;
+    EXPECT_FALSE(Game().load(folder.file("broken.gam"), &reason));
+    EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
+              QStringLiteral("Can't load game !\n") + QString::fromStdString(reason));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].caption, QStringLiteral("File corrupt ?"));
     EXPECT_FALSE(QFile::exists(out));
 }

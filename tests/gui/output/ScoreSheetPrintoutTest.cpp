@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "GuiTestSupport.h"
+#include "gui/output/BlankScoreSheetPrintout.h"
 #include "gui/output/GameScoreSheetPrintout.h"
 #include "gui/output/ScoreSheetPainter.h"
 
@@ -36,7 +37,6 @@ Game sheetGame() {
     game.addHomeEvent(play(first, Shot, ThreePointMade, 5));
     game.addHomeEvent(play("Eagles Player 2", Shot, TwoPointMade, 2));
     game.addVisitorEvent(play("Ravens Player 3", Shot, FreeThrowMade, 0));
-    game.recountScores();
     return game;
 }
 
@@ -76,11 +76,9 @@ QString blockFigures(const std::vector<PdfWord>& words, const QString& name, std
 TEST(GameScoreSheetPrintout, BothTeamsRunOverPagesHomeFirstWithTheOvertimesInOneBlock) {
     QTemporaryDir dir;
     // Landscape: fifteen rows take more than a page.
-    QPrinter& printer = gui::ui::sharedPrinter();
-    const QPageLayout before = printer.pageLayout();
-    printer.setPageOrientation(QPageLayout::Landscape);
+    gui::ui::testing::setChosenOrientation(QPageLayout::Landscape);
     const std::vector<PdfWord> words = render(sheetGame(), SheetTeams::Both, dir.filePath("both.pdf"));
-    printer.setPageLayout(before);
+    gui::ui::testing::setChosenOrientation(std::nullopt);
     ASSERT_FALSE(words.empty());
     const int pages = words.back().page;
     ASSERT_GE(pages, 4);
@@ -151,6 +149,61 @@ TEST(GameScoreSheetPrintout, SevenFoulsShowSixCrossesInTheirPeriodsColours) {
     EXPECT_EQ(boxes(0), (std::vector<std::string>{"green", "green", "dark blue", "dark blue", "purple", "red", "red",
                                                   "dark blue"}));
     EXPECT_EQ(boxes(1), std::vector<std::string>(8, "none"));
+}
+
+// A blank sheet read back from the PDF: room to write the game and the team
+// above the grid, rows and foul boxes a pen fits in, the grid across the
+// page in both forms of the game.
+TEST(BlankScoreSheetPrintout, LeavesRoomForAPenAndSpansThePage) {
+    constexpr double kMillimetre = 72 / 25.4;
+    QTemporaryDir dir;
+    for (const bool halves : {true, false}) {
+        SCOPED_TRACE(halves ? "halves" : "quarters");
+        const QString path = dir.filePath(halves ? "halves.pdf" : "quarters.pdf");
+        gui::output::BlankScoreSheetPrintout printout(1, halves, {});
+        ASSERT_TRUE(gui::ui::printToPdf(printout, path));
+        const std::vector<PdfWord> words = testsupport::pdfWords(path);
+        const QSizeF page = testsupport::pdfPageSize(path);
+        auto all = [&](const QString& text) {
+            std::vector<PdfWord> found;
+            for (const PdfWord& w : words)
+                if (w.text == text) found.push_back(w);
+            return found;
+        };
+        ASSERT_EQ(all(QStringLiteral("vs")).size(), 1u);
+        ASSERT_EQ(all(QStringLiteral("Team:")).size(), 1u);
+        ASSERT_EQ(all(QStringLiteral("Pos")).size(), 1u);
+        const PdfWord vs = all(QStringLiteral("vs")).front();
+        const PdfWord team = all(QStringLiteral("Team:")).front();
+        const PdfWord pos = all(QStringLiteral("Pos")).front();
+        // A line of handwriting between the game line and "Team:", and the
+        // grid's headings below "Team:".
+        EXPECT_GT(team.top - vs.bottom, 5 * kMillimetre);
+        EXPECT_GT(pos.top - team.bottom, 2 * kMillimetre);
+        EXPECT_EQ(all(QStringLiteral("Total")).size(), 1u);
+        EXPECT_EQ(all(QStringLiteral("Final")).size(), 1u);
+
+        // Each row's labels beside their boxes: P1 then the box then P2.
+        const std::vector<PdfWord> p1 = all(QStringLiteral("P1"));
+        const std::vector<PdfWord> p2 = all(QStringLiteral("P2"));
+        const std::vector<PdfWord> p4 = all(QStringLiteral("P4"));
+        ASSERT_GE(p1.size(), 10u);
+        ASSERT_EQ(p2.size(), p1.size());
+        ASSERT_EQ(p4.size(), p1.size());
+        for (std::size_t row = 0; row < p1.size(); ++row) {
+            EXPECT_GT(p2[row].left - p1[row].right, 5 * kMillimetre);
+            // The lower line of boxes a box's height and more below the upper.
+            EXPECT_GT(p4[row].top - p1[row].top, 5 * kMillimetre);
+            if (row > 0) {
+                EXPECT_GE(p1[row].top - p1[row - 1].top, 9 * kMillimetre);
+            }
+        }
+        // From the left edge to the right, not 70 % of the page.
+        double right = 0;
+        for (const PdfWord& w : all(QStringLiteral("TP"))) right = std::max(right, w.right);
+        EXPECT_LT(pos.left, 8 * kMillimetre);
+        EXPECT_GT(right, page.width() - 10 * kMillimetre);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -145,11 +146,19 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
     EXPECT_EQ(
         courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 76),
         "\xEF\xBB\xBFName,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, QStringLiteral("Owls address list.csv"));
+    // A typed extension chooses the kind, whatever kind shows.
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls.html")), 1});
+    click(&dialog, "exportButton");
+    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.html")).toStdString())
+                  .rfind("<HTML>", 0),
+              0u);
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");
     gui::ui::testing::printToFileInstead({});
-    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("#00, Dana, Center")));
+    EXPECT_TRUE(pdfText(pdf, true).contains(QRegularExpression(QStringLiteral("Dana +555-0100 +2/5/1990 +12 Pit Road"))))
+        << pdfText(pdf, true).toStdString();
 
     addressList(&dialog)->horizontalHeader()->resizeSection(3, 222);
     click(&dialog, "cancelButton");

@@ -115,18 +115,28 @@ TEST(ShotChartPainting, AMakeIsAGreenDotOnItsSpotAndAMissARedCross) {
     figures.made.push_back({40, 60, 0, TwoPointMade});
     figures.missed.push_back({80, 120, 0, TwoPointMissed});
     QPainter painter(&image);
-    drawShotChart(painter, image.rect(), QImage(), figures);
+    drawShotChart(painter, image.rect(), 1, figures);
     painter.end();
     const QColor green(kMadeShotColour);
     EXPECT_EQ(image.pixelColor(40, 60), green);
     EXPECT_EQ(image.pixelColor(37, 60), green);
     EXPECT_EQ(image.pixelColor(43, 60), green);
-    EXPECT_EQ(image.pixelColor(44, 60), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(44, 60), green);
     EXPECT_EQ(image.pixelColor(80, 120), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(78, 118), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(82, 122), QColor(Qt::red));
-    EXPECT_EQ(image.pixelColor(83, 123), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(81, 120), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(83, 123), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(81, 120), QColor(Qt::red));
+
+    // Twice as large, the marks stay on their spots and grow with the court.
+    QImage large(236, 398, QImage::Format_RGB32);
+    QPainter twice(&large);
+    drawShotChart(twice, large.rect(), 1, figures);
+    twice.end();
+    EXPECT_EQ(large.pixelColor(81, 121), green);
+    EXPECT_EQ(large.pixelColor(75, 121), green);
+    EXPECT_NE(large.pixelColor(72, 121), green);
+    EXPECT_EQ(large.pixelColor(161, 241), QColor(Qt::red));
 }
 
 // Beside the console the chart follows the game: a shot recorded gains a

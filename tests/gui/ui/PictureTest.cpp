@@ -153,8 +153,7 @@ TEST(ProgramPictures, HaveTheirSizesAndColourTables) {
     };
     const Expected pictures[] = {
         {1000, 20, 36},   {1005, 20, 36},   {1009, 20, 36},   {1124, 22, 19},   {1150, 32, 32},
-        {1151, 236, 160}, {1152, 118, 199}, {1162, 118, 199}, {1172, 118, 199}, {1252, 199, 118},
-        {1262, 199, 118}, {1272, 199, 118}, {1153, 118, 199}, {1163, 118, 199}, {1173, 118, 199},
+        {1151, 236, 160},
     };
     for (const Expected& expected : pictures) {
         const Picture picture = Picture::resource(expected.id);
@@ -163,26 +162,8 @@ TEST(ProgramPictures, HaveTheirSizesAndColourTables) {
         EXPECT_EQ(picture.height(), expected.height) << expected.id;
         EXPECT_TRUE(picture.hasColorTable()) << expected.id;
     }
-    EXPECT_EQ(Picture::resource(1152).image().format(), QImage::Format_Indexed8);
-    EXPECT_EQ(Picture::resource(1163).image().colorCount(), 2);
+    EXPECT_EQ(Picture::resource(1151).image().format(), QImage::Format_Indexed8);
     EXPECT_TRUE(Picture::resource(4242).isNull());
-}
-
-TEST(ProgramPictures, EndLinesSitWhereClicksAreConvertedToRow3) {
-    for (int arc : {1152, 1162, 1172}) {
-        const QImage court = Picture::resource(arc).image();
-        const QImage turned = Picture::resource(arc + 100).image();
-        // The middle of the upright top end line is (59, 3), on the line.
-        const QRgb line = court.pixel(59, 3);
-        EXPECT_NE(line, court.pixel(59, 8)) << arc;
-        EXPECT_EQ(court.pixel(59, 197), line) << arc;  // the bottom end line
-        // Turned: the right-hand end line's middle (W - 3, H / 2) converts
-        // with (y, W - x) to (59, 3); the left-hand one (3, H / 2) with
-        // (H - y, x) to the same point.
-        EXPECT_EQ(turned.pixel(199 - 3, 118 / 2), line) << arc;
-        EXPECT_EQ(turned.pixel(3, 118 / 2), line) << arc;
-        EXPECT_NE(turned.pixel(199 - 8, 118 / 2), line) << arc;
-    }
 }
 
 TEST(ProgramPictures, WallpaperAndDefaultLogoBesideTheProgram) {

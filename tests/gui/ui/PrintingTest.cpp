@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -33,6 +34,12 @@ public:
     QRect countPage;
     std::vector<int> drawn;
     std::vector<QRect> pages;
+};
+
+// The same, asking for landscape pages.
+class WidePrintout : public ThreePagePrintout {
+public:
+    QPageLayout::Orientation orientation() const override { return QPageLayout::Landscape; }
 };
 
 int pdfPageCount(const QString& path) {
@@ -113,4 +120,37 @@ TEST(Printing, SaveAsPdfAsksBeforeReplacingAFile) {
     printWithPreview(nullptr, printout);
     EXPECT_EQ(courtlog::testsupport::messageTexts(), std::vector<QString>{"Overwrite Existing File?"});
     EXPECT_EQ(courtlog::testing::readFile(path.toStdString()), "kept");
+}
+
+// A printout comes out the way round it asks for, in PDF files and in the
+// preview, unless an orientation was chosen in the printer setup; the
+// preview leaves the printer as it found it.
+TEST(Printing, APrintoutComesOutTheWayRoundItAsksUnlessTheSetupChoseOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.pdf");
+    auto landscape = [&](Printout& printout) {
+        EXPECT_TRUE(printToPdf(printout, path));
+        const QSizeF size = courtlog::testsupport::pdfPageSize(path);
+        return size.width() > size.height();
+    };
+    ThreePagePrintout upright;
+    WidePrintout wide;
+    EXPECT_FALSE(landscape(upright));
+    EXPECT_TRUE(landscape(wide));
+    EXPECT_GT(wide.countPage.width(), wide.countPage.height());
+
+    hooks::setChosenOrientation(QPageLayout::Portrait);
+    EXPECT_FALSE(landscape(wide));
+    hooks::setChosenOrientation(QPageLayout::Landscape);
+    EXPECT_TRUE(landscape(upright));
+    hooks::setChosenOrientation(std::nullopt);
+
+    QPageLayout::Orientation previewed = QPageLayout::Portrait;
+    courtlog::testsupport::whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        previewed = preview->printer()->pageLayout().orientation();
+        preview->reject();
+    });
+    printWithPreview(nullptr, wide);
+    EXPECT_EQ(previewed, QPageLayout::Landscape);
+    EXPECT_EQ(sharedPrinter().pageLayout().orientation(), QPageLayout::Portrait);
 }
