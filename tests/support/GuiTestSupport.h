@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -77,6 +78,14 @@ inline void clickRow(QListWidget* list, int row) {
     ASSERT_NE(item, nullptr);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// The entries of a drop-down list, as the user sees them when it opens.
+inline QStringList comboItems(QWidget* dialog, const char* listName) {
+    QStringList items;
+    if (auto* list = control<QComboBox>(dialog, listName))
+        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
 }
 
 // Object names of the controls Tab visits, in order, starting after dialog.

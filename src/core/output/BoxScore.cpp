@@ -7,6 +7,7 @@
 #include "core/records/Cp1252.h"
 #include "core/records/Game.h"
 #include "core/records/Player.h"
+#include "core/stats/GameStatTally.h"
 
 namespace courtlog::output {
 
@@ -74,9 +75,16 @@ bool isDate(int year, int month, int day) {
 BoxScore::BoxScore(const Game& game) : game_(&game) { recompute(); }
 
 void BoxScore::recompute() {
+    if (kept_) {
+        kept_->computeSide(home_, *game_, Stat::Side::Home);
+        kept_->computeSide(visitor_, *game_, Stat::Side::Visitor);
+        return;
+    }
     home_.computeSide(*game_, Stat::Side::Home);
     visitor_.computeSide(*game_, Stat::Side::Visitor);
 }
+
+void BoxScore::countFrom(const stats::GameStatTally* kept) { kept_ = kept; }
 
 std::string BoxScore::rowName(const StatLine& line, bool totals) {
     if (totals) return std::string(Stat::kTotalsName);
@@ -102,8 +110,13 @@ std::string BoxScore::monthName() const {
     return std::string(calendar::monthName(game_->month));
 }
 
-int BoxScore::homePoints(int period) const { return game_->homePointsInPeriod(period); }
-int BoxScore::visitorPoints(int period) const { return game_->visitorPointsInPeriod(period); }
+int BoxScore::homePoints(int period) const {
+    return kept_ ? kept_->points(true, period) : game_->homePointsInPeriod(period);
+}
+
+int BoxScore::visitorPoints(int period) const {
+    return kept_ ? kept_->points(false, period) : game_->visitorPointsInPeriod(period);
+}
 
 std::string BoxScore::playedOnLine() const {
     return utf8(game_->visitor.name) + " VS " + utf8(game_->home.name) + " played on " +

@@ -10,6 +10,10 @@ namespace courtlog {
 class Game;
 }
 
+namespace courtlog::stats {
+class GameStatTally;
+}
+
 namespace courtlog::output {
 
 // The box score of one game: both teams' statistics over that game alone and
@@ -31,6 +35,11 @@ public:
 
     // Both statistics again from the game as it is now.
     void recompute();
+    // From now on recompute() takes both statistics and the points of each
+    // period from kept, running counts of the game's plays that its owner
+    // keeps in step with the game, instead of reading every play again;
+    // null reads the plays.
+    void countFrom(const stats::GameStatTally* kept);
 
     const Game& game() const { return *game_; }
     // Each reads its own side of the game, so two teams of one name each
@@ -65,6 +74,7 @@ private:
     void appendPeriodTable(std::vector<std::string>& lines) const;
 
     const Game* game_;
+    const stats::GameStatTally* kept_ = nullptr;
     Stat home_;
     Stat visitor_;
 };

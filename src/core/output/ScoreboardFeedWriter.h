@@ -6,6 +6,7 @@
 
 #include "core/output/LastPlayTracker.h"
 #include "core/records/BackgroundSave.h"
+#include "core/records/GameFileImage.h"
 #include "core/records/Settings.h"
 
 namespace courtlog::output {
@@ -27,9 +28,10 @@ public:
 
     // After a change (and once at the start), with the league the console
     // counts by; settings say whether and where. gameImage is the game's
-    // file image when the caller has made one already (for the auto save).
+    // file image when the caller keeps one (it serves the auto save too);
+    // without it the game is encoded here.
     void gameChanged(const Game& game, const LeagueOptions& league, const Settings& settings, std::time_t now,
-                     BackgroundSaver::Bytes gameImage = nullptr);
+                     GameFileImage::Snapshot gameImage = {});
     // Returns once every write asked for so far has ended.
     void waitUntilIdle() { writer_.waitUntilIdle(); }
 

@@ -14,10 +14,11 @@ namespace courtlog {
 
 // Saves files through safeSave on a thread of its own, so that whoever asks
 // can go on at once: a play shows while the game that holds it is still
-// being written and flushed to disk. Every request holds the whole file, so
-// when a file is asked for again before its earlier request started, only
-// the newest bytes are written. Requests for different files are written in
-// the order they came.
+// being written and flushed to disk. The thread gives way to the rest of
+// the program, so a save never slows the repaints of the change it saves.
+// Every request holds the whole file, so when a file is asked for again
+// before its earlier request started, only the newest bytes are written.
+// Requests for different files are written in the order they came.
 class BackgroundSaver {
 public:
     // Called on the saver's thread when a save ended: whether the file was
@@ -39,6 +40,9 @@ public:
     // The same with bytes another request may share (one image of a game
     // serving its save and its scoreboard feed).
     void save(std::string path, Bytes bytes, Done done = {});
+    // The same with the file's bytes in parts, written one after the other
+    // (a game's file image, whose parts its next snapshots share).
+    void save(std::string path, std::vector<Bytes> parts, Done done = {});
     // Queues work under key, to run on the saver's thread: the most general
     // request, by which the ones above are made. Work still waiting under
     // the same key is replaced, so only the newest runs.

@@ -209,22 +209,28 @@ std::vector<std::uint8_t> Game::toBytes() const {
     // count (appending refuses beyond it), but cut defensively all the same.
     const std::size_t visitorCount = std::min<std::size_t>(visitorEvents_.size(), INT16_MAX);
     const std::size_t homeCount = std::min<std::size_t>(homeEvents_.size(), INT16_MAX);
+    // The whole file is built in one buffer of its final size, record by
+    // record.
+    std::vector<std::uint8_t> bytes = headBytes(visitorCount, homeCount);
+    const std::size_t at = bytes.size();
+    bytes.resize(at + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    std::uint8_t* p = bytes.data() + at;
+    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeRecord(p, visitorEvents_[i]);
+    for (std::size_t i = 0; i < homeCount; ++i) p = encodeRecord(p, homeEvents_[i]);
+    return bytes;
+}
+
+std::vector<std::uint8_t> Game::headBytes(std::size_t visitorCount, std::size_t homeCount) const {
     // Teams inside a game never carry personal information, even when a
     // stand-alone team was copied in whole.
-    const std::size_t eventsStart = kStoredSize<Game> + home.byteSize(false) + visitor.byteSize(false) + 4;
-
-    // The whole file is built in one buffer of its final size, record by
-    // record: auto save rewrites it after every play.
     ByteWriter out;
-    out.reserve(eventsStart + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    out.reserve(kStoredSize<Game> + home.byteSize(false) + visitor.byteSize(false) + 4);
     encodeRecord(out.extend(kStoredSize<Game>), *this);
     home.write(out, false);
     visitor.write(out, false);
-    std::uint8_t* p = out.extend(4 + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    std::uint8_t* p = out.extend(4);
     p = putLe16(p, static_cast<std::int16_t>(visitorCount));
-    p = putLe16(p, static_cast<std::int16_t>(homeCount));
-    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeRecord(p, visitorEvents_[i]);
-    for (std::size_t i = 0; i < homeCount; ++i) p = encodeRecord(p, homeEvents_[i]);
+    putLe16(p, static_cast<std::int16_t>(homeCount));
     return out.take();
 }
 

@@ -131,6 +131,9 @@ public:
     // that part is truncated or a count is negative.
     bool readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount);
     std::vector<std::uint8_t> toBytes() const;
+    // The file image up to and including the two play counts, as toBytes
+    // writes it for lists of these lengths (the plays follow it).
+    std::vector<std::uint8_t> headBytes(std::size_t visitorCount, std::size_t homeCount) const;
 
     // The score of each side: the points of every play's shot result, held
     // at the 16-bit range a score is kept in. Counted when the plays are

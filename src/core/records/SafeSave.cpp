@@ -150,6 +150,12 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::string* error, LinkPolicy policy) {
+    const std::span<const std::uint8_t> whole[] = {data};
+    return safeSave(path, whole, error, policy);
+}
+
+bool safeSave(const std::string& path, std::span<const std::span<const std::uint8_t>> parts, std::string* error,
+              LinkPolicy policy) {
     if (path.empty()) {
         setError(error, "Can't save a file without a name", ENOENT);
         return false;
@@ -204,7 +210,8 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
             // Only a privileged process can give a file away; not an error.
         }
     }
-    if (!writeAll(fd, data.data(), data.size())) return fail("Can't write " + path, errno);
+    for (const std::span<const std::uint8_t> part : parts)
+        if (!writeAll(fd, part.data(), part.size())) return fail("Can't write " + path, errno);
     reportStep(SaveStep::WroteTemporary, temp);
     if (fdatasync(fd) != 0) return fail("Can't flush " + path + " to disk", errno);
     reportStep(SaveStep::FlushedTemporary, temp);

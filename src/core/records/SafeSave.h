@@ -34,6 +34,9 @@ bool safeSave(const std::string& path, std::span<const std::uint8_t> data, std::
               LinkPolicy policy = LinkPolicy::FollowOwnLinks);
 bool safeSave(const std::string& path, std::string_view text, std::string* error = nullptr,
               LinkPolicy policy = LinkPolicy::FollowOwnLinks);
+// The same for data held in parts, written one after the other.
+bool safeSave(const std::string& path, std::span<const std::span<const std::uint8_t>> parts,
+              std::string* error = nullptr, LinkPolicy policy = LinkPolicy::FollowOwnLinks);
 
 // Reads a whole file, refusing files larger than maxBytes. nullopt when it
 // cannot be opened or read (reason in error).

@@ -15,7 +15,7 @@ bool ConsoleCommand::apply(Game& game, ConsoleState& console) {
     return true;
 }
 
-void ConsoleCommand::updateTallies(const Game&, PlayTally&, PlayTally&, bool) const {}
+PlaysChange ConsoleCommand::playsChange(bool) const { return {}; }
 
 void ConsoleCommand::revert(Game& game, ConsoleState& console) {
     revertOnGame(game);

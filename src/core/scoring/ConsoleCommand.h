@@ -5,10 +5,9 @@
 
 #include "core/records/Game.h"
 #include "core/scoring/ConsoleState.h"
+#include "core/scoring/PlaysChange.h"
 
 namespace courtlog::scoring {
-
-class PlayTally;
 
 // One change made at the game console (a play, a prompt's answer, a time
 // out, a substitution, a period change, swapping sides, a closed event
@@ -31,10 +30,10 @@ public:
     // Takes back the change the last apply made.
     void revert(Game& game, ConsoleState& console);
 
-    // Brings the running counts of both teams' plays up to date with what
-    // the last apply (applied) or revert did to the play lists; game is as
-    // that left it. Most changes leave the lists alone and do nothing here.
-    virtual void updateTallies(const Game& game, PlayTally& home, PlayTally& visitor, bool applied) const;
+    // What the last apply (applied) or revert did to the play lists, for
+    // the running counts that follow them. Most changes leave the lists
+    // alone: nothing.
+    virtual PlaysChange playsChange(bool applied) const;
 
     // A few words for the scorekeeper: "2 pointer made, #3 Marsh".
     std::string describe() const { return description_; }

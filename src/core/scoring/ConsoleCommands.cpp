@@ -1,12 +1,13 @@
 #include "core/scoring/ConsoleCommands.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <utility>
 
 #include "core/records/Codes.h"
 #include "core/scoring/ConsoleRules.h"
-#include "core/scoring/PlayTally.h"
+#include "core/scoring/GameSetupRules.h"
 
 namespace courtlog::scoring {
 
@@ -54,12 +55,8 @@ private:
         playersBefore_.reset();
     }
 
-    void updateTallies(const Game&, PlayTally& home, PlayTally& visitor, bool applied) const override {
-        PlayTally& tally = home_ ? home : visitor;
-        if (applied)
-            tally.add(appended_);
-        else
-            tally.remove(appended_);
+    PlaysChange playsChange(bool applied) const override {
+        return applied ? PlaysChange::added(home_, appended_) : PlaysChange::removed(home_, appended_);
     }
 
     const bool home_;
@@ -67,6 +64,85 @@ private:
     const bool markPlayers_;
     std::optional<std::vector<Player>> playersBefore_;
     PlayEvent appended_;  // the play as the list holds it
+};
+
+// Renames players in their roster and their plays. The first apply renames
+// through the game and notes what changed; undo and redo then put those
+// names and numbers back and forth.
+class RenamePlayersCommand final : public ConsoleCommand {
+public:
+    RenamePlayersCommand(std::optional<std::vector<Player>> homeEdited,
+                         std::optional<std::vector<Player>> visitorEdited, std::string description)
+        : ConsoleCommand(std::move(description), std::nullopt) {
+        sides_[0].edited = std::move(homeEdited);
+        sides_[1].edited = std::move(visitorEdited);
+    }
+
+private:
+    // A play's player as it stood before the renaming and after it.
+    struct PlayRename {
+        std::size_t index;
+        std::string nameBefore, nameAfter;
+        std::int16_t numberBefore, numberAfter;
+    };
+    struct Side {
+        std::optional<std::vector<Player>> edited;
+        std::vector<Player> rosterBefore, rosterAfter;
+        std::vector<PlayRename> plays;
+    };
+
+    bool applyToGame(Game& game) override {
+        for (const bool home : {true, false}) {
+            Side& side = sides_[home ? 0 : 1];
+            if (!side.edited) continue;
+            if (!applied_) {
+                side.rosterBefore = team(game, home).players;
+                const std::vector<PlayEvent> before = game.events(home);
+                renameEditedPlayers(game, home, *side.edited);
+                side.rosterAfter = team(game, home).players;
+                const std::vector<PlayEvent>& list = game.events(home);
+                for (std::size_t i = 0; i < list.size(); ++i) {
+                    const Player& was = before[i].player;
+                    const Player& is = list[i].player;
+                    if (was.name != is.name || was.number != is.number)
+                        side.plays.push_back({i, was.name, is.name, was.number, is.number});
+                }
+                continue;
+            }
+            team(game, home).players = side.rosterAfter;
+            putPlayers(game, home, side.plays, true);
+        }
+        applied_ = true;
+        return true;
+    }
+
+    void revertOnGame(Game& game) override {
+        for (const bool home : {true, false}) {
+            Side& side = sides_[home ? 0 : 1];
+            if (!side.edited) continue;
+            team(game, home).players = side.rosterBefore;
+            putPlayers(game, home, side.plays, false);
+        }
+    }
+
+    // Gives the renamed plays of a side their names and numbers after the
+    // renaming, or before it.
+    static void putPlayers(Game& game, bool home, const std::vector<PlayRename>& renames, bool after) {
+        if (renames.empty()) return;
+        std::vector<PlayEvent> list = game.events(home);
+        for (const PlayRename& rename : renames) {
+            list[rename.index].player.name = after ? rename.nameAfter : rename.nameBefore;
+            list[rename.index].player.number = after ? rename.numberAfter : rename.numberBefore;
+        }
+        game.setEvents(home, std::move(list));
+    }
+
+    PlaysChange playsChange(bool) const override {
+        return PlaysChange::replaced(!sides_[0].plays.empty(), !sides_[1].plays.empty());
+    }
+
+    std::array<Side, 2> sides_;
+    bool applied_ = false;
 };
 
 // A change whose undo and redo are the same exchange of two values.
@@ -89,10 +165,7 @@ private:
     }
     void revertOnGame(Game& game) override { exchange_(game); }
 
-    void updateTallies(const Game& game, PlayTally& home, PlayTally& visitor, bool) const override {
-        if (replacesHome_) home.recount(game.homeEvents());
-        if (replacesVisitor_) visitor.recount(game.visitorEvents());
-    }
+    PlaysChange playsChange(bool) const override { return PlaysChange::replaced(replacesHome_, replacesVisitor_); }
 
     Exchange exchange_;
     bool replacesHome_;
@@ -155,6 +228,21 @@ std::unique_ptr<ConsoleCommand> lineupCommand(bool home, std::vector<Player> pla
     return exchangeCommand([home, players = std::move(players)](Game& game) mutable {
         std::swap(team(game, home).players, players);
     }, std::move(description), std::move(after));
+}
+
+std::unique_ptr<ConsoleCommand> rosterCommand(bool home, Roster roster, std::string description) {
+    return exchangeCommand([home, roster = std::move(roster)](Game& game) mutable {
+        Team& side = team(game, home);
+        std::swap(side.players, roster.players);
+        std::swap(side.personalInfo, roster.personalInfo);
+    }, std::move(description), std::nullopt);
+}
+
+std::unique_ptr<ConsoleCommand> renamePlayersCommand(std::optional<std::vector<Player>> homeEdited,
+                                                     std::optional<std::vector<Player>> visitorEdited,
+                                                     std::string description) {
+    return std::make_unique<RenamePlayersCommand>(std::move(homeEdited), std::move(visitorEdited),
+                                                  std::move(description));
 }
 
 std::unique_ptr<ConsoleCommand> periodCommand(int period, std::string description,

@@ -23,6 +23,16 @@ std::unique_ptr<ConsoleCommand> addPlayCommand(bool home, const PlayEvent& play,
 std::unique_ptr<ConsoleCommand> lineupCommand(bool home, std::vector<Player> players, std::string description,
                                               std::optional<ConsoleState> after);
 
+// Puts a team's roster in place whole, players and their personal
+// information (a player added during the game).
+std::unique_ptr<ConsoleCommand> rosterCommand(bool home, Roster roster, std::string description);
+
+// Renames and renumbers players as an edited copy of a team's roster says
+// (entry by entry; none: the team stays), their plays with them.
+std::unique_ptr<ConsoleCommand> renamePlayersCommand(std::optional<std::vector<Player>> homeEdited,
+                                                     std::optional<std::vector<Player>> visitorEdited,
+                                                     std::string description);
+
 // Moves the game to period.
 std::unique_ptr<ConsoleCommand> periodCommand(int period, std::string description,
                                               std::optional<ConsoleState> after);

@@ -117,6 +117,11 @@ std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOp
     return benchFrom(game, home, league, RecountedPlays{game, league});
 }
 
+std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league, const PlayTally& own) {
+    // The bench counts the team's own fouls alone.
+    return benchFrom(game, home, league, TalliedPlays{game, league, own, own});
+}
+
 TeamConsoleFigures teamConsoleFigures(const Game& game, bool home, const LeagueOptions& league) {
     return figuresFrom(game, home, league, RecountedPlays{game, league});
 }

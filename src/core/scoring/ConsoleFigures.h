@@ -55,6 +55,8 @@ PeriodGroup periodGroup(int currentPeriod, bool halves);
 
 // The bench list of a team: every player not on court, in roster order.
 std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league);
+// The same from the running counts of the team's plays.
+std::vector<BenchEntry> benchEntries(const Game& game, bool home, const LeagueOptions& league, const PlayTally& own);
 
 // Everything of one team the console draws, with the game's own score.
 // Counted over every play of the game.

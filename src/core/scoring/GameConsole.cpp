@@ -6,6 +6,7 @@
 #include "core/records/Codes.h"
 #include "core/scoring/ConsoleCommands.h"
 #include "core/scoring/ConsoleRules.h"
+#include "core/scoring/GameSetupRules.h"
 
 namespace courtlog::scoring {
 
@@ -41,10 +42,7 @@ ClickOutcome clicked(PlayerClick action, ChangeOutcome outcome) {
 
 }  // namespace
 
-GameConsole::GameConsole(Game& game, const LeagueOptions& league)
-    : game_(game), league_(league), periodKnown_(game.currentPeriod) {
-    recountTallies();
-}
+GameConsole::GameConsole(Game& game, const LeagueOptions& league) : game_(game), league_(league) { recountAll(); }
 
 PeriodGroup GameConsole::periodGroup() const { return scoring::periodGroup(game_.currentPeriod, game_.halves != 0); }
 
@@ -57,6 +55,7 @@ const Player* GameConsole::playerInSlot(bool home, int slot) const {
 std::string GameConsole::teamName(bool home) const { return team(game_, home).name; }
 
 void GameConsole::chooseBenchPlayer(bool home, int rosterIndex) {
+    catchUp();
     (home ? state_.pending.homeSubstitution : state_.pending.visitorSubstitution) = true;
     (home ? state_.pending.homeBenchChoice : state_.pending.visitorBenchChoice) = rosterIndex;
     state_.title = home ? kHomeSubTitle : kVisitorSubTitle;
@@ -84,6 +83,7 @@ PlayerClick GameConsole::clickAction(bool home, int slot) const {
 }
 
 ClickOutcome GameConsole::clickPlayer(bool home, int slot) {
+    catchUp();
     const PlayerClick action = clickAction(home, slot);
     switch (action) {
         case PlayerClick::Substitution: return substitute(home, slot);
@@ -113,7 +113,7 @@ ClickOutcome GameConsole::substitute(bool home, int slot) {
         side.players[static_cast<std::size_t>(incoming)].courtSlot != 0) {
         refused = refusal("The player chosen from the bench is no longer on the bench.", "Substitution");
     } else if (const Player& in = side.players[static_cast<std::size_t>(incoming)];
-               reaches(personalFouls(game_, home, in.name), league_.foulOutAfter)) {
+               reaches(tally(home).personalFouls(in.name), league_.foulOutAfter)) {
         refused = refusal(playerWords(in) + " has fouled out and cannot come back in.", "Substitution");
     }
     if (!refused.message.empty()) {
@@ -177,6 +177,7 @@ std::optional<ChangeOutcome> GameConsole::playRefusal(bool home, int slot) const
 }
 
 ChangeOutcome GameConsole::recordPlay(bool home, int slot, const PlayChoice& choice, CourtPoint spot) {
+    catchUp();
     if (std::optional<ChangeOutcome> refused = playRefusal(home, slot)) return *refused;
     const Player* player = playerInSlot(home, slot);
     PlayEvent play = playFor(*player);
@@ -211,8 +212,9 @@ ChangeOutcome GameConsole::recordPlay(bool home, int slot, const PlayChoice& cho
 }
 
 ChangeOutcome GameConsole::takeTimeOut(bool home, bool shortTimeOut) {
-    const int allowed = shortTimeOut ? league_.shortTimeOuts : league_.fullTimeOuts;
-    if (timeOutsUsed(game_, home, shortTimeOut, league_) >= allowed) {
+    catchUp();
+    const TeamConsoleFigures figures = teamFigures(home);
+    if ((shortTimeOut ? figures.shortTimeOutsLeft : figures.fullTimeOutsLeft) <= 0) {
         if (shortTimeOut) return refusal("No 20 - Second Time Outs Remaining!", "No 20 Second Time Outs");
         return refusal("No Time Outs Remaining!", "No Time Outs");
     }
@@ -226,6 +228,7 @@ ChangeOutcome GameConsole::takeTimeOut(bool home, bool shortTimeOut) {
 }
 
 ChangeOutcome GameConsole::periodUp() {
+    catchUp();
     const int next = std::min(nextPeriod(game_.currentPeriod, game_.halves != 0),
                               int{std::numeric_limits<std::int16_t>::max()});
     if (next == game_.currentPeriod) return {};
@@ -233,30 +236,80 @@ ChangeOutcome GameConsole::periodUp() {
 }
 
 ChangeOutcome GameConsole::periodDown() {
+    catchUp();
     const int previous = previousPeriod(game_.currentPeriod, game_.halves != 0);
     if (previous == game_.currentPeriod) return {};
     return keep(periodCommand(previous, "Previous period: " + periodName(previous, game_.halves != 0), std::nullopt));
 }
 
 ChangeOutcome GameConsole::swapSides() {
+    catchUp();
     ConsoleState after = state_;
     after.sidesSwapped = !after.sidesSwapped;
     return keep(consoleStateCommand("Swap sides", std::move(after)));
 }
 
-ChangeOutcome GameConsole::perform(std::unique_ptr<ConsoleCommand> command) { return keep(std::move(command)); }
+ChangeOutcome GameConsole::perform(std::unique_ptr<ConsoleCommand> command) {
+    catchUp();
+    return keep(std::move(command));
+}
+
+ChangeOutcome GameConsole::addPlayer(bool home, const Player& player) {
+    catchUp();
+    Roster roster = team(game_, home);
+    roster.addPlayer(player, PersonalInfo::blank());
+    Player& added = roster.players.back();
+    added.courtSlot = 0;
+    return keep(rosterCommand(home, std::move(roster), "Add player: " + playerWords(player)));
+}
+
+ChangeOutcome GameConsole::editPlayers(std::optional<std::vector<Player>> homeEdited,
+                                       std::optional<std::vector<Player>> visitorEdited) {
+    catchUp();
+    // The first change names the whole edit: "Modify player: #4 Lee is now #5 Leigh".
+    std::string description;
+    int changes = 0;
+    for (const bool home : {true, false}) {
+        const std::optional<std::vector<Player>>& edited = home ? homeEdited : visitorEdited;
+        if (!edited) continue;
+        const std::vector<Player>& roster = team(game_, home).players;
+        for (std::size_t i = 0; i < edited->size() && i < roster.size(); ++i) {
+            const Player& was = roster[i];
+            const Player& is = (*edited)[i];
+            if (was.name == is.name && was.number == is.number) continue;
+            if (changes++ == 0) description = "Modify player: " + playerWords(was) + " is now " + playerWords(is);
+        }
+    }
+    if (changes == 0) return {};
+    if (changes > 1) description += " (and " + std::to_string(changes - 1) + " more)";
+    return keep(renamePlayersCommand(std::move(homeEdited), std::move(visitorEdited), std::move(description)));
+}
+
+void GameConsole::catchUp() {
+    lastChange_ = {};
+    if (homeTally_.size() != game_.homeEvents().size() || visitorTally_.size() != game_.visitorEvents().size())
+        recountAll();
+}
 
 ChangeOutcome GameConsole::keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused) {
     if (!history_.perform(std::move(command), game_, state_)) return refused;
-    history_.nextUndo()->updateTallies(game_, homeTally_, visitorTally_, true);
+    follow(history_.nextUndo()->playsChange(true));
     lastStep_.clear();
-    periodKnown_ = game_.currentPeriod;
     ChangeOutcome done;
     done.changed = true;
     return done;
 }
 
+void GameConsole::follow(PlaysChange change) {
+    lastChange_ = std::move(change);
+    for (const bool home : {true, false}) {
+        lastChange_.applyTo(home ? homeTally_ : visitorTally_, game_, home);
+        lastChange_.applyTo(image_.plays(home), game_, home);
+    }
+}
+
 void GameConsole::cancelAction() {
+    catchUp();
     const bool lastByHome = state_.pending.lastPlayByHome;
     state_.pending = PendingPrompts{};
     state_.pending.lastPlayByHome = lastByHome;
@@ -264,20 +317,20 @@ void GameConsole::cancelAction() {
 }
 
 bool GameConsole::undo() {
+    catchUp();
     const ConsoleCommand* undone = history_.undo(game_, state_);
     if (!undone) return false;
-    undone->updateTallies(game_, homeTally_, visitorTally_, false);
+    follow(undone->playsChange(false));
     lastStep_ = "Undone: " + undone->describe();
-    periodKnown_ = game_.currentPeriod;
     return true;
 }
 
 bool GameConsole::redo() {
+    catchUp();
     const ConsoleCommand* redone = history_.redo(game_, state_);
     if (!redone) return false;
-    redone->updateTallies(game_, homeTally_, visitorTally_, true);
+    follow(redone->playsChange(true));
     lastStep_ = "Redone: " + redone->describe();
-    periodKnown_ = game_.currentPeriod;
     return true;
 }
 
@@ -297,19 +350,17 @@ void GameConsole::rosterChanged() {
     state_.title = kIdleTitle;
     history_.clear();
     lastStep_.clear();
-    recountTallies();
+    recountAll();
 }
 
-void GameConsole::recountTallies() {
-    homeTally_.recount(game_.homeEvents());
-    visitorTally_.recount(game_.visitorEvents());
-}
+void GameConsole::recountAll() { follow(PlaysChange::replaced(true, true)); }
 
-void GameConsole::leagueOptionsChanged() {
-    if (game_.currentPeriod == periodKnown_) return;
-    history_.clear();
-    lastStep_.clear();
-    periodKnown_ = game_.currentPeriod;
+ChangeOutcome GameConsole::leagueOptionsChanged() {
+    catchUp();
+    if (!league_.halves) return {};
+    const int period = periodAfterSwitchToHalves(game_.currentPeriod);
+    if (period == game_.currentPeriod) return {};
+    return keep(periodCommand(period, "Play in halves: " + periodName(period, true), std::nullopt));
 }
 
 }  // namespace courtlog::scoring

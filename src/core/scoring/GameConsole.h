@@ -7,6 +7,7 @@
 
 #include "core/ProgramInfo.h"
 #include "core/records/Game.h"
+#include "core/records/GameFileImage.h"
 #include "core/records/Settings.h"
 #include "core/scoring/ConsoleCommand.h"
 #include "core/scoring/ConsoleFigures.h"
@@ -14,6 +15,7 @@
 #include "core/scoring/ConsoleState.h"
 #include "core/scoring/PlayChoice.h"
 #include "core/scoring/PlayTally.h"
+#include "core/scoring/PlaysChange.h"
 #include "core/scoring/ShotSpot.h"
 
 namespace courtlog::scoring {
@@ -70,7 +72,19 @@ public:
         return teamConsoleFigures(game_, home, league_, tally(home), tally(!home));
     }
     const PlayTally& tally(bool home) const { return home ? homeTally_ : visitorTally_; }
+    // The bench list of a team, from the same counts.
+    std::vector<BenchEntry> bench(bool home) const { return benchEntries(game_, home, league_, tally(home)); }
+    // A team's sheet, from the same counts.
+    TeamSheetFigures sheetFigures(bool home) const { return teamSheetFigures(game_, home, tally(home)); }
     PeriodGroup periodGroup() const;
+
+    // What the last action asked of the console did to the play lists
+    // (nothing after one that left them alone or was refused), for the
+    // counts that follow them beside the console.
+    const PlaysChange& lastChange() const { return lastChange_; }
+    // The game's file image as it stands now, for a save or the scoreboard
+    // feed; kept in step with every change made here.
+    GameFileImage::Snapshot fileImage() { return image_.snapshot(game_); }
 
     // A bench line was chosen: the next click on that team's court button
     // brings rosterIndex in.
@@ -105,6 +119,15 @@ public:
     // editor): applied and kept like the console's own. Unchanged without one.
     ChangeOutcome perform(std::unique_ptr<ConsoleCommand> command);
 
+    // Add Player: player joins a team on its bench, at the end of its
+    // roster; Ctrl+Z takes him away again.
+    ChangeOutcome addPlayer(bool home, const Player& player);
+    // Modify Player: each team's roster as edited (entry by entry; none:
+    // unchanged) renames its players and their plays. Unchanged when no
+    // name or number differs.
+    ChangeOutcome editPlayers(std::optional<std::vector<Player>> homeEdited,
+                              std::optional<std::vector<Player>> visitorEdited);
+
     // Clears every substitution and prompt; nothing is recorded.
     void cancelAction();
 
@@ -122,17 +145,24 @@ public:
     // "Redone: ..."; empty before the first and after a new change.
     const std::string& lastStep() const { return lastStep_; }
 
-    // A player was added or renamed beside the console: the bench choices
-    // point into a roster that changed, and changes kept for undo would put
-    // back the roster and plays as they were, so they are forgotten.
+    // The roster or plays were changed beside the console, not through it:
+    // the bench choices point into a roster that changed, and changes kept
+    // for undo would put back the roster and plays as they were, so they
+    // are forgotten; everything is counted afresh.
     void rosterChanged();
-    // The league options were changed; when that moved the period, the
-    // changes kept for undo are forgotten for the same reason.
-    void leagueOptionsChanged();
+    // The league options were changed: a game scored in quarters that is
+    // now played in halves moves to the half of its quarter, a change kept
+    // like any other. Unchanged when the period stays.
+    ChangeOutcome leagueOptionsChanged();
 
 private:
     ChangeOutcome keep(std::unique_ptr<ConsoleCommand> command, ChangeOutcome refused = {});
-    void recountTallies();
+    // Brings the running counts and the file image up to what change did.
+    void follow(PlaysChange change);
+    // Starts every action: forgets the last change, and counts afresh when
+    // plays were added or taken away beside the console.
+    void catchUp();
+    void recountAll();
     PlayEvent playFor(const Player& player) const;
     ClickOutcome substitute(bool home, int slot);
     ClickOutcome answerPrompt(bool home, int slot, PlayerClick prompt);
@@ -145,8 +175,9 @@ private:
     ConsoleHistory history_;
     PlayTally homeTally_;
     PlayTally visitorTally_;
+    GameFileImage image_;
+    PlaysChange lastChange_;
     std::string lastStep_;
-    int periodKnown_ = 0;  // the period as the last change left it
 };
 
 }  // namespace courtlog::scoring

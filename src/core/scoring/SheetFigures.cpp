@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/records/Codes.h"
+#include "core/scoring/PlayTally.h"
 
 namespace courtlog::scoring {
 
@@ -19,23 +20,23 @@ ShootingFigures& ShootingFigures::operator+=(const ShootingFigures& other) {
     return *this;
 }
 
-void countShot(ShootingFigures& f, int shotResult) {
+void countShot(ShootingFigures& f, int shotResult, int by) {
     // The figures look at the shot result alone, whatever the kind says.
     switch (shotResult) {
         case TwoPointMade:
-            ++f.twoMade;
-            f.points += 2;
+            f.twoMade += by;
+            f.points += 2 * by;
             break;
         case ThreePointMade:
-            ++f.threeMade;
-            f.points += 3;
+            f.threeMade += by;
+            f.points += 3 * by;
             break;
         case FreeThrowMade:
-            ++f.freeThrowsMade;
-            ++f.freeThrowsAttempted;
-            ++f.points;
+            f.freeThrowsMade += by;
+            f.freeThrowsAttempted += by;
+            f.points += by;
             break;
-        case FreeThrowMissed: ++f.freeThrowsAttempted; break;
+        case FreeThrowMissed: f.freeThrowsAttempted += by; break;
         default: break;
     }
 }
@@ -58,10 +59,11 @@ std::string sheetPeriodTitle(int currentPeriod, bool halves) {
     return halves ? halfTitles[static_cast<std::size_t>(clamped / 2)] : quarters[static_cast<std::size_t>(clamped)];
 }
 
-TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
-    const Team& team = home ? game.home : game.visitor;
-    const std::vector<PlayEvent>& plays = game.events(home);
+namespace {
 
+// The header and one row per roster player, figures still zero.
+TeamSheetFigures sheetForm(const Game& game, bool home) {
+    const Team& team = home ? game.home : game.visitor;
     TeamSheetFigures sheet;
     sheet.teamName = team.name;
     sheet.coach = team.coach;
@@ -70,18 +72,27 @@ TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
                   static_cast<int>(game.year));
     sheet.dateText = date;
     sheet.periodTitle = sheetPeriodTitle(game.currentPeriod, game.halves != 0);
-
-    // The rows of each name: a play counts for every player of its name.
-    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsNamed;
+    sheet.rows.reserve(team.players.size());
     for (const Player& player : team.players) {
         SheetRow row;
         row.name = player.name;
         row.number = player.number;
         row.numberText = uniformText(player.number);
         row.position = player.position;
-        rowsNamed[player.name].push_back(sheet.rows.size());
         sheet.rows.push_back(std::move(row));
     }
+    return sheet;
+}
+
+}  // namespace
+
+TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
+    const std::vector<PlayEvent>& plays = game.events(home);
+    TeamSheetFigures sheet = sheetForm(game, home);
+
+    // The rows of each name: a play counts for every player of its name.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsNamed;
+    for (std::size_t i = 0; i < sheet.rows.size(); ++i) rowsNamed[sheet.rows[i].name].push_back(i);
     // One pass over the plays, however long the game.
     for (const PlayEvent& play : plays) {
         const auto named = rowsNamed.find(play.player.name);
@@ -98,6 +109,25 @@ TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
                 if (row.technicalPeriods.size() < 2) row.technicalPeriods.push_back(play.period);
             }
         }
+    }
+    return sheet;
+}
+
+TeamSheetFigures teamSheetFigures(const Game& game, bool home, const PlayTally& tally) {
+    TeamSheetFigures sheet = sheetForm(game, home);
+    for (SheetRow& row : sheet.rows) {
+        const PlayTally::PlayerCounts* counts = tally.player(row.name);
+        if (!counts) continue;
+        row.game = counts->game;
+        if (game.currentPeriod < 0) {
+            row.thisPeriod = counts->game;
+        } else if (const auto period = counts->byPeriod.find(game.currentPeriod); period != counts->byPeriod.end()) {
+            row.thisPeriod = period->second;
+        }
+        row.personalFouls = counts->sheetFouls;
+        row.playerTechnicals = counts->playerTechnicals;
+        row.personalFoulPeriods = counts->foulPeriods;
+        row.technicalPeriods = counts->technicalPeriods;
     }
     return sheet;
 }

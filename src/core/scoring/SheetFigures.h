@@ -20,8 +20,9 @@ struct ShootingFigures {
 };
 
 // Counts one play's shot result into figures (a made free throw is also an
-// attempt; every result other than a shot's counts nothing).
-void countShot(ShootingFigures& figures, int shotResult);
+// attempt; every result other than a shot's counts nothing); by -1 takes a
+// counted play back out.
+void countShot(ShootingFigures& figures, int shotResult, int by = 1);
 
 // One roster player's row of a team sheet.
 struct SheetRow {
@@ -60,7 +61,12 @@ ShootingFigures shootingFigures(const std::vector<PlayEvent>& plays, const std::
 // "Overtime"; in halves "1st Half", "2nd Half", "Overtime".
 std::string sheetPeriodTitle(int currentPeriod, bool halves);
 
+class PlayTally;
+
 // The whole sheet of one side of game.
 TeamSheetFigures teamSheetFigures(const Game& game, bool home);
+// The same from the running counts of that side's plays, kept in step with
+// its list.
+TeamSheetFigures teamSheetFigures(const Game& game, bool home, const PlayTally& tally);
 
 }  // namespace courtlog::scoring

@@ -134,21 +134,14 @@ std::size_t Stat::sideLine(std::string_view playerName, std::string_view teamNam
     return line;
 }
 
-template <typename ForEachPlay>
-long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
-    int highest = 0;
+void Stat::startSide(const std::string& team) {
     auto number = teamNumbers_.find(team);
     if (number == teamNumbers_.end()) number = teamNumbers_.emplace(team, ++lastTeamNumber_).first;
     team_ = number->second;
     if (sideSlots_.empty()) sideSlots_.resize(kSideSlots);
-    // A play without a player credits no line.
-    const auto lineOf = [&](std::string_view name, std::int16_t number) {
-        return name.empty() ? kNoLine : sideLine(name, team, number);
-    };
-    forEachPlay(lineOf, [&](std::size_t line, const PlayEvent& play) {
-        highest = std::max<int>(highest, play.period);
-        if (line != kNoLine) lines_[line].credit(play);
-    });
+}
+
+void Stat::creditRoster(const Team& roster, const std::string& team) {
     for (const Player& player : roster.players) {
         if (player.name.empty()) continue;
         StatLine& line = lines_[sideLine(player.name, team, player.number)];
@@ -157,6 +150,21 @@ long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, c
         addCapped(line.pp, periods);
         if (periods >= 1) addCapped(line.gp, 1);
     }
+}
+
+template <typename ForEachPlay>
+long long Stat::creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team) {
+    int highest = 0;
+    startSide(team);
+    // A play without a player credits no line.
+    const auto lineOf = [&](std::string_view name, std::int16_t number) {
+        return name.empty() ? kNoLine : sideLine(name, team, number);
+    };
+    forEachPlay(lineOf, [&](std::size_t line, const PlayEvent& play) {
+        highest = std::max<int>(highest, play.period);
+        if (line != kNoLine) lines_[line].credit(play);
+    });
+    creditRoster(roster, team);
     return static_cast<long long>(highest) + 1;
 }
 
@@ -186,26 +194,27 @@ long long Stat::readSide(const PlayRecords& plays, bool home, const Team& roster
         roster, team);
 }
 
-template <typename ReadSideOf>
-bool Stat::readGame(const Game& game, bool opponents, long long& periodSum, const ReadSideOf& readSideOf) {
-    std::string_view team = teamName_;
+std::optional<Stat::Side> Stat::sideOf(const Game& game, std::string_view team, bool opponents) {
     if (opponents) {
         if (team == game.homeName) {
             team = game.visitorName;
         } else if (team == game.visitorName) {
             team = game.homeName;
         } else {
-            return false;
+            return std::nullopt;
         }
     }
     // A game between two teams of one name reads the visiting side.
-    if (team == game.visitorName) {
-        periodSum += readSideOf(false);
-    } else if (team == game.homeName) {
-        periodSum += readSideOf(true);
-    } else {
-        return false;
-    }
+    if (team == game.visitorName) return Side::Visitor;
+    if (team == game.homeName) return Side::Home;
+    return std::nullopt;
+}
+
+template <typename ReadSideOf>
+bool Stat::readGame(const Game& game, bool opponents, long long& periodSum, const ReadSideOf& readSideOf) {
+    const std::optional<Side> side = sideOf(game, teamName_, opponents);
+    if (!side) return false;
+    periodSum += readSideOf(*side == Side::Home);
     return true;
 }
 
@@ -263,6 +272,20 @@ void Stat::computeSide(const Game& game, Side side) {
     teamName_ = home ? game.homeName : game.visitorName;
     const long long periods = home ? readSide(game.homeEvents(), game.home, game.homeName)
                                    : readSide(game.visitorEvents(), game.visitor, game.visitorName);
+    finish(1, periods);
+}
+
+void Stat::computeSide(const Game& game, Side side, const std::vector<StatLine>& credited, long long periods) {
+    clearLines();
+    loadProblems_.clear();
+    const bool home = side == Side::Home;
+    teamName_ = home ? game.homeName : game.visitorName;
+    startSide(teamName_);
+    for (const StatLine& counted : credited) {
+        if (counted.playerName.empty()) continue;
+        lines_[sideLine(counted.playerName, teamName_, counted.number)].addCountsOf(counted);
+    }
+    creditRoster(home ? game.home : game.visitor, teamName_);
     finish(1, periods);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,6 +51,15 @@ public:
     // visiting side twice). The team name becomes that side's name; the game
     // counts as one.
     void computeSide(const Game& game, Side side);
+    // The same from lines already credited with every play of that side (in
+    // the order their players first played, each with the number of his
+    // first play) and the periods its plays reach: what running counts of
+    // the game being scored hold, so no play is read again.
+    void computeSide(const Game& game, Side side, const std::vector<StatLine>& credited, long long periods);
+    // The side of game that compute(game, opponents) reads for team; none
+    // when the team does not play in it. A game between two teams of one
+    // name reads the visiting side.
+    static std::optional<Side> sideOf(const Game& game, std::string_view team, bool opponents);
 
     // Adds the totals line if there is none, moves it last, sets its GP and PP
     // to the given figures, sums the other lines into it and computes the
@@ -129,6 +139,9 @@ private:
     // lineOf(playerName, playerNumber).
     template <typename ForEachPlay>
     long long creditSide(const ForEachPlay& forEachPlay, const Team& roster, const std::string& team);
+    // The periods played by the roster's players, into their lines.
+    void creditRoster(const Team& roster, const std::string& team);
+    void startSide(const std::string& team);
     // creditSide over a list of plays, or over a side's records in a file.
     long long readSide(const std::vector<PlayEvent>& plays, const Team& roster, const std::string& team);
     long long readSide(const PlayRecords& plays, bool home, const Team& roster, const std::string& team);

@@ -17,44 +17,44 @@ float ratio(std::int32_t numerator, std::int32_t denominator, double scale = 1.0
 
 }  // namespace
 
-void StatLine::credit(const PlayEvent& play) {
+void StatLine::credit(const PlayEvent& play, int by) {
     switch (play.kind) {
     case Shot:
         switch (play.shotResult) {
         case TwoPointMade:
-            addCapped(twoA, 1);
-            addCapped(twoM, 1);
-            addCapped(tp, 2);
+            addCapped(twoA, by);
+            addCapped(twoM, by);
+            addCapped(tp, 2 * by);
             break;
         case ThreePointMade:
-            addCapped(threeA, 1);
-            addCapped(threeM, 1);
-            addCapped(tp, 3);
+            addCapped(threeA, by);
+            addCapped(threeM, by);
+            addCapped(tp, 3 * by);
             break;
         case FreeThrowMade:
-            addCapped(fta, 1);
-            addCapped(ftm, 1);
-            addCapped(tp, 1);
+            addCapped(fta, by);
+            addCapped(ftm, by);
+            addCapped(tp, by);
             break;
-        case TwoPointMissed: addCapped(twoA, 1); break;
-        case ThreePointMissed: addCapped(threeA, 1); break;
-        case FreeThrowMissed: addCapped(fta, 1); break;
+        case TwoPointMissed: addCapped(twoA, by); break;
+        case ThreePointMissed: addCapped(threeA, by); break;
+        case FreeThrowMissed: addCapped(fta, by); break;
         default: break;
         }
         break;
-    case Assist: addCapped(as, 1); break;
-    case Foul: addCapped(play.foulKind == OffensiveFoul ? of : df, 1); break;
+    case Assist: addCapped(as, by); break;
+    case Foul: addCapped(play.foulKind == OffensiveFoul ? of : df, by); break;
     case TechnicalFoul:
-        if (play.technicalKind == PlayerTechnical) addCapped(tf, 1);
+        if (play.technicalKind == PlayerTechnical) addCapped(tf, by);
         break;
-    case Steal: addCapped(st, 1); break;
-    case Rebound: addCapped(play.reboundKind == OffensiveRebound ? oreb : dreb, 1); break;
+    case Steal: addCapped(st, by); break;
+    case Rebound: addCapped(play.reboundKind == OffensiveRebound ? oreb : dreb, by); break;
     case Turnover:
-        addCapped(to, 1);
+        addCapped(to, by);
         if (play.turnoverKind >= Travel && play.turnoverKind <= OtherTurnover)
-            addCapped(turnovers[static_cast<std::size_t>(play.turnoverKind - 1)], 1);
+            addCapped(turnovers[static_cast<std::size_t>(play.turnoverKind - 1)], by);
         break;
-    case BlockedShot: addCapped(bs, 1); break;
+    case BlockedShot: addCapped(bs, by); break;
     default: break;  // no event, jump ball, goal tend, time outs
     }
 }

@@ -59,7 +59,8 @@ struct StatLine {
     // Counts one play for this line by the crediting rules: shots by result,
     // fouls, player technicals, rebounds, steals, blocks, assists and
     // turnovers by kind. Jump balls, goal tending and time outs count nothing.
-    void credit(const PlayEvent& play);
+    // by -1 takes a credited play back.
+    void credit(const PlayEvent& play, int by = 1);
 
     // Adds the counters a totals line sums (everything except GP, PP, FGA and
     // FGM) from another line.

@@ -2,6 +2,7 @@
 
 #include "core/records/Cp1252.h"
 #include "core/records/Game.h"
+#include "core/stats/GameStatTally.h"
 
 namespace courtlog::stats {
 
@@ -37,6 +38,23 @@ void StatisticsSets::compute(const Game& gameInProgress) {
     Stat opponents = selection_;
     opponents.compute(gameInProgress, true);
     take(team, opponents);
+}
+
+void StatisticsSets::compute(const Game& gameInProgress, const GameStatTally& kept) {
+    const auto computeFor = [&](bool opponents) {
+        Stat stat = selection_;
+        // A team that does not play in the game reads nothing there.
+        if (const std::optional<Stat::Side> side = Stat::sideOf(gameInProgress, stat.teamName(), opponents)) {
+            kept.computeSide(stat, gameInProgress, *side);
+            // The lines carry the side's name; the set keeps the selection's.
+            stat.setTeamName(selection_.teamName());
+        } else {
+            stat.compute(gameInProgress, opponents);
+        }
+        return stat;
+    };
+    loadProblems_.clear();
+    take(computeFor(false), computeFor(true));
 }
 
 std::vector<StatisticsTab> StatisticsSets::tabs() const {

@@ -12,6 +12,8 @@ class Game;
 
 namespace courtlog::stats {
 
+class GameStatTally;
+
 // The sets of the statistics viewer's tabs.
 enum class StatisticsTab { Team, Opponents, Combined };
 
@@ -29,6 +31,8 @@ public:
     void compute();
     // Reads only the game being scored (the selection's file is that game's).
     void compute(const Game& gameInProgress);
+    // The same from running counts of its plays, kept in step with it.
+    void compute(const Game& gameInProgress, const GameStatTally& kept);
 
     const Stat& selection() const { return selection_; }
     // The game files the last compute() could not load.

@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/records/Codes.h"
-#include "core/records/Game.h"
-#include "core/scoring/GameSetupRules.h"
 #include "gui/ui/CornerBitmap.h"
 
 namespace courtlog::gui::app {
@@ -50,8 +48,8 @@ void checkValue(QButtonGroup* group, int value) {
 
 }  // namespace
 
-LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, Game* gameBeingScored)
-    : CourtlogDialog(parent), options_(options), game_(gameBeingScored) {
+LeagueOptions::LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options)
+    : CourtlogDialog(parent), options_(options) {
     setObjectName(QStringLiteral("leagueOptionsDialog"));
     setWindowTitle(QStringLiteral("Select League Options"));
 
@@ -174,10 +172,6 @@ void LeagueOptions::store() {
     options_.fullTimeOutsPerHalf = fullTimeOutsPer_->checkedId() == 1;
     options_.shortTimeOuts = static_cast<std::int16_t>(countOf(shortTimeOuts_));
     options_.shortTimeOutsPerHalf = shortTimeOutsPer_->checkedId() == 1;
-
-    // A game being scored in quarters continues in halves.
-    if (options_.halves && game_)
-        game_->currentPeriod = static_cast<std::int16_t>(scoring::periodAfterSwitchToHalves(game_->currentPeriod));
 }
 
 }  // namespace courtlog::gui::app

@@ -6,27 +6,21 @@
 class QButtonGroup;
 class QComboBox;
 
-namespace courtlog {
-class Game;
-}
-
 namespace courtlog::gui::app {
 
 // "League Options": the league's periods, three-point arc, foul limits and
 // time-out allowances. OK stores every control into the options; Cancel
-// changes nothing.
+// changes nothing. The game being scored is the console's to follow (a
+// game in quarters moves to the half of its quarter when halves are chosen).
 class LeagueOptions : public ui::CourtlogDialog {
     Q_OBJECT
 public:
-    // gameBeingScored, when given, has its current period folded onto halves
-    // when halves are chosen.
-    LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options, Game* gameBeingScored = nullptr);
+    LeagueOptions(QWidget* parent, courtlog::LeagueOptions& options);
 
 private:
     void store();
 
     courtlog::LeagueOptions& options_;
-    Game* game_;
     QButtonGroup* periods_ = nullptr;
     QButtonGroup* arc_ = nullptr;
     QButtonGroup* bonusPeriod_ = nullptr;

@@ -88,8 +88,7 @@ void MainWindow::toggleSoundEffects() {
 
 void MainWindow::runLeagueOptions() {
     AppState& state = appState();
-    LeagueOptions dialog(this, ui::programSettings().league,
-                         state.gameInProgress ? state.currentGame : nullptr);
+    LeagueOptions dialog(this, ui::programSettings().league);
     dialog.run();
     if (state.gameInProgress && state.console) state.console->applyLeagueOptions();
 }
@@ -101,17 +100,9 @@ void MainWindow::printBlankScoreSheets() {
     if (dialog.run() == QDialog::Accepted) output::printBlankScoreSheets(this, pages, halves);
 }
 
-void MainWindow::addPlayer() {
-    if (scoring::addPlayerCommand(this)) rosterChanged();
-}
+void MainWindow::addPlayer() { scoring::addPlayerCommand(this); }
 
-void MainWindow::modifyPlayer() {
-    if (scoring::modifyPlayerCommand(this)) rosterChanged();
-}
-
-void MainWindow::rosterChanged() {
-    if (ui::GameConsoleLink* console = appState().console) console->refreshPlayerLists();
-}
+void MainWindow::modifyPlayer() { scoring::modifyPlayerCommand(this); }
 
 bool MainWindow::loadWallpaper(const QString& path) {
     const ui::Picture picture = ui::Picture::loadFile(path);

@@ -67,7 +67,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void rosterChanged();
     void writeSettingsAtExit();
 
     MainMenu menu_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QKeyEvent;
 class QWidget;
 

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/AddPlayer.h"
 
 #include <QComboBox>

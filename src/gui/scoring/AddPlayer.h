@@ -4,8 +4,6 @@
 #include <string>
 
 #include "gui/ui/CourtlogDialog.h"
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QComboBox;
 class QLineEdit;
 class QRadioButton;

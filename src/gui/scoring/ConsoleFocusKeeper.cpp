@@ -32,6 +32,9 @@ void ConsoleFocusKeeper::giveFocusBack() {
     queued_ = false;
     if (!console_ || !console_->isVisible()) return;
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
+    // The event dialog closing hands the focus back by itself: asking the
+    // window manager again would cost every play a round trip.
+    if (console_->isActiveWindow()) return;
     console_->activateWindow();
     console_->raise();
 }

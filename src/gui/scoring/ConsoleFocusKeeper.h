@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QWidget;
 
 namespace courtlog::gui::scoring {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QSize>

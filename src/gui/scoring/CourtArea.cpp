@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtArea.h"
 
 #include <QPaintEvent>
@@ -9,6 +7,10 @@
 #include "core/scoring/GameConsole.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::GameConsole;
+using courtlog::scoring::TeamConsoleFigures;
 
 CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(parent), console_(console) {
     setObjectName(QStringLiteral("courtArea"));
@@ -20,9 +22,33 @@ CourtArea::CourtArea(const GameConsole& console, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+CourtScene CourtArea::drawnScene() const {
+    CourtScene scene = courtScene(console_);
+    for (TeamConsoleFigures* team : {&scene.home, &scene.visitor}) {
+        team->score = 0;
+        team->bench.clear();
+    }
+    return scene;
+}
+
 void CourtArea::sceneChanged() {
     const CourtScene* drawn = drawn_.shown();
-    if (!drawn || courtScene(console_) != *drawn) update();
+    if (!drawn || drawnScene() != *drawn) update();
+}
+
+const QPixmap& CourtArea::background(const CourtScene& scene) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    const bool same = background_.size() == pixels && backgroundScene_.home.name == scene.home.name &&
+                      backgroundScene_.visitor.name == scene.visitor.name &&
+                      backgroundScene_.sidesSwapped == scene.sidesSwapped;
+    if (same) return background_;
+    background_ = QPixmap(pixels);
+    background_.setDevicePixelRatio(ratio);
+    QPainter painter(&background_);
+    drawCourtBackground(painter, QRect(QPoint(0, 0), size()), scene);
+    backgroundScene_ = scene;
+    return background_;
 }
 
 void CourtArea::setPlayerButton(bool home, int slot, QPushButton* button) {
@@ -49,11 +75,27 @@ void CourtArea::placeButtons() {
 
 QSize CourtArea::sizeHint() const { return {760, 440}; }
 
+const QPixmap& CourtArea::drawnCourt(const CourtScene& scene) {
+    const QPixmap& floor = background(scene);
+    if (court_.size() == floor.size() && courtScene_ == scene) return court_;
+    court_ = QPixmap(floor.size());
+    court_.setDevicePixelRatio(floor.devicePixelRatio());
+    QPainter painter(&court_);
+    painter.drawPixmap(0, 0, floor);
+    drawCourtFigures(painter, QRect(QPoint(0, 0), size()), scene);
+    courtScene_ = scene;
+    return court_;
+}
+
 void CourtArea::paintEvent(QPaintEvent* event) {
+    CourtScene scene = drawnScene();
+    const QPixmap& court = drawnCourt(scene);
     QPainter painter(this);
-    CourtScene scene = courtScene(console_);
-    drawCourt(painter, rect(), scene);
-    drawn_.painted(std::move(scene), event->rect().contains(rect()), this);
+    const QRect exposed = event->rect();
+    const qreal ratio = court.devicePixelRatio();
+    painter.drawPixmap(exposed.topLeft(), court,
+                       QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
+    drawn_.painted(std::move(scene), exposed.contains(rect()), this);
 }
 
 void CourtArea::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/CourtDrawing.h"
 
 #include <QFont>
@@ -12,6 +10,12 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::CourtLabel;
+using courtlog::scoring::CourtPrompt;
+using courtlog::scoring::GameConsole;
+using courtlog::scoring::TeamConsoleFigures;
 
 namespace {
 
@@ -105,6 +109,11 @@ QPoint slotAnchorIn(const QRect& area, bool home, int slot, bool sidesSwapped) {
 }
 
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
+    drawCourtBackground(painter, area, scene);
+    drawCourtFigures(painter, area, scene);
+}
+
+void drawCourtBackground(QPainter& painter, const QRect& area, const CourtScene& scene) {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // The whole area is painted: the picture, or a plain floor without it.
@@ -113,14 +122,19 @@ void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene) {
     else
         painter.fillRect(area, Qt::white);
 
-    const bool homeLeft = !scene.sidesSwapped;
-    auto countX = [homeLeft](bool home) { return home == homeLeft ? kLeftCountX : kRightCountX; };
-
     // Team names.
+    const bool homeLeft = !scene.sidesSwapped;
     painter.setFont(arial(18, 600));
     painter.setPen(Qt::black);
     centredText(painter, at(area, homeLeft ? kLeftNameX : kRightNameX, kNameY), text(scene.home.name));
     centredText(painter, at(area, homeLeft ? kRightNameX : kLeftNameX, kNameY), text(scene.visitor.name));
+    painter.restore();
+}
+
+void drawCourtFigures(QPainter& painter, const QRect& area, const CourtScene& scene) {
+    painter.save();
+    const bool homeLeft = !scene.sidesSwapped;
+    auto countX = [homeLeft](bool home) { return home == homeLeft ? kLeftCountX : kRightCountX; };
 
     // Team fouls and time outs left; on a narrow court a little smaller, so
     // the two teams' lines stay apart.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QPointF>
 #include <QRect>
 #include <vector>
@@ -17,15 +15,15 @@ namespace courtlog::gui::scoring {
 // teams, the questions waiting (as the console model places them) and which
 // side each team plays on.
 struct CourtScene {
-    TeamConsoleFigures home;
-    TeamConsoleFigures visitor;
-    std::vector<CourtPrompt> prompts;
+    courtlog::scoring::TeamConsoleFigures home;
+    courtlog::scoring::TeamConsoleFigures visitor;
+    std::vector<courtlog::scoring::CourtPrompt> prompts;
     bool sidesSwapped = false;
 
     bool operator==(const CourtScene&) const = default;
 };
 
-CourtScene courtScene(const GameConsole& console);
+CourtScene courtScene(const courtlog::scoring::GameConsole& console);
 
 // Anchor of a team's court button for slot 1..5, as fractions of the court
 // picture measured from its top left: the middle of the button's top edge.
@@ -50,7 +48,13 @@ int playerLabelWidth(int courtWidth);
 
 // Draws the court picture stretched over area, the team names, team fouls,
 // time outs left, the prompts or bonus indicators and the labels under the
-// court buttons.
+// court buttons: drawCourtBackground, then drawCourtFigures.
 void drawCourt(QPainter& painter, const QRect& area, const CourtScene& scene);
+// What changes only with the area's size, the team names and the sides:
+// the court picture and the team names. The whole area is painted.
+void drawCourtBackground(QPainter& painter, const QRect& area, const CourtScene& scene);
+// The rest, over the background: team fouls, time outs left, the prompts or
+// bonus indicators and the labels under the court buttons.
+void drawCourtFigures(QPainter& painter, const QRect& area, const CourtScene& scene);
 
 }  // namespace courtlog::gui::scoring

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/EditEvent.h"
 
 #include <QComboBox>
@@ -17,6 +15,20 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::CourtPoint;
+using courtlog::scoring::EventChoice;
+using courtlog::scoring::GameConsole;
+using courtlog::scoring::UpdateResult;
+using courtlog::scoring::eventKindNames;
+using courtlog::scoring::periodNames;
+using courtlog::scoring::subKindNames;
+using courtlog::scoring::choiceShowing;
+using courtlog::scoring::eventLine;
+using courtlog::scoring::rosterLine;
+using courtlog::scoring::shotSpotOf;
+using courtlog::scoring::storeShotSpot;
 
 namespace {
 

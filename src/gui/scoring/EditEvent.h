@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include "core/scoring/EventEditSession.h"
 #include "gui/ui/CourtlogDialog.h"
 
@@ -21,7 +19,7 @@ namespace courtlog::gui::scoring {
 class EditEvent : public ui::CourtlogDialog {
     Q_OBJECT
 public:
-    EditEvent(QWidget* parent, GameConsole& console, bool home);
+    EditEvent(QWidget* parent, courtlog::scoring::GameConsole& console, bool home);
 
     // True once closing changed the game's plays.
     bool changedPlays() const { return changed_; }
@@ -41,8 +39,8 @@ private:
     void pressOk();
     void pressCancel();
 
-    GameConsole& console_;
-    EventEditSession session_;
+    courtlog::scoring::GameConsole& console_;
+    courtlog::scoring::EventEditSession session_;
     const bool home_;
     bool closed_ = false;
     bool changed_ = false;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QWidget;
 
 namespace courtlog::scoring {
@@ -14,6 +12,6 @@ namespace courtlog::gui::scoring {
 // event editor on one side's plays. What it changed goes into the game as
 // one step on the console's undo stack; true when plays changed, so the
 // console redraws and saves.
-bool editEvents(QWidget* parent, GameConsole& console, bool home);
+bool editEvents(QWidget* parent, courtlog::scoring::GameConsole& console, bool home);
 
 }  // namespace courtlog::gui::scoring

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 // File > Game (New, Edit, Save, Save As) and Roster (Add Player, Modify Player).
 
 #include <QDir>
@@ -8,6 +6,7 @@
 #include "core/records/Game.h"
 #include "gui/scoring/AddPlayer.h"
 #include "gui/scoring/GameCommands.h"
+#include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/GameEdit.h"
 #include "gui/scoring/ModifyPlayer.h"
 #include "gui/ui/AppState.h"
@@ -18,6 +17,9 @@
 #include "gui/ui/SaveFailure.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::GameConsole;
 
 namespace {
 
@@ -131,18 +133,51 @@ void saveGameAsCommand(QWidget* owner) {
     saveGameTo(owner, *game, choice->path);
 }
 
+namespace {
+
+// The rosters of the game being scored, alone: the player dialogs edit this
+// copy, and what they leave in it is then made a change at the console.
+Game rostersOf(const Game& game) {
+    Game rosters;
+    rosters.homeName = game.homeName;
+    rosters.visitorName = game.visitorName;
+    rosters.home = game.home;
+    rosters.visitor = game.visitor;
+    return rosters;
+}
+
+// The change goes through the console, which keeps it for undo, shows and
+// saves it; without one it is made on the game at once.
+GameConsoleWindow* consoleWindow() { return dynamic_cast<GameConsoleWindow*>(ui::appState().console); }
+
+}  // namespace
+
 bool addPlayerCommand(QWidget* owner) {
     Game* game = ui::appState().currentGame;
     if (!game || !ui::appState().gameInProgress) return false;
-    AddPlayer dialog(*game, owner);
-    return dialog.run() == 1;
+    Game rosters = rostersOf(*game);
+    AddPlayer dialog(rosters, owner);
+    if (dialog.run() != 1) return false;
+    const bool home = rosters.home.playerCount() > game->home.playerCount();
+    const Player added = (home ? rosters.home : rosters.visitor).players.back();
+    if (GameConsoleWindow* console = consoleWindow())
+        console->addPlayer(home, added);
+    else
+        GameConsole(*game, ui::programSettings().league).addPlayer(home, added);
+    return true;
 }
 
 bool modifyPlayerCommand(QWidget* owner) {
     Game* game = ui::appState().currentGame;
     if (!game || !ui::appState().gameInProgress) return false;
-    ModifyPlayer dialog(*game, owner);
-    return dialog.run() == 1;
+    Game rosters = rostersOf(*game);
+    ModifyPlayer dialog(rosters, owner);
+    if (dialog.run() != 1) return false;
+    if (GameConsoleWindow* console = consoleWindow())
+        console->editPlayers(rosters.home.players, rosters.visitor.players);
+    else
+        GameConsole(*game, ui::programSettings().league).editPlayers(rosters.home.players, rosters.visitor.players);
+    return true;
 }
 
 }  // namespace courtlog::gui::scoring

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QWidget;
 
 namespace courtlog {
@@ -33,7 +31,9 @@ struct CurrentGameGuard {
     ~CurrentGameGuard();
 };
 
-// Roster; true when the dialog ended with OK.
+// Roster, during a game: the dialog edits a copy of the rosters, and on OK
+// the added player or the renames become a change at the console, kept for
+// undo; true when the dialog ended with OK.
 bool addPlayerCommand(QWidget* owner);
 bool modifyPlayerCommand(QWidget* owner);
 

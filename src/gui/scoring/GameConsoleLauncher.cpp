@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include <QDialog>
 #include <QEventLoop>
 
@@ -27,7 +25,7 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         // they go after the console (home, then visitor).
         TeamSheetPair sheets(TeamSheetPair::clientAreaOf(mainWindow), game);
         GameConsoleWindow console(mainWindow, game, ui::programSettings().league);
-        console.setFiguresChangedCallback(sheets.refreshCallback());
+        sheets.followConsole(&console);
         sheets.placeConsole(&console);
         state.console = &console;
         // The console runs its own loop until the game is stopped, but leaves

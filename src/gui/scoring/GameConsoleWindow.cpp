@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/GameConsoleWindow.h"
 
 #include <QApplication>
@@ -40,6 +38,17 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::BenchEntry;
+using courtlog::scoring::ChangeOutcome;
+using courtlog::scoring::CourtPoint;
+using courtlog::scoring::PendingPrompts;
+using courtlog::scoring::PeriodGroup;
+using courtlog::scoring::PlayChoice;
+using courtlog::scoring::PlayerClick;
+using courtlog::scoring::playChoices;
+using courtlog::scoring::defaultShotSpot;
 
 namespace {
 
@@ -118,7 +127,7 @@ GameConsoleWindow::GameConsoleWindow(QWidget* parent, Game& game, const LeagueOp
 
     arrangeSides();
     fillBenches();
-    updateScoreboardFeed(nullptr);
+    updateScoreboardFeed({});
     refresh();
     resize(820, 700);
     // A right click anywhere on the console cancels, whichever control it
@@ -398,16 +407,26 @@ void GameConsoleWindow::refreshPlayerLists() {
     changed(true, true);
 }
 
+void GameConsoleWindow::addPlayer(bool home, const Player& player) { showOutcome(model_.addPlayer(home, player)); }
+
+void GameConsoleWindow::editPlayers(std::optional<std::vector<Player>> homeEdited,
+                                    std::optional<std::vector<Player>> visitorEdited) {
+    showOutcome(model_.editPlayers(std::move(homeEdited), std::move(visitorEdited)));
+}
+
 void GameConsoleWindow::applyScoreboardSettings() {
     // Turned on (or moved) in the middle of a game: written now, not at the
     // next play.
-    updateScoreboardFeed(nullptr);
+    updateScoreboardFeed(model_.fileImage());
     showTitle();
 }
 
 void GameConsoleWindow::applyLeagueOptions() {
-    model_.leagueOptionsChanged();
-    changed(true, false);
+    // Limits and the period mode may differ: every figure is shown again.
+    if (const ChangeOutcome moved = model_.leagueOptionsChanged())
+        showOutcome(moved);
+    else
+        changed(true, false);
 }
 
 // ---- showing the model ----
@@ -426,16 +445,16 @@ void GameConsoleWindow::showOutcome(const ChangeOutcome& outcome) {
 
 void GameConsoleWindow::changed(bool figures, bool save) {
     const bool saving = save && ui::appState().autoSave;
-    // One image of the game serves both the feed and the auto save.
-    const BackgroundSaver::Bytes image =
-        (figures && ui::programSettings().scoreboardFeedOn) || (saving && !model_.game().fileName.empty())
-            ? std::make_shared<const std::vector<std::uint8_t>>(model_.game().toBytes())
-            : nullptr;
+    // One image of the game serves both the feed and the auto save; it is
+    // kept in step with the game, so a play costs its own record.
+    GameFileImage::Snapshot image;
+    if ((figures && ui::programSettings().scoreboardFeedOn) || (saving && !model_.game().fileName.empty()))
+        image = model_.fileImage();
     if (figures) updateScoreboardFeed(image);
     refresh();
     if (figures && figuresChanged_) figuresChanged_();
-    if (figures) ui::refreshGameViewers();
-    if (saving) autoSave(image);
+    if (figures) ui::tellGameViewers(model_.lastChange());
+    if (saving) autoSave(std::move(image));
 }
 
 void GameConsoleWindow::showTitle() {
@@ -468,7 +487,7 @@ void GameConsoleWindow::fillBenches() {
         const PendingPrompts& pending = model_.pending();
         const bool substitution = home ? pending.homeSubstitution : pending.visitorSubstitution;
         const int chosen = substitution ? (home ? pending.homeBenchChoice : pending.visitorBenchChoice) : -1;
-        const std::vector<BenchEntry> entries = benchEntries(model_.game(), home, model_.league());
+        const std::vector<BenchEntry> entries = model_.bench(home);
         int current = -1;
         bool same = bench->count() == static_cast<int>(entries.size());
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -478,12 +497,13 @@ void GameConsoleWindow::fillBenches() {
                    bench->itemText(index) == ui::fromRecordText(entries[i].text);
         }
         const QSignalBlocker quiet(bench);
-        // Most plays change no bench line: the list is left as it is then.
+        // Most plays change no bench line: the list is left as it is then
+        // (even choosing the same line again draws it anew).
         if (!same) {
             bench->clear();
             for (const BenchEntry& entry : entries) bench->addItem(ui::fromRecordText(entry.text), entry.rosterIndex);
         }
-        bench->setCurrentIndex(current);
+        if (bench->currentIndex() != current) bench->setCurrentIndex(current);
     }
 }
 
@@ -497,7 +517,7 @@ bool GameConsoleWindow::saveGame() {
 
 GameConsoleWindow::~GameConsoleWindow() { backgroundSaver().waitUntilIdle(); }
 
-void GameConsoleWindow::autoSave(BackgroundSaver::Bytes image) {
+void GameConsoleWindow::autoSave(GameFileImage::Snapshot image) {
     const Game& game = model_.game();
     // A game without a file yet fails at once, as a save made here does.
     if (game.fileName.empty()) {
@@ -507,8 +527,8 @@ void GameConsoleWindow::autoSave(BackgroundSaver::Bytes image) {
     // Written and flushed to disk beside the console, so the next click is
     // answered at once; a failure is told as a save made here tells it.
     const std::string path = game.fileName;
-    if (!image) image = std::make_shared<const std::vector<std::uint8_t>>(game.toBytes());
-    backgroundSaver().save(path, std::move(image),
+    if (image.parts.empty()) image = model_.fileImage();
+    backgroundSaver().save(path, std::move(image.parts),
                            [console = QPointer<GameConsoleWindow>(this), path](bool saved, const std::string& error) {
                                if (saved || !QCoreApplication::instance()) return;
                                QMetaObject::invokeMethod(
@@ -525,7 +545,7 @@ void GameConsoleWindow::showSaveFailure(const std::string& path, const std::stri
                     QStringLiteral("Disk Full ?"), ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
 }
 
-void GameConsoleWindow::updateScoreboardFeed(BackgroundSaver::Bytes image) {
+void GameConsoleWindow::updateScoreboardFeed(GameFileImage::Snapshot image) {
     // The feed is written beside the console; how it went comes back to
     // showScoreboardWrite.
     scoreboardFeed_.gameChanged(model_.game(), model_.league(), ui::programSettings(), std::time(nullptr),

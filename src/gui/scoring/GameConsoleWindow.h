@@ -7,8 +7,6 @@
 #include "core/output/ScoreboardFeedWriter.h"
 #include "core/scoring/GameConsole.h"
 #include "gui/ui/GameConsoleLink.h"
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -38,11 +36,15 @@ public:
     // Lets the auto saves still under way reach the disk.
     ~GameConsoleWindow() override;
 
-    GameConsole& model() { return model_; }
+    courtlog::scoring::GameConsole& model() { return model_; }
 
     // Called after every change the team sheets must show: plays, prompt
     // answers, time outs, substitutions, period changes, event edits.
     void setFiguresChangedCallback(std::function<void()> callback) { figuresChanged_ = std::move(callback); }
+
+    // Add Player and Modify Player, as changes kept for undo.
+    void addPlayer(bool home, const Player& player);
+    void editPlayers(std::optional<std::vector<Player>> homeEdited, std::optional<std::vector<Player>> visitorEdited);
 
     // ui::GameConsoleLink
     QWidget* consoleWidget() override { return this; }
@@ -70,7 +72,7 @@ private:
     void recordThroughDialog(bool home, int slot);
     // The spot of a field-goal attempt, on the upright court: where a two or
     // a three starts from. The one place a play's spot is decided.
-    CourtPoint shotSpotFor(bool home, const PlayChoice& choice);
+    courtlog::scoring::CourtPoint shotSpotFor(bool home, const courtlog::scoring::PlayChoice& choice);
     void chooseBench(bool home, int entry);
     void timeOut(bool home, bool shortTimeOut);
     void changePeriod(bool up);
@@ -83,9 +85,10 @@ private:
 
     // A change that happened is shown, given to the sheets and saved; one
     // that was refused says why.
-    void showOutcome(const ChangeOutcome& outcome);
-    // Shows the model again; figures says the sheets must follow, save that
-    // the game is saved when Auto Save is on.
+    void showOutcome(const courtlog::scoring::ChangeOutcome& outcome);
+    // Shows the model again; figures says the sheets and viewers must
+    // follow the model's last change, save that the game is saved when
+    // Auto Save is on.
     void changed(bool figures, bool save);
     // Cancel Action's tooltip: the ways out of a question, and what Ctrl+Z
     // and Ctrl+Y would act on now.
@@ -95,17 +98,17 @@ private:
     bool saveGame();
     // The auto save after each change: the game's bytes go to the
     // background saver.
-    void autoSave(BackgroundSaver::Bytes image);
+    void autoSave(GameFileImage::Snapshot image);
     void showSaveFailure(const std::string& path, const std::string& error);
     // Keeps the scoreboard feed current (image: the game's file image when
     // one was made for this change); a failed write shows in the title until
     // a later change writes it.
-    void updateScoreboardFeed(BackgroundSaver::Bytes image);
+    void updateScoreboardFeed(GameFileImage::Snapshot image);
     void showScoreboardWrite(bool written, const std::string& error);
     // The title bar: the console's prompt line, and what became of the feed.
     void showTitle();
 
-    GameConsole model_;
+    courtlog::scoring::GameConsole model_;
     courtlog::output::ScoreboardFeedWriter scoreboardFeed_;
     QString scoreboardProblem_;
     CourtArea* area_ = nullptr;

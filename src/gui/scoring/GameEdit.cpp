@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/GameEdit.h"
 
 #include <QDate>
@@ -27,6 +25,16 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::GameDate;
+using courtlog::scoring::GameInfoTexts;
+using courtlog::scoring::LineupProblem;
+using courtlog::scoring::gameDateText;
+using courtlog::scoring::openingGameInfo;
+using courtlog::scoring::pickerStartDate;
+using courtlog::scoring::readBackGameInfo;
+using courtlog::scoring::steppedSeasonText;
 
 namespace {
 
@@ -263,7 +271,7 @@ void GameEdit::pressOk() {
 }
 
 bool GameEdit::checkStartingLineup(QWidget* owner, const Team& team, bool isHome) {
-    const LineupProblem problem = scoring::checkStartingLineup(team);
+    const LineupProblem problem = courtlog::scoring::checkStartingLineup(team);
     if (problem == LineupProblem::None) return true;
     const QString text = problem == LineupProblem::Incomplete
                              ? (isHome ? QStringLiteral("Incomplete Home Team Starting Lineup!")

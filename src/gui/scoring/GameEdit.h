@@ -3,8 +3,6 @@
 #include <QString>
 
 #include "gui/ui/CourtlogDialog.h"
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QLabel;
 class QLineEdit;
 

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ModifyPlayer.h"
 
 #include <QComboBox>
@@ -26,6 +24,9 @@
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::renameEditedPlayers;
 
 ModifyPlayer::ModifyPlayer(Game& game, QWidget* parent)
     : ui::CourtlogDialog(parent),

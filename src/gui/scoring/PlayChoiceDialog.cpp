@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 
 #include <QGridLayout>
@@ -14,6 +12,11 @@
 #include "gui/scoring/AccessKeys.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::PlayChoice;
+using courtlog::scoring::playChoices;
+using courtlog::scoring::kPlayChoiceCount;
 
 namespace {
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <optional>
 
 #include "gui/ui/CourtlogDialog.h"

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ScoreDisplay.h"
 
 #include <QPainter>
@@ -43,6 +41,11 @@ void drawScore(QPainter& painter, const QRect& area, int value) {
 ScoreDisplay::ScoreDisplay(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFixedSize(sizeHint());
+    // The digit pictures cover the whole display: the console beneath it
+    // need not be drawn when the score changes.
+    const auto& digits = digitPictures();
+    if (std::none_of(digits.begin(), digits.end(), [](const QImage& digit) { return digit.isNull(); }))
+        setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ScoreDisplay::setValue(int value) {

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 class QPainter;
 
 namespace courtlog::gui::scoring {

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/ShotSpotDialog.h"
 
 #include <QCursor>
@@ -12,6 +10,14 @@
 #include "gui/ui/ProgramSettings.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::CourtPoint;
+using courtlog::scoring::kUprightEndLineMiddle;
+using courtlog::scoring::nextOrientation;
+using courtlog::scoring::normalOrientation;
+using courtlog::scoring::PictureSize;
+using courtlog::scoring::shownCourtSize;
 
 namespace {
 

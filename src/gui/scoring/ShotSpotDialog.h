@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QPoint>
 #include <QRectF>
 #include <optional>
@@ -29,11 +27,11 @@ public:
 
     // point (upright frame) is the starting spot and receives the click;
     // orientation is the team's and keeps any turn made here.
-    ShotSpotDialog(QWidget* parent, CourtPoint& point, int& orientation);
+    ShotSpotDialog(QWidget* parent, courtlog::scoring::CourtPoint& point, int& orientation);
 
     // Asks for a spot for the home or the visiting team, starting from
     // spot. True when a spot was clicked; otherwise spot is unchanged.
-    static bool askShotSpot(QWidget* parent, CourtPoint& spot, bool home);
+    static bool askShotSpot(QWidget* parent, courtlog::scoring::CourtPoint& spot, bool home);
 
     // Each team's orientation, kept for the whole run of the program.
     static int& teamOrientation(bool home);
@@ -42,7 +40,7 @@ public:
 
     int orientation() const { return orientation_; }
     // Where an upright point shows in the dialog, in its client coordinates.
-    QPoint clientPointFor(CourtPoint upright) const;
+    QPoint clientPointFor(courtlog::scoring::CourtPoint upright) const;
     QPoint lastMousePosition() const { return lastMouse_; }
     QPoint endLinePoint() const { return endLine_; }
     // Where the court is drawn, below the button row.
@@ -60,7 +58,7 @@ private:
     void placeCourt();
     void rotate();
 
-    CourtPoint& point_;
+    courtlog::scoring::CourtPoint& point_;
     int& orientation_;
     QPoint endLine_;
     QPoint lastMouse_;

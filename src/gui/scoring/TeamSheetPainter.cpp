@@ -1,15 +1,19 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamSheetPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 
 #include "core/records/Codes.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::SheetRow;
+using courtlog::scoring::ShootingFigures;
+using courtlog::scoring::TeamSheetFigures;
 
 namespace sheet {
 
@@ -160,14 +164,22 @@ void drawColumnHeadings(QPainter& p, const TeamSheetFigures& figures) {
     p.drawLine(0, headingsLine(), kWidth, headingsLine());
 }
 
+// A vertical rule from y1 down to y2, only as far as it crosses wanted: a
+// long rule clipped away still costs its whole length.
+void drawRule(QPainter& p, int x, int y1, int y2, const QRect& wanted) {
+    if (x < wanted.left() || x > wanted.right()) return;
+    const int from = std::max(y1, wanted.top());
+    const int to = std::min(y2, wanted.bottom() + 1);
+    if (from <= to) p.drawLine(x, from, x, to);
+}
+
 // The captions of one figures block (left out when captions is false) and
 // the rules that run from them down through the rows.
-void drawBlockHeadings(QPainter& p, int left, int bottom, bool captions) {
+void drawBlockHeadings(QPainter& p, int left, int bottom, bool captions, const QRect& wanted) {
     const int top = headingsLine() + 1;
     const int fgWidth = kFigureLeft[2];
-    p.drawLine(left + kFigureLeft[1], top + kSmallLine, left + kFigureLeft[1], bottom);
-    for (std::size_t c = 2; c < kFigureLeft.size(); ++c)
-        p.drawLine(left + kFigureLeft[c], headingsLine(), left + kFigureLeft[c], bottom);
+    drawRule(p, left + kFigureLeft[1], top + kSmallLine, bottom, wanted);
+    for (std::size_t c = 2; c < kFigureLeft.size(); ++c) drawRule(p, left + kFigureLeft[c], headingsLine(), bottom, wanted);
     if (!captions) return;
     p.setFont(smallFont());
     drawCentred(p, left, fgWidth, top, QStringLiteral("FG"));
@@ -265,16 +277,15 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
         drawHeader(painter, figures);
         drawColumnHeadings(painter, figures);
     }
-    drawBlockHeadings(painter, kPeriodBlockLeft, bottom, headings);
-    drawBlockHeadings(painter, kGameBlockLeft, bottom, headings);
+    drawBlockHeadings(painter, kPeriodBlockLeft, bottom, headings, wanted);
+    drawBlockHeadings(painter, kGameBlockLeft, bottom, headings, wanted);
     painter.drawLine(0, rowTop(0), kWidth, rowTop(0));
 
     // The form's frame and the rules that separate names, foul boxes and
     // the two blocks run from under the header to the last row.
-    for (int x : {0, kFoulLeft, kPeriodBlockLeft, kGameBlockLeft, kWidth})
-        painter.drawLine(x, headerHeight(), x, bottom);
+    for (int x : {0, kFoulLeft, kPeriodBlockLeft, kGameBlockLeft, kWidth}) drawRule(painter, x, headerHeight(), bottom, wanted);
     for (std::size_t i = 1; i < kFoulBoxLeft.size(); ++i)
-        painter.drawLine(kFoulBoxLeft[i], headingsLine(), kFoulBoxLeft[i], bottom);
+        drawRule(painter, kFoulBoxLeft[i], headingsLine(), bottom, wanted);
 
     for (int row = 0; row < rowCount; ++row)
         if (wanted.intersects(rowArea(row))) drawRow(painter, row, figures.rows[static_cast<std::size_t>(row)]);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -84,7 +82,7 @@ QRect headingsArea();
 // area is painted. A non-empty exposed (in the painter's coordinates, like
 // area) limits the drawing to the parts of the form that touch it: a window
 // redraws only what changed.
-void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures& figures,
+void paintTeamSheet(QPainter& painter, const QRect& area, const courtlog::scoring::TeamSheetFigures& figures,
                     const SheetLogo& logo = {}, QPoint scroll = {}, const QRect& exposed = {});
 
 }  // namespace courtlog::gui::scoring

@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamSheetPair.h"
 
 #include <QEvent>
@@ -12,6 +10,7 @@
 #include <optional>
 
 #include "core/records/Game.h"
+#include "gui/scoring/GameConsoleWindow.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
@@ -90,6 +89,12 @@ std::function<void()> TeamSheetPair::refreshCallback() {
     return [pair = QPointer<TeamSheetPair>(this)] {
         if (pair) pair->refresh();
     };
+}
+
+void TeamSheetPair::followConsole(GameConsoleWindow* console) {
+    for (TeamWindow* sheet : {home_.data(), visitor_.data()})
+        if (sheet) sheet->followConsole(&console->model(), console);
+    console->setFiguresChangedCallback(refreshCallback());
 }
 
 void TeamSheetPair::layoutSheets() {

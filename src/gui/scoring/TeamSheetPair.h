@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -16,6 +14,8 @@ class Game;
 }
 
 namespace courtlog::gui::scoring {
+
+class GameConsoleWindow;
 
 // The two team sheets of a game in progress: home over the left half of the
 // main window's client area, visitor over the right half, following the
@@ -44,6 +44,9 @@ public:
     void refresh();
     // refresh() as a callback for the console.
     std::function<void()> refreshCallback();
+    // Both sheets follow console: they count from its running counts and
+    // repaint what changed after each of its changes.
+    void followConsole(GameConsoleWindow* console);
 
     // Moves the console where it hides the fewest sheet rows (a row whose
     // name or figures are hidden is lost) and then the least of the forms,

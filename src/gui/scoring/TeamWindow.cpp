@@ -1,5 +1,3 @@
-
-#include "gui/scoring/ScoringCoreNames.h"
 #include "gui/scoring/TeamWindow.h"
 
 #include <QPainter>
@@ -9,12 +7,17 @@
 #include <cmath>
 
 #include "core/records/Game.h"
+#include "core/scoring/GameConsole.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TeamLogo.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
+
+// The scoring core's rules used here.
+using courtlog::scoring::TeamSheetFigures;
+using courtlog::scoring::teamSheetFigures;
 
 TeamWindow::TeamWindow(QWidget* parent, const QString& title, bool home) : QAbstractScrollArea(parent), home_(home) {
     setObjectName(home ? QStringLiteral("homeSheet") : QStringLiteral("visitorSheet"));
@@ -61,9 +64,16 @@ void TeamWindow::updateFormArea(const QRect& formRect) {
 
 const Game* TeamWindow::game() const { return game_ ? game_ : ui::appState().currentGame; }
 
+void TeamWindow::followConsole(const courtlog::scoring::GameConsole* console, const QObject* owner) {
+    console_ = console;
+    consoleOwner_ = owner;
+}
+
 TeamSheetFigures TeamWindow::figures() const {
     const Game* shown = game();
-    return shown ? teamSheetFigures(*shown, home_) : TeamSheetFigures{};
+    if (!shown) return {};
+    if (console_ && consoleOwner_ && &console_->game() == shown) return console_->sheetFigures(home_);
+    return teamSheetFigures(*shown, home_);
 }
 
 void TeamWindow::loadLogo() {

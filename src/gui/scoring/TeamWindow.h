@@ -1,8 +1,7 @@
 #pragma once
 
-#include "gui/scoring/ScoringCoreNames.h"
-
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <QString>
 
 #include "core/scoring/SheetFigures.h"
@@ -13,12 +12,17 @@ namespace courtlog {
 class Game;
 }
 
+namespace courtlog::scoring {
+class GameConsole;
+}
+
 namespace courtlog::gui::scoring {
 
-// One team's live score sheet beside the game console. Every paint recounts
-// the side's plays from the game, so recorded, edited, deleted and undone
-// plays show at the next repaint; told that the game changed, the sheet
-// redraws only the rows whose figures did. The team's logo, faded
+// One team's live score sheet beside the game console. Every paint counts
+// the side's figures afresh, from the console's running counts of the plays
+// while it follows a console and from every play otherwise, so recorded,
+// edited, deleted and undone plays show at the next repaint; told that the
+// game changed, the sheet redraws only the rows whose figures did. The team's logo, faded
 // and laid out as the team asks, lies behind the form; the form scrolls in
 // steps of 12 pixels.
 class TeamWindow : public QAbstractScrollArea {
@@ -37,8 +41,12 @@ public:
     const Game* game() const;
     bool isHome() const { return home_; }
 
+    // Takes the figures from the console's running counts while owner (the
+    // console's window) lives and the console scores the game shown.
+    void followConsole(const courtlog::scoring::GameConsole* console, const QObject* owner);
+
     // The figures as the next paint draws them.
-    TeamSheetFigures figures() const;
+    courtlog::scoring::TeamSheetFigures figures() const;
     // The game's plays changed: redraws the parts of the form whose figures
     // differ from those last drawn (the whole form when its rows or header
     // changed), nothing when none do.
@@ -76,6 +84,8 @@ private:
 
     bool home_;
     const Game* game_ = nullptr;
+    const courtlog::scoring::GameConsole* console_ = nullptr;
+    QPointer<const QObject> consoleOwner_;
     QString logoFile_;
     int logoFade_ = 0;
     int logoLayout_ = 0;
@@ -83,7 +93,7 @@ private:
     bool fitToWidth_ = false;
     SheetLogo logo_;
     // What the screen shows, to tell which rows a change touches.
-    ui::DrawnState<TeamSheetFigures> drawn_;
+    ui::DrawnState<courtlog::scoring::TeamSheetFigures> drawn_;
 };
 
 }  // namespace courtlog::gui::scoring

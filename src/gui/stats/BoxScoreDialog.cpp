@@ -19,7 +19,7 @@
 #include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
 #include "gui/stats/BoxScorePrintout.h"
-#include "gui/stats/LineListDelegate.h"
+#include "gui/stats/LineList.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/CornerBitmap.h"
 #include "gui/ui/ExportToFile.h"
@@ -45,16 +45,13 @@ BoxScoreDialog::BoxScoreDialog(QWidget* parent, const Game& game) : CourtlogDial
     setHelpTopic(QStringLiteral("box-score.html"));
     setSizeGripEnabled(true);
 
-    list_ = new QListWidget(this);
+    list_ = new LineList(this);
     list_->setObjectName(QStringLiteral("boxScoreList"));
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(8);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     list_->setFont(font);
-    list_->setUniformItemSizes(true);
-    delegate_ = new LineListDelegate(list_);
-    list_->setItemDelegate(delegate_);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     QPushButton* ok =
@@ -102,6 +99,9 @@ BoxScoreDialog::~BoxScoreDialog() {
 
 void BoxScoreDialog::showBesideConsole(QWidget* console) {
     ui::registerGameViewer(this);
+    // Following the game, each play is counted once, as it is made.
+    kept_.recount(boxScore_.game());
+    boxScore_.countFrom(&kept_);
     setModal(false);
     // OK, Escape and the close box all end the dialog; it goes with them.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
@@ -132,32 +132,20 @@ void BoxScoreDialog::showBesideConsole(QWidget* console) {
 }
 
 void BoxScoreDialog::refreshFromGame() {
+    kept_.recount(boxScore_.game());
     boxScore_.recompute();
     fillList();
 }
 
-void BoxScoreDialog::fillList() {
-    // Rows are changed in place, so the list keeps where the user scrolled
-    // and only the rows whose text changed are drawn again.
-    const std::vector<std::string> text = boxScore_.textLines();
-    const int count = static_cast<int>(text.size());
-    for (int row = 0; row < count; ++row) {
-        const QString line = QString::fromStdString(text[static_cast<std::size_t>(row)]);
-        if (QListWidgetItem* item = list_->item(row)) {
-            if (item->text() != line) item->setText(line);
-        } else {
-            list_->addItem(line);
-        }
-    }
-    while (list_->count() > count) delete list_->takeItem(list_->count() - 1);
-    delegate_->keepRows(count);
+void BoxScoreDialog::gameChanged(const courtlog::scoring::PlaysChange& change) {
+    kept_.follow(boxScore_.game(), change);
+    boxScore_.recompute();
+    fillList();
 }
 
-QStringList BoxScoreDialog::lines() const {
-    QStringList out;
-    for (int row = 0; row < list_->count(); ++row) out << list_->item(row)->text();
-    return out;
-}
+void BoxScoreDialog::fillList() { list_->showLines(boxScore_.textLines()); }
+
+QStringList BoxScoreDialog::lines() const { return list_->lines(); }
 
 void BoxScoreDialog::printBoxScore() {
     const std::unique_ptr<ui::Printout> printout = boxScorePrintout(boxScore_);

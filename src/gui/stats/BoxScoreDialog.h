@@ -3,10 +3,10 @@
 #include <QStringList>
 
 #include "core/output/BoxScore.h"
+#include "core/stats/GameStatTally.h"
 #include "gui/ui/CourtlogDialog.h"
 #include "gui/ui/GameViewer.h"
 
-class QListWidget;
 
 namespace courtlog {
 class Game;
@@ -32,6 +32,9 @@ public:
 
     // Both teams' statistics again, and the list made to match.
     void refreshFromGame() override;
+    // Beside the console: the plays that changed, counted into the kept
+    // statistics, and the list made to match.
+    void gameChanged(const courtlog::scoring::PlaysChange& change) override;
 
     // The lines the list shows.
     QStringList lines() const;
@@ -41,9 +44,10 @@ private:
     void printBoxScore();
     void exportBoxScore();
 
+    // Running counts of the game in progress, kept beside the console.
+    courtlog::stats::GameStatTally kept_;
     output::BoxScore boxScore_;
-    QListWidget* list_;
-    class LineListDelegate* delegate_;
+    class LineList* list_;
 };
 
 }  // namespace courtlog::gui::stats

@@ -24,15 +24,27 @@ void LineListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     const QString text = item.text;
-    // The style draws the row's background, selection and focus; the text
-    // comes from the cache.
-    item.text.clear();
     QStyle* style = item.widget ? item.widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+    // A row that is neither selected, current nor under the mouse has no
+    // background of its own: only its text is drawn, where the style put
+    // it the last time it laid out a row of this size. The style draws the
+    // background, selection and focus of the others.
+    const bool plain = !(item.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver));
+    QRect area;
+    if (plain && plainRowSize_ == item.rect.size()) {
+        area = plainTextArea_.translated(item.rect.topLeft());
+    } else {
+        item.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+        area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+        if (plain) {
+            plainRowSize_ = item.rect.size();
+            plainTextArea_ = area.translated(-item.rect.topLeft());
+        }
+    }
     if (text.isEmpty()) return;
 
     const QStaticText& line = laidOut(index.row(), text, item.font);
-    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
     const bool selected = item.state & QStyle::State_Selected;
     painter->save();

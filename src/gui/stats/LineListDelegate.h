@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
 #include <QStaticText>
 #include <QString>
 #include <QStyledItemDelegate>
@@ -31,6 +33,9 @@ private:
     const QStaticText& laidOut(int row, const QString& text, const QFont& font) const;
 
     mutable std::vector<Row> rows_;
+    // Where the style puts the text of a plain row of this size.
+    mutable QSize plainRowSize_;
+    mutable QRect plainTextArea_;
 };
 
 }  // namespace courtlog::gui::stats

@@ -48,7 +48,7 @@ private:
 
     courtlog::stats::ShotAnalysis analysis_;
     std::vector<courtlog::stats::PlayerListEntry> entries_;
-    scoring::ThreePointArc arc_;
+    courtlog::scoring::ThreePointArc arc_;
     courtlog::stats::ShotChartFigures figures_;
     ShotChartCanvas* canvas_;
     QListWidget* players_;

@@ -13,10 +13,19 @@ StatisticsTableModel::StatisticsTableModel(QObject* parent) : QAbstractTableMode
 
 void StatisticsTableModel::showLines(const std::vector<StatLine>* lines) {
     if (lines && lines == lines_ && lines->size() == shown_.size()) {
+        // Cell by cell: a play changes a handful of a line's figures, and
+        // only those cells are drawn again.
+        const std::size_t last = shown_.size() - (shown_.empty() ? 0 : 1);
         for (std::size_t row = 0; row < shown_.size(); ++row) {
             if ((*lines)[row] == shown_[row]) continue;
-            const int r = static_cast<int>(row);
-            emit dataChanged(index(r, 0), index(r, columnCount() - 1), {Qt::DisplayRole});
+            const bool totals = row == last;
+            for (std::size_t column = 0; column < kViewerColumnCount; ++column) {
+                if (courtlog::stats::viewerCellText((*lines)[row], column, totals) ==
+                    courtlog::stats::viewerCellText(shown_[row], column, totals))
+                    continue;
+                const QModelIndex cell = index(static_cast<int>(row), static_cast<int>(column));
+                emit dataChanged(cell, cell, {Qt::DisplayRole});
+            }
         }
         shown_ = *lines;
         return;

@@ -122,6 +122,7 @@ StatisticsViewer::StatisticsViewer(QWidget* parent, courtlog::stats::StatisticsS
     ui::notifyGameStateChanged();
 
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
+    if (gameInProgress_) kept_.recount(*gameInProgress_);
     recompute();
 }
 
@@ -140,11 +141,19 @@ void StatisticsViewer::showBesideConsole(QWidget* console) {
     ui::showBesideConsole(this, console, {kPreferredWidth, kPreferredHeight}, kNarrowest);
 }
 
-void StatisticsViewer::refreshFromGame() { recompute(); }
+void StatisticsViewer::refreshFromGame() {
+    if (gameInProgress_) kept_.recount(*gameInProgress_);
+    recompute();
+}
+
+void StatisticsViewer::gameChanged(const courtlog::scoring::PlaysChange& change) {
+    if (gameInProgress_) kept_.follow(*gameInProgress_, change);
+    recompute();
+}
 
 void StatisticsViewer::recompute() {
     if (gameInProgress_)
-        sets_.compute(*gameInProgress_);
+        sets_.compute(*gameInProgress_, kept_);
     else
         sets_.compute();
     model_->showLines(&shownLines());

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/stats/GameStatTally.h"
 #include "core/stats/StatisticsColumns.h"
 #include "core/stats/StatisticsSets.h"
 #include "gui/ui/CourtlogDialog.h"
@@ -39,6 +40,9 @@ public:
 
     // The three sets again from the game, the list made to match.
     void refreshFromGame() override;
+    // The plays that changed, counted into the kept statistics; the three
+    // sets from them, the list made to match.
+    void gameChanged(const courtlog::scoring::PlaysChange& change) override;
 
     courtlog::stats::StatisticsTab shownTab() const;
     const std::vector<StatLine>& shownLines() const;
@@ -53,6 +57,8 @@ private:
 
     courtlog::stats::StatisticsSets sets_;
     const Game* gameInProgress_;
+    // Running counts of the game in progress.
+    courtlog::stats::GameStatTally kept_;
     std::vector<courtlog::stats::StatisticsTab> tabs_;
     courtlog::stats::ColumnSortDirections directions_;
     QTabBar* tabBar_;

@@ -30,10 +30,10 @@ void drawCourtMarkings(QPainter& painter, const QRectF& area, int threePointArc,
 // (x + 1, y + 1)) to area showing the court in orientation.
 QTransform courtToArea(const QRectF& area, int orientation);
 // The middle of a spot in area, and the device pixel it falls on.
-QPointF spotCentre(const QRectF& area, int orientation, scoring::CourtPoint upright);
-QPoint spotPixel(const QRectF& area, int orientation, scoring::CourtPoint upright);
+QPointF spotCentre(const QRectF& area, int orientation, courtlog::scoring::CourtPoint upright);
+QPoint spotPixel(const QRectF& area, int orientation, courtlog::scoring::CourtPoint upright);
 // The spot under a device pixel of area (the inverse of spotPixel).
-scoring::CourtPoint spotAt(const QRectF& area, int orientation, QPoint pixel);
+courtlog::scoring::CourtPoint spotAt(const QRectF& area, int orientation, QPoint pixel);
 
 // The largest area of the court's proportions in orientation centred in
 // bounds.

@@ -12,6 +12,14 @@ std::vector<GameViewer*>& viewers() {
     return list;
 }
 
+template <class Tell>
+void tellEach(const Tell& tell) {
+    // A viewer may close itself while refreshing: walk a copy.
+    const std::vector<GameViewer*> list = viewers();
+    for (GameViewer* viewer : list)
+        if (std::find(viewers().begin(), viewers().end(), viewer) != viewers().end()) tell(*viewer);
+}
+
 }  // namespace
 
 void registerGameViewer(GameViewer* viewer) {
@@ -22,10 +30,11 @@ void registerGameViewer(GameViewer* viewer) {
 void unregisterGameViewer(GameViewer* viewer) { std::erase(viewers(), viewer); }
 
 void refreshGameViewers() {
-    // A viewer may close itself while refreshing: walk a copy.
-    const std::vector<GameViewer*> list = viewers();
-    for (GameViewer* viewer : list)
-        if (std::find(viewers().begin(), viewers().end(), viewer) != viewers().end()) viewer->refreshFromGame();
+    tellEach([](GameViewer& viewer) { viewer.refreshFromGame(); });
+}
+
+void tellGameViewers(const courtlog::scoring::PlaysChange& change) {
+    tellEach([&change](GameViewer& viewer) { viewer.gameChanged(change); });
 }
 
 }  // namespace courtlog::gui::ui

@@ -116,3 +116,16 @@ TEST(BackgroundSaver, AGameReadOrSavedWholeWaitsForTheSaveUnderWay) {
         EXPECT_EQ(read.homeEvents().size(), 1u);
     }
 }
+
+TEST(BackgroundSaver, AFileGivenInPartsIsWrittenWholeInTheirOrder) {
+    ScratchFolder folder;
+    const auto part = [](const std::string& text) { return std::make_shared<const std::vector<std::uint8_t>>(bytesOf(text)); };
+    {
+        BackgroundSaver saver;
+        saver.save(folder.file("parts.gam"), std::vector<BackgroundSaver::Bytes>{part("head|"), part(""), part("a|"), part("b")});
+        saver.save(folder.file("none.gam"), std::vector<BackgroundSaver::Bytes>{});
+        saver.waitUntilIdle();
+    }
+    EXPECT_EQ(readFile(folder.file("parts.gam")), "head|a|b");
+    EXPECT_EQ(readFile(folder.file("none.gam")), "");
+}

@@ -70,16 +70,80 @@ TEST_F(History, UndoPutsBackTheQuestionsOfBefore) {
     EXPECT_EQ(console.clickAction(true, 5), PlayerClick::Substitution);
 }
 
-TEST_F(History, PlayersOrAPeriodChangedBesideTheConsoleEndTheHistory) {
+TEST_F(History, PlayersChangedBesideTheConsoleEndTheHistory) {
     record(true, 1, "&3-Pointer");
     console.rosterChanged();
     EXPECT_FALSE(console.undo());
+}
+
+TEST_F(History, HalvesChosenInTheLeagueOptionsMoveThePeriodAsAChangeOfItsOwn) {
     record(true, 1, "&3-Pointer");
-    console.leagueOptionsChanged();  // the period stays: so does the history
-    EXPECT_EQ(console.undoDescription(), "3 pointer made, #3 Hawks Player 1");
-    game.currentPeriod = 2;
-    console.leagueOptionsChanged();
-    EXPECT_FALSE(console.undo());
+    ASSERT_TRUE(console.periodUp());
+    ASSERT_TRUE(console.periodUp());
+    ASSERT_TRUE(console.periodUp());
+    // Quarters: the period stays, and so does the history.
+    EXPECT_FALSE(console.leagueOptionsChanged());
+    league.halves = true;
+    ASSERT_TRUE(console.leagueOptionsChanged());
+    EXPECT_EQ(game.currentPeriod, 2);
+    EXPECT_EQ(console.undoDescription(), "Play in halves: 2nd");
+    // A period of a half already: nothing to move.
+    EXPECT_FALSE(console.leagueOptionsChanged());
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.currentPeriod, 3);
+    // What came before is still there to take back.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.currentPeriod, 0);
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.homeScore(), 0);
+}
+
+TEST_F(History, APlayerAddedDuringTheGameIsTakenBackAndAddedAgain) {
+    record(true, 1, "&3-Pointer");
+    ASSERT_TRUE(console.addPlayer(false, testing::player("Late Arrival", 30)));
+    ASSERT_EQ(game.visitor.playerCount(), 8);
+    EXPECT_EQ(game.visitor.players.back().courtSlot, 0);
+    EXPECT_EQ(game.visitor.personalInfo.size(), 8u);
+    EXPECT_EQ(console.undoDescription(), "Add player: #30 Late Arrival");
+    EXPECT_EQ(console.bench(false).back().text, "30-Late Arrival");
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.visitor.playerCount(), 7);
+    EXPECT_EQ(game.visitor.personalInfo.size(), 7u);
+    ASSERT_TRUE(console.redo());
+    EXPECT_EQ(game.visitor.players.back().name, "Late Arrival");
+    // The play before it can still be taken back.
+    ASSERT_TRUE(console.undo());
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.homeScore(), 0);
+}
+
+TEST_F(History, RenamedPlayersTakeTheirPlaysAlongAndUndoGivesBothBack) {
+    record(true, 1, "&3-Pointer");
+    record(true, 2, "&Offensive");
+    record(true, 2, "&Offensive");
+    // Nothing renamed: no change to keep.
+    EXPECT_FALSE(console.editPlayers(game.home.players, std::nullopt));
+    // Players 1 and 2 swap names; player 1 takes a new number.
+    std::vector<Player> edited = game.home.players;
+    std::swap(edited[0].name, edited[1].name);
+    edited[0].number = 44;
+    ASSERT_TRUE(console.editPlayers(edited, std::nullopt));
+    EXPECT_EQ(console.undoDescription(),
+              "Modify player: #3 Hawks Player 1 is now #44 Hawks Player 2 (and 1 more)");
+    EXPECT_EQ(game.homeEvents()[0].player.name, "Hawks Player 2");
+    EXPECT_EQ(game.homeEvents()[0].player.number, 44);
+    EXPECT_EQ(game.homeEvents()[1].player.name, "Hawks Player 1");
+    // The fouls follow the player who made them, under his new name.
+    EXPECT_EQ(console.tally(true).personalFouls("Hawks Player 1"), 2);
+    EXPECT_EQ(console.sheetFigures(true).rows[0].game.threeMade, 1);
+    ASSERT_TRUE(console.undo());
+    EXPECT_EQ(game.home.players[0].name, "Hawks Player 1");
+    EXPECT_EQ(game.homeEvents()[0].player.name, "Hawks Player 1");
+    EXPECT_EQ(game.homeEvents()[0].player.number, 3);
+    EXPECT_EQ(console.tally(true).personalFouls("Hawks Player 2"), 2);
+    ASSERT_TRUE(console.redo());
+    EXPECT_EQ(game.homeEvents()[2].player.name, "Hawks Player 1");
+    EXPECT_EQ(game.home.players[0].number, 44);
 }
 
 // The game's bytes and the console state at one moment.
@@ -123,7 +187,7 @@ TEST_P(RandomChanges, UndoAndRedoReturnToTheMomentsBeforeAndAfter) {
         const int slot = 1 + pick(5);
         const Moment before = now();
         ChangeOutcome outcome;
-        const int action = pick(14);
+        const int action = pick(17);
         switch (action) {
             case 0:
             case 1: {
@@ -145,8 +209,23 @@ TEST_P(RandomChanges, UndoAndRedoReturnToTheMomentsBeforeAndAfter) {
                 outcome = console.perform(editor.finish());
                 break;
             }
+            case 9: outcome = console.addPlayer(home, testing::player("Added " + std::to_string(i), pick(100))); break;
+            case 10: {
+                // A name handed to another player of the team, or a new one.
+                std::vector<Player> edited = (home ? game.home : game.visitor).players;
+                Player& renamed = edited[static_cast<std::size_t>(pick(static_cast<int>(edited.size())))];
+                const Player& other = edited[static_cast<std::size_t>(pick(static_cast<int>(edited.size())))];
+                renamed.name = pick(2) == 0 ? other.name : "Renamed " + std::to_string(i);
+                renamed.number = static_cast<std::int16_t>(pick(100) - 1);
+                outcome = home ? console.editPlayers(edited, std::nullopt) : console.editPlayers(std::nullopt, edited);
+                break;
+            }
+            case 11:
+                league.halves = pick(2) == 0;
+                outcome = console.leagueOptionsChanged();
+                break;
             default: {
-                const bool undo = action < 11;
+                const bool undo = action < 14;
                 std::vector<Moment>& from = undo ? done : undone;
                 ASSERT_EQ(undo ? console.undo() : console.redo(), !from.empty());
                 if (from.empty()) break;

@@ -194,6 +194,21 @@ TEST_F(Console, PeriodUpAndDownInHalves) {
     EXPECT_EQ(console.periodGroup().caption, "Half");
 }
 
+TEST_F(Console, HalvesChosenFoldTheCurrentPeriod) {
+    // Quarter period -> period after choosing halves.
+    const std::vector<std::pair<int, int>> cases{{0, 0}, {1, 0}, {2, 2}, {3, 2}, {4, 4}, {5, 5}};
+    for (const auto& [before, after] : cases) {
+        game.currentPeriod = static_cast<std::int16_t>(before);
+        league.halves = false;
+        EXPECT_FALSE(console.leagueOptionsChanged()) << "quarters, from period " << before;
+        league.halves = true;
+        EXPECT_EQ(static_cast<bool>(console.leagueOptionsChanged()), before != after) << "from period " << before;
+        EXPECT_EQ(game.currentPeriod, after) << "from period " << before;
+        // The game's own flag is not touched; only new games take the option.
+        EXPECT_EQ(game.halves, 0);
+    }
+}
+
 TEST_F(Console, PlaysInLateOvertimeMarkTheLastPeriodSlot) {
     game.currentPeriod = 9;
     record(true, 2, "&Offensive");

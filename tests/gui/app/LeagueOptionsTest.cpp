@@ -97,9 +97,7 @@ TEST(LeagueOptionsDialog, OkStoresEveryControl) {
 TEST(LeagueOptionsDialog, CancelChangesNothing) {
     courtlog::LeagueOptions options;
     const courtlog::LeagueOptions before = options;
-    Game game;
-    game.currentPeriod = 3;
-    gui::app::LeagueOptions dialog(nullptr, options, &game);
+    gui::app::LeagueOptions dialog(nullptr, options);
     dialog.show();
     click(&dialog, "halvesRadio");
     click(&dialog, "arcNoneRadio");
@@ -107,37 +105,6 @@ TEST(LeagueOptionsDialog, CancelChangesNothing) {
     click(&dialog, "cancelButton");
     EXPECT_EQ(dialog.result(), 2);
     EXPECT_EQ(options, before);
-    EXPECT_EQ(game.currentPeriod, 3);
-}
-
-TEST(LeagueOptionsDialog, HalvesFoldTheCurrentPeriod) {
-    // Quarter period -> period after choosing halves.
-    const std::vector<std::pair<int, int>> cases{{0, 0}, {1, 0}, {2, 2}, {3, 2}, {4, 4}, {5, 5}};
-    for (const auto& [before, after] : cases) {
-        courtlog::LeagueOptions options;
-        Game game;
-        game.currentPeriod = static_cast<std::int16_t>(before);
-        gui::app::LeagueOptions dialog(nullptr, options, &game);
-        dialog.show();
-        click(&dialog, "halvesRadio");
-        click(&dialog, "okButton");
-        EXPECT_EQ(game.currentPeriod, after) << "from period " << before;
-        // The game's own flag is not touched; only new games take the option.
-        EXPECT_EQ(game.halves, 0);
-    }
-}
-
-TEST(LeagueOptionsDialog, QuartersChangeNoPeriod) {
-    courtlog::LeagueOptions options;
-    options.halves = true;
-    Game game;
-    game.currentPeriod = 1;
-    gui::app::LeagueOptions dialog(nullptr, options, &game);
-    dialog.show();
-    click(&dialog, "quartersRadio");
-    click(&dialog, "okButton");
-    EXPECT_FALSE(options.halves);
-    EXPECT_EQ(game.currentPeriod, 1);
 }
 
 }  // namespace

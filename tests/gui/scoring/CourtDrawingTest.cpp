@@ -9,6 +9,7 @@
 
 using namespace courtlog;
 using namespace courtlog::gui::scoring;
+using courtlog::scoring::CourtPrompt;
 
 namespace {
 

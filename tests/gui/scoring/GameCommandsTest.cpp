@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -201,31 +202,46 @@ TEST(GameCommands, SavingUnderANameAsksBeforeReplacingAFile) {
     EXPECT_EQ(game.fileName, own.toStdString());
 }
 
-// A player added beside the console is in the game file at once (the
-// shell tells the console, which saves as after a play).
-TEST(GameCommands, APlayerAddedDuringTheGameIsSavedAtOnce) {
+// A player added beside the console is in the game file and on the bench
+// at once, and Ctrl+Z at the console takes him away again, the plays
+// before him still there to take back.
+TEST(GameCommands, APlayerAddedDuringTheGameIsSavedAtOnceAndUndoneAtTheConsole) {
     freshHooks();
     gui::ui::appState().autoSave = true;
     TeamFiles files;
     describeGame(files, "startGameButton", gui::ui::FileChoice{files.path("late"), 1});
-    int playersInFile = -1;
+    const auto playersInFile = [&files] {
+        backgroundSaver().waitUntilIdle();
+        Game saved;
+        return saved.load(files.path("late.gam").toStdString()) ? saved.home.playerCount() : -1;
+    };
+    int added = -1, undone = -1;
+    QStringList benchAfterAdding;
     whenModal<QDialog>(
         [&](QDialog* console) {
+            QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("homeTimeOutButton")), Qt::LeftButton);
             whenModal<gui::scoring::AddPlayer>([](gui::scoring::AddPlayer* dialog) {
                 typeInto(dialog, "nameEdit", QStringLiteral("Late Arrival"));
                 click(dialog, "addPlayerButton");
             });
-            if (gui::scoring::addPlayerCommand(console)) gui::ui::appState().console->refreshPlayerLists();
-            backgroundSaver().waitUntilIdle();
-            Game saved;
-            if (saved.load(files.path("late.gam").toStdString())) playersInFile = saved.home.playerCount();
+            EXPECT_TRUE(gui::scoring::addPlayerCommand(console));
+            added = playersInFile();
+            benchAfterAdding = comboItems(console, "homeBenchList");
+            QTest::keyClick(console, Qt::Key_Z, Qt::ControlModifier);
+            undone = playersInFile();
+            EXPECT_EQ(comboItems(console, "homeBenchList").size(), benchAfterAdding.size() - 1);
+            // The time out before him is taken back next.
+            QTest::keyClick(console, Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(control<QLabel>(console, "lastStepLabel")->text(), QStringLiteral("Undone: Time out, Eagles"));
             // Stopped without saving: what is in the file was saved already.
             gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
             QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
         },
         "gameConsole");
     gui::scoring::newGameCommand(nullptr);
-    EXPECT_EQ(playersInFile, 7);
+    EXPECT_EQ(added, 7);
+    EXPECT_TRUE(benchAfterAdding.contains(QStringLiteral("00-Late Arrival"))) << benchAfterAdding.join(u'|').toStdString();
+    EXPECT_EQ(undone, 6);
 }
 
 TEST(GameCommands, RosterCommandsNeedAGameInProgress) {

@@ -10,6 +10,8 @@
 
 using namespace courtlog;
 using namespace courtlog::gui::scoring;
+using courtlog::scoring::TeamSheetFigures;
+using courtlog::scoring::teamSheetFigures;
 
 namespace {
 

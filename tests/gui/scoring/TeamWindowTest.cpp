@@ -26,6 +26,7 @@
 
 using namespace courtlog;
 using namespace courtlog::gui::scoring;
+using courtlog::scoring::ShootingFigures;
 using namespace courtlog::testsupport;
 
 namespace {

@@ -17,7 +17,9 @@
 #include "RecordBuilders.h"
 #include "core/output/BoxScore.h"
 #include "gui/app/PdfCommand.h"
+#include "gui/scoring/GameCommands.h"
 #include "gui/scoring/GameConsoleWindow.h"
+#include "gui/scoring/ModifyPlayer.h"
 #include "gui/scoring/PlayChoiceDialog.h"
 #include "gui/stats/BoxScoreCommand.h"
 #include "gui/stats/BoxScoreDialog.h"
@@ -31,6 +33,7 @@
 using namespace courtlog;
 using namespace courtlog::testsupport;
 using courtlog::gui::scoring::GameConsoleWindow;
+using courtlog::gui::scoring::ModifyPlayer;
 using courtlog::gui::scoring::PlayChoiceDialog;
 using courtlog::gui::stats::BoxScoreDialog;
 
@@ -68,7 +71,7 @@ struct BoxScoreDialogTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(BoxScoreDialogTest, BesideTheConsoleItFollowsAPlayAndItsUndoUntilClosed) {
+TEST_F(BoxScoreDialogTest, BesideTheConsoleItFollowsAPlayARenameAndTheirUndoUntilClosed) {
     Game game = courtlog::testing::game(teamWithLineup("Hawks", 6), teamWithLineup("Owls", 6));
     ASSERT_TRUE(game.save(folder.file("game.gam")));
     GameConsoleWindow console(nullptr, game, gui::ui::programSettings().league);
@@ -93,6 +96,19 @@ TEST_F(BoxScoreDialogTest, BesideTheConsoleItFollowsAPlayAndItsUndoUntilClosed) 
     EXPECT_EQ(dialog->lines(), boxScoreLines(game));
     EXPECT_TRUE(dialog->lines().contains(
         QStringLiteral("Home:    Hawks                       2     0     0     0     0    0       2")));
+
+    // A player renamed through Roster > Modify Player carries his play into
+    // the box score under his new name; Ctrl+Z gives the old name back.
+    whenModal<ModifyPlayer>([](ModifyPlayer* modify) {
+        typeInto(modify, "nameEdit", QStringLiteral("Renamed Shooter"));
+        click(modify, "okButton");
+    });
+    ASSERT_TRUE(gui::scoring::modifyPlayerCommand(&console));
+    EXPECT_EQ(dialog->lines(), boxScoreLines(game));
+    EXPECT_TRUE(dialog->lines().filter(QStringLiteral("Renamed Shooter #3")).size() == 1) << dialog->lines().join(u'\n').toStdString();
+    QTest::keyClick(&console, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(processUntil([&] { return game.home.players[0].name == "Hawks Player 1"; }));
+    EXPECT_EQ(dialog->lines(), boxScoreLines(game));
 
     QTest::keyClick(&console, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(processUntil([&] { return game.homeEventCount() == 0; }));
