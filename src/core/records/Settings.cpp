@@ -44,6 +44,8 @@ constexpr const char* kStatWidths = "Stat Col Widths:                  ";
 constexpr const char* kFootLink = "HTML Page Foot Link:              ";
 constexpr const char* kScoreboardOn = "Scoreboard Feed is:               ";
 constexpr const char* kScoreboardFolder = "Scoreboard Feed Folder:           ";
+constexpr const char* kSwappedConsoleGame = "Swapped Console Game:             ";
+constexpr std::size_t kFeedLines = 32;
 
 constexpr std::size_t kLongLineLimit = 199;   // lines 1-18 and 27-29
 constexpr std::size_t kShortLineLimit = 79;   // lines 19-26
@@ -183,7 +185,7 @@ void Settings::setDefaults() { *this = Settings{}; }
 
 void Settings::parse(std::string_view text) {
     const auto lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size() && i < 32; ++i) {
+    for (std::size_t i = 0; i < lines.size() && i < kFeedLines; ++i) {
         const int lineNo = static_cast<int>(i) + 1;
         const std::size_t limit = (lineNo >= 19 && lineNo <= 26) ? kShortLineLimit
                                   : lineNo == 32                 ? kLabelWidth + Settings::kMaxFolderLength
@@ -256,6 +258,14 @@ void Settings::parse(std::string_view text) {
             break;
         }
     }
+    // Then one game file a line, as many as are kept.
+    std::vector<std::string> swapped;
+    for (std::size_t i = kFeedLines; i < lines.size() && swapped.size() < kMaxSwappedConsoleGames; ++i) {
+        const std::string_view line = lines[i].substr(0, std::min(lines[i].size(), kLabelWidth + kMaxFolderLength));
+        if (line.size() > kLabelWidth && line.substr(0, kLabelWidth) == kSwappedConsoleGame)
+            swapped.emplace_back(line.substr(kLabelWidth));
+    }
+    if (!swapped.empty()) swappedConsoleGames = std::move(swapped);
 }
 
 std::string Settings::format() const {
@@ -295,15 +305,23 @@ std::string Settings::format() const {
             if (c == '\r' || c == '\n') c = ' ';
         return text;
     };
+    const bool swapsKept = !swappedConsoleGames.empty();
     const bool feedSet = scoreboardFeedOn || !scoreboardFeedFolder.empty();
-    if (!htmlFootLink.empty() || feedSet) {
+    if (!htmlFootLink.empty() || feedSet || swapsKept) {
         out += '\n';
         out += kFootLink + oneLine(htmlFootLink, kMaxFootLinkLength);
     }
-    if (feedSet) {
+    if (feedSet || swapsKept) {
         out += '\n';
         appendLine(out, kScoreboardOn, scoreboardFeedOn ? 1 : 0);
         out += kScoreboardFolder + oneLine(scoreboardFeedFolder, kMaxFolderLength);
+    }
+    const std::size_t firstKept =
+        swappedConsoleGames.size() > kMaxSwappedConsoleGames ? swappedConsoleGames.size() - kMaxSwappedConsoleGames : 0;
+    for (std::size_t i = firstKept; i < swappedConsoleGames.size(); ++i) {
+        if (swappedConsoleGames[i].empty()) continue;
+        out += '\n';
+        out += kSwappedConsoleGame + oneLine(swappedConsoleGames[i], kMaxFolderLength);
     }
     return out;
 }

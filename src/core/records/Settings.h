@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace courtlog {
 
@@ -64,6 +65,12 @@ struct Settings {
     bool scoreboardFeedOn = false;
     std::string scoreboardFeedFolder;
     static constexpr std::size_t kMaxFolderLength = 4096;
+    // The game files whose console was last left with its sides swapped,
+    // the most recent last (see SwappedConsoles.h). One line each from
+    // line 33 on, written only when there is one; lines 30 to 32 are then
+    // written too, with their values as they are.
+    std::vector<std::string> swappedConsoleGames;
+    static constexpr std::size_t kMaxSwappedConsoleGames = 20;
     std::array<std::int32_t, 8> scheduleColumnWidths{75, 60, 90, 90, 90, 90, 50, 200};
     std::array<std::int32_t, 9> personalInfoColumnWidths{130, 75, 75, 150, 100, 75, 60, 100, 100};
     std::array<std::int32_t, 45> statColumnWidths{130, 30, 30, 53, 65, 60, 47, 40, 60, 47, 40, 65, 49, 40, 65,
@@ -80,7 +87,8 @@ struct Settings {
     // that do not match their label leave their value alone.
     void parse(std::string_view text);
     // The 29-line file text (30 with a foot link, 32 with the scoreboard
-    // feed), without a newline after the last line.
+    // feed, more with swapped consoles), without a newline after the last
+    // line.
     std::string format() const;
 
     // Absent, unreadable or oversized file: nothing changes, false, and

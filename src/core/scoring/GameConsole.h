@@ -101,6 +101,9 @@ public:
     ChangeOutcome periodUp();
     ChangeOutcome periodDown();
     ChangeOutcome swapSides();
+    // The way round the console opens, before any change: a game opened
+    // again shows its sides as they were left. Nothing to undo.
+    void openWithSidesSwapped(bool swapped) { state_.sidesSwapped = swapped; }
     // A change made beside the console on its game (the closed event
     // editor): applied and kept like the console's own. Unchanged without one.
     ChangeOutcome perform(std::unique_ptr<ConsoleCommand> command);

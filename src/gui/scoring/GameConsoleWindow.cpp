@@ -390,6 +390,13 @@ void GameConsoleWindow::stopGame() {
 
 // ---- the shell's calls ----
 
+void GameConsoleWindow::openWithSidesSwapped(bool swapped) {
+    if (swapped == model_.sidesSwapped()) return;
+    model_.openWithSidesSwapped(swapped);
+    arrangeSides();
+    refresh();
+}
+
 void GameConsoleWindow::refreshPlayerLists() {
     model_.rosterChanged();
     fillBenches();

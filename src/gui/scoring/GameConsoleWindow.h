@@ -44,6 +44,9 @@ public:
     // answers, time outs, substitutions, period changes, event edits.
     void setFiguresChangedCallback(std::function<void()> callback) { figuresChanged_ = std::move(callback); }
 
+    // Opens with the sides swapped (a game left so at its last stop).
+    void openWithSidesSwapped(bool swapped);
+
     // ui::GameConsoleLink
     QWidget* consoleWidget() override { return this; }
     void refreshPlayerLists() override;

@@ -291,3 +291,15 @@ INSTANTIATE_TEST_SUITE_P(Console, Refusals, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
+
+// A game opened again with its sides swapped: undoing a later swap comes
+// back to the sides it opened with, and opening so is nothing to undo.
+TEST_F(Console, OpenedSwappedItUndoesBackToSwapped) {
+    console.openWithSidesSwapped(true);
+    EXPECT_TRUE(console.sidesSwapped());
+    EXPECT_FALSE(console.undo());
+    ASSERT_TRUE(console.swapSides());
+    EXPECT_FALSE(console.sidesSwapped());
+    ASSERT_TRUE(console.undo());
+    EXPECT_TRUE(console.sidesSwapped());
+}
