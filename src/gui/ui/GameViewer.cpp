@@ -21,6 +21,8 @@ void registerGameViewer(GameViewer* viewer) {
 
 void unregisterGameViewer(GameViewer* viewer) { std::erase(viewers(), viewer); }
 
+const std::vector<GameViewer*>& openGameViewers() { return viewers(); }
+
 void refreshGameViewers() {
     // A viewer may close itself while refreshing: walk a copy.
     const std::vector<GameViewer*> list = viewers();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace courtlog::gui::ui {
 
 // A window that shows the game in progress beside the console (the box
@@ -16,6 +18,8 @@ public:
 
 void registerGameViewer(GameViewer* viewer);
 void unregisterGameViewer(GameViewer* viewer);
+// The registered viewers, in the order they registered.
+const std::vector<GameViewer*>& openGameViewers();
 // Refreshes every registered viewer, in the order they registered.
 void refreshGameViewers();
 
