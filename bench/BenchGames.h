@@ -53,10 +53,9 @@ inline Game benchGame(const std::string& home, const std::string& visitor, int c
     game.visitor = benchTeam(visitor);
     game.homeName = home;
     game.visitorName = visitor;
-    game.homeEvents = benchPlays(game.home, count);
-    game.visitorEvents = benchPlays(game.visitor, count);
+    game.setEvents(true, benchPlays(game.home, count));
+    game.setEvents(false, benchPlays(game.visitor, count));
     game.currentPeriod = 3;
-    game.recountScores();
     return game;
 }
 

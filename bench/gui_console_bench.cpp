@@ -82,7 +82,7 @@ void recordPlays(benchmark::State& state, const char* choice, int beside) {
     if (beside & Statistics) {
         // As Statistics > Player and Team Statistics opens it during a game.
         Stat selection;
-        selection.AddFile(game.fileName);
+        selection.addFile(game.fileName);
         selection.setTeamName(game.homeName);
         auto* viewer = new gui::stats::StatisticsViewer(&court, stats::StatisticsSets(std::move(selection)), &game);
         viewer->showBesideConsole(&court);
@@ -105,7 +105,7 @@ void recordPlays(benchmark::State& state, const char* choice, int beside) {
         if (beside & UntilOnDisk) backgroundSaver().waitUntilIdle();
     }
     backgroundSaver().waitUntilIdle();
-    state.counters["plays"] = static_cast<double>(game.homeEvents.size());
+    state.counters["plays"] = static_cast<double>(game.homeEvents().size());
     state.counters["paints"] = benchmark::Counter(paints.paints, benchmark::Counter::kAvgIterations);
 }
 

@@ -45,7 +45,7 @@ const std::vector<std::string>& seasonFiles() {
 
 stats::StatisticsSets allTeams(const std::vector<std::string>& files) {
     Stat selection;
-    for (const std::string& file : files) selection.AddFile(file);
+    for (const std::string& file : files) selection.addFile(file);
     selection.setAllTeams(true);
     return stats::StatisticsSets(std::move(selection));
 }

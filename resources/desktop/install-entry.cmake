@@ -3,6 +3,7 @@
 # install's bin folder is on PATH (a prefix in the home folder, /opt/...).
 # The prefix is only known now: cmake --install --prefix may change it.
 #   In: ENTRY_TEMPLATE, WORK_DIR (a folder for the written entry),
+#       COURTLOG_SHORT_TITLE (the entry's name),
 #       BINDIR and DATADIR (relative to the prefix, or absolute)
 foreach(dir BINDIR DATADIR)
   if(NOT IS_ABSOLUTE "${${dir}}")

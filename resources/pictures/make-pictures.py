@@ -6,10 +6,13 @@ written as 8-bit (or 1-bit) indexed BMPs with their colour tables. The
 wallpaper (logo.bmp) and the default team logo (default.bmp) need lettering,
 so ImageMagick's `convert` draws those and reduces them to 8-bit palette BMPs.
 
-Run from anywhere: python3 make-pictures.py. The results are committed, so
-building the program never needs this script.
+The wallpaper carries the program's names and version, which the build
+passes in: cmake --build build --target pictures (or, by hand, python3
+make-pictures.py --title TITLE --short-title SHORT --version VERSION). The
+results are committed, so building the program never needs this script.
 """
 
+import argparse
 import math
 import os
 import struct
@@ -226,7 +229,7 @@ def ball_seams(cx, cy, r):
     return args
 
 
-def wallpaper(path):
+def wallpaper(path, title, short_title, version):
     # A court-side scene: a wood floor, a big ball and the program's name.
     convert(["-size", "320x240", "gradient:#1e3c78-#6fa0dc",
              "-fill", "#d9a86c", "-draw", "rectangle 0,170 320,240",
@@ -240,9 +243,9 @@ def wallpaper(path):
              "-draw", "line 160,52 160,172", "-draw", "line 100,112 220,112",
              *ball_seams(160, 112, 60),
              "-stroke", "none", "-fill", "#ffffff", "-font", FONT, "-pointsize", "26",
-             "-gravity", "north", "-annotate", "+0+10", "Basketball Courtlog",
+             "-gravity", "north", "-annotate", "+0+10", short_title,
              "-fill", "#ffe8a0", "-pointsize", "12", "-gravity", "south",
-             "-annotate", "+0+8", "Brenvik Basketball Courtlog 2.3"], path)
+             "-annotate", "+0+8", f"{title} {version}"], path)
 
 
 def default_logo(path):
@@ -298,6 +301,11 @@ def icons():
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Draws the program's pictures.")
+    parser.add_argument("--title", required=True, help="the program's full name")
+    parser.add_argument("--short-title", required=True, help="its short name, on the wallpaper")
+    parser.add_argument("--version", required=True)
+    args = parser.parse_args()
     out = lambda name: os.path.join(HERE, name)
     for value in range(10):
         write_bmp(out(f"{1000 + value}.bmp"), digit(value), DIGIT_PALETTE)
@@ -306,7 +314,7 @@ def main():
     write_bmp(out("1124.bmp"), button, button_palette)
     ball, ball_palette = basketball()
     write_bmp(out("1150.bmp"), ball, ball_palette)
-    wallpaper(out("logo.bmp"))
+    wallpaper(out("logo.bmp"), args.title, args.short_title, args.version)
     default_logo(out("default.bmp"))
     icons()
 

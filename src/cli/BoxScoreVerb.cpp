@@ -10,6 +10,9 @@
 #include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -19,14 +22,14 @@ constexpr const char* kUsage = "Usage: courtlog boxscore GAME [--html OUT] [--se
 
 int usage() {
     std::cerr << kUsage << "\n";
-    return 2;
+    return kExitUsage;
 }
 
 struct BoxScoreRequest {
     std::string game;
     std::string html;  // empty: the text on standard output
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
 };
 
@@ -55,22 +58,18 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
     if (!parseArguments(args, request)) return usage();
 
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, std::cerr)) return kExitFailed;
     Game game;
     std::string reason;
     if (!game.load(request.game, &reason)) {
         std::cerr << "Can't load game ! " << request.game << (reason.empty() ? "" : ": " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
     const output::BoxScore boxScore(game);
     if (request.html.empty()) {
         for (const std::string& line : boxScore.textLines()) std::cout << line << "\n";
         std::cout << std::flush;
-        return 0;
+        return kExitDone;
     }
     // On the command line an existing page is replaced without asking.
     const std::string page = output::boxScoreHtml(boxScore, output::HtmlStyle::fromSettings(settings), true,
@@ -78,9 +77,9 @@ int runBoxScoreVerb(const std::vector<std::string>& args) {
     if (!output::writeExportText(request.html, output::ExportMode::Overwrite, page,
                                  output::ExportEncoding::Utf8, &reason)) {
         std::cerr << "Can't save " << request.html << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

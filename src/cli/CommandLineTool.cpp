@@ -17,7 +17,7 @@
 
 #include "core/output/ExportFile.h"
 #include "core/records/Codes.h"
-#include "core/records/FileNames.h"
+#include "core/records/FileKind.h"
 #include "core/records/Game.h"
 #include "core/records/GameFileJson.h"
 #include "core/records/JsonForm.h"
@@ -31,6 +31,7 @@
 #include "cli/PalmFiles.h"
 #include "cli/RecordDocument.h"
 #include "cli/Verbs.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -38,21 +39,8 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 // Larger than any team or game file this program writes.
 constexpr std::size_t kMaxInputBytes = 64u << 20;
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-bool hasExtension(const std::string& path, std::string_view ext) {
-    std::string name = lower(bareFileName(path));
-    return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
-}
 
 // ---- file kinds ----
 //
@@ -70,7 +58,7 @@ using WriteFn = std::function<bool(const json& doc, const std::string& path, std
 using DumpFn = std::function<bool(const std::string& path, JsonStreamWriter& out, std::string& error)>;
 
 struct FileFormat {
-    const char* extension;    // lower case, with the dot
+    FileKind fileKind;
     const char* description;  // for help
     const char* kind;         // record kind it holds: "team", "game", "settings"; empty: any
     ReadFn read;              // empty: cannot be read
@@ -272,14 +260,14 @@ bool writeTeamExport(const json& doc, const std::string& path, std::string& erro
 
 const std::vector<FileFormat>& formats() {
     static const std::vector<FileFormat> table{
-        {".tem", "team file", "team", readTeamFile, writeTeamFile},
-        {".gam", "game file", "game", readGameFile, writeGameFile, dumpGameFile},
-        {".ini", "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
-        {".sch", "schedule file", "schedule", readScheduleFile, writeScheduleFile},
-        {".json", "JSON form of any of them", "", readJsonFile, writeJsonFile},
-        {".csv", "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
-        {".txt", "plain-text team roster (input only)", "team", readTeamImport, nullptr},
-        {".pdb", "Palm database of a team or game", "",
+        {FileKind::Team, "team file", "team", readTeamFile, writeTeamFile},
+        {FileKind::Game, "game file", "game", readGameFile, writeGameFile, dumpGameFile},
+        {FileKind::Settings, "settings file (crtlog.ini)", "settings", readSettingsFile, writeSettingsFile},
+        {FileKind::Schedule, "schedule file", "schedule", readScheduleFile, writeScheduleFile},
+        {FileKind::Json, "JSON form of any of them", "", readJsonFile, writeJsonFile},
+        {FileKind::CommaDelimited, "comma-delimited team roster", "team", readTeamImport, writeTeamExport},
+        {FileKind::PlainText, "plain-text team roster (input only)", "team", readTeamImport, nullptr},
+        {FileKind::PalmDatabase, "Palm database of a team or game", "",
          [](const std::string& path, RecordDocument& out, std::string& error) {
              return readPalmFile(path, "", out, error);
          },
@@ -290,7 +278,7 @@ const std::vector<FileFormat>& formats() {
 
 const FileFormat* formatOf(const std::string& path) {
     for (const FileFormat& f : formats())
-        if (hasExtension(path, f.extension)) return &f;
+        if (fileKindOf(path) == f.fileKind) return &f;
     return nullptr;
 }
 
@@ -322,13 +310,13 @@ void printUsage(std::ostream& out) {
         out << line << std::string(line.size() < 32 ? 32 - line.size() : 1, ' ') << v.summary << "\n";
     }
     out << "\nFile kinds, by extension:\n";
-    for (const FileFormat& f : formats()) out << "  " << f.extension << std::string(8 - std::strlen(f.extension), ' ')
+    for (const FileFormat& f : formats()) out << "  " << extensionOf(f.fileKind) << std::string(8 - extensionOf(f.fileKind).size(), ' ')
                                               << f.description << "\n";
 }
 
 int fail(const std::string& message) {
     std::cerr << message << "\n";
-    return kFailed;
+    return kExitFailed;
 }
 
 int runConvert(const std::vector<std::string>& args) {
@@ -339,13 +327,13 @@ int runConvert(const std::vector<std::string>& args) {
     RecordDocument record;
     std::string error;
     // A Palm database is read as the kind the output wants (any kind for .json or .pdb).
-    const bool palmInput = hasExtension(in, ".pdb");
+    const bool palmInput = fileKindOf(in) == FileKind::PalmDatabase;
     if (!(palmInput ? readPalmFile(in, target->kind, record, error) : readAny(in, record, error)))
         return fail(error);
     // A damaged input is not carried into a file that would look whole.
     if (!error.empty()) return fail(error);
     if (!target->write(documentToJson(record), out, error)) return fail(error);
-    return 0;
+    return kExitDone;
 }
 
 // The JSON form is written as the file is read, without a tree.
@@ -372,18 +360,18 @@ int runDump(const std::vector<std::string>& args) {
 int runPdfWithoutWindows(const std::vector<std::string>&) {
     std::cerr << "courtlog pdf: PDF printouts need the full program (courtlog), which draws the pages; "
                  "this build has no windows.\n";
-    return kUsageError;
+    return kExitUsage;
 }
 
 int runHelp(const std::vector<std::string>&) {
     printUsage(std::cout);
     std::cout << std::flush;
-    return 0;
+    return kExitDone;
 }
 
 int runVersion(const std::vector<std::string>&) {
     std::cout << kProgramTitle << " " << kProgramVersion << "\n" << std::flush;
-    return 0;
+    return kExitDone;
 }
 
 const std::vector<Verb>& verbs() {
@@ -447,13 +435,13 @@ int runCommandLine(int argc, char** argv) {
     if (!verb) {
         if (argc >= 2 && argv && argv[1]) std::cerr << "Unknown command: " << argv[1] << "\n\n";
         printUsage(std::cerr);
-        return kUsageError;
+        return kExitUsage;
     }
     std::vector<std::string> args;
     for (int i = 2; i < argc; ++i) args.emplace_back(argv[i] ? argv[i] : "");
     if (verb->argumentCount >= 0 && static_cast<int>(args.size()) != verb->argumentCount) {
         std::cerr << "Usage: courtlog " << verb->name << (*verb->arguments ? " " : "") << verb->arguments << "\n";
-        return kUsageError;
+        return kExitUsage;
     }
     try {
         return verb->run(args);

@@ -9,8 +9,11 @@
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/records/Team.h"
 #include "core/records/TeamSource.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -21,8 +24,8 @@ struct TeamExportRequest {
     std::string out;
     bool html = false;
     bool personal = false;
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
 };
 
@@ -56,28 +59,24 @@ int runTeamExport(const std::vector<std::string>& args, bool personalAllowed, co
     TeamExportRequest request;
     if (!parseArguments(args, personalAllowed, request)) {
         std::cerr << usage << "\n";
-        return 2;
+        return kExitUsage;
     }
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        std::cerr << "Can't read settings ! " << request.settings << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, std::cerr)) return kExitFailed;
     Team team;
     std::string message;
     if (!readTeamOrRoster(request.team, team, &message)) {
         std::cerr << message << "\n";
-        return 1;
+        return kExitFailed;
     }
     const std::string text = makeText(team, request, output::HtmlStyle::fromSettings(settings));
     std::string reason;
     if (!output::writeExportText(request.out, output::ExportMode::Overwrite, text,
                                  output::pageOrCsvEncoding(request.html), &reason)) {
         std::cerr << "Can't save " << request.out << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
@@ -87,7 +86,7 @@ int runRosterVerb(const std::vector<std::string>& args) {
         args, true, "Usage: courtlog roster TEAM (--csv OUT | --html OUT) [--personal] [--settings FILE]",
         [](const Team& team, const TeamExportRequest& request, const output::HtmlStyle& style) {
             const auto kind =
-                request.html ? output::RosterOutputKind::Html : output::RosterOutputKind::CommaDelimited;
+                request.html ? output::ExportKind::Html : output::ExportKind::CommaDelimited;
             return output::rosterText(team, kind, request.personal, true, style, output::localTimeNow());
         });
 }

@@ -7,6 +7,9 @@
 #include "core/output/ScheduleExport.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -14,13 +17,13 @@ namespace {
 
 int usage() {
     std::cerr << "Usage: courtlog schedule FILE (--csv OUT | --html OUT | --ics OUT) [--settings FILE]\n";
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace
 
 int runScheduleVerb(const std::vector<std::string>& args) {
-    std::string schedulePath, outPath, settingsPath = Settings::kFileName;
+    std::string schedulePath, outPath, settingsPath = verbSettingsFile();
     enum class Kind { Csv, Html, Calendar } kind = Kind::Csv;
     bool settingsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -44,16 +47,12 @@ int runScheduleVerb(const std::vector<std::string>& args) {
     // The HTML style is the program's: from the settings file in the folder
     // it runs in, or the one given.
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(settingsPath) && settingsGiven) {
-        std::cerr << "Can't read settings ! " << settingsPath << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(settingsPath, settingsGiven, settings, std::cerr)) return kExitFailed;
     Schedule schedule;
     const Schedule::LoadResult loaded = schedule.load(schedulePath);
     if (!loaded.ok()) {
         std::cerr << "Can't load schedule ! " << loaded.error << "\n";
-        return 1;
+        return kExitFailed;
     }
     std::string text;
     if (kind == Kind::Calendar) {
@@ -62,7 +61,7 @@ int runScheduleVerb(const std::vector<std::string>& args) {
         // A calendar file holds at least one event.
         if (calendar.events == 0) {
             std::cerr << "Can't save " << outPath << " ! The schedule has no entry with a date to put in a calendar\n";
-            return 1;
+            return kExitFailed;
         }
         text = std::move(calendar.text);
     } else if (kind == Kind::Html) {
@@ -81,9 +80,9 @@ int runScheduleVerb(const std::vector<std::string>& args) {
                                                        output::pageOrCsvEncoding(kind == Kind::Html), &reason);
     if (!written) {
         std::cerr << "Can't save " << outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

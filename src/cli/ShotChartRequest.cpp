@@ -10,15 +10,6 @@ namespace courtlog::cli {
 
 namespace {
 
-bool once(bool& given, const std::string& option, std::string& error) {
-    if (given) {
-        error = option + " may be given once";
-        return false;
-    }
-    given = true;
-    return true;
-}
-
 // Options given so far that the request holds no flag for.
 struct GivenOptions {
     bool period = false;
@@ -30,17 +21,17 @@ bool parseOption(const std::vector<std::string>& args, std::size_t& i, ShotChart
     const std::string& arg = args[i];
     std::string value;
     if (arg == "--team") {
-        return once(request.haveTeam, arg, error) && takeOptionValue(args, i, request.team, error);
+        return takeOnce(request.haveTeam, arg, error) && takeOptionValue(args, i, request.team, error);
     } else if (arg == "--player") {
-        return once(request.havePlayer, arg, error) && takeOptionValue(args, i, request.player, error);
+        return takeOnce(request.havePlayer, arg, error) && takeOptionValue(args, i, request.player, error);
     } else if (arg == "--opponents") {
         request.opponents = true;
     } else if (arg == "--all") {
         request.allTeams = true;
     } else if (arg == "--settings") {
-        return once(request.settingsGiven, arg, error) && takeOptionValue(args, i, request.settings, error);
+        return takeOnce(request.settingsGiven, arg, error) && takeOptionValue(args, i, request.settings, error);
     } else if (arg == "--period") {
-        if (!once(given.period, arg, error) || !takeOptionValue(args, i, value, error)) return false;
+        if (!takeOnce(given.period, arg, error) || !takeOptionValue(args, i, value, error)) return false;
         const auto& choices = stats::periodChoices();
         const auto found =
             std::find_if(choices.begin(), choices.end(), [&](const stats::PeriodChoice& c) { return c.word == value; });
@@ -52,7 +43,7 @@ bool parseOption(const std::vector<std::string>& args, std::size_t& i, ShotChart
         }
         request.period = static_cast<std::size_t>(found - choices.begin());
     } else if (arg == "--kind") {
-        if (!once(given.kind, arg, error) || !takeOptionValue(args, i, value, error)) return false;
+        if (!takeOnce(given.kind, arg, error) || !takeOptionValue(args, i, value, error)) return false;
         if (value == "2s") {
             request.kind = stats::ShotKindChoice::Twos;
         } else if (value == "3s") {
@@ -91,18 +82,10 @@ stats::ShotChartFilter ShotChartRequest::filter() const {
 }
 
 bool parseShotChartRequest(const std::vector<std::string>& args, ShotChartRequest& request, std::string& error) {
-    bool optionsEnded = false;
     GivenOptions given;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            request.games.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (!parseOption(args, i, request, given, error)) {
-            return false;
-        }
-    }
+    if (!readGamesAndOptions(args, request.games,
+                             [&](std::size_t& i) { return parseOption(args, i, request, given, error); }))
+        return false;
     if (request.haveTeam == request.allTeams) {
         error = "Give either --team NAME or --all";
         return false;
@@ -126,7 +109,7 @@ bool parseShotChartRequest(const std::vector<std::string>& args, ShotChartReques
 bool readCourtArc(const ShotChartRequest& request, scoring::ThreePointArc& arc, std::string& error) {
     Settings settings;
     settings.setDefaults();
-    // Without --settings, a missing file in this folder leaves the defaults.
+    // Without --settings, a missing settings file leaves the defaults.
     if (!settings.readSettings(request.settings, &error) && request.settingsGiven) return false;
     arc = scoring::pictureArc(settings.league.threePointArc);
     return true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/scoring/CourtGeometry.h"
 #include "core/stats/ShotAnalysis.h"
 #include "core/stats/ShotChartFilter.h"
@@ -26,8 +27,8 @@ struct ShotChartRequest {
     std::size_t period = 0;  // index into stats::periodChoices()
     stats::ShotKindChoice kind = stats::ShotKindChoice::All;
     std::vector<std::string> games;
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
 
     // The files, team and all-teams flag as the chart's dialog gets them.
@@ -41,7 +42,7 @@ struct ShotChartRequest {
 bool parseShotChartRequest(const std::vector<std::string>& args, ShotChartRequest& request, std::string& error);
 
 // The court the chart is drawn on: the arc of the settings file (the
-// defaults when no file was named and none is in this folder). False with
+// defaults when no file was named and the program has none). False with
 // the reason when a file named with --settings cannot be read.
 bool readCourtArc(const ShotChartRequest& request, scoring::ThreePointArc& arc, std::string& error);
 

@@ -7,6 +7,7 @@
 #include "cli/ShotChartRequest.h"
 #include "cli/Verbs.h"
 #include "core/stats/ShotChartFigures.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -32,16 +33,16 @@ int runShotsVerb(const std::vector<std::string>& args) {
     std::string error;
     if (!parseShotChartRequest(args, request, error)) {
         std::cerr << error << "\n" << kUsage << "\n";
-        return 2;
+        return kExitUsage;
     }
     scoring::ThreePointArc arc{};
     if (!readCourtArc(request, arc, error)) {
         std::cerr << error << "\n";
-        return 1;
+        return kExitFailed;
     }
     stats::ShotAnalysis analysis = request.analysis();
     GamesRead read = GamesRead::All;
-    if (!collectShots(request, analysis, std::cerr, read)) return 1;
+    if (!collectShots(request, analysis, std::cerr, read)) return kExitFailed;
 
     const stats::ShotChartFigures figures = stats::shotChartFigures(analysis, request.filter(), arc);
     nlohmann::ordered_json zones = nlohmann::ordered_json::array();

@@ -7,7 +7,10 @@
 #include "core/output/HtmlStyle.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/site/SiteBuild.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
@@ -20,7 +23,7 @@ struct SiteArguments {
     std::string out;
     std::string title;
     std::string schedule;
-    std::string settings = Settings::kFileName;
+    std::string settings = verbSettingsFile();
     bool titleGiven = false;
     bool settingsGiven = false;
     std::vector<std::string> games;
@@ -60,20 +63,16 @@ int runSiteVerb(const std::vector<std::string>& args) {
     SiteArguments parsed;
     if (!parseArguments(args, parsed)) {
         std::cerr << kUsage << "\n";
-        return 2;
+        return kExitUsage;
     }
     Settings settings;
-    settings.setDefaults();
-    if (!settings.readSettings(parsed.settings) && parsed.settingsGiven) {
-        std::cerr << "Can't read settings ! " << parsed.settings << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(parsed.settings, parsed.settingsGiven, settings, std::cerr)) return kExitFailed;
     Schedule schedule;
     if (!parsed.schedule.empty()) {
         const Schedule::LoadResult loaded = schedule.load(parsed.schedule);
         if (!loaded.ok()) {
             std::cerr << "Can't load schedule ! " << loaded.error << "\n";
-            return 1;
+            return kExitFailed;
         }
     }
     site::SiteRequest request;
@@ -87,9 +86,9 @@ int runSiteVerb(const std::vector<std::string>& args) {
     for (const std::string& warning : outcome.warnings) std::cerr << warning << "\n";
     if (outcome.result != site::SiteOutcome::Result::Built) {
         std::cerr << outcome.message << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

@@ -8,35 +8,31 @@
 #include "core/output/HtmlStyle.h"
 #include "core/output/StatisticsExport.h"
 #include "core/records/Settings.h"
+#include "cli/ExitStatus.h"
+#include "cli/VerbSettings.h"
 
 namespace courtlog::cli {
 
 namespace {
 
-output::StatisticsExportKind kindOf(StatsRequest::Output output) {
+output::ExportKind kindOf(StatsRequest::Output output) {
     switch (output) {
-    case StatsRequest::Output::Html: return output::StatisticsExportKind::Html;
-    case StatsRequest::Output::Benchboss: return output::StatisticsExportKind::Benchboss;
+    case StatsRequest::Output::Html: return output::ExportKind::Html;
+    case StatsRequest::Output::Benchboss: return output::ExportKind::Benchboss;
     case StatsRequest::Output::Csv:
     case StatsRequest::Output::Json: break;
     }
-    return output::StatisticsExportKind::CommaSeparated;
+    return output::ExportKind::CommaDelimited;
 }
 
 }  // namespace
 
 int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& lines, std::ostream& err) {
     Settings settings;
-    settings.setDefaults();
-    // A settings file named on purpose must be there; the one of the
-    // current folder is used when it is, as the program does.
-    if (!settings.readSettings(request.settings) && request.settingsGiven) {
-        err << "Can't read settings ! " << request.settings << "\n";
-        return 1;
-    }
+    if (!readVerbSettings(request.settings, request.settingsGiven, settings, err)) return kExitFailed;
     const std::string title = stats::StatisticsSets(request.selection()).htmlTitle(request.set);
     // On the command line an existing file is replaced without asking.
-    const output::StatisticsExportKind kind = kindOf(request.output);
+    const output::ExportKind kind = kindOf(request.output);
     const std::string text =
         output::statisticsExportText(kind, lines, title, output::HtmlStyle::fromSettings(settings),
                                      output::ExportMode::Overwrite, output::localTimeNow());
@@ -44,9 +40,9 @@ int writeStatsExport(const StatsRequest& request, const std::vector<StatLine>& l
     if (!output::writeExportText(request.outPath, output::ExportMode::Overwrite, text,
                                  output::statisticsExportEncoding(kind), &reason)) {
         err << "Can't save " << request.outPath << " !" << (reason.empty() ? "" : " " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

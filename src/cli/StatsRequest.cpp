@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/records/Cp1252.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -31,32 +32,48 @@ Stat StatsRequest::selection() const {
     // Names come in as UTF-8 and are held as the records hold them.
     stat.setTeamName(allTeams ? std::string(Stat::kAllTeamsName) : utf8ToCp1252(team));
     stat.setAllTeams(allTeams);
-    for (const std::string& game : games) stat.AddFile(game);
+    for (const std::string& game : games) stat.addFile(game);
     return stat;
+}
+
+bool readGamesAndOptions(const std::vector<std::string>& args, std::vector<std::string>& games,
+                         const std::function<bool(std::size_t& i)>& option) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-') {
+            games.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (!option(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool takeOnce(bool& given, const std::string& option, std::string& error) {
+    if (given) {
+        error = option + " may be given once";
+        return false;
+    }
+    given = true;
+    return true;
 }
 
 bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, StatsRequest& request,
                        std::string& error) {
-    bool optionsEnded = false;
     bool setChosen = false;
     bool outputChosen = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    const bool optionsRead = readGamesAndOptions(args, request.games, [&](std::size_t& i) {
         const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            request.games.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--team") {
-            if (request.haveTeam) {
-                error = "--team may be given once";
-                return false;
-            }
+        if (arg == "--team") {
+            if (!takeOnce(request.haveTeam, arg, error)) return false;
             if (i + 1 >= args.size()) {
                 error = "--team needs a team name";
                 return false;
             }
             request.team = args[++i];
-            request.haveTeam = true;
         } else if (arg == "--opponents" || arg == "--combined") {
             const auto set = arg == "--opponents" ? stats::StatisticsTab::Opponents : stats::StatisticsTab::Combined;
             if (setChosen && request.set != set) {
@@ -78,19 +95,16 @@ bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, S
             if (!takeOptionValue(args, i, request.outPath, error)) return false;
             outputChosen = true;
         } else if (words == StatsWords::Exports && arg == "--settings") {
-            if (request.settingsGiven) {
-                error = "--settings may be given once";
-                return false;
-            }
-            if (!takeOptionValue(args, i, request.settings, error)) return false;
-            request.settingsGiven = true;
+            return takeOnce(request.settingsGiven, arg, error) && takeOptionValue(args, i, request.settings, error);
         } else if (words == StatsWords::Printout && arg == "--fit") {
             request.fit = true;
         } else {
             error = "Unknown option: " + arg;
             return false;
         }
-    }
+        return true;
+    });
+    if (!optionsRead) return false;
     if (request.haveTeam == request.allTeams) {
         error = "Give either --team NAME or --all";
         return false;
@@ -128,6 +142,6 @@ GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std
     return problems.empty() ? GamesRead::All : GamesRead::SomeLeftOut;
 }
 
-int statusAfterOutput(GamesRead read) { return read == GamesRead::All ? 0 : 1; }
+int statusAfterOutput(GamesRead read) { return read == GamesRead::All ? kExitDone : kExitFailed; }
 
 }  // namespace courtlog::cli

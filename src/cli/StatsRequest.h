@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "core/stats/Stat.h"
 #include "core/stats/StatisticsSets.h"
 
@@ -26,8 +28,8 @@ struct StatsRequest {
 
     Output output = Output::Json;
     std::string outPath;
-    // The program reads its settings from the folder it was started in.
-    std::string settings = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settings = verbSettingsFile();
     bool settingsGiven = false;
     bool fit = false;
 
@@ -43,6 +45,17 @@ enum class StatsWords { Exports, Printout };
 // '-'. False with the reason in error on wrong usage.
 bool parseStatsRequest(const std::vector<std::string>& args, StatsWords words, StatsRequest& request,
                        std::string& error);
+
+// The words of a verb that names game files: a word that is no option, and
+// every word after "--", is a game file added to games; each option goes to
+// option(i) with i its place, which takes the words after it by moving i and
+// gives false with the reason in error. False as soon as an option did.
+bool readGamesAndOptions(const std::vector<std::string>& args, std::vector<std::string>& games,
+                         const std::function<bool(std::size_t& i)>& option);
+
+// An option that may be given once: marks it given, or gives false with
+// "OPTION may be given once" in error when it was already.
+bool takeOnce(bool& given, const std::string& option, std::string& error);
 
 // args[i] is an option that takes a value: the next argument, which must not
 // be empty, goes to value and i moves past it.
@@ -61,7 +74,7 @@ enum class GamesRead {
 // not load is left out of the figures and named on err ("Can't load game !
 // ... (left out)"), the verb writes the rest of its output, then exits 1.
 GamesRead reportLoadProblems(const std::vector<Stat::LoadProblem>& problems, std::ostream& err);
-// The exit status of a verb that wrote its output: 0, or 1 when a game was left out.
+// The exit status of a verb that wrote its output: done, or failed when a game was left out.
 int statusAfterOutput(GamesRead read);
 
 }  // namespace courtlog::cli

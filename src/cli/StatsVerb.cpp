@@ -11,6 +11,7 @@
 #include "core/records/Cp1252.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/stats/Stat.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -73,21 +74,21 @@ int runStatsVerb(const std::vector<std::string>& args) {
     std::string error;
     if (!parseStatsRequest(args, StatsWords::Exports, request, error)) {
         std::cerr << error << "\n" << kUsage << "\n";
-        return 2;
+        return kExitUsage;
     }
 
     Stat stat = request.selection();
     Stat shown;
     if (request.set == stats::StatisticsTab::Combined) {
         Stat opponents = stat;
-        opponents.Compute(true);
-        stat.Compute(false);
+        opponents.compute(true);
+        stat.compute(false);
         shown = Stat::combined(stat, opponents);
     } else {
-        stat.Compute(request.set == stats::StatisticsTab::Opponents);
+        stat.compute(request.set == stats::StatisticsTab::Opponents);
     }
     const GamesRead read = reportLoadProblems(stat.loadProblems(), std::cerr);
-    if (read == GamesRead::Missing) return 1;
+    if (read == GamesRead::Missing) return kExitFailed;
     const Stat& result = request.set == stats::StatisticsTab::Combined ? shown : stat;
     if (request.output != StatsRequest::Output::Json) {
         const int written = writeStatsExport(request, result.lines(), std::cerr);
@@ -95,7 +96,7 @@ int runStatsVerb(const std::vector<std::string>& args) {
     }
     if (!printLines(result)) {
         std::cerr << "Can't write to standard output\n";
-        return 1;
+        return kExitFailed;
     }
     return statusAfterOutput(read);
 }

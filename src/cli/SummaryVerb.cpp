@@ -6,7 +6,9 @@
 #include "core/records/Game.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "cli/ConsoleSummary.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::cli {
 
@@ -14,15 +16,15 @@ namespace {
 
 int usage() {
     std::cerr << "Usage: courtlog summary GAME [--settings FILE]\n";
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace
 
 int runSummaryVerb(const std::vector<std::string>& args) {
     std::string gamePath;
-    // The program reads its settings from the folder it was started in.
-    std::string settingsPath = Settings::kFileName;
+    // Without --settings: the current folder's crtlog.ini, else the user's.
+    std::string settingsPath = verbSettingsFile();
     bool settingsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
@@ -40,24 +42,24 @@ int runSummaryVerb(const std::vector<std::string>& args) {
     Settings settings;
     settings.setDefaults();
     std::string settingsError;
-    // Without --settings, a missing file in this folder leaves the defaults.
+    // Without --settings, a missing settings file leaves the defaults.
     if (!settings.readSettings(settingsPath, &settingsError) && settingsGiven) {
         std::cerr << settingsError << "\n";
-        return 1;
+        return kExitFailed;
     }
     Game game;
     std::string reason;
     if (!game.load(gamePath, &reason)) {
         std::cerr << "Can't load game ! " << gamePath << (reason.empty() ? "" : ": " + reason) << "\n";
-        return 1;
+        return kExitFailed;
     }
     JsonStreamWriter out(writeToStandardOutput);
     writeConsoleSummary(out, game, settings.league);
     if (!out.finishDocument() || std::fflush(stdout) != 0) {
         std::cerr << "Can't write to standard output\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace courtlog::cli

@@ -6,8 +6,7 @@
 
 // Verbs of the command-line tool that live in files of their own. Each gets
 // the arguments after the verb, writes its result to standard output and its
-// messages to standard error, and returns the exit status: 0 done, 1 failed,
-// 2 wrong usage.
+// messages to standard error, and returns the exit status (ExitStatus.h).
 namespace courtlog::cli {
 
 // Hands text to standard output; false when it could not be written. The

@@ -5,16 +5,15 @@
 
 #include "cli/CommandLineTool.h"
 #include "cli/WindowProgram.h"
+#include "cli/ExitStatus.h"
 
 int main(int argc, char** argv) {
     using namespace courtlog::cli;
     if (belongsToWindowProgram(argc, argv)) {
-        const std::string failure = startWindowProgram(argv);
-        // A drawing verb without the window program says so itself.
-        if (!isCommandLineVerb(argc, argv)) {
-            std::cerr << failure << "\n";
-            return 1;
-        }
+        // Only a failed hand-over comes back: say why, then a drawing verb
+        // says what it needs itself.
+        std::cerr << startWindowProgram(argv) << "\n";
+        if (!isCommandLineVerb(argc, argv)) return kExitFailed;
     }
     return runCommandLine(argc, argv);
 }

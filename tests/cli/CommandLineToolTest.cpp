@@ -219,8 +219,7 @@ TEST_F(CommandLineTool, EveryReaderShowsOneHeldScore) {
     // 11,000 threes in the first quarter: 33,000 points, beyond the 16 bits
     // a score is kept in.
     Game g = courtlog::testing::game("Hawks", "Owls");
-    g.homeEvents.assign(11000, courtlog::testing::play("Hawks Player 1", Shot, ThreePointMade));
-    g.recountScores();
+    g.setEvents(true, std::vector<PlayEvent>(11000, courtlog::testing::play("Hawks Player 1", Shot, ThreePointMade)));
     const std::string file = folder.saveGame(g, "big.gam");
 
     const CliRun dumped = runCli({"dump", file});

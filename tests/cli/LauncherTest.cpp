@@ -159,9 +159,15 @@ TEST(Launcher, WithoutTheWindowProgramItSaysWhyAndVerbsStillRun) {
     EXPECT_EQ(done.err, "Can't start the window program " + installed.folder.file("courtlog-window") +
                             ": No such file or directory\n");
 
+    // pdf says why the hand-over failed, then what it needs.
     ProgramRun pdf(installed.folder, installed.command, {"pdf", "box-score", "game.gam", "out.pdf"});
     done = pdf.wait();
     EXPECT_EQ(done.status, 2);
+    EXPECT_EQ(done.err.rfind("Can't start the window program " + installed.folder.file("courtlog-window") +
+                                 ": No such file or directory\n",
+                             0),
+              0u)
+        << done.err;
     EXPECT_NE(done.err.find("PDF printouts need the full program"), std::string::npos) << done.err;
 
     ProgramRun version(installed.folder, installed.command, {"--version"});

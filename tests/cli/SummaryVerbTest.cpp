@@ -35,7 +35,7 @@ TEST_F(SummaryVerb, PrintsTheConsoleFiguresUnderTheGivenSettings) {
     game.home.name = "Hawks";
     const Player alpha = courtlog::testing::player("Alpha", 4, 0, 3);
     game.home.addPlayer(alpha, PersonalInfo::blank());
-    game.homeEvents.assign(3, courtlog::testing::playBy(alpha, Foul, 0, 2));
+    game.setEvents(true, std::vector<PlayEvent>(3, courtlog::testing::playBy(alpha, Foul, 0, 2)));
     ASSERT_TRUE(game.save(path("g.gam")));
 
     Settings settings;

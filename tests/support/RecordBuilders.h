@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ScratchSettingsHome.h"
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/ScheduleEntry.h"
@@ -149,7 +150,6 @@ inline Game game(const std::string& home, const std::string& visitor,
     Game g = game(team(home), team(visitor), halves);
     for (const PlayEvent& e : homePlays) g.addHomeEvent(e);
     for (const PlayEvent& e : visitorPlays) g.addVisitorEvent(e);
-    g.recountScores();
     return g;
 }
 

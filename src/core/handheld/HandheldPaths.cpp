@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/records/FileKind.h"
 #include "core/records/FileNames.h"
 
 namespace courtlog::handheld {
@@ -22,14 +23,15 @@ std::string folderOf(const std::string& path) {
 
 std::string databasePathBeside(const std::string& teamPath) {
     fs::path database(teamPath);
-    database.replace_extension(".pdb");
-    if (database.string() == teamPath) return teamPath + ".pdb";
+    const std::string extension(extensionOf(FileKind::PalmDatabase));
+    database.replace_extension(extension);
+    if (database.string() == teamPath) return teamPath + extension;
     return database.string();
 }
 
 std::string proposedDesktopName(const std::string& databasePath, DesktopFileKind kind) {
     fs::path name = fs::path(databasePath).filename();
-    name.replace_extension(kind == DesktopFileKind::Team ? ".tem" : ".gam");
+    name.replace_extension(extensionOf(kind == DesktopFileKind::Team ? FileKind::Team : FileKind::Game));
     return name.string();
 }
 

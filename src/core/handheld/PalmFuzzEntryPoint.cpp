@@ -40,7 +40,7 @@ std::string checkTeam(const Bytes& payload) {
 std::string checkGame(const Bytes& payload) {
     Game game;
     if (!PalmPayload::readGame(payload, game)) {
-        if (game.isNew != 1 || !game.homeEvents.empty() || !game.home.players.empty())
+        if (game.isNew != 1 || !game.homeEvents().empty() || !game.home.players.empty())
             return "game: refused payload changed the game";
         return {};
     }

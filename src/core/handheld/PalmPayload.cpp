@@ -1,8 +1,10 @@
 #include "core/handheld/PalmPayload.h"
 
+#include <type_traits>
 #include <utility>
 
 #include "core/handheld/PalmByteIo.h"
+#include "core/records/RecordFields.h"
 
 namespace courtlog {
 
@@ -26,42 +28,91 @@ PalmResult readTagAndVersion(PalmReader& in, std::string_view tag, const char* w
     return PalmResult::success();
 }
 
-// ---- players and rosters ----
+// ---- the described records ----
 
-void writePalmPlayer(PalmWriter& out, const Player& p) {
-    // The handheld keeps names of 24 characters: the 25th byte is always NUL.
-    out.text(std::string_view(p.name).substr(0, PalmPayload::kTextWidth - 1), PalmPayload::kTextWidth);
-    out.byte(p.number);
-    for (std::int16_t played : p.playedInPeriod) out.byte(played != 0 ? 1 : 0);
-    out.byte(p.position);
-    out.byte(p.courtSlot);
+template <class Value>
+void writeValue(PalmWriter& out, const Value& value, PalmForm form);
+
+// The fields of record the handheld carries, in order, each in its form.
+template <class Record>
+void writePalmFields(PalmWriter& out, const Record& record) {
+    forEachField<Record>([&](const auto& field) { writeValue(out, field.of(record), field.palm); });
 }
 
-Player readPalmPlayer(PalmReader& in) {
-    Player p;
-    p.name = in.text(PalmPayload::kTextWidth - 1);
-    in.skip(1);  // the forced NUL, whatever a foreign writer put there
-    p.number = in.signedByte();
-    for (std::int16_t& played : p.playedInPeriod) played = in.signedByte();
-    p.position = in.signedByte();
-    p.courtSlot = in.byte();
-    return p;
+template <class Value>
+void writeValue(PalmWriter& out, const Value& value, PalmForm form) {
+    if constexpr (DescribedRecord<Value>) {
+        writePalmFields(out, value);
+    } else if constexpr (std::is_same_v<Value, std::string>) {
+        if (form == PalmForm::Text) out.text(value, PalmPayload::kTextWidth);
+        // The handheld keeps names of 24 characters: the 25th byte is always NUL.
+        if (form == PalmForm::Name)
+            out.text(std::string_view(value).substr(0, PalmPayload::kTextWidth - 1), PalmPayload::kTextWidth);
+    } else if constexpr (IsNumberList<Value>::value) {
+        for (const auto number : value) writeValue(out, number, form);
+    } else if constexpr (std::is_integral_v<Value>) {
+        switch (form) {
+            case PalmForm::Byte:
+            case PalmForm::SignedByte: out.byte(value); break;
+            case PalmForm::Word: out.word(value); break;
+            case PalmForm::Flag:
+            case PalmForm::SignedFlag: out.byte(value != 0 ? 1 : 0); break;
+            case PalmForm::Season: out.byte(PalmPayload::seasonToPalm(value)); break;
+            case PalmForm::None:
+            case PalmForm::Text:
+            case PalmForm::Name: break;
+        }
+    }
 }
+
+template <class Value>
+void readValue(PalmReader& in, Value& value, PalmForm form);
+
+template <class Record>
+void readPalmFields(PalmReader& in, Record& record) {
+    forEachField<Record>([&](const auto& field) { readValue(in, field.of(record), field.palm); });
+}
+
+// A season is read as its two stored digits; readGame makes the year of them.
+template <class Value>
+void readValue(PalmReader& in, Value& value, PalmForm form) {
+    if constexpr (DescribedRecord<Value>) {
+        readPalmFields(in, value);
+    } else if constexpr (std::is_same_v<Value, std::string>) {
+        if (form == PalmForm::Text) value = in.text(PalmPayload::kTextWidth);
+        if (form == PalmForm::Name) {
+            value = in.text(PalmPayload::kTextWidth - 1);
+            in.skip(1);  // the forced NUL, whatever a foreign writer put there
+        }
+    } else if constexpr (IsNumberList<Value>::value) {
+        for (auto& number : value) readValue(in, number, form);
+    } else if constexpr (std::is_integral_v<Value>) {
+        switch (form) {
+            case PalmForm::Byte:
+            case PalmForm::Flag: value = static_cast<Value>(in.byte()); break;
+            case PalmForm::SignedByte:
+            case PalmForm::SignedFlag:
+            case PalmForm::Season: value = static_cast<Value>(in.signedByte()); break;
+            case PalmForm::Word: value = static_cast<Value>(in.word()); break;
+            case PalmForm::None:
+            case PalmForm::Text:
+            case PalmForm::Name: break;
+        }
+    }
+}
+
+// ---- rosters ----
 
 void writeTeamPart(PalmWriter& out, const Team& team) {
-    out.text(team.name, PalmPayload::kTextWidth);
-    out.text(team.coach, PalmPayload::kTextWidth);
-    out.text(team.assistant, PalmPayload::kTextWidth);
+    writePalmFields(out, team);
     out.byte(team.playerCount());
-    for (const Player& p : team.players) writePalmPlayer(out, p);
+    for (const Player& p : team.players) writePalmFields(out, p);
 }
 
 // Names, then the roster; the roster read replaces the team's, with blank
 // personal information. False when the payload ends inside it.
 bool readTeamPart(PalmReader& in, Team& team) {
-    team.name = in.text(PalmPayload::kTextWidth);
-    team.coach = in.text(PalmPayload::kTextWidth);
-    team.assistant = in.text(PalmPayload::kTextWidth);
+    readPalmFields(in, team);
     // A signed count: a byte above 127 reads as no players.
     const int count = in.signedByte();
     if (in.failed()) return false;
@@ -71,26 +122,18 @@ bool readTeamPart(PalmReader& in, Team& team) {
         return false;
     }
     team.clear();
-    for (std::size_t i = 0; i < n; ++i) team.addPlayer(readPalmPlayer(in), PersonalInfo{});
+    for (std::size_t i = 0; i < n; ++i) {
+        Player player;
+        readPalmFields(in, player);
+        team.addPlayer(player, PersonalInfo{});
+    }
     return !in.failed();
 }
 
-// ---- events ----
-
-void writePalmEvent(PalmWriter& out, const PlayEvent& e) {
-    writePalmPlayer(out, e.player);
-    for (std::int16_t v : {e.kind, e.shotResult, e.shotX, e.shotY, e.foulKind, e.reserved1, e.technicalKind,
-                           e.reserved2, e.reboundKind, e.goalTendKind, e.turnoverKind, e.period})
-        out.byte(v);
-}
-
+// A play starts blank and takes what the payload holds.
 PlayEvent readPalmEvent(PalmReader& in) {
-    PlayEvent e;  // blank, then filled in
-    e.player = readPalmPlayer(in);
-    for (std::int16_t* field : {&e.kind, &e.shotResult, &e.shotX, &e.shotY, &e.foulKind, &e.reserved1,
-                                &e.technicalKind, &e.reserved2, &e.reboundKind, &e.goalTendKind, &e.turnoverKind,
-                                &e.period})
-        *field = in.signedByte();
+    PlayEvent e;
+    readPalmFields(in, e);
     return e;
 }
 
@@ -127,24 +170,13 @@ std::vector<std::uint8_t> PalmPayload::game(const Game& game) {
     PalmWriter out;
     out.chars(kGameTag);
     out.word(kVersion);
-    for (const std::string* text : {&game.court, &game.attendance, &game.referee1, &game.referee2, &game.referee3})
-        out.text(*text, kTextWidth);
-    out.byte(game.reserved1);
-    out.byte(game.reserved2);
-    out.word(game.year);
-    out.byte(game.day);
-    out.byte(game.month);
-    out.byte(game.minute);
-    out.byte(game.hour);
-    out.byte(seasonToPalm(game.season));
-    out.byte(game.halves != 0 ? 1 : 0);
-    out.byte(game.currentPeriod);
+    writePalmFields(out, game);
     writeTeamPart(out, game.home);
     writeTeamPart(out, game.visitor);
     out.word(game.visitorEventCount());
     out.word(game.homeEventCount());
-    for (const PlayEvent& e : game.visitorEvents) writePalmEvent(out, e);
-    for (const PlayEvent& e : game.homeEvents) writePalmEvent(out, e);
+    for (const PlayEvent& e : game.visitorEvents()) writePalmFields(out, e);
+    for (const PlayEvent& e : game.homeEvents()) writePalmFields(out, e);
     return out.take();
 }
 
@@ -162,18 +194,8 @@ PalmResult PalmPayload::readGame(std::span<const std::uint8_t> payload, Game& ga
     if (PalmResult r = readTagAndVersion(in, kGameTag, "Game"); !r) return r;
 
     Game read = game;
-    for (std::string* text : {&read.court, &read.attendance, &read.referee1, &read.referee2, &read.referee3})
-        *text = in.text(kTextWidth);
-    read.reserved1 = in.byte();
-    read.reserved2 = in.byte();
-    read.year = static_cast<std::int16_t>(in.word());
-    read.day = in.signedByte();
-    read.month = in.signedByte();
-    read.minute = in.byte();
-    read.hour = in.byte();
-    read.season = static_cast<std::int16_t>(seasonFromPalm(in.signedByte(), read.year));
-    read.halves = in.byte();
-    read.currentPeriod = in.byte();
+    readPalmFields(in, read);
+    read.season = static_cast<std::int16_t>(seasonFromPalm(static_cast<std::int8_t>(read.season), read.year));
     if (in.failed()) return incomplete("Game", "it ends inside the game information");
     if (!readTeamPart(in, read.home) || !readTeamPart(in, read.visitor))
         return incomplete("Game", "it ends inside a team");

@@ -11,12 +11,6 @@ namespace courtlog::output {
 
 namespace {
 
-std::string nbsp(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "&nbsp;";
-    return out;
-}
-
 std::string padded(const char* heading, int blanks) { return nbsp(blanks) + heading + nbsp(blanks); }
 
 }  // namespace

@@ -74,8 +74,8 @@ bool isDate(int year, int month, int day) {
 BoxScore::BoxScore(const Game& game) : game_(&game) { recompute(); }
 
 void BoxScore::recompute() {
-    home_.ComputeSide(*game_, Stat::Side::Home);
-    visitor_.ComputeSide(*game_, Stat::Side::Visitor);
+    home_.computeSide(*game_, Stat::Side::Home);
+    visitor_.computeSide(*game_, Stat::Side::Visitor);
 }
 
 std::string BoxScore::rowName(const StatLine& line, bool totals) {
@@ -122,7 +122,7 @@ void BoxScore::appendTeamTable(std::vector<std::string>& lines, bool home) const
     lines.push_back(ruleLine());
     const std::vector<StatLine>& rows = (home ? home_ : visitor_).lines();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        // Finish keeps the totals line last.
+        // finish keeps the totals line last.
         const bool totals = i + 1 == rows.size();
         if (totals) lines.push_back(ruleLine());
         lines.push_back(tableRow(rows[i], totals));

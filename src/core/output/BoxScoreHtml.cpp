@@ -22,12 +22,6 @@ constexpr std::array<std::string_view, 24> kValueHeadings{
     "PP",  "TP",  "2M", "2A", "2%", "3M",   "3A", "3%", "FGM",  "FGA", "FG%", "FTM",
     "FTA", "FT%", "AS", "OF", "DF", "TotF", "OR", "DR", "TotR", "ST",  "BS",  "TO"};
 
-std::string nbsp(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "&nbsp;";
-    return out;
-}
-
 // A record text in a page: padded to width characters first (as a "%-25s"
 // would), then escaped.
 std::string padded(const std::string& recordText, std::size_t width) {

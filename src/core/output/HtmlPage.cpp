@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/ProgramInfo.h"
 #include "core/output/HtmlText.h"
 
 namespace courtlog::output {
@@ -16,7 +17,7 @@ ClockReading localTimeNow() {
 std::string pageHead(std::string_view subject) {
     // Pages are written in UTF-8 (see ExportFile.h) and say so before any
     // text a browser would have to guess at.
-    return "<HTML><HEAD><meta charset=\"utf-8\"><TITLE>Basketball Courtlog " + htmlText(subject) +
+    return std::string("<HTML><HEAD><meta charset=\"utf-8\"><TITLE>") + kShortTitle + " " + htmlText(subject) +
            "</TITLE></HEAD><BODY>";
 }
 
@@ -25,10 +26,11 @@ std::string pageFoot(const HtmlStyle& style, const ClockReading& now) {
     // The name in the foot is the program's own markup; only the address
     // comes from the settings, so only it is escaped (and quoted, as an
     // address may hold characters that would end a bare attribute).
+    const std::string name = std::string("<em>") + kShortTitle + "\t</em>";
     if (style.footLink.empty())
-        out += "<em>Basketball Courtlog\t</em>";
+        out += name;
     else
-        out += "<a href=\"" + htmlText(style.footLink) + "\"><em>Basketball Courtlog\t</em></a>";
+        out += "<a href=\"" + htmlText(style.footLink) + "\">" + name + "</a>";
     char when[96];
     std::snprintf(when, sizeof when, " on %d/%02d/%d at %2d:%02d:%02d</font>\n</BODY></HTML>", now.month, now.day,
                   now.year, now.hour, now.minute, now.second);

@@ -17,4 +17,10 @@ std::string htmlText(std::string_view text) {
     return out;
 }
 
+std::string nbsp(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) out += "&nbsp;";
+    return out;
+}
+
 }  // namespace courtlog::output

@@ -11,4 +11,7 @@ namespace courtlog::output {
 // passes such texts through this, never the page's own markup.
 std::string htmlText(std::string_view text);
 
+// count non-breaking spaces ("&nbsp;" each), the padding of headings.
+std::string nbsp(int count);
+
 }  // namespace courtlog::output

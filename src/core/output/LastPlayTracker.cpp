@@ -8,7 +8,7 @@
 namespace courtlog::output {
 
 LastPlayTracker::LastPlayTracker(const Game& game)
-    : homeCount_(game.homeEvents.size()), visitorCount_(game.visitorEvents.size()) {}
+    : homeCount_(game.homeEvents().size()), visitorCount_(game.visitorEvents().size()) {}
 
 std::string LastPlayTracker::follow(const Game& game) {
     auto followSide = [this](bool home, std::size_t& known, std::size_t now) {
@@ -20,11 +20,11 @@ std::string LastPlayTracker::follow(const Game& game) {
             if (it != recordedSides_.rend()) recordedSides_.erase(std::next(it).base());
         }
     };
-    followSide(true, homeCount_, game.homeEvents.size());
-    followSide(false, visitorCount_, game.visitorEvents.size());
+    followSide(true, homeCount_, game.homeEvents().size());
+    followSide(false, visitorCount_, game.visitorEvents().size());
     if (recordedSides_.empty()) return {};
     const bool home = recordedSides_.back();
-    const std::vector<PlayEvent>& events = home ? game.homeEvents : game.visitorEvents;
+    const std::vector<PlayEvent>& events = game.events(home);
     if (events.empty() || events.back().kind == NoEvent) return {};
     return scoreboardPlayText(events.back(), home);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ProgramInfo.h"
+
 namespace courtlog::output {
 
 std::string pageNumberText(int pageNumber) { return "Page " + std::to_string(pageNumber); }
@@ -11,7 +13,7 @@ std::string pageDateText(const ClockReading& today) {
 }
 
 std::string pageFooterText(std::string_view footLink) {
-    std::string text = "This page was created using Basketball Courtlog";
+    std::string text = std::string("This page was created using ") + kShortTitle;
     if (!footLink.empty()) {
         text += ", ";
         text += footLink;

@@ -17,24 +17,12 @@ std::size_t linesFrom(int top, int lineHeight, int pageHeight) {
 
 }  // namespace
 
-RosterPagination::RosterPagination(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight,
-                                   std::size_t playerCount)
-    : playerCount_(playerCount) {
+PageStarts rosterPages(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight, std::size_t playerCount) {
+    PageStarts pages(playerCount);
     const std::size_t first = linesFrom(firstPageTop, lineHeight, pageHeight);
     const std::size_t later = linesFrom(laterPageTop, lineHeight, pageHeight);
-    firstPlayer_.push_back(0);
-    for (std::size_t next = first; next < playerCount; next += later) firstPlayer_.push_back(next);
-}
-
-std::size_t RosterPagination::firstPlayerOn(int page) const {
-    if (page < 1 || page > pageCount()) return playerCount_;
-    return firstPlayer_[static_cast<std::size_t>(page - 1)];
-}
-
-std::size_t RosterPagination::playerCountOn(int page) const {
-    if (page < 1 || page > pageCount()) return 0;
-    const std::size_t end = page < pageCount() ? firstPlayer_[static_cast<std::size_t>(page)] : playerCount_;
-    return end - firstPlayerOn(page);
+    for (std::size_t next = first; next < playerCount; next += later) pages.startPageAt(next);
+    return pages;
 }
 
 }  // namespace courtlog::output

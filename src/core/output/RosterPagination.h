@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+
+#include "core/output/PageStarts.h"
 
 namespace courtlog::output {
 
@@ -13,21 +14,9 @@ namespace courtlog::output {
 //
 // Every player is printed once, each page takes at least one, and a page
 // follows only when players are left for it.
-class RosterPagination {
-public:
-    // Tops are measured from the page's top, in the units of the page's
-    // height (device pixels).
-    RosterPagination(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight,
-                     std::size_t playerCount);
-
-    int pageCount() const { return static_cast<int>(firstPlayer_.size()); }
-    // The first player on page (1-based), and how many the page holds.
-    std::size_t firstPlayerOn(int page) const;
-    std::size_t playerCountOn(int page) const;
-
-private:
-    std::vector<std::size_t> firstPlayer_;  // per page; at least one page
-    std::size_t playerCount_;
-};
+//
+// Tops are measured from the page's top, in the units of the page's height
+// (device pixels).
+PageStarts rosterPages(int firstPageTop, int laterPageTop, int lineHeight, int pageHeight, std::size_t playerCount);
 
 }  // namespace courtlog::output

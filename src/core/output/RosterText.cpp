@@ -12,12 +12,6 @@ namespace courtlog::output {
 
 namespace {
 
-std::string nbsp(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "&nbsp;";
-    return out;
-}
-
 // One bold heading cell: "<td align=center><b>" tag heading close "</b></td>".
 std::string headingCell(const FontTags& tags, const std::string& heading) {
     return "<td align=center><b>" + tags.headerCell(heading) + "</b></td>";
@@ -71,18 +65,6 @@ std::string playerRow(const Team& team, std::size_t i, const HtmlStyle& style, c
 
 }  // namespace
 
-bool namesHtmlPage(std::string_view path) {
-    if (path.size() <= 4) return false;
-    std::string tail(path.substr(path.size() - 5));
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail.find("htm") != std::string::npos;
-}
-
-RosterOutputKind rosterOutputKind(std::string_view path, int filterIndex) {
-    if (namesHtmlPage(path) || filterIndex == 3) return RosterOutputKind::Html;
-    return filterIndex == 1 ? RosterOutputKind::TeamFile : RosterOutputKind::CommaDelimited;
-}
-
 std::string rosterCommaDelimited(const Team& team, bool withPersonalInfo) {
     return commaDelimitedRoster(team, withPersonalInfo);
 }
@@ -105,14 +87,15 @@ std::string rosterHtml(const Team& team, bool withPersonalInfo, bool withPageHea
     return page;
 }
 
-std::string rosterText(const Team& team, RosterOutputKind kind, bool withPersonalInfo, bool withPageHead,
+std::string rosterText(const Team& team, ExportKind kind, bool withPersonalInfo, bool withPageHead,
                        const HtmlStyle& style, const ClockReading& now) {
     switch (kind) {
-        case RosterOutputKind::CommaDelimited:
+        case ExportKind::CommaDelimited:
             return rosterCommaDelimited(team, withPersonalInfo);
-        case RosterOutputKind::Html:
+        case ExportKind::Html:
             return rosterHtml(team, withPersonalInfo, withPageHead, style, now);
-        case RosterOutputKind::TeamFile:
+        case ExportKind::TeamFile:
+        case ExportKind::Benchboss:
             break;
     }
     return {};

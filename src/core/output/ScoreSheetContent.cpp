@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/records/Codes.h"
+#include "core/records/UniformNumber.h"
 
 namespace courtlog::output {
 
@@ -42,7 +43,7 @@ std::string printed(const char* format, auto... values) {
 }
 
 ScoreSheetTeam sheetTeam(const Game& game, bool home, bool halves, std::size_t blockCount) {
-    const std::vector<PlayEvent>& plays = home ? game.homeEvents : game.visitorEvents;
+    const std::vector<PlayEvent>& plays = game.events(home);
     // The names, numbers and foul crosses as the team sheets count them.
     const scoring::TeamSheetFigures figures = scoring::teamSheetFigures(game, home);
     ScoreSheetTeam team;
@@ -51,7 +52,7 @@ ScoreSheetTeam sheetTeam(const Game& game, bool home, bool halves, std::size_t b
         ScoreSheetRow row;
         row.position = std::string(positionLetter(player.position));
         row.name = player.name;
-        row.number = player.number == -1 ? std::string("00") : printed("%2d", player.number);
+        row.number = uniformText(player.number, UniformPadding::Blank);
         row.blocks = figuresByBlock(plays, &player.name, halves, blockCount);
         for (int period : player.personalFoulPeriods) row.personalCrosses.push_back(personalFoulPen(period));
         row.technicalCrosses = static_cast<int>(player.technicalPeriods.size());
@@ -90,8 +91,8 @@ int scoreSheetBlockOf(int period, bool halves) {
 
 bool gameHasOvertime(const Game& game) {
     const auto pastRegulation = [](const PlayEvent& play) { return play.period > kLastRegularPeriod; };
-    return std::any_of(game.homeEvents.begin(), game.homeEvents.end(), pastRegulation) ||
-           std::any_of(game.visitorEvents.begin(), game.visitorEvents.end(), pastRegulation);
+    return std::any_of(game.homeEvents().begin(), game.homeEvents().end(), pastRegulation) ||
+           std::any_of(game.visitorEvents().begin(), game.visitorEvents().end(), pastRegulation);
 }
 
 std::string scoreSheetGameLine(const Game& game) {

@@ -8,6 +8,7 @@
 #include "core/output/HtmlTable.h"
 #include "core/output/HtmlText.h"
 #include "core/records/CommaDelimited.h"
+#include "core/records/UniformNumber.h"
 #include "core/stats/StatisticsColumns.h"
 
 namespace courtlog::output {
@@ -58,7 +59,7 @@ std::string htmlNameText(const StatLine& line, bool totalsLine) {
     if (totalsLine) return line.playerName;
     std::string name = line.playerName;
     if (name.size() < 25) name.append(25 - name.size(), ' ');
-    return name + (line.number == -1 ? std::string(" #00") : " #" + std::to_string(line.number));
+    return name + " #" + uniformText(line.number);
 }
 
 std::string cell(const char* alignment, const std::string& fontTag, const std::string& html, const FontTags& tags) {
@@ -140,26 +141,19 @@ std::string statisticsHtml(const std::vector<StatLine>& lines, std::string_view 
     return out;
 }
 
-StatisticsExportKind statisticsExportKind(const std::string& path, int filterIndex) {
-    std::string tail = path.size() > 4 ? path.substr(path.size() - std::min<std::size_t>(5, path.size())) : "";
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (tail.find("htm") != std::string::npos || filterIndex == 2) return StatisticsExportKind::Html;
-    if (filterIndex == 3) return StatisticsExportKind::Benchboss;
-    return StatisticsExportKind::CommaSeparated;
+ExportEncoding statisticsExportEncoding(ExportKind kind) {
+    if (kind == ExportKind::Benchboss) return ExportEncoding::Windows1252;
+    return pageOrCsvEncoding(kind == ExportKind::Html);
 }
 
-ExportEncoding statisticsExportEncoding(StatisticsExportKind kind) {
-    if (kind == StatisticsExportKind::Benchboss) return ExportEncoding::Windows1252;
-    return pageOrCsvEncoding(kind == StatisticsExportKind::Html);
-}
-
-std::string statisticsExportText(StatisticsExportKind kind, const std::vector<StatLine>& lines,
+std::string statisticsExportText(ExportKind kind, const std::vector<StatLine>& lines,
                                  std::string_view htmlTitle, const HtmlStyle& style, ExportMode mode,
                                  const ClockReading& now) {
     switch (kind) {
-    case StatisticsExportKind::Html: return statisticsHtml(lines, htmlTitle, style, writesPageHead(mode), now);
-    case StatisticsExportKind::Benchboss: return statisticsBenchboss(lines);
-    case StatisticsExportKind::CommaSeparated: break;
+    case ExportKind::Html: return statisticsHtml(lines, htmlTitle, style, writesPageHead(mode), now);
+    case ExportKind::Benchboss: return statisticsBenchboss(lines);
+    case ExportKind::CommaDelimited:
+    case ExportKind::TeamFile: break;
     }
     return statisticsCsv(lines);
 }

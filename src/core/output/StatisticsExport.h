@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/output/ExportFile.h"
+#include "core/output/ExportKind.h"
 #include "core/output/HtmlPage.h"
 #include "core/output/HtmlStyle.h"
 #include "core/stats/StatLine.h"
@@ -33,26 +34,17 @@ std::string statisticsBenchboss(const std::vector<StatLine>& lines);
 std::string statisticsHtml(const std::vector<StatLine>& lines, std::string_view title, const HtmlStyle& style,
                            bool withPageHead, const ClockReading& now);
 
-enum class StatisticsExportKind { CommaSeparated, Html, Benchboss };
-
-// The save dialog's filters, in the order filterIndex counts them (from 1).
-inline constexpr const char* kStatisticsExportFilters =
-    "Comma Separated Value (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|"
-    "Benchboss Import Format (*.txt)|*.txt|";
-
-// Which file a chosen name and filter make: HTML when the name's last five
-// characters hold "htm" (any letter case) or the HTML filter (2) was chosen;
-// Benchboss when its filter (3) was; comma-separated otherwise.
-StatisticsExportKind statisticsExportKind(const std::string& path, int filterIndex);
+// The save dialog's filters and the kind each makes are kStatisticsExportFilters
+// and kStatisticsExportKinds (ExportKind.h).
 
 // The characters a file of kind is written in: the page and the
 // comma-separated values in UTF-8; the coaching program's import text in
 // the single-byte text that program reads.
-ExportEncoding statisticsExportEncoding(StatisticsExportKind kind);
+ExportEncoding statisticsExportEncoding(ExportKind kind);
 
 // The text of kind for the set, as it goes into a file in mode (an HTML page
 // gets its head unless appending).
-std::string statisticsExportText(StatisticsExportKind kind, const std::vector<StatLine>& lines,
+std::string statisticsExportText(ExportKind kind, const std::vector<StatLine>& lines,
                                  std::string_view htmlTitle, const HtmlStyle& style, ExportMode mode,
                                  const ClockReading& now);
 

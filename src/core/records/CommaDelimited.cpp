@@ -1,5 +1,7 @@
 #include "core/records/CommaDelimited.h"
 
+#include <utility>
+
 namespace courtlog {
 
 namespace {
@@ -134,6 +136,10 @@ std::string CsvFieldCursor::quotedField() {
         if (!take(out, c)) return out;
     }
     // Text after the closing quote, up to the comma, belongs to the field.
+    return finishField(std::move(out));
+}
+
+std::string CsvFieldCursor::finishField(std::string out) {
     while (!rest_.empty() && rest_.front() != ',') {
         const char c = rest_.front();
         rest_.remove_prefix(1);
@@ -156,13 +162,7 @@ std::string CsvFieldCursor::next(bool stripLeadingBlanks) {
             if (!take(dropped, ' ')) return out;
         }
     }
-    while (!rest_.empty() && rest_.front() != ',') {
-        const char c = rest_.front();
-        rest_.remove_prefix(1);
-        if (!take(out, c)) return out;
-    }
-    passComma();
-    return out;
+    return finishField(std::move(out));
 }
 
 bool CsvFieldCursor::skipField() {

@@ -74,6 +74,9 @@ private:
     // Appends c to out while the budget lasts; false once it is spent.
     bool take(std::string& out, char c);
     std::string quotedField();
+    // out and the characters up to the next comma, while the budget lasts;
+    // then past the comma.
+    std::string finishField(std::string out);
     void passComma();
 
     std::string_view rest_;

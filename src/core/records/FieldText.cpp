@@ -52,15 +52,4 @@ int scanNumbers(std::string_view text, char separator, int* values, int count) {
     return read;
 }
 
-std::optional<int> parseUniform(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    if (text == "00") return -1;
-    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit)) return std::nullopt;
-    // Zeros in front only pad the number: "07" and "007" are 7, "000" is 0.
-    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-    if (text.size() > 2) return std::nullopt;
-    return static_cast<int>(leadingNumber(text));
-}
-
 }  // namespace courtlog

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,14 +23,5 @@ std::int16_t toInt16(long long value);
 // blanks may precede a number, the separator must follow it directly.
 // values[i] is only written for numbers that were read; returns how many.
 int scanNumbers(std::string_view text, char separator, int* values, int count);
-
-// A typed uniform number: "00" itself is the uniform 00 (-1), otherwise
-// only the whole numbers 0 to 99 (blanks around them allowed), zeros in
-// front not counting ("07" and "007" are 7). Anything else (empty,
-// letters, "-3", "100", "7b") is not a uniform number.
-std::optional<int> parseUniform(std::string_view text);
-
-// The message that tells why a typed uniform number was refused.
-inline constexpr const char* kUniformRule = "The uniform number must be 00 or a number from 0 to 99.";
 
 }  // namespace courtlog

@@ -14,7 +14,13 @@ namespace courtlog::fuzz {
 // description of the first broken one. The libFuzzer targets abort on a
 // non-empty result; the regression test replays saved inputs through them.
 std::string checkTeamFile(std::span<const std::uint8_t> data);
-std::string checkGameFile(std::span<const std::uint8_t> data);
+// A game file only read, as every caller loads one: meant for inputs as
+// large as long games, where the cost of each input is the reader's own.
+std::string checkGameFileRead(std::span<const std::uint8_t> data);
+// A game file read, streamed as JSON while read, built into a JSON tree,
+// read back from that tree and written and read as a file again: every form
+// must agree. Many times the work of a read, so meant for smaller inputs.
+std::string checkGameFileRoundTrip(std::span<const std::uint8_t> data);
 std::string checkSettingsFile(std::span<const std::uint8_t> data);
 std::string checkScheduleFile(std::span<const std::uint8_t> data);
 std::string checkCommaDelimitedImport(std::span<const std::uint8_t> data);

@@ -9,6 +9,7 @@
 
 #include "core/records/BackgroundSave.h"
 #include "core/records/Codes.h"
+#include "core/records/FieldBytes.h"
 #include "core/records/FieldText.h"
 #include "core/records/RecordSave.h"
 #include "core/records/SafeSave.h"
@@ -64,70 +65,14 @@ void rename(Team& team, std::vector<PlayEvent>& events, const Player& oldPlayer,
 bool readEvents(ByteReader& in, std::vector<PlayEvent>& events, std::size_t count) {
     events.clear();
     events.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) events.push_back(readEvent(in));
+    for (std::size_t i = 0; i < count; ++i) events.push_back(readRecord<PlayEvent>(in));
     return !in.failed();
 }
 
 }  // namespace
 
-std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& e) {
-    p = encodePlayer(p, e.player);
-    p = putLe16(p, e.kind);
-    p = putLe16(p, e.shotResult);
-    p = putLe16(p, e.shotX);
-    p = putLe16(p, e.shotY);
-    p = putLe16(p, e.foulKind);
-    p = putLe16(p, e.reserved1);
-    p = putLe16(p, e.technicalKind);
-    p = putLe16(p, e.reserved2);
-    p = putLe16(p, e.reboundKind);
-    p = putLe16(p, e.goalTendKind);
-    p = putLe16(p, e.turnoverKind);
-    return putLe16(p, e.period);
-}
-
-void writeEvent(ByteWriter& out, const PlayEvent& e) { encodeEvent(out.extend(PlayEvent::kRecordSize), e); }
-
-namespace {
-
-// The play's own fields, from the bytes after its player record.
-void decodePlayFields(PlayEvent& e, const std::uint8_t* b) {
-    e.kind = le16At(b);
-    e.shotResult = le16At(b + 2);
-    e.shotX = le16At(b + 4);
-    e.shotY = le16At(b + 6);
-    e.foulKind = le16At(b + 8);
-    e.reserved1 = le16At(b + 10);
-    e.technicalKind = le16At(b + 12);
-    e.reserved2 = le16At(b + 14);
-    e.reboundKind = le16At(b + 16);
-    e.goalTendKind = le16At(b + 18);
-    e.turnoverKind = le16At(b + 20);
-    e.period = le16At(b + 22);
-}
-
-}  // namespace
-
-PlayEvent readEvent(ByteReader& in) {
-    PlayEvent e{readPlayer(in)};
-    if (const std::uint8_t* b = in.takeBlock(PlayEvent::kRecordSize - Player::kRecordSize)) {
-        decodePlayFields(e, b);
-        return e;
-    }
-    e.kind = in.i16();
-    e.shotResult = in.i16();
-    e.shotX = in.i16();
-    e.shotY = in.i16();
-    e.foulKind = in.i16();
-    e.reserved1 = in.i16();
-    e.technicalKind = in.i16();
-    e.reserved2 = in.i16();
-    e.reboundKind = in.i16();
-    e.goalTendKind = in.i16();
-    e.turnoverKind = in.i16();
-    e.period = in.i16();
-    return e;
-}
+static_assert(kStoredSize<PlayEvent> == PlayEvent::kRecordSize);
+static_assert(kStoredSize<Game> == Game::kInfoBlockSize + 4, "the information block, halves and the period");
 
 std::string_view playerNameOf(const std::uint8_t* record) {
     const char* name = reinterpret_cast<const char*>(record);
@@ -136,8 +81,15 @@ std::string_view playerNameOf(const std::uint8_t* record) {
 
 PlayEvent playFieldsOf(const std::uint8_t* record) {
     PlayEvent e;
-    e.player.number = le16At(record + Player::kNameWidth);
-    decodePlayFields(e, record + Player::kRecordSize);
+    fieldbytes::decodeValue(record + storedOffsetOf(&PlayEvent::player) + storedOffsetOf(&Player::number),
+                           e.player.number, 0);
+    // Every field of the play but its player.
+    const std::uint8_t* b = record;
+    forEachField<PlayEvent>([&](const auto& field) {
+        using Value = fieldbytes::ValueOf<decltype(field)>;
+        if constexpr (!std::is_same_v<Value, Player>) fieldbytes::decodeValue(b, field.of(e), field.width);
+        b += fieldbytes::valueSize<Value>(field.width);
+    });
     return e;
 }
 
@@ -189,8 +141,8 @@ bool Game::loadLeavingPlays(const std::string& path, PlayRecords& plays, std::st
         if (error) *error = damagedFileMessage(path);
         return false;
     }
-    visitorEvents.clear();
-    homeEvents.clear();
+    visitorEvents_.clear();
+    homeEvents_.clear();
     plays.visitorAt = in.position();
     plays.visitorCount = visitorCount;
     plays.homeAt = plays.visitorAt + visitorCount * PlayEvent::kRecordSize;
@@ -220,37 +172,20 @@ bool Game::readFrom(ByteReader& in) {
     // Refuse counts the data cannot hold before allocating anything.
     const std::size_t needed = (visitorCount + homeCount) * PlayEvent::kRecordSize;
     if (needed > in.remaining()) return false;
-    if (!readEvents(in, visitorEvents, visitorCount)) return false;
-    if (!readEvents(in, homeEvents, homeCount)) return false;
+    if (!readEvents(in, visitorEvents_, visitorCount)) return false;
+    if (!readEvents(in, homeEvents_, homeCount)) return false;
     recountScores();
     isNew = 0;
     return true;
 }
 
 bool Game::readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& homeCount) {
-    if (in.remaining() < kInfoBlockSize + 4) {
+    const std::uint8_t* information = in.takeBlock(kStoredSize<Game>);
+    if (!information) {
         in.skip(in.remaining() + 1);
         return false;
     }
-    court = in.text(kTextWidth);
-    attendance = in.text(kTextWidth);
-    referee1 = in.text(kTextWidth);
-    referee2 = in.text(kTextWidth);
-    referee3 = in.text(kTextWidth);
-    homeName = in.text(kTextWidth);
-    visitorName = in.text(kTextWidth);
-    reserved1 = in.i16();
-    reserved2 = in.i16();
-    year = in.i16();
-    day = in.i8();
-    month = in.i8();
-    minute = in.i16();
-    hour = in.i16();
-    reserved3 = in.i16();
-    reserved4 = in.i16();
-    season = in.i16();
-    halves = in.i16();
-    currentPeriod = in.i16();
+    decodeRecord(information, *this);
 
     home.noPersonalInfo = true;
     visitor.noPersonalInfo = true;
@@ -272,102 +207,82 @@ bool Game::readHeadFrom(ByteReader& in, std::size_t& visitorCount, std::size_t& 
 std::vector<std::uint8_t> Game::toBytes() const {
     // Counts and events go visitor first; the lists never exceed the 16-bit
     // count (appending refuses beyond it), but cut defensively all the same.
-    const std::size_t visitorCount = std::min<std::size_t>(visitorEvents.size(), INT16_MAX);
-    const std::size_t homeCount = std::min<std::size_t>(homeEvents.size(), INT16_MAX);
+    const std::size_t visitorCount = std::min<std::size_t>(visitorEvents_.size(), INT16_MAX);
+    const std::size_t homeCount = std::min<std::size_t>(homeEvents_.size(), INT16_MAX);
     // Teams inside a game never carry personal information, even when a
     // stand-alone team was copied in whole.
-    const std::size_t eventsStart =
-        kInfoBlockSize + 4 + home.byteSize(false) + visitor.byteSize(false) + 4;
+    const std::size_t eventsStart = kStoredSize<Game> + home.byteSize(false) + visitor.byteSize(false) + 4;
 
     // The whole file is built in one buffer of its final size, record by
     // record: auto save rewrites it after every play.
     ByteWriter out;
     out.reserve(eventsStart + (visitorCount + homeCount) * PlayEvent::kRecordSize);
-    std::uint8_t* p = out.extend(kInfoBlockSize + 4);
-    p = putText(p, court, kTextWidth);
-    p = putText(p, attendance, kTextWidth);
-    p = putText(p, referee1, kTextWidth);
-    p = putText(p, referee2, kTextWidth);
-    p = putText(p, referee3, kTextWidth);
-    p = putText(p, homeName, kTextWidth);
-    p = putText(p, visitorName, kTextWidth);
-    p = putLe16(p, reserved1);
-    p = putLe16(p, reserved2);
-    p = putLe16(p, year);
-    *p++ = static_cast<std::uint8_t>(day);
-    *p++ = static_cast<std::uint8_t>(month);
-    p = putLe16(p, minute);
-    p = putLe16(p, hour);
-    p = putLe16(p, reserved3);
-    p = putLe16(p, reserved4);
-    p = putLe16(p, season);
-    p = putLe16(p, halves);
-    putLe16(p, currentPeriod);
+    encodeRecord(out.extend(kStoredSize<Game>), *this);
     home.write(out, false);
     visitor.write(out, false);
-    p = out.extend(4 + (visitorCount + homeCount) * PlayEvent::kRecordSize);
+    std::uint8_t* p = out.extend(4 + (visitorCount + homeCount) * PlayEvent::kRecordSize);
     p = putLe16(p, static_cast<std::int16_t>(visitorCount));
     p = putLe16(p, static_cast<std::int16_t>(homeCount));
-    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeEvent(p, visitorEvents[i]);
-    for (std::size_t i = 0; i < homeCount; ++i) p = encodeEvent(p, homeEvents[i]);
+    for (std::size_t i = 0; i < visitorCount; ++i) p = encodeRecord(p, visitorEvents_[i]);
+    for (std::size_t i = 0; i < homeCount; ++i) p = encodeRecord(p, homeEvents_[i]);
     return out.take();
 }
 
 bool Game::addHomeEvent(const PlayEvent& event) {
-    if (!appendEvent(homeEvents, event)) return false;
+    if (!appendEvent(homeEvents_, event)) return false;
     homePoints_ += shotPoints(event.shotResult);
     return true;
 }
 
 bool Game::addVisitorEvent(const PlayEvent& event) {
-    if (!appendEvent(visitorEvents, event)) return false;
+    if (!appendEvent(visitorEvents_, event)) return false;
     visitorPoints_ += shotPoints(event.shotResult);
     return true;
 }
 
 bool Game::removeLastEvent(bool home) {
-    std::vector<PlayEvent>& events = home ? homeEvents : visitorEvents;
-    if (events.empty()) return false;
-    (home ? homePoints_ : visitorPoints_) -= shotPoints(events.back().shotResult);
-    events.pop_back();
+    std::vector<PlayEvent>& list = home ? homeEvents_ : visitorEvents_;
+    if (list.empty()) return false;
+    (home ? homePoints_ : visitorPoints_) -= shotPoints(list.back().shotResult);
+    list.pop_back();
     return true;
 }
 
 void Game::swapEvents(bool home, std::vector<PlayEvent>& plays) {
-    std::vector<PlayEvent>& events = home ? homeEvents : visitorEvents;
-    std::swap(events, plays);
-    (home ? homePoints_ : visitorPoints_) = pointsOf(events);
+    std::vector<PlayEvent>& list = home ? homeEvents_ : visitorEvents_;
+    std::swap(list, plays);
+    (home ? homePoints_ : visitorPoints_) = pointsOf(list);
 }
 
 // A deleted play (kind 0) still counts until it is purged, as the score
 // counts shot results whatever the kind.
 bool Game::purgeHomeEvents() {
-    const bool purged = purge(homeEvents);
-    if (purged) homePoints_ = pointsOf(homeEvents);
+    const bool purged = purge(homeEvents_);
+    if (purged) homePoints_ = pointsOf(homeEvents_);
     return purged;
 }
 
 bool Game::purgeVisitorEvents() {
-    const bool purged = purge(visitorEvents);
-    if (purged) visitorPoints_ = pointsOf(visitorEvents);
+    const bool purged = purge(visitorEvents_);
+    if (purged) visitorPoints_ = pointsOf(visitorEvents_);
     return purged;
 }
 
 void Game::recountScores() {
-    homePoints_ = pointsOf(homeEvents);
-    visitorPoints_ = pointsOf(visitorEvents);
+    homePoints_ = pointsOf(homeEvents_);
+    visitorPoints_ = pointsOf(visitorEvents_);
 }
 
 int Game::heldScore(long long points) { return toInt16(points); }
 
-int Game::homePointsInPeriod(int period) const { return heldScore(pointsOf(homeEvents, period)); }
-int Game::visitorPointsInPeriod(int period) const { return heldScore(pointsOf(visitorEvents, period)); }
+int Game::homePointsInPeriod(int period) const { return heldScore(pointsOf(homeEvents_, period)); }
+int Game::visitorPointsInPeriod(int period) const { return heldScore(pointsOf(visitorEvents_, period)); }
 
 void Game::renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome) {
     if (isHome) {
-        rename(home, homeEvents, oldPlayer, newPlayer);
+        rename(home, homeEvents_, oldPlayer, newPlayer);
     } else {
-        rename(visitor, visitorEvents, oldPlayer, newPlayer);
+        rename(visitor, visitorEvents_, oldPlayer, newPlayer);
     }
 }
 

@@ -11,7 +11,8 @@
 
 namespace courtlog {
 
-// One recorded play (71 bytes in a game file).
+// One recorded play (71 bytes in a game file). Its fields are described in
+// RecordFields.h.
 struct PlayEvent {
     static constexpr std::size_t kRecordSize = 71;
 
@@ -31,16 +32,6 @@ struct PlayEvent {
 
     bool operator==(const PlayEvent&) const = default;
 };
-
-// Record encoders: each fills exactly kRecordSize bytes at p and returns the
-// byte after them.
-std::uint8_t* encodePlayer(std::uint8_t* p, const Player& player);
-std::uint8_t* encodeEvent(std::uint8_t* p, const PlayEvent& event);
-
-void writePlayer(ByteWriter& out, const Player& p);
-Player readPlayer(ByteReader& in);
-void writeEvent(ByteWriter& out, const PlayEvent& e);
-PlayEvent readEvent(ByteReader& in);
 
 // The plays of a game file left as their records in the file's bytes, for
 // readers that only pass over them (statistics over a season): decoding
@@ -95,11 +86,6 @@ public:
     Team visitor;
     std::string fileName;
     std::int16_t isNew = 1;
-    // The plays of each side in recording order. Change them through the
-    // functions below, which keep the scores; code that changes a list in
-    // place calls recountScores() afterwards.
-    std::vector<PlayEvent> homeEvents;
-    std::vector<PlayEvent> visitorEvents;
     std::int16_t halves = 0;
     std::int16_t currentPeriod = 0;
 
@@ -113,10 +99,15 @@ public:
     // A side's play list holds at most this many plays: the count is stored
     // in 16 bits.
     static constexpr std::size_t kMaxEvents = 32767;
-    bool isFull(bool home) const { return (home ? homeEvents : visitorEvents).size() >= kMaxEvents; }
+    bool isFull(bool home) const { return events(home).size() >= kMaxEvents; }
 
-    int homeEventCount() const { return static_cast<int>(homeEvents.size()); }
-    int visitorEventCount() const { return static_cast<int>(visitorEvents.size()); }
+    // The plays of each side in recording order. They change only through
+    // the functions below, which keep the scores.
+    const std::vector<PlayEvent>& homeEvents() const { return homeEvents_; }
+    const std::vector<PlayEvent>& visitorEvents() const { return visitorEvents_; }
+    const std::vector<PlayEvent>& events(bool home) const { return home ? homeEvents_ : visitorEvents_; }
+    int homeEventCount() const { return static_cast<int>(homeEvents_.size()); }
+    int visitorEventCount() const { return static_cast<int>(visitorEvents_.size()); }
 
     // Safe-saves the whole game to path and, once it is written, remembers
     // it as fileName; after a failure fileName is what it was. Both save and
@@ -156,16 +147,21 @@ public:
     bool removeLastEvent(bool home);
     // Exchanges a side's whole play list with plays.
     void swapEvents(bool home, std::vector<PlayEvent>& plays);
+    // Puts plays in place of a side's whole play list.
+    void setEvents(bool home, std::vector<PlayEvent> plays) { swapEvents(home, plays); }
     bool purgeHomeEvents();
     bool purgeVisitorEvents();
-    // Counts both scores afresh, after a play list was changed in place.
-    void recountScores();
     void renamePlayer(const Player& oldPlayer, const Player& newPlayer, bool isHome);
 
     // Points held at the range of a score, 0 to 32767.
     static int heldScore(long long points);
 
 private:
+    // Counts both scores afresh from the plays.
+    void recountScores();
+
+    std::vector<PlayEvent> homeEvents_;
+    std::vector<PlayEvent> visitorEvents_;
     long long homePoints_ = 0;
     long long visitorPoints_ = 0;
 };

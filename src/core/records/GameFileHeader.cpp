@@ -6,17 +6,15 @@
 #include <sys/stat.h>
 
 #include "core/records/ByteIo.h"
+#include "core/records/FieldBytes.h"
 #include "core/records/Game.h"
 
 namespace courtlog {
 
 namespace {
 
-// Offsets of the two names in the information block: five texts (court,
-// attendance, three referees) come first, then the home and the visiting
-// team's names.
-constexpr std::size_t kHomeNameAt = 5 * Game::kTextWidth;
-constexpr std::size_t kVisitorNameAt = 6 * Game::kTextWidth;
+constexpr std::size_t kHomeNameAt = storedOffsetOf(&Game::homeName);
+constexpr std::size_t kVisitorNameAt = storedOffsetOf(&Game::visitorName);
 
 std::string nameAt(const std::array<std::uint8_t, Game::kInfoBlockSize>& block, std::size_t have,
                    std::size_t at) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/records/ByteIo.h"
+#include "core/records/FieldBytes.h"
 #include "core/records/Game.h"
 #include "core/records/JsonForm.h"
 #include "core/records/JsonStreamWriter.h"
@@ -64,7 +65,7 @@ Outcome streamGame(std::uint64_t size, const ReadAt& readAt, JsonStreamWriter& o
                 piece.resize(n * PlayEvent::kRecordSize);
                 if (!readAt(offset, piece.data(), piece.size())) return false;
                 ByteReader plays(piece);
-                for (std::size_t i = 0; i < n; ++i) play(readEvent(plays));
+                for (std::size_t i = 0; i < n; ++i) play(readRecord<PlayEvent>(plays));
                 offset += piece.size();
                 left -= n;
             }

@@ -1,10 +1,13 @@
 #include "core/records/JsonForm.h"
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 #include "core/records/Cp1252.h"
+#include "core/records/RecordFields.h"
 
 namespace courtlog {
 
@@ -34,40 +37,51 @@ void requireObject(const json& j, const std::string& path) {
 }
 
 template <typename T>
-T integerValue(const json& j, const std::string& path) {
+std::string integerRange() {
+    return "expected an integer from " + std::to_string(std::numeric_limits<T>::min()) + " to " +
+           std::to_string(std::numeric_limits<T>::max());
+}
+
+// The integer j holds when it fits T. The readers name the member only when
+// it does not: a game's plays are thousands of members, and the name would
+// be a text built for each of them.
+template <typename T>
+std::optional<T> integerIn(const json& j) {
     constexpr long long lo = std::numeric_limits<T>::min();
     constexpr unsigned long long hi = std::numeric_limits<T>::max();
-    auto range = [&] {
-        return "expected an integer from " + std::to_string(lo) + " to " + std::to_string(hi);
-    };
     if (j.is_number_unsigned()) {
         auto v = j.get<unsigned long long>();
-        if (v > hi) fail(path, range());
+        if (v > hi) return std::nullopt;
         return static_cast<T>(v);
     }
     if (j.is_number_integer()) {
         auto v = j.get<long long>();
-        if (v < lo || (v >= 0 && static_cast<unsigned long long>(v) > hi)) fail(path, range());
+        if (v < lo || (v >= 0 && static_cast<unsigned long long>(v) > hi)) return std::nullopt;
         return static_cast<T>(v);
     }
-    fail(path, range());
+    return std::nullopt;
 }
 
 template <typename T>
 void readInt(const json& obj, const char* key, T& out, const std::string& path) {
-    if (const json* j = find(obj, key)) out = integerValue<T>(*j, member(path, key));
+    const json* j = find(obj, key);
+    if (!j) return;
+    const std::optional<T> value = integerIn<T>(*j);
+    if (!value) fail(member(path, key), integerRange<T>());
+    out = *value;
 }
 
 // A value that a team file keeps only within low..high (its reader brings
 // anything else into range, so the JSON form refuses it instead).
 template <typename T>
-void readIntWithin(const json& obj, const char* key, T& out, int low, int high, const std::string& path) {
+void readIntWithin(const json& obj, const char* key, T& out, long long low, long long high, const std::string& path) {
     const json* j = find(obj, key);
     if (!j) return;
-    const T value = integerValue<T>(*j, member(path, key));
-    if (value < low || value > high)
+    const std::optional<T> value = integerIn<T>(*j);
+    if (!value) fail(member(path, key), integerRange<T>());
+    if (*value < low || *value > high)
         fail(member(path, key), "expected an integer from " + std::to_string(low) + " to " + std::to_string(high));
-    out = value;
+    out = *value;
 }
 
 void readBool(const json& obj, const char* key, bool& out, const std::string& path) {
@@ -86,12 +100,11 @@ void readBool(const json& obj, const char* key, bool& out, const std::string& pa
 void readText(const json& obj, const char* key, std::string& out, std::size_t width, const std::string& path) {
     const json* j = find(obj, key);
     if (!j) return;
-    const std::string where = member(path, key);
-    if (!j->is_string()) fail(where, "expected a text");
+    if (!j->is_string()) fail(member(path, key), "expected a text");
     std::string raw = utf8ToCp1252(j->get<std::string>());
-    if (raw.find('\0') != std::string::npos) fail(where, "a text cannot hold a NUL character");
+    if (raw.find('\0') != std::string::npos) fail(member(path, key), "a text cannot hold a NUL character");
     if (raw.size() > width)
-        fail(where, "text longer than " + std::to_string(width) + " characters");
+        fail(member(path, key), "text longer than " + std::to_string(width) + " characters");
     out = std::move(raw);
 }
 
@@ -109,48 +122,58 @@ template <typename T, std::size_t N>
 void readIntArray(const json& obj, const char* key, std::array<T, N>& out, const std::string& path) {
     const json* j = readArray(obj, key, N, path);
     if (!j) return;
-    for (std::size_t i = 0; i < j->size(); ++i)
-        if (!(*j)[i].is_null()) out[i] = integerValue<T>((*j)[i], element(member(path, key), i));
+    for (std::size_t i = 0; i < j->size(); ++i) {
+        if ((*j)[i].is_null()) continue;
+        const std::optional<T> value = integerIn<T>((*j)[i]);
+        if (!value) fail(element(member(path, key), i), integerRange<T>());
+        out[i] = *value;
+    }
 }
 
-// ---- players and teams ----
+// ---- described records ----
 
-// A roster entry keeps position and slot in their ranges; the copy of a
-// player inside a play keeps whatever it held.
-Player playerFromJson(const json& j, const std::string& path, bool inRoster = false) {
+template <class Record>
+void readFields(const json& j, Record& record, const std::string& path, bool holdRanges);
+
+// A record read over fresh (a new record), its members where the JSON has
+// them. holdRanges: numbers the team readers keep in range are refused
+// outside it.
+template <class Record>
+Record recordFromJson(const json& j, const std::string& path, bool holdRanges, Record fresh = Record{}) {
     requireObject(j, path);
-    Player p;
-    readText(j, "name", p.name, Player::kNameWidth, path);
-    readInt(j, "number", p.number, path);
-    readIntArray(j, "playedInPeriod", p.playedInPeriod, path);
-    if (inRoster) {
-        readIntWithin(j, "position", p.position, 0, 3, path);
-        readIntWithin(j, "courtSlot", p.courtSlot, 0, 5, path);
-    } else {
-        readInt(j, "position", p.position, path);
-        readInt(j, "courtSlot", p.courtSlot, path);
-    }
-    return p;
+    readFields(j, fresh, path, holdRanges);
+    return fresh;
 }
 
-PersonalInfo personalInfoFromJson(const json& j, const std::string& path) {
-    requireObject(j, path);
-    PersonalInfo info = PersonalInfo::blank();
-    readText(j, "phone", info.phone, PersonalInfo::kPhoneWidth, path);
-    readText(j, "address", info.address, PersonalInfo::kAddressWidth, path);
-    readText(j, "city", info.city, PersonalInfo::kCityWidth, path);
-    readText(j, "state", info.state, PersonalInfo::kStateWidth, path);
-    readText(j, "zip", info.zip, PersonalInfo::kZipWidth, path);
-    if (const json* b = find(j, "birthday")) {
-        const std::string where = member(path, "birthday");
-        requireObject(*b, where);
-        readInt(*b, "year", info.birthday.year, where);
-        readInt(*b, "month", info.birthday.month, where);
-        readInt(*b, "day", info.birthday.day, where);
-    }
-    readText(j, "email", info.email, PersonalInfo::kEmailWidth, path);
-    readText(j, "note", info.note, PersonalInfo::kNoteWidth, path);
-    return info;
+template <class Record>
+void readFields(const json& j, Record& record, const std::string& path, bool holdRanges) {
+    forEachField<Record>([&](const auto& field) {
+        using Value = typename std::decay_t<decltype(field)>::ValueType;
+        // Member names come from string literals, so the text ends in a NUL.
+        const char* key = field.name.text().data();
+        Value& value = field.of(record);
+        if constexpr (DescribedRecord<Value>) {
+            // A record held inside another keeps whatever it held: the copy
+            // of a player in a play is no roster entry.
+            if (const json* inner = find(j, key)) value = recordFromJson<Value>(*inner, member(path, key), false);
+        } else if constexpr (std::is_same_v<Value, std::string>) {
+            readText(j, key, value, field.width, path);
+        } else if constexpr (std::is_same_v<Value, BirthDate>) {
+            if (const json* date = find(j, key)) {
+                const std::string where = member(path, key);
+                requireObject(*date, where);
+                readInt(*date, "year", value.year, where);
+                readInt(*date, "month", value.month, where);
+                readInt(*date, "day", value.day, where);
+            }
+        } else if constexpr (IsNumberList<Value>::value) {
+            readIntArray(j, key, value, path);
+        } else if (holdRanges && field.onRead == OnRead::HeldInRange) {
+            readIntWithin(j, key, value, field.valid.lowest, field.valid.highest, path);
+        } else {
+            readInt(j, key, value, path);
+        }
+    });
 }
 
 // Counts are stored in 16 bits: players read back unsigned, events signed.
@@ -162,23 +185,18 @@ Team teamFrom(const json& j, bool noPersonalInfo, const std::string& path) {
     requireObject(j, path);
     Team team;
     team.noPersonalInfo = noPersonalInfo;
-    readText(j, "name", team.name, Team::kNameWidth, path);
-    readText(j, "coach", team.coach, Team::kNameWidth, path);
-    readText(j, "assistant", team.assistant, Team::kNameWidth, path);
-    readText(j, "spareText", team.spareText, Team::kNameWidth, path);
-    readText(j, "logoFile", team.logoFile, Team::kLogoFileWidth, path);
-    readIntWithin(j, "logoLayout", team.logoLayout, 0, 2, path);
-    readIntWithin(j, "logoFade", team.logoFade, 0, 100, path);
+    readFields(j, team, path, true);
     std::vector<Player> players;
     if (const json* list = readArray(j, "players", kMaxPlayers, path)) {
         for (std::size_t i = 0; i < list->size(); ++i)
-            players.push_back(playerFromJson((*list)[i], element(member(path, "players"), i), true));
+            players.push_back(recordFromJson<Player>((*list)[i], element(member(path, "players"), i), true));
     }
     std::vector<PersonalInfo> infos;
     if (!noPersonalInfo) {
         if (const json* list = readArray(j, "personalInfo", players.size(), path)) {
             for (std::size_t i = 0; i < list->size(); ++i)
-                infos.push_back(personalInfoFromJson((*list)[i], element(member(path, "personalInfo"), i)));
+                infos.push_back(recordFromJson((*list)[i], element(member(path, "personalInfo"), i), true,
+                                               PersonalInfo::blank()));
         }
     }
     // Players without an entry of their own get a blank one, as a new player does.
@@ -199,29 +217,10 @@ void checkKind(const json& j, const char* expected) {
 
 // ---- games ----
 
-PlayEvent eventFromJson(const json& j, const std::string& path) {
-    requireObject(j, path);
-    PlayEvent e;
-    if (const json* p = find(j, "player")) e.player = playerFromJson(*p, member(path, "player"));
-    readInt(j, "kind", e.kind, path);
-    readInt(j, "shotResult", e.shotResult, path);
-    readInt(j, "shotX", e.shotX, path);
-    readInt(j, "shotY", e.shotY, path);
-    readInt(j, "foulKind", e.foulKind, path);
-    readInt(j, "reserved1", e.reserved1, path);
-    readInt(j, "technicalKind", e.technicalKind, path);
-    readInt(j, "reserved2", e.reserved2, path);
-    readInt(j, "reboundKind", e.reboundKind, path);
-    readInt(j, "goalTendKind", e.goalTendKind, path);
-    readInt(j, "turnoverKind", e.turnoverKind, path);
-    readInt(j, "period", e.period, path);
-    return e;
-}
-
 std::vector<PlayEvent> eventsFrom(const json& j, const char* key) {
     std::vector<PlayEvent> events;
     if (const json* list = readArray(j, key, kMaxEvents, "")) {
-        for (std::size_t i = 0; i < list->size(); ++i) events.push_back(eventFromJson((*list)[i], element(key, i)));
+        for (std::size_t i = 0; i < list->size(); ++i) events.push_back(recordFromJson<PlayEvent>((*list)[i], element(key, i), true));
     }
     return events;
 }
@@ -315,25 +314,7 @@ bool gameFromJson(const json& j, Game& game, std::string* error) {
     return guarded(error, [&] {
         checkKind(j, "game");
         Game g(false);
-        readText(j, "court", g.court, Game::kTextWidth, "");
-        readText(j, "attendance", g.attendance, Game::kTextWidth, "");
-        readText(j, "referee1", g.referee1, Game::kTextWidth, "");
-        readText(j, "referee2", g.referee2, Game::kTextWidth, "");
-        readText(j, "referee3", g.referee3, Game::kTextWidth, "");
-        readText(j, "homeName", g.homeName, Game::kTextWidth, "");
-        readText(j, "visitorName", g.visitorName, Game::kTextWidth, "");
-        readInt(j, "reserved1", g.reserved1, "");
-        readInt(j, "reserved2", g.reserved2, "");
-        readInt(j, "year", g.year, "");
-        readInt(j, "day", g.day, "");
-        readInt(j, "month", g.month, "");
-        readInt(j, "minute", g.minute, "");
-        readInt(j, "hour", g.hour, "");
-        readInt(j, "reserved3", g.reserved3, "");
-        readInt(j, "reserved4", g.reserved4, "");
-        readInt(j, "season", g.season, "");
-        readInt(j, "halves", g.halves, "");
-        readInt(j, "currentPeriod", g.currentPeriod, "");
+        readFields(j, g, "", true);
         if (const json* t = find(j, "home")) g.home = teamFrom(*t, true, "home");
         if (const json* t = find(j, "visitor")) g.visitor = teamFrom(*t, true, "visitor");
         std::vector<PlayEvent> homePlays = eventsFrom(j, "homeEvents");

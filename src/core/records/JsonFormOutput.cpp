@@ -2,12 +2,14 @@
 // either as a tree (JsonTreeBuilder) or as streamed text (JsonStreamWriter).
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/records/Codes.h"
 #include "core/records/JsonForm.h"
 #include "core/records/JsonName.h"
 #include "core/records/JsonStreamWriter.h"
 #include "core/records/JsonTreeBuilder.h"
+#include "core/records/RecordFields.h"
 
 namespace courtlog {
 
@@ -37,33 +39,40 @@ void numberListField(Out& out, JsonName name, const List& values) {
     out.endArray();
 }
 
-template <class Out>
-void writePlayer(Out& out, const Player& p) {
-    out.beginObject();
-    textField(out, "name", p.name);
-    numberField(out, "number", p.number);
-    numberListField(out, "playedInPeriod", p.playedInPeriod);
-    numberField(out, "position", p.position);
-    numberField(out, "courtSlot", p.courtSlot);
-    out.endObject();
+template <class Out, class Record>
+void writeRecord(Out& out, const Record& record);
+
+// The members of a described record, in the order of its fields.
+template <class Out, class Record>
+void writeFields(Out& out, const Record& record) {
+    forEachField<Record>([&](const auto& field) {
+        using Value = typename std::decay_t<decltype(field)>::ValueType;
+        const Value& value = field.of(record);
+        if constexpr (DescribedRecord<Value>) {
+            out.key(field.name);
+            writeRecord(out, value);
+        } else if constexpr (std::is_same_v<Value, std::string>) {
+            textField(out, field.name, value);
+        } else if constexpr (std::is_same_v<Value, BirthDate>) {
+            out.key(field.name);
+            out.beginObject();
+            numberField(out, "year", value.year);
+            numberField(out, "month", value.month);
+            numberField(out, "day", value.day);
+            out.endObject();
+        } else if constexpr (IsNumberList<Value>::value) {
+            numberListField(out, field.name, value);
+        } else {
+            numberField(out, field.name, value);
+        }
+    });
 }
 
-template <class Out>
-void writePersonalInfo(Out& out, const PersonalInfo& info) {
+// A described record as an object.
+template <class Out, class Record>
+void writeRecord(Out& out, const Record& record) {
     out.beginObject();
-    textField(out, "phone", info.phone);
-    textField(out, "address", info.address);
-    textField(out, "city", info.city);
-    textField(out, "state", info.state);
-    textField(out, "zip", info.zip);
-    out.key("birthday");
-    out.beginObject();
-    numberField(out, "year", info.birthday.year);
-    numberField(out, "month", info.birthday.month);
-    numberField(out, "day", info.birthday.day);
-    out.endObject();
-    textField(out, "email", info.email);
-    textField(out, "note", info.note);
+    writeFields(out, record);
     out.endObject();
 }
 
@@ -71,22 +80,16 @@ void writePersonalInfo(Out& out, const PersonalInfo& info) {
 // information.
 template <class Out>
 void writeTeamMembers(Out& out, const Team& team, bool withPersonalInfo) {
-    textField(out, "name", team.name);
-    textField(out, "coach", team.coach);
-    textField(out, "assistant", team.assistant);
-    textField(out, "spareText", team.spareText);
-    textField(out, "logoFile", team.logoFile);
-    numberField(out, "logoLayout", team.logoLayout);
-    numberField(out, "logoFade", team.logoFade);
+    writeFields(out, team);
     out.key("players");
     out.beginArray();
-    for (const Player& p : team.players) writePlayer(out, p);
+    for (const Player& p : team.players) writeRecord(out, p);
     out.endArray();
     if (withPersonalInfo) {
         out.key("personalInfo");
         out.beginArray();
         for (std::size_t i = 0; i < team.players.size(); ++i)
-            writePersonalInfo(out, i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank());
+            writeRecord(out, i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo::blank());
         out.endArray();
     }
 }
@@ -100,26 +103,6 @@ void writeTeam(Out& out, const Team& team) {
     out.endObject();
 }
 
-template <class Out>
-void writeEvent(Out& out, const PlayEvent& e) {
-    out.beginObject();
-    out.key("player");
-    writePlayer(out, e.player);
-    numberField(out, "kind", e.kind);
-    numberField(out, "shotResult", e.shotResult);
-    numberField(out, "shotX", e.shotX);
-    numberField(out, "shotY", e.shotY);
-    numberField(out, "foulKind", e.foulKind);
-    numberField(out, "reserved1", e.reserved1);
-    numberField(out, "technicalKind", e.technicalKind);
-    numberField(out, "reserved2", e.reserved2);
-    numberField(out, "reboundKind", e.reboundKind);
-    numberField(out, "goalTendKind", e.goalTendKind);
-    numberField(out, "turnoverKind", e.turnoverKind);
-    numberField(out, "period", e.period);
-    out.endObject();
-}
-
 // Writes the plays the feed gives as a list and sums their points, as the
 // game's score counts them.
 template <class Out>
@@ -128,7 +111,7 @@ bool writeEventList(Out& out, JsonName name, const PlayFeed& feed, long long& po
     out.beginArray();
     points = 0;
     const bool whole = feed([&](const PlayEvent& e) {
-        writeEvent(out, e);
+        writeRecord(out, e);
         points += shotPoints(e.shotResult);
     });
     out.endArray();
@@ -140,25 +123,7 @@ bool writeGame(Out& out, const Game& game, const PlayFeed& homePlays, const Play
     out.beginObject();
     out.key("kind");
     out.string("game");
-    textField(out, "court", game.court);
-    textField(out, "attendance", game.attendance);
-    textField(out, "referee1", game.referee1);
-    textField(out, "referee2", game.referee2);
-    textField(out, "referee3", game.referee3);
-    textField(out, "homeName", game.homeName);
-    textField(out, "visitorName", game.visitorName);
-    numberField(out, "reserved1", game.reserved1);
-    numberField(out, "reserved2", game.reserved2);
-    numberField(out, "year", game.year);
-    numberField(out, "day", game.day);
-    numberField(out, "month", game.month);
-    numberField(out, "minute", game.minute);
-    numberField(out, "hour", game.hour);
-    numberField(out, "reserved3", game.reserved3);
-    numberField(out, "reserved4", game.reserved4);
-    numberField(out, "season", game.season);
-    numberField(out, "halves", game.halves);
-    numberField(out, "currentPeriod", game.currentPeriod);
+    writeFields(out, game);
     for (const auto& [name, team] : {std::pair{JsonName("home"), &game.home}, std::pair{JsonName("visitor"), &game.visitor}}) {
         out.key(name);
         out.beginObject();
@@ -265,7 +230,7 @@ nlohmann::ordered_json teamToJson(const Team& team) {
 
 nlohmann::ordered_json gameToJson(const Game& game) {
     JsonTreeBuilder tree;
-    writeGame(tree, game, listFeed(game.homeEvents), listFeed(game.visitorEvents));
+    writeGame(tree, game, listFeed(game.homeEvents()), listFeed(game.visitorEvents()));
     return tree.take();
 }
 
@@ -278,7 +243,7 @@ nlohmann::ordered_json settingsToJson(const Settings& settings) {
 void writeTeamJson(JsonStreamWriter& out, const Team& team) { writeTeam(out, team); }
 
 void writeGameJson(JsonStreamWriter& out, const Game& game) {
-    writeGame(out, game, listFeed(game.homeEvents), listFeed(game.visitorEvents));
+    writeGame(out, game, listFeed(game.homeEvents()), listFeed(game.visitorEvents()));
 }
 
 bool writeGameJson(JsonStreamWriter& out, const Game& game, const PlayFeed& homePlays,

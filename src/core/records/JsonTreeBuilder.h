@@ -13,7 +13,7 @@ namespace courtlog {
 // either a tree (to read back or convert) or streamed text (to print).
 class JsonTreeBuilder {
 public:
-    void beginObject() { open(nlohmann::ordered_json::object()); }
+    void beginObject();
     void endObject() { open_.pop_back(); }
     void beginArray() { open(nlohmann::ordered_json::array()); }
     void endArray() { open_.pop_back(); }

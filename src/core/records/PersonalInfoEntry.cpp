@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/records/FieldText.h"
+#include "core/records/CalendarDate.h"
 
 namespace courtlog {
 
@@ -32,15 +32,7 @@ std::string birthdayText(const BirthDate& d) {
 }
 
 BirthDate readBirthday(std::string_view typed, const BirthDate& today) {
-    int values[3] = {0, 0, -1};
-    scanNumbers(typed, '/', values, 3);
-    const int month = values[0], day = values[1], year = values[2];
-    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return today;
-    BirthDate date;
-    date.year = year;
-    date.day = static_cast<std::int8_t>(day);
-    date.month = static_cast<std::int8_t>(month);
-    return date;
+    return dateFromText(typed).value_or(today);
 }
 
 PersonalInfoEntry shownPersonalInfoEntry(const Team& team, int index, const BirthDate& today) {

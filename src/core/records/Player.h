@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/records/CalendarDate.h"
+#include "core/records/UniformNumber.h"
+
 namespace courtlog {
 
 // One roster entry. Texts are raw single-byte (Windows-1252) strings; the
@@ -14,7 +17,7 @@ struct Player {
     static constexpr int kPeriodSlots = 8;
 
     std::string name;
-    std::int16_t number = -1;  // -1 is the uniform "00"
+    std::int16_t number = kUniformDoubleZero;
     std::array<std::int16_t, kPeriodSlots> playedInPeriod{};
     std::int16_t position = 0;   // 0 Bench, 1 Guard, 2 Center, 3 Forward
     std::int16_t courtSlot = 0;  // 0 not on court, 1..5 Guard 1 .. Forward 2
@@ -22,24 +25,8 @@ struct Player {
     bool operator==(const Player&) const = default;
 };
 
-// How a uniform number is laid out: "%d" (7), "%2d" (" 7") or "%02d" ("07").
-enum class UniformPadding { None, Blank, Zero };
-
-// A uniform number as every list, label, sheet and export shows it: "00"
-// for any negative number (-1 is the uniform 00; another negative number
-// can only come from a damaged or foreign file, and shows as 00 too rather
-// than as a uniform nobody wears), otherwise the number laid out as asked.
-std::string uniformText(int number, UniformPadding padding = UniformPadding::None);
-
 // Stored birthday: year, day of month, month (1..12), in file order.
-struct BirthDate {
-    std::int32_t year = 0;
-    std::int8_t day = 0;
-    std::int8_t month = 0;
-
-    bool operator==(const BirthDate&) const = default;
-    static BirthDate today();
-};
+using BirthDate = CalendarDate;
 
 struct PersonalInfo {
     static constexpr std::size_t kRecordSize = 331;

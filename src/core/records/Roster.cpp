@@ -1,41 +1,12 @@
 #include <algorithm>
 
-#include "core/records/Game.h"
+#include "core/records/FieldBytes.h"
 #include "core/records/Team.h"
 
 namespace courtlog {
 
-namespace {
-
-std::uint8_t* encodePersonalInfo(std::uint8_t* p, const PersonalInfo& info) {
-    p = putText(p, info.phone, PersonalInfo::kPhoneWidth);
-    p = putText(p, info.address, PersonalInfo::kAddressWidth);
-    p = putText(p, info.city, PersonalInfo::kCityWidth);
-    p = putText(p, info.state, PersonalInfo::kStateWidth);
-    p = putText(p, info.zip, PersonalInfo::kZipWidth);
-    p = putLe32(p, static_cast<std::uint32_t>(info.birthday.year));
-    *p++ = static_cast<std::uint8_t>(info.birthday.day);
-    *p++ = static_cast<std::uint8_t>(info.birthday.month);
-    p = putText(p, info.email, PersonalInfo::kEmailWidth);
-    return putText(p, info.note, PersonalInfo::kNoteWidth);
-}
-
-PersonalInfo readPersonalInfo(ByteReader& in) {
-    PersonalInfo info;
-    info.phone = in.text(PersonalInfo::kPhoneWidth);
-    info.address = in.text(PersonalInfo::kAddressWidth);
-    info.city = in.text(PersonalInfo::kCityWidth);
-    info.state = in.text(PersonalInfo::kStateWidth);
-    info.zip = in.text(PersonalInfo::kZipWidth);
-    info.birthday.year = in.i32();
-    info.birthday.day = in.i8();
-    info.birthday.month = in.i8();
-    info.email = in.text(PersonalInfo::kEmailWidth);
-    info.note = in.text(PersonalInfo::kNoteWidth);
-    return info;
-}
-
-}  // namespace
+static_assert(kStoredSize<Player> == Player::kRecordSize);
+static_assert(kStoredSize<PersonalInfo> == PersonalInfo::kRecordSize);
 
 void Roster::clear() {
     players.clear();
@@ -94,10 +65,10 @@ void Roster::writeRoster(ByteWriter& out, bool withPersonalInfo) const {
     const auto count = static_cast<std::uint16_t>(players.size());
     std::uint8_t* p = out.extend(rosterByteSize(withPersonalInfo));
     p = putLe16(p, static_cast<std::int16_t>(count));
-    for (std::size_t i = 0; i < count; ++i) p = encodePlayer(p, players[i]);
+    for (std::size_t i = 0; i < count; ++i) p = encodeRecord(p, players[i]);
     if (withPersonalInfo) {
         for (std::size_t i = 0; i < count; ++i)
-            p = encodePersonalInfo(p, i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
+            p = encodeRecord(p, i < personalInfo.size() ? personalInfo[i] : PersonalInfo{});
     }
 }
 
@@ -111,7 +82,7 @@ bool Roster::readRoster(ByteReader& in) {
     // Never trust the count beyond what the data can hold.
     const std::size_t available = std::min(claimed, in.remaining() / Player::kRecordSize);
     players.reserve(available);
-    for (std::size_t i = 0; i < available; ++i) players.push_back(readPlayer(in));
+    for (std::size_t i = 0; i < available; ++i) players.push_back(readRecord<Player>(in));
     personalInfo.assign(available, PersonalInfo{});
 
     if (available < claimed) {
@@ -129,7 +100,7 @@ bool Roster::readRoster(ByteReader& in) {
         const long long blockSize = static_cast<long long>(claimed) * PersonalInfo::kRecordSize;
         if (static_cast<long long>(fileSize) - expected == blockSize &&
             in.remaining() >= static_cast<std::size_t>(blockSize)) {
-            for (std::size_t i = 0; i < claimed; ++i) personalInfo[i] = readPersonalInfo(in);
+            for (std::size_t i = 0; i < claimed; ++i) personalInfo[i] = readRecord<PersonalInfo>(in);
         }
     }
     return true;

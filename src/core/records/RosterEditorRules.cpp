@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/records/Codes.h"
-#include "core/records/FieldText.h"
+#include "core/records/UniformNumber.h"
 #include "core/records/PlayerEntry.h"
 
 namespace courtlog {
@@ -62,7 +62,7 @@ bool entryPending(const Player* shown, const TypedEntry& typed) {
     const int shownPosition = shown->position >= 0 && shown->position <= 3 ? shown->position : -1;
     // The number as a uniform: "07" is the 7 shown, "00" the uniform 00.
     const std::optional<int> typedNumber = parseUniform(typed.number);
-    const bool sameNumber = typedNumber ? *typedNumber == (shown->number < 0 ? -1 : shown->number)
+    const bool sameNumber = typedNumber ? *typedNumber == (isDoubleZero(shown->number) ? kUniformDoubleZero : shown->number)
                                         : typed.number == uniformText(shown->number);
     return trimmedName(typed.name) != trimmedName(shown->name) || !sameNumber || typed.position != shownPosition;
 }
@@ -70,6 +70,11 @@ bool entryPending(const Player* shown, const TypedEntry& typed) {
 RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed) {
     if (!entryPending(shown, typed)) return RosterEnterAction::PressOk;
     return shown ? RosterEnterAction::UpdateShownPlayer : RosterEnterAction::AddPlayer;
+}
+
+int entryAfterAdding(int current, int playerCount) {
+    const int next = current + 1;
+    return next >= playerCount ? 0 : next;
 }
 
 }  // namespace courtlog

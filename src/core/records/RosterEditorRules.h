@@ -42,6 +42,11 @@ void addSlotsFromLineup(std::vector<Player>& players, const LineupChoices& chose
 // him.
 void updatePlayerFromLineup(std::vector<Player>& players, int index, Player updated, const LineupChoices& chosen);
 
+// The entry the editor holds after "Add Player" appended a player to a
+// roster now of playerCount: the one after current (-1: none), back to the
+// first past the last.
+int entryAfterAdding(int current, int playerCount);
+
 // What the entry fields hold: the name as record text, the number as typed
 // and the position list's index (-1 for none).
 struct TypedEntry {

@@ -1,10 +1,8 @@
 #include "core/records/ScheduleEntry.h"
-#include "core/records/Clock.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <ctime>
 
 #include "core/records/Game.h"
 
@@ -38,15 +36,6 @@ void writeText(ByteWriter& out, std::string_view text, std::size_t length, std::
 }
 
 }  // namespace
-
-EventDate EventDate::today() {
-    const std::tm local = localClockNow();
-    EventDate d;
-    d.year = local.tm_year + 1900;
-    d.day = static_cast<std::int8_t>(local.tm_mday);
-    d.month = static_cast<std::int8_t>(local.tm_mon + 1);
-    return d;
-}
 
 std::string_view scheduleEventKindText(int kind) {
     static constexpr std::array<std::string_view, 9> kTexts{

@@ -6,20 +6,14 @@
 #include <string_view>
 
 #include "core/records/ByteIo.h"
+#include "core/records/CalendarDate.h"
 
 namespace courtlog {
 
 class Game;
 
 // The day of a scheduled event as the schedule file holds it (6 bytes).
-struct EventDate {
-    std::int32_t year = 0;
-    std::int8_t day = 0;
-    std::int8_t month = 0;  // 1..12
-
-    bool operator==(const EventDate&) const = default;
-    static EventDate today();
-};
+using EventDate = CalendarDate;
 
 // What a scheduled event is. Values outside 0..8 read "No Event".
 enum ScheduleEventKind : int {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/records/CalendarDate.h"
 #include "core/records/FieldText.h"
 #include "core/records/ScheduledFiles.h"
 #include "core/records/TeamSource.h"
@@ -26,15 +27,7 @@ bool readTeam(const std::string& field, Team& team, std::string* error) {
 }  // namespace
 
 EventDate dateFromField(std::string_view text, EventDate today) {
-    int values[3] = {0, 0, 0};
-    if (scanNumbers(text, '/', values, 3) != 3) return today;
-    const int month = values[0], day = values[1], year = values[2];
-    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return today;
-    EventDate date;
-    date.year = year;
-    date.day = static_cast<std::int8_t>(day);
-    date.month = static_cast<std::int8_t>(month);
-    return date;
+    return dateFromText(text).value_or(today);
 }
 
 TimeOfDay timeFromField(std::string_view text) {

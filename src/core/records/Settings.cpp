@@ -45,7 +45,15 @@ constexpr const char* kFootLink = "HTML Page Foot Link:              ";
 constexpr const char* kScoreboardOn = "Scoreboard Feed is:               ";
 constexpr const char* kScoreboardFolder = "Scoreboard Feed Folder:           ";
 constexpr const char* kSwappedConsoleGame = "Swapped Console Game:             ";
-constexpr std::size_t kFeedLines = 32;
+// Lines 33 on, in FileFolder order when written, by label when read.
+constexpr const char* kFolderLabels[kFileFolderCount] = {
+    "Last Team Folder:                 ", "Last Game Folder:                 ",
+    "Last Schedule Folder:             ", "Last Export Folder:               ",
+    "Last Printout Folder:             ", "Last Picture Folder:              ",
+    "Last Handheld Folder:             "};
+constexpr std::size_t kLastPositionalLine = 32;
+// Room for every folder line and as many again that a later version adds.
+constexpr std::size_t kLastLineRead = kLastPositionalLine + 2 * kFileFolderCount;
 
 constexpr std::size_t kLongLineLimit = 199;   // lines 1-18 and 27-29
 constexpr std::size_t kShortLineLimit = 79;   // lines 19-26
@@ -163,6 +171,17 @@ void appendLine(std::string& out, const char* label, long long value) {
     out += '\n';
 }
 
+bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+// A "label: folder" line after line 32: the folder it names, when the label
+// is one of ours (other labels are left alone, for versions that add some).
+void readFolderLine(std::string_view line, std::array<std::string, kFileFolderCount>& folders) {
+    if (line.size() <= kLabelWidth) return;
+    for (std::size_t kind = 0; kind < kFileFolderCount; ++kind)
+        if (line.substr(0, kLabelWidth) == kFolderLabels[kind])
+            folders[kind] = std::string(line.substr(kLabelWidth));
+}
+
 // Splits the text into lines without their line ends (LF or CRLF).
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -185,10 +204,10 @@ void Settings::setDefaults() { *this = Settings{}; }
 
 void Settings::parse(std::string_view text) {
     const auto lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size() && i < kFeedLines; ++i) {
+    for (std::size_t i = 0; i < lines.size() && i < kLastLineRead; ++i) {
         const int lineNo = static_cast<int>(i) + 1;
         const std::size_t limit = (lineNo >= 19 && lineNo <= 26) ? kShortLineLimit
-                                  : lineNo == 32                 ? kLabelWidth + Settings::kMaxFolderLength
+                                  : lineNo >= 32                 ? kLabelWidth + Settings::kMaxFolderLength
                                   : lineNo >= 30                 ? kFootLinkLineLimit
                                                                  : kLongLineLimit;
         std::string_view line = lines[i].substr(0, std::min(lines[i].size(), limit));
@@ -256,11 +275,15 @@ void Settings::parse(std::string_view text) {
             if (line.size() >= kLabelWidth && line.substr(0, kLabelWidth) == kScoreboardFolder)
                 scoreboardFeedFolder = std::string(line.substr(kLabelWidth));
             break;
+        default:
+            readFolderLine(line, lastFolders);
+            break;
         }
     }
-    // Then one game file a line, as many as are kept.
+    // And the swapped consoles' games, one a line after the folders, as
+    // many as are kept.
     std::vector<std::string> swapped;
-    for (std::size_t i = kFeedLines; i < lines.size() && swapped.size() < kMaxSwappedConsoleGames; ++i) {
+    for (std::size_t i = kLastPositionalLine; i < lines.size() && swapped.size() < kMaxSwappedConsoleGames; ++i) {
         const std::string_view line = lines[i].substr(0, std::min(lines[i].size(), kLabelWidth + kMaxFolderLength));
         if (line.size() > kLabelWidth && line.substr(0, kLabelWidth) == kSwappedConsoleGame)
             swapped.emplace_back(line.substr(kLabelWidth));
@@ -305,16 +328,26 @@ std::string Settings::format() const {
             if (c == '\r' || c == '\n') c = ' ';
         return text;
     };
+    // A folder that a line cannot hold whole is not remembered.
+    auto storable = [](const std::string& folder) {
+        return !folder.empty() && folder.size() <= kMaxFolderLength && !holdsLineBreak(folder);
+    };
+    const bool foldersSet = std::any_of(lastFolders.begin(), lastFolders.end(), storable);
     const bool swapsKept = !swappedConsoleGames.empty();
     const bool feedSet = scoreboardFeedOn || !scoreboardFeedFolder.empty();
-    if (!htmlFootLink.empty() || feedSet || swapsKept) {
+    if (!htmlFootLink.empty() || feedSet || foldersSet || swapsKept) {
         out += '\n';
         out += kFootLink + oneLine(htmlFootLink, kMaxFootLinkLength);
     }
-    if (feedSet || swapsKept) {
+    if (feedSet || foldersSet || swapsKept) {
         out += '\n';
         appendLine(out, kScoreboardOn, scoreboardFeedOn ? 1 : 0);
         out += kScoreboardFolder + oneLine(scoreboardFeedFolder, kMaxFolderLength);
+    }
+    for (std::size_t kind = 0; kind < kFileFolderCount; ++kind) {
+        if (!storable(lastFolders[kind])) continue;
+        out += '\n';
+        out += kFolderLabels[kind] + lastFolders[kind];
     }
     const std::size_t firstKept =
         swappedConsoleGames.size() > kMaxSwappedConsoleGames ? swappedConsoleGames.size() - kMaxSwappedConsoleGames : 0;

@@ -31,6 +31,11 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
+// The kinds of file whose dialogs open in the folder where the last file of
+// that kind was chosen.
+enum class FileFolder : std::size_t { Teams, Games, Schedules, Exports, Printouts, Pictures, Handheld };
+inline constexpr std::size_t kFileFolderCount = 7;
+
 // Every persisted preference, kept in crtlog.ini.
 struct Settings {
     static constexpr const char* kFileName = "crtlog.ini";
@@ -66,11 +71,21 @@ struct Settings {
     std::string scoreboardFeedFolder;
     static constexpr std::size_t kMaxFolderLength = 4096;
     // The game files whose console was last left with its sides swapped,
-    // the most recent last (see SwappedConsoles.h). One line each from
-    // line 33 on, written only when there is one; lines 30 to 32 are then
-    // written too, with their values as they are.
+    // the most recent last (see SwappedConsoles.h). One line each after
+    // the folder lines, written only when there is one; lines 30 to 32 are
+    // then written too, with their values as they are.
     std::vector<std::string> swappedConsoleGames;
     static constexpr std::size_t kMaxSwappedConsoleGames = 20;
+    // The folder last used for each kind of file (empty: none yet). Kept on
+    // lines after 32, one "label: folder" line for each folder known, in
+    // any order; lines 30 to 32 are then written too. Older versions read
+    // no further than line 32 (the first ones no further than 29), so they
+    // read such a file as before and write it back without the folders.
+    std::array<std::string, kFileFolderCount> lastFolders;
+    std::string& lastFolder(FileFolder kind) { return lastFolders[static_cast<std::size_t>(kind)]; }
+    const std::string& lastFolder(FileFolder kind) const {
+        return lastFolders[static_cast<std::size_t>(kind)];
+    }
     std::array<std::int32_t, 8> scheduleColumnWidths{75, 60, 90, 90, 90, 90, 50, 200};
     std::array<std::int32_t, 9> personalInfoColumnWidths{130, 75, 75, 150, 100, 75, 60, 100, 100};
     std::array<std::int32_t, 45> statColumnWidths{130, 30, 30, 53, 65, 60, 47, 40, 60, 47, 40, 65, 49, 40, 65,
@@ -87,7 +102,8 @@ struct Settings {
     // that do not match their label leave their value alone.
     void parse(std::string_view text);
     // The 29-line file text (30 with a foot link, 32 with the scoreboard
-    // feed, more with swapped consoles), without a newline after the last
+    // feed, more with remembered folders and swapped consoles), without a
+    // newline after the last
     // line.
     std::string format() const;
 

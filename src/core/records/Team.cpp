@@ -3,34 +3,19 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/records/FieldBytes.h"
 #include "core/records/RecordSave.h"
 #include "core/records/SafeSave.h"
 
 namespace courtlog {
+
+static_assert(Team::kStoredNameWidth + kStoredSize<Team> + 2 == Team::kHeaderSize, "the header up to the player count");
 
 namespace {
 
 // No team file comes anywhere near this; it only keeps a wrong file from
 // being read into memory whole.
 constexpr std::size_t kMaxTeamFileSize = 64u * 1024u * 1024u;
-
-// Reads one header field only when the data holds all of it, so a short
-// file keeps the values the team already had for the fields it lacks.
-void readTextField(ByteReader& in, std::string& field, std::size_t width) {
-    if (in.failed() || in.remaining() < width) {
-        in.skip(width);
-        return;
-    }
-    field = in.text(width);
-}
-
-void readShortField(ByteReader& in, std::int16_t& field) {
-    if (in.failed() || in.remaining() < 2) {
-        in.skip(2);
-        return;
-    }
-    field = in.i16();
-}
 
 }  // namespace
 
@@ -58,14 +43,10 @@ bool Team::readFrom(ByteReader& in) {
     fileSize = static_cast<std::int32_t>(std::min<std::size_t>(in.size(), INT32_MAX));
     // The leading copy of the file name is never interpreted: a file moved to
     // another folder loads unchanged.
-    in.skip(80);
-    readTextField(in, name, kNameWidth);
-    readTextField(in, coach, kNameWidth);
-    readTextField(in, assistant, kNameWidth);
-    readTextField(in, spareText, kNameWidth);
-    readTextField(in, logoFile, kLogoFileWidth);
-    readShortField(in, logoLayout);
-    readShortField(in, logoFade);
+    in.skip(kStoredNameWidth);
+    // A file cut short in its header keeps the values the team already had
+    // for the fields it lacks.
+    readFieldsWhole(in, *this);
     damaged = false;
     if (in.failed()) {
         clear();
@@ -91,32 +72,15 @@ bool Team::readFrom(ByteReader& in) {
 }
 
 bool Team::bringIntoRange() {
-    bool changed = false;
-    auto clampField = [&changed](std::int16_t& field, int low, int high) {
-        const auto held = static_cast<std::int16_t>(std::clamp<int>(field, low, high));
-        if (held != field) changed = true;
-        field = held;
-    };
-    clampField(logoLayout, 0, 2);
-    clampField(logoFade, 0, 100);
-    for (Player& player : players) {
-        clampField(player.position, 0, 3);
-        clampField(player.courtSlot, 0, 5);
-    }
+    bool changed = bringHeldFieldsIntoRange(*this);
+    for (Player& player : players) changed = bringHeldFieldsIntoRange(player) || changed;
     return changed;
 }
 
 void Team::write(ByteWriter& out, bool withPersonalInfo, std::string_view storedName) const {
     // The header up to the player count as one record.
     std::uint8_t* p = out.extend(kHeaderSize - 2);
-    p = putText(p, storedName, 80);
-    p = putText(p, name, kNameWidth);
-    p = putText(p, coach, kNameWidth);
-    p = putText(p, assistant, kNameWidth);
-    p = putText(p, spareText, kNameWidth);
-    p = putText(p, logoFile, kLogoFileWidth);
-    p = putLe16(p, logoLayout);
-    putLe16(p, logoFade);
+    encodeRecord(putText(p, storedName, kStoredNameWidth), *this);
     writeRoster(out, withPersonalInfo);
 }
 

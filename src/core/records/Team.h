@@ -38,10 +38,13 @@ public:
     bool readRoster(ByteReader& in);
 };
 
+// A team; its own fields are described in RecordFields.h.
 class Team : public Roster {
 public:
     static constexpr std::size_t kFileNameWidth = 260, kNameWidth = 25, kLogoFileWidth = 80;
     static constexpr std::size_t kHeaderSize = 266;  // up to and including the player count
+    // The leading copy of the file name in a team file (never read back).
+    static constexpr std::size_t kStoredNameWidth = 80;
 
     std::string fileName;
     std::string name;

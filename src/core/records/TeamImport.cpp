@@ -12,6 +12,9 @@
 #include "core/records/CommaDelimited.h"
 #include "core/records/Cp1252.h"
 #include "core/records/FieldText.h"
+#include "core/records/FileKind.h"
+#include "core/records/RecordFields.h"
+#include "core/records/UniformNumber.h"
 #include "core/records/SafeSave.h"
 #include "core/records/Team.h"
 
@@ -102,7 +105,7 @@ long parseNumber(std::string_view s) {
 std::optional<int> importedUniform(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t");
     const std::size_t end = text.find_last_not_of(" \t");
-    if (start != std::string_view::npos && text.substr(start, end - start + 1) == "-1") return -1;
+    if (start != std::string_view::npos && text.substr(start, end - start + 1) == "-1") return kUniformDoubleZero;
     return parseUniform(text);
 }
 
@@ -173,13 +176,7 @@ Team::ImportResult Team::importFrom(const std::string& path) {
         return result;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    bool plainText = false;
-    if (path.size() >= 3) {
-        std::string ext = path.substr(path.size() - 3);
-        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        plainText = ext == "txt";
-    }
-    return plainText ? importPlainText(text) : importCommaDelimited(text);
+    return fileKindOf(path) == FileKind::PlainText ? importPlainText(text) : importCommaDelimited(text);
 }
 
 Team::ImportResult Team::importCommaDelimited(std::string_view text) {
@@ -277,7 +274,9 @@ Team::ImportResult Team::importPlainText(std::string_view text) {
 
         const int lineNumber = static_cast<int>(i + 1);
         if (!number) return invalidLine(lineNumber, uniformProblem(numberField));
-        if (position < 0 || position > 3 || slot < 0 || slot > 5) return invalidLine(lineNumber, "");
+        constexpr ValueRange positions = validRange(&Player::position);
+        constexpr ValueRange slots = validRange(&Player::courtSlot);
+        if (!positions.holds(position) || !slots.holds(slot)) return invalidLine(lineNumber, "");
         Player player;
         player.name = playerName;
         player.position = static_cast<std::int16_t>(position);

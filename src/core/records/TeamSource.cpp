@@ -1,21 +1,11 @@
 #include "core/records/TeamSource.h"
 
-#include <cctype>
+#include <utility>
 
+#include "core/records/FileKind.h"
 #include "core/records/TeamDamage.h"
 
 namespace courtlog {
-
-namespace {
-
-bool isTextRoster(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".csv" || tail == ".txt";
-}
-
-}  // namespace
 
 TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* message, std::string_view shownPath) {
     team.fileName = path;
@@ -31,8 +21,19 @@ TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* messag
     return TeamLoad::Loaded;
 }
 
+TeamLoad replaceTeamFromFile(const std::string& path, Team& team, std::string* message, std::string_view shownPath) {
+    Team chosen = team;
+    chosen.clear();
+    chosen.name.clear();
+    chosen.coach.clear();
+    chosen.assistant.clear();
+    const TeamLoad outcome = loadTeamForUse(path, chosen, message, shownPath);
+    if (outcome == TeamLoad::Loaded) team = std::move(chosen);
+    return outcome;
+}
+
 bool readTeamOrRoster(const std::string& path, Team& team, std::string* message) {
-    if (!isTextRoster(path)) return loadTeamForUse(path, team, message) == TeamLoad::Loaded;
+    if (!isTextRoster(fileKindOf(path))) return loadTeamForUse(path, team, message) == TeamLoad::Loaded;
     const Team::ImportResult result = team.importFrom(path);
     if (result.ok) return true;
     if (message) *message = "Can't import team ! " + path + (result.error.empty() ? "" : ": " + result.error);

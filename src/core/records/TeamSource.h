@@ -23,6 +23,14 @@ enum class TeamLoad {
 TeamLoad loadTeamForUse(const std::string& path, Team& team, std::string* message,
                         std::string_view shownPath = {});
 
+// loadTeamForUse in place of team (a side of a game being set up): the file
+// is read over a copy of team without its players, name, coach and
+// assistant, and team takes it only when it Loaded, so a file that cannot
+// be used changes nothing. The copy keeps whether team carries personal
+// information.
+TeamLoad replaceTeamFromFile(const std::string& path, Team& team, std::string* message,
+                             std::string_view shownPath = {});
+
 // Reads the team a command names: a team file, loaded for use as above, or
 // by its extension (any case) a comma-delimited (".csv") or plain-text
 // (".txt") roster. False with the message to show ("Can't load team ! PATH:

@@ -12,8 +12,6 @@ namespace courtlog::scoring {
 
 namespace {
 
-std::vector<PlayEvent>& playList(Game& game, bool home) { return home ? game.homeEvents : game.visitorEvents; }
-
 void markPlayedInPeriod(Team& side, int period) {
     const auto index = static_cast<std::size_t>(std::clamp(period, 0, Player::kPeriodSlots - 1));
     for (int slot = 1; slot <= 5; ++slot) {
@@ -41,7 +39,7 @@ private:
             if (before) side.players = std::move(*before);
             return false;
         }
-        appended_ = playList(game, home_).back();
+        appended_ = game.events(home_).back();
         // Most plays find their players marked already: keep the roster
         // only when the marks changed.
         playersBefore_.reset();
@@ -92,8 +90,8 @@ private:
     void revertOnGame(Game& game) override { exchange_(game); }
 
     void updateTallies(const Game& game, PlayTally& home, PlayTally& visitor, bool) const override {
-        if (replacesHome_) home.recount(game.homeEvents);
-        if (replacesVisitor_) visitor.recount(game.visitorEvents);
+        if (replacesHome_) home.recount(game.homeEvents());
+        if (replacesVisitor_) visitor.recount(game.visitorEvents());
     }
 
     Exchange exchange_;

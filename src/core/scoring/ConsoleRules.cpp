@@ -22,7 +22,7 @@ PeriodWindow timeOutWindow(int currentPeriod, bool perHalf) {
 }
 
 const std::vector<PlayEvent>& plays(const Game& game, bool home) {
-    return home ? game.homeEvents : game.visitorEvents;
+    return game.events(home);
 }
 
 const Team& team(const Game& game, bool home) { return home ? game.home : game.visitor; }

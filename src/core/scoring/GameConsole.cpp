@@ -301,8 +301,8 @@ void GameConsole::rosterChanged() {
 }
 
 void GameConsole::recountTallies() {
-    homeTally_.recount(game_.homeEvents);
-    visitorTally_.recount(game_.visitorEvents);
+    homeTally_.recount(game_.homeEvents());
+    visitorTally_.recount(game_.visitorEvents());
 }
 
 void GameConsole::leagueOptionsChanged() {

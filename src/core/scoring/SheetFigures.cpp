@@ -60,7 +60,7 @@ std::string sheetPeriodTitle(int currentPeriod, bool halves) {
 
 TeamSheetFigures teamSheetFigures(const Game& game, bool home) {
     const Team& team = home ? game.home : game.visitor;
-    const std::vector<PlayEvent>& plays = home ? game.homeEvents : game.visitorEvents;
+    const std::vector<PlayEvent>& plays = game.events(home);
 
     TeamSheetFigures sheet;
     sheet.teamName = team.name;

@@ -129,7 +129,7 @@ std::vector<PeriodColumn> periodColumns(const Game& game) {
     } else {
         columns = {{"Qtr1", 0}, {"Qtr2", 1}, {"Qtr3", 2}, {"Qtr4", 3}};
     }
-    const int highest = std::max(highestPeriodOf(game.homeEvents), highestPeriodOf(game.visitorEvents));
+    const int highest = std::max(highestPeriodOf(game.homeEvents()), highestPeriodOf(game.visitorEvents()));
     const int lastOvertime = std::min(highest, 3 + kMaxOvertimeColumns);
     for (int period = 4; period <= lastOvertime; ++period)
         columns.push_back({"OT" + std::to_string(period - 3), period});

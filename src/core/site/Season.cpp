@@ -41,11 +41,11 @@ void Season::addGame(const output::BoxScore& boxScore, std::string page) {
 
     const auto addSide = [&](const std::string& name, const Stat& side) {
         TeamSeason& team = teamNamed(name);
-        team.players.MergeLines(side);
+        team.players.mergeLines(side);
         // A team met on both sides of one game plays it once.
         if (!team.games.empty() && team.games.back() == index) return;
         team.games.push_back(index);
-        if (const StatLine* totals = side.FindLine(Stat::kTotalsName, "")) team.periods += totals->pp;
+        if (const StatLine* totals = side.findLine(Stat::kTotalsName, "")) team.periods += totals->pp;
     };
     addSide(game.homeName, boxScore.homeStats());
     addSide(game.visitorName, boxScore.visitorStats());
@@ -53,7 +53,7 @@ void Season::addGame(const output::BoxScore& boxScore, std::string page) {
 
 void Season::finish() {
     for (TeamSeason& team : teams_)
-        team.players.Finish(static_cast<long long>(team.games.size()), team.periods);
+        team.players.finish(static_cast<long long>(team.games.size()), team.periods);
 }
 
 const TeamSeason* Season::team(std::string_view name) const {

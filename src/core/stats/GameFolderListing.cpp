@@ -5,18 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/records/FileKind.h"
+
 namespace courtlog::stats {
 
 namespace {
-
-bool isGameFileName(const std::string& name) {
-    static constexpr std::string_view kExtension = ".gam";
-    if (name.size() <= kExtension.size()) return false;
-    return std::equal(kExtension.begin(), kExtension.end(), name.end() - static_cast<std::ptrdiff_t>(kExtension.size()),
-                      [](char want, char have) {
-                          return want == std::tolower(static_cast<unsigned char>(have));
-                      });
-}
 
 // Case-blind first, so "b.gam" follows "A.gam"; exact bytes settle ties.
 bool listedBefore(const ListedEntry& a, const ListedEntry& b) {
@@ -36,7 +29,7 @@ std::string pathInFolder(const std::string& folder, const std::string& name) {
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-std::string gameSearchPath(const std::string& folder) { return pathInFolder(folder, "*.gam"); }
+std::string gameSearchPath(const std::string& folder) { return pathInFolder(folder, "*" + std::string(extensionOf(FileKind::Game))); }
 
 std::string parentFolder(const std::string& folder) {
     std::string trimmed = folder;
@@ -54,7 +47,7 @@ std::vector<ListedEntry> listGameFolder(const std::string& folder, const std::ve
         if (entry.name.empty() || entry.name.front() == '.') continue;
         if (entry.isFolder)
             listed.push_back({Kind::Folder, "[" + entry.name + "]", pathInFolder(folder, entry.name)});
-        else if (isGameFileName(entry.name))
+        else if (fileKindOf(entry.name) == FileKind::Game)
             listed.push_back({Kind::GameFile, entry.name, pathInFolder(folder, entry.name)});
     }
     if (folder.find_first_not_of('/') != std::string::npos) listed.push_back({Kind::Parent, "[..]", parentFolder(folder)});

@@ -36,8 +36,8 @@ void ShotAnalysis::forEachSide(bool opposing, const SideVisitor& visit, std::vec
             const std::vector<PlayEvent>& plays;
             const Team& roster;
         };
-        const Side visitors{game.visitorEvents, game.visitor};
-        const Side home{game.homeEvents, game.home};
+        const Side visitors{game.visitorEvents(), game.visitor};
+        const Side home{game.homeEvents(), game.home};
         auto read = [&](bool visiting) {
             const Side& side = visiting != opposing ? visitors : home;
             visit(side.plays, side.roster);

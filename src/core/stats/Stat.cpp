@@ -14,7 +14,7 @@ std::size_t Stat::LineKeyHash::operator()(const LineKeyView& k) const {
     return h ^ (std::hash<std::string_view>{}(k.team) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2));
 }
 
-void Stat::AddFile(const std::string& path) { files_.push_back(path); }
+void Stat::addFile(const std::string& path) { files_.push_back(path); }
 
 namespace {
 
@@ -209,7 +209,7 @@ bool Stat::readGame(const Game& game, bool opponents, long long& periodSum, cons
     return true;
 }
 
-void Stat::Compute(bool opponents) {
+void Stat::compute(bool opponents) {
     clearLines();
     loadProblems_.clear();
     long long gamesRead = 0;
@@ -242,31 +242,31 @@ void Stat::Compute(bool opponents) {
             ++gamesSkipped;
         }
     }
-    Finish(gamesRead - gamesSkipped, periodSum);
+    finish(gamesRead - gamesSkipped, periodSum);
 }
 
-void Stat::Compute(const Game& gameInProgress, bool opponents) {
+void Stat::compute(const Game& gameInProgress, bool opponents) {
     clearLines();
     loadProblems_.clear();
     long long periodSum = 0;
     readGame(gameInProgress, opponents, periodSum, [&gameInProgress, this](bool home) {
-        return home ? readSide(gameInProgress.homeEvents, gameInProgress.home, gameInProgress.homeName)
-                    : readSide(gameInProgress.visitorEvents, gameInProgress.visitor, gameInProgress.visitorName);
+        return home ? readSide(gameInProgress.homeEvents(), gameInProgress.home, gameInProgress.homeName)
+                    : readSide(gameInProgress.visitorEvents(), gameInProgress.visitor, gameInProgress.visitorName);
     });
-    Finish(1, periodSum);
+    finish(1, periodSum);
 }
 
-void Stat::ComputeSide(const Game& game, Side side) {
+void Stat::computeSide(const Game& game, Side side) {
     clearLines();
     loadProblems_.clear();
     const bool home = side == Side::Home;
     teamName_ = home ? game.homeName : game.visitorName;
-    const long long periods = home ? readSide(game.homeEvents, game.home, game.homeName)
-                                   : readSide(game.visitorEvents, game.visitor, game.visitorName);
-    Finish(1, periods);
+    const long long periods = home ? readSide(game.homeEvents(), game.home, game.homeName)
+                                   : readSide(game.visitorEvents(), game.visitor, game.visitorName);
+    finish(1, periods);
 }
 
-void Stat::Finish(long long games, long long periods) {
+void Stat::finish(long long games, long long periods) {
     auto totals = std::find_if(lines_.begin(), lines_.end(), [](const StatLine& l) {
         return l.playerName == kTotalsName && l.teamName.empty();
     });
@@ -295,10 +295,10 @@ void Stat::Finish(long long games, long long periods) {
     for (StatLine& line : lines_) line.computeDerived();
 }
 
-void Stat::AppendLines(const Stat& other, bool skipTotals) {
+void Stat::appendLines(const Stat& other, bool skipTotals) {
     if (&other == this) {
         const Stat copy = other;
-        AppendLines(copy, skipTotals);
+        appendLines(copy, skipTotals);
         return;
     }
     lines_.reserve(lines_.size() + other.lines_.size());
@@ -308,10 +308,10 @@ void Stat::AppendLines(const Stat& other, bool skipTotals) {
     }
 }
 
-void Stat::MergeLines(const Stat& other) {
+void Stat::mergeLines(const Stat& other) {
     if (&other == this) {
         const Stat copy = other;
-        MergeLines(copy);
+        mergeLines(copy);
         return;
     }
     for (const StatLine& line : other.lines_) {
@@ -323,22 +323,22 @@ void Stat::MergeLines(const Stat& other) {
     }
 }
 
-void Stat::Clear() {
+void Stat::clear() {
     clearLines();
     files_.clear();
     loadProblems_.clear();
 }
 
-bool Stat::HasLine(std::string_view playerName, std::string_view teamName) const {
-    return playerName.empty() || FindLine(playerName, teamName) != nullptr;
+bool Stat::hasLine(std::string_view playerName, std::string_view teamName) const {
+    return playerName.empty() || findLine(playerName, teamName) != nullptr;
 }
 
-const StatLine* Stat::FindLine(std::string_view playerName, std::string_view teamName) const {
+const StatLine* Stat::findLine(std::string_view playerName, std::string_view teamName) const {
     const auto found = index_.find(LineKeyView{playerName, teamName});
     return found == index_.end() ? nullptr : &lines_[found->second];
 }
 
-StatLine* Stat::FindLine(std::string_view playerName, std::string_view teamName) {
+StatLine* Stat::findLine(std::string_view playerName, std::string_view teamName) {
     const auto found = index_.find(LineKeyView{playerName, teamName});
     return found == index_.end() ? nullptr : &lines_[found->second];
 }
@@ -347,15 +347,15 @@ Stat Stat::combined(const Stat& team, const Stat& opponents) {
     Stat both;
     both.teamName_ = team.teamName_;
     both.allTeams_ = team.allTeams_;
-    both.AppendLines(opponents, true);
-    both.AppendLines(team, true);
+    both.appendLines(opponents, true);
+    both.appendLines(team, true);
     long long games = 0;
     long long periods = 0;
-    if (const StatLine* totals = team.FindLine(kTotalsName, "")) {
+    if (const StatLine* totals = team.findLine(kTotalsName, "")) {
         games = totals->gp;
         periods = totals->pp;
     }
-    both.Finish(games, periods);
+    both.finish(games, periods);
     return both;
 }
 

@@ -19,7 +19,7 @@ struct PlayRecords;
 
 // Per-player statistics over saved games (or the game in progress) for one
 // team, its opponents, or every team. Lines are kept in creation order, with
-// the "TEAM TOTALS" line last once Finish has run; a hash index beside the
+// the "TEAM TOTALS" line last once finish has run; a hash index beside the
 // list finds a line by player and team name without scanning.
 class Stat {
 public:
@@ -33,15 +33,15 @@ public:
     };
 
     // Appends a game file to read; any number of files may be added.
-    void AddFile(const std::string& path);
+    void addFile(const std::string& path);
 
     // Discards all lines, reads every added file one at a time and ends with
-    // Finish. With opponents set the players facing the named team are
+    // finish. With opponents set the players facing the named team are
     // counted instead of its own. In all-teams mode each game counts its home
     // side, then its visiting side.
-    void Compute(bool opponents);
+    void compute(bool opponents);
     // The same over just the game being scored, which is not changed.
-    void Compute(const Game& gameInProgress, bool opponents);
+    void compute(const Game& gameInProgress, bool opponents);
 
     // A side of a game by its place, not its name.
     enum class Side { Home, Visitor };
@@ -49,33 +49,33 @@ public:
     // of one name each count their own plays (reading by name would take the
     // visiting side twice). The team name becomes that side's name; the game
     // counts as one.
-    void ComputeSide(const Game& game, Side side);
+    void computeSide(const Game& game, Side side);
 
     // Adds the totals line if there is none, moves it last, sets its GP and PP
     // to the given figures, sums the other lines into it and computes the
     // derived values of every line. Running it again gives the same result.
-    void Finish(long long games, long long periods);
+    void finish(long long games, long long periods);
 
     // Appends a copy of every line of other, leaving out its totals line when
     // skipTotals is set.
-    void AppendLines(const Stat& other, bool skipTotals);
+    void appendLines(const Stat& other, bool skipTotals);
 
     // Adds every line of other but its totals line to the line of the same
     // player and team here (made when missing, in other's order), GP and PP
     // included. A season's lines are the sum of its games' lines, so each
     // game can be read once for its box score and its season both; Finish
     // the sum with the games and periods it covers.
-    void MergeLines(const Stat& other);
+    void mergeLines(const Stat& other);
 
     // Discards all lines and all file names.
-    void Clear();
+    void clear();
 
-    // Exact, case-sensitive look-up by player and team name. HasLine treats an
+    // Exact, case-sensitive look-up by player and team name. hasLine treats an
     // empty player name as present, so nameless plays and roster entries never
-    // get a line. FindLine gives the first line made for the pair, or null.
-    bool HasLine(std::string_view playerName, std::string_view teamName) const;
-    StatLine* FindLine(std::string_view playerName, std::string_view teamName);
-    const StatLine* FindLine(std::string_view playerName, std::string_view teamName) const;
+    // get a line. findLine gives the first line made for the pair, or null.
+    bool hasLine(std::string_view playerName, std::string_view teamName) const;
+    StatLine* findLine(std::string_view playerName, std::string_view teamName);
+    const StatLine* findLine(std::string_view playerName, std::string_view teamName) const;
 
     // The team's own and its opponents' lines together, opponents first,
     // finished with the GP and PP of the team's totals line.
@@ -90,7 +90,7 @@ public:
     const std::vector<StatLine>& lines() const { return lines_; }
     std::size_t fileCount() const { return files_.size(); }
     std::size_t lineCount() const { return lines_.size(); }
-    // The files the last Compute could not load, in reading order. They are
+    // The files the last compute could not load, in reading order. They are
     // left out of every figure, the games counted included.
     const std::vector<LoadProblem>& loadProblems() const { return loadProblems_; }
 

@@ -27,8 +27,8 @@ struct StatLine {
     std::int32_t twoM = 0;    // 2M
     std::int32_t threeA = 0;  // 3A
     std::int32_t threeM = 0;  // 3M
-    std::int32_t fga = 0;     // FGA (derived by Finish)
-    std::int32_t fgm = 0;     // FGM (derived by Finish)
+    std::int32_t fga = 0;     // FGA (derived by finish)
+    std::int32_t fgm = 0;     // FGM (derived by finish)
     std::int32_t fta = 0;     // FTA
     std::int32_t ftm = 0;     // FTM
     std::int32_t as = 0;      // AS assists

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/records/UniformNumber.h"
+
 namespace courtlog::stats {
 
 namespace {
@@ -106,8 +108,7 @@ const std::array<ViewerColumn, kViewerColumnCount>& viewerColumns() {
 
 std::string statNameText(const StatLine& line, bool totalsLine) {
     if (totalsLine) return line.playerName;
-    if (line.number < 0) return line.playerName + " #00";
-    return line.playerName + " #" + std::to_string(line.number);
+    return line.playerName + " #" + uniformText(line.number);
 }
 
 std::string viewerCellText(const StatLine& line, std::size_t column, bool totalsLine) {

@@ -1,5 +1,6 @@
 #include "core/stats/StatisticsSets.h"
 
+#include "core/records/Cp1252.h"
 #include "core/records/Game.h"
 
 namespace courtlog::stats {
@@ -14,7 +15,7 @@ void StatisticsSets::take(const Stat& team, const Stat& opponents) {
 
 void StatisticsSets::compute() {
     Stat team = selection_;
-    team.Compute(false);
+    team.compute(false);
     loadProblems_ = team.loadProblems();
     if (selection_.allTeams()) {
         // All teams show one set; the other two would read every file again
@@ -25,16 +26,16 @@ void StatisticsSets::compute() {
         return;
     }
     Stat opponents = selection_;
-    opponents.Compute(true);
+    opponents.compute(true);
     take(team, opponents);
 }
 
 void StatisticsSets::compute(const Game& gameInProgress) {
     Stat team = selection_;
-    team.Compute(gameInProgress, false);
+    team.compute(gameInProgress, false);
     loadProblems_.clear();
     Stat opponents = selection_;
-    opponents.Compute(gameInProgress, true);
+    opponents.compute(gameInProgress, true);
     take(team, opponents);
 }
 
@@ -68,6 +69,20 @@ const std::vector<StatLine>& StatisticsSets::lines(StatisticsTab tab) const {
 std::string StatisticsSets::displayName(StatisticsTab tab) const {
     if (allTeams()) return std::string(Stat::kAllTeamsName);
     return tab == StatisticsTab::Opponents ? "Opponents" : selection_.teamName();
+}
+
+std::string StatisticsSets::fileSubject(StatisticsTab tab) const {
+    if (allTeams()) return std::string(Stat::kAllTeamsName);
+    const std::string team = cp1252ToUtf8(selection_.teamName());
+    switch (tab) {
+        case StatisticsTab::Opponents:
+            return team + " opponents";
+        case StatisticsTab::Combined:
+            return team + " and opponents";
+        case StatisticsTab::Team:
+            break;
+    }
+    return team;
 }
 
 std::string StatisticsSets::htmlTitle(StatisticsTab tab) const {

@@ -52,6 +52,9 @@ public:
     // "... for Hawks Opponents", "... for Hawks and Opponents", "... for All
     // Teams".
     std::string htmlTitle(StatisticsTab tab) const;
+    // What an export of the tab's set is about, for its file name, in UTF-8:
+    // "Hawks", "Hawks opponents", "Hawks and opponents", "All Teams".
+    std::string fileSubject(StatisticsTab tab) const;
 
 private:
     void take(const Stat& team, const Stat& opponents);

@@ -49,6 +49,7 @@ void resetProgramState(const QString& startDirectory) {
     state.boxScoreViewerOpen = false;
     state.lastGameInHalves = false;
     state.startDirectory = startDirectory;
+    state.settingsFailureShown = false;
 }
 
 // For the start-up benchmark (bench/startup.sh): with
@@ -111,7 +112,7 @@ std::unique_ptr<MainWindow> Application::initMainWindow(const StartupOptions& op
     settings.setDefaults();
     settings.windowRect = toWindowRect(defaultRect(desktop));
 
-    settings.readSettings(ui::toRecordPath(ui::programSettingsFile()));
+    ui::readProgramSettings();
     // The file is trusted, but a wallpaper mode it does not know would leave
     // the window without a picture and the menu without a check mark.
     if (settings.wallpaperLayout < 0 || settings.wallpaperLayout > 2) settings.wallpaperLayout = 0;

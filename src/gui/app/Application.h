@@ -28,7 +28,7 @@ public:
     int run();
 
     // The main-window step of start-up: program defaults, the settings file
-    // of the start directory, placement, the start-up sound, the menu and the
+    // (the start directory's, else the user's), placement, the start-up sound, the menu and the
     // wallpaper. Needs a running QApplication.
     static std::unique_ptr<MainWindow> initMainWindow(const StartupOptions& options = {});
 

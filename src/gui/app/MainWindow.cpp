@@ -14,7 +14,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "core/ProgramInfo.h"
-#include "core/records/OpenedFileKind.h"
+#include "core/records/FileKind.h"
 #include "gui/app/LeagueOptions.h"
 #include "gui/app/WallpaperArea.h"
 #include "gui/output/ScoreSheetCommands.h"
@@ -75,7 +75,7 @@ void MainWindow::runCommand(int command) {
     if (const MenuItem* item = menu_.item(command); item && item->run) item->run(*this);
     // A setting a command changed (an options dialog, a toggle) is kept at
     // once: a crash later in the session does not forget it.
-    if (ui::programSettings() != before) ui::saveProgramSettings();
+    if (ui::programSettings() != before) ui::saveProgramSettings(this);
     // Qt toggles a checkable item by itself; the state decides what it shows.
     updateCommandStates();
 }
@@ -148,6 +148,7 @@ void MainWindow::changeWallpaper() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
     options.defaultExtension = QStringLiteral("bmp");
+    options.folder = FileFolder::Pictures;
     options.mustExist = true;
     const auto choice = ui::getOpenFile(this, options);
     if (!choice) return;
@@ -167,12 +168,13 @@ void MainWindow::openFile(const QString& path) {
     // The console is modal while a game is scored, so nothing reaches here
     // then; a second start-up file waits for none.
     if (appState().gameInProgress) return;
-    switch (openedFileKind(ui::toRecordPath(path))) {
-    case OpenedFileKind::Game: scoring::openGameFile(this, path); break;
-    case OpenedFileKind::Team: people::openTeamFile(this, path, false); break;
-    case OpenedFileKind::Roster: people::openTeamFile(this, path, true); break;
-    case OpenedFileKind::Schedule: scoring::openScheduleFile(this, path); break;
-    case OpenedFileKind::Unknown:
+    switch (const FileKind kind = fileKindOf(ui::toRecordPath(path))) {
+    case FileKind::Game: scoring::openGameFile(this, path); break;
+    case FileKind::Team: people::openTeamFile(this, path, false); break;
+    case FileKind::CommaDelimited:
+    case FileKind::PlainText: people::openTeamFile(this, path, isTextRoster(kind)); break;
+    case FileKind::Schedule: scoring::openScheduleFile(this, path); break;
+    default:
         ui::showMessage(this,
                         QStringLiteral("Can't open %1 !\nThe program opens games (.gam), teams (.tem), schedules "
                                        "(.sch) and rosters (.csv, .txt).")
@@ -242,10 +244,9 @@ void MainWindow::writeSettingsAtExit() {
     Settings& settings = ui::programSettings();
     settings.windowRect = {keptRect_.left(), keptRect_.top(), keptRect_.left() + keptRect_.width(),
                            keptRect_.top() + keptRect_.height()};
-    // A file that cannot be written loses the window's place, silently: the
-    // program is closing and there is nobody left to tell. Settings that
-    // commands changed were written then.
-    ui::saveProgramSettings();
+    // A place that cannot be written is told now unless it was earlier in
+    // the session; settings that commands changed were written then.
+    ui::saveProgramSettings(this);
 }
 
 }  // namespace courtlog::gui::app

@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QString>
-#include <cctype>
 #include <iostream>
 
 #include "core/output/HtmlPage.h"
+#include "core/records/FileKind.h"
 #include "core/records/Schedule.h"
 #include "core/records/Settings.h"
+#include "core/records/SettingsLocation.h"
 #include "gui/app/ShotChartPdf.h"
 #include "gui/app/StatisticsPdf.h"
 #include "gui/people/SchedulePrintout.h"
@@ -20,20 +21,12 @@
 #include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
+#include "cli/ExitStatus.h"
 
 namespace courtlog::gui::app {
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
-
-bool endsWithPdf(const std::string& path) {
-    if (path.size() <= 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".pdf";
-}
 
 void printUsage(const std::vector<PdfKind>& kinds) {
     std::cerr << "Usage: courtlog pdf KIND ARGS... OUT.pdf\n";
@@ -126,7 +119,7 @@ bool isPdfCommand(int argc, char** argv) {
 int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKind>& kinds) {
     if (args.empty()) {
         printUsage(kinds);
-        return kUsageError;
+        return cli::kExitUsage;
     }
     const PdfKind* kind = nullptr;
     for (const PdfKind& k : kinds)
@@ -134,28 +127,28 @@ int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKin
     if (!kind) {
         std::cerr << "Unknown printout: " << args[0] << "\n\n";
         printUsage(kinds);
-        return kUsageError;
+        return cli::kExitUsage;
     }
-    if (args.size() < 2 || !endsWithPdf(args.back())) {
+    if (args.size() < 2 || fileKindOf(args.back()) != FileKind::Pdf) {
         std::cerr << "Usage: courtlog pdf " << kind->name << (*kind->arguments ? " " : "") << kind->arguments
                   << " OUT.pdf\n";
-        return kUsageError;
+        return cli::kExitUsage;
     }
     const std::string& out = args.back();
     PdfRequest request = kind->prepare(std::vector<std::string>(args.begin() + 1, args.end() - 1));
     if (!request.printout) {
         std::cerr << (request.message.empty() ? std::string("Can't write ") + out : request.message) << "\n";
-        if (request.status == kUsageError)
+        if (request.status == cli::kExitUsage)
             std::cerr << "Usage: courtlog pdf " << kind->name << (*kind->arguments ? " " : "") << kind->arguments
                       << " OUT.pdf\n";
-        return request.status == kUsageError ? kUsageError : kFailed;
+        return request.status == cli::kExitUsage ? cli::kExitUsage : cli::kExitFailed;
     }
     std::string reason;
     if (!ui::printToPdf(*request.printout, ui::fromRecordPath(out), &reason)) {
         std::cerr << "Can't save " << out << " !" << (reason.empty() ? "" : "\n" + reason) << "\n";
-        return kFailed;
+        return cli::kExitFailed;
     }
-    return request.status == 0 ? 0 : kFailed;
+    return request.status == cli::kExitDone ? cli::kExitDone : cli::kExitFailed;
 }
 
 int runPdfCommandLine(int argc, char** argv) {
@@ -173,8 +166,8 @@ int runPdfCommandLine(int argc, char** argv) {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(ui::kApplicationName);
-    const QString settingsPath = QDir::current().filePath(QString::fromLatin1(Settings::kFileName));
-    ui::programSettings().readSettings(ui::toRecordPath(settingsPath));
+    // The settings every verb reads: the current folder's, else the user's.
+    ui::programSettings().readSettings(verbSettingsFile());
     return runPdfCommand(args);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExitStatus.h"
 #include "gui/ui/Printing.h"
 
 // "courtlog pdf KIND ARGS... OUT.pdf": a printout written as a PDF file
@@ -14,17 +15,18 @@ namespace courtlog::gui::app {
 // What a kind made of its arguments: the printout to write, or why not.
 struct PdfRequest {
     std::unique_ptr<ui::Printout> printout;
-    // Without a printout: 1 failed (a file that does not load...), 2 wrong
-    // arguments. With one: 0, or 1 when a game file was left out of it (the
-    // PDF is written, then the command fails).
-    int status = 0;
+    // An exit status (cli/ExitStatus.h). Without a printout: failed (a file
+    // that does not load...) or wrong usage. With one: done, or failed when a
+    // game file was left out of it (the PDF is written, then the command
+    // fails).
+    int status = cli::kExitDone;
     std::string message;  // without a printout: the reason, for standard error
 
-    static PdfRequest ready(std::unique_ptr<ui::Printout> printout, int status = 0) {
+    static PdfRequest ready(std::unique_ptr<ui::Printout> printout, int status = cli::kExitDone) {
         return {std::move(printout), status, {}};
     }
-    static PdfRequest failed(std::string why) { return {nullptr, 1, std::move(why)}; }
-    static PdfRequest wrongArguments(std::string why) { return {nullptr, 2, std::move(why)}; }
+    static PdfRequest failed(std::string why) { return {nullptr, cli::kExitFailed, std::move(why)}; }
+    static PdfRequest wrongArguments(std::string why) { return {nullptr, cli::kExitUsage, std::move(why)}; }
 };
 
 // One kind of printout. Adding a printout to the command is adding one row
@@ -46,7 +48,7 @@ bool isPdfCommand(int argc, char** argv);
 
 // Runs "pdf" with the words after it against kinds; needs a running
 // QGuiApplication. Writes OUT.pdf through the safe save and returns the exit
-// status: 0 written, 1 failed, 2 wrong usage (the usage on standard error).
+// status: done, failed, or wrong usage (the usage on standard error).
 int runPdfCommand(const std::vector<std::string>& args, const std::vector<PdfKind>& kinds = pdfKinds());
 
 // The whole run from main: a windowless application (offscreen unless the

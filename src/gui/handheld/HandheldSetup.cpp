@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "gui/ui/AppState.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::handheld {
@@ -16,7 +17,6 @@ namespace {
 
 struct HandheldSession {
     HandheldFolders folders;
-    QString workingFolder;
     QString homeForTests;
 };
 
@@ -44,18 +44,19 @@ ui::MessageIcon iconOf(MessageIcon icon) {
 HandheldFolders& handheldFolders() { return session().folders; }
 
 QString handheldFoldersFile() {
-    return QDir(ui::appState().startDirectory).filePath(QString::fromLatin1(HandheldFolders::kFileName));
+    return ui::fromRecordPath(ui::programSettingsLocation().fileBeside(HandheldFolders::kFileName));
 }
 
 void loadHandheldFolders() {
     session().folders = HandheldFolders{};
     session().folders.read(ui::toRecordPath(handheldFoldersFile()));
-    session().workingFolder.clear();
 }
 
 bool saveHandheldFolders(QWidget* owner) {
     std::string reason;
-    if (session().folders.write(ui::toRecordPath(handheldFoldersFile()), &reason)) return true;
+    if (makeSettingsFolder(ui::programSettingsLocation(), &reason) &&
+        session().folders.write(ui::toRecordPath(handheldFoldersFile()), &reason))
+        return true;
     ui::showWarning(owner,
                     QStringLiteral("The handheld folders could not be kept in %1.\n%2")
                         .arg(QDir::toNativeSeparators(handheldFoldersFile()), QString::fromStdString(reason)),
@@ -64,15 +65,6 @@ bool saveHandheldFolders(QWidget* owner) {
 }
 
 QString homeFolder() { return session().homeForTests.isEmpty() ? QDir::homePath() : session().homeForTests; }
-
-QString workingFolder() {
-    return session().workingFolder.isEmpty() ? ui::appState().homeDirectory : session().workingFolder;
-}
-
-void rememberWorkingFolder(const QString& chosenFile) {
-    session().workingFolder = QFileInfo(chosenFile).absolutePath();
-    ui::appState().homeDirectory = session().workingFolder;
-}
 
 int showHandheldMessage(QWidget* owner, const HandheldMessage& message, ui::MessageButtons buttons) {
     return ui::showMessage(owner, QString::fromStdString(message.text), QString::fromStdString(message.caption),

@@ -14,10 +14,9 @@ namespace courtlog::gui::handheld {
 // device partners), read at start-up from their file beside the settings
 // file and written when Handheld Folders is closed with OK.
 ::courtlog::handheld::HandheldFolders& handheldFolders();
-// That file: crtlog-handheld.ini in the folder the program started in.
+// That file: crtlog-handheld.ini beside the settings file.
 QString handheldFoldersFile();
-// Reads the file (a missing one leaves no folders) and forgets the working
-// folder; called once at start-up.
+// Reads the file (a missing one leaves no folders); called once at start-up.
 void loadHandheldFolders();
 // Writes the file; on failure says so and returns false.
 bool saveHandheldFolders(QWidget* owner);
@@ -25,14 +24,6 @@ bool saveHandheldFolders(QWidget* owner);
 // The user's home folder, where the folder Palm is the default Palm desktop
 // folder.
 QString homeFolder();
-
-// The folder the Pocket PC commands open their desktop files in: the folder
-// of the desktop file chosen last by one of them, at first the folder the
-// Team and Game editors open in.
-QString workingFolder();
-// Remembers the folder of a desktop file a Pocket PC command chose; the Team
-// and Game editors open there from now on too.
-void rememberWorkingFolder(const QString& chosenFile);
 
 // Shows a message of the handheld commands and returns the button pressed.
 int showHandheldMessage(QWidget* owner, const ::courtlog::handheld::HandheldMessage& message,

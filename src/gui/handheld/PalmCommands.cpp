@@ -67,12 +67,15 @@ void installFile(QWidget* owner, const QString& path) {
     showHandheldMessage(owner, core::installOnPalm(target->desktop, *target->user, ui::toRecordPath(path)).message);
 }
 
+// A file dialog opens in directory, or when that is empty in the folder
+// remembered for the kind of file it asks for.
 std::optional<QString> openFile(QWidget* owner, const QString& filters, const QString& extension,
-                                const QString& directory) {
+                                FileFolder folder, const QString& directory = {}) {
     ui::FileDialogOptions options;
     options.filters = filters;
     options.defaultExtension = extension;
     options.initialDirectory = directory;
+    options.folder = folder;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return std::nullopt;
@@ -80,11 +83,12 @@ std::optional<QString> openFile(QWidget* owner, const QString& filters, const QS
 }
 
 std::optional<QString> saveFile(QWidget* owner, const QString& filters, const QString& extension,
-                                const QString& directory, const QString& name) {
+                                FileFolder folder, const QString& directory, const QString& name) {
     ui::FileDialogOptions options;
     options.filters = filters;
     options.defaultExtension = extension;
     options.initialDirectory = directory;
+    options.folder = folder;
     options.initialName = name;
     options.mustExist = false;
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
@@ -93,10 +97,14 @@ std::optional<QString> saveFile(QWidget* owner, const QString& filters, const QS
 }
 
 // Where a Palm import's file dialog opens: the chosen user's Backup folder,
-// or the working folder when no user was chosen.
+// or the handheld files' folder when no user was chosen.
 QString importStartFolder(const PalmTarget& target) {
-    if (!target.user) return workingFolder();
+    if (!target.user) return {};
     return ui::fromRecordPath(target.desktop.importStartFolder(*target.user));
+}
+
+FileFolder folderOf(DesktopFileKind kind) {
+    return kind == DesktopFileKind::Team ? FileFolder::Teams : FileFolder::Games;
 }
 
 // Team or Game from Palm: the database, the record read from it, the desktop
@@ -107,7 +115,7 @@ void importDatabase(QWidget* owner, PalmUserPurpose purpose, DesktopFileKind kin
     const std::optional<PalmTarget> target = choosePalmUser(owner, purpose);
     if (!target) return;
     const std::optional<QString> database =
-        openFile(owner, openFilters, QStringLiteral("pdb"), importStartFolder(*target));
+        openFile(owner, openFilters, QStringLiteral("pdb"), FileFolder::Handheld, importStartFolder(*target));
     if (!database) return;
 
     core::HandheldOutcome read;
@@ -121,7 +129,7 @@ void importDatabase(QWidget* owner, PalmUserPurpose purpose, DesktopFileKind kin
     }
     const QString proposed = ui::fromRecordPath(core::proposedDesktopName(ui::toRecordPath(*database), kind));
     const std::optional<QString> path =
-        saveFile(owner, saveFilters, extension, ui::appState().startDirectory, proposed);
+        saveFile(owner, saveFilters, extension, folderOf(kind), QString(), proposed);
     if (!path) return;
     if constexpr (std::is_same_v<Record, Team>)
         showHandheldMessage(owner, core::saveTeamFromPalm(record, ui::toRecordPath(*path)).message);
@@ -137,8 +145,9 @@ void palmInstallCompanionCommand(QWidget* owner) {
         const int answer = showHandheldMessage(owner, core::companionMissingQuestion(ui::toRecordPath(path)),
                                                ui::MessageButtons::YesNo);
         if (answer != ui::ResultYes) return;
-        const std::optional<QString> chosen = openFile(
-            owner, QStringLiteral("Palm Application File (*.prc)|*.prc|"), QStringLiteral("prc"), workingFolder());
+        const std::optional<QString> chosen =
+            openFile(owner, QStringLiteral("Palm Application File (*.prc)|*.prc|"), QStringLiteral("prc"),
+                     FileFolder::Handheld);
         if (!chosen) return;
         path = *chosen;
     }
@@ -147,7 +156,7 @@ void palmInstallCompanionCommand(QWidget* owner) {
 
 void palmInstallOtherCommand(QWidget* owner) {
     const std::optional<QString> path = openFile(owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"),
-                                                 QStringLiteral("pdb"), workingFolder());
+                                                 QStringLiteral("pdb"), FileFolder::Handheld);
     if (path) installFile(owner, *path);
 }
 
@@ -157,7 +166,7 @@ void gameToPalmCommand(QWidget* owner) {
     // The game being scored goes as it stands, every play so far included.
     if (!game) {
         const std::optional<QString> path = openFile(owner, QStringLiteral("Game Files (*.gam)|*.gam|"),
-                                                     QStringLiteral("gam"), workingFolder());
+                                                     QStringLiteral("gam"), FileFolder::Games);
         if (!path) return;
         if (const core::HandheldOutcome r = core::loadGameFile(ui::toRecordPath(*path), loaded); !r) {
             showHandheldMessage(owner, r.message);
@@ -168,9 +177,9 @@ void gameToPalmCommand(QWidget* owner) {
     const QString gameFile = ui::fromRecordPath(game->fileName);
     const QString proposed =
         gameFile.isEmpty() ? QString() : ui::fromRecordPath(core::fileNameOf(core::databasePathBeside(game->fileName)));
-    const std::optional<QString> database =
-        saveFile(owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"), QStringLiteral("pdb"),
-                 gameFile.isEmpty() ? workingFolder() : QFileInfo(gameFile).absolutePath(), proposed);
+    const std::optional<QString> database = saveFile(
+        owner, QStringLiteral("Palm Game File (*.pdb)|*.pdb|"), QStringLiteral("pdb"), FileFolder::Handheld,
+        gameFile.isEmpty() ? QString() : QFileInfo(gameFile).absolutePath(), proposed);
     if (!database) return;
     // The user is chosen before anything is written, so a command that ends
     // there leaves no database behind.
@@ -181,8 +190,8 @@ void gameToPalmCommand(QWidget* owner) {
 }
 
 void teamToPalmCommand(QWidget* owner) {
-    const std::optional<QString> path =
-        openFile(owner, QStringLiteral("Team Files (*.tem)|*.tem|"), QStringLiteral("tem"), workingFolder());
+    const std::optional<QString> path = openFile(owner, QStringLiteral("Team Files (*.tem)|*.tem|"),
+                                                 QStringLiteral("tem"), FileFolder::Teams);
     if (!path) return;
     Team team;
     if (const core::HandheldOutcome r = core::loadTeamFile(ui::toRecordPath(*path), team); !r) {

@@ -24,18 +24,23 @@ struct FileKind {
     QString deviceFilters;   // "Pocket PC Team File (*.tem)|*.tem|"
     QString deviceSaveFilters;
     QString extension;
+    FileFolder desktopFolder;  // where desktop files of the kind are chosen
 };
 
-const FileKind kTeamFiles{QStringLiteral("PC Team File (*.tem)|*.tem|"),
-                          QStringLiteral("Pocket PC Team File (*.tem)|*.tem|"),
-                          QStringLiteral("Pocket PC Team File (*.tem)|*.tem"), QStringLiteral("tem")};
-const FileKind kGameFiles{QStringLiteral("PC Game File (*.gam)|*.gam|"),
-                          QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"),
-                          QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"), QStringLiteral("gam")};
+const FileKind kTeamFiles{
+    QStringLiteral("PC Team File (*.tem)|*.tem|"), QStringLiteral("Pocket PC Team File (*.tem)|*.tem|"),
+    QStringLiteral("Pocket PC Team File (*.tem)|*.tem"), QStringLiteral("tem"), FileFolder::Teams};
+const FileKind kGameFiles{
+    QStringLiteral("PC Game File (*.gam)|*.gam|"), QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"),
+    QStringLiteral("Pocket PC Game File (*.gam)|*.gam|"), QStringLiteral("gam"), FileFolder::Games};
 
-std::optional<QString> chooseFile(QWidget* owner, bool save, const QString& filters, const QString& extension,
+// A dialog in the device's folder, or (directory empty) in the folder
+// remembered for the desktop files of kind.
+std::optional<QString> chooseFile(QWidget* owner, bool save, const FileKind& kind, const QString& filters,
                                   const QString& directory, const QString& name = {}) {
+    const QString& extension = kind.extension;
     ui::FileDialogOptions options;
+    if (directory.isEmpty()) options.folder = kind.desktopFolder;
     options.filters = filters;
     options.defaultExtension = extension;
     options.initialDirectory = directory;
@@ -65,43 +70,40 @@ core::HandheldOutcome load(const QString& path, Game& game) { return core::loadG
 core::HandheldOutcome saveCopy(Team& team, const QString& path) { return core::saveTeamCopy(team, ui::toRecordPath(path)); }
 core::HandheldOutcome saveCopy(Game& game, const QString& path) { return core::saveGameCopy(game, ui::toRecordPath(path)); }
 
-// A desktop file from the working folder to the device's folder.
+// A desktop file to the device's folder.
 template <typename Record>
 void exportToDevice(QWidget* owner, const FileKind& kind, Record record) {
-    const std::optional<QString> source =
-        chooseFile(owner, false, kind.desktopFilters, kind.extension, workingFolder());
+    const std::optional<QString> source = chooseFile(owner, false, kind, kind.desktopFilters, QString());
     if (!source) return;
-    rememberWorkingFolder(*source);
     if (const core::HandheldOutcome loaded = load(*source, record); !loaded) {
         showHandheldMessage(owner, loaded.message);
         return;
     }
     const std::optional<QString> folder = findSyncFolder(owner, TransferDirection::Export);
     if (!folder) return;
-    const std::optional<QString> destination = chooseFile(owner, true, kind.deviceSaveFilters, kind.extension, *folder,
-                                                          ui::fromRecordPath(core::fileNameOf(ui::toRecordPath(*source))));
+    const std::optional<QString> destination =
+        chooseFile(owner, true, kind, kind.deviceSaveFilters, *folder,
+                   ui::fromRecordPath(core::fileNameOf(ui::toRecordPath(*source))));
     if (!destination) return;
     if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)
         showHandheldMessage(owner, saved.message);
 }
 
-// A file the device left in its folder, saved as a desktop file in the
-// folder the program started in.
+// A file the device left in its folder, saved as a desktop file.
 template <typename Record>
 void importFromDevice(QWidget* owner, const FileKind& kind, Record record) {
     const std::optional<QString> folder = findSyncFolder(owner, TransferDirection::Import);
     if (!folder) return;
-    const std::optional<QString> source = chooseFile(owner, false, kind.deviceFilters, kind.extension, *folder);
+    const std::optional<QString> source = chooseFile(owner, false, kind, kind.deviceFilters, *folder);
     if (!source) return;
     if (const core::HandheldOutcome loaded = load(*source, record); !loaded) {
         showHandheldMessage(owner, loaded.message);
         return;
     }
     const std::optional<QString> destination =
-        chooseFile(owner, true, kind.desktopFilters, kind.extension, ui::appState().startDirectory,
+        chooseFile(owner, true, kind, kind.desktopFilters, QString(),
                    ui::fromRecordPath(core::fileNameOf(ui::toRecordPath(*source))));
     if (!destination) return;
-    rememberWorkingFolder(*destination);
     if (const core::HandheldOutcome saved = saveCopy(record, *destination); !saved)
         showHandheldMessage(owner, saved.message);
 }

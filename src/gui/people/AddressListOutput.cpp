@@ -4,8 +4,9 @@
 
 #include "core/output/AddressList.h"
 #include "core/output/ExportFile.h"
+#include "core/output/ExportFileName.h"
+#include "core/output/ExportKind.h"
 #include "core/output/HtmlStyle.h"
-#include "core/output/RosterText.h"
 #include "core/records/Team.h"
 #include "gui/people/AddressListPrintout.h"
 #include "gui/ui/ExportToFile.h"
@@ -21,11 +22,13 @@ void exportAddressList(QWidget* owner, const Team& team) {
     options.title = QStringLiteral("Export Address List");
     // exportToFile asks whether to append to a file that exists or replace it.
     options.askBeforeReplacing = false;
-    options.filters =
-        QStringLiteral("Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
+    options.filters = QString::fromLatin1(output::kTextOrPageFilters.data(), output::kTextOrPageFilters.size());
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {QString::fromStdString(output::teamExportName(team, "address list"))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const bool html = choice->filterIndex == 2 || output::namesHtmlPage(ui::toRecordPath(choice->path));
+    const bool html = output::exportKindChosen(ui::toRecordPath(choice->path), choice->filterIndex,
+                                               output::kTextOrPageKinds) == output::ExportKind::Html;
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, output::pageOrCsvEncoding(html), [&](output::ExportMode mode) {
         return output::addressListText(team, html, output::writesPageHead(mode), style,

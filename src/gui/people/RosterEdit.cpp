@@ -17,7 +17,7 @@
 
 #include "gui/people/PersonalInfoRoute.h"
 #include "core/records/Codes.h"
-#include "core/records/FieldText.h"
+#include "core/records/UniformNumber.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/RosterEditorRules.h"
 #include "core/records/Team.h"
@@ -330,8 +330,7 @@ void RosterEdit::addPlayer() {
 
     team_.addPlayer(player, PersonalInfo::blank());
     nameEdit_->clear();
-    ++current_;
-    if (current_ >= team_.playerCount()) current_ = 0;
+    current_ = entryAfterAdding(current_, team_.playerCount());
 
     addSlotsFromLineup(team_.players, lineupChoices());
 

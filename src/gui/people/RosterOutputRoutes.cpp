@@ -1,6 +1,7 @@
 #include "gui/people/RosterOutputRoutes.h"
 
 #include "core/output/ExportFile.h"
+#include "core/output/ExportFileName.h"
 #include "core/output/HtmlPage.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/RosterText.h"
@@ -8,50 +9,40 @@
 #include "core/records/Team.h"
 #include "gui/people/RosterPrintout.h"
 #include "gui/people/TeamSave.h"
+#include "gui/ui/ExportToFile.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/PageFrame.h"
 #include "gui/ui/ProgramSettings.h"
-#include "gui/ui/SaveFailure.h"
-#include "gui/ui/Sound.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::people {
 
 namespace {
 
-using output::RosterOutputKind;
+using output::ExportKind;
 
 constexpr std::size_t kTeamTextChars = 24;
 
 // Comma-delimited text or a web page into path: appended to the file or
 // replacing it, as the user answers when it exists.
-void writeRosterText(QWidget* owner, const Team& team, const QString& path, RosterOutputKind kind) {
-    output::ExportQuestions questions;
-    questions.appendToIt = [&] {
-        ui::playSoundEffect(ui::SoundClick);
-        return ui::showMessage(owner, QStringLiteral("This file already exists.  Would you like to append to it?"),
-                               path, ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
-    };
-    questions.overwriteIt = [&] { return ui::confirmReplacing(owner, path); };
-    const std::string file = ui::toRecordPath(path);
-    const output::ExportMode mode = output::chooseExportMode(output::exportFileExists(file), questions);
-    if (mode == output::ExportMode::Cancelled) return;
-
-    // A team held in a game has no personal information to include.
-    const bool personal =
-        !team.noPersonalInfo &&
-        ui::showMessage(owner, QStringLiteral("Include Player's Personal Info ?"), path,
-                        ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
-    const std::string text =
-        output::rosterText(team, kind, personal, output::writesPageHead(mode),
-                           output::HtmlStyle::fromSettings(ui::programSettings()), output::localTimeNow());
-    std::string reason;
-    const output::ExportEncoding encoding = output::pageOrCsvEncoding(kind == RosterOutputKind::Html);
-    if (!output::writeExportText(file, mode, text, encoding, &reason))
-        ui::showFileSaveFailure(owner, path, reason);
+void writeRosterText(QWidget* owner, const Team& team, const QString& path, ExportKind kind) {
+    const output::ExportEncoding encoding = output::pageOrCsvEncoding(kind == ExportKind::Html);
+    ui::exportToFile(
+        owner, path, encoding,
+        [&](output::ExportMode mode) {
+            // A team held in a game has no personal information to include.
+            const bool personal =
+                !team.noPersonalInfo &&
+                ui::showMessage(owner, QStringLiteral("Include Player's Personal Info ?"), path,
+                                ui::MessageButtons::YesNo, ui::MessageIcon::Question) == ui::ResultYes;
+            return output::rosterText(team, kind, personal, output::writesPageHead(mode),
+                                      output::HtmlStyle::fromSettings(ui::programSettings()),
+                                      output::localTimeNow());
+        },
+        ui::QuestionSound::Click);
 }
 
 }  // namespace
@@ -72,16 +63,22 @@ void saveRosterAs(QWidget* owner, Team& team, const TeamEditorTexts& typed) {
     // whether the file exists is asked of that complete name, below: a team
     // file is replaced or not, a text file may also be appended to.
     options.askBeforeReplacing = false;
+    options.folder = FileFolder::Exports;
+    // The team file by the team's name, the roster files as its roster, as
+    // typed so far.
+    Team shown = team;
+    applyTypedTexts(shown, typed);
+    const QString rosterName = QString::fromStdString(output::teamExportName(shown, "roster"));
+    options.suggestedNames = {QString::fromStdString(output::teamExportName(shown, {})), rosterName,
+                              rosterName};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
     const QString& path = choice->path;
-    const RosterOutputKind kind = output::rosterOutputKind(ui::toRecordPath(path), choice->filterIndex);
+    const ExportKind kind = output::exportKindChosen(ui::toRecordPath(path), choice->filterIndex, output::kRosterSaveKinds);
 
-    if (kind != RosterOutputKind::TeamFile) {
+    if (kind != ExportKind::TeamFile) {
         // The file shows the names as typed; the team keeps its own until
         // the editor's OK.
-        Team shown = team;
-        applyTypedTexts(shown, typed);
         writeRosterText(owner, shown, path, kind);
         return;
     }

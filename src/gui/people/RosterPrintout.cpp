@@ -49,7 +49,7 @@ void RosterPrintout::fitTo(QPainter& painter, const QRect& page) {
     const int top = bodyTop(painter, page) - page.top();
     // Page 1: coach, assistant and heading above the players; later pages
     // the heading alone.
-    paging_.emplace(top + 3 * line, top + line, line, page.height(), team_.players.size());
+    paging_ = courtlog::output::rosterPages(top + 3 * line, top + line, line, page.height(), team_.players.size());
 }
 
 int RosterPrintout::bodyTop(QPainter& painter, const QRect& page) const {
@@ -97,8 +97,8 @@ void RosterPrintout::drawPage(QPainter& painter, const QRect& page, int pageNumb
     }
     draw(underlined, x, QString::fromStdString(rosterPrintHeading()));
     y += line;
-    const std::size_t first = paging_->firstPlayerOn(pageNumber);
-    const std::size_t count = paging_->playerCountOn(pageNumber);
+    const std::size_t first = paging_->firstOn(pageNumber);
+    const std::size_t count = paging_->countOn(pageNumber);
     for (std::size_t i = first; i < first + count; ++i, y += line)
         draw(font_, x, shown(rosterPrintLine(team_.players[i])));
     painter.restore();

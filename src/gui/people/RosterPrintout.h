@@ -41,7 +41,7 @@ private:
     courtlog::output::ClockReading today_;
     QFont font_;
     QRect fittedPage_;
-    std::optional<courtlog::output::RosterPagination> paging_;
+    std::optional<courtlog::output::PageStarts> paging_;
 };
 
 // The team's logo as the roster printout finds it: under the forms of its

@@ -34,10 +34,11 @@ constexpr int kNameChars = static_cast<int>(ScheduleEntry::kNameLength);
 constexpr int kNoteChars = static_cast<int>(ScheduleEntry::kNoteLength);
 const QString kGameFileSelected = QStringLiteral("Game File Selected!");
 
-ui::FileDialogOptions fileOptions(const char* filters, const char* extension) {
+ui::FileDialogOptions fileOptions(const char* filters, const char* extension, FileFolder folder) {
     ui::FileDialogOptions options;
     options.filters = QString::fromLatin1(filters);
     options.defaultExtension = QString::fromLatin1(extension);
+    options.folder = folder;
     return options;
 }
 
@@ -338,7 +339,8 @@ void ScheduleEditor::chooseTeamFile(bool home) {
         ui::showMessage(this, QStringLiteral("Teams already set in Game File"), kGameFileSelected);
         return;
     }
-    const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, fileOptions("Team Files (*.tem)|*.tem|", "tem"));
+    const std::optional<ui::FileChoice> choice =
+        ui::getOpenFile(this, fileOptions("Team Files (*.tem)|*.tem|", "tem", FileFolder::Teams));
     if (!choice || choice->path.isEmpty()) return;
     Team team;
     // A damaged team is refused now rather than when its game is started.
@@ -352,7 +354,11 @@ void ScheduleEditor::chooseTeamFile(bool home) {
                             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation);
             return;
     }
-    const std::optional<std::string> field = storablePath(choice->path);
+    takeTeam(home, team, choice->path);
+}
+
+void ScheduleEditor::takeTeam(bool home, const Team& team, const QString& path) {
+    const std::optional<std::string> field = storablePath(path);
     if (!field) return;
     (home ? homeNameEdit_ : visitorNameEdit_)->setText(ui::fromRecordText(team.name));
     (home ? scratch_.homeName : scratch_.visitorName) = cut(team.name, ScheduleEntry::kNameLength);
@@ -380,17 +386,12 @@ void ScheduleEditor::createOrEditTeam(bool home) {
     // A new team has no file yet: saving asks for one. Either way the side
     // shows the team as it was saved.
     if (!saveTeam(this, team)) return;
-    const std::optional<std::string> field = storablePath(ui::fromRecordPath(team.fileName));
-    if (!field) return;
-    (home ? homeNameEdit_ : visitorNameEdit_)->setText(ui::fromRecordText(team.name));
-    (home ? scratch_.homeName : scratch_.visitorName) = cut(team.name, ScheduleEntry::kNameLength);
-    (home ? scratch_.homeFile : scratch_.visitorFile) = *field;
-    (home ? choices_.homeTeam : choices_.visitorTeam) = true;
-    showChoices();
+    takeTeam(home, team, ui::fromRecordPath(team.fileName));
 }
 
 void ScheduleEditor::selectGame() {
-    const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, fileOptions("Game Files (*.gam)|*.gam|", "gam"));
+    const std::optional<ui::FileChoice> choice =
+        ui::getOpenFile(this, fileOptions("Game Files (*.gam)|*.gam|", "gam", FileFolder::Games));
     if (!choice || choice->path.isEmpty()) {
         clearAll();
         return;

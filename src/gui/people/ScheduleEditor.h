@@ -55,6 +55,9 @@ private:
     void pickDate();
     void chooseTeamFile(bool home);
     void createOrEditTeam(bool home);
+    // The side's name and team file from team, saved at path (refused when
+    // the schedule file cannot store the path).
+    void takeTeam(bool home, const Team& team, const QString& path);
     void selectGame();
     void startOrEditGame();
     void addEvent();

@@ -1,8 +1,9 @@
 #include "gui/people/ScheduleOutputRoutes.h"
 
-#include <QFileInfo>
 #include <QString>
 
+#include "core/output/ExportFileName.h"
+#include "core/output/ExportKind.h"
 #include "core/output/HtmlStyle.h"
 #include "core/output/ScheduleCalendar.h"
 #include "core/output/ScheduleExport.h"
@@ -19,19 +20,6 @@
 namespace courtlog::gui::people {
 
 namespace {
-
-enum class ExportKind { CommaDelimited = 1, WebPage = 2, Calendar = 3 };
-
-// A name ending in .htm or .html is a web page, one ending in .csv is
-// comma-delimited and one ending in .ics a calendar, whichever filter
-// showed; other names follow the filter.
-ExportKind exportKindOf(const QString& path, int filterIndex) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QStringLiteral("htm") || suffix == QStringLiteral("html")) return ExportKind::WebPage;
-    if (suffix == QStringLiteral("csv")) return ExportKind::CommaDelimited;
-    if (suffix == QStringLiteral("ics")) return ExportKind::Calendar;
-    return filterIndex == 2 || filterIndex == 3 ? static_cast<ExportKind>(filterIndex) : ExportKind::CommaDelimited;
-}
 
 // A calendar is one whole file: it replaces an existing one (after asking),
 // never follows it. Entries left out are listed once it is written.
@@ -70,14 +58,17 @@ void exportScheduleFile(QWidget* owner, const Schedule& schedule) {
     options.filters = QStringLiteral(
         "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|Calendar (*.ics)|*.ics|");
     // No fixed extension: a name without one takes the chosen filter's.
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {QString::fromStdString(courtlog::output::scheduleExportName(schedule))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
-    const ExportKind kind = exportKindOf(choice->path, choice->filterIndex);
-    if (kind == ExportKind::Calendar) {
+    // The kind typed or chosen in the dialog: 1 comma-delimited, 2 web
+    // page, 3 calendar.
+    if (choice->filterIndex == 3) {
         exportCalendar(owner, schedule, choice->path);
         return;
     }
-    const bool html = kind == ExportKind::WebPage;
+    const bool html = choice->filterIndex == 2;
     const auto style = courtlog::output::HtmlStyle::fromSettings(ui::programSettings());
     ui::exportToFile(owner, choice->path, courtlog::output::pageOrCsvEncoding(html),
                      [&](courtlog::output::ExportMode mode) {

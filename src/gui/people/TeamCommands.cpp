@@ -5,6 +5,7 @@
 #include "gui/people/TeamCommands.h"
 #include "gui/people/TeamEdit.h"
 #include "gui/people/TeamSave.h"
+#include "core/records/FileKind.h"
 #include "core/records/Team.h"
 #include "core/records/TeamDamage.h"
 #include "gui/ui/AppState.h"
@@ -52,7 +53,7 @@ void editTeamCommand(QWidget* owner) {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv");
     // No fixed extension: a name without one takes the chosen filter's.
-    options.initialDirectory = ui::appState().homeDirectory;
+    options.folder = FileFolder::Teams;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;
@@ -60,10 +61,8 @@ void editTeamCommand(QWidget* owner) {
     // The name's extension decides before the filter does: a roster picked
     // while the team-file filter shows is still a roster, and the other way
     // round.
-    const QString suffix = QFileInfo(choice->path).suffix();
-    const bool commaDelimited =
-        suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ||
-        (suffix.compare(QStringLiteral("tem"), Qt::CaseInsensitive) != 0 && choice->filterIndex == 2);
+    const FileKind kind = fileKindOf(ui::toRecordPath(choice->path));
+    const bool commaDelimited = kind == FileKind::CommaDelimited || (kind != FileKind::Team && choice->filterIndex == 2);
     openTeamFile(owner, choice->path, commaDelimited);
 }
 
@@ -95,7 +94,7 @@ void importTeamCommand(QWidget* owner) {
     ui::FileDialogOptions options;
     options.title = QStringLiteral("Import Team");
     options.filters = QStringLiteral("Comma Delimited Format (*.csv)|*.csv|Text Format (*.txt)|*.txt|");
-    options.initialDirectory = ui::appState().homeDirectory;
+    options.folder = FileFolder::Teams;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;

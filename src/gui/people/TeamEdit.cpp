@@ -11,6 +11,7 @@
 
 #include "gui/people/RosterEdit.h"
 #include "gui/people/LogoPreview.h"
+#include "core/records/LogoFade.h"
 #include "core/records/LogoPath.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/Team.h"
@@ -79,8 +80,8 @@ TeamEdit::TeamEdit(Team& team, QWidget* parent) : ui::CourtlogDialog(parent), te
     auto* setupButton = addPlainButton(QStringLiteral("&Setup"), QStringLiteral("setupButton"));
 
     connect(changeButton, &QPushButton::clicked, this, &TeamEdit::changeLogo);
-    connect(upButton, &QPushButton::clicked, this, [this] { stepFade(5); });
-    connect(downButton, &QPushButton::clicked, this, [this] { stepFade(-5); });
+    connect(upButton, &QPushButton::clicked, this, [this] { stepFade(true); });
+    connect(downButton, &QPushButton::clicked, this, [this] { stepFade(false); });
     connect(layoutList_, &QComboBox::currentIndexChanged, this,
             [this](int index) { team_.logoLayout = static_cast<std::int16_t>(index); });
     connect(rosterButton, &QPushButton::clicked, this, &TeamEdit::editRoster);
@@ -147,6 +148,7 @@ void TeamEdit::changeLogo() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Bitmap (*.bmp)|*.bmp|");
     options.defaultExtension = QStringLiteral("bmp");
+    options.folder = FileFolder::Pictures;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
     // The team file keeps 79 Windows-1252 characters of the path; a path it
@@ -167,17 +169,15 @@ void TeamEdit::changeLogo() {
     logo_->loadLogo(ui::fromRecordText(team_.logoFile), team_.logoFade);
 }
 
-void TeamEdit::stepFade(int step) {
-    // A fade read from a file off the 5-grid may step past the bounds once
-    // (97 -> 102); from there on the bound stops it.
-    if (step > 0 && team_.logoFade >= 100) return;
-    if (step < 0 && team_.logoFade <= 0) return;
-    team_.logoFade = static_cast<std::int16_t>(team_.logoFade + step);
+void TeamEdit::stepFade(bool up) {
+    const std::int16_t fade = steppedFade(team_.logoFade, up);
+    if (fade == team_.logoFade) return;
+    team_.logoFade = fade;
     showFade();
     logo_->setFade(team_.logoFade);
 }
 
-void TeamEdit::showFade() { fadeLabel_->setText(QString::asprintf("%3d%%", int(team_.logoFade))); }
+void TeamEdit::showFade() { fadeLabel_->setText(QString::fromStdString(fadeText(team_.logoFade))); }
 
 void TeamEdit::editRoster() {
     Team working;

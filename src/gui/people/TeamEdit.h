@@ -32,7 +32,7 @@ public:
 
 private:
     void changeLogo();
-    void stepFade(int step);
+    void stepFade(bool up);
     void showFade();
     void editRoster();
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/records/FileKind.h"
 #include "core/records/Team.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/MessageBox.h"
@@ -15,14 +16,11 @@ namespace {
 
 const QString kTeamFilter = QStringLiteral("Team Files (*.tem)|*.tem|");
 
-bool endsWithNoCase(const QString& text, const QString& ending) {
-    return text.right(ending.size()).compare(ending, Qt::CaseInsensitive) == 0;
-}
-
 std::optional<QString> askTeamFileName(QWidget* owner, const QString& proposal) {
     ui::FileDialogOptions options;
     options.filters = kTeamFilter;
     options.defaultExtension = QStringLiteral("tem");
+    options.folder = FileFolder::Teams;
     options.initialName = proposal;
     if (!proposal.isEmpty()) options.initialDirectory = QFileInfo(proposal).absolutePath();
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(owner, options);
@@ -46,8 +44,7 @@ bool saveTeam(QWidget* owner, Team& team) {
         const std::optional<QString> chosen = askTeamFileName(owner, QString());
         if (!chosen) return false;
         path = *chosen;
-    } else if (endsWithNoCase(current, QStringLiteral("csv")) ||
-               endsWithNoCase(current, QStringLiteral("txt"))) {
+    } else if (isTextRoster(fileKindOf(team.fileName))) {
         const std::optional<QString> chosen =
             askTeamFileName(owner, current.left(current.size() - 3) + "tem");
         if (!chosen) return false;

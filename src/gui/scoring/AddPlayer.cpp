@@ -15,6 +15,7 @@
 #include "core/records/Game.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/RosterEditorRules.h"
+#include "core/records/UniformNumber.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
@@ -22,9 +23,8 @@
 namespace courtlog::gui::scoring {
 
 QStringList uniformNumberEntries() {
-    // Entry n is the uniform n - 1: "00" first.
     QStringList entries;
-    for (int number = -1; number <= 99; ++number) entries << QString::fromStdString(uniformText(number));
+    for (const std::string& choice : uniformChoices()) entries << QString::fromStdString(choice);
     return entries;
 }
 
@@ -91,7 +91,7 @@ void AddPlayer::reject() { cancelButton_->click(); }
 void AddPlayer::addToTeam() {
     Player player;
     player.name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kAddedNameChars);
-    player.number = static_cast<std::int16_t>(numberList_->currentIndex() - 1);
+    player.number = static_cast<std::int16_t>(uniformOfChoice(numberList_->currentIndex()));
     player.position = static_cast<std::int16_t>(std::max(positionList_->currentIndex(), 0));
     player.courtSlot = 0;
     const bool visitor = visitorButton_->isChecked();

@@ -36,7 +36,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
 };
 
-// "00", "0" .. "99": entry index minus 1 is the uniform number.
+// The uniform choices, "00", "0" .. "99" (uniformChoices).
 QStringList uniformNumberEntries();
 // The caption of a team's radio button: the name, with '&' kept literal.
 QString teamButtonText(const std::string& recordName, const QString& fallback);

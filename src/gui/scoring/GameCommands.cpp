@@ -25,6 +25,7 @@ ui::FileDialogOptions gameFileOptions() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Game Files (*.gam)|*.gam|");
     options.defaultExtension = QStringLiteral("gam");
+    options.folder = FileFolder::Games;
     return options;
 }
 
@@ -78,7 +79,6 @@ void newGameCommand(QWidget* owner) {
 
 void editGameCommand(QWidget* owner) {
     ui::FileDialogOptions options = gameFileOptions();
-    options.initialDirectory = ui::appState().homeDirectory;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;

@@ -214,20 +214,15 @@ void GameEdit::selectTeam(bool home) {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Team Files (*.tem)|*.tem|");
     options.defaultExtension = QStringLiteral("tem");
+    options.folder = FileFolder::Teams;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
 
     Team& target = home ? game_.home : game_.visitor;
-    // Read into a copy so that a file that cannot be opened changes nothing.
-    Team chosen = target;
-    chosen.clear();
-    chosen.name.clear();
-    chosen.coach.clear();
-    chosen.assistant.clear();
     // A game is not played with players missing from a damaged file.
     std::string damage;
-    switch (loadTeamForUse(ui::toRecordPath(choice->path), chosen, &damage,
-                           ui::toRecordPath(QFileInfo(choice->path).fileName()))) {
+    switch (replaceTeamFromFile(ui::toRecordPath(choice->path), target, &damage,
+                                ui::toRecordPath(QFileInfo(choice->path).fileName()))) {
         case TeamLoad::Loaded: break;
         case TeamLoad::CannotLoad:
             ui::showWarning(this, QStringLiteral("Can't load team !"), QStringLiteral("File corrupt or missing ?"));
@@ -236,7 +231,6 @@ void GameEdit::selectTeam(bool home) {
             ui::showWarning(this, QString::fromStdString(damage), QString::fromLatin1(kDamagedTeamCaption));
             return;
     }
-    target = std::move(chosen);
     (home ? homeName_ : visitorName_) = ui::fromRecordText(target.name);
     (home ? homeSelected_ : visitorSelected_) = true;
     showSummaries();

@@ -20,6 +20,7 @@
 #include "gui/scoring/AddPlayer.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/RosterEditorRules.h"
+#include "core/records/UniformNumber.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/TextFields.h"
@@ -106,9 +107,8 @@ void ModifyPlayer::showPlayer(int index) {
     }
     const Player& player = shownRoster()[static_cast<std::size_t>(index)];
     nameEdit_->setText(ui::fromRecordText(player.name));
-    // Entry 0 is "00" (-1), entry n + 1 is n; other numbers show no entry.
-    const int entry = player.number + 1;
-    numberList_->setCurrentIndex(entry >= 0 && entry < numberList_->count() ? entry : -1);
+    // A number the list does not hold shows no entry.
+    numberList_->setCurrentIndex(uniformChoiceOf(player.number));
 }
 
 bool ModifyPlayer::applyEdits() {
@@ -116,8 +116,10 @@ bool ModifyPlayer::applyEdits() {
     if (shown_ < 0 || shown_ >= static_cast<int>(roster.size())) return true;
     Player& player = roster[static_cast<std::size_t>(shown_)];
     const std::string name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kUpdatedNameChars);
-    // With no entry chosen the number stays as it was.
-    const int number = numberList_->currentIndex() >= 0 ? numberList_->currentIndex() - 1 : player.number;
+    // With no entry chosen, or the entry the number shows, the number stays
+    // as it was.
+    const int entry = numberList_->currentIndex();
+    const int number = entry >= 0 && entry != uniformChoiceOf(player.number) ? uniformOfChoice(entry) : player.number;
     if (name == player.name && number == player.number) return true;
     // An empty name would hide the player. A name another player has is
     // allowed for now (two names may be swapped in steps) and checked on OK.

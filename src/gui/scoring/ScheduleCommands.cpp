@@ -23,6 +23,7 @@ ui::FileDialogOptions scheduleFileOptions() {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Schedule Files (*.sch)|*.sch|");
     options.defaultExtension = QStringLiteral("sch");
+    options.folder = FileFolder::Schedules;
     return options;
 }
 
@@ -125,7 +126,6 @@ void newScheduleCommand(QWidget* owner) {
 
 void editScheduleCommand(QWidget* owner) {
     ui::FileDialogOptions options = scheduleFileOptions();
-    options.initialDirectory = ui::appState().homeDirectory;
     // A name that does not exist yet starts an empty schedule there.
     options.mustExist = false;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);

@@ -27,6 +27,7 @@ void boxScoreCommand(QWidget* owner) {
     ui::FileDialogOptions options;
     options.filters = QStringLiteral("Game Files (*.gam)|*.gam|");
     options.defaultExtension = QStringLiteral("gam");
+    options.folder = FileFolder::Games;
     options.mustExist = true;
     const std::optional<ui::FileChoice> choice = ui::getOpenFile(owner, options);
     if (!choice || choice->path.isEmpty()) return;

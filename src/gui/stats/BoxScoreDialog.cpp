@@ -12,6 +12,7 @@
 
 #include "core/output/BoxScoreHtml.h"
 #include "core/output/ExportFile.h"
+#include "core/output/ExportFileName.h"
 #include "core/output/HtmlPage.h"
 #include "core/output/HtmlStyle.h"
 #include "core/records/Game.h"
@@ -147,6 +148,8 @@ void BoxScoreDialog::exportBoxScore() {
     options.askBeforeReplacing = false;
     options.filters = QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm");
     options.defaultExtension = QStringLiteral("htm");
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {QString::fromStdString(output::gameExportName(boxScore_.game(), "box score"))};
     options.mustExist = false;
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;

@@ -10,6 +10,7 @@
 #include "core/records/GameFileHeader.h"
 #include "gui/ui/GameFilesList.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::stats {
@@ -192,6 +193,8 @@ void GameSelectionDialog::finishIfComplete() {
     case SelectionProblem::None: break;
     }
     choice_ = selection_.choice(chosen);
+    // The next dialog for games opens where these were found.
+    ui::rememberFolder(FileFolder::Games, files_->currentFolder(), this);
     closeWith(1);
 }
 

@@ -30,7 +30,7 @@ void statisticsOfGameInProgress(QWidget* owner, Game& game) {
     const int answer = pick.run();
     if (answer != ui::PickTeam::HomeTeam && answer != ui::PickTeam::VisitingTeam) return;
     Stat selection;
-    selection.AddFile(game.fileName);
+    selection.addFile(game.fileName);
     selection.setTeamName(answer == ui::PickTeam::HomeTeam ? game.homeName : game.visitorName);
     // Owned by the console: it goes when the game is stopped.
     auto* viewer = new StatisticsViewer(console, courtlog::stats::StatisticsSets(std::move(selection)), &game);
@@ -49,7 +49,7 @@ void statisticsCommand(QWidget* owner) {
     GameSelectionDialog selection(owner, SelectionPurpose::Statistics);
     if (selection.run() != 1) return;
     Stat stat;
-    for (const std::string& file : selection.choice().files) stat.AddFile(file);
+    for (const std::string& file : selection.choice().files) stat.addFile(file);
     stat.setTeamName(selection.choice().teamName);
     stat.setAllTeams(selection.choice().allTeams);
     StatisticsViewer viewer(owner, courtlog::stats::StatisticsSets(std::move(stat)));

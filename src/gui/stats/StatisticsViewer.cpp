@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/ProgramInfo.h"
 #include "core/records/Game.h"
 #include "core/output/StatisticsExport.h"
 #include "gui/stats/StatisticsPrintout.h"
@@ -23,6 +24,7 @@
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/TextFields.h"
 #include "gui/ui/ViewerPlacement.h"
+#include "core/output/ExportFileName.h"
 
 namespace courtlog::gui::stats {
 
@@ -174,7 +176,7 @@ void StatisticsViewer::storeColumnWidths() const {
 
 void StatisticsViewer::printShownSet() {
     const int fit = ui::showMessage(this, QStringLiteral("Fit Output to Page Width ?"),
-                                    QStringLiteral("Basketball Courtlog"), ui::MessageButtons::YesNo,
+                                    QString::fromLatin1(kShortTitle), ui::MessageButtons::YesNo,
                                     ui::MessageIcon::Question);
     StatisticsPrintout::Content content;
     content.name = ui::fromRecordText(sets_.displayName(shownTab()));
@@ -194,10 +196,13 @@ void StatisticsViewer::exportShownSet() {
     options.filters = QString::fromLatin1(output::kStatisticsExportFilters);
     // A name without '.' takes the chosen filter's extension.
     options.defaultExtension.clear();
+    options.folder = FileFolder::Exports;
+    options.suggestedNames = {
+        QString::fromStdString(output::exportFileName(sets_.fileSubject(shownTab()), "statistics"))};
     const std::optional<ui::FileChoice> choice = ui::getSaveFile(this, options);
     if (!choice || choice->path.isEmpty()) return;
-    const output::StatisticsExportKind kind =
-        output::statisticsExportKind(ui::toRecordPath(choice->path), choice->filterIndex);
+    const output::ExportKind kind = output::exportKindChosen(ui::toRecordPath(choice->path), choice->filterIndex,
+                                                             output::kStatisticsExportKinds);
     const std::vector<StatLine> lines = shownLines();
     const std::string title = sets_.htmlTitle(shownTab());
     const output::HtmlStyle style = output::HtmlStyle::fromSettings(ui::programSettings());

@@ -23,8 +23,9 @@ struct AppState {
     bool shotViewerOpen = false;
     bool boxScoreViewerOpen = false;
     bool lastGameInHalves = false;      // check mark of League Options
-    QString startDirectory;             // where the program started; the settings file lives here
-    QString homeDirectory;              // initial folder of the Team > Edit and Game > Edit dialogs
+    QString startDirectory;             // where the program started; a settings file here wins
+    QString homeDirectory;              // where file dialogs open before a folder is remembered
+    bool settingsFailureShown = false;  // the user was told the settings cannot be saved
     // Called whenever a game starts or stops, so the shell can re-evaluate
     // its menu. Set by the main window; empty without one.
     std::function<void()> gameStateChanged;

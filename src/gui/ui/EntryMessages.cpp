@@ -1,6 +1,6 @@
 #include "gui/ui/EntryMessages.h"
 
-#include "core/records/FieldText.h"
+#include "core/records/UniformNumber.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::ui {

@@ -1,14 +1,18 @@
 #include "gui/ui/FileDialogs.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <functional>
 
+#include "core/records/TypedFileName.h"
+#include "gui/ui/AppState.h"
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 #include "gui/ui/Sound.h"
 
@@ -57,6 +61,58 @@ QString effectiveExtension(const FileDialogOptions& options, int filterIndex) {
     return extensionOfFilter(options.filters, filterIndex);
 }
 
+// The extensions each filter offers: "*.txt;*.csv" offers txt and csv, "*.*"
+// any.
+OfferedKinds offeredKinds(const QString& filters) {
+    OfferedKinds kinds;
+    for (const FilterEntry& entry : parseFilters(filters)) {
+        std::vector<std::string> extensions;
+        for (const QString& pattern :
+             entry.patterns.split(QRegularExpression(QStringLiteral("[; ]")), Qt::SkipEmptyParts)) {
+            const qsizetype dot = pattern.lastIndexOf(QLatin1Char('.'));
+            const QString extension = dot < 0 ? pattern : pattern.mid(dot + 1);
+            if (!extension.isEmpty()) extensions.push_back(toRecordPath(extension));
+        }
+        kinds.push_back(std::move(extensions));
+    }
+    return kinds;
+}
+
+// The folder a dialog opens in (see FileDialogOptions::initialDirectory).
+QString startingFolder(const FileDialogOptions& options) {
+    if (!options.initialDirectory.isEmpty()) return options.initialDirectory;
+    if (options.folder) {
+        if (const QString remembered = rememberedFolder(*options.folder); !remembered.isEmpty())
+            return remembered;
+    }
+    if (!appState().homeDirectory.isEmpty()) return appState().homeDirectory;
+    if (!appState().startDirectory.isEmpty()) return appState().startDirectory;
+    return QDir::currentPath();
+}
+
+// The name a save dialog proposes while filter filterIndex is selected.
+QString suggestionFor(const FileDialogOptions& options, int filterIndex) {
+    if (options.suggestedNames.isEmpty()) return {};
+    const QString name = options.suggestedNames.value(
+        filterIndex - 1, options.suggestedNames.size() == 1 ? options.suggestedNames.front() : QString());
+    const QString extension = effectiveExtension(options, filterIndex);
+    if (name.isEmpty() || extension.isEmpty()) return name;
+    return name + QLatin1Char('.') + extension;
+}
+
+// Whether text (as the name field shows it, perhaps with the extension of
+// another kind) is still one of the proposals rather than the user's own.
+bool isProposal(const FileDialogOptions& options, const QString& text) {
+    const QString typed = QFileInfo(text).completeBaseName();
+    for (const QString& name : options.suggestedNames)
+        if (!name.isEmpty() && (text == name || typed == name)) return true;
+    return false;
+}
+
+void rememberFolderOf(const FileDialogOptions& options, const FileChoice& choice, QWidget* owner) {
+    if (options.folder) rememberFolder(*options.folder, QFileInfo(choice.path).absolutePath(), owner);
+}
+
 struct FileDialogHooks {
     std::deque<std::optional<FileChoice>> answers;
     FileDialogOptions lastOptions;
@@ -102,8 +158,11 @@ std::optional<FileChoice> queuedAnswer(QWidget* owner, const FileDialogOptions& 
         std::optional<FileChoice> answer = h.answers.front();
         h.answers.pop_front();
         if (!answer) return answer;
-        answer->path = withDefaultExtension(answer->path, effectiveExtension(options, answer->filterIndex));
-        if (!save || mayWrite(owner, options, answer->path)) return answer;
+        const FileChoice choice = typedChoice(options, answer->path, answer->filterIndex, save);
+        if (!save || mayWrite(owner, options, choice.path)) {
+            rememberFolderOf(options, choice, owner);
+            return choice;
+        }
     }
     return std::nullopt;
 }
@@ -111,6 +170,8 @@ std::optional<FileChoice> queuedAnswer(QWidget* owner, const FileDialogOptions& 
 std::optional<FileChoice> runFileDialog(QWidget* owner, const FileDialogOptions& options, bool save) {
     FileDialogHooks& h = hooks();
     h.lastOptions = options;
+    h.lastOptions.initialDirectory = startingFolder(options);
+    if (save && options.initialName.isEmpty()) h.lastOptions.initialName = suggestionFor(options, 1);
     if (!h.answers.empty()) return queuedAnswer(owner, options, save);
 
     ExtensionFileDialog dialog(owner, options.title);
@@ -133,24 +194,30 @@ std::optional<FileChoice> runFileDialog(QWidget* owner, const FileDialogOptions&
     };
     dialog.suffixFor = [&](const QString& qtFilter) { return effectiveExtension(options, filterIndexOf(qtFilter)); };
     dialog.setDefaultSuffix(dialog.suffixFor(filterList.value(0)));
-    if (save) {
+    auto chosen = [&](const QString& selected) {
+        return typedChoice(options, selected, filterIndexOf(dialog.selectedNameFilter()), save);
+    };
+    if (save)
         dialog.mayAccept = [&](const QString& selected) {
-            const QString path = withDefaultExtension(
-                selected, effectiveExtension(options, filterIndexOf(dialog.selectedNameFilter())));
-            return mayWrite(&dialog, options, path);
+            return mayWrite(&dialog, options, chosen(selected).path);
         };
-    }
 
-    const QString directory =
-        options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory;
-    dialog.setDirectory(directory);
-    if (!options.initialName.isEmpty()) dialog.selectFile(options.initialName);
+    dialog.setDirectory(h.lastOptions.initialDirectory);
+    if (!h.lastOptions.initialName.isEmpty()) dialog.selectFile(h.lastOptions.initialName);
+    if (save && options.initialName.isEmpty() && !options.suggestedNames.isEmpty()) {
+        // Another kind chosen while the name is still proposed: that kind's
+        // proposal. Qt has already given the shown name the kind's extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& qtFilter) {
+            auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (nameEdit && isProposal(options, nameEdit->text()))
+                nameEdit->setText(suggestionFor(options, filterIndexOf(qtFilter)));
+        });
+    }
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
 
-    FileChoice choice;
-    choice.filterIndex = filterIndexOf(dialog.selectedNameFilter());
-    choice.path = withDefaultExtension(dialog.selectedFiles().first(), effectiveExtension(options, choice.filterIndex));
+    const FileChoice choice = chosen(dialog.selectedFiles().first());
+    rememberFolderOf(options, choice, owner);
     return choice;
 }
 
@@ -174,11 +241,11 @@ QString extensionOfFilter(const QString& filters, int filterIndex) {
     return extension;
 }
 
-QString withDefaultExtension(const QString& path, const QString& extension) {
-    if (path.isEmpty() || extension.isEmpty()) return path;
-    const QString fileName = bareFileName(path);
-    if (fileName.isEmpty() || fileName.contains(QLatin1Char('.'))) return path;
-    return path + QLatin1Char('.') + extension;
+FileChoice typedChoice(const FileDialogOptions& options, const QString& typed, int filterIndex, bool save) {
+    const TypedFileName made = typedFileName(toRecordPath(typed), offeredKinds(options.filters),
+                                             static_cast<std::size_t>(std::max(filterIndex, 1)),
+                                             toRecordPath(effectiveExtension(options, filterIndex)), save);
+    return {fromRecordPath(made.path), static_cast<int>(made.kind)};
 }
 
 std::optional<FileChoice> getOpenFile(QWidget* owner, const FileDialogOptions& options) {

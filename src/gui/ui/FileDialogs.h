@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+
+#include "core/records/Settings.h"
 
 class QWidget;
 
@@ -9,17 +12,32 @@ namespace courtlog::gui::ui {
 
 struct FileChoice {
     QString path;
-    int filterIndex = 1;  // 1-based index of the chosen filter
+    // The kind chosen, as the filters count (from 1): the one the extension
+    // of the typed name asks for, whatever filter showed; otherwise the
+    // filter selected.
+    int filterIndex = 1;
 };
 
 struct FileDialogOptions {
     // Filters in the "Description (*.ext)|*.ext|..." form.
     QString filters;
-    // Appended (with a '.') to a chosen name that has no '.' in its file name.
-    // When empty, the chosen filter's extension is used.
+    // The extension a chosen name is given when it does not ask for one of
+    // the offered kinds by its own (a save dialog), or has none (an open
+    // dialog). When empty, the chosen filter's extension is used.
     QString defaultExtension;
+    // Where the dialog opens. When empty: the folder remembered for folder,
+    // else the folder the program started in.
     QString initialDirectory;
+    // The kind of file whose folder the dialog opens in and, once a file is
+    // chosen, remembers with the settings. None: nothing is remembered.
+    std::optional<FileFolder> folder;
     QString initialName;
+    // Save dialogs: the name proposed for each kind, in filter order and
+    // without extension (one name serves every kind). The selected kind's is
+    // shown with its extension; choosing another kind shows that kind's
+    // while the name shown is still a proposal. Used when initialName is
+    // empty.
+    QStringList suggestedNames;
     QString title;
     bool mustExist = true;  // open dialogs only
     // Save dialogs: a chosen file that exists is taken only once the user
@@ -45,11 +63,16 @@ std::optional<QString> getFolder(QWidget* owner, const QString& title, const QSt
 // Pieces of the filter convention, shared with tests.
 QString toQtFilter(const QString& filters);
 QString extensionOfFilter(const QString& filters, int filterIndex);
-QString withDefaultExtension(const QString& path, const QString& extension);
+// What a name typed (or picked) in a dialog with options makes while the
+// filter filterIndex is selected: the path with the extension rule applied
+// and the kind it chooses (see FileChoice).
+FileChoice typedChoice(const FileDialogOptions& options, const QString& typed, int filterIndex, bool save);
 
 namespace testing {
 // The next file dialog returns this without being shown (nullopt = cancel).
-// The answer's extension rule is applied as for a real choice. When a save
+// The answer's path is taken as typed with its filter selected: the
+// extension rule and the kind are applied as for a real choice, and the
+// folder is remembered. When a save
 // dialog's answer names a file that exists, the replace question is asked
 // (answered from the message queue); after a No the next queued file answer
 // is the user's next choice, and with none queued the dialog is cancelled.
@@ -57,7 +80,9 @@ void queueFileAnswer(std::optional<FileChoice> answer);
 // Answers not taken yet, and dropping them (so none is left for the next test).
 std::size_t pendingFileAnswers();
 void clearFileAnswers();
-// Options passed to the most recent dialog, shown or answered.
+// Options passed to the most recent dialog, shown or answered, with the
+// folder it opened in as initialDirectory and the name it proposed as
+// initialName.
 const FileDialogOptions& lastFileDialogOptions();
 }  // namespace testing
 

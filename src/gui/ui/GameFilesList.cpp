@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/RecordPaths.h"
 
 namespace courtlog::gui::ui {
@@ -43,6 +44,7 @@ bool GameFilesList::enterFolder(const QString& folder) {
 }
 
 void GameFilesList::enterStartFolder() {
+    if (const QString games = rememberedFolder(FileFolder::Games); !games.isEmpty() && enterFolder(games)) return;
     if (!enterFolder(QDir::currentPath())) enterFolder(QDir::homePath());
 }
 

@@ -23,7 +23,8 @@ public:
     // Shows folder's entries, the first highlighted; false (and nothing
     // changes) when it cannot be listed.
     bool enterFolder(const QString& folder);
-    // The current folder, or failing that the home folder.
+    // The folder games were last chosen in, else the current folder, else
+    // the home folder.
     void enterStartFolder();
     const QString& currentFolder() const { return folder_; }
 

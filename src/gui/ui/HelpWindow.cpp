@@ -21,11 +21,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/ProgramInfo.h"
+
 namespace courtlog::gui::ui {
 
 namespace {
 
 constexpr auto kContentsPage = "crhelp.html";
+
+// "Basketball Courtlog Help": the window's own title, and the prefix of
+// every page's title.
+QString helpTitle() { return QString::fromLatin1(kShortTitle) + QStringLiteral(" Help"); }
 
 QString titleOf(const QString& html, const QString& fallback) {
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
@@ -33,7 +39,8 @@ QString titleOf(const QString& html, const QString& fallback) {
     const QRegularExpressionMatch match = title.match(html);
     if (!match.hasMatch()) return fallback;
     QString text = QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified();
-    text.remove(QRegularExpression(QStringLiteral("^Basketball Courtlog Help:\\s*")));
+    text.remove(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(helpTitle()) +
+                                   QStringLiteral(":\\s*")));
     return text.isEmpty() ? fallback : text;
 }
 
@@ -48,7 +55,7 @@ HelpWindow::HelpWindow(const QUrl& manualFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(manualFolder) {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Basketball Courtlog Help"));
+    setWindowTitle(helpTitle());
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
@@ -102,7 +109,7 @@ HelpWindow::HelpWindow(const QUrl& manualFolder, QWidget* parent)
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Basketball Courtlog Help") : title);
+        setWindowTitle(title.isEmpty() ? helpTitle() : title);
     });
     connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const QString target = item->data(0, Qt::UserRole).toString();

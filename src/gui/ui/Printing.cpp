@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/ProgramInfo.h"
+#include "core/output/ExportFileName.h"
 #include "core/records/SafeSave.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/RecordPaths.h"
@@ -75,6 +76,9 @@ void saveAsPdf(QWidget* owner, Printout& printout) {
     options.filters = QStringLiteral("PDF Document (*.pdf)|*.pdf");
     options.defaultExtension = QStringLiteral("pdf");
     options.title = QStringLiteral("Save as PDF");
+    options.folder = FileFolder::Printouts;
+    options.suggestedNames = {
+        QString::fromStdString(courtlog::output::exportFileName(printout.title().toStdString(), {}))};
     const auto choice = getSaveFile(owner, options);
     if (!choice) return;
     std::string reason;

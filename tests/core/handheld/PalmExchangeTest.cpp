@@ -52,8 +52,8 @@ TEST(PalmExchange, GameGoesToTheHandheldAndBack) {
     ASSERT_TRUE(importFromPalm(path, back));
     EXPECT_EQ(back.fileName, path);
     EXPECT_EQ(back.isNew, 0);
-    EXPECT_EQ(back.homeEvents, game.homeEvents);
-    EXPECT_EQ(back.visitorEvents, game.visitorEvents);
+    EXPECT_EQ(back.homeEvents(), game.homeEvents());
+    EXPECT_EQ(back.visitorEvents(), game.visitorEvents());
     EXPECT_EQ(back.homeScore(), game.homeScore());
 
     // The wrong kind for the same file.

@@ -74,13 +74,15 @@ TEST(PalmPayload, TeamRoundTripKeepsTheHandheldFields) {
 
 TEST(PalmPayload, SignedAndUnsignedBytesComeBackAsTheHandheldReadsThem) {
     Game game = courtlog::testing::variedGame(1, 1);
-    PlayEvent& e = game.homeEvents[0];
+    std::vector<PlayEvent> plays = game.homeEvents();
+    PlayEvent& e = plays[0];
     e.shotX = 200;  // above 127: comes back negative
     e.shotY = -5;
     e.player.number = -1;
     e.player.courtSlot = 5;
     e.turnoverKind = 11;
     e.reserved2 = 7;
+    game.setEvents(true, plays);
     game.hour = 200;  // hour and minute are unsigned
     game.minute = 59;
     game.currentPeriod = 200;
@@ -88,7 +90,7 @@ TEST(PalmPayload, SignedAndUnsignedBytesComeBackAsTheHandheldReadsThem) {
     game.halves = 9;  // any nonzero value: played in halves
 
     const Game back = readGame(PalmPayload::game(game));
-    const PlayEvent& b = back.homeEvents.at(0);
+    const PlayEvent& b = back.homeEvents().at(0);
     EXPECT_EQ(b.shotX, -56);
     EXPECT_EQ(b.shotY, -5);
     EXPECT_EQ(b.player.number, -1);
@@ -140,8 +142,8 @@ TEST(PalmPayload, GameRoundTripFillsAFreshGame) {
     EXPECT_EQ(back.home.players, game.home.players);
     EXPECT_EQ(back.visitor.players, game.visitor.players);
     EXPECT_EQ(back.visitor.coach, game.visitor.coach);
-    EXPECT_EQ(back.homeEvents, game.homeEvents);  // in recording order
-    EXPECT_EQ(back.visitorEvents, game.visitorEvents);
+    EXPECT_EQ(back.homeEvents(), game.homeEvents());  // in recording order
+    EXPECT_EQ(back.visitorEvents(), game.visitorEvents());
     EXPECT_EQ(PalmPayload::game(back), payload);
 }
 
@@ -185,7 +187,7 @@ TEST(PalmPayload, ShortPayloadsAreRefusedAndTeamsKeptUnchanged) {
     Game game;
     const PalmResult r = PalmPayload::readGame(Bytes(gamePayload.begin(), gamePayload.end() - 1), game);
     EXPECT_EQ(r.message, "The Palm Game is incomplete or damaged: it ends before the events its counts announce");
-    EXPECT_TRUE(game.homeEvents.empty());
+    EXPECT_TRUE(game.homeEvents().empty());
 }
 
 TEST(PalmPayload, CountByteAbove127ReadsAsNoPlayers) {

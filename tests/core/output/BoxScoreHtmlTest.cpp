@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    g.addHomeEvent(play("Hawks Player 1", Shot, TwoPointMade, 0, 3));
                                    g.addHomeEvent(play("Hawks Player 1", Shot, ThreePointMade, 2, 3));
                                    g.addHomeEvent(play("Hawks Player 1", Shot, FreeThrowMade, 6, 3));
-                                   g.recountScores();
                                    return g;
                                },
                                {">Qtr1<", ">Qtr4<", periodRow("Home: Hawks", {2, 0, 3, 0, 0, 0, 6}),

@@ -34,7 +34,6 @@ TEST(BoxScoreText, FollowsTheGameAfterRecompute) {
     Game g = boxScoreTestGame();
     BoxScore boxScore(g);
     g.addVisitorEvent(play("Cy Moss", Shot, TwoPointMade, 5, 7));
-    g.recountScores();
     boxScore.recompute();
     EXPECT_EQ(boxScore.visitorStats().lines().back().tp, 3);
     EXPECT_EQ(boxScore.textLines()[18],
@@ -76,7 +75,6 @@ Game named(std::string fileName) {
 Game withPlays(Game g, std::initializer_list<PlayEvent> home, std::initializer_list<PlayEvent> visitor) {
     for (const PlayEvent& e : home) g.addHomeEvent(e);
     for (const PlayEvent& e : visitor) g.addVisitorEvent(e);
-    g.recountScores();
     return g;
 }
 

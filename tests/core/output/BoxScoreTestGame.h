@@ -28,7 +28,6 @@ inline Game boxScoreTestGame() {
         g.addHomeEvent(e);
     g.addVisitorEvent(play("Cy Moss", Shot, ThreePointMissed, 0, 7));
     g.addVisitorEvent(play("Cy Moss", Shot, FreeThrowMade, 3, 7));
-    g.recountScores();
     return g;
 }
 

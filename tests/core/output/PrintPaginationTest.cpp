@@ -14,16 +14,18 @@
 namespace courtlog::output {
 namespace {
 
-// How many each page holds, checking that the pages follow each other.
-template <class Paging, class First, class Count>
-std::vector<std::size_t> perPage(const Paging& paging, First first, Count count) {
+// How many each page holds, checking that the pages follow each other and
+// that no page past the last holds any.
+std::vector<std::size_t> perPage(const PageStarts& pages) {
     std::vector<std::size_t> out;
     std::size_t next = 0;
-    for (int page = 1; page <= paging.pageCount(); ++page) {
-        EXPECT_EQ((paging.*first)(page), next) << "page " << page;
-        out.push_back((paging.*count)(page));
+    for (int page = 1; page <= pages.pageCount(); ++page) {
+        EXPECT_EQ(pages.firstOn(page), next) << "page " << page;
+        out.push_back(pages.countOn(page));
         next += out.back();
     }
+    EXPECT_EQ(pages.countOn(pages.pageCount() + 1), 0u);
+    EXPECT_EQ(pages.firstOn(pages.pageCount() + 1), next);
     return out;
 }
 
@@ -42,8 +44,7 @@ class RosterPaging : public ::testing::TestWithParam<RosterPagingCase> {};
 
 TEST_P(RosterPaging, PrintsEveryPlayerOnceAndNoEmptyPage) {
     const RosterPagingCase& c = GetParam();
-    const RosterPagination paging(c.firstTop, c.laterTop, 10, 100, c.players);
-    EXPECT_EQ(perPage(paging, &RosterPagination::firstPlayerOn, &RosterPagination::playerCountOn), c.perPage);
+    EXPECT_EQ(perPage(rosterPages(c.firstTop, c.laterTop, 10, 100, c.players)), c.perPage);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RosterPaging,

@@ -31,32 +31,6 @@ Team miners() {
     return team;
 }
 
-struct KindCase {
-    const char* what;
-    const char* path;
-    int filter;
-    RosterOutputKind kind;
-};
-void PrintTo(const KindCase& c, std::ostream* os) { *os << c.what; }
-
-class RosterKind : public ::testing::TestWithParam<KindCase> {};
-
-TEST_P(RosterKind, FollowsTheNameThenTheFilter) {
-    EXPECT_EQ(rosterOutputKind(GetParam().path, GetParam().filter), GetParam().kind);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RosterKind,
-    ::testing::Values(KindCase{"tem with team filter", "/t/roster.tem", 1, RosterOutputKind::TeamFile},
-                      KindCase{"csv with csv filter", "/t/roster.csv", 2, RosterOutputKind::CommaDelimited},
-                      KindCase{"htm with html filter", "/t/roster.htm", 3, RosterOutputKind::Html},
-                      KindCase{"html name with team filter", "/t/roster.html", 1, RosterOutputKind::Html},
-                      KindCase{"upper case HTM", "/t/ROSTER.HTM", 2, RosterOutputKind::Html},
-                      KindCase{"htm only in the folder", "/htm/roster.csv", 2,
-                               RosterOutputKind::CommaDelimited},
-                      KindCase{"short name", "htm", 1, RosterOutputKind::TeamFile}),
-    courtlog::testing::NameFromWhat());
-
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     for (std::string_view record : splitCsvRecords(text)) out.emplace_back(record);

@@ -71,7 +71,6 @@ Game markedGame(bool halves) {
                                   {TwoPointMade, 3}, {TwoPointMissed, 2}})
         game.addHomeEvent(play("Bo", Shot, result, period));
     game.addHomeEvent(play("Traded Away", Shot, TwoPointMade, 0));
-    game.recountScores();
     return game;
 }
 

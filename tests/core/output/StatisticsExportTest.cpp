@@ -32,7 +32,7 @@ std::vector<StatLine> hawksLines() {
         game.addHomeEvent(e);
     Stat stat;
     stat.setTeamName("Hawks");
-    stat.Compute(game, false);
+    stat.compute(game, false);
     return stat.lines();
 }
 
@@ -69,31 +69,6 @@ TEST(StatisticsExport, HtmlPageIsTheStyledTableWithEscapedTexts) {
     const std::string part = statisticsHtml(hawksLines(), "Individual Stats for Hawks", HtmlStyle{}, false, noon);
     EXPECT_EQ(page, pageHead("Individual Statistics") + part);
 }
-
-struct KindCase {
-    const char* name;
-    const char* path;
-    int filter;
-    StatisticsExportKind kind;
-};
-void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
-
-class StatisticsExportKindRule : public ::testing::TestWithParam<KindCase> {};
-
-TEST_P(StatisticsExportKindRule, FollowsTheNameThenTheFilter) {
-    EXPECT_EQ(statisticsExportKind(GetParam().path, GetParam().filter), GetParam().kind);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, StatisticsExportKindRule,
-    ::testing::Values(KindCase{"CsvFilter", "/tmp/stats.csv", 1, StatisticsExportKind::CommaSeparated},
-                      KindCase{"HtmlFilter", "/tmp/stats.csv", 2, StatisticsExportKind::Html},
-                      KindCase{"BenchbossFilter", "/tmp/coach.txt", 3, StatisticsExportKind::Benchboss},
-                      KindCase{"HtmNameWins", "/tmp/page.htm", 1, StatisticsExportKind::Html},
-                      KindCase{"HtmlNameWinsOverBenchboss", "/tmp/page.HTML", 3, StatisticsExportKind::Html},
-                      KindCase{"HtmEarlierInTheNameDoesNot", "/tmp/htm-stats.csv", 1,
-                               StatisticsExportKind::CommaSeparated}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace courtlog::output

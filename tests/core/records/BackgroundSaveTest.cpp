@@ -104,7 +104,7 @@ TEST(BackgroundSaver, AGameReadOrSavedWholeWaitsForTheSaveUnderWay) {
     const std::string path = folder.file("live.gam");
     Game game = courtlog::testing::game("Hawks", "Owls");
     ASSERT_TRUE(game.save(path));
-    game.homeEvents.push_back(courtlog::testing::play(game.home.players[0].name, Shot, TwoPointMade));
+    game.addHomeEvent(courtlog::testing::play(game.home.players[0].name, Shot, TwoPointMade));
     {
         WriteGate gate;
         backgroundSaver().save(path, game.toBytes());
@@ -113,6 +113,6 @@ TEST(BackgroundSaver, AGameReadOrSavedWholeWaitsForTheSaveUnderWay) {
         // Without waiting, this would read the game of the first save.
         Game read;
         ASSERT_TRUE(read.load(path));
-        EXPECT_EQ(read.homeEvents.size(), 1u);
+        EXPECT_EQ(read.homeEvents().size(), 1u);
     }
 }

@@ -129,12 +129,5 @@ TEST(CodesTest, NameConversionsIgnoreCase) {
     EXPECT_EQ(courtSlotFromName("Not a Starter"), 0);
 }
 
-TEST(CodesTest, UniformNumberMinusOneShowsAsDoubleZero) {
-    EXPECT_EQ(uniformText(-1), "00");
-    EXPECT_EQ(uniformText(0), "0");
-    EXPECT_EQ(uniformText(7), "7");
-    EXPECT_EQ(uniformText(99), "99");
-}
-
 }  // namespace
 }  // namespace courtlog

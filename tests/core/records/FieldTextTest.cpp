@@ -34,17 +34,3 @@ TEST(FieldText, ScanNumbersStopsAtTheFirstMissingSeparator) {
     EXPECT_EQ(scanNumbers("99999999999", ':', &big, 1), 1);
     EXPECT_EQ(big, 2147483647);
 }
-
-TEST(FieldText, UniformNumbersAreDoubleZeroOrZeroToNinetyNine) {
-    EXPECT_EQ(parseUniform("00"), -1);
-    EXPECT_EQ(parseUniform(" 00 "), -1);
-    EXPECT_EQ(parseUniform("0"), 0);
-    EXPECT_EQ(parseUniform("07"), 7);
-    EXPECT_EQ(parseUniform("99"), 99);
-    // Only "00" itself is the double zero: more zeros in front only pad.
-    EXPECT_EQ(parseUniform("007"), 7);
-    EXPECT_EQ(parseUniform("000"), 0);
-    EXPECT_EQ(parseUniform("0099"), 99);
-    for (const char* refused : {"", " ", "abc", "100", "0100", "99999999", "-3", "-1", "7b", "1 2", "+5"})
-        EXPECT_FALSE(parseUniform(refused).has_value()) << refused;
-}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 using namespace courtlog;
 using json = nlohmann::ordered_json;
@@ -126,6 +127,29 @@ TEST(JsonForm, BadFieldsAreReportedByNameAndChangeNothing) {
     }
 }
 
+// A game's members are named only once one is found wrong: the name must
+// still lead to the very play, player and entry, whatever the integer's width.
+TEST(JsonForm, BadGameFieldsNameThePlayAndTheField) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"kind":"game","day":200})", "day: expected an integer from -128 to 127"},
+        {R"({"kind":"game","season":"2024"})", "season: expected an integer from -32768 to 32767"},
+        {R"({"kind":"game","homeEvents":[{},{"period":-40000}]})",
+         "homeEvents[1].period: expected an integer from -32768 to 32767"},
+        {R"({"kind":"game","visitorEvents":[{"player":{"playedInPeriod":[0,1.5]}}]})",
+         "visitorEvents[0].player.playedInPeriod[1]: expected an integer from -32768 to 32767"},
+        {R"({"kind":"game","homeEvents":[{"player":{"name":7}}]})", "homeEvents[0].player.name: expected a text"},
+        {R"({"kind":"game","home":{"players":[{},{"courtSlot":9}]}})",
+         "home.players[1].courtSlot: expected an integer from 0 to 5"},
+    };
+    for (const auto& [text, expected] : cases) {
+        Game g;
+        std::string error;
+        EXPECT_FALSE(gameFromJson(json::parse(text), g, &error)) << text;
+        EXPECT_EQ(error, expected) << text;
+        EXPECT_TRUE(g.homeEvents.empty() && g.visitorEvents.empty()) << text;
+    }
+}
+
 TEST(JsonForm, GameSurvivesJsonFileJson) {
     json source = loadJson(std::string(COURTLOG_TEST_DATA) + "/json/sample-game.json");
     source["homeScore"] = 999;  // derived: ignored on input
@@ -135,8 +159,8 @@ TEST(JsonForm, GameSurvivesJsonFileJson) {
     EXPECT_EQ(game.homeScore(), 6);
     EXPECT_EQ(game.visitorScore(), 2);
     EXPECT_TRUE(game.home.noPersonalInfo);
-    EXPECT_EQ(game.visitorEvents[2].reserved1, 7);
-    EXPECT_EQ(game.visitorEvents[3].reserved2, -3);
+    EXPECT_EQ(game.visitorEvents()[2].reserved1, 7);
+    EXPECT_EQ(game.visitorEvents()[3].reserved2, -3);
 
     const auto bytes = game.toBytes();
     EXPECT_EQ(bytes.size(), Game::kEmptyFileSize + 47u * 23 + 71u * 13);

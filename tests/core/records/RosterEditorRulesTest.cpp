@@ -176,4 +176,13 @@ TEST(PlayerEntry, ARenameOntoAnotherPlayersNameIsFoundButASwapIsNot) {
     EXPECT_EQ(renamedOntoTakenName({player("Ann"), player("Ann")}, {player("Ann"), player("Ann")}), std::nullopt);
 }
 
+// After Add Player the editor holds the next entry, and wraps round past
+// the last (the new player is last, so a full step comes back to the first).
+TEST(RosterEditorRules, AddingMovesToTheNextEntryAndWrapsPastTheLast) {
+    EXPECT_EQ(entryAfterAdding(-1, 1), 0);  // nobody held: the first
+    EXPECT_EQ(entryAfterAdding(0, 3), 1);
+    EXPECT_EQ(entryAfterAdding(1, 3), 2);
+    EXPECT_EQ(entryAfterAdding(2, 3), 0);
+}
+
 }  // namespace

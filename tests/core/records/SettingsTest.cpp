@@ -291,3 +291,47 @@ TEST(Settings, AFileThatCannotBeReadSaysWhyAndChangesNothing) {
     EXPECT_NE(error.find("File too large"), std::string::npos) << error;
     EXPECT_EQ(settings, Settings{});
 }
+
+// Remembered folders follow line 32, one labelled line each; the 32 lines
+// before them read as they always did, so an older version that stops at
+// line 29 or 32 finds every value it knows, and a reader that meets labels
+// it does not know (a later version's) skips them.
+TEST(Settings, RememberedFoldersFollowLine32) {
+    Settings s = changedSettings();
+    s.lastFolder(FileFolder::Teams) = "/home/coach/Teams 2024";
+    s.lastFolder(FileFolder::Exports) = "/home/coach/web";
+    const std::string text = s.format();
+    const auto lines = linesOf(text);
+    ASSERT_EQ(lines.size(), 34u);
+    EXPECT_EQ(lines[29], "HTML Page Foot Link:              " + s.htmlFootLink);
+    EXPECT_EQ(lines[30], "Scoreboard Feed is:               0");
+    EXPECT_EQ(lines[31], "Scoreboard Feed Folder:           ");
+    EXPECT_EQ(lines[32], "Last Team Folder:                 /home/coach/Teams 2024");
+    EXPECT_EQ(lines[33], "Last Export Folder:               /home/coach/web");
+    Settings back;
+    back.parse(text);
+    EXPECT_EQ(back, s);
+
+    Settings older;
+    older.parse(joinLines(lines, 32));
+    Settings expected = s;
+    expected.lastFolders = {};
+    EXPECT_EQ(older, expected) << "the first 32 lines carry everything else";
+
+    // In any order, beside a line of a later version.
+    Settings mixed;
+    mixed.parse(joinLines(lines, 32) + "Some Later Setting:                7\n" + lines[33] + "\n" +
+                lines[32]);
+    EXPECT_EQ(mixed, s);
+}
+
+TEST(Settings, AFolderALineCannotHoldIsNotRemembered) {
+    Settings s;
+    s.lastFolder(FileFolder::Games) = "/home/coach/two\nlines";
+    EXPECT_EQ(linesOf(s.format()).size(), 29u);
+    s.lastFolder(FileFolder::Pictures) = "/pictures";
+    Settings back;
+    back.parse(s.format());
+    EXPECT_EQ(back.lastFolder(FileFolder::Games), "");
+    EXPECT_EQ(back.lastFolder(FileFolder::Pictures), "/pictures");
+}

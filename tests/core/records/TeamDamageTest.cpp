@@ -7,6 +7,7 @@
 #include "CaseNames.h"
 #include "RecordBuilders.h"
 #include "core/records/Team.h"
+#include "core/records/TeamSource.h"
 
 namespace courtlog {
 namespace {
@@ -50,6 +51,33 @@ TEST_P(OpeningADamagedTeam, SaysWhatCouldBeRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OpeningADamagedTeam, ::testing::ValuesIn(kDamageCases), testing::NameFromWhat{});
+
+// A side of a game being set up takes a team file only when it can be used.
+TEST(ReplaceTeamFromFile, TakesAWholeTeamAndKeepsTheSideAsItWasOtherwise) {
+    testing::ScratchFolder dir;
+    Team side = testing::team("Hawks", 5);
+    side.noPersonalInfo = true;
+    const Team before = side;
+
+    std::string message;
+    EXPECT_EQ(replaceTeamFromFile(dir.file("missing.tem"), side, &message), TeamLoad::CannotLoad);
+    EXPECT_EQ(side.name, before.name);
+    EXPECT_EQ(side.players, before.players);
+
+    Team damaged = testing::team("Owls", 11);
+    damaged.noPersonalInfo = true;
+    std::vector<std::uint8_t> bytes = damaged.toBytes();
+    bytes.resize(Team::kHeaderSize + 9 * Player::kRecordSize + 20);
+    testing::writeBytes(dir.file("cut.tem"), bytes);
+    EXPECT_EQ(replaceTeamFromFile(dir.file("cut.tem"), side, &message), TeamLoad::Damaged);
+    EXPECT_EQ(side.players, before.players);
+
+    const Team owls = testing::team("Owls", 7);
+    EXPECT_EQ(replaceTeamFromFile(dir.saveTeam(owls, "owls.tem"), side, &message), TeamLoad::Loaded);
+    EXPECT_EQ(side.name, "Owls");
+    EXPECT_EQ(side.players, owls.players);
+    EXPECT_TRUE(side.noPersonalInfo);  // still a side of a game
+}
 
 }  // namespace
 }  // namespace courtlog

@@ -40,9 +40,9 @@ TEST(ConsoleRules, FoulWindowsFollowHalvesQuartersAndOvertime) {
 TEST(ConsoleRules, TeamFoulsCountFoulsOnlyInTheirWindowAndPersonalFoulsAddTechnicals) {
     Game game;
     game.home.addPlayer(player("Ann", 4, 0, 1), PersonalInfo::blank());
-    for (int period : {1, 2, 3, 5, 6}) game.homeEvents.push_back(play("Ann", Foul, 0, period));
-    game.homeEvents.push_back(play("Ann", TechnicalFoul, 0, 3));
-    game.homeEvents.push_back(play("ann", Foul, 0, 3));  // another name
+    for (int period : {1, 2, 3, 5, 6}) game.addHomeEvent(play("Ann", Foul, 0, period));
+    game.addHomeEvent(play("Ann", TechnicalFoul, 0, 3));
+    game.addHomeEvent(play("ann", Foul, 0, 3));  // another name
     LeagueOptions league;
     league.bonusPerQuarter = false;
     league.doubleBonusPerQuarter = true;
@@ -63,12 +63,12 @@ TEST(ConsoleRules, BonusShowsOnTheHalfOfTheTeamThatProfitsFromTheOpponentsFouls)
     league.bonusAfter = 2;
     league.doubleBonusAfter = 3;
     league.doubleBonusPerQuarter = true;
-    game.visitorEvents.push_back(play("V", Foul, 0, 0));
+    game.addVisitorEvent(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "");
-    game.visitorEvents.push_back(play("V", Foul, 0, 0));
+    game.addVisitorEvent(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "BONUS");
     EXPECT_EQ(bonusText(game, false, league), "");
-    game.visitorEvents.push_back(play("V", Foul, 0, 0));
+    game.addVisitorEvent(play("V", Foul, 0, 0));
     EXPECT_EQ(bonusText(game, true, league), "DOUBLE BONUS");
     game.currentPeriod = 1;  // a new quarter starts clean
     EXPECT_EQ(bonusText(game, true, league), "");
@@ -80,8 +80,8 @@ TEST(ConsoleRules, TimeOutsPerGameAndPerHalf) {
     Game game;
     LeagueOptions league;
     league.fullTimeOuts = 4;
-    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("", TimeOut, 0, 1));
-    game.homeEvents.push_back(play("", ShortTimeOut, 0, 1));
+    for (int i = 0; i < 4; ++i) game.addHomeEvent(play("", TimeOut, 0, 1));
+    game.addHomeEvent(play("", ShortTimeOut, 0, 1));
     game.currentPeriod = 3;
     EXPECT_EQ(timeOutsLeft(game, true, false, league), 0);
     EXPECT_EQ(timeOutsLeft(game, true, true, league), 1);
@@ -121,11 +121,11 @@ TEST(ConsoleRules, LabelsAndBenchMarkFoulTroubleAndFouledOut) {
     game.home.addPlayer(player("Bea", -1, 0, 0), PersonalInfo::blank());
     game.home.addPlayer(player("Cat", 12, 0, 0), PersonalInfo::blank());
     game.home.addPlayer(player("Dot", -1, 0, 1), PersonalInfo::blank());
-    for (int i = 0; i < 4; ++i) game.homeEvents.push_back(play("Ann", Foul, 0, 0));
-    game.homeEvents.push_back(play("Ann", TechnicalFoul, 0, 0));
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Cat", Foul, 0, 0));
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(play("Dot", Foul, 0, 0));
-    game.homeEvents.push_back(play("Bea", Foul, 0, 0));
+    for (int i = 0; i < 4; ++i) game.addHomeEvent(play("Ann", Foul, 0, 0));
+    game.addHomeEvent(play("Ann", TechnicalFoul, 0, 0));
+    for (int i = 0; i < 5; ++i) game.addHomeEvent(play("Cat", Foul, 0, 0));
+    for (int i = 0; i < 5; ++i) game.addHomeEvent(play("Dot", Foul, 0, 0));
+    game.addHomeEvent(play("Bea", Foul, 0, 0));
     LeagueOptions league;
     const TeamConsoleFigures figures = teamConsoleFigures(game, true, league);
     ASSERT_EQ(figures.onCourt.size(), 2u);

@@ -225,7 +225,7 @@ TEST_P(EditorSession, ClosesIntoOneStepThatUndoRestores) {
                                testing::play("Hawks Player 2", Foul, DefensiveFoul),
                                testing::play("Hawks Player 3", Shot, TwoPointMade)},
                               {testing::play("Owls Player 1", Shot, TwoPointMade)});
-    if (c.visitorNoEvent) game.visitorEvents.push_back(testing::play("Owls Player 2", NoEvent));
+    if (c.visitorNoEvent) game.addVisitorEvent(testing::play("Owls Player 2", NoEvent));
     const LeagueOptions league;
     GameConsole console(game, league);
     const auto before = game.toBytes();
@@ -238,7 +238,7 @@ TEST_P(EditorSession, ClosesIntoOneStepThatUndoRestores) {
     if (!step) return;
     EXPECT_EQ(step->describe(), c.step);
     ASSERT_TRUE(console.perform(std::move(step)));
-    EXPECT_EQ(kindsOf(game.homeEvents), c.homeKinds);
+    EXPECT_EQ(kindsOf(game.homeEvents()), c.homeKinds);
     EXPECT_EQ(game.homeScore(), c.homeScore);
     EXPECT_EQ(game.visitorEventCount(), c.visitorPlays);
     ASSERT_TRUE(console.undo());

@@ -77,13 +77,13 @@ TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {
     // A click on the other team opens the event dialog; the prompt stays.
     EXPECT_EQ(console.clickAction(false, 2), PlayerClick::EventDialog);
     EXPECT_EQ(console.clickPlayer(true, 4).action, PlayerClick::Assist);
-    ASSERT_EQ(game.homeEvents.size(), 2u);
-    EXPECT_EQ(game.homeEvents[0].shotResult, TwoPointMade);
-    EXPECT_EQ(game.homeEvents[0].shotX, 57);
-    EXPECT_EQ(game.homeEvents[0].shotY, 47);
-    EXPECT_EQ(game.homeEvents[0].period, 2);
-    EXPECT_EQ(game.homeEvents[1].kind, Assist);
-    EXPECT_EQ(game.homeEvents[1].player.name, "H4");
+    ASSERT_EQ(game.homeEvents().size(), 2u);
+    EXPECT_EQ(game.homeEvents()[0].shotResult, TwoPointMade);
+    EXPECT_EQ(game.homeEvents()[0].shotX, 57);
+    EXPECT_EQ(game.homeEvents()[0].shotY, 47);
+    EXPECT_EQ(game.homeEvents()[0].period, 2);
+    EXPECT_EQ(game.homeEvents()[1].kind, Assist);
+    EXPECT_EQ(game.homeEvents()[1].player.name, "H4");
     EXPECT_EQ(game.homeScore(), 2);
     EXPECT_EQ(console.title(), GameConsole::kIdleTitle);
     EXPECT_FALSE(console.pending().assist);
@@ -96,13 +96,13 @@ TEST_F(Console, AMadeTwoAsksForTheAssistOfTheShootersTeamOnly) {
 TEST_F(Console, AMissedThreeIsReboundedByEitherTeam) {
     record(false, 3, "3-&Missed");
     EXPECT_EQ(console.title(), "Rebounded By? (or Select Right Click/Cancel)");
-    EXPECT_EQ(game.visitorEvents[0].shotY, 77);
+    EXPECT_EQ(game.visitorEvents()[0].shotY, 77);
     EXPECT_EQ(console.clickPlayer(true, 2).action, PlayerClick::Rebound);
-    EXPECT_EQ(game.homeEvents.back().reboundKind, DefensiveRebound);
+    EXPECT_EQ(game.homeEvents().back().reboundKind, DefensiveRebound);
     record(false, 3, "3-&Missed");
     EXPECT_EQ(console.clickPlayer(false, 5).action, PlayerClick::Rebound);
-    EXPECT_EQ(game.visitorEvents.back().reboundKind, OffensiveRebound);
-    EXPECT_EQ(game.visitorEvents.back().player.name, "V5");
+    EXPECT_EQ(game.visitorEvents().back().reboundKind, OffensiveRebound);
+    EXPECT_EQ(game.visitorEvents().back().player.name, "V5");
 }
 
 TEST_F(Console, AStealIsAnsweredByThePlayerOfTheOtherTeam) {
@@ -112,8 +112,8 @@ TEST_F(Console, AStealIsAnsweredByThePlayerOfTheOtherTeam) {
     record(true, 2, "&Jump Ball");  // another home play; the steal stays pending
     EXPECT_TRUE(console.pending().steal);
     EXPECT_EQ(console.clickPlayer(false, 1).action, PlayerClick::StolenFrom);
-    EXPECT_EQ(game.visitorEvents.back().kind, Turnover);
-    EXPECT_EQ(game.visitorEvents.back().turnoverKind, LostBall);
+    EXPECT_EQ(game.visitorEvents().back().kind, Turnover);
+    EXPECT_EQ(game.visitorEvents().back().turnoverKind, LostBall);
 }
 
 TEST_F(Console, DispatchOrderDiffersBetweenTheSides) {
@@ -138,14 +138,14 @@ TEST_F(Console, CancelDeclinesEveryPromptWithoutRecording) {
     recordChoice(true, 1, "2&-Missed");
     recordChoice(true, 1, "&Steal");
     console.chooseBenchPlayer(false, 5);
-    const std::size_t plays = game.homeEvents.size() + game.visitorEvents.size();
+    const std::size_t plays = game.homeEvents().size() + game.visitorEvents().size();
     console.cancelAction();
     EXPECT_FALSE(console.pending().rebound);
     EXPECT_FALSE(console.pending().steal);
     EXPECT_FALSE(console.pending().visitorSubstitution);
     EXPECT_EQ(console.title(), GameConsole::kIdleTitle);
     EXPECT_EQ(console.clickAction(false, 1), PlayerClick::EventDialog);
-    EXPECT_EQ(game.homeEvents.size() + game.visitorEvents.size(), plays);
+    EXPECT_EQ(game.homeEvents().size() + game.visitorEvents().size(), plays);
 }
 
 TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
@@ -157,7 +157,7 @@ TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
     EXPECT_EQ(game.home.players[6].courtSlot, 3);
     EXPECT_EQ(game.home.players[6].position, game.home.players[2].position);
     EXPECT_EQ(game.home.players[2].courtSlot, 0);
-    EXPECT_TRUE(game.homeEvents.empty());
+    EXPECT_TRUE(game.homeEvents().empty());
     EXPECT_EQ(console.title(), GameConsole::kIdleTitle);
     EXPECT_FALSE(console.pending().homeSubstitution);
     const auto bench = console.teamFigures(true).bench;
@@ -166,7 +166,7 @@ TEST_F(Console, SubstitutionSwapsSlotAndPositionAndRecordsNothing) {
 }
 
 TEST_F(Console, AFouledOutPlayerCannotComeIn) {
-    for (int i = 0; i < 5; ++i) game.homeEvents.push_back(courtlog::testing::playBy(game.home.players[5], Foul));
+    for (int i = 0; i < 5; ++i) game.addHomeEvent(courtlog::testing::playBy(game.home.players[5], Foul));
     console.chooseBenchPlayer(true, 5);
     EXPECT_EQ(console.clickPlayer(true, 1).action, PlayerClick::Substitution);
     EXPECT_EQ(game.home.players[5].courtSlot, 0);
@@ -183,11 +183,11 @@ TEST_F(Console, TimeOutsUntilNoneRemain) {
     EXPECT_TRUE(console.takeTimeOut(true, true));
     EXPECT_FALSE(console.takeTimeOut(true, true));
     EXPECT_TRUE(console.takeTimeOut(false, false));
-    ASSERT_EQ(game.homeEvents.size(), 3u);
-    EXPECT_EQ(game.homeEvents[0].kind, TimeOut);
-    EXPECT_EQ(game.homeEvents[0].player.name, "");
-    EXPECT_EQ(game.homeEvents[0].player.number, 0);
-    EXPECT_EQ(game.homeEvents[2].kind, ShortTimeOut);
+    ASSERT_EQ(game.homeEvents().size(), 3u);
+    EXPECT_EQ(game.homeEvents()[0].kind, TimeOut);
+    EXPECT_EQ(game.homeEvents()[0].player.name, "");
+    EXPECT_EQ(game.homeEvents()[0].player.number, 0);
+    EXPECT_EQ(game.homeEvents()[2].kind, ShortTimeOut);
     EXPECT_EQ(console.teamFigures(true).fullTimeOutsLeft, 0);
     EXPECT_EQ(console.teamFigures(false).fullTimeOutsLeft, 1);
     // Time outs mark nobody as having played.
@@ -213,8 +213,8 @@ TEST_F(Console, PlaysInLateOvertimeMarkTheLastPeriodSlot) {
     game.currentPeriod = 9;
     record(true, 2, "&Offensive");
     EXPECT_EQ(game.home.players[0].playedInPeriod[7], 1);
-    EXPECT_EQ(game.homeEvents[0].period, 9);
-    EXPECT_EQ(game.homeEvents[0].foulKind, OffensiveFoul);
+    EXPECT_EQ(game.homeEvents()[0].period, 9);
+    EXPECT_EQ(game.homeEvents()[0].foulKind, OffensiveFoul);
 }
 
 TEST_F(Console, AnEmptySlotDoesNothing) {
@@ -262,10 +262,12 @@ TEST_P(Refusals, LeaveTheGameAndTheUndoStackAndSayWhy) {
     c.alsoCheck(console);
 }
 
-void fillList(std::vector<PlayEvent>& list) { list.resize(std::numeric_limits<std::int16_t>::max()); }
+void fillList(Game& game, bool home) {
+    game.setEvents(home, std::vector<PlayEvent>(std::numeric_limits<std::int16_t>::max()));
+}
 
 const RefusalCase kRefusals[] = {
-    {"PlayOnAFullList", [](Game& g, GameConsole&) { fillList(g.homeEvents); },
+    {"PlayOnAFullList", [](Game& g, GameConsole&) { fillList(g, true); },
      [](GameConsole& c) { return c.recordPlay(true, 1, choice("&2-Pointer"), kDefaultTwoPointSpot); },
      "The play was not recorded: Hawks already has 32767 plays, the most a game file can hold.", "Play Not Recorded",
      // No assist is asked for a play that was not stored.
@@ -275,7 +277,7 @@ const RefusalCase kRefusals[] = {
      }},
     {"FouledOutSubstitute",
      [](Game& g, GameConsole& c) {
-         for (int i = 0; i < 5; ++i) g.homeEvents.push_back(courtlog::testing::play("H6", Foul, DefensiveFoul, 0, 6));
+         for (int i = 0; i < 5; ++i) g.addHomeEvent(courtlog::testing::play("H6", Foul, DefensiveFoul, 0, 6));
          c.chooseBenchPlayer(true, 5);
      },
      [](GameConsole& c) { return static_cast<ChangeOutcome>(c.clickPlayer(true, 1)); },

@@ -49,8 +49,8 @@ TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
     game.home = teamWithSlots({1, 2, 3});
     game.home.players[0] = player("Alpha", 4, 0, 1);
     game.home.players[1] = player("Bravo", 5, 0, 2);
-    game.homeEvents = {playBy(game.home.players[0], Foul), playBy(game.home.players[1], Steal),
-                       playBy(game.home.players[1], Assist)};
+    game.setEvents(true, {playBy(game.home.players[0], Foul), playBy(game.home.players[1], Steal),
+                          playBy(game.home.players[1], Assist)});
 
     std::vector<Player> edited = game.home.players;
     edited[0].name = "Bravo";
@@ -61,9 +61,9 @@ TEST(RenameEditedPlayers, SwappedNamesNeverMergeTwoPlayers) {
     EXPECT_EQ(game.home.players[1].name, "Alpha");
     // Alpha's foul now belongs to Bravo (same player, new name), and the
     // other two plays to Alpha: nothing merged.
-    EXPECT_EQ(game.homeEvents[0].player.name, "Bravo");
-    EXPECT_EQ(game.homeEvents[1].player.name, "Alpha");
-    EXPECT_EQ(game.homeEvents[2].player.name, "Alpha");
+    EXPECT_EQ(game.homeEvents()[0].player.name, "Bravo");
+    EXPECT_EQ(game.homeEvents()[1].player.name, "Alpha");
+    EXPECT_EQ(game.homeEvents()[2].player.name, "Alpha");
 }
 
 TEST(RenameEditedPlayers, OnlyChangedPlayersAreTouchedAndNumbersFollow) {
@@ -71,17 +71,17 @@ TEST(RenameEditedPlayers, OnlyChangedPlayersAreTouchedAndNumbersFollow) {
     game.visitor = teamWithSlots({1, 2});
     game.visitor.players[0] = player("Cole", 10, 0, 1);
     game.visitor.players[1] = player("Dane", 11, 0, 2);
-    game.visitorEvents = {playBy(game.visitor.players[0], Rebound)};
-    game.homeEvents = {playBy(player("Cole", 10, 0, 0), Rebound)};  // a namesake on the other side
+    game.setEvents(false, {playBy(game.visitor.players[0], Rebound)});
+    game.setEvents(true, {playBy(player("Cole", 10, 0, 0), Rebound)});  // a namesake on the other side
 
     std::vector<Player> edited = game.visitor.players;
     edited[0].number = -1;  // "00"
     renameEditedPlayers(game, false, edited);
 
     EXPECT_EQ(game.visitor.players[0].number, -1);
-    EXPECT_EQ(game.visitorEvents[0].player.number, -1);
+    EXPECT_EQ(game.visitorEvents()[0].player.number, -1);
     EXPECT_EQ(game.visitor.players[1], player("Dane", 11, 0, 2));
-    EXPECT_EQ(game.homeEvents[0].player.number, 10);
+    EXPECT_EQ(game.homeEvents()[0].player.number, 10);
 }
 
 TEST(PeriodAfterSwitchToHalves, QuartersFoldIntoTheirHalf) {

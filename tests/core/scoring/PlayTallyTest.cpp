@@ -73,8 +73,8 @@ TEST_P(TalliedFigures, EqualAFullRecountAfterEveryStep) {
             case 2: console.undo(); break;
             case 3: console.redo(); break;
             case 4:
-                console.perform(home ? playListsCommand(editedList(game.homeEvents, true, random), {}, "Edit")
-                                     : playListsCommand({}, editedList(game.visitorEvents, false, random), "Edit"));
+                console.perform(home ? playListsCommand(editedList(game.homeEvents(), true, random), {}, "Edit")
+                                     : playListsCommand({}, editedList(game.visitorEvents(), false, random), "Edit"));
                 break;
             case 5:
                 league.bonusPerQuarter = random() % 2;
@@ -92,7 +92,7 @@ TEST_P(TalliedFigures, EqualAFullRecountAfterEveryStep) {
                 << "step " << step << ", " << (side ? "home" : "visitor");
     }
     // The sequences reach what the counts are for.
-    EXPECT_GT(game.homeEvents.size() + game.visitorEvents.size(), 100u);
+    EXPECT_GT(game.homeEvents().size() + game.visitorEvents().size(), 100u);
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomSequences, TalliedFigures,

@@ -37,7 +37,7 @@ Game gameWith(const std::vector<PlayEvent>& homePlays, int currentPeriod = 0, bo
     game.home.coach = "R. Lund";
     game.home.addPlayer(player("Ann Berg", 4), PersonalInfo{});
     game.home.addPlayer(player("Bo Dahl", -1, 3), PersonalInfo{});
-    game.homeEvents = homePlays;
+    game.setEvents(true, homePlays);
     game.currentPeriod = static_cast<std::int16_t>(currentPeriod);
     game.halves = halves ? 1 : 0;
     game.year = 2026;
@@ -117,7 +117,7 @@ TEST(SheetFigures, SixFoulBoxesAndTwoTechnicalBoxesAtMost) {
 TEST(SheetFigures, DeletedPlayChangesBothBlocks) {
     Game game = gameWith({play("Ann Berg", Shot, TwoPointMade, 0), play("Ann Berg", Shot, ThreePointMade, 0)});
     EXPECT_EQ(teamSheetFigures(game, true).rows[0].thisPeriod.points, 5);
-    game.homeEvents.erase(game.homeEvents.begin());
+    game.setEvents(true, {game.homeEvents().begin() + 1, game.homeEvents().end()});
     const SheetRow row = teamSheetFigures(game, true).rows[0];
     EXPECT_EQ(row.thisPeriod, (ShootingFigures{0, 1, 0, 0, 3}));
     EXPECT_EQ(row.game, (ShootingFigures{0, 1, 0, 0, 3}));

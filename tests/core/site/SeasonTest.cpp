@@ -137,7 +137,7 @@ TEST_F(LeadersTest, OnlyPlayersWithHalfTheirTeamsGamesLeadHighestFirst) {
     EXPECT_EQ(points[2].teamPage, "team-owls.html");
     EXPECT_TRUE(qualifiesToLead(points[0].line, 4));
     // Cy scored 20 in his one game of four.
-    const StatLine* cy = season.team("Hawks")->players.FindLine("Cy", "Hawks");
+    const StatLine* cy = season.team("Hawks")->players.findLine("Cy", "Hawks");
     ASSERT_NE(cy, nullptr);
     EXPECT_FLOAT_EQ(cy->ppg, 20.0f);
     EXPECT_FALSE(qualifiesToLead(*cy, 4));

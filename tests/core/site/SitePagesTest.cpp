@@ -96,7 +96,6 @@ TEST(GamePage, ShowsTheFinalScoreEveryOvertimePlayedTheBoxScoreAndTheDetails) {
     g.game.hour = 19;
     g.game.minute = 30;
     g.game.fileName = "/games/week1.gam";
-    g.game.recountScores();
     const output::BoxScore boxScore(g.game);
     const std::string page = gamePage(kFrame, boxScore, {"team-hawks-co.html", "team-owls.html"});
 
@@ -135,7 +134,9 @@ TEST(GamePage, AGameInHalvesShowsTwoHalvesAndAFaultyPeriodAddsNoEndOfColumns) {
     EXPECT_EQ(columns[1].period, 2);
 
     Game wild = gameEnding("Hawks", 2, "Owls", 0);
-    wild.homeEvents.front().period = 30000;  // a damaged record
+    std::vector<PlayEvent> plays = wild.homeEvents();
+    plays.front().period = 30000;  // a damaged record
+    wild.setEvents(true, plays);
     EXPECT_EQ(periodColumns(wild).size(), 4u + kMaxOvertimeColumns);
 }
 

@@ -73,10 +73,10 @@ protected:
 
     Stat computed(const std::string& team, bool allTeams, bool opponents) const {
         Stat stat;
-        for (const std::string& f : files) stat.AddFile(f);
+        for (const std::string& f : files) stat.addFile(f);
         stat.setTeamName(team);
         stat.setAllTeams(allTeams);
-        stat.Compute(opponents);
+        stat.compute(opponents);
         return stat;
     }
 
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StatOverFiles, TeamModeCountsPlaysRosterPeriodsAndGames) {
     const Stat stat = computed("Hawks", false, false);
-    const StatLine* ann = stat.FindLine("Ann", "Hawks");
+    const StatLine* ann = stat.findLine("Ann", "Hawks");
     ASSERT_NE(ann, nullptr);
     EXPECT_EQ(ann->number, 12);
     EXPECT_EQ(ann->gp, 2);
@@ -170,7 +170,7 @@ TEST_F(StatOverFiles, TeamModeCountsPlaysRosterPeriodsAndGames) {
     EXPECT_FLOAT_EQ(ann->fgPct, 200.0f / 3.0f);
 
     // On the roster with no period played and no play: a line of zeros.
-    const StatLine* cy = stat.FindLine("Cy", "Hawks");
+    const StatLine* cy = stat.findLine("Cy", "Hawks");
     ASSERT_NE(cy, nullptr);
     EXPECT_EQ(cy->gp, 0);
     EXPECT_EQ(cy->pp, 0);
@@ -196,10 +196,10 @@ TEST_F(StatOverFiles, PlaysWithoutPlayedPeriodsGiveNoGamesPlayed) {
     GameBuilder d("Hawks", "Owls");
     d.homePlayer("Eve", 3, 0).home(play("Eve", Shot, TwoPointMade, 0, 3));
     Stat stat;
-    stat.AddFile(folder.saveGame(d.game, "d.gam"));
+    stat.addFile(folder.saveGame(d.game, "d.gam"));
     stat.setTeamName("Hawks");
-    stat.Compute(false);
-    const StatLine* eve = stat.FindLine("Eve", "Hawks");
+    stat.compute(false);
+    const StatLine* eve = stat.findLine("Eve", "Hawks");
     ASSERT_NE(eve, nullptr);
     EXPECT_EQ(eve->tp, 2);
     EXPECT_EQ(eve->gp, 0);
@@ -210,13 +210,13 @@ TEST_F(StatOverFiles, PlaysWithoutPlayedPeriodsGiveNoGamesPlayed) {
 TEST_F(StatOverFiles, ComputeStartsAfreshAndClearEmptiesEverything) {
     Stat stat = computed("Hawks", false, false);
     const std::vector<StatLine> first = stat.lines();
-    stat.Compute(false);
+    stat.compute(false);
     EXPECT_EQ(stat.lines(), first);
     EXPECT_EQ(stat.fileCount(), 4u);
-    stat.Clear();
+    stat.clear();
     EXPECT_EQ(stat.fileCount(), 0u);
     EXPECT_EQ(stat.lineCount(), 0u);
-    EXPECT_EQ(stat.FindLine("Ann", "Hawks"), nullptr);
+    EXPECT_EQ(stat.findLine("Ann", "Hawks"), nullptr);
 }
 
 TEST(StatTest, AllTeamsReadsBothSidesOfTwoTeamsWithOneName) {
@@ -226,14 +226,14 @@ TEST(StatTest, AllTeamsReadsBothSidesOfTwoTeamsWithOneName) {
     g.home(play("Ann", Shot, TwoPointMade, 0, 1)).home(play("Ann", Shot, TwoPointMade, 1, 1));
     g.visitor(play("Bo", Shot, ThreePointMade, 2, 2)).visitor(play("Ann", Shot, FreeThrowMade, 3, 1));
     Stat stat;
-    stat.AddFile(folder.saveGame(g.game, "twins.gam"));
+    stat.addFile(folder.saveGame(g.game, "twins.gam"));
     stat.setTeamName("All Teams");
     stat.setAllTeams(true);
-    stat.Compute(false);
+    stat.compute(false);
 
     // Home first, then visitors; one name means one line per player name.
     EXPECT_EQ(lineNames(stat), (std::vector<NameTeam>{{"Ann", "Twins"}, {"Bo", "Twins"}, {"TEAM TOTALS", ""}}));
-    const StatLine* ann = stat.FindLine("Ann", "Twins");
+    const StatLine* ann = stat.findLine("Ann", "Twins");
     ASSERT_NE(ann, nullptr);
     EXPECT_EQ(ann->tp, 5);
     EXPECT_EQ(ann->pp, 6);
@@ -248,14 +248,14 @@ TEST(StatTest, OvertimeAddsItsPeriods) {
     GameBuilder g("Hawks", "Owls");
     g.home(play("Ann", Shot, TwoPointMade, 0)).home(play("Ann", Shot, TwoPointMade, 5)).home(play("Ann", Assist, 0, 2));
     Stat stat;
-    stat.AddFile(folder.saveGame(g.game, "ot.gam"));
+    stat.addFile(folder.saveGame(g.game, "ot.gam"));
     stat.setTeamName("Hawks");
-    stat.Compute(false);
+    stat.compute(false);
     EXPECT_EQ(totalsOf(stat).pp, 6);
 
     // The visiting side has no plays: it adds one period.
     stat.setTeamName("Owls");
-    stat.Compute(false);
+    stat.compute(false);
     EXPECT_EQ(totalsOf(stat).pp, 1);
     EXPECT_EQ(totalsOf(stat).gp, 1);
 }
@@ -268,15 +268,15 @@ TEST(StatTest, SeasonTotalsGoPastSixteenBitsOverMoreThanAThousandFiles) {
         GameBuilder g("Hawks", "Owls");
         g.homePlayer("Ann", 1, 4);
         for (int p = 0; p < 12; ++p) g.home(play("Ann", Shot, ThreePointMade, p % 4, 1));
-        stat.AddFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
+        stat.addFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
     }
     stat.setTeamName("Hawks");
-    stat.Compute(false);
+    stat.compute(false);
     const StatLine& totals = totalsOf(stat);
     EXPECT_EQ(totals.gp, games);
     EXPECT_EQ(totals.pp, 4 * games);
     EXPECT_EQ(totals.tp, 36 * games);  // 36,036: past the 16-bit limit
-    EXPECT_EQ(stat.FindLine("Ann", "Hawks")->pp, 4 * games);
+    EXPECT_EQ(stat.findLine("Ann", "Hawks")->pp, 4 * games);
     EXPECT_FLOAT_EQ(totals.ppg, 36.0f);
 }
 
@@ -285,15 +285,15 @@ TEST(StatTest, GameInProgressIsTheOnlyGameRead) {
     g.homePlayer("Ann", 1, 2).visitorPlayer("Zed", 2, 2);
     g.home(play("Ann", Shot, ThreePointMade, 1, 1)).visitor(play("Zed", Shot, TwoPointMade, 4, 2));
     Stat stat;
-    stat.AddFile("/no/such/file.gam");
+    stat.addFile("/no/such/file.gam");
     stat.setTeamName("Owls");
-    stat.Compute(g.game, false);
+    stat.compute(g.game, false);
     EXPECT_EQ(lineNames(stat), (std::vector<NameTeam>{{"Zed", "Owls"}, {"TEAM TOTALS", ""}}));
     EXPECT_EQ(totalsOf(stat).gp, 1);
     EXPECT_EQ(totalsOf(stat).pp, 5);
     EXPECT_TRUE(stat.loadProblems().empty());
 
-    stat.Compute(g.game, true);  // the Owls' opponents
+    stat.compute(g.game, true);  // the Owls' opponents
     EXPECT_EQ(lineNames(stat), (std::vector<NameTeam>{{"Ann", "Hawks"}, {"TEAM TOTALS", ""}}));
     EXPECT_EQ(totalsOf(stat).tp, 3);
 }
@@ -303,15 +303,15 @@ TEST(StatTest, LooksUpByExactPlayerAndTeamName) {
     GameBuilder g("Hawks", "Owls");
     g.homePlayer("Ann", 1, 1).home(play("ann", Assist));
     stat.setTeamName("Hawks");
-    stat.Compute(g.game, false);
-    EXPECT_TRUE(stat.HasLine("Ann", "Hawks"));
-    EXPECT_TRUE(stat.HasLine("ann", "Hawks"));
-    EXPECT_FALSE(stat.HasLine("ANN", "Hawks"));
-    EXPECT_FALSE(stat.HasLine("Ann", "hawks"));
-    EXPECT_TRUE(stat.HasLine("", "anything"));  // empty names never get a line
-    EXPECT_EQ(stat.FindLine("", "Hawks"), nullptr);
-    EXPECT_EQ(stat.FindLine("ann", "Hawks")->as, 1);
-    EXPECT_EQ(stat.FindLine("Ann", "Hawks")->as, 0);
+    stat.compute(g.game, false);
+    EXPECT_TRUE(stat.hasLine("Ann", "Hawks"));
+    EXPECT_TRUE(stat.hasLine("ann", "Hawks"));
+    EXPECT_FALSE(stat.hasLine("ANN", "Hawks"));
+    EXPECT_FALSE(stat.hasLine("Ann", "hawks"));
+    EXPECT_TRUE(stat.hasLine("", "anything"));  // empty names never get a line
+    EXPECT_EQ(stat.findLine("", "Hawks"), nullptr);
+    EXPECT_EQ(stat.findLine("ann", "Hawks")->as, 1);
+    EXPECT_EQ(stat.findLine("Ann", "Hawks")->as, 0);
 }
 
 TEST(StatTest, FinishKeepsTheTotalsLineLastAndCanRunAgain) {
@@ -319,10 +319,10 @@ TEST(StatTest, FinishKeepsTheTotalsLineLastAndCanRunAgain) {
     g.home(play("Ann", Shot, TwoPointMade)).home(play("Bo", Shot, FreeThrowMissed));
     Stat stat;
     stat.setTeamName("Hawks");
-    stat.Compute(g.game, false);
+    stat.compute(g.game, false);
     const std::vector<StatLine> once = stat.lines();
-    stat.Finish(1, 4);
-    stat.Finish(1, 4);
+    stat.finish(1, 4);
+    stat.finish(1, 4);
     ASSERT_EQ(stat.lineCount(), once.size());
     EXPECT_EQ(totalsOf(stat).tp, 2);
     EXPECT_EQ(totalsOf(stat).fta, 1);
@@ -333,10 +333,10 @@ TEST(StatTest, FinishKeepsTheTotalsLineLastAndCanRunAgain) {
     GameBuilder h("Owls", "Hawks");
     h.home(play("Cy", Steal));
     more.setTeamName("Owls");
-    more.Compute(h.game, false);
-    stat.AppendLines(more, true);
+    more.compute(h.game, false);
+    stat.appendLines(more, true);
     EXPECT_EQ(stat.lines().back().playerName, "Cy");
-    stat.Finish(2, 8);
+    stat.finish(2, 8);
     EXPECT_EQ(lineNames(stat),
               (std::vector<NameTeam>{{"Ann", "Hawks"}, {"Bo", "Hawks"}, {"Cy", "Owls"}, {"TEAM TOTALS", ""}}));
     EXPECT_EQ(totalsOf(stat).st, 1);
@@ -357,13 +357,13 @@ TEST_F(StatOverFiles, MergedGameSidesEqualTheTeamReadOverTheFiles) {
             for (const Stat::Side side : {Stat::Side::Home, Stat::Side::Visitor}) {
                 if ((side == Stat::Side::Home ? game.homeName : game.visitorName) != team) continue;
                 Stat oneSide;
-                oneSide.ComputeSide(game, side);
-                season.MergeLines(oneSide);
+                oneSide.computeSide(game, side);
+                season.mergeLines(oneSide);
                 ++games;
                 periods += totalsOf(oneSide).pp;
             }
         }
-        season.Finish(games, periods);
+        season.finish(games, periods);
         EXPECT_EQ(season.lines(), computed(team, false, false).lines()) << team;
     }
 }
@@ -385,29 +385,29 @@ TEST_F(StatOverFiles, CombinedPutsOpponentsFirstAndTakesTheTeamsGamesAndPeriods)
     EXPECT_EQ(totals.gp, totalsOf(team).gp);
     EXPECT_EQ(totals.pp, totalsOf(team).pp);
     EXPECT_EQ(totals.tp, totalsOf(team).tp + totalsOf(opponents).tp);
-    EXPECT_EQ(both.FindLine("Sam", "Ravens")->st, 1);
+    EXPECT_EQ(both.findLine("Sam", "Ravens")->st, 1);
 }
 
 }  // namespace
 TEST(StatTest, OnePlayerNameOnSeveralTeamsOverManyGamesKeepsALinePerTeam) {
     // Names are remembered from game to game per team: the same name on
     // another team, a name longer than a record holds (a game in memory),
-    // and a second Compute must still find their own lines.
+    // and a second compute must still find their own lines.
     ScratchFolder folder;
     Stat stat;
     for (int i = 0; i < 6; ++i) {
         GameBuilder g(i % 2 ? "Owls" : "Hawks", i % 3 ? "Eagles" : "Owls");
         g.homePlayer("Sam Berg", 5, 4).visitorPlayer("Sam Berg", 9, 4);
         g.home(play("Sam Berg", Shot, TwoPointMade, 0, 5)).visitor(play("Sam Berg", Shot, ThreePointMade, 1, 9));
-        stat.AddFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
+        stat.addFile(folder.saveGame(g.game, "g" + std::to_string(i) + ".gam"));
     }
     stat.setTeamName("All Teams");
     stat.setAllTeams(true);
     for (int round = 0; round < 2; ++round) {
-        stat.Compute(false);
-        const StatLine* hawks = stat.FindLine("Sam Berg", "Hawks");
-        const StatLine* owls = stat.FindLine("Sam Berg", "Owls");
-        const StatLine* eagles = stat.FindLine("Sam Berg", "Eagles");
+        stat.compute(false);
+        const StatLine* hawks = stat.findLine("Sam Berg", "Hawks");
+        const StatLine* owls = stat.findLine("Sam Berg", "Owls");
+        const StatLine* eagles = stat.findLine("Sam Berg", "Eagles");
         ASSERT_TRUE(hawks && owls && eagles);
         EXPECT_EQ(hawks->tp, 3 * 2);          // home in games 0, 2, 4
         EXPECT_EQ(owls->tp, 3 * 2 + 2 * 3);   // home in 1, 3, 5; visiting in 0, 3
@@ -420,9 +420,9 @@ TEST(StatTest, OnePlayerNameOnSeveralTeamsOverManyGamesKeepsALinePerTeam) {
     live.homePlayer(longName, 1, 2).home(play(longName, Shot, TwoPointMade, 0, 1));
     live.home(play(longName, Shot, FreeThrowMade, 0, 1));
     stat.setTeamName("Hawks");
-    stat.Compute(live.game, false);
-    ASSERT_NE(stat.FindLine(longName, "Hawks"), nullptr);
-    EXPECT_EQ(stat.FindLine(longName, "Hawks")->tp, 3);
+    stat.compute(live.game, false);
+    ASSERT_NE(stat.findLine(longName, "Hawks"), nullptr);
+    EXPECT_EQ(stat.findLine(longName, "Hawks")->tp, 3);
 }
 
 }  // namespace courtlog

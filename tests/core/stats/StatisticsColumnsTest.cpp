@@ -158,7 +158,7 @@ TEST(StatisticsSets, AllTeamsIsOneSetOverTheFiles) {
     Stat selection;
     selection.setTeamName("All Teams");
     selection.setAllTeams(true);
-    selection.AddFile(folder.saveGame(hawksOwls(), "a.gam"));
+    selection.addFile(folder.saveGame(hawksOwls(), "a.gam"));
     StatisticsSets sets(selection);
     sets.compute();
     EXPECT_EQ(sets.tabs(), std::vector<StatisticsTab>{StatisticsTab::Team});

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -72,9 +73,14 @@ protected:
         appState() = AppState{};
     }
 
-    QString settingsPath() const { return QDir(startDir.path()).filePath(QStringLiteral("crtlog.ini")); }
+    // Where the program keeps its settings when the start folder has none:
+    // the test's own configuration folder.
+    QString settingsPath() const {
+        return QString::fromStdString(courtlog::testing::scratchSettingsFolder() + "/crtlog.ini");
+    }
 
     void writeSettingsFile(const WindowRect& rect) {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
         Settings settings;
         settings.setDefaults();
         settings.windowRect = rect;
@@ -408,7 +414,7 @@ TEST_F(MainWindowTest, MaximisedThenRestoredWritesTheRestoredRectangle) {
     EXPECT_EQ(readWrittenSettings().windowRect, (WindowRect{200, 150, 900, 650}));
 }
 
-TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
+TEST_F(MainWindowTest, SettingsAreWrittenWhereTheUserKeepsThemWhateverFolderIsCurrent) {
     start();
     window->show();
     // A file dialog left another folder current.
@@ -416,13 +422,16 @@ TEST_F(MainWindowTest, SettingsAreWrittenInTheStartDirectory) {
     window->runCommand(CmExit);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(settingsPath()));
-    EXPECT_FALSE(QFile::exists(QDir(otherDir.path()).filePath(QStringLiteral("crtlog.ini"))));
+    EXPECT_TRUE(QDir(otherDir.path()).isEmpty());
+    EXPECT_TRUE(QDir(startDir.path()).isEmpty());
 }
 
 TEST_F(MainWindowTest, HandheldFoldersOpenFromOptionsWithTheDevicesKeptBesideTheSettings) {
     courtlog::handheld::HandheldFolders kept;
     kept.partners = {{"Office", startDir.path().toStdString()}};
-    ASSERT_TRUE(kept.write(QDir(startDir.path()).filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
+    QDir().mkpath(QFileInfo(settingsPath()).path());
+    ASSERT_TRUE(kept.write(
+        QFileInfo(settingsPath()).dir().filePath(QStringLiteral("crtlog-handheld.ini")).toStdString()));
     start();
     EXPECT_EQ(window->commandAction(CmHandheldFolders)->text(), QStringLiteral("Handheld &Folders..."));
     QStringList devices;
@@ -690,6 +699,7 @@ TEST_F(WallpaperTest, MissingWallpaperFallsBackToLogoAtStartUp) {
     Settings settings;
     settings.setDefaults();
     settings.wallpaperFile = "/no/such/folder/nothing.bmp";
+    QDir().mkpath(QFileInfo(settingsPath()).path());
     ASSERT_TRUE(settings.writeSettings(QFile::encodeName(settingsPath()).toStdString()));
     start();
     EXPECT_EQ(gui::ui::programSettings().wallpaperFile, "logo.bmp");

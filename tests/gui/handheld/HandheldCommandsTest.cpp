@@ -182,7 +182,7 @@ TEST_F(HandheldCommands, GameToPalmSendsTheGameBeingScoredAsItStands) {
     EXPECT_EQ(game.fileName, scratch.file("start/Final.gam")) << "the game goes on saving to its own file";
     Game sent;
     ASSERT_TRUE(importFromPalm(palm + "/Ann/Install/Final.pdb", sent));
-    EXPECT_EQ(sent.homeEvents, game.homeEvents);
+    EXPECT_EQ(sent.homeEvents(), game.homeEvents());
 }
 
 TEST_F(HandheldCommands, MissingCompanionIsLookedForOnlyWhenTheUserSaysSo) {
@@ -215,8 +215,8 @@ TEST_F(HandheldCommands, ThreeDevicesAnsweredNoThenYesTakeTheSecond) {
     EXPECT_EQ(hooks::lastFileDialogOptions().initialDirectory, QString::fromStdString(scratch.file("sync2")));
     EXPECT_EQ(hooks::lastFileDialogOptions().initialName, QStringLiteral("Hawks.tem"));
     EXPECT_EQ(readFile(scratch.file("sync2/Hawks.tem")).size(), readFile(scratch.file("start/Hawks.tem")).size());
-    // The next export opens where this one found its team.
-    EXPECT_EQ(gui::handheld::workingFolder(), gui::ui::appState().startDirectory);
+    // The next dialog for a team opens where this one found its team.
+    EXPECT_EQ(gui::ui::rememberedFolder(courtlog::FileFolder::Teams), gui::ui::appState().startDirectory);
 }
 
 TEST_F(HandheldCommands, NoToEveryDeviceEndsWithTheFolderMessage) {

@@ -89,7 +89,10 @@ TEST_F(HandheldFoldersWindow, AddsAUserAndKeepsTheDevicesEditedOnOk) {
     EXPECT_EQ(afterEdits, QStringList{QStringLiteral("Gym")});
 
     courtlog::handheld::HandheldFolders kept;
-    ASSERT_TRUE(kept.read(scratch.file("crtlog-handheld.ini")));
+    // Beside the settings file, in the user's configuration folder.
+    EXPECT_EQ(gui::handheld::handheldFoldersFile().toStdString(),
+              courtlog::testing::scratchSettingsFolder() + "/crtlog-handheld.ini");
+    ASSERT_TRUE(kept.read(gui::handheld::handheldFoldersFile().toStdString()));
     EXPECT_EQ(kept.partners, (std::vector<courtlog::handheld::DevicePartner>{{"Gym", scratch.file("sync1")}}));
     EXPECT_EQ(gui::handheld::handheldFolders(), kept);
 }
@@ -106,7 +109,7 @@ TEST_F(HandheldFoldersWindow, AFolderThatIsNotThereIsRefusedAndCancelKeepsNothin
 
     EXPECT_TRUE(messageShown(QString::fromStdString("The folder " + scratch.file("gone") + " does not exist.")));
     EXPECT_TRUE(gui::handheld::handheldFolders().partners.empty());
-    EXPECT_FALSE(fs::exists(scratch.file("crtlog-handheld.ini")));
+    EXPECT_FALSE(fs::exists(gui::handheld::handheldFoldersFile().toStdString()));
 }
 
 }  // namespace

@@ -37,7 +37,6 @@ Game sheetGame() {
     game.addHomeEvent(play(first, Shot, ThreePointMade, 5));
     game.addHomeEvent(play("Eagles Player 2", Shot, TwoPointMade, 2));
     game.addVisitorEvent(play("Ravens Player 3", Shot, FreeThrowMade, 0));
-    game.recountScores();
     return game;
 }
 

@@ -146,6 +146,13 @@ TEST(PersonalInfoDialog, PickMailExportPrintThenCancelDiscards) {
     EXPECT_EQ(
         courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.csv")).toStdString()).substr(0, 76),
         "\xEF\xBB\xBFName,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nLee,555-0101,12/30");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, QStringLiteral("Owls address list.csv"));
+    // A typed extension chooses the kind, whatever kind shows.
+    gui::ui::testing::queueFileAnswer(gui::ui::FileChoice{dir.filePath(QStringLiteral("owls.html")), 1});
+    click(&dialog, "exportButton");
+    EXPECT_EQ(courtlog::testing::readFile(dir.filePath(QStringLiteral("owls.html")).toStdString())
+                  .rfind("<HTML>", 0),
+              0u);
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     gui::ui::testing::printToFileInstead(pdf);
     click(&dialog, "printButton");

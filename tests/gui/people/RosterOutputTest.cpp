@@ -75,3 +75,31 @@ TEST(RosterOutput, SaveAsAndPrintShowTheTypedNamesAndAskAsTheUserGoes) {
     EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Night Owls")));
     EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Owls Player 2")));
 }
+
+// The typed extension chooses the writer, whatever kind the dialog shows:
+// "t2.csv" with "Team File" selected is a roster, and the team stays on its
+// own file; a name without one takes the selected kind's. The dialog
+// proposes the team's name for a team file.
+TEST(RosterOutput, SaveAsWritesTheKindTheTypedNameAsksFor) {
+    freshHooks();
+    QTemporaryDir dir;
+    Team team = teamWithLineup("Owls", 2);
+    team.fileName = QDir(dir.path()).filePath(QStringLiteral("owls.tem")).toStdString();
+    ASSERT_TRUE(team.saveTo(team.fileName));
+    TeamEdit editor(team);
+    editor.show();
+    typeInto(&editor, "teamNameEdit", QStringLiteral("Night Owls"));
+
+    saveAs(editor, QDir(dir.path()).filePath(QStringLiteral("t2.csv")), 1, {gui::ui::ResultNo});
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName, QStringLiteral("Night Owls.tem"));
+    EXPECT_EQ(contents(QDir(dir.path()).filePath(QStringLiteral("t2.csv"))).substr(0, 19),
+              "\xEF\xBB\xBFTeam,Night Owls\n");
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("t2.tem"))));
+    EXPECT_EQ(team.fileName, QDir(dir.path()).filePath(QStringLiteral("owls.tem")).toStdString());
+
+    saveAs(editor, QDir(dir.path()).filePath(QStringLiteral("t3")), 3, {gui::ui::ResultNo});
+    EXPECT_EQ(contents(QDir(dir.path()).filePath(QStringLiteral("t3.htm"))).rfind("<HTML>", 0), 0u);
+    // An extension no kind has: the selected kind's is added.
+    saveAs(editor, QDir(dir.path()).filePath(QStringLiteral("t4.v2")), 2, {gui::ui::ResultNo});
+    EXPECT_EQ(contents(QDir(dir.path()).filePath(QStringLiteral("t4.v2.csv"))).substr(3, 5), "Team,");
+}

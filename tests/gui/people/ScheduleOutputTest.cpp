@@ -78,6 +78,28 @@ TEST(ScheduleOutput, ExportWritesCommaDelimitedOrAWebPageAndAppendsWhenAsked) {
     EXPECT_EQ(QString::fromStdString(html).count(QStringLiteral("CELLPADDING=1")), 2);
 }
 
+// The typed extension chooses the kind, whatever kind shows; the dialog
+// proposes the schedule's own name.
+TEST(ScheduleOutput, ExportWritesTheKindTheTypedNameAsksFor) {
+    freshHooks();
+    courtlog::testing::ScratchFolder folder;
+    Schedule schedule = season(2);
+    schedule.fileName = folder.file("Spring 2024.sch");
+    ScheduleEditor editor(schedule);
+    editor.show();
+    gui::ui::testing::queueFileAnswer(
+        gui::ui::FileChoice{QString::fromStdString(folder.file("week.htm")), 1});
+    click(&editor, "exportButton");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName,
+              QStringLiteral("Spring 2024 schedule.csv"));
+    EXPECT_EQ(courtlog::testing::readFile(folder.file("week.htm")).rfind("<HTML>", 0), 0u);
+    gui::ui::testing::queueFileAnswer(
+        gui::ui::FileChoice{QString::fromStdString(folder.file("week.CSV")), 2});
+    click(&editor, "exportButton");
+    EXPECT_EQ(courtlog::testing::readFile(folder.file("week.CSV")),
+              "\xEF\xBB\xBF" + output::scheduleCsv(schedule));
+}
+
 TEST(ScheduleOutput, PdfCommandWritesTheSchedulePrintout) {
     courtlog::testing::ScratchFolder folder;
     Schedule schedule = season(3);

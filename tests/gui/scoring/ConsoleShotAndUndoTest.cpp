@@ -110,7 +110,7 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
         ASSERT_TRUE(processUntil([&] { return game.homeEventCount() == shots + 1; }));
         ++shots;
         EXPECT_EQ(shownOrientation, c.orientation);
-        const PlayEvent stored = saved().homeEvents.back();
+        const PlayEvent stored = saved().homeEvents().back();
         EXPECT_EQ(stored.shotResult, TwoPointMissed);
         EXPECT_EQ(stored.shotX, 30);
         EXPECT_EQ(stored.shotY, 120);
@@ -128,8 +128,8 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     play(false, 2, "shotMade3PointerButton");
     ASSERT_TRUE(processUntil([&] { return game.visitorEventCount() == 1; }));
     EXPECT_EQ(visitorOrientation, 0);
-    EXPECT_EQ(saved().visitorEvents[0].shotX, 57);
-    EXPECT_EQ(saved().visitorEvents[0].shotY, 77);
+    EXPECT_EQ(saved().visitorEvents()[0].shotX, 57);
+    EXPECT_EQ(saved().visitorEvents()[0].shotY, 77);
     EXPECT_EQ(saved().visitorScore(), 3);
 
     // A free throw asks nothing; with the prompt off a two keeps (57, 47).
@@ -138,8 +138,8 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
     gui::ui::programSettings().promptForShot = false;
     play(true, 3, "shotMade2PointerButton");
     ASSERT_EQ(saved().homeEventCount(), 6);
-    EXPECT_EQ(saved().homeEvents[5].shotX, 57);
-    EXPECT_EQ(saved().homeEvents[5].shotY, 47);
+    EXPECT_EQ(saved().homeEvents()[5].shotX, 57);
+    EXPECT_EQ(saved().homeEvents()[5].shotY, 47);
     EXPECT_EQ(saved().homeScore(), 3);
 }
 
@@ -163,7 +163,7 @@ TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
     EXPECT_EQ(court->model().teamFigures(false).fullTimeOutsLeft, 4);
     undo();  // the assist
     ASSERT_EQ(saved().homeEventCount(), 1);
-    EXPECT_EQ(saved().homeEvents[0].kind, Shot);
+    EXPECT_EQ(saved().homeEvents()[0].kind, Shot);
     undo();  // the three
     EXPECT_EQ(saved().homeEventCount(), 0);
     EXPECT_EQ(saved().homeScore(), 0);
@@ -176,17 +176,17 @@ TEST_F(ShotAndUndo, UndoAndRedoAcrossBothTeams) {
     EXPECT_EQ(court->model().teamFigures(true).score, 3);
     redoY();  // the assist
     ASSERT_EQ(saved().homeEventCount(), 2);
-    EXPECT_EQ(saved().homeEvents[1].kind, Assist);
-    EXPECT_EQ(saved().homeEvents[1].player.name, "Hawks Player 2");
+    EXPECT_EQ(saved().homeEvents()[1].kind, Assist);
+    EXPECT_EQ(saved().homeEvents()[1].player.name, "Hawks Player 2");
     redo();  // the time out
     ASSERT_EQ(saved().visitorEventCount(), 1);
-    EXPECT_EQ(saved().visitorEvents[0].kind, TimeOut);
+    EXPECT_EQ(saved().visitorEvents()[0].kind, TimeOut);
 
     // A new play ends the way back.
     play(false, 1, "otherJumpBallButton");
     redo();
     ASSERT_EQ(saved().visitorEventCount(), 2);
-    EXPECT_EQ(saved().visitorEvents[1].kind, JumpBall);
+    EXPECT_EQ(saved().visitorEvents()[1].kind, JumpBall);
     EXPECT_EQ(savedFouls(false, 2), 0);
 }
 
@@ -211,7 +211,7 @@ TEST_F(ShotAndUndo, UndoBringsBackTheQuestionAndTakesBackAnEditorSessionAsOneSte
     EXPECT_EQ(court->windowTitle(), rebounded);
     EXPECT_EQ(saved().visitorEventCount(), 0);
     QTest::mouseClick(player(true, 3), Qt::LeftButton);
-    EXPECT_EQ(saved().homeEvents.back().reboundKind, OffensiveRebound);
+    EXPECT_EQ(saved().homeEvents().back().reboundKind, OffensiveRebound);
 
     // One session of the editor: the foul becomes a blocked shot, the miss goes.
     whenModal<EditEvent>([](EditEvent* editor) {
@@ -224,15 +224,15 @@ TEST_F(ShotAndUndo, UndoBringsBackTheQuestionAndTakesBackAnEditorSessionAsOneSte
     });
     click(court.get(), "editHomeEventsButton");
     ASSERT_EQ(saved().homeEventCount(), 2);
-    EXPECT_EQ(saved().homeEvents[0].kind, BlockedShot);
+    EXPECT_EQ(saved().homeEvents()[0].kind, BlockedShot);
     const QString tip = control<QPushButton>(court.get(), "cancelActionButton")->toolTip();
     EXPECT_TRUE(tip.contains(QStringLiteral("Ctrl+Z now takes back: Hawks plays edited (1 updated, 1 deleted)")))
         << tip.toStdString();
 
     undo();  // the whole session at once
     ASSERT_EQ(saved().homeEventCount(), 3);
-    EXPECT_EQ(saved().homeEvents[0].kind, Foul);
-    EXPECT_EQ(saved().homeEvents[1].shotResult, TwoPointMissed);
+    EXPECT_EQ(saved().homeEvents()[0].kind, Foul);
+    EXPECT_EQ(saved().homeEvents()[1].shotResult, TwoPointMissed);
     EXPECT_EQ(savedFouls(true, 3), 1);
     redoY();
     EXPECT_EQ(saved().homeEventCount(), 2);

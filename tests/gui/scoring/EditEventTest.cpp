@@ -45,7 +45,6 @@ Game gameWithPlays() {
     game.addHomeEvent(play(game.home, 5, Steal, 0, 4));
     game.addHomeEvent(play(game.home, 2, Shot, TwoPointMade, 1));
     game.addVisitorEvent(play(game.visitor, 0, Shot, TwoPointMade, 0));
-    game.recountScores();
     return game;
 }
 
@@ -155,7 +154,7 @@ TEST(EditEvent, EditEachKindOfEvent) {
         // "No Event" leaves the list when the editor closes; the file agrees.
         EXPECT_EQ(game.homeEventCount(), kind == NoEvent ? 4 : 5);
         if (kind != NoEvent) {
-            const PlayEvent& e = game.homeEvents[1];
+            const PlayEvent& e = game.homeEvents()[1];
             EXPECT_EQ(e.kind, kind);
             EXPECT_EQ(e.period, 5);
             EXPECT_EQ(scoring::subKindOf(e), subKinds > 0 ? subKinds - 1 : 0);
@@ -163,7 +162,7 @@ TEST(EditEvent, EditEachKindOfEvent) {
             EXPECT_EQ(e.player.name, timeOut ? "" : "Eagles Player 4");
         }
         Game loaded = savedAndLoaded(game, dir);
-        EXPECT_EQ(loaded.homeEvents, game.homeEvents);
+        EXPECT_EQ(loaded.homeEvents(), game.homeEvents());
         // A shot changed into a missed three scores nothing.
         EXPECT_EQ(loaded.homeScore(), 5);
     }
@@ -215,17 +214,19 @@ TEST(EditEvent, TimeOutIntoAFoulNeedsAPlayer) {
     choose(editor, "playerList", 4);
     click(&editor, "updateEventButton");
     click(&editor, "okButton");
-    EXPECT_EQ(game.homeEvents[5].kind, Foul);
-    EXPECT_EQ(game.homeEvents[5].foulKind, OffensiveFoul);
-    EXPECT_EQ(game.homeEvents[5].player.name, "Eagles Player 5");
+    EXPECT_EQ(game.homeEvents()[5].kind, Foul);
+    EXPECT_EQ(game.homeEvents()[5].foulKind, OffensiveFoul);
+    EXPECT_EQ(game.homeEvents()[5].player.name, "Eagles Player 5");
     EXPECT_EQ(scoring::teamSheetFigures(game, true).rows[4].personalFouls, 1);
 }
 
 TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
     freshHooks();
     Game game = gameWithPlays();
-    game.homeEvents[3].period = 20;  // as a damaged file could hold
-    const PlayEvent before = game.homeEvents[3];
+    std::vector<PlayEvent> plays = game.homeEvents();
+    plays[3].period = 20;  // as a damaged file could hold
+    game.setEvents(true, std::move(plays));
+    const PlayEvent before = game.homeEvents()[3];
     Console console(game);
     EditEvent editor(nullptr, console.model, true);
     editor.show();
@@ -238,13 +239,13 @@ TEST(EditEvent, NothingChosenLeavesThePlayAndSaysWhatToChoose) {
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
               QStringLiteral("Select a Sub Type and a Quarter to update this event."));
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Exclamation);
-    EXPECT_EQ(game.homeEvents[3], before);
+    EXPECT_EQ(game.homeEvents()[3], before);
     choose(editor, "subTypeList", LostBall);
     choose(editor, "quarterList", 2);
     click(&editor, "okButton");
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(game.homeEvents[3].turnoverKind, LostBall);
-    EXPECT_EQ(game.homeEvents[3].period, 2);
+    EXPECT_EQ(game.homeEvents()[3].turnoverKind, LostBall);
+    EXPECT_EQ(game.homeEvents()[3].period, 2);
 }
 
 TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
@@ -272,7 +273,7 @@ TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].icon, gui::ui::MessageIcon::Question);
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].buttons, gui::ui::MessageButtons::YesNo);
     click(&editor, "okButton");
-    const PlayEvent& e = game.visitorEvents[0];
+    const PlayEvent& e = game.visitorEvents()[0];
     EXPECT_EQ(e.shotResult, TwoPointMissed);
     EXPECT_EQ(e.shotX, 18);
     EXPECT_EQ(e.shotY, 19);
@@ -302,8 +303,8 @@ TEST(EditEvent, HalvesPeriodsAndNoEventRemovedOnCancel) {
     Console console(game);
     result = gui::scoring::editEvents(nullptr, console.model, true) ? 1 : 0;
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(game.homeEvents[0].period, 1);
+    EXPECT_EQ(game.homeEvents()[0].period, 1);
     ASSERT_EQ(game.homeEventCount(), 4);
-    EXPECT_EQ(game.homeEvents[1].kind, TimeOut);
+    EXPECT_EQ(game.homeEvents()[1].kind, TimeOut);
     EXPECT_EQ(game.homeScore(), 5);
 }

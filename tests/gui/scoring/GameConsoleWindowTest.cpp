@@ -122,48 +122,48 @@ TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
     // 1. A made two by access key, in the dialog by access key too.
     whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { QTest::keyClick(dialog, Qt::Key_2); });
     QTest::keyClick(court.get(), Qt::Key_2);
-    ASSERT_TRUE(processUntil([&] { return game.homeEvents.size() == 1; }));
-    EXPECT_EQ(game.homeEvents[0].shotResult, TwoPointMade);
-    EXPECT_EQ(game.homeEvents[0].player.name, "Hawks Player 1");
+    ASSERT_TRUE(processUntil([&] { return game.homeEvents().size() == 1; }));
+    EXPECT_EQ(game.homeEvents()[0].shotResult, TwoPointMade);
+    EXPECT_EQ(game.homeEvents()[0].player.name, "Hawks Player 1");
     EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
-    EXPECT_EQ(saved().homeEvents.size(), 1u);
+    EXPECT_EQ(saved().homeEvents().size(), 1u);
     EXPECT_EQ(control<gui::scoring::ScoreDisplay>(court.get(), "homeScore")->value(), 2);
 
     // 2. A click on the other team opens the dialog; leaving it records nothing.
     whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { click(dialog, "cancelButton"); });
     QTest::mouseClick(player(false, 2), Qt::LeftButton);
-    EXPECT_TRUE(game.visitorEvents.empty());
+    EXPECT_TRUE(game.visitorEvents().empty());
     EXPECT_EQ(title(), QStringLiteral("Assist To? (or Select Right Click/Cancel for none)"));
 
     // 3. The assist goes to the home forward.
     QTest::mouseClick(player(true, 4), Qt::LeftButton);
-    ASSERT_EQ(saved().homeEvents.size(), 2u);
-    EXPECT_EQ(saved().homeEvents[1].kind, Assist);
-    EXPECT_EQ(saved().homeEvents[1].player.name, "Hawks Player 4");
+    ASSERT_EQ(saved().homeEvents().size(), 2u);
+    EXPECT_EQ(saved().homeEvents()[1].kind, Assist);
+    EXPECT_EQ(saved().homeEvents()[1].player.name, "Hawks Player 4");
     EXPECT_EQ(title(), kIdle);
 
     // 4. A missed three by the visitor; the rebound prompt is declined by a right click.
     play(player(false, 3), "shotMissed3MissedButton");
     EXPECT_EQ(title(), QStringLiteral("Rebounded By? (or Select Right Click/Cancel)"));
-    EXPECT_EQ(saved().visitorEvents[0].shotY, 77);
+    EXPECT_EQ(saved().visitorEvents()[0].shotY, 77);
     QTest::mouseClick(control<QWidget>(court.get(), "courtArea"), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(title(), kIdle);
 
     // 5. A missed two, rebounded by the home team: a defensive rebound.
     play(player(false, 1), "shotMissed2MissedButton");
     QTest::mouseClick(player(true, 2), Qt::LeftButton);
-    ASSERT_EQ(saved().homeEvents.size(), 3u);
-    EXPECT_EQ(saved().homeEvents[2].reboundKind, DefensiveRebound);
-    EXPECT_EQ(saved().visitorEvents.size(), 2u);
+    ASSERT_EQ(saved().homeEvents().size(), 3u);
+    EXPECT_EQ(saved().homeEvents()[2].reboundKind, DefensiveRebound);
+    EXPECT_EQ(saved().visitorEvents().size(), 2u);
 
     // 6. A home steal; another home player's click opens the dialog, a visitor answers.
     play(player(true, 3), "otherStealButton");
     EXPECT_EQ(title(), QStringLiteral("Stolen From? (or Select Right Click/Cancel)"));
     play(player(true, 5), "foulDefensiveButton");
     QTest::mouseClick(player(false, 4), Qt::LeftButton);
-    ASSERT_EQ(saved().visitorEvents.size(), 3u);
-    EXPECT_EQ(saved().visitorEvents[2].turnoverKind, LostBall);
-    EXPECT_EQ(saved().homeEvents.size(), 5u);
+    ASSERT_EQ(saved().visitorEvents().size(), 3u);
+    EXPECT_EQ(saved().visitorEvents()[2].turnoverKind, LostBall);
+    EXPECT_EQ(saved().homeEvents().size(), 5u);
 
     // 7. Escape declines a pending assist.
     play(player(false, 5), "shotMade3PointerButton");
@@ -197,9 +197,9 @@ TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
     click(court.get(), "visitorShortTimeOutButton");
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 2u);
     EXPECT_EQ(gui::ui::testing::shownMessages()[1].text, QStringLiteral("No 20 - Second Time Outs Remaining!"));
-    EXPECT_EQ(saved().homeEvents.size(), 7u);
-    EXPECT_EQ(saved().homeEvents.back().kind, TimeOut);
-    EXPECT_EQ(saved().visitorEvents.back().kind, ShortTimeOut);
+    EXPECT_EQ(saved().homeEvents().size(), 7u);
+    EXPECT_EQ(saved().homeEvents().back().kind, TimeOut);
+    EXPECT_EQ(saved().visitorEvents().back().kind, ShortTimeOut);
 
     // 10. Periods in quarters, up to the fourth and back.
     for (int i = 0; i < 3; ++i) click(court.get(), "periodUpButton");
@@ -221,7 +221,7 @@ TEST_F(ConsoleFixture, AScriptedGameByKeysAndClicks) {
     EXPECT_EQ(control<QLabel>(court.get(), "leftBenchLabel")->text(), QStringLiteral("Visitor Bench"));
     // Plays still go to the team of the button.
     play(player(true, 1), "shotMadeFreeThrowButton");
-    EXPECT_EQ(saved().homeEvents.back().shotResult, FreeThrowMade);
+    EXPECT_EQ(saved().homeEvents().back().shotResult, FreeThrowMade);
 
     // Every change told the sheets; every recorded play marked the period.
     EXPECT_GE(figureChanges, 18);
@@ -258,7 +258,7 @@ TEST_F(ConsoleFixture, StopGameWithEachAnswer) {
     play(player(true, 1), "shotMadeFreeThrowButton");
     gui::ui::appState().autoSave = false;
     play(player(true, 1), "shotMadeFreeThrowButton");
-    EXPECT_EQ(saved().homeEvents.size(), 1u);  // Auto Save off: the file lags
+    EXPECT_EQ(saved().homeEvents().size(), 1u);  // Auto Save off: the file lags
 
     gui::ui::testing::clearShownMessages();
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultCancel);
@@ -271,13 +271,13 @@ TEST_F(ConsoleFixture, StopGameWithEachAnswer) {
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
     click(court.get(), "stopGameButton");
     EXPECT_FALSE(court->isVisible());
-    EXPECT_EQ(saved().homeEvents.size(), 1u);  // not saved
+    EXPECT_EQ(saved().homeEvents().size(), 1u);  // not saved
 
     open();
     gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
     click(court.get(), "stopGameButton");
     EXPECT_FALSE(court->isVisible());
-    EXPECT_EQ(saved().homeEvents.size(), 2u);
+    EXPECT_EQ(saved().homeEvents().size(), 2u);
 }
 
 TEST_F(ConsoleFixture, AFailedSaveKeepsTheConsoleOpen) {
@@ -329,7 +329,7 @@ TEST_F(ConsoleFixture, FoulsShowOnLabelsAndTheBench) {
 TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
     gui::ui::programSettings().league.foulOutAfter = 5;
     for (int i = 0; i < 5; ++i)
-        game.homeEvents.push_back(courtlog::testing::play("Hawks Player 6", Foul, DefensiveFoul, 0, 8));
+        game.addHomeEvent(courtlog::testing::play("Hawks Player 6", Foul, DefensiveFoul, 0, 8));
     open();
     // A save would replace what the file holds now.
     courtlog::testing::writeFile(path, "as last saved");
@@ -371,7 +371,7 @@ TEST_F(ConsoleFixture, ScoreboardFeedFollowsAPlayAndItsUndo) {
     EXPECT_TRUE(processUntil([&] { return line() == "Hawks 3 - 0 Owls  Q1\n"; })) << line();
 
     QTest::keyClick(court.get(), Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_TRUE(processUntil([&] { return game.homeEvents.empty(); }));
+    ASSERT_TRUE(processUntil([&] { return game.homeEvents().empty(); }));
     EXPECT_TRUE(feedShows([](const nlohmann::json& feed) {
         return feed["home"]["score"] == 0 && feed["lastPlay"] == "";
     }));
@@ -413,7 +413,7 @@ TEST_F(ConsoleFixture, ALinkInTheFeedsPlaceIsRefusedAndTheTitleSaysSo) {
     EXPECT_TRUE(processUntil([&] { return title().contains(QStringLiteral("symbolic link")); })) << title().toStdString();
     EXPECT_TRUE(title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + link));
     EXPECT_EQ(courtlog::testing::readFile(victim), "mine");
-    EXPECT_EQ(saved().homeEvents.size(), 1u);  // scoring went on
+    EXPECT_EQ(saved().homeEvents().size(), 1u);  // scoring went on
 }
 
 // A feed folder that cannot be written to (a file stands in its way, which
@@ -428,7 +428,7 @@ TEST_F(ConsoleFixture, AnUnwritableFeedFolderDoesNotStopAPlay) {
     gui::ui::testing::clearShownMessages();
 
     play(player(false, 2), "foulDefensiveButton");
-    ASSERT_EQ(saved().visitorEvents.size(), 1u);
+    ASSERT_EQ(saved().visitorEvents().size(), 1u);
     EXPECT_TRUE(processUntil([&] {
         return title().contains(QStringLiteral("[Scoreboard not written: Can't write ") + blocked);
     })) << title().toStdString();
@@ -444,8 +444,7 @@ TEST_F(ConsoleFixture, AnUnwritableFeedFolderDoesNotStopAPlay) {
 // A play the console cannot take (the team's list is full) is told without
 // the play's sound, and nothing is recorded.
 TEST_F(ConsoleFixture, ARefusedPlayPlaysNoSound) {
-    game.homeEvents.assign(Game::kMaxEvents, courtlog::testing::play("Hawks Player 2", Foul, DefensiveFoul));
-    game.recountScores();
+    game.setEvents(true, std::vector<PlayEvent>(Game::kMaxEvents, courtlog::testing::play("Hawks Player 2", Foul, DefensiveFoul)));
     open();
     gui::ui::testing::clearPlayedSounds();
     gui::ui::testing::clearShownMessages();
@@ -454,7 +453,7 @@ TEST_F(ConsoleFixture, ARefusedPlayPlaysNoSound) {
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), static_cast<int>(gui::ui::SoundMissedShot)), 0);
     ASSERT_EQ(messageTexts().size(), 1u);
     EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("already has 32767 plays"))) << messageTexts()[0].toStdString();
-    EXPECT_EQ(game.homeEvents.size(), Game::kMaxEvents);
+    EXPECT_EQ(game.homeEvents().size(), Game::kMaxEvents);
 }
 
 // The logos on the console are found where the team sheets find them: a

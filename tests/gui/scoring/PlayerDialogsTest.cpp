@@ -95,11 +95,11 @@ TEST(ModifyPlayer, RenamingAPlayerWithFoulsKeepsHisFoulCountInHisTeamOnly) {
 
     EXPECT_EQ(game.home.players[1].name, "Renamed Fouler");
     EXPECT_EQ(game.home.players[1].number, -1);
-    EXPECT_EQ(foulsOf(game.homeEvents, "Renamed Fouler"), 2);
-    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 2"), 0);
-    EXPECT_EQ(game.homeEvents[0].player.number, -1);
+    EXPECT_EQ(foulsOf(game.homeEvents(), "Renamed Fouler"), 2);
+    EXPECT_EQ(foulsOf(game.homeEvents(), "Eagles Player 2"), 0);
+    EXPECT_EQ(game.homeEvents()[0].player.number, -1);
     EXPECT_EQ(game.visitor.players[1].name, "Eagles Player 2");
-    EXPECT_EQ(foulsOf(game.visitorEvents, "Eagles Player 2"), 1);
+    EXPECT_EQ(foulsOf(game.visitorEvents(), "Eagles Player 2"), 1);
 }
 
 TEST(ModifyPlayer, SwitchingTeamsKeepsEditsAndCancelDropsThem) {
@@ -166,10 +166,10 @@ TEST(ModifyPlayer, SwappedNamesStayWithTheirOwnPlayersAndPlays) {
     EXPECT_EQ(game.home.players[1].number, 4);
     EXPECT_EQ(game.home.players[2].name, "Eagles Player 4");
     EXPECT_EQ(game.home.players[3].name, "Eagles Player 9");
-    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 2"), 1);
-    EXPECT_EQ(foulsOf(game.homeEvents, "Eagles Player 1"), 2);
-    EXPECT_EQ(game.homeEvents[0].player.number, 3);
-    EXPECT_EQ(game.homeEvents[1].player.number, 4);
+    EXPECT_EQ(foulsOf(game.homeEvents(), "Eagles Player 2"), 1);
+    EXPECT_EQ(foulsOf(game.homeEvents(), "Eagles Player 1"), 2);
+    EXPECT_EQ(game.homeEvents()[0].player.number, 3);
+    EXPECT_EQ(game.homeEvents()[1].player.number, 4);
 }
 
 // Add Player refuses an empty name and one the team already has, in the

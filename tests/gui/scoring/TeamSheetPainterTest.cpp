@@ -28,7 +28,7 @@ Game scriptedGame() {
     game.home.addPlayer(player("Bo Dahl", -1, 3), PersonalInfo{});
     game.home.addPlayer(player("Cai Ek", 12, 2), PersonalInfo{});
     game.currentPeriod = 1;
-    auto& plays = game.homeEvents;
+    std::vector<PlayEvent> plays;
     // Ann: 3 twos, 1 of 2 free throws, all in this quarter; a three earlier.
     for (int i = 0; i < 3; ++i) plays.push_back(play("Ann Berg", Shot, TwoPointMade, 1));
     plays.push_back(play("Ann Berg", Shot, FreeThrowMade, 1));
@@ -40,6 +40,7 @@ Game scriptedGame() {
     // Cai: one foul in the first quarter, a bench technical that is not his.
     plays.push_back(play("Cai Ek", Foul, NoFoul, 0));
     plays.push_back(play("Cai Ek", TechnicalFoul, TechnicalOnBench, 0));
+    game.setEvents(true, std::move(plays));
     return game;
 }
 

@@ -66,17 +66,18 @@ Game thirdQuarter() {
     game.homeName = game.home.name;
     game.visitorName = game.visitor.name;
     game.currentPeriod = 2;
-    auto add = [](std::vector<PlayEvent>& plays, const Team& team, int player, int kind, int result, int period) {
-        plays.push_back(testsupport::playBy(team.players[static_cast<std::size_t>(player)], kind, result, period));
+    auto add = [&game](bool home, int player, int kind, int result, int period) {
+        const Team& team = home ? game.home : game.visitor;
+        const PlayEvent play = testsupport::playBy(team.players[static_cast<std::size_t>(player)], kind, result, period);
+        home ? game.addHomeEvent(play) : game.addVisitorEvent(play);
     };
     for (int period = 0; period <= 2; ++period)
         for (int player = 0; player < 12; ++player) {
-            add(game.homeEvents, game.home, player, Shot, player % 2 ? TwoPointMade : ThreePointMade, period);
-            add(game.visitorEvents, game.visitor, player, Shot, player % 3 ? FreeThrowMade : TwoPointMade, period);
-            if ((player + period) % 4 == 0) add(game.homeEvents, game.home, player, Foul, NoFoul, period);
-            if ((player + period) % 5 == 0) add(game.visitorEvents, game.visitor, player, Foul, NoFoul, period);
+            add(true, player, Shot, player % 2 ? TwoPointMade : ThreePointMade, period);
+            add(false, player, Shot, player % 3 ? FreeThrowMade : TwoPointMade, period);
+            if ((player + period) % 4 == 0) add(true, player, Foul, NoFoul, period);
+            if ((player + period) % 5 == 0) add(false, player, Foul, NoFoul, period);
         }
-    game.recountScores();
     return game;
 }
 

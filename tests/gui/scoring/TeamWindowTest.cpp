@@ -108,8 +108,8 @@ struct MainWindow {
 TEST(TeamWindow, ShowsTheFiguresAndRecountsAtEveryPaint) {
     Game game = gameOf(3, 2);
     const std::string ann = game.home.players[0].name;
-    game.homeEvents = {play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0),
-                       play(ann, Shot, FreeThrowMade, 0), play(ann, Shot, FreeThrowMissed, 0)};
+    game.setEvents(true, {play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0), play(ann, Shot, TwoPointMade, 0),
+                          play(ann, Shot, FreeThrowMade, 0), play(ann, Shot, FreeThrowMissed, 0)});
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
     window.setGame(&game);
     window.resize(600, 400);
@@ -122,7 +122,7 @@ TEST(TeamWindow, ShowsTheFiguresAndRecountsAtEveryPaint) {
     }
 
     // An undone play: the next paint shows one two-pointer fewer.
-    game.homeEvents.erase(game.homeEvents.begin());
+    game.setEvents(true, {game.homeEvents().begin() + 1, game.homeEvents().end()});
     image = viewImage(window);
     EXPECT_TRUE(cellShows(image, sheet::figureCell(0, true, 0), QStringLiteral("2")));
     EXPECT_TRUE(cellShows(image, sheet::figureCell(0, true, 4), QStringLiteral("5")));
@@ -188,7 +188,7 @@ TEST(TeamWindow, LogoBesideATeamFileInAFolderWithAnAccentedNameShows) {
 
 TEST(TeamWindow, MissingLogoLeavesTheSheetComplete) {
     Game game = gameOf(2, 2);
-    game.homeEvents = {play(game.home.players[1].name, Shot, ThreePointMade, 0)};
+    game.setEvents(true, {play(game.home.players[1].name, Shot, ThreePointMade, 0)});
     TeamWindow window(nullptr, QStringLiteral("Eagles"), true);
     window.setGame(&game);
     window.resize(640, 420);
@@ -307,7 +307,7 @@ TEST(TeamSheetPair, ARecordedPlayShowsAtOnceRedrawingOnlyTheShootersRow) {
     counter.painted = {};
 
     // What the console does after recording a play: append it, then call back.
-    game.visitorEvents.push_back(play(game.visitor.players[2].name, Shot, ThreePointMade, 0));
+    game.addVisitorEvent(play(game.visitor.players[2].name, Shot, ThreePointMade, 0));
     const std::function<void()> figuresChanged = pair.refreshCallback();
     figuresChanged();
     ASSERT_TRUE(processUntil([&] { return paints > 0; }));
@@ -326,7 +326,7 @@ TEST(TeamSheetPair, ARecordedPlayShowsAtOnceRedrawingOnlyTheShootersRow) {
 
     // A play that changes no figure on the sheet draws nothing.
     paints = 0;
-    game.visitorEvents.push_back(play(game.visitor.players[2].name, Rebound, DefensiveRebound, 0));
+    game.addVisitorEvent(play(game.visitor.players[2].name, Rebound, DefensiveRebound, 0));
     figuresChanged();
     QCoreApplication::processEvents();
     EXPECT_EQ(paints, 0);
@@ -463,7 +463,7 @@ TEST(TeamSheetPair, SheetsLiveAsLongAsTheGameAndShowAPlayRecordedAtTheConsole) {
         home->viewport()->installEventFilter(&counter);
         whenModal<PlayChoiceDialog>([](PlayChoiceDialog* dialog) { click(dialog, "shotMadeFreeThrowButton"); });
         QTest::mouseClick(control<QPushButton>(console, "homeSlot1Button"), Qt::LeftButton);
-        ASSERT_EQ(game.homeEvents.size(), 1u);
+        ASSERT_EQ(game.homeEvents().size(), 1u);
         EXPECT_TRUE(processUntil([&] { return paints > 0; }));
         home->viewport()->removeEventFilter(&counter);
         // The offscreen screen is narrow: the first columns are in view.

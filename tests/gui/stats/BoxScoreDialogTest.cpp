@@ -179,6 +179,8 @@ TEST_F(BoxScoreDialogTest, PrintsThroughThePreviewAndExportsAppendingWhenAsked) 
 
     EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().filters,
               QStringLiteral("HTML (Web Page) Format (*.htm)|*.htm"));
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName,
+              QStringLiteral("Owls at Hawks box score.htm"));
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
     EXPECT_EQ(gui::ui::testing::shownMessages()[0].text,
               QStringLiteral("This file already exists.  Would you like to append to it?"));

@@ -38,7 +38,6 @@ Game gameUnderWay() {
                 game.addHomeEvent(courtlog::testing::play(home, Rebound, DefensiveRebound, period, i + 2));
         }
     game.currentPeriod = 1;
-    game.recountScores();
     return game;
 }
 

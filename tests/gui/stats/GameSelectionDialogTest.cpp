@@ -125,6 +125,23 @@ TEST_F(GameSelectionDialogTest, BrowsesCollectsGamesAndChoosesATeam) {
     EXPECT_FALSE(dialog.choice().allTeams);
 }
 
+// The next selection opens where games were chosen last, wherever a file
+// dialog left the current folder.
+TEST_F(GameSelectionDialogTest, OpensWhereGamesWereChosenLast) {
+    {
+        GameSelectionDialog dialog(nullptr, SelectionPurpose::Statistics);
+        dialog.show();
+        doubleClickRow(control<QListWidget>(&dialog, "filesList"), "[playoffs]");
+        click(&dialog, "selectAllButton");
+        control<QComboBox>(&dialog, "teamCombo")->setCurrentIndex(0);
+        click(&dialog, "okButton");
+        ASSERT_EQ(dialog.result(), 1);
+    }
+    QDir::setCurrent(QDir::tempPath());
+    GameSelectionDialog again(nullptr, SelectionPurpose::Statistics);
+    EXPECT_EQ(again.currentFolder(), path("playoffs"));
+}
+
 TEST_F(GameSelectionDialogTest, OkWithoutGamesWarnsForEachPurpose) {
     GameSelectionDialog statistics(nullptr, SelectionPurpose::Statistics);
     statistics.show();

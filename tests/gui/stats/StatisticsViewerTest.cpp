@@ -57,7 +57,7 @@ void clickHeader(QTableView* table, int section) {
 Stat selectionOf(const std::string& team, const std::vector<std::string>& files) {
     Stat stat;
     stat.setTeamName(team);
-    for (const std::string& file : files) stat.AddFile(file);
+    for (const std::string& file : files) stat.addFile(file);
     return stat;
 }
 
@@ -147,6 +147,21 @@ TEST_F(StatisticsViewerTest, PrintAndExportTakeTheShownTab) {
     EXPECT_NE(exported.find("\nOli,0,0,3,"), std::string::npos) << exported;
 }
 
+// The export writes the kind the typed extension asks for: the coaching
+// program's text for "opp-bench.txt" typed while the comma-separated kind
+// shows. The dialog proposes a name for the set shown.
+TEST_F(StatisticsViewerTest, ExportWritesTheKindTheTypedNameAsksFor) {
+    StatisticsViewer viewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Hawks", {game})));
+    viewer.show();
+    control<QTabBar>(&viewer, "statisticsTabs")->setCurrentIndex(1);
+    gui::ui::testing::queueFileAnswer(
+        gui::ui::FileChoice{QString::fromStdString(folder.file("opp-bench.txt")), 1});
+    testsupport::click(&viewer, "exportButton");
+    EXPECT_EQ(gui::ui::testing::lastFileDialogOptions().initialName,
+              QStringLiteral("Hawks opponents statistics.csv"));
+    EXPECT_EQ(records::readFile(folder.file("opp-bench.txt")).rfind("PLAYER,GP,PP,TP,PPG,", 0), 0u);
+}
+
 TEST_F(StatisticsViewerTest, BesideTheConsoleItFollowsEveryChangeOfTheGame) {
     Game live = hawksOwls();
     auto* viewer = new StatisticsViewer(nullptr, courtlog::stats::StatisticsSets(selectionOf("Owls", {game})), &live);
@@ -203,7 +218,7 @@ TEST_F(StatisticsViewerTest, CommandDuringAGameSavesItAndAsksForTheTeam) {
 
     Game saved;
     EXPECT_TRUE(saved.load(live.fileName));
-    EXPECT_EQ(saved.homeEvents.size(), live.homeEvents.size());
+    EXPECT_EQ(saved.homeEvents().size(), live.homeEvents().size());
     StatisticsViewer* viewer = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<StatisticsViewer*>(w); v && v->isVisible()) viewer = v;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -39,13 +40,19 @@ TEST(FileDialogFilters, ExtensionOfTheChosenFilter) {
     EXPECT_EQ(extensionOfFilter("Text|*.txt;*.prn|", 1), "txt");
 }
 
-TEST(FileDialogFilters, DefaultExtensionOnlyForNamesWithoutDot) {
-    EXPECT_EQ(withDefaultExtension("/home/coach/lions", "tem"), "/home/coach/lions.tem");
-    EXPECT_EQ(withDefaultExtension("/home/coach/lions.old", "tem"), "/home/coach/lions.old");
-    // A dot in a folder name does not count.
-    EXPECT_EQ(withDefaultExtension("/home/coach.v2/lions", "tem"), "/home/coach.v2/lions.tem");
-    EXPECT_EQ(withDefaultExtension("C:\\teams.2003\\lions", "tem"), "C:\\teams.2003\\lions.tem");
-    EXPECT_EQ(withDefaultExtension("/home/coach/lions", ""), "/home/coach/lions");
+// The kinds a dialog offers come from its filters' patterns; the typed
+// name's extension chooses among them (the rules themselves are the core's).
+TEST(FileDialogFilters, TheTypedExtensionChoosesAmongTheFiltersPatterns) {
+    FileDialogOptions options;
+    options.filters = "Team File (*.tem)|*.tem|Rosters (*.csv;*.txt)|*.csv;*.txt|HTML (*.htm)|*.htm|";
+    EXPECT_EQ(typedChoice(options, "/t/list.txt", 1, true).filterIndex, 2);
+    EXPECT_EQ(typedChoice(options, "/t/list.html", 1, true).filterIndex, 3);
+    const FileChoice unoffered = typedChoice(options, "/t/list.bak", 3, true);
+    EXPECT_EQ(unoffered.path, "/t/list.bak.htm");
+    EXPECT_EQ(unoffered.filterIndex, 3);
+    // A fixed extension is the one added, whatever filter shows.
+    options.defaultExtension = "tem";
+    EXPECT_EQ(typedChoice(options, "/t/list", 3, true).path, "/t/list.tem");
 }
 
 TEST(FileDialogHooks, QueuedAnswersFollowTheExtensionRule) {
@@ -191,4 +198,64 @@ TEST(FileDialogWidget, ReplacingAFileIsAskedAndNoKeepsTheDialogOpen) {
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->path, folder.existing);
     EXPECT_EQ(shown().size(), 2u);
+}
+
+// The real dialog: "t2.csv" typed while the team-file filter shows is a
+// comma-delimited file; the dialog proposes each kind's own name, and
+// choosing another kind swaps a proposal that was not typed over.
+TEST(FileDialogWidget, TheTypedExtensionChoosesTheKindAndProposalsFollowTheFilter) {
+    courtlog::testsupport::freshHooks();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FileDialogOptions options;
+    options.filters = "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|HTML (*.htm)|*.htm|";
+    options.initialDirectory = dir.path();
+    options.suggestedNames = {"Harbor Hawks", "Harbor Hawks roster", "Harbor Hawks roster"};
+
+    QStringList proposals;
+    courtlog::testsupport::whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        auto* kinds = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(kinds, nullptr);
+        proposals << name->text();
+        kinds->setCurrentIndex(1);
+        emit kinds->activated(1);
+        emit kinds->textActivated(kinds->itemText(1));
+        proposals << name->text();
+        kinds->setCurrentIndex(0);
+        emit kinds->activated(0);
+        emit kinds->textActivated(kinds->itemText(0));
+        proposals << name->text();
+        name->setText("t2.csv");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto choice = getSaveFile(nullptr, options);
+    EXPECT_EQ(proposals, (QStringList{"Harbor Hawks.tem", "Harbor Hawks roster.csv", "Harbor Hawks.tem"}));
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->filterIndex, 2);
+    EXPECT_EQ(choice->path, QDir(dir.path()).filePath("t2.csv"));
+}
+
+// A dialog for a kind of file opens where one of that kind was chosen last,
+// and remembers the folder it was chosen in with the settings.
+TEST(FileDialogHooks, ADialogOpensInTheFolderLastUsedForItsKind) {
+    courtlog::testsupport::freshHooks();
+    QTemporaryDir pictures;
+    FileDialogOptions options;
+    options.filters = "Bitmap (*.bmp)|*.bmp|";
+    options.folder = courtlog::FileFolder::Pictures;
+    hooks::queueFileAnswer(FileChoice{QDir(pictures.path()).filePath("logo"), 1});
+    ASSERT_TRUE(getOpenFile(nullptr, options));
+    EXPECT_EQ(programSettings().lastFolder(courtlog::FileFolder::Pictures), pictures.path().toStdString());
+    hooks::queueFileAnswer(std::nullopt);
+    getOpenFile(nullptr, options);
+    EXPECT_EQ(hooks::lastFileDialogOptions().initialDirectory, pictures.path());
+    // A folder that is gone is not opened.
+    const QString gone = pictures.path();
+    pictures.remove();
+    hooks::queueFileAnswer(std::nullopt);
+    getOpenFile(nullptr, options);
+    EXPECT_NE(hooks::lastFileDialogOptions().initialDirectory, gone);
+    programSettings().setDefaults();
 }

@@ -3,7 +3,20 @@
 #include <QApplication>
 
 #include "gui/ui/MessageBox.h"
+#include "gui/ui/ProgramSettings.h"
 #include "gui/ui/Sound.h"
+
+namespace {
+
+// File dialogs open where a file of their kind was last chosen; each test
+// starts with none remembered, whatever the tests before it chose.
+class ForgetRememberedFolders : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        courtlog::gui::ui::programSettings().lastFolders = {};
+    }
+};
+
+}  // namespace
 
 // Widget tests run on the offscreen platform; message boxes are answered by
 // the test hooks instead of waiting for a person.
@@ -15,5 +28,6 @@ int main(int argc, char** argv) {
     courtlog::gui::ui::testing::setMessageRecording(true);
     courtlog::gui::ui::testing::setSoundRecording(true);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetRememberedFolders);
     return RUN_ALL_TESTS();
 }
