@@ -88,7 +88,7 @@ std::string checkGameFileRead(std::span<const std::uint8_t> data) {
     if (!game.readFrom(in)) return {};  // refused files need only be refused safely
     // Every play and roster entry read must come from a record of the file:
     // counts the data cannot hold are refused, never made up.
-    const std::size_t records = (game.homeEvents.size() + game.visitorEvents.size()) * PlayEvent::kRecordSize +
+    const std::size_t records = (game.homeEvents().size() + game.visitorEvents().size()) * PlayEvent::kRecordSize +
                                 (game.home.players.size() + game.visitor.players.size()) * Player::kRecordSize;
     if (records > in.position()) return "game file: more records read than the file holds";
     return {};

@@ -51,6 +51,9 @@ bool Team::readFrom(ByteReader& in) {
     if (in.failed()) {
         clear();
         damaged = true;
+        // The fields read before the end still hold only what a team may:
+        // what the program shows or saves of them is readable again.
+        bringIntoRange();
         return false;
     }
     const bool whole = readRoster(in) && !in.failed();

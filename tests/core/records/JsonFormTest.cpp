@@ -146,7 +146,7 @@ TEST(JsonForm, BadGameFieldsNameThePlayAndTheField) {
         std::string error;
         EXPECT_FALSE(gameFromJson(json::parse(text), g, &error)) << text;
         EXPECT_EQ(error, expected) << text;
-        EXPECT_TRUE(g.homeEvents.empty() && g.visitorEvents.empty()) << text;
+        EXPECT_TRUE(g.homeEvents().empty() && g.visitorEvents().empty()) << text;
     }
 }
 

@@ -274,6 +274,15 @@ TEST(TeamTest, DamagedFilesAreMarkedAndValuesBroughtIntoRange) {
     EXPECT_EQ(odd.players[0].position, 3);
     EXPECT_EQ(odd.players[1].courtSlot, 0);
 
+    // Cut short inside the header after the layout: the fields read are held
+    // in range too, so the team's other forms read it back.
+    const std::vector<std::uint8_t> oddBytes = written.toBytes();
+    Team cut;
+    ByteReader header(std::span<const std::uint8_t>(oddBytes).first(Team::kHeaderSize - 3));
+    EXPECT_FALSE(cut.readFrom(header));
+    EXPECT_TRUE(cut.damaged);
+    EXPECT_EQ(cut.logoLayout, 2);
+
     // A count that claims more players than were written: the personal
     // information would be read as players.
     written.logoFade = 10;
