@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
+#include "core/records/UniformNumber.h"
+
 namespace courtlog {
 
 namespace {
 
-// The uniform a stored number stands for: -1 for 00, whatever negative
-// number a file held.
-int uniformOf(int number) { return number < 0 ? -1 : number; }
-
-constexpr int kLastUniform = 99;
+// The uniform a stored number stands for: every 00 alike.
+int uniformOf(int number) { return isDoubleZero(number) ? kUniformDoubleZero : number; }
 
 }  // namespace
 
@@ -29,9 +28,10 @@ bool wouldShareUniform(const std::vector<Player>& players, int index, int number
 }
 
 int firstFreeUniform(const std::vector<Player>& players) {
-    for (int uniform = -1; uniform <= kLastUniform; ++uniform)
-        if (!playerWearing(players, uniform)) return uniform;
-    return -1;
+    const int entries = static_cast<int>(uniformChoices().size());
+    for (int entry = 0; entry < entries; ++entry)
+        if (const int uniform = uniformOfChoice(entry); !playerWearing(players, uniform)) return uniform;
+    return kUniformDoubleZero;
 }
 
 }  // namespace courtlog

@@ -26,6 +26,7 @@ public:
 
 private:
     void addToTeam();
+    void offerFreeNumber();
 
     Game& game_;
     QLineEdit* nameEdit_ = nullptr;
@@ -34,6 +35,7 @@ private:
     QRadioButton* homeButton_ = nullptr;
     QRadioButton* visitorButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    bool numberChosen_ = false;
 };
 
 // The uniform choices, "00", "0" .. "99" (uniformChoices).

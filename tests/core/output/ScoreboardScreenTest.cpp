@@ -50,7 +50,6 @@ TEST(GymScreen, PageShowsEveryFigureOnADarkScreenFillingPage) {
                   {play("Bravo", Shot, TwoPointMade, 2), timeOut(2), timeOut(2, true)});
     g.currentPeriod = 2;
     for (int i = 0; i < 5; ++i) g.addVisitorEvent(play("Bravo", Foul, DefensiveFoul, 2));
-    g.recountScores();
     const std::string page = scoreboardScreenHtml(g, LeagueOptions{});
 
     EXPECT_NE(page.find("<div class=\"name\">Harbor &lt;Hawks&gt;</div>"), std::string::npos);
