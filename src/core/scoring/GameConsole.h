@@ -125,6 +125,10 @@ public:
     // "Redone: ..."; empty before the first and after a new change.
     const std::string& lastStep() const { return lastStep_; }
 
+    // Whom a play from a court slot is for, as the event dialog names him:
+    // "#7 Ann Lee, Eagles"; the team alone for an empty slot.
+    std::string slotPlayerWords(bool home, int slot) const;
+
     // A player was added or renamed beside the console: the bench choices
     // point into a roster that changed, and changes kept for undo would put
     // back the roster and plays as they were, so they are forgotten.

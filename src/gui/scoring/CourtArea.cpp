@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/scoring/GameConsole.h"
+#include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
 
@@ -53,6 +54,20 @@ void CourtArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     CourtScene scene = courtScene(console_);
     drawCourt(painter, rect(), scene);
+    // A label cut to fit under its button is read whole in the button's
+    // tip; the tip names the player even when the label says he fouled out.
+    for (const bool home : {true, false}) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            QPushButton* button = buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)];
+            if (!button) continue;
+            QString tip;
+            for (const CourtLabel& label : (home ? scene.home : scene.visitor).onCourt)
+                if (label.slot == slot) tip = ui::fromRecordText(label.text).trimmed();
+            const QString who = ui::fromRecordText(console_.slotPlayerWords(home, slot));
+            tip = tip.isEmpty() ? who : tip + QLatin1Char('\n') + who;
+            if (button->toolTip() != tip) button->setToolTip(tip);
+        }
+    }
     drawn_.painted(std::move(scene), event->rect().contains(rect()), this);
 }
 
