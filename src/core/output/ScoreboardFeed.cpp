@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/output/HtmlText.h"
+#include "core/output/ScoreboardScreen.h"
 #include "core/records/Codes.h"
 #include "core/records/Cp1252.h"
 #include "core/records/SafeSave.h"
@@ -17,15 +18,15 @@ const Team& teamOf(const Game& game, bool home) { return home ? game.home : game
 
 std::string teamName(const Game& game, bool home) { return cp1252ToUtf8(teamOf(game, home).name); }
 
-std::string teamBlock(const scoring::TeamConsoleFigures& figures, const char* side) {
+std::string teamBlock(const scoring::TeamConsoleFigures& figures, const LeagueOptions& league, const char* side) {
     std::string out = "<div class=\"team " + std::string(side) + "\">\n";
     out += "<div class=\"name\">" + htmlText(cp1252ToUtf8(figures.name)) + "</div>\n";
     out += "<div class=\"score\">" + std::to_string(figures.score) + "</div>\n";
     out += "<div class=\"fouls\">Fouls " + std::to_string(figures.teamFouls);
     if (!figures.bonus.empty()) out += " <span class=\"bonus\">" + htmlText(figures.bonus) + "</span>";
     out += "</div>\n";
-    out += "<div class=\"timeouts\">Time outs " + std::to_string(figures.fullTimeOutsLeft) + " + " +
-           std::to_string(figures.shortTimeOutsLeft) + "</div>\n";
+    out += "<div class=\"timeouts\">Time outs left: " +
+           htmlText(timeOutsLeftWords(figures.fullTimeOutsLeft, figures.shortTimeOutsLeft, league)) + "</div>\n";
     return out + "</div>\n";
 }
 
@@ -77,10 +78,10 @@ std::string scoreboardHtml(const Game& game, const LeagueOptions& league) {
         ".period { font-size: 2em; }\n"
         ".bonus { color: #ffd000; font-weight: bold; }\n"
         "</style>\n</head>\n<body>\n<div class=\"board\">\n";
-    out += teamBlock(scoring::teamConsoleFigures(game, true, league), "home");
+    out += teamBlock(scoring::teamConsoleFigures(game, true, league), league, "home");
     out += "<div class=\"period\">" + htmlText(scoreboardPeriod(game.currentPeriod, game.halves != 0)) +
            "</div>\n";
-    out += teamBlock(scoring::teamConsoleFigures(game, false, league), "visitor");
+    out += teamBlock(scoring::teamConsoleFigures(game, false, league), league, "visitor");
     out += "</div>\n</body>\n</html>\n";
     return out;
 }
@@ -93,6 +94,7 @@ ScoreboardFeedTexts scoreboardFeedTexts(const Game& game, const LeagueOptions& l
                  "\n";
     texts.line = scoreboardLine(game) + "\n";
     texts.html = scoreboardHtml(game, league);
+    texts.screen = scoreboardScreenHtml(game, league);
     return texts;
 }
 
@@ -117,7 +119,10 @@ std::string scoreboardFolder(const std::string& chosenFolder, const std::string&
 bool writeScoreboardFeed(const std::string& folder, const ScoreboardFeedTexts& texts, std::string* error) {
     const std::filesystem::path base(folder);
     const std::pair<const char*, const std::string*> files[] = {
-        {"scoreboard.json", &texts.json}, {"scoreboard.txt", &texts.line}, {"scoreboard.html", &texts.html}};
+        {"scoreboard.json", &texts.json},
+        {"scoreboard.txt", &texts.line},
+        {"scoreboard.html", &texts.html},
+        {"scoreboard-screen.html", &texts.screen}};
     for (const auto& [name, text] : files) {
         std::string reason;
         // The feed folder may be shared (/tmp): a link someone put there in

@@ -10,12 +10,13 @@
 
 namespace courtlog::output {
 
-// The three files a streaming overlay or a gym screen reads while a game is
+// The files a streaming overlay or a gym screen reads while a game is
 // scored, all computed from the game as the console shows it.
 struct ScoreboardFeedTexts {
-    std::string json;  // scoreboard.json
-    std::string line;  // scoreboard.txt
-    std::string html;  // scoreboard.html
+    std::string json;    // scoreboard.json
+    std::string line;    // scoreboard.txt
+    std::string html;    // scoreboard.html, the overlay
+    std::string screen;  // scoreboard-screen.html, the gym screen (ScoreboardScreen.h)
 };
 
 // The period as a scoreboard shows it: "Q1".."Q4", "H1"/"H2", "OT1"...
@@ -47,7 +48,7 @@ std::string isoLocalTime(std::time_t when);
 // (the current folder for a game not yet saved).
 std::string scoreboardFolder(const std::string& chosenFolder, const std::string& gameFileName);
 
-// Replaces the three files in folder, each atomically through the safe
+// Replaces the four files in folder, each atomically through the safe
 // save, so a reader never sees half a file; a symbolic link in the place of
 // one is refused, never written through. false with the reason when any
 // file could not be written.

@@ -69,8 +69,7 @@ bool entryPending(const Player* shown, const TypedEntry& typed) {
 
 RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed) {
     if (!entryPending(shown, typed)) return RosterEnterAction::PressOk;
-    if (shown && trimmedName(typed.name) == trimmedName(shown->name)) return RosterEnterAction::UpdateShownPlayer;
-    return RosterEnterAction::AddPlayer;
+    return shown ? RosterEnterAction::UpdateShownPlayer : RosterEnterAction::AddPlayer;
 }
 
 int entryAfterAdding(int current, int playerCount) {

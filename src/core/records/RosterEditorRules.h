@@ -61,10 +61,11 @@ struct TypedEntry {
 // his position).
 bool entryPending(const Player* shown, const TypedEntry& typed);
 
-// What Enter in the entry fields does. The editor opens with a player
-// shown, so typing a new player over him must not rename him: Enter adds
-// unless the name field still holds the shown player's name (a rename is
-// the "Update Player" button's work). Nothing pending: Enter is OK.
+// What Enter in the entry fields does, as in most editors: with a player
+// shown (selected in the list), Enter stores the changes made to him,
+// whatever field was changed, his name too; with nobody shown ("Clear
+// Data", or after a player was added), Enter adds the player typed.
+// Nothing pending: Enter is OK.
 enum class RosterEnterAction { PressOk, AddPlayer, UpdateShownPlayer };
 RosterEnterAction rosterEnterAction(const Player* shown, const TypedEntry& typed);
 

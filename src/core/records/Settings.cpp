@@ -44,6 +44,7 @@ constexpr const char* kStatWidths = "Stat Col Widths:                  ";
 constexpr const char* kFootLink = "HTML Page Foot Link:              ";
 constexpr const char* kScoreboardOn = "Scoreboard Feed is:               ";
 constexpr const char* kScoreboardFolder = "Scoreboard Feed Folder:           ";
+constexpr const char* kSwappedConsoleGame = "Swapped Console Game:             ";
 // Lines 33 on, in FileFolder order when written, by label when read.
 constexpr const char* kFolderLabels[kFileFolderCount] = {
     "Last Team Folder:                 ", "Last Game Folder:                 ",
@@ -279,6 +280,15 @@ void Settings::parse(std::string_view text) {
             break;
         }
     }
+    // And the swapped consoles' games, one a line after the folders, as
+    // many as are kept.
+    std::vector<std::string> swapped;
+    for (std::size_t i = kLastPositionalLine; i < lines.size() && swapped.size() < kMaxSwappedConsoleGames; ++i) {
+        const std::string_view line = lines[i].substr(0, std::min(lines[i].size(), kLabelWidth + kMaxFolderLength));
+        if (line.size() > kLabelWidth && line.substr(0, kLabelWidth) == kSwappedConsoleGame)
+            swapped.emplace_back(line.substr(kLabelWidth));
+    }
+    if (!swapped.empty()) swappedConsoleGames = std::move(swapped);
 }
 
 std::string Settings::format() const {
@@ -323,12 +333,13 @@ std::string Settings::format() const {
         return !folder.empty() && folder.size() <= kMaxFolderLength && !holdsLineBreak(folder);
     };
     const bool foldersSet = std::any_of(lastFolders.begin(), lastFolders.end(), storable);
+    const bool swapsKept = !swappedConsoleGames.empty();
     const bool feedSet = scoreboardFeedOn || !scoreboardFeedFolder.empty();
-    if (!htmlFootLink.empty() || feedSet || foldersSet) {
+    if (!htmlFootLink.empty() || feedSet || foldersSet || swapsKept) {
         out += '\n';
         out += kFootLink + oneLine(htmlFootLink, kMaxFootLinkLength);
     }
-    if (feedSet || foldersSet) {
+    if (feedSet || foldersSet || swapsKept) {
         out += '\n';
         appendLine(out, kScoreboardOn, scoreboardFeedOn ? 1 : 0);
         out += kScoreboardFolder + oneLine(scoreboardFeedFolder, kMaxFolderLength);
@@ -337,6 +348,13 @@ std::string Settings::format() const {
         if (!storable(lastFolders[kind])) continue;
         out += '\n';
         out += kFolderLabels[kind] + lastFolders[kind];
+    }
+    const std::size_t firstKept =
+        swappedConsoleGames.size() > kMaxSwappedConsoleGames ? swappedConsoleGames.size() - kMaxSwappedConsoleGames : 0;
+    for (std::size_t i = firstKept; i < swappedConsoleGames.size(); ++i) {
+        if (swappedConsoleGames[i].empty()) continue;
+        out += '\n';
+        out += kSwappedConsoleGame + oneLine(swappedConsoleGames[i], kMaxFolderLength);
     }
     return out;
 }

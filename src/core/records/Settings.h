@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/records/JsonName.h"
 
@@ -74,6 +75,12 @@ struct Settings {
     bool scoreboardFeedOn = false;
     std::string scoreboardFeedFolder;
     static constexpr std::size_t kMaxFolderLength = 4096;
+    // The game files whose console was last left with its sides swapped,
+    // the most recent last (see SwappedConsoles.h). One line each after
+    // the folder lines, written only when there is one; lines 30 to 32 are
+    // then written too, with their values as they are.
+    std::vector<std::string> swappedConsoleGames;
+    static constexpr std::size_t kMaxSwappedConsoleGames = 20;
     // The folder last used for each kind of file (empty: none yet). Kept on
     // lines after 32, one "label: folder" line for each folder known, in
     // any order; lines 30 to 32 are then written too. Older versions read
@@ -100,7 +107,8 @@ struct Settings {
     // that do not match their label leave their value alone.
     void parse(std::string_view text);
     // The 29-line file text (30 with a foot link, 32 with the scoreboard
-    // feed, more with remembered folders), without a newline after the last
+    // feed, more with remembered folders and swapped consoles), without a
+    // newline after the last
     // line.
     std::string format() const;
 

@@ -54,6 +54,11 @@ const Player* GameConsole::playerInSlot(bool home, int slot) const {
 
 std::string GameConsole::teamName(bool home) const { return team(game_, home).name; }
 
+std::string GameConsole::slotPlayerWords(bool home, int slot) const {
+    const Player* player = playerInSlot(home, slot);
+    return player ? playerWords(*player) + ", " + teamName(home) : teamName(home);
+}
+
 void GameConsole::chooseBenchPlayer(bool home, int rosterIndex) {
     catchUp();
     (home ? state_.pending.homeSubstitution : state_.pending.visitorSubstitution) = true;

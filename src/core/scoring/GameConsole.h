@@ -115,6 +115,9 @@ public:
     ChangeOutcome periodUp();
     ChangeOutcome periodDown();
     ChangeOutcome swapSides();
+    // The way round the console opens, before any change: a game opened
+    // again shows its sides as they were left. Nothing to undo.
+    void openWithSidesSwapped(bool swapped) { state_.sidesSwapped = swapped; }
     // A change made beside the console on its game (the closed event
     // editor): applied and kept like the console's own. Unchanged without one.
     ChangeOutcome perform(std::unique_ptr<ConsoleCommand> command);
@@ -144,6 +147,10 @@ public:
     // What the last undo or redo did: "Undone: 2 pointer made, #3 Marsh",
     // "Redone: ..."; empty before the first and after a new change.
     const std::string& lastStep() const { return lastStep_; }
+
+    // Whom a play from a court slot is for, as the event dialog names him:
+    // "#7 Ann Lee, Eagles"; the team alone for an empty slot.
+    std::string slotPlayerWords(bool home, int slot) const;
 
     // The roster or plays were changed beside the console, not through it:
     // the bench choices point into a roster that changed, and changes kept

@@ -28,8 +28,9 @@ LiveScoreboardDialog::LiveScoreboardDialog(QWidget* parent, Settings& settings)
     folder_ = new QLineEdit(ui::fromRecordPath(settings.scoreboardFeedFolder), this);
     folder_->setObjectName(QStringLiteral("feedFolderEdit"));
     folder_->setPlaceholderText(QStringLiteral("beside the game file"));
-    folder_->setToolTip(QStringLiteral("scoreboard.json, scoreboard.txt and scoreboard.html are replaced here "
-                                       "after every change at the game console."));
+    folder_->setToolTip(QStringLiteral("scoreboard.json, scoreboard.txt, scoreboard.html and "
+                                       "scoreboard-screen.html are replaced here after every change at the "
+                                       "game console."));
     auto* folderLabel = new QLabel(QStringLiteral("&Folder:"), this);
     folderLabel->setBuddy(folder_);
     QPushButton* browseButton =
@@ -42,8 +43,9 @@ LiveScoreboardDialog::LiveScoreboardDialog(QWidget* parent, Settings& settings)
     grid->addWidget(folder_, 1, 1);
     grid->addWidget(browseButton, 1, 2);
     grid->setColumnStretch(1, 1);
-    auto* note = new QLabel(QStringLiteral("A streaming tool or a browser on the gym screen shows "
-                                           "scoreboard.html straight from the folder."),
+    auto* note = new QLabel(QStringLiteral("A streaming tool shows the overlay scoreboard.html straight from the "
+                                           "folder; a browser in full screen on the gym screen shows "
+                                           "scoreboard-screen.html."),
                             this);
     note->setWordWrap(true);
 

@@ -195,7 +195,10 @@ void RosterEdit::keyPressEvent(QKeyEvent* event) {
     if (enter && !onButton && action != RosterEnterAction::PressOk) {
         event->accept();
         const bool adding = action == RosterEnterAction::AddPlayer;
+        entryRefused_ = false;
         (adding ? addButton_ : updateButton_)->click();
+        // A refused entry keeps the focus where its message sent it.
+        if (entryRefused_) return;
         nameEdit_->setFocus();
         if (!adding) nameEdit_->selectAll();
         return;
@@ -285,6 +288,7 @@ std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_
     if (nameProblem != PlayerNameProblem::None) {
         ui::showWarning(this, ui::playerNameProblemText(nameProblem, entry.name, team_.name),
                         QStringLiteral("Edit Roster"));
+        entryRefused_ = true;
         nameEdit_->setFocus();
         nameEdit_->selectAll();
         return std::nullopt;
@@ -292,6 +296,14 @@ std::optional<RosterEdit::Entry> RosterEdit::checkedEntry(int except, std::size_
     const std::optional<int> number = parseUniform(numberEdit_->text().toStdString());
     if (!number) {
         ui::showWarning(this, ui::uniformNumberProblemText(numberEdit_->text()), QStringLiteral("Edit Roster"));
+        entryRefused_ = true;
+        numberEdit_->setFocus();
+        numberEdit_->selectAll();
+        return std::nullopt;
+    }
+    // A number another player wears is pointed out; the user may keep it.
+    if (!ui::confirmUniformNumber(this, team_.players, except, *number, QStringLiteral("Edit Roster"))) {
+        entryRefused_ = true;
         numberEdit_->setFocus();
         numberEdit_->selectAll();
         return std::nullopt;

@@ -84,6 +84,8 @@ private:
     std::array<QComboBox*, 5> lineupLists_{};
     QLineEdit* nameEdit_ = nullptr;
     QLineEdit* numberEdit_ = nullptr;
+    // Set when the last entry checked was refused.
+    bool entryRefused_ = false;
     QComboBox* positionList_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* addButton_ = nullptr;

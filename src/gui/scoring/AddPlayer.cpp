@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/records/Codes.h"
 #include "core/records/Game.h"
 #include "core/records/PlayerEntry.h"
 #include "core/records/RosterEditorRules.h"
+#include "core/records/UniformChoice.h"
 #include "core/records/UniformNumber.h"
 #include "gui/ui/EntryMessages.h"
 #include "gui/ui/MessageBox.h"
@@ -49,7 +51,6 @@ AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), 
     numberList_ = new QComboBox(this);
     numberList_->setObjectName(QStringLiteral("numberList"));
     numberList_->addItems(uniformNumberEntries());
-    numberList_->setCurrentIndex(0);
 
     auto* teamGroup = new QGroupBox(QStringLiteral("Add Player To:"), this);
     homeButton_ = new QRadioButton(teamButtonText(game_.homeName, QStringLiteral("Home Team")), teamGroup);
@@ -58,6 +59,13 @@ AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), 
         new QRadioButton(teamButtonText(game_.visitorName, QStringLiteral("Visiting Team")), teamGroup);
     visitorButton_->setObjectName(QStringLiteral("visitorButton"));
     homeButton_->setChecked(true);
+    // The number offered is one nobody on the chosen team wears, until the
+    // scorekeeper picks one.
+    offerFreeNumber();
+    connect(numberList_, &QComboBox::currentIndexChanged, this, [this] { numberChosen_ = true; });
+    connect(visitorButton_, &QRadioButton::toggled, this, [this] {
+        if (!numberChosen_) offerFreeNumber();
+    });
 
     auto* addButton = addClickButton(QStringLiteral("&Add Player"), QStringLiteral("addPlayerButton"),
                                      [this] { addToTeam(); });
@@ -86,6 +94,12 @@ AddPlayer::AddPlayer(Game& game, QWidget* parent) : ui::CourtlogDialog(parent), 
 
 void AddPlayer::reject() { cancelButton_->click(); }
 
+void AddPlayer::offerFreeNumber() {
+    const Team& team = visitorButton_->isChecked() ? game_.visitor : game_.home;
+    const QSignalBlocker offered(numberList_);
+    numberList_->setCurrentIndex(uniformChoiceOf(firstFreeUniform(team.players)));
+}
+
 void AddPlayer::addToTeam() {
     Player player;
     player.name = trimmedName(ui::toRecordText(nameEdit_->text(), std::string::npos), kAddedNameChars);
@@ -102,6 +116,10 @@ void AddPlayer::addToTeam() {
                         QStringLiteral("Add Player"));
         nameEdit_->setFocus();
         nameEdit_->selectAll();
+        return;
+    }
+    if (!ui::confirmUniformNumber(this, team.players, -1, player.number, QStringLiteral("Add Player"))) {
+        numberList_->setFocus();
         return;
     }
     team.addPlayer(player, PersonalInfo::blank());

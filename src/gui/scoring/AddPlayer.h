@@ -24,6 +24,7 @@ public:
 
 private:
     void addToTeam();
+    void offerFreeNumber();
 
     Game& game_;
     QLineEdit* nameEdit_ = nullptr;
@@ -32,6 +33,7 @@ private:
     QRadioButton* homeButton_ = nullptr;
     QRadioButton* visitorButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    bool numberChosen_ = false;
 };
 
 // The uniform choices, "00", "0" .. "99" (uniformChoices).

@@ -1,30 +1,13 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-#include <vector>
+#include "gui/ui/ScreenPlacement.h"
 
 namespace courtlog::gui::scoring {
 
-// A part of the screen the console should rather not cover. Loose areas
-// (group < 0) cost their weight for every pixel covered. Areas that share a
-// group (the name and the figures of one sheet row: a row is unreadable as
-// soon as either is hidden) cost the weight once when any of them is touched.
-struct CoveredArea {
-    QRect rect;
-    long long weight = 1;
-    int group = -1;
-};
-
-// What a window at rect costs by covering areas.
-long long coveredWeight(const QRect& window, const std::vector<CoveredArea>& areas);
-
-// Top-left corner for a window of size frame inside screen that costs the
-// least. Among equally good places the one nearest preferred wins. The best
-// place always has its edges on the screen's edges or on the areas' edges,
-// so only those are tried.
-QPoint leastCoveringPlace(const QRect& screen, const QSize& frame, const std::vector<CoveredArea>& areas,
-                          QPoint preferred);
+// The console is placed by the rule every window of a game in progress
+// follows.
+using ui::CoveredArea;
+using ui::coveredWeight;
+using ui::leastCoveringPlace;
 
 }  // namespace courtlog::gui::scoring

@@ -5,10 +5,12 @@
 #include <QPushButton>
 
 #include "core/scoring/GameConsole.h"
+#include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
 
 // The scoring core's rules used here.
+using courtlog::scoring::CourtLabel;
 using courtlog::scoring::GameConsole;
 using courtlog::scoring::TeamConsoleFigures;
 
@@ -78,6 +80,20 @@ QSize CourtArea::sizeHint() const { return {760, 440}; }
 const QPixmap& CourtArea::drawnCourt(const CourtScene& scene) {
     const QPixmap& floor = background(scene);
     if (court_.size() == floor.size() && courtScene_ == scene) return court_;
+    // A label cut to fit under its button is read whole in the button's
+    // tip; the tip names the player even when the label says he fouled out.
+    for (const bool home : {true, false}) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            QPushButton* button = buttons_[home ? 0 : 1][static_cast<std::size_t>(slot - 1)];
+            if (!button) continue;
+            QString tip;
+            for (const CourtLabel& label : (home ? scene.home : scene.visitor).onCourt)
+                if (label.slot == slot) tip = ui::fromRecordText(label.text).trimmed();
+            const QString who = ui::fromRecordText(console_.slotPlayerWords(home, slot));
+            tip = tip.isEmpty() ? who : tip + QLatin1Char('\n') + who;
+            if (button->toolTip() != tip) button->setToolTip(tip);
+        }
+    }
     court_ = QPixmap(floor.size());
     court_.setDevicePixelRatio(floor.devicePixelRatio());
     QPainter painter(&court_);

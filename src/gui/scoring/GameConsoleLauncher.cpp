@@ -1,13 +1,17 @@
 #include <QDialog>
 #include <QEventLoop>
+#include <QShortcut>
 
 #include "core/records/Game.h"
+#include "core/records/SwappedConsoles.h"
 #include "gui/scoring/ConsoleFocusKeeper.h"
+#include "gui/scoring/ConsoleMenuKeys.h"
 #include "gui/scoring/GameConsoleWindow.h"
 #include "gui/scoring/GameCommands.h"
 #include "gui/scoring/TeamSheetPair.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/ViewerPlacement.h"
 
 namespace courtlog::gui::scoring {
 
@@ -26,8 +30,20 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         TeamSheetPair sheets(TeamSheetPair::clientAreaOf(mainWindow), game);
         GameConsoleWindow console(mainWindow, game, ui::programSettings().league);
         sheets.followConsole(&console);
+        // A game left with its sides swapped opens so again.
+        console.openWithSidesSwapped(consoleSwappedFor(ui::programSettings(), game.fileName));
         sheets.placeConsole(&console);
         state.console = &console;
+        // Viewers opened beside the console keep clear of the sheets' rows
+        // where the screen has room; where it has not, F6 sets them aside
+        // and brings them back.
+        ui::setGameScreenAreas([&sheets] { return sheets.coveredAreas(); });
+        QShortcut viewersKey(QKeySequence(Qt::Key_F6), &console);
+        viewersKey.setContext(Qt::ApplicationShortcut);
+        QObject::connect(&viewersKey, &QShortcut::activated, [] { ui::toggleViewersAside(); });
+        // Alt with a menu's letter and F10 reach the main window's menus
+        // from the console.
+        const ConsoleMenuKeys menuKeys(&console, mainWindow);
         // The console runs its own loop until the game is stopped, but leaves
         // the main window's menu usable: the commands of a game in progress
         // (Save, Auto Save, Add and Modify Player, the options) are used
@@ -38,7 +54,11 @@ void startGameConsole(QWidget* mainWindow, Game& game, bool fromFileOrSchedule) 
         console.show();
         const ConsoleFocusKeeper focusKeeper(&console);
         loop.exec();
+        ui::setGameScreenAreas({});
         sheets.rememberConsolePlace(&console);
+        // Under the name the game has now (Save As may have moved it).
+        if (rememberConsoleSides(ui::programSettings(), game.fileName, console.model().sidesSwapped()))
+            ui::saveProgramSettings();
         state.console = nullptr;
     }
 

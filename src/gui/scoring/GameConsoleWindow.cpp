@@ -318,7 +318,8 @@ void GameConsoleWindow::recordThroughDialog(bool home, int slot) {
     // One dialog serves every play: building its 29 buttons anew each time
     // would slow every click.
     if (!playChoiceDialog_) playChoiceDialog_ = new PlayChoiceDialog(this);
-    const std::optional<int> chosen = playChoiceDialog_->choose();
+    const std::optional<int> chosen =
+        playChoiceDialog_->choose(ui::fromRecordText(model_.slotPlayerWords(home, slot)));
     // Without a choice nothing changed: nothing to show or save.
     if (!chosen) return;
     const PlayChoice& choice = playChoices()[static_cast<std::size_t>(*chosen)];
@@ -398,6 +399,13 @@ void GameConsoleWindow::stopGame() {
 }
 
 // ---- the shell's calls ----
+
+void GameConsoleWindow::openWithSidesSwapped(bool swapped) {
+    if (swapped == model_.sidesSwapped()) return;
+    model_.openWithSidesSwapped(swapped);
+    arrangeSides();
+    refresh();
+}
 
 void GameConsoleWindow::refreshPlayerLists() {
     model_.rosterChanged();

@@ -45,6 +45,8 @@ public:
     // Add Player and Modify Player, as changes kept for undo.
     void addPlayer(bool home, const Player& player);
     void editPlayers(std::optional<std::vector<Player>> homeEdited, std::optional<std::vector<Player>> visitorEdited);
+    // Opens with the sides swapped (a game left so at its last stop).
+    void openWithSidesSwapped(bool swapped);
 
     // ui::GameConsoleLink
     QWidget* consoleWidget() override { return this; }

@@ -133,6 +133,10 @@ bool ModifyPlayer::applyEdits() {
         nameEdit_->selectAll();
         return false;
     }
+    if (!ui::confirmUniformNumber(this, roster, shown_, number, QStringLiteral("Edit Player"))) {
+        numberList_->setFocus();
+        return false;
+    }
     player.name = name;
     player.number = static_cast<std::int16_t>(number);
     fillList();

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -77,12 +78,22 @@ PlayChoiceDialog::PlayChoiceDialog(QWidget* parent) : CourtlogDialog(parent) {
     for (auto& [name, column] : groups) column->addStretch(1);
 
     auto* cancel = addClickButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), [this] { closeWith(2); });
+    forWhom_ = new QLabel(this);
+    forWhom_->setObjectName(QStringLiteral("playerLabel"));
+    QFont bold = forWhom_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    forWhom_->setFont(bold);
+    forWhom_->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(forWhom_);
     layout->addLayout(grid);
     layout->addLayout(buttonRow({cancel}));
 }
 
-std::optional<int> PlayChoiceDialog::choose() {
+std::optional<int> PlayChoiceDialog::choose(const QString& forWhom) {
+    forWhom_->setText(forWhom);
+    forWhom_->setVisible(!forWhom.isEmpty());
     // Shown again as the first time: nothing chosen, the focus where a new
     // dialog puts it.
     for (QRadioButton* button : findChildren<QRadioButton*>()) button->setChecked(false);

@@ -23,7 +23,7 @@ public:
     static constexpr int kButtonRowHeight = 21;
     // Window pixels to a pixel of the upright frame: the court is drawn at
     // any size, and clicks on it are converted at the same scale.
-    static constexpr int kCourtScale = 1;
+    static constexpr int kCourtScale = 3;
 
     // point (upright frame) is the starting spot and receives the click;
     // orientation is the team's and keeps any turn made here.

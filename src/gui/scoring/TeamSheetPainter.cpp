@@ -268,10 +268,11 @@ void paintTeamSheet(QPainter& painter, const QRect& area, const TeamSheetFigures
 
     const int rowCount = static_cast<int>(figures.rows.size());
     const int bottom = rowTop(rowCount);
-    // The foul boxes and the figures lie on a pale ground of their own, so
-    // no logo behind the sheet (an orange ball under a red cross) can
-    // swallow them; the rules are drawn over it.
-    painter.fillRect(QRect(kFoulLeft, rowTop(0), kWidth - kFoulLeft, bottom - rowTop(0)), QColor(255, 255, 255, 190));
+    // Every text of the form lies on a pale ground of its own, so no logo
+    // behind the sheet at any fade (a dark "0" under a dark ball, an orange
+    // ball under a red cross) can swallow it; the logo still shows through.
+    // The rules are drawn over it.
+    painter.fillRect(QRect(0, 0, kWidth, bottom), QColor(255, 255, 255, 190));
     const bool headings = wanted.intersects(headingsArea());
     if (headings) {
         drawHeader(painter, figures);

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -24,6 +25,11 @@ std::optional<QRect>& keptConsolePlace() {
     return place;
 }
 
+// How long a console shown before the window manager framed it is watched
+// for its frame: 40 times 25 ms.
+constexpr int kFramedChecks = 40;
+constexpr int kFramedCheckMs = 25;
+
 // Console sizes tried when the full size loses rows: from the
 // console's size down to its minimum in even steps.
 constexpr int kShrinkSteps = 8;
@@ -33,7 +39,7 @@ constexpr int kShrinkSteps = 8;
 // outweighs any amount of covered form; among places that lose as many rows,
 // the one covering less of the forms wins.
 constexpr long long kFormWeight = 1;
-constexpr long long kRowWeight = 100'000'000;
+constexpr long long kRowWeight = ui::kHiddenRowWeight;
 // The main window's title and menu bar stay usable beside the console (Save,
 // Auto Save and the roster commands are used during the game); hiding them
 // counts like losing four rows.
@@ -64,11 +70,15 @@ TeamSheetPair::TeamSheetPair(QWidget* area, const Game& game) : area_(area) {
     home_->show();
     visitor_->show();
     area->installEventFilter(this);
+    area->window()->installEventFilter(this);
     makeRoomForForms();
 }
 
 TeamSheetPair::~TeamSheetPair() {
-    if (area_) area_->removeEventFilter(this);
+    if (area_) {
+        area_->removeEventFilter(this);
+        area_->window()->removeEventFilter(this);
+    }
     if (maximisedMainWindow_ && area_ && area_->window()->isMaximized()) area_->window()->showNormal();
     // The home sheet goes first, then the visitor's.
     delete home_.data();
@@ -137,22 +147,31 @@ void TeamSheetPair::makeRoomForForms(int consoleWidth) {
     if (consoleWidth > 0 && area_->width() >= 2 * narrowestSheetWidth() + consoleWidth &&
         area_->height() >= static_cast<int>(std::ceil(form.height() * readableFormScale())))
         return;
-    const QSize before = area_->size();
     mainWindow->showMaximized();
     maximisedMainWindow_ = true;
     // The window manager answers a moment later; the console placed before
-    // then is placed again by the sheets' new places.
-    awaitingMaximise_ = area_->size() == before;
+    // then is placed again when the area has grown (eventFilter).
+}
+
+void TeamSheetPair::placeOnceFramed() {
+    if (framedChecks_ <= 0 || !console_ || !console_->isVisible()) return;
+    if (console_->frameGeometry() != console_->geometry()) {
+        framedChecks_ = 0;
+        if (!movedByScorekeeper(console_)) placeConsole(console_);
+        return;
+    }
+    if (--framedChecks_ > 0) QTimer::singleShot(kFramedCheckMs, this, [this] { placeOnceFramed(); });
 }
 
 bool TeamSheetPair::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_ && event->type() == QEvent::Resize) {
-        layoutSheets();
-        if (awaitingMaximise_) {
-            awaitingMaximise_ = false;
-            if (console_ && placed_ && !keptConsolePlace()) placeConsole(console_);
-        }
-    }
+    const bool resized = watched == area_ && event->type() == QEvent::Resize;
+    const bool moved = area_ && watched == area_->window() && event->type() == QEvent::Move;
+    if (resized) layoutSheets();
+    // The main window grew or moved (a window manager maximises it in
+    // steps: its new size comes before its new place), or the scorekeeper
+    // resized it: a console left where it was put is put again, with the
+    // sheets beside it.
+    if ((resized || moved) && console_ && placed_ && !movedByScorekeeper(console_)) placeConsole(console_);
     return QObject::eventFilter(watched, event);
 }
 
@@ -208,8 +227,13 @@ void TeamSheetPair::placeConsole(QWidget* console) {
     decoration = decoration.expandedTo(QSize(8, 32));
 
     if (keptConsolePlace()) {
+        // Where the scorekeeper put it, with the sheets laid out beside it
+        // as for a console placed here.
         const QSize size = keptConsolePlace()->size().expandedTo(console->minimumSizeHint());
         console->resize(size);
+        makeRoomForForms(size.width() + decoration.width());
+        reservedMiddle_ = size.width() + decoration.width();
+        layoutSheets();
         console->move(clampedTo(available, size + decoration, keptConsolePlace()->topLeft()));
     } else {
         const QRect around = mainWindow ? mainWindow->frameGeometry() : available;
@@ -248,8 +272,9 @@ void TeamSheetPair::placeConsole(QWidget* console) {
         for (int step = 0; step <= kShrinkSteps; ++step) {
             const QSize size = start - (start - smallest) * step / kShrinkSteps;
             const QSize frame = size + decoration;
-            const QPoint centred = around.center() - QPoint(frame.width() / 2, frame.height() / 2);
-            const QPoint place = leastCoveringPlace(available, frame, areas, clampedTo(available, frame, centred));
+            // Low in the middle: the room left above it takes a viewer.
+            const QPoint low(around.center().x() - frame.width() / 2, around.bottom() + 1 - frame.height());
+            const QPoint place = leastCoveringPlace(available, frame, areas, clampedTo(available, frame, low));
             const long long rowsLost = coveredWeight(QRect(place, frame), areas) / kRowWeight;
             if (chosenRowsLost < 0 || rowsLost < chosenRowsLost) {
                 chosenSize = size;
@@ -263,13 +288,28 @@ void TeamSheetPair::placeConsole(QWidget* console) {
     }
     console_ = console;
     placedAt_ = QRect(console->pos(), console->size());
+    // A window shown but not yet framed by the window manager is put by
+    // its inside, and its frame then lands a title bar higher: placed
+    // again once the frame is there. Nothing tells when that is, so the
+    // frame is looked for a few times a second, for a while.
+    framedChecks_ = console->isVisible() && console->frameGeometry() == console->geometry() ? kFramedChecks : 0;
+    if (framedChecks_ > 0) QTimer::singleShot(kFramedCheckMs, this, [this] { placeOnceFramed(); });
     placed_ = true;
 }
 
+bool TeamSheetPair::movedByScorekeeper(const QWidget* console) const {
+    if (!console || !placed_) return false;
+    // A window manager settles a new window a pixel or two from where it
+    // was put; only a move or a resize beyond that is the scorekeeper's.
+    constexpr int kScorekeepersMove = 24;
+    const QPoint moved = console->pos() - placedAt_.topLeft();
+    const QSize resized = console->size() - placedAt_.size();
+    return moved.manhattanLength() > kScorekeepersMove || std::abs(resized.width()) > kScorekeepersMove ||
+           std::abs(resized.height()) > kScorekeepersMove;
+}
+
 void TeamSheetPair::rememberConsolePlace(const QWidget* console) {
-    if (!console || !placed_) return;
-    const QRect now(console->pos(), console->size());
-    if (now != placedAt_) keptConsolePlace() = now;
+    if (movedByScorekeeper(console)) keptConsolePlace() = QRect(console->pos(), console->size());
 }
 
 void TeamSheetPair::forgetConsolePlace() { keptConsolePlace().reset(); }

@@ -50,15 +50,20 @@ public:
 
     // Moves the console where it hides the fewest sheet rows (a row whose
     // name or figures are hidden is lost) and then the least of the forms,
-    // keeping the main window's menu free; or where the scorekeeper last put
-    // it during this run of the program. When every place loses rows, the
-    // console is made smaller, down to its minimum size, if that loses fewer.
-    // Call before the console is shown.
+    // keeping the main window's menu free, low in the middle among places
+    // as good; or where the scorekeeper last put it during this run of the
+    // program. The sheets are laid out beside it either way. When every
+    // place loses rows, the console is made smaller, down to its minimum
+    // size, if that loses fewer. Call before the console is shown; it is
+    // placed again when the main window grows or moves, until the
+    // scorekeeper moves it.
     void placeConsole(QWidget* console);
     // Keeps the console's place and size for the next game when the
     // scorekeeper has moved or resized it. Call when the game stops, before
     // the console goes.
     void rememberConsolePlace(const QWidget* console);
+    // True when the console is no longer where placeConsole put it.
+    bool movedByScorekeeper(const QWidget* console) const;
 
     // What the console should not cover, in global coordinates: the menu
     // bar, each visible row's name and figures, the forms.
@@ -75,6 +80,8 @@ private:
     // Maximises a main window that cannot show both forms whole (without a
     // console width) or both readable beside a console of consoleWidth.
     void makeRoomForForms(int consoleWidth = 0);
+    // Places the console again once the window manager has framed it.
+    void placeOnceFramed();
     int scrollBarWidth() const;
     // The narrowest sheet whose form still reads well (text 10 pixels tall).
     int narrowestSheetWidth() const;
@@ -90,7 +97,8 @@ private:
     QSize consoleFullSize_;
     bool placed_ = false;
     bool maximisedMainWindow_ = false;
-    bool awaitingMaximise_ = false;
+    // Checks left for the frame of a console placed before it had one.
+    int framedChecks_ = 0;
 };
 
 }  // namespace courtlog::gui::scoring

@@ -1,11 +1,9 @@
 #include "gui/stats/BoxScoreDialog.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +24,7 @@
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/Printing.h"
 #include "gui/ui/ProgramSettings.h"
+#include "gui/ui/ViewerPlacement.h"
 
 namespace courtlog::gui::stats {
 
@@ -106,29 +105,7 @@ void BoxScoreDialog::showBesideConsole(QWidget* console) {
     // OK, Escape and the close box all end the dialog; it goes with them.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
-    // Beside the console on the side with more room, as wide as that room
-    // allows, so the console stays in view. The console's frame tells how
-    // much the window manager adds around a window.
-    QScreen* screen = console ? console->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
-    const QRect beside = console ? console->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
-    const QSize border = console ? console->frameGeometry().size() - console->size() : QSize(0, 0);
-    const int rightRoom = area.right() - beside.right();
-    const int leftRoom = beside.left() - area.left();
-    const bool right = rightRoom >= leftRoom;
-    const int width = std::clamp(std::max(rightRoom, leftRoom) - border.width(), kNarrowest, kPreferredWidth);
-    const int height = std::min(kPreferredHeight, area.height() - border.height());
-    resize(width, height);
-    const int frameWidth = width + border.width();
-    const int frameHeight = height + border.height();
-    const int x = std::clamp(right ? beside.right() + 1 : beside.left() - frameWidth, area.left(),
-                             std::max(area.left(), area.right() + 1 - frameWidth));
-    // Level with the console's bottom: a team sheet under it keeps its rows,
-    // at the top of the sheet, in view.
-    const int y = std::clamp(beside.bottom() + 1 - frameHeight, area.top(),
-                             std::max(area.top(), area.bottom() + 1 - frameHeight));
-    move(x, y);
-    show();
+    ui::showBesideConsole(this, console, {kPreferredWidth, kPreferredHeight}, kNarrowest);
 }
 
 void BoxScoreDialog::refreshFromGame() {

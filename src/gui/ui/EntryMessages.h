@@ -3,7 +3,10 @@
 #include <QString>
 #include <string>
 
+#include "core/records/Player.h"
 #include "core/records/PlayerEntry.h"
+
+class QWidget;
 
 namespace courtlog::gui::ui {
 
@@ -13,5 +16,11 @@ QString playerNameProblemText(PlayerNameProblem problem, const std::string& name
 
 // Why a typed uniform number was refused.
 QString uniformNumberProblemText(const QString& typed);
+
+// Giving the player at index of players (-1: a new player) the uniform
+// number: when another player wears it already, asks whether to keep it
+// anyway (caption as the dialog's). True when the number may be taken.
+bool confirmUniformNumber(QWidget* owner, const std::vector<Player>& players, int index, int number,
+                          const QString& caption);
 
 }  // namespace courtlog::gui::ui

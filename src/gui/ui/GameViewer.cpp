@@ -29,6 +29,8 @@ void registerGameViewer(GameViewer* viewer) {
 
 void unregisterGameViewer(GameViewer* viewer) { std::erase(viewers(), viewer); }
 
+const std::vector<GameViewer*>& openGameViewers() { return viewers(); }
+
 void refreshGameViewers() {
     tellEach([](GameViewer& viewer) { viewer.refreshFromGame(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/scoring/PlaysChange.h"
+#include <vector>
 
 namespace courtlog::gui::ui {
 
@@ -22,6 +23,8 @@ public:
 
 void registerGameViewer(GameViewer* viewer);
 void unregisterGameViewer(GameViewer* viewer);
+// The registered viewers, in the order they registered.
+const std::vector<GameViewer*>& openGameViewers();
 // Refreshes every registered viewer, in the order they registered.
 void refreshGameViewers();
 // Tells every registered viewer of a change, in the order they registered.

@@ -105,6 +105,8 @@ TEST(ScoreboardFeed, HtmlPageIsEscapedTransparentAndReloadsItself) {
     EXPECT_NE(html.find("Fouls 0 <span class=\"bonus\">BONUS</span>"), std::string::npos);
     EXPECT_NE(html.find("Fouls 5</div>"), std::string::npos);
     EXPECT_NE(html.find("<div class=\"period\">Q3</div>"), std::string::npos);
+    // Time outs in words, not "4 + 2".
+    EXPECT_NE(html.find("Time outs left: 4 full, 2 short</div>"), std::string::npos);
 }
 
 TEST(ScoreboardFeed, IsoLocalTimeCarriesTheOffset) {
@@ -165,6 +167,8 @@ TEST(ScoreboardFeedWriter, FollowsTheLastPlayThroughRecordingAndUndo) {
               "Home #23 Alpha: Three Point Made");
     EXPECT_EQ(readFile(folder.file("scoreboard.txt")), "Hawks 3 - 0 Owls  Q1\n");
     EXPECT_NE(readFile(folder.file("scoreboard.html")).find("<div class=\"score\">3</div>"), std::string::npos);
+    EXPECT_NE(readFile(folder.file("scoreboard-screen.html")).find("<div class=\"score\">3</div>"),
+              std::string::npos);
 }
 
 TEST(ScoreboardFeedWriter, OffWritesNothingAndAFailedWriteSaysWhy) {

@@ -107,8 +107,10 @@ struct EnterCase {
 void PrintTo(const EnterCase& c, std::ostream* out) { *out << c.what; }
 
 const EnterCase kEnterCases[] = {
-    {"NewNameTypedOverTheShownPlayerIsAdded", kAnn, {"Bo", "12", 1}, RosterEnterAction::AddPlayer},
+    {"TypoFixedInTheShownNameUpdatesHim", kAnn, {"Anne", "7", 1}, RosterEnterAction::UpdateShownPlayer},
+    {"AnotherNameTypedOverTheShownPlayerUpdatesHim", kAnn, {"Bo", "12", 1}, RosterEnterAction::UpdateShownPlayer},
     {"ShownNameWithAnotherNumberUpdatesHim", kAnn, {"Ann", "8", 1}, RosterEnterAction::UpdateShownPlayer},
+    {"ShownPlayerWithAnotherPositionUpdatesHim", kAnn, {"Ann", "7", 3}, RosterEnterAction::UpdateShownPlayer},
     {"ShownNameWithBlanksAroundUpdatesHim", kAnn, {" Ann ", "8", 1}, RosterEnterAction::UpdateShownPlayer},
     {"NameTypedWithNoPlayerShownIsAdded", std::nullopt, {"Bo", "", -1}, RosterEnterAction::AddPlayer},
     {"ShownPlayerUnchangedIsOk", kAnn, {"Ann", "07", 1}, RosterEnterAction::PressOk},
@@ -117,7 +119,7 @@ const EnterCase kEnterCases[] = {
 
 class EnterInTheEntryFields : public ::testing::TestWithParam<EnterCase> {};
 
-TEST_P(EnterInTheEntryFields, AddsUnlessTheShownNameIsStillThere) {
+TEST_P(EnterInTheEntryFields, UpdatesThePlayerShownAndAddsWhenNobodyIsShown) {
     const EnterCase& c = GetParam();
     EXPECT_EQ(rosterEnterAction(c.shown ? &*c.shown : nullptr, c.typed), c.action);
 }

@@ -214,6 +214,42 @@ TEST(Settings, ScoreboardFeedIsKeptOnLines31And32) {
     EXPECT_EQ(back, feed);
 }
 
+// Games left with their consoles swapped follow on lines 33 and on, one a
+// line, after lines 30 to 32 as they stand; a file of 32 lines or fewer
+// reads as none. Lines of another label are skipped.
+TEST(Settings, SwappedConsoleGamesFollowTheFeedLines) {
+    Settings swapped;
+    swapped.swappedConsoleGames = {"/games/final.gam", "/games/semi final.gam"};
+    auto lines = linesOf(swapped.format());
+    ASSERT_EQ(lines.size(), 34u);
+    EXPECT_EQ(lines[29], "HTML Page Foot Link:              ");
+    EXPECT_EQ(lines[30], "Scoreboard Feed is:               0");
+    EXPECT_EQ(lines[32], "Swapped Console Game:             /games/final.gam");
+    EXPECT_EQ(lines[33], "Swapped Console Game:             /games/semi final.gam");
+    Settings back;
+    back.parse(swapped.format());
+    EXPECT_EQ(back, swapped);
+
+    lines.insert(lines.begin() + 33, "Something else:                   /games/other.gam");
+    Settings skipping;
+    skipping.parse(joinLines(lines, lines.size()));
+    EXPECT_EQ(skipping.swappedConsoleGames, swapped.swappedConsoleGames);
+
+    Settings kept;
+    kept.swappedConsoleGames = {"/games/kept.gam"};
+    kept.parse(joinLines(lines, 32));
+    EXPECT_EQ(kept.swappedConsoleGames, std::vector<std::string>{"/games/kept.gam"});
+
+    // No more than the most recent are written or read.
+    Settings many;
+    for (int i = 0; i < 30; ++i) many.swappedConsoleGames.push_back("/g/" + std::to_string(i) + ".gam");
+    EXPECT_EQ(linesOf(many.format()).size(), 32u + Settings::kMaxSwappedConsoleGames);
+    Settings manyBack;
+    manyBack.parse(many.format());
+    ASSERT_EQ(manyBack.swappedConsoleGames.size(), Settings::kMaxSwappedConsoleGames);
+    EXPECT_EQ(manyBack.swappedConsoleGames.back(), "/g/29.gam");
+}
+
 TEST(Settings, FontFaceIsTheTextAfterTheLabelWhateverTheLabel) {
     auto lines = linesOf(Settings{}.format());
     lines[23] = "Anything at all, 34 characters ...Arial Black";

@@ -293,3 +293,27 @@ INSTANTIATE_TEST_SUITE_P(Console, Refusals, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
+
+// A game opened again with its sides swapped: undoing a later swap comes
+// back to the sides it opened with, and opening so is nothing to undo.
+TEST_F(Console, OpenedSwappedItUndoesBackToSwapped) {
+    console.openWithSidesSwapped(true);
+    EXPECT_TRUE(console.sidesSwapped());
+    EXPECT_FALSE(console.undo());
+    ASSERT_TRUE(console.swapSides());
+    EXPECT_FALSE(console.sidesSwapped());
+    ASSERT_TRUE(console.undo());
+    EXPECT_TRUE(console.sidesSwapped());
+}
+
+// The event dialog names the player a play is for, on either side and with
+// the sides swapped; a slot nobody holds names the team alone.
+TEST_F(Console, TheEventDialogNamesThePlayerOfTheSlotClicked) {
+    EXPECT_EQ(console.slotPlayerWords(true, 3), "#3 H3, Hawks");
+    game.visitor.players[1].number = -1;
+    EXPECT_EQ(console.slotPlayerWords(false, 2), "#00 V2, Owls");
+    ASSERT_TRUE(console.swapSides());
+    EXPECT_EQ(console.slotPlayerWords(true, 3), "#3 H3, Hawks");
+    for (Player& p : game.home.players) p.courtSlot = 0;
+    EXPECT_EQ(console.slotPlayerWords(true, 3), "Hawks");
+}

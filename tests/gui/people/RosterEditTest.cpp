@@ -391,26 +391,44 @@ TEST(RosterEdit, EnterOnAFocusedButtonStillPressesThatButton) {
     EXPECT_EQ(team.players[0].name, "Owls Player 1");
 }
 
-// The editor opens on the first player: a new player typed over him and
-// entered is added beside him, never renamed onto him. Blanks around a
-// name do not make it another name, zeros in front of a uniform only pad
-// it, and the uniforms 0 and 00 read differently in the list.
-TEST(RosterEdit, EnterOverTheFirstPlayerAddsTheTypedPlayerBesideHim) {
+// The editor opens with the first player selected: fixing his name and
+// pressing Enter updates him, never adds a second player. With nobody
+// selected (Clear Data, or after an add) Enter adds the player typed. A
+// number another player wears is pointed out: No goes back to the number,
+// Yes keeps it.
+TEST(RosterEdit, EnterUpdatesTheSelectedPlayerAndAddsWhenNobodyIsSelected) {
     freshHooks();
     Team team = teamWithLineup("Owls", 1);
     RosterEdit editor(team);
     editor.show();
-    for (const auto& [name, number] : {std::pair{"Ari Solberg ", "007"}, std::pair{" Ari Solberg", "5"},
-                                       std::pair{"Cy Dunn", "0"}}) {
+    typeInto(&editor, "nameEdit", QStringLiteral("Owls Playr 1"));
+    pressEnter(editor);
+    typeInto(&editor, "nameEdit", QStringLiteral("Owls Player One "));
+    typeInto(&editor, "numberEdit", QStringLiteral("007"));
+    pressEnter(editor);
+    EXPECT_EQ(rosterTexts(editor), QStringList{QStringLiteral("07 - Owls Player One, G")});
+
+    click(&editor, "clearDataButton");
+    for (const auto& [name, number] : {std::pair{"Cy Dunn", "0"}, std::pair{"Ari Solberg", "00"}}) {
         typeInto(&editor, "nameEdit", QString::fromLatin1(name));
         typeInto(&editor, "numberEdit", QString::fromLatin1(number));
         pressEnter(editor);
     }
-    EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(rosterTexts(editor), (QStringList{QStringLiteral("03 - Owls Player 1, G"),
-                                                QStringLiteral("07 - Ari Solberg, G"),
-                                                QStringLiteral("0 - Cy Dunn, B")}));
+    EXPECT_EQ(rosterTexts(editor), (QStringList{QStringLiteral("07 - Owls Player One, G"),
+                                                QStringLiteral("0 - Cy Dunn, B"), QStringLiteral("00 - Ari Solberg, B")}));
+    EXPECT_TRUE(gui::ui::testing::shownMessages().empty());
+
+    typeInto(&editor, "nameEdit", QStringLiteral("Dee Fox"));
+    typeInto(&editor, "numberEdit", QStringLiteral("7"));
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    pressEnter(editor);
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
     EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
-        QStringLiteral("Owls already has a player named Ari Solberg.")));
+        QStringLiteral("Owls Player One already wears number 7.")));
+    EXPECT_EQ(team.playerCount(), 3);
+    EXPECT_EQ(editor.focusWidget(), control<QLineEdit>(&editor, "numberEdit"));
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultYes);
+    pressEnter(editor);
+    EXPECT_EQ(rosterTexts(editor).value(3), QStringLiteral("07 - Dee Fox, B"));
+    EXPECT_TRUE(editor.isVisible());
 }

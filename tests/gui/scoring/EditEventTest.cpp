@@ -248,9 +248,12 @@ TEST(EditEvent, MadeTwoIntoMissedTwoMovesTheSpotForThatTeam) {
         EXPECT_EQ(dialog->orientation(), 180);  // the visitors' court
         // Upright (57, 47) starts at (61, 152) on the court turned round.
         // (the platform may nudge the pointer by a pixel or two as it moves it).
-        EXPECT_LE((dialog->lastMousePosition() - QPoint(61, 152 + ShotSpotDialog::kButtonRowHeight)).manhattanLength(),
-                  4);
-        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(100, 180 + ShotSpotDialog::kButtonRowHeight));
+        const int k = ShotSpotDialog::kCourtScale;
+        EXPECT_LE((dialog->lastMousePosition() - QPoint(61 * k, 152 * k + ShotSpotDialog::kButtonRowHeight))
+                      .manhattanLength(),
+                  4 + 2 * k);
+        QTest::mouseClick(dialog, Qt::LeftButton, {},
+                          QPoint(100 * k + k / 2, 180 * k + k / 2 + ShotSpotDialog::kButtonRowHeight));
     });
     click(&editor, "updateEventButton");
     ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);

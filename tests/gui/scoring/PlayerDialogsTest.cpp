@@ -68,6 +68,35 @@ TEST(AddPlayer, AddsABenchPlayerToTheCheckedTeam) {
     EXPECT_EQ(game.home.players[6].position, 0);
 }
 
+// The number offered is one nobody on the checked team wears; a number
+// chosen by hand stays when the team changes; a number taken is pointed
+// out, and No keeps the dialog open.
+TEST(AddPlayer, OffersAFreeNumberAndPointsOutATakenOne) {
+    freshHooks();
+    Game game = gameInPlay();
+    game.home.players[0].number = -1;
+    game.home.players[1].number = 0;
+    gui::scoring::AddPlayer dialog(game);
+    dialog.show();
+    auto* numbers = control<QComboBox>(&dialog, "numberList");
+    EXPECT_EQ(numbers->currentText(), QStringLiteral("1"));
+    click(&dialog, "visitorButton");
+    EXPECT_EQ(numbers->currentText(), QStringLiteral("00"));
+    numbers->setFocus();
+    QTest::keyClick(numbers, Qt::Key_Down);  // "0", as a scorekeeper picks it
+    click(&dialog, "homeButton");
+    EXPECT_EQ(numbers->currentText(), QStringLiteral("0"));
+
+    typeInto(&dialog, "nameEdit", QStringLiteral("Dee Fox"));
+    gui::ui::testing::queueMessageAnswer(gui::ui::ResultNo);
+    click(&dialog, "addPlayerButton");
+    ASSERT_EQ(gui::ui::testing::shownMessages().size(), 1u);
+    EXPECT_TRUE(gui::ui::testing::shownMessages()[0].text.startsWith(
+        QStringLiteral("Eagles Player 2 already wears number 0.")));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(game.home.playerCount(), 6);
+}
+
 TEST(ModifyPlayer, RenamingAPlayerWithFoulsKeepsHisFoulCountInHisTeamOnly) {
     freshHooks();
     Game game = gameInPlay();

@@ -46,16 +46,26 @@ struct TurnCase {
     QPoint farCourt;       // where upright (59, 150) shows
 };
 
+// The middle of the window pixels that show court pixel p, drawn kCourtScale
+// times its size below the button row.
+QPoint scaled(QPoint p) {
+    const int k = ShotSpotDialog::kCourtScale;
+    return {p.x() * k + k / 2, p.y() * k + k / 2 + ShotSpotDialog::kButtonRowHeight};
+}
+
 }  // namespace
 
 TEST(ShotSpotDialog, ClickInEachOrientationStoresTheUprightSpot) {
     freshHooks();
     const int row = ShotSpotDialog::kButtonRowHeight;
+    const int k = ShotSpotDialog::kCourtScale;
+    // At least twice the court picture's own size, to place a spot well.
+    ASSERT_GE(k, 2);
     const TurnCase cases[] = {
-        {0, {118, 199 + row}, {59, 3 + row}, {59, 150 + row}},
-        {1, {199, 118 + row}, {196, 59 + row}, {49, 59 + row}},
-        {2, {118, 199 + row}, {59, 196 + row}, {59, 49 + row}},
-        {3, {199, 118 + row}, {3, 59 + row}, {150, 59 + row}},
+        {0, {118 * k, 199 * k + row}, scaled({59, 3}), scaled({59, 150})},
+        {1, {199 * k, 118 * k + row}, scaled({196, 59}), scaled({49, 59})},
+        {2, {118 * k, 199 * k + row}, scaled({59, 196}), scaled({59, 49})},
+        {3, {199 * k, 118 * k + row}, scaled({3, 59}), scaled({150, 59})},
     };
     for (const TurnCase& c : cases) {
         SCOPED_TRACE(c.turns);
@@ -66,7 +76,7 @@ TEST(ShotSpotDialog, ClickInEachOrientationStoresTheUprightSpot) {
                 EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Shot From ?"));
                 if (first) turn(dialog, c.turns);
                 EXPECT_EQ(dialog->size(), c.client);
-                EXPECT_EQ(dialog->endLinePoint(), c.endLine);
+                EXPECT_LE((dialog->endLinePoint() - c.endLine).manhattanLength(), k);
                 EXPECT_EQ(dialog->cursor().shape(), Qt::CrossCursor);
                 QTest::mouseClick(dialog, Qt::LeftButton, {}, target);
             });
@@ -93,20 +103,22 @@ TEST(ShotSpotDialog, PointerStartsOnTheSpotAndTheGuideLineIsRed) {
     resetOrientations();
     ShotSpotDialog::teamOrientation(false) = 270;
     const int row = ShotSpotDialog::kButtonRowHeight;
+    const int k = ShotSpotDialog::kCourtScale;
     ShotAnswer answer = askWith(
         false,
         [&](ShotSpotDialog* dialog) {
             // Upright (57, 77) on the court lying with its attacked basket left.
             // (the platform may nudge the pointer by a pixel or two as it moves it).
-            EXPECT_LE((dialog->lastMousePosition() - QPoint(77, 118 - 57 + row)).manhattanLength(), 4);
+            const QPoint start = scaled({77, 118 - 57});
+            EXPECT_LE((dialog->lastMousePosition() - start).manhattanLength(), 4 + 2 * k);
             const QImage shot = dialog->grab().toImage();
-            // Half way along the line to (3, 59 + row).
-            const QPoint middle((77 + 3) / 2, (61 + row + 59 + row) / 2);
+            // Half way along the line to the end line's middle.
+            const QPoint middle = (start + dialog->endLinePoint()) / 2;
             bool red = false;
-            for (int dy = -2; dy <= 2; ++dy)
+            for (int dy = -2 * k; dy <= 2 * k; ++dy)
                 red = red || shot.pixelColor(middle + QPoint(0, dy)) == QColor(Qt::red);
             EXPECT_TRUE(red);
-            EXPECT_NE(shot.pixelColor(QPoint(150, 100)), QColor(Qt::red));
+            EXPECT_NE(shot.pixelColor(scaled({150, 100 - row})), QColor(Qt::red));
             // The line follows the pointer.
             QTest::mouseMove(dialog, QPoint(150, 30 + row));
             EXPECT_TRUE(processUntil([&] { return dialog->lastMousePosition() == QPoint(150, 30 + row); }));
@@ -155,8 +167,14 @@ TEST(ShotSpotDialog, CourtFollowsTheThreePointArc) {
         none = dialog->grab().toImage();
         dialog->reject();
     });
-    const QPoint corner(8, ShotSpotDialog::kButtonRowHeight + 10);
-    EXPECT_NE(pro.pixelColor(corner), none.pixelColor(corner));
+    // Somewhere across the court pixel the line runs through.
+    const int k = ShotSpotDialog::kCourtScale;
+    bool differs = false;
+    for (int dx = -k; dx <= k; ++dx) {
+        const QPoint corner = scaled({8, 10}) + QPoint(dx, 0);
+        differs = differs || pro.pixelColor(corner) != none.pixelColor(corner);
+    }
+    EXPECT_TRUE(differs);
     if (qEnvironmentVariableIsSet("COURTLOG_SHOTS")) {
         gui::ui::programSettings().league.threePointArc = 1;
         for (int turns = 0; turns < 2; ++turns)

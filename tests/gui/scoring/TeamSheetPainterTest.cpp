@@ -237,7 +237,8 @@ TEST(TeamSheetPainter, ScrollMovesTheFormButNotTheLogoAndPaintsOnlyTheArea) {
     EXPECT_EQ(image.pixelColor(200, 250), QColor(Qt::red));
     // The rule under the first row moved up by the scroll; the logo stayed.
     EXPECT_EQ(image.pixelColor(area.left() + 1, area.top() + sheet::rowTop(1) - 45), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(area.left() + 1, area.top() + sheet::rowTop(1)), QColor(200, 230, 255));
+    // The logo, seen through the form's pale ground.
+    EXPECT_EQ(image.pixelColor(area.left() + 1, area.top() + sheet::rowTop(1)), QColor(241, 249, 255));
 }
 
 // Over an orange logo at no fade, a red cross still stands out from its
@@ -251,6 +252,26 @@ TEST(TeamSheetPainter, CrossesAndFiguresStayVisibleOverAnOrangeLogo) {
     EXPECT_GT(pixelsOf(image, redCross, QColor(255, 0, 0)), 15);
     EXPECT_EQ(pixelsOf(image, redCross, QColor(255, 140, 0)), 0);
     EXPECT_EQ(pixelsOf(image, sheet::figureCell(0, true, 4).adjusted(1, 1, 0, 0), QColor(255, 140, 0)), 0);
-    // The names column still shows the logo.
-    EXPECT_EQ(image.pixelColor(100, sheet::rowTop(3) + 5), QColor(255, 140, 0));
+    // The names column still shows the logo, faintly.
+    const QColor shown = image.pixelColor(100, sheet::rowTop(3) + 5);
+    EXPECT_TRUE(shown.red() > shown.green() && shown.green() > shown.blue()) << shown.name().toStdString();
+}
+
+// Over a black logo at no fade, a uniform number (0), a name and a heading
+// are dark on a light ground.
+TEST(TeamSheetPainter, NumbersNamesAndHeadingsStayReadableOverADarkLogo) {
+    QImage logo(10, 8, QImage::Format_RGB32);
+    logo.fill(Qt::black);
+    const QImage image = render(teamSheetFigures(scriptedGame(), true), {logo, gui::ui::PictureLayout::Fit});
+    const QRect number(sheet::kNumberLeft, sheet::rowTop(0) + 1, sheet::kFoulLeft - sheet::kNumberLeft - 1,
+                       sheet::kRowHeight - 2);
+    const QRect name(sheet::kNameLeft, sheet::rowTop(0) + 1, sheet::kNumberLeft - sheet::kNameLeft - 1,
+                     sheet::kRowHeight - 2);
+    for (const QRect& cell : {number, name}) {
+        int light = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) light += qGray(image.pixel(x, y)) > 160;
+        EXPECT_GT(light, cell.width() * cell.height() / 2);
+        EXPECT_GT(pixelsOf(image, cell, QColor(Qt::black)), 3);
+    }
 }

@@ -1,10 +1,10 @@
-#include "gui/scoring/ConsolePlacement.h"
+#include "gui/ui/ScreenPlacement.h"
 
 #include <algorithm>
 #include <limits>
 #include <vector>
 
-namespace courtlog::gui::scoring {
+namespace courtlog::gui::ui {
 
 namespace {
 
@@ -78,4 +78,4 @@ QPoint leastCoveringPlace(const QRect& screen, const QSize& frame, const std::ve
     return best;
 }
 
-}  // namespace courtlog::gui::scoring
+}  // namespace courtlog::gui::ui
