@@ -39,7 +39,9 @@ std::map<std::string, int> replayFolder(const fs::path& root) {
             if (!file.is_regular_file()) continue;
             const auto data = bytesOf(file.path());
             EXPECT_EQ(target->check(data), "") << file.path();
-            if (alsoRoundTrip) EXPECT_EQ(checkGameFileRoundTrip(data), "") << file.path() << " (round trip)";
+            if (alsoRoundTrip) {
+                EXPECT_EQ(checkGameFileRoundTrip(data), "") << file.path() << " (round trip)";
+            }
             ++seen[name];
         }
     }
