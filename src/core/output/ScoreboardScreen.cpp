@@ -26,7 +26,7 @@ constexpr const char* kScreenStyle =
     ".bonus { font-size: min(5.5vh, 2.6vw); font-weight: bold; min-height: 1.3em; }\n"
     ".bonus span { background: #ffc400; color: #05080f; padding: 0 0.4em; border-radius: 0.2em; }\n"
     ".timeouts { font-size: min(5vh, 2.4vw); color: #c9d3e0; }\n"
-    ".timeouts b { color: #f2f4f8; }\n"
+    ".timeouts b { color: #f2f4f8; white-space: nowrap; }\n"
     ".period { text-align: center; border: 0.4vh solid #3a4660; border-radius: 2vh; padding: 3vh 2.5vw; }\n"
     ".period .word { font-size: min(6vh, 2.8vw); text-transform: uppercase; letter-spacing: 0.08em; }\n"
     ".period .number { font-size: min(24vh, 11vw); font-weight: bold; line-height: 1; }\n";

@@ -100,7 +100,10 @@ TEST_F(ShotAndUndo, PromptOnStoresTheClickedSpotInEachOrientation) {
         int shownOrientation = -1;
         whenModal<ShotSpotDialog>([&](ShotSpotDialog* dialog) {
             shownOrientation = dialog->orientation();
-            QTest::mouseClick(dialog, Qt::LeftButton, {}, c.click + QPoint(0, ShotSpotDialog::kButtonRowHeight));
+            // The middle of the window pixels that show that court pixel.
+            const int k = ShotSpotDialog::kCourtScale;
+            QTest::mouseClick(dialog, Qt::LeftButton, {},
+                              c.click * k + QPoint(k / 2, k / 2 + ShotSpotDialog::kButtonRowHeight));
         });
         play(true, 1, "shotMissed2MissedButton");
         ASSERT_TRUE(processUntil([&] { return game.homeEventCount() == shots + 1; }));

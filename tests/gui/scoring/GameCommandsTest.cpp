@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTemporaryDir>
@@ -281,4 +283,40 @@ TEST(GameCommands, TheConsoleTakesTheFocusBackAfterAMenuOrADialog) {
     gui::scoring::newGameCommand(nullptr);
     EXPECT_TRUE(backAfterDialog);
     EXPECT_TRUE(backAfterMenu);
+}
+
+// While a game is scored the console has the keyboard, and the main
+// window's menus are still reached from it: Alt with a menu's letter opens
+// that menu, F10 the first one; a letter no menu has does nothing there.
+TEST(GameCommands, AltWithAMenuLetterAndF10OpenTheMainMenusFromTheConsole) {
+    freshHooks();
+    TeamFiles files;
+    describeGame(files, "startGameButton", gui::ui::FileChoice{files.path("menus"), 1});
+    QMainWindow mainWindow;
+    QMenuBar* bar = mainWindow.menuBar();
+    bar->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Save"));
+    bar->addMenu(QStringLiteral("&Roster"))->addAction(QStringLiteral("&Add Player..."));
+    mainWindow.resize(400, 300);
+    mainWindow.show();
+    QString opened, first, none;
+    whenModal<QDialog>(
+        [&](QDialog* console) {
+            const auto openedBy = [&](QKeyCombination keys) {
+                QTest::keyClick(console, keys.key(), keys.keyboardModifiers());
+                processUntil([bar] { return bar->activeAction() != nullptr; });
+                const QString text = bar->activeAction() ? bar->activeAction()->text() : QString();
+                if (QMenu* menu = bar->activeAction() ? bar->activeAction()->menu() : nullptr) menu->hide();
+                bar->setActiveAction(nullptr);
+                return text;
+            };
+            opened = openedBy(QKeyCombination(Qt::AltModifier, Qt::Key_R));
+            first = openedBy(QKeyCombination(Qt::Key_F10));
+            none = openedBy(QKeyCombination(Qt::AltModifier, Qt::Key_Q));
+            QTest::mouseClick(console->findChild<QPushButton*>(QStringLiteral("stopGameButton")), Qt::LeftButton);
+        },
+        "gameConsole");
+    gui::scoring::newGameCommand(&mainWindow);
+    EXPECT_EQ(opened, QStringLiteral("&Roster"));
+    EXPECT_EQ(first, QStringLiteral("&File"));
+    EXPECT_TRUE(none.isEmpty());
 }
