@@ -279,6 +279,7 @@ std::string settingsThatDoNotSurvive(const Settings& s) {
     note(back.scoreboardFeedOn != s.scoreboardFeedOn, "scoreboardFeedOn");
     note(back.scoreboardFeedFolder != s.scoreboardFeedFolder, "scoreboardFeedFolder");
     note(back.lastFolders != s.lastFolders, "lastFolders");
+    note(back.swappedConsoleGames != s.swappedConsoleGames, "swappedConsoleGames");
     return names;
 }
 
@@ -393,6 +394,19 @@ bool settingsFromJson(const json& j, Settings& settings, std::string* error) {
                 readText(*folders, name, s.lastFolders[kind], Settings::kMaxFolderLength, "lastFolders");
                 lines.emplace_back(member("lastFolders", name), &s.lastFolders[kind]);
             }
+        }
+        if (const json* games = readArray(j, "swappedConsoleGames", Settings::kMaxSwappedConsoleGames, "")) {
+            for (std::size_t i = 0; i < games->size(); ++i) {
+                const json& game = (*games)[i];
+                const std::string path = element("swappedConsoleGames", i);
+                if (!game.is_string()) fail(path, "expected a text");
+                std::string raw = utf8ToCp1252(game.get<std::string>());
+                if (raw.empty() || raw.size() > Settings::kMaxFolderLength || raw.find('\0') != std::string::npos)
+                    fail(path, "expected a game file's name");
+                s.swappedConsoleGames.push_back(std::move(raw));
+            }
+            for (std::size_t i = 0; i < s.swappedConsoleGames.size(); ++i)
+                lines.emplace_back(element("swappedConsoleGames", i), &s.swappedConsoleGames[i]);
         }
         for (const auto& [key, name] : lines)
             if (name->find_first_of("\r\n") != std::string::npos)

@@ -188,6 +188,10 @@ void writeSettings(Out& out, const Settings& s) {
     for (std::size_t kind = 0; kind < kFileFolderCount; ++kind)
         textField(out, kFileFolderNames[kind], s.lastFolders[kind]);
     out.endObject();
+    out.key("swappedConsoleGames");
+    out.beginArray();
+    for (const std::string& game : s.swappedConsoleGames) out.cp1252String(game);
+    out.endArray();
     out.endObject();
 }
 

@@ -188,6 +188,7 @@ TEST(JsonForm, SettingsKeepFileOrderAndRefuseWhatTheFileCannotHold) {
     s.scoreboardFeedFolder = "/srv/scoreboard";
     s.lastFolder(FileFolder::Games) = "/home/coach/games";
     s.lastFolder(FileFolder::Handheld) = "/media/palm";
+    s.swappedConsoleGames = {"/home/coach/games/final.gam"};
     const json j = settingsToJson(s);
     EXPECT_EQ(j["lastFolders"]["games"], "/home/coach/games");
     EXPECT_EQ(j["kind"], "settings");
@@ -208,6 +209,7 @@ TEST(JsonForm, SettingsKeepFileOrderAndRefuseWhatTheFileCannotHold) {
                             R"({"kind":"settings","wallpaperFile":"a\nb"})",
                             R"({"kind":"settings","lastFolders":{"teams":"a\nb"}})",
                             R"({"kind":"settings","lastFolders":["/home"]})",
+                            R"({"kind":"settings","swappedConsoleGames":[""]})",
                             R"({"kind":"settings","htmlColors":[-1]})",
                             R"({"kind":"settings","statColumnWidths":[-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,
                                -1000000000,-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,-1000000000,
