@@ -34,6 +34,23 @@
 
 namespace courtlog::testsupport {
 
+// The layout checks of the screen tests need a laptop's screen or larger.
+inline bool laptopOrLarger(const QRect& screen) { return screen.width() >= 1366 && screen.height() >= 738; }
+
+// Ends a screen test: the main window closed, the program's settings and
+// state as they were at start, and the test reported skipped when the
+// screen was too small for its layout checks.
+template <class Window>
+void endScreenTest(std::unique_ptr<Window>& window, const QRect& screen) {
+    window->close();
+    window.reset();
+    gui::ui::programSettings().setDefaults();
+    gui::ui::appState() = gui::ui::AppState{};
+    if (!laptopOrLarger(screen))
+        GTEST_SKIP() << "the layout checks need a screen of at least 1366 x 738 pixels, this one is "
+                     << screen.width() << " x " << screen.height() << " (scripts/test runs them under Xvfb)";
+}
+
 template <class W>
 W* control(QWidget* dialog, const char* objectName) {
     W* found = dialog->findChild<W*>(QString::fromLatin1(objectName));

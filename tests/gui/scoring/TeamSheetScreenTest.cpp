@@ -112,8 +112,6 @@ QRect clientAreaOnScreen(gui::app::MainWindow& window) {
 
 // A screen of a scorekeeper's laptop or larger (scripts/test runs the
 // screen tests under Xvfb at 1366 x 768 and 1920 x 1080).
-bool laptopOrLarger(const QRect& screen) { return screen.width() >= 1366 && screen.height() >= 738; }
-
 // The layout a scorekeeper needs: both forms whole and readable left and
 // right of the console, the console on the screen below the menu bar,
 // hiding no row; nothing on the console overlaps.
@@ -186,7 +184,7 @@ void checkBothSheetsAndTheConsole(const std::function<QRect(const QRect&)>& star
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     Game game = thirdQuarter();
     gui::ui::programSettings().promptForShot = false;
-    const bool laptopScreen = laptopOrLarger(screen);
+    const bool laptopScreen = testsupport::laptopOrLarger(screen);
 
     bool checked = false;
     testsupport::whenConsoleOpen([&] {
@@ -200,13 +198,7 @@ void checkBothSheetsAndTheConsole(const std::function<QRect(const QRect&)>& star
     startGameConsole(window.get(), game, false);
     EXPECT_TRUE(checked);
     EXPECT_EQ(window->findChild<TeamWindow*>(), nullptr);
-    window->close();
-    window.reset();
-    gui::ui::programSettings().setDefaults();
-    gui::ui::appState() = gui::ui::AppState{};
-    if (!laptopScreen)
-        GTEST_SKIP() << "the layout checks need a screen of at least 1366 x 738 pixels, this one is "
-                     << screen.width() << " x " << screen.height() << " (scripts/test runs them under Xvfb)";
+    testsupport::endScreenTest(window, screen);
 }
 
 }  // namespace
@@ -268,7 +260,7 @@ TEST(TeamSheetScreen, TwoGamesInARowWithEveryViewerOpen) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QRect screen = window->screen()->availableGeometry();
-    const bool laptopScreen = laptopOrLarger(screen);
+    const bool laptopScreen = testsupport::laptopOrLarger(screen);
     const bool roomForViewers = screen.width() >= 1900 && screen.height() >= 1000;
 
     std::vector<GameLayout> layouts;
@@ -350,11 +342,5 @@ TEST(TeamSheetScreen, TwoGamesInARowWithEveryViewerOpen) {
         EXPECT_EQ(layouts[1].home, layouts[0].home);
         EXPECT_EQ(layouts[1].visitor, layouts[0].visitor);
     }
-    window->close();
-    window.reset();
-    gui::ui::programSettings().setDefaults();
-    gui::ui::appState() = gui::ui::AppState{};
-    if (!laptopScreen)
-        GTEST_SKIP() << "the layout checks need a screen of at least 1366 x 738 pixels, this one is "
-                     << screen.width() << " x " << screen.height() << " (scripts/test runs them under Xvfb)";
+    testsupport::endScreenTest(window, screen);
 }

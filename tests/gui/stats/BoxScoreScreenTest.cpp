@@ -58,7 +58,7 @@ TEST(BoxScoreScreen, OpensBesideTheConsoleWithoutCoveringIt) {
     Game game = gameUnderWay();
     game.fileName = (startDir.path() + QStringLiteral("/under-way.gam")).toStdString();
     const QRect screen = window->screen()->availableGeometry();
-    const bool laptopScreen = screen.width() >= 1366 && screen.height() >= 738;
+    const bool laptopScreen = testsupport::laptopOrLarger(screen);
 
     bool checked = false;
     testsupport::whenConsoleOpen([&] {
@@ -90,11 +90,5 @@ TEST(BoxScoreScreen, OpensBesideTheConsoleWithoutCoveringIt) {
     gui::scoring::startGameConsole(window.get(), game, false);
     EXPECT_TRUE(checked);
     EXPECT_FALSE(gui::ui::appState().boxScoreViewerOpen);
-    window->close();
-    window.reset();
-    gui::ui::programSettings().setDefaults();
-    gui::ui::appState() = gui::ui::AppState{};
-    if (!laptopScreen)
-        GTEST_SKIP() << "the layout checks need a screen of at least 1366 x 738 pixels, this one is "
-                     << screen.width() << " x " << screen.height() << " (scripts/test runs them under Xvfb)";
+    testsupport::endScreenTest(window, screen);
 }
