@@ -6,20 +6,22 @@ usage: bench/play_flow.py [BUILD] [PLAYS]
   BUILD  a build folder configured with -DCOURTLOG_BENCH=ON in which the
          targets courtlog_window, play_flow_yardstick and widget_probe are
          built (default: build-bench)
-  PLAYS  timed plays per game (default: 30)
+  PLAYS  timed plays per program (default: 60)
 
-On a virtual screen of its own (Xvfb, 1366x768, with openbox), the real
-program opens a game of 100, 800 and 30,000 plays per team for scoring, with
-both team sheets, the statistics viewer and the box score open. Each play is
-clicked through the X server (XTEST) as a scorekeeper does it: a click on a
-court button, the event dialog drawn, a click on "Free Throw" made,
-everything repainted. Each click is timed to the last repaint it causes, as
-the X server reports the screen's damage (DAMAGE). Before each game the
-same flow is timed in a plain-Qt program (a button, a dialog of the same 29
-choices in eight groups, a window repainted), and the ratios are printed:
-goals 1.15 times plain Qt at 800 plays per team, 1.25 times at 30,000, and a
-play at 30,000 at most 1.1 times a play at 800. Last, the program's memory
-with the 30,000-play game and every viewer open (goal: under 64 MB).
+Four programs run side by side, each on a virtual screen of its own (Xvfb,
+1366x768, with openbox): a plain-Qt program doing the same flow (a button,
+a dialog of the same 29 choices in eight groups, a window repainted), and the
+real program with a game of 100, 800 and 30,000 plays per team open for
+scoring, both team sheets, the statistics viewer and the box score open.
+Each play is clicked through the X server (XTEST) as a scorekeeper does it:
+a click on a court button, the event dialog drawn, a click on "Free Throw"
+made, everything repainted. Each click is timed to the last repaint it
+causes, as the X server reports the screen's damage (DAMAGE). The programs
+play in turn, one play each, so that whatever else the machine does falls on
+all of them alike; the ratios to plain Qt are printed: goals 1.15 times at
+800 plays per team, 1.25 times at 30,000, and a play at 30,000 at most 1.1
+times a play at 800. Last, the program's memory with the 30,000-play game
+and every viewer open (goal: under 64 MB).
 
 Needs Xvfb, openbox and python3-xlib. Run it on a quiet machine.
 """
@@ -270,28 +272,41 @@ def one_play(screen, program, button, choice):
     return (drawn - clicked) * 1000, (repainted - chosen) * 1000
 
 
-def time_plays(screen, program, button, choice, plays):
-    # The first play makes the dialog; it is not timed with the others.
-    one_play(screen, program, button, choice)
-    cpu_before = (cpu_seconds(program.process.pid), cpu_seconds(screen.xvfb.pid))
-    times = [one_play(screen, program, button, choice) for _ in range(plays)]
-    cpu = [(cpu_seconds(pid) - before) * 1000 / plays
-           for pid, before in zip((program.process.pid, screen.xvfb.pid), cpu_before)]
-    dialog = statistics.median(t[0] for t in times)
-    rest = statistics.median(t[1] for t in times)
-    total = statistics.median(t[0] + t[1] for t in times)
-    return dialog, rest, total, cpu[0], cpu[1]
+class Subject:
+    """A program on a virtual screen of its own, ready for plays, with the plays timed so far."""
+
+    def __init__(self, screen, program, button, choice):
+        self.screen, self.program, self.button, self.choice = screen, program, button, choice
+        self.times = []
+        self.cpu = None
+
+    def play(self):
+        return one_play(self.screen, self.program, self.button, self.choice)
+
+    def cpu_now(self):
+        return cpu_seconds(self.program.process.pid), cpu_seconds(self.screen.xvfb.pid)
+
+    def stop(self):
+        self.program.stop()
+        self.screen.close()
+
+    def dialog(self):
+        return statistics.median(t[0] for t in self.times)
+
+    def rest(self):
+        return statistics.median(t[1] for t in self.times)
+
+    def total(self):
+        return statistics.median(t[0] + t[1] for t in self.times)
 
 
-def yardstick(screen, build, work, plays):
+def start_yardstick(build, work):
+    screen = Screen()
     program = Program(screen, build, work, [os.path.join(build, "play_flow_yardstick")],
                       ["playerButton", "freeThrowButton"])
-    try:
-        program.place("playerButton")
-        screen.wait_quiet(0.5)
-        return time_plays(screen, program, "playerButton", "freeThrowButton", plays)
-    finally:
-        program.stop()
+    program.place("playerButton")
+    screen.wait_quiet(0.5)
+    return Subject(screen, program, "playerButton", "freeThrowButton")
 
 
 def open_for_scoring(screen, program):
@@ -316,60 +331,75 @@ def open_for_scoring(screen, program):
         screen.wait_quiet(0.5)
 
 
-def program_plays(screen, build, work, size, plays):
+def start_program(build, work, size):
     game = os.path.join(work, f"game{size}.gam")
     write_game(game, size)
     names = ["startGameButton", "homeSlot1Button", "shotMadeFreeThrowButton", "mainWindow", "statisticsList",
              "boxScoreList"]
+    screen = Screen()
     program = Program(screen, build, work, [os.path.join(build, "courtlog-window"), game], names)
-    try:
-        open_for_scoring(screen, program)
-        timed = time_plays(screen, program, "homeSlot1Button", "shotMadeFreeThrowButton", plays)
-        screen.wait_quiet(1.0)
-        return timed, program.memory()
-    finally:
-        program.stop()
+    open_for_scoring(screen, program)
+    return Subject(screen, program, "homeSlot1Button", "shotMadeFreeThrowButton")
 
 
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build-bench"))
-    plays = int(sys.argv[2]) if len(sys.argv) > 2 else 30
+    plays = int(sys.argv[2]) if len(sys.argv) > 2 else 60
     for needed in ("courtlog-window", "play_flow_yardstick", "bench-plugins/generic"):
         if not os.path.exists(os.path.join(build, needed)):
             sys.exit(f"No {needed} in {build}: build the courtlog_window, play_flow_yardstick and widget_probe "
                      "targets of a build configured with -DCOURTLOG_BENCH=ON.")
-    screen = Screen()
-    results = {}
-    try:
-        with tempfile.TemporaryDirectory(prefix="courtlog-play-flow-") as work:
-            # Sound off; everything else as the program starts.
-            with open(os.path.join(work, "crtlog.ini"), "w") as f:
-                f.write("\n" * 11 + "Sound is        : 0\n")
+    subjects = {}
+    memory = {}
+    with tempfile.TemporaryDirectory(prefix="courtlog-play-flow-") as work:
+        # Sound off; everything else as the program starts.
+        with open(os.path.join(work, "crtlog.ini"), "w") as f:
+            f.write("\n" * 11 + "Sound is        : 0\n")
+        try:
+            subjects["plain"] = start_yardstick(build, work)
             for size in SIZES:
-                plain = yardstick(screen, build, work, plays)
-                program, memory = program_plays(screen, build, work, size, plays)
-                results[size] = (plain, program, memory)
-                print(f"{size:>6} plays per team: plain Qt {plain[2]:6.1f} ms, program {program[2]:6.1f} ms "
-                      f"({program[2] / plain[2]:.2f} x)", flush=True)
-    finally:
-        screen.close()
+                subjects[size] = start_program(build, work, size)
+            order = list(subjects.values())
+            # The first play makes each dialog; it is not timed with the others.
+            for subject in order:
+                subject.play()
+            before = {id(subject): subject.cpu_now() for subject in order}
+            # Play after play in turn, each time starting with the next
+            # program, so that whatever the machine does meanwhile falls on
+            # all of them alike.
+            for number in range(plays):
+                for subject in order[number % len(order):] + order[:number % len(order)]:
+                    subject.times.append(subject.play())
+            for subject in order:
+                now = subject.cpu_now()
+                subject.cpu = [(now[i] - before[id(subject)][i]) * 1000 / plays for i in range(2)]
+            if 30000 in subjects:
+                subjects[30000].screen.wait_quiet(1.0)
+                memory = subjects[30000].program.memory()
+        finally:
+            for subject in subjects.values():
+                subject.stop()
 
-    print()
+    plain = subjects["plain"]
     print("Click on a court button to the last repaint of a made free throw, both team sheets, the statistics")
-    print(f"viewer and the box score open; medians of {plays} plays (ms): dialog drawn + choice to last repaint")
+    print(f"viewer and the box score open; medians of {plays} plays, taken in turn with the plain-Qt program's (ms):")
+    print("dialog drawn + choice to last repaint")
     print(f"{'plays/team':>10}  {'plain Qt':>20}  {'program':>20}  {'ratio':>6}  goal")
-    for size, (plain, program, _) in results.items():
+    for size in SIZES:
+        program = subjects[size]
         goal = f"<= {GOALS[size]:.2f}" if size in GOALS else ""
-        print(f"{size:>10}  {plain[0]:6.1f} + {plain[1]:5.1f} = {plain[2]:5.1f}  "
-              f"{program[0]:6.1f} + {program[1]:5.1f} = {program[2]:5.1f}  {program[2] / plain[2]:6.2f}  {goal}")
-    print("CPU time per play (ms), the program's (every thread) and the X server's:")
-    for size, (plain, program, _) in results.items():
-        print(f"{size:>10}  plain Qt {plain[3]:5.1f} + X {plain[4]:5.1f}   program {program[3]:5.1f} + X {program[4]:5.1f}")
-    if 800 in results and 30000 in results:
-        growth = results[30000][1][2] / results[800][1][2]
+        print(f"{size:>10}  {plain.dialog():6.1f} + {plain.rest():5.1f} = {plain.total():5.1f}  "
+              f"{program.dialog():6.1f} + {program.rest():5.1f} = {program.total():5.1f}  "
+              f"{program.total() / plain.total():6.2f}  {goal}")
+    print("CPU time per play (ms), each program's (every thread) and its X server's:")
+    print(f"{'plain Qt':>10}  program {plain.cpu[0]:5.1f} + X {plain.cpu[1]:5.1f}")
+    for size in SIZES:
+        program = subjects[size]
+        print(f"{size:>10}  program {program.cpu[0]:5.1f} + X {program.cpu[1]:5.1f}")
+    if 800 in subjects and 30000 in subjects:
+        growth = subjects[30000].total() / subjects[800].total()
         print(f"a play at 30,000 against a play at 800 plays per team: {growth:.2f} x (goal <= 1.10)")
-    if 30000 in results:
-        memory = results[30000][2]
+    if memory:
         print(f"memory with the 30,000-play game, every viewer open: {memory.get('VmRSS', 0):.1f} MB "
               f"(peak {memory.get('VmHWM', 0):.1f} MB; goal under 64 MB)")
 

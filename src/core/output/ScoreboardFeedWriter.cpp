@@ -8,7 +8,7 @@
 namespace courtlog::output {
 
 ScoreboardFeedWriter::ScoreboardFeedWriter(const Game& game, Reported reported)
-    : lastPlay_(game), reported_(std::move(reported)) {}
+    : lastPlay_(game), reported_(std::move(reported)), writer_(kSettleAfterChange) {}
 
 void ScoreboardFeedWriter::gameChanged(const Game& game, const LeagueOptions& league, const Settings& settings,
                                        std::time_t now, GameFileImage::Snapshot gameImage) {

@@ -70,7 +70,7 @@ void BackgroundSaver::run(std::string key, std::function<void()> work) {
         if (same != waiting_.end()) {
             same->work = std::move(work);
         } else {
-            waiting_.push_back({std::move(key), std::move(work)});
+            waiting_.push_back({std::move(key), std::move(work), Clock::now() + settle_});
         }
         if (!thread_.joinable()) thread_ = std::thread([this] {
             givePriorityToTheRest();
@@ -82,7 +82,10 @@ void BackgroundSaver::run(std::string key, std::function<void()> work) {
 
 void BackgroundSaver::waitUntilIdle() {
     std::unique_lock lock(mutex_);
+    ++hurrying_;
+    wake_.notify_all();
     idle_.wait(lock, [this] { return waiting_.empty() && !writing_; });
+    --hurrying_;
 }
 
 void BackgroundSaver::loop() {
@@ -90,6 +93,12 @@ void BackgroundSaver::loop() {
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
         if (waiting_.empty()) return;  // stopping, with nothing left to write
+        const Clock::time_point due = waiting_.front().due;
+        if (!stopping_ && hurrying_ == 0 && Clock::now() < due) {
+            // Woken early by a newer request, a caller waiting or the end.
+            wake_.wait_until(lock, due);
+            continue;
+        }
         Request request = std::move(waiting_.front());
         waiting_.pop_front();
         writing_ = true;
@@ -103,7 +112,7 @@ void BackgroundSaver::loop() {
 }
 
 BackgroundSaver& backgroundSaver() {
-    static BackgroundSaver saver;
+    static BackgroundSaver saver(kSettleAfterChange);
     return saver;
 }
 

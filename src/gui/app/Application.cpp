@@ -9,9 +9,11 @@
 #include <cstdlib>
 
 #include "core/ProgramInfo.h"
+#include "core/records/BackgroundSave.h"
 #include "gui/ui/AppState.h"
 #include "gui/ui/DeferredIconStyle.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/TerminationSignals.h"
 #include "gui/handheld/HandheldSetup.h"
 #include "gui/ui/MessageBox.h"
 #include "gui/ui/RecordPaths.h"
@@ -83,6 +85,13 @@ int Application::run() {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() >= 2) options.fileToOpen = arguments.at(1);
     std::unique_ptr<MainWindow> window = initMainWindow(options);
+    // Asked to end from outside, the program writes what it still has to
+    // save and leaves as its windows close; the game being scored is on
+    // disk after every change already.
+    const TerminationSignals endWhenAsked([](int) {
+        backgroundSaver().waitUntilIdle();
+        QCoreApplication::exit(0);
+    });
     window->show();
     return application_->exec();
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
+#include <optional>
 
 #include "RecordBuilders.h"
 #include "core/records/BackgroundSave.h"
@@ -128,4 +131,42 @@ TEST(BackgroundSaver, AFileGivenInPartsIsWrittenWholeInTheirOrder) {
     }
     EXPECT_EQ(readFile(folder.file("parts.gam")), "head|a|b");
     EXPECT_EQ(readFile(folder.file("none.gam")), "");
+}
+
+TEST(BackgroundSaver, ASettlingSaverWritesOnlyTheNewestOfAFileAndNothingWaitsWhenWaitedForOrAtTheEnd) {
+    ScratchFolder folder;
+    Endings endings;
+    {
+        // An hour to settle: whatever is written below was hurried.
+        BackgroundSaver saver(std::chrono::hours(1));
+        saver.save(folder.file("a.gam"), bytesOf("first"), endings.note("a1"));
+        saver.save(folder.file("b.gam"), bytesOf("other"), endings.note("b"));
+        saver.save(folder.file("a.gam"), bytesOf("second"), endings.note("a2"));
+        EXPECT_FALSE(std::filesystem::exists(folder.file("a.gam")));
+        saver.waitUntilIdle();
+        EXPECT_EQ(readFile(folder.file("a.gam")), "second");
+        EXPECT_EQ(readFile(folder.file("b.gam")), "other");
+        saver.save(folder.file("a.gam"), bytesOf("third"), endings.note("a3"));
+    }
+    EXPECT_EQ(readFile(folder.file("a.gam")), "third");
+    EXPECT_EQ(endings.seen, (std::vector<std::string>{"a2 saved", "b saved", "a3 saved"}));
+}
+
+TEST(BackgroundSaver, ARequestNobodyWaitsForSettlesBeforeItIsWritten) {
+    ScratchFolder folder;
+    using Clock = BackgroundSaver::Clock;
+    const auto settle = std::chrono::milliseconds(50);
+    std::mutex mutex;
+    std::condition_variable ended;
+    std::optional<Clock::time_point> writtenAt;
+    BackgroundSaver saver(settle);
+    const Clock::time_point asked = Clock::now();
+    saver.save(folder.file("a.gam"), bytesOf("a"), [&](bool, const std::string&) {
+        const std::lock_guard lock(mutex);
+        writtenAt = Clock::now();
+        ended.notify_all();
+    });
+    std::unique_lock lock(mutex);
+    ended.wait(lock, [&] { return writtenAt.has_value(); });
+    EXPECT_GE(*writtenAt - asked, settle);
 }

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+#include <vector>
+
+#include "gui/app/TerminationSignals.h"
+
+using courtlog::gui::app::TerminationSignals;
+
+namespace {
+
+// The signals heard while one event loop ran, each raised from inside it.
+std::vector<int> heardWhileRunning(const std::vector<int>& raised) {
+    std::vector<int> heard;
+    QEventLoop loop;
+    const TerminationSignals watcher([&](int number) {
+        heard.push_back(number);
+        if (heard.size() == raised.size()) loop.quit();
+    });
+    QTimer::singleShot(0, [&] {
+        for (const int number : raised) std::raise(number);
+    });
+    // Unheard, a signal would have ended the test program; a lost one ends the loop here.
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return heard;
+}
+
+}  // namespace
+
+TEST(TerminationSignals, EndingSignalsReachTheEventLoopInsteadOfEndingTheProgramAndLeaveWithIt) {
+    EXPECT_EQ(heardWhileRunning({SIGTERM, SIGHUP, SIGINT}), (std::vector<int>{SIGTERM, SIGHUP, SIGINT}));
+    // Handled by a second watcher just as by the first: the first gave its place back.
+    EXPECT_EQ(heardWhileRunning({SIGTERM}), std::vector<int>{SIGTERM});
+    // Gone, it leaves the signal as it found it.
+    struct sigaction now {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &now), 0);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
