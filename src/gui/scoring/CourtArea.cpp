@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/scoring/GameConsole.h"
+#include "gui/ui/ChangedPixels.h"
 #include "gui/ui/TextFields.h"
 
 namespace courtlog::gui::scoring {
@@ -35,7 +36,20 @@ CourtScene CourtArea::drawnScene() const {
 
 void CourtArea::sceneChanged() {
     const CourtScene* drawn = drawn_.shown();
-    if (!drawn || drawnScene() != *drawn) update();
+    CourtScene scene = drawnScene();
+    if (drawn && scene == *drawn) return;
+    // A play changes a label or two and a team's fouls: only those pixels
+    // are drawn again, not the whole court and the ten buttons on it. The
+    // court as the screen shows it is compared with the court as it is now.
+    const bool courtOnScreen = drawn && courtScene_ == *drawn && !court_.isNull();
+    if (!courtOnScreen) {
+        update();
+        return;
+    }
+    const QImage before = court_.toImage();
+    const QPixmap& after = drawnCourt(scene);
+    update(ui::changedPixels(before, after.toImage(), after.devicePixelRatio()));
+    drawn_.told(std::move(scene));
 }
 
 const QPixmap& CourtArea::background(const CourtScene& scene) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -8,7 +10,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -320,6 +324,38 @@ TEST_F(ConsoleFixture, FoulsShowOnLabelsAndTheBench) {
     QTest::mouseClick(player(true, 1), Qt::LeftButton);
     EXPECT_EQ(game.home.players[1].courtSlot, 0);
     EXPECT_EQ(game.home.players[0].courtSlot, 1);
+}
+
+// Paint events a widget received, by the rectangles they covered.
+struct PaintWatch : QObject {
+    std::vector<QRect> painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted.push_back(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+};
+
+TEST_F(ConsoleFixture, APlayRedrawsOnlyTheCourtPixelsItChangesAndTheScreenMatchesAWholeDrawing) {
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(court.get()));
+    QWidget* area = control<QWidget>(court.get(), "courtArea");
+    QCoreApplication::processEvents();
+    PaintWatch watch;
+    area->installEventFilter(&watch);
+    // The foul changes the team fouls and the fouler's label.
+    play(player(true, 1), "foulOffensiveButton");
+    // Beside the clicked button's own repaints, the court's.
+    const QRect clicked = player(true, 1)->geometry();
+    QTRY_VERIFY(std::any_of(watch.painted.begin(), watch.painted.end(), [&](const QRect& r) { return r != clicked; }));
+    area->removeEventFilter(&watch);
+    int paintedPixels = 0;
+    for (const QRect& rect : watch.painted) paintedPixels += rect.width() * rect.height();
+    EXPECT_LT(paintedPixels, area->width() * area->height() / 4);
+    // What the window shows of the court is what drawing it whole shows now.
+    const QPoint at = area->mapTo(court.get(), QPoint(0, 0));
+    const QImage onScreen =
+        court->screen()->grabWindow(court->winId(), at.x(), at.y(), area->width(), area->height()).toImage();
+    EXPECT_EQ(onScreen, area->grab().toImage().convertToFormat(onScreen.format()));
 }
 
 TEST_F(ConsoleFixture, ARefusedSubstitutionSaysWhyAndIsNotSaved) {
