@@ -8,11 +8,12 @@ usage: bench/play_flow.py [BUILD] [PLAYS]
          built (default: build-bench)
   PLAYS  timed plays per program (default: 60)
 
-Four programs run side by side, each on a virtual screen of its own (Xvfb,
+Five programs run side by side, each on a virtual screen of its own (Xvfb,
 1366x768, with openbox): a plain-Qt program doing the same flow (a button,
-a dialog of the same 29 choices in eight groups, a window repainted), and the
+a dialog of the same 29 choices in eight groups, a window repainted), the
 real program with a game of 100, 800 and 30,000 plays per team open for
-scoring, both team sheets, the statistics viewer and the box score open.
+scoring, both team sheets, the statistics viewer and the box score open, and
+the real program at 800 plays per team with both team sheets but no viewer.
 Each play is clicked through the X server (XTEST) as a scorekeeper does it:
 a click on a court button, the event dialog drawn, a click on "Free Throw"
 made, everything repainted. Each click is timed to the last repaint it
@@ -42,6 +43,9 @@ sys.path.insert(0, HERE)
 import make_season  # noqa: E402  (the game file layout, shared with the season benchmark)
 
 SIZES = (100, 800, 30000)
+# One more program, with both team sheets but no viewer open.
+SHEETS_ONLY = "sheets only"
+SHEETS_ONLY_SIZE = 800
 SCREEN = "1366x768x24"
 # Damage that stops for this long ended what a click caused.
 QUIET_AFTER_MOVE = 0.15
@@ -309,15 +313,15 @@ def start_yardstick(build, work):
     return Subject(screen, program, "playerButton", "freeThrowButton")
 
 
-def open_for_scoring(screen, program):
-    """Starts the game from its information dialog, then opens the statistics viewer and the box score."""
+def open_for_scoring(screen, program, viewers):
+    """Starts the game from its information dialog, then (with viewers) opens the statistics viewer and the box score."""
     screen.move(*program.centre("startGameButton"))
     screen.wait_quiet(QUIET_AFTER_MOVE)
     screen.click()
     program.place("homeSlot1Button")
     screen.wait_quiet(0.5)
     main_window = program.place("mainWindow")[0]
-    for menu_key, viewer in (("p", "statisticsList"), ("b", "boxScoreList")):
+    for menu_key, viewer in (("p", "statisticsList"), ("b", "boxScoreList")) if viewers else ():
         screen.activate(main_window)
         screen.wait_quiet(0.3)
         screen.key("s", alt=True)
@@ -331,14 +335,14 @@ def open_for_scoring(screen, program):
         screen.wait_quiet(0.5)
 
 
-def start_program(build, work, size):
-    game = os.path.join(work, f"game{size}.gam")
+def start_program(build, work, size, viewers=True):
+    game = os.path.join(work, f"game{size}{'' if viewers else '-sheets'}.gam")
     write_game(game, size)
     names = ["startGameButton", "homeSlot1Button", "shotMadeFreeThrowButton", "mainWindow", "statisticsList",
              "boxScoreList"]
     screen = Screen()
     program = Program(screen, build, work, [os.path.join(build, "courtlog-window"), game], names)
-    open_for_scoring(screen, program)
+    open_for_scoring(screen, program, viewers)
     return Subject(screen, program, "homeSlot1Button", "shotMadeFreeThrowButton")
 
 
@@ -359,6 +363,7 @@ def main():
             subjects["plain"] = start_yardstick(build, work)
             for size in SIZES:
                 subjects[size] = start_program(build, work, size)
+            subjects[SHEETS_ONLY] = start_program(build, work, SHEETS_ONLY_SIZE, viewers=False)
             order = list(subjects.values())
             # The first play makes each dialog; it is not timed with the others.
             for subject in order:
@@ -391,11 +396,16 @@ def main():
         print(f"{size:>10}  {plain.dialog():6.1f} + {plain.rest():5.1f} = {plain.total():5.1f}  "
               f"{program.dialog():6.1f} + {program.rest():5.1f} = {program.total():5.1f}  "
               f"{program.total() / plain.total():6.2f}  {goal}")
+    sheets = subjects[SHEETS_ONLY]
+    print(f"{SHEETS_ONLY_SIZE:>10}  {plain.dialog():6.1f} + {plain.rest():5.1f} = {plain.total():5.1f}  "
+          f"{sheets.dialog():6.1f} + {sheets.rest():5.1f} = {sheets.total():5.1f}  "
+          f"{sheets.total() / plain.total():6.2f}  (both team sheets only, no viewer)")
     print("CPU time per play (ms), each program's (every thread) and its X server's:")
     print(f"{'plain Qt':>10}  program {plain.cpu[0]:5.1f} + X {plain.cpu[1]:5.1f}")
     for size in SIZES:
         program = subjects[size]
         print(f"{size:>10}  program {program.cpu[0]:5.1f} + X {program.cpu[1]:5.1f}")
+    print(f"{SHEETS_ONLY_SIZE:>10}  program {sheets.cpu[0]:5.1f} + X {sheets.cpu[1]:5.1f}  (sheets only)")
     if 800 in subjects and 30000 in subjects:
         growth = subjects[30000].total() / subjects[800].total()
         print(f"a play at 30,000 against a play at 800 plays per team: {growth:.2f} x (goal <= 1.10)")
