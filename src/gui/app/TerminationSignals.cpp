@@ -42,7 +42,12 @@ TerminationSignals::TerminationSignals(std::function<void(int)> signalled, QObje
     action.sa_handler = tell;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &earlier[i]);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        ::sigaction(kSignals[i], nullptr, &earlier[i]);
+        // A signal ignored when the program started (nohup, a background
+        // job) stays ignored.
+        if (earlier[i].sa_handler != SIG_IGN) ::sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals() {

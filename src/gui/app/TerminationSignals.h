@@ -11,8 +11,9 @@ namespace courtlog::gui::app {
 // ends or the system shuts down, SIGHUP when its terminal goes, SIGINT for
 // Ctrl+C) into a call on the GUI thread, instead of ending the program on
 // the spot: a game saved a moment before is then still written, the windows
-// close and the settings are kept. One at a time; the signals' earlier
-// handling comes back when it goes.
+// close and the settings are kept. A signal the program was started to
+// ignore (nohup, a background job) stays ignored. One at a time; the
+// signals' earlier handling comes back when it goes.
 class TerminationSignals : public QObject {
 public:
     // signalled gets the signal's number, in the event loop.
