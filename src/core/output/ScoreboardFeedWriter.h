@@ -13,10 +13,11 @@ namespace courtlog::output {
 
 // Keeps the scoreboard feed of one game being scored: told of every change
 // at the console, it follows the last play and, while the feed is on, hands
-// the game as it stands to a thread of its own, which builds the feed
-// texts and replaces the files once the change has settled. The console goes on at once; a change made
-// while an earlier one still waits replaces it, so only the newest state is
-// written. A failed write is only reported; the next change tries again.
+// the game as it stands to a thread of its own, which builds the feed texts
+// and replaces the files once the change has settled. The console goes on
+// at once; a change made while an earlier one still waits replaces it, so
+// only the newest state is written. A failed write is only reported; the
+// next change tries again.
 class ScoreboardFeedWriter {
 public:
     // Hears, on the writer's thread, how each write ended, and why not.
